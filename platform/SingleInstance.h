@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+
+namespace tollix {
+
+// One running copy per user. The first copy holds a lock file and listens on a
+// local socket; a later copy finds the lock taken, asks the first to show its
+// window, and ends.
+class SingleInstance final : public QObject {
+    Q_OBJECT
+
+public:
+    // `runtimeFolder` empty: the user's runtime folder.
+    explicit SingleInstance(const QString& runtimeFolder = {}, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // True when no other copy runs; this copy then holds the lock. A lock left
+    // by a copy that was killed is taken over.
+    bool claim();
+    // Asks the running copy to show its window. True when it answered.
+    bool notifyRunningCopy(int timeoutMs = 1000);
+    // Starts answering later copies.
+    bool listen();
+
+signals:
+    void showRequested();
+
+private:
+    QString folder_;
+    QLockFile lock_;
+    std::unique_ptr<QLocalServer> server_;
+};
+
+}  // namespace tollix

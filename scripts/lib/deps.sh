@@ -1,0 +1,30 @@
+# Installs the Debian packages given as arguments that are not installed yet.
+# Runs apt-get as root, or through sudo; does nothing when everything is there.
+install_packages() {
+    local missing=()
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What building and running the program needs.
+RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
+              libmpv-dev libpulse-dev libgtest-dev libgmock-dev fonts-dejavu-core)
+# What the tests need on top: private sound server, fixtures, a screen for screenshots.
+TEST_PACKAGES=(pulseaudio pulseaudio-utils ffmpeg sox faketime xvfb xauth imagemagick
+               clang-format)
+
+build_tollix() {
+    local werror=${1:-OFF}
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLLIX_WERROR="$werror" >/dev/null
+    cmake --build build
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+
+namespace tollix {
+
+// A push button that is a picture: the normal one, the pressed one while a
+// mouse button is held (wherever it is released), and the disabled one.
+// Pictures are named as the program's resources (":/img/<name>").
+class PictureButton final : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    PictureButton(const QString& normal, const QString& pressed, const QString& disabled = {},
+                  QWidget* parent = nullptr);
+
+    // A picture shown while the mouse is over the button.
+    void setHoverPicture(const QString& hover);
+    // The name of the picture on show.
+    QString shownPicture() const;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    QString normal_, pressed_, disabled_, hover_;
+    bool held_ = false;
+    bool over_ = false;
+};
+
+}  // namespace tollix

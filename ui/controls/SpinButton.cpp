@@ -1,0 +1,33 @@
+#include "ui/controls/SpinButton.h"
+
+#include <algorithm>
+
+namespace tollix {
+
+SpinButton::SpinButton(int minimum, int maximum, int position, TopArrow top, QWidget* parent)
+    : QScrollBar(Qt::Vertical, parent), minimum_(minimum), maximum_(maximum), top_(top)
+{
+    // A scroll bar's top arrow lowers its value, so a counting spin holds the
+    // negated position: the top arrow then raises the position.
+    if (top_ == TopArrow::CountsUp)
+        setRange(-maximum, -minimum);
+    else
+        setRange(minimum, maximum);
+    setSingleStep(1);
+    setPageStep(1);
+    setValue(fromValue(std::clamp(position, minimum, maximum)));
+    setFixedWidth(17);
+    connect(this, &QScrollBar::valueChanged, this, [this] { emit Change(); });
+}
+
+int SpinButton::position() const
+{
+    return fromValue(value());
+}
+
+void SpinButton::setPosition(int position)
+{
+    setValue(fromValue(std::clamp(position, minimum_, maximum_)));
+}
+
+}  // namespace tollix

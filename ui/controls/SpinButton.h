@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QScrollBar>
+
+namespace tollix {
+
+// A spin button: a small vertical scroll bar with a position of its own.
+// Change runs whenever the position changes, by the operator or by code.
+class SpinButton final : public QScrollBar {
+    Q_OBJECT
+
+public:
+    // Counting spins have the top arrow count up; a selector (counting down
+    // the page) has it go to the previous number.
+    enum class TopArrow { CountsUp, GoesBack };
+
+    SpinButton(int minimum, int maximum, int position, TopArrow top, QWidget* parent = nullptr);
+
+    int position() const;
+    void setPosition(int position);
+    // Steps as one arrow click: +1 counts up, -1 counts down.
+    void stepUp() { setPosition(position() + 1); }
+    void stepDown() { setPosition(position() - 1); }
+
+    int minimumPosition() const { return minimum_; }
+    int maximumPosition() const { return maximum_; }
+
+signals:
+    void Change();
+
+private:
+    int fromValue(int value) const { return top_ == TopArrow::CountsUp ? -value : value; }
+
+    int minimum_;
+    int maximum_;
+    TopArrow top_;
+};
+
+}  // namespace tollix

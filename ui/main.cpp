@@ -1,0 +1,500 @@
+#include "ui/main.h"
+
+#include "schedule/DataFiles.h"
+#include "sound/SoundLibrary.h"
+#include "system/ExitIni.h"
+#include "ui/isAutoModeForm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QWindow>
+
+// The button pictures live in the static library; register them once.
+static void initPictures()
+{
+    Q_INIT_RESOURCE(img);
+}
+
+namespace tollix {
+
+namespace {
+
+QString fromStd(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+std::string toStd(const QLineEdit* edit)
+{
+    return edit->text().toStdString();
+}
+
+constexpr int kStateOffColour = 11263914;  // blue-green-red: red 170, green 223, blue 171
+
+}  // namespace
+
+main::main(MainServices services, QWidget* parent)
+    : QWidget(parent), services_(std::move(services))
+{
+    initPictures();
+    services_.messages.setFolderText([this](const QString& text) {
+        return fromStd(services_.paths.showFolder(text.toStdString()));
+    });
+    createControls();
+    connectBehaviours();
+}
+
+main::~main() = default;
+
+void main::connectBehaviours()
+{
+    connect(Option1, &OptionButton::Click, this, &main::Option1_Click);
+    connect(Option2, &OptionButton::Click, this, &main::Option2_Click);
+    connect(Option3, &OptionButton::Click, this, &main::Option3_Click);
+    connect(Option4, &OptionButton::Click, this, &main::Option4_Click);
+
+    // Settings that are saved as soon as they change.
+    connect(auto_exe, &CheckBox::Click, this, &main::SaveSettings);
+    connect(sound_zero, &CheckBox::Click, this, &main::SaveSettings);
+    connect(bellRepeat, &CheckBox::Click, this, &main::SaveSettings);
+    connect(chkAutoExit, &CheckBox::Click, this, &main::WriteExitIni);
+
+    bindSpin(VScroll1, start_h, 24, 0);
+    bindSpin(VScroll2, start_m, 60, 0);
+    bindSpin(VScroll3, exit_h, 24, 0);
+    bindSpin(VScroll4, exit_m, 60, 0);
+    bindSpin(VScroll5, worktime, 0, 0);
+    bindSpin(VScroll6, resttime, 0, 0);
+    bindSpin(VScroll7, input_h, 24, 0);
+    bindSpin(VScroll8, input_m, 60, 0);
+    bindSpin(VScrollPreBell1, TxtPreBell1, 100, 1);
+    bindSpin(VScrollPreBell2, TxtPreBell2, 100, 1);
+
+    connect(Timer1, &SecondTicker::tick, this, &main::Timer1_Timer);
+    connect(mexit, &MenuLabel::Click, this, &main::mexit_Click);
+    connect(mnExit1, &QAction::triggered, this, &main::mnExit1_Click);
+    connect(mOpen, &QAction::triggered, this, &main::TrayOut);
+
+    Picture1->installEventFilter(this);
+    titleText->installEventFilter(this);
+    Picture2->installEventFilter(this);
+}
+
+// A spin writes its position into its field; reaching the top value turns
+// it into the wrap value (wrapAt 0: no wrap, the top value stays).
+void main::bindSpin(SpinButton* spin, QLineEdit* edit, int wrapAt, int wrapTo)
+{
+    connect(spin, &SpinButton::Change, this, [spin, edit, wrapAt, wrapTo] {
+        if (wrapAt != 0 && spin->position() == wrapAt) {
+            spin->setPosition(wrapTo);  // runs this again with the wrap value
+            return;
+        }
+        edit->setText(QString::number(spin->position()));
+    });
+}
+
+// ---- Start-up and shutdown -------------------------------------------------
+
+void main::Form_Load()
+{
+    mOpen->setVisible(false);
+    setWindowTitle(QStringLiteral("TOLLIX"));
+    mnBellCount->setEnabled(false);
+
+    const LocalTime time = services_.clock.now();
+    loadPhase = 1;
+    engine.scheduleRunning = 0;
+    engine.syncFailureCount = 0;
+    engine.lastMinute = time.minute;
+    engine.lastDay = static_cast<std::int16_t>(time.day);
+    engine.bellCheckArmed = 0;
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    show();
+
+    startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().exitIni().string())), [this] {
+        const ExitSettings exit = ReadExitIni(paths().exitIni());
+        reservedExitHour = exit.reservedExitHour;
+        reservedExitMinute = exit.reservedExitMinute;
+        chkAutoExit->setValue(exit.chkAutoExit);
+    });
+
+    services_.mixer.OpenMixer(0);
+    services_.mixer.SetMasterMute(false);
+
+    startupStep(QStringLiteral("Reading the sound folder %1")
+                    .arg(fromStd(paths().soundFolder().string())),
+                [this] {
+                    for (const auto& name : sound::SoundFolderScan(paths().soundFolder()))
+                        fileList->AddItem(fromStd(name));
+                });
+
+    Timer1->setEnabled(true);
+    engine.isPlaying = false;
+    Timer1_Timer();
+
+    startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().dataIni().string())),
+                [this] { LoadSettings(); });
+
+    state->setText(QStringLiteral("OFF"));
+    setStateColour(kStateOffColour);
+}
+
+QColor main::stateColour() const
+{
+    return stateColor->palette().color(QPalette::Window);
+}
+
+void main::setStateColour(int blueGreenRed)
+{
+    const QColor colour(blueGreenRed & 0xff, (blueGreenRed >> 8) & 0xff,
+                        (blueGreenRed >> 16) & 0xff);
+    stateColor->setStyleSheet(QStringLiteral("background-color: %1;").arg(colour.name()));
+    QPalette palette = stateColor->palette();
+    palette.setColor(QPalette::Window, colour);
+    stateColor->setPalette(palette);
+}
+
+void main::startupStep(const QString& what, const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const std::exception& error) {
+        startupError(what, QString::fromLocal8Bit(error.what()));
+    }
+}
+
+// Start-up goes on after a failed step, so that the clock keeps ticking.
+void main::startupError(const QString& what, const QString& description)
+{
+    services_.messages.information(QStringLiteral("TOLLIX"), QStringLiteral("Error Number : "));
+    services_.messages.information(QStringLiteral("TOLLIX"),
+                                   QStringLiteral("%1 failed: %2").arg(what, description));
+}
+
+void main::Shutdown(bool end)
+{
+    if (engine.volumeSaved) {
+        services_.mixer.SetMasterVolume(engine.savedVolume);
+        engine.volumeSaved = false;
+    }
+    services_.mixer.SetMasterMute(false);
+    if (end && !ended_) {
+        ended_ = true;
+        Timer1->setEnabled(false);
+        services_.endProgram();
+    }
+}
+
+void main::closeEvent(QCloseEvent* event)
+{
+    Shutdown(true);
+    event->accept();
+}
+
+void main::mexit_Click()
+{
+    for (MenuLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount, mnPlayMusic})
+        entry->clearHighlight();
+    Shutdown(true);
+}
+
+void main::mnExit1_Click()
+{
+    Shutdown(true);
+}
+
+void main::EndSession()
+{
+    Shutdown(true);
+}
+
+void main::TrayOut()
+{
+    showNormal();
+    raise();
+    activateWindow();
+    mOpen->setVisible(false);
+}
+
+bool main::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window has no title bar of the system's: it is dragged by its own.
+    if ((watched == Picture1 || watched == titleText) && event->type() == QEvent::MouseButtonPress) {
+        if (QWindow* handle = windowHandle())
+            handle->startSystemMove();
+        return true;
+    }
+    // Moving over the background clears the highlight of the menu labels.
+    if (watched == Picture2 && event->type() == QEvent::MouseMove) {
+        for (MenuLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount, mnPlayMusic})
+            entry->clearHighlight();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- The clock --------------------------------------------------------------
+
+QString main::weekdayName(int day) const
+{
+    // Sunday 1 .. Saturday 7 in the system's language.
+    return QLocale::system().dayName(day == 1 ? 7 : day - 1, QLocale::LongFormat);
+}
+
+void main::Timer1_Timer()
+{
+    const LocalTime t = services_.clock.now();
+    now->setText(QStringLiteral("%1 hr %2 min %3 sec").arg(t.hour).arg(t.minute).arg(t.second));
+    now_day->setText(QStringLiteral("%1-%2-%3  %4")
+                         .arg(t.year)
+                         .arg(t.month)
+                         .arg(t.day)
+                         .arg(weekdayName(t.weekday)));
+}
+
+// ---- The data files ------------------------------------------------------------
+
+void main::saved(const std::string& error)
+{
+    // Settings that do not reach the disk would be lost at the next start.
+    if (!error.empty())
+        services_.messages.information(QStringLiteral("Warning"),
+                                       QStringLiteral("The setting could not be saved: %1")
+                                           .arg(fromStd(error)));
+}
+
+void main::LoadSettings()
+{
+    const GeneralSettings s = datafiles::readGeneral(paths().dataIni());
+    auto_exe->setValue(s.auto_exe);
+    if (fileList->count() > s.fileListIndex)
+        fileList->setListIndex(s.fileListIndex);
+    sound_zero->setValue(s.sound_zero);
+    bellRepeat->setValue(s.bellRepeat);
+    chkTimeSync->setValue(s.chkTimeSync);
+    (s.autoMode == 1 ? isAutoModeForm_->isAutoMode1 : isAutoModeForm_->isAutoMode2)->select();
+    (s.dayMode == 1 ? Option3 : Option4)->select();
+    (s.timeMode == 1 ? Option1 : Option2)->select();
+    if (!bellRepeat->isChecked())
+        bellStop->setVisible(false);
+}
+
+void main::SaveSettings()
+{
+    GeneralSettings s;
+    s.auto_exe = auto_exe->value();
+    s.fileListIndex = fileList->ListIndex();
+    s.timeMode = Option2->isChecked() ? 2 : 1;
+    s.dayMode = Option4->isChecked() ? 2 : 1;
+    s.sound_zero = sound_zero->value();
+    s.autoMode = isAutoModeForm_->isAutoMode1->isChecked() ? 1 : 2;
+    s.bellRepeat = bellRepeat->value();
+    s.chkTimeSync = chkTimeSync->value();
+    saved(datafiles::writeGeneral(paths().dataIni(), s));
+}
+
+void main::LoadWeekList()
+{
+    for (const auto& line : datafiles::readWeekList(paths().weekList()))
+        AddTimeList->AddItem(fromStd(line));
+}
+
+void main::SaveWeekList()
+{
+    saved(datafiles::writeWeekList(paths().weekList(), AddTimeList->lines()));
+}
+
+void main::LoadDayList()
+{
+    AddTimeList->clear();
+    const DayList list = datafiles::readDayList(paths().dayList(VScroll9->position()));
+    for (const auto& line : list.lines)
+        AddTimeList->AddItem(fromStd(line));
+    nobell->setValue(list.nobell);
+}
+
+void main::SaveDayList(int useSelector)
+{
+    const int day = useSelector == 1 ? VScroll9->position() : pre_day->text().toInt();
+    saved(datafiles::writeDayList(paths().dayList(day), DayList{nobell->value(),
+                                                                AddTimeList->lines()}));
+}
+
+namespace {
+
+IntervalSettings intervalsOf(const main& w)
+{
+    IntervalSettings s;
+    s.start_h = toStd(w.start_h);
+    s.start_m = toStd(w.start_m);
+    s.exit_h = toStd(w.exit_h);
+    s.exit_m = toStd(w.exit_m);
+    s.worktime = toStd(w.worktime);
+    s.resttime = toStd(w.resttime);
+    s.nobell = w.nobell->value();
+    s.txtStartBellSound = toStd(w.txtStartBellSound);
+    s.txtEndBellSound = toStd(w.txtEndBellSound);
+    s.ChkPreBell1 = w.ChkPreBell1->value();
+    s.TxtPreBell1 = toStd(w.TxtPreBell1);
+    s.TxtPreBellName1 = toStd(w.TxtPreBellName1);
+    s.ChkPreBell2 = w.ChkPreBell2->value();
+    s.TxtPreBell2 = toStd(w.TxtPreBell2);
+    s.TxtPreBellName2 = toStd(w.TxtPreBellName2);
+    return s;
+}
+
+void showIntervals(main& w, const IntervalSettings& s)
+{
+    w.start_h->setText(fromStd(s.start_h));
+    w.start_m->setText(fromStd(s.start_m));
+    w.exit_h->setText(fromStd(s.exit_h));
+    w.exit_m->setText(fromStd(s.exit_m));
+    w.worktime->setText(fromStd(s.worktime));
+    w.resttime->setText(fromStd(s.resttime));
+    w.txtStartBellSound->setText(fromStd(s.txtStartBellSound));
+    w.txtEndBellSound->setText(fromStd(s.txtEndBellSound));
+    w.ChkPreBell1->setValue(s.ChkPreBell1);
+    w.TxtPreBell1->setText(fromStd(s.TxtPreBell1));
+    w.TxtPreBellName1->setText(fromStd(s.TxtPreBellName1));
+    w.ChkPreBell2->setValue(s.ChkPreBell2);
+    w.TxtPreBell2->setText(fromStd(s.TxtPreBell2));
+    w.TxtPreBellName2->setText(fromStd(s.TxtPreBellName2));
+}
+
+}  // namespace
+
+void main::LoadWeekIntervals()
+{
+    showIntervals(*this,
+                  datafiles::readIntervals(paths().weekIntervals(), datafiles::IntervalFile::Week));
+}
+
+void main::SaveWeekIntervals()
+{
+    saved(datafiles::writeIntervals(paths().weekIntervals(), intervalsOf(*this),
+                                    datafiles::IntervalFile::Week));
+}
+
+void main::LoadDayIntervals()
+{
+    const IntervalSettings s = datafiles::readIntervals(paths().dayIntervals(VScroll9->position()),
+                                                        datafiles::IntervalFile::Day);
+    showIntervals(*this, s);
+    nobell->setValue(s.nobell);
+}
+
+void main::SaveDayIntervals(int useSelector)
+{
+    const int day = useSelector == 1 ? VScroll9->position() : pre_day->text().toInt();
+    saved(datafiles::writeIntervals(paths().dayIntervals(day), intervalsOf(*this),
+                                    datafiles::IntervalFile::Day));
+}
+
+void main::WriteExitIni()
+{
+    saved(tollix::WriteExitIni(paths().exitIni(),
+                               ExitSettings{chkAutoExit->value(), reservedExitHour,
+                                            reservedExitMinute}));
+}
+
+// ---- Mode and day selection -------------------------------------------------
+
+void main::LoadCurrent()
+{
+    if (Option1->isChecked()) {
+        txtStartBellSound->clear();
+        txtEndBellSound->clear();
+        if (Option3->isChecked())
+            LoadWeekIntervals();
+        else
+            LoadDayIntervals();
+    } else {
+        AddTimeList->clear();
+        if (Option3->isChecked())
+            LoadWeekList();
+        else
+            LoadDayList();
+    }
+}
+
+void main::Option1_Click()
+{
+    nobell->setEnabled(!Option3->isChecked());
+    if (VScroll9->position() >= 8)
+        VScroll9->setPosition(7);
+    SaveSettings();
+    LoadCurrent();
+    ShowAutoPanels();
+}
+
+void main::Option2_Click()
+{
+    nobell->setEnabled(!Option3->isChecked());
+    SaveSettings();
+    LoadCurrent();
+    ShowManualPanels();
+}
+
+void main::Option3_Click()
+{
+    nobell->setValue(0);
+    nobell->setEnabled(false);
+    VScroll9->setEnabled(false);
+    if (loadPhase == 2)
+        SaveSettings();
+    else
+        loadPhase = 2;
+    reg_day->setText(QStringLiteral("All days"));
+    LoadCurrent();
+    if (Option2->isChecked())
+        applyTemplet->setVisible(true);
+}
+
+void main::Option4_Click()
+{
+    nobell->setEnabled(true);
+    VScroll9->setEnabled(true);
+    const int today = services_.clock.now().weekday;
+    reg_day->setText(weekdayName(today));
+    pre_day->setText(QString::number(today));
+    VScroll9->setPosition(today);
+    if (loadPhase == 2) {
+        SaveSettings();
+        services_.messages.information(
+            QStringLiteral("Help"),
+            QStringLiteral("Click arrow in right [Select day], Seting each day bell time."));
+    } else {
+        loadPhase = 2;
+    }
+    LoadCurrent();
+    if (Option2->isChecked())
+        applyTemplet->setVisible(true);
+}
+
+void main::ShowManualPanels()
+{
+    for (QGroupBox* panel : {frameStartEnd, frameInterval, frameBellSound, frameAlarm})
+        panel->setVisible(false);
+    for (QGroupBox* panel : {frameInputTime, frameAddedTime})
+        panel->setVisible(true);
+    applyTemplet->setVisible(true);
+}
+
+void main::ShowAutoPanels()
+{
+    for (QGroupBox* panel : {frameInputTime, frameAddedTime})
+        panel->setVisible(false);
+    for (QGroupBox* panel : {frameStartEnd, frameInterval, frameBellSound, frameAlarm})
+        panel->setVisible(true);
+    applyTemplet->setVisible(false);
+}
+
+}  // namespace tollix

@@ -1,0 +1,221 @@
+#pragma once
+
+#include "engine/BellEngine.h"
+#include "engine/SecondTicker.h"
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+#include "platform/Mixer.h"
+#include "schedule/AppPaths.h"
+#include "schedule/BellEntry.h"
+#include "ui/controls/Choices.h"
+#include "ui/controls/MenuLabel.h"
+#include "ui/controls/PictureButton.h"
+#include "ui/controls/SortedListBox.h"
+#include "ui/controls/SpinButton.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMenu;
+
+namespace tollix {
+
+class isAutoModeForm;
+
+// What the main window is given from outside.
+struct MainServices {
+    AppPaths paths;
+    const Clock& clock;
+    Messages& messages;
+    Mixer& mixer;
+    // Ends the process; tests record the call instead.
+    std::function<void()> endProgram;
+};
+
+// The main window: the whole program. Its controls are the working copy of
+// every setting; its procedures copy them to and from the data files.
+class main final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit main(MainServices services, QWidget* parent = nullptr);
+    ~main() override;
+
+    // Start-up and the ways out.
+    void Form_Load();
+    void mexit_Click();
+    void mnExit1_Click();
+    // SIGTERM, SIGINT and the end of the desktop session end the program the
+    // same way as the exits of the window.
+    void EndSession();
+    void TrayOut();
+
+    // The data files.
+    void LoadSettings();
+    void SaveSettings();
+    void LoadWeekList();
+    void SaveWeekList();
+    void LoadDayList();
+    void SaveDayList(int useSelector = 0);
+    void LoadWeekIntervals();
+    void SaveWeekIntervals();
+    void LoadDayIntervals();
+    void SaveDayIntervals(int useSelector = 0);
+    void WriteExitIni();
+
+    // Mode and day selection.
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void LoadCurrent();
+    void ShowManualPanels();
+    void ShowAutoPanels();
+
+    void Timer1_Timer();
+
+    // The colour beside the state, given as the platform's blue-green-red number.
+    void setStateColour(int blueGreenRed);
+    QColor stateColour() const;
+
+    const AppPaths& paths() const { return services_.paths; }
+
+    // Start-up marker: 1 while the settings are restored, then 2.
+    int loadPhase = 1;
+    BellEngine engine;
+    BellSchedule schedule;
+    int reservedExitHour = 0;
+    int reservedExitMinute = 0;
+
+    // Title bar of its own.
+    QWidget* Picture1;
+    QLabel* titleText;
+    PictureButton* ImageMin;
+    PictureButton* CmdTray;
+    QWidget* Picture2;
+
+    // Menu bar of labels.
+    MenuLabel* mnPlayMusic;
+    MenuLabel* mnBellCount;
+    MenuLabel* mnCountDown;
+    MenuLabel* helpword;
+    MenuLabel* info;
+    MenuLabel* mexit;
+
+    QLabel* now_day;
+    QLabel* now;
+    QLabel* state;
+    QLabel* stateColor;
+    QLabel* nextBell;
+    QLabel* nextBellSound;
+    QListWidget* clock_list;
+    PictureButton* start;
+    PictureButton* stop1;
+    PictureButton* btnNowBell;
+    PictureButton* bellStop;
+
+    SortedListBox* fileList;
+
+    OptionButton* Option1;
+    OptionButton* Option2;
+    OptionButton* Option3;
+    OptionButton* Option4;
+
+    SpinButton* VScroll9;
+    QLineEdit* reg_day;
+    CheckBox* nobell;
+    QLineEdit* pre_day;
+
+    QLineEdit* start_h;
+    QLineEdit* start_m;
+    QLineEdit* exit_h;
+    QLineEdit* exit_m;
+    SpinButton* VScroll1;
+    SpinButton* VScroll2;
+    SpinButton* VScroll3;
+    SpinButton* VScroll4;
+    QLineEdit* worktime;
+    QLineEdit* resttime;
+    SpinButton* VScroll5;
+    SpinButton* VScroll6;
+
+    QLineEdit* txtStartBellSound;
+    QLineEdit* txtEndBellSound;
+    PictureButton* cmdStartBellSound;
+    PictureButton* cmdEndBellSound;
+
+    CheckBox* ChkPreBell1;
+    QLineEdit* TxtPreBell1;
+    SpinButton* VScrollPreBell1;
+    QLabel* LblPreBell1;
+    QLineEdit* TxtPreBellName1;
+    PictureButton* CmdPreBell1;
+    CheckBox* ChkPreBell2;
+    QLineEdit* TxtPreBell2;
+    SpinButton* VScrollPreBell2;
+    QLabel* LblPreBell2;
+    QLineEdit* TxtPreBellName2;
+    PictureButton* CmdPreBell2;
+
+    QLineEdit* input_h;
+    QLineEdit* input_m;
+    SpinButton* VScroll7;
+    SpinButton* VScroll8;
+    PictureButton* TimeAdd;
+    QListWidget* List1;
+
+    SortedListBox* AddTimeList;
+    PictureButton* TimeDel;
+    PictureButton* TimeMod;
+    PictureButton* allDel;
+    PictureButton* applyTemplet;
+
+    CheckBox* auto_exe;
+    CheckBox* sound_zero;
+    CheckBox* bellRepeat;
+    CheckBox* chkTimeSync;
+    CheckBox* chkAutoExit;
+
+    SecondTicker* Timer1;
+    QMenu* help;
+    QAction* mOpen;
+    QAction* mnExit1;
+
+    isAutoModeForm* autoModeForm() const { return isAutoModeForm_.get(); }
+
+    // The frames that the two time modes show and hide.
+    QGroupBox* frameInputTime;
+    QGroupBox* frameAddedTime;
+    QGroupBox* frameStartEnd;
+    QGroupBox* frameInterval;
+    QGroupBox* frameBellSound;
+    QGroupBox* frameAlarm;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void connectBehaviours();
+    void bindSpin(SpinButton* spin, QLineEdit* field, int wrapAt, int wrapTo);
+    // The shutdown steps shared by every way out; ends the program when `end`.
+    void Shutdown(bool end);
+    void startupStep(const QString& what, const std::function<void()>& step);
+    void startupError(const QString& what, const QString& description);
+    void saved(const std::string& error);
+    QString weekdayName(int day) const;
+
+    MainServices services_;
+    std::unique_ptr<isAutoModeForm> isAutoModeForm_;
+    bool ended_ = false;
+};
+
+}  // namespace tollix

@@ -1,0 +1,398 @@
+// The controls of the main window and where they stand.
+#include "ui/isAutoModeForm.h"
+#include "ui/main.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QVBoxLayout>
+
+namespace tollix {
+
+namespace {
+
+template <typename T, typename... Args>
+T* named(const char* name, Args&&... args)
+{
+    T* control = new T(std::forward<Args>(args)...);
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
+
+QLabel* label(const char* text)
+{
+    return new QLabel(QString::fromUtf8(text));
+}
+
+QLineEdit* field(const char* name, const char* initial, int width = 44)
+{
+    auto* edit = named<QLineEdit>(name, QString::fromUtf8(initial));
+    edit->setFixedWidth(width);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+QLineEdit* soundField(const char* name)
+{
+    auto* edit = named<QLineEdit>(name);
+    edit->setReadOnly(true);
+    edit->setMinimumWidth(150);
+    return edit;
+}
+
+QGroupBox* frame(const char* caption)
+{
+    return new QGroupBox(QString::fromUtf8(caption));
+}
+
+PictureButton* pictureButton(const char* name, const char* normal, const char* pressed,
+                             const char* disabled = "")
+{
+    auto* button = new PictureButton(QLatin1String(normal), QLatin1String(pressed),
+                                     QLatin1String(disabled));
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+// A numeric field with its spin button beside it and the unit behind.
+QHBoxLayout* spinRow(QLineEdit* edit, SpinButton* spin, const char* unit)
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(2);
+    row->addWidget(edit);
+    row->addWidget(spin);
+    if (*unit)
+        row->addWidget(label(unit));
+    return row;
+}
+
+SpinButton* counting(const char* name, int minimum, int maximum, int position)
+{
+    auto* spin = new SpinButton(minimum, maximum, position, SpinButton::TopArrow::CountsUp);
+    spin->setObjectName(QLatin1String(name));
+    spin->setFixedHeight(26);
+    return spin;
+}
+
+const char kStyle[] = R"(
+#Picture2 { background: #eef3f8; }
+#Picture1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2b5f93, stop:1 #1d4670); }
+#titleText { color: white; font-size: 15px; font-weight: bold; letter-spacing: 2px; }
+#menuBar { background: #dde8f3; border-bottom: 1px solid #b9cbe0; }
+QGroupBox { font-weight: bold; color: #1d4670; border: 1px solid #b9cbe0; border-radius: 5px;
+            margin-top: 9px; padding: 6px 6px 4px 6px; background: #f8fbfd; }
+QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }
+QGroupBox QLabel, QGroupBox QCheckBox, QGroupBox QRadioButton { font-weight: normal; color: #1b2733; }
+#state { font-size: 22px; font-weight: bold; color: #1b2733; }
+#nextBell, #nextBellSound { font-size: 15px; font-weight: bold; color: #1b2733; }
+#now, #now_day { font-size: 14px; font-weight: bold; color: #1b2733; }
+QLineEdit[readOnly="true"] { background: #eef2f6; }
+)";
+
+}  // namespace
+
+void main::createControls()
+{
+    setObjectName(QStringLiteral("main"));
+    setWindowFlag(Qt::FramelessWindowHint);
+    setStyleSheet(QLatin1String(kStyle));
+
+    // Title bar.
+    Picture1 = named<QWidget>("Picture1");
+    Picture1->setAttribute(Qt::WA_StyledBackground);
+    Picture1->setFixedHeight(36);
+    titleText = named<QLabel>("titleText", QStringLiteral("TOLLIX"));
+    ImageMin = pictureButton("ImageMin", "minimaze", "minimaze");
+    ImageMin->setHoverPicture(QStringLiteral("min_on"));
+    CmdTray = pictureButton("CmdTray", "tray", "tray1");
+    auto* titleRow = new QHBoxLayout(Picture1);
+    titleRow->setContentsMargins(12, 0, 8, 0);
+    titleRow->addWidget(titleText);
+    titleRow->addStretch();
+    titleRow->addWidget(ImageMin);
+    titleRow->addWidget(CmdTray);
+
+    // Menu bar of labels.
+    auto* menuBar = named<QWidget>("menuBar");
+    menuBar->setAttribute(Qt::WA_StyledBackground);
+    mnPlayMusic = named<MenuLabel>("mnPlayMusic", QStringLiteral("Play music list"));
+    mnBellCount = named<MenuLabel>("mnBellCount", QStringLiteral("Countdown next bell"));
+    mnCountDown = named<MenuLabel>("mnCountDown", QStringLiteral("Countdown"));
+    helpword = named<MenuLabel>("helpword", QStringLiteral("Help"));
+    info = named<MenuLabel>("info", QStringLiteral("Infomation"));
+    mexit = named<MenuLabel>("mexit", QStringLiteral("Exit"));
+    auto* menuRow = new QHBoxLayout(menuBar);
+    menuRow->setContentsMargins(6, 2, 6, 2);
+    for (MenuLabel* entry : {mnPlayMusic, mnBellCount, mnCountDown, helpword, info})
+        menuRow->addWidget(entry);
+    menuRow->addStretch();
+    menuRow->addWidget(mexit);
+
+    // Left column: clock, state, next bell, today's bells and the main buttons.
+    now_day = named<QLabel>("now_day");
+    now = named<QLabel>("now");
+    auto* clockFrame = new QGroupBox;
+    auto* clockGrid = new QGridLayout(clockFrame);
+    clockGrid->addWidget(label("Today     :"), 0, 0);
+    clockGrid->addWidget(now_day, 0, 1);
+    clockGrid->addWidget(label("Now time :"), 1, 0);
+    clockGrid->addWidget(now, 1, 1);
+    clockGrid->setColumnStretch(1, 1);
+
+    state = named<QLabel>("state");
+    stateColor = named<QLabel>("stateColor");
+    stateColor->setFixedSize(38, 30);
+    auto* stateFrame = frame("Now state");
+    auto* stateRow = new QHBoxLayout(stateFrame);
+    stateRow->addWidget(stateColor);
+    stateRow->addWidget(state, 1);
+
+    nextBell = named<QLabel>("nextBell");
+    nextBellSound = named<QLabel>("nextBellSound");
+    nextBellSound->setWordWrap(true);
+    auto* nextBellFrame = frame("Next bell");
+    (new QVBoxLayout(nextBellFrame))->addWidget(nextBell);
+    auto* nextSoundFrame = frame("Next sound");
+    (new QVBoxLayout(nextSoundFrame))->addWidget(nextBellSound);
+
+    clock_list = named<QListWidget>("clock_list");
+    auto* todayFrame = frame("Today Bells");
+    (new QVBoxLayout(todayFrame))->addWidget(clock_list);
+
+    start = pictureButton("start", "start", "start1", "start2");
+    stop1 = pictureButton("stop1", "stop", "stop1");
+    btnNowBell = pictureButton("btnNowBell", "nowBell", "nowBell1");
+    bellStop = pictureButton("bellStop", "bellStop", "bellStop1");
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(start, 0, 0);
+    buttons->addWidget(stop1, 0, 1);
+    buttons->addWidget(btnNowBell, 1, 0);
+    buttons->addWidget(bellStop, 1, 1);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(clockFrame);
+    left->addWidget(stateFrame);
+    auto* nextRow = new QHBoxLayout;
+    nextRow->addWidget(nextBellFrame, 2);
+    nextRow->addWidget(nextSoundFrame, 3);
+    left->addLayout(nextRow);
+    left->addWidget(todayFrame, 1);
+    left->addLayout(buttons);
+
+    // Middle column: the sounds and the check boxes.
+    fileList = named<SortedListBox>("fileList");
+    auto* soundFrame = frame("Select bell sound");
+    (new QVBoxLayout(soundFrame))->addWidget(fileList);
+
+    auto_exe = named<CheckBox>("auto_exe", QStringLiteral("Auto execution"));
+    auto_exe->setToolTip(
+        QStringLiteral("If you want TOLLIX to operate automatically at computer start time."));
+    sound_zero = named<CheckBox>("sound_zero", QStringLiteral("No com sound"));
+    bellRepeat = named<CheckBox>("bellRepeat", QStringLiteral("Repeating bell"));
+    chkTimeSync = named<CheckBox>("chkTimeSync", QStringLiteral("Internet time"));
+    chkAutoExit = named<CheckBox>("chkAutoExit", QStringLiteral("Reservation Exit"));
+    auto* checks = new QGroupBox;
+    auto* checkGrid = new QGridLayout(checks);
+    checkGrid->addWidget(auto_exe, 0, 0);
+    checkGrid->addWidget(sound_zero, 0, 1);
+    checkGrid->addWidget(bellRepeat, 1, 0);
+    checkGrid->addWidget(chkTimeSync, 1, 1);
+    checkGrid->addWidget(chkAutoExit, 2, 0);
+
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(soundFrame, 1);
+    middle->addWidget(checks);
+
+    // Right column: modes, day and the editors of the two modes.
+    Option1 = named<OptionButton>("Option1", QStringLiteral("Auto interval"));
+    Option2 = named<OptionButton>("Option2", QStringLiteral("Manual input"));
+    auto* modeFrame = frame("Set time mode");
+    auto* modeBox = new QVBoxLayout(modeFrame);
+    modeBox->addWidget(Option1);
+    modeBox->addWidget(Option2);
+    Option3 = named<OptionButton>("Option3", QStringLiteral("Apply week"));
+    Option4 = named<OptionButton>("Option4", QStringLiteral("Set each day "));
+    auto* dayModeFrame = frame("Apply day");
+    auto* dayModeBox = new QVBoxLayout(dayModeFrame);
+    dayModeBox->addWidget(Option3);
+    dayModeBox->addWidget(Option4);
+
+    VScroll9 = new SpinButton(0, 14, 1, SpinButton::TopArrow::GoesBack);
+    VScroll9->setObjectName(QStringLiteral("VScroll9"));
+    VScroll9->setFixedHeight(26);
+    reg_day = named<QLineEdit>("reg_day");
+    reg_day->setReadOnly(true);
+    reg_day->setFixedWidth(150);
+    nobell = named<CheckBox>("nobell", QStringLiteral("No rings"));
+    pre_day = named<QLineEdit>("pre_day", QStringLiteral("1"));
+    pre_day->setVisible(false);
+    auto* dayFrame = frame("Select day");
+    auto* dayRow = new QHBoxLayout(dayFrame);
+    dayRow->setSpacing(2);
+    dayRow->addWidget(reg_day);
+    dayRow->addWidget(VScroll9);
+    dayRow->addSpacing(10);
+    dayRow->addWidget(nobell);
+    dayRow->addWidget(pre_day);
+    dayRow->addStretch();
+
+    auto* choiceRow = new QHBoxLayout;
+    choiceRow->addWidget(modeFrame);
+    choiceRow->addWidget(dayModeFrame);
+
+    // Auto interval: start and end time.
+    start_h = field("start_h", "5");
+    start_m = field("start_m", "0");
+    exit_h = field("exit_h", "23");
+    exit_m = field("exit_m", "0");
+    VScroll1 = counting("VScroll1", 0, 24, 5);
+    VScroll2 = counting("VScroll2", 0, 60, 0);
+    VScroll3 = counting("VScroll3", 0, 24, 23);
+    VScroll4 = counting("VScroll4", 0, 60, 0);
+    frameStartEnd = frame("Set start and end time");
+    auto* timeGrid = new QGridLayout(frameStartEnd);
+    timeGrid->addWidget(label("Start"), 0, 0);
+    timeGrid->addLayout(spinRow(start_h, VScroll1, "hr"), 0, 1);
+    timeGrid->addLayout(spinRow(start_m, VScroll2, "min"), 0, 2);
+    timeGrid->addWidget(label("End"), 1, 0);
+    timeGrid->addLayout(spinRow(exit_h, VScroll3, "hr"), 1, 1);
+    timeGrid->addLayout(spinRow(exit_m, VScroll4, "min"), 1, 2);
+    timeGrid->setColumnStretch(3, 1);
+
+    // Auto interval: work and rest.
+    worktime = field("worktime", "50");
+    resttime = field("resttime", "10");
+    worktime->setMaxLength(3);
+    resttime->setMaxLength(3);
+    VScroll5 = counting("VScroll5", 1, 300, 50);
+    VScroll6 = counting("VScroll6", 1, 300, 10);
+    frameInterval = frame("Set time interval");
+    auto* intervalGrid = new QGridLayout(frameInterval);
+    intervalGrid->addWidget(label("Work time"), 0, 0);
+    intervalGrid->addLayout(spinRow(worktime, VScroll5, "min"), 0, 1);
+    intervalGrid->addWidget(label("Rest time"), 0, 2);
+    intervalGrid->addLayout(spinRow(resttime, VScroll6, "min"), 0, 3);
+    intervalGrid->setColumnStretch(4, 1);
+
+    // Auto interval: the sounds of the start and end bells.
+    txtStartBellSound = soundField("txtStartBellSound");
+    txtEndBellSound = soundField("txtEndBellSound");
+    cmdStartBellSound = pictureButton("cmdStartBellSound", "apply", "apply1", "apply2");
+    cmdEndBellSound = pictureButton("cmdEndBellSound", "apply", "apply1", "apply2");
+    frameBellSound = frame("Set start bell sound");
+    auto* bellGrid = new QGridLayout(frameBellSound);
+    bellGrid->addWidget(label("Work"), 0, 0);
+    bellGrid->addWidget(txtStartBellSound, 0, 1);
+    bellGrid->addWidget(cmdStartBellSound, 0, 2);
+    bellGrid->addWidget(label("Rest"), 1, 0);
+    bellGrid->addWidget(txtEndBellSound, 1, 1);
+    bellGrid->addWidget(cmdEndBellSound, 1, 2);
+    bellGrid->setColumnStretch(1, 1);
+
+    // Auto interval: the alarms after the start and before the end bells.
+    ChkPreBell1 = named<CheckBox>("ChkPreBell1", QStringLiteral("Start"));
+    TxtPreBell1 = field("TxtPreBell1", "1", 36);
+    VScrollPreBell1 = counting("VScrollPreBell1", 1, 100, 1);
+    LblPreBell1 = named<QLabel>("LblPreBell1", QStringLiteral("min after"));
+    TxtPreBellName1 = soundField("TxtPreBellName1");
+    CmdPreBell1 = pictureButton("CmdPreBell1", "apply", "apply1", "apply2");
+    ChkPreBell2 = named<CheckBox>("ChkPreBell2", QStringLiteral("End"));
+    TxtPreBell2 = field("TxtPreBell2", "1", 36);
+    VScrollPreBell2 = counting("VScrollPreBell2", 1, 100, 1);
+    LblPreBell2 = named<QLabel>("LblPreBell2", QStringLiteral("min before"));
+    TxtPreBellName2 = soundField("TxtPreBellName2");
+    CmdPreBell2 = pictureButton("CmdPreBell2", "apply", "apply1", "apply2");
+    frameAlarm = frame("Alarm before and after bell time (After check,Apply sound)");
+    auto* alarmGrid = new QGridLayout(frameAlarm);
+    alarmGrid->addWidget(ChkPreBell1, 0, 0);
+    alarmGrid->addLayout(spinRow(TxtPreBell1, VScrollPreBell1, ""), 0, 1);
+    alarmGrid->addWidget(LblPreBell1, 0, 2);
+    alarmGrid->addWidget(TxtPreBellName1, 0, 3);
+    alarmGrid->addWidget(CmdPreBell1, 0, 4);
+    alarmGrid->addWidget(ChkPreBell2, 1, 0);
+    alarmGrid->addLayout(spinRow(TxtPreBell2, VScrollPreBell2, ""), 1, 1);
+    alarmGrid->addWidget(LblPreBell2, 1, 2);
+    alarmGrid->addWidget(TxtPreBellName2, 1, 3);
+    alarmGrid->addWidget(CmdPreBell2, 1, 4);
+    alarmGrid->setColumnStretch(3, 1);
+
+    // Manual input: a new time.
+    input_h = field("input_h", "0");
+    input_m = field("input_m", "5");
+    VScroll7 = counting("VScroll7", 0, 24, 0);
+    VScroll8 = counting("VScroll8", 0, 60, 5);
+    TimeAdd = pictureButton("TimeAdd", "TimeAdd", "TimeAdd1", "TimeAdd2");
+    List1 = named<QListWidget>("List1");
+    List1->setVisible(false);
+    frameInputTime = frame("Input time (Add after selecting sound)");
+    auto* inputRow = new QHBoxLayout(frameInputTime);
+    inputRow->addLayout(spinRow(input_h, VScroll7, "hr"));
+    inputRow->addSpacing(6);
+    inputRow->addLayout(spinRow(input_m, VScroll8, "min"));
+    inputRow->addStretch();
+    inputRow->addWidget(TimeAdd);
+    inputRow->addWidget(List1);
+
+    // Manual input: the list.
+    AddTimeList = named<SortedListBox>("AddTimeList");
+    TimeDel = pictureButton("TimeDel", "TimeDel", "TimeDel1", "TimeDel2");
+    TimeMod = pictureButton("TimeMod", "TimeMod", "TimeMod1", "TimeMod2");
+    allDel = pictureButton("allDel", "allDel", "allDel1", "allDel2");
+    applyTemplet = pictureButton("applyTemplet", "applyTemplet", "applyTempletDown",
+                                 "applyTempletDis");
+    frameAddedTime = frame("Added time (24H clock : 5PM -> 17hr)");
+    auto* addedGrid = new QHBoxLayout(frameAddedTime);
+    addedGrid->addWidget(AddTimeList, 1);
+    auto* listButtons = new QVBoxLayout;
+    for (PictureButton* button : {TimeDel, TimeMod, allDel, applyTemplet})
+        listButtons->addWidget(button);
+    listButtons->addStretch();
+    addedGrid->addLayout(listButtons);
+
+    auto* right = new QVBoxLayout;
+    right->addLayout(choiceRow);
+    right->addWidget(dayFrame);
+    for (QGroupBox* panel : {frameStartEnd, frameInterval, frameBellSound, frameAlarm,
+                             frameInputTime, frameAddedTime})
+        right->addWidget(panel);
+    right->addStretch();
+    right->setStretchFactor(frameAddedTime, 1);
+
+    // The body under the title bar.
+    Picture2 = named<QWidget>("Picture2");
+    Picture2->setAttribute(Qt::WA_StyledBackground);
+    Picture2->setMouseTracking(true);
+    auto* columns = new QHBoxLayout;
+    columns->setContentsMargins(10, 8, 10, 10);
+    columns->setSpacing(10);
+    columns->addLayout(left, 30);
+    columns->addLayout(middle, 26);
+    columns->addLayout(right, 44);
+    auto* body = new QVBoxLayout(Picture2);
+    body->setContentsMargins(0, 0, 0, 0);
+    body->setSpacing(0);
+    body->addWidget(menuBar);
+    body->addLayout(columns, 1);
+
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(0);
+    window->addWidget(Picture1);
+    window->addWidget(Picture2, 1);
+    setFixedSize(1180, 700);
+
+    // Not shown.
+    Timer1 = new SecondTicker(services_.clock, this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    help = new QMenu(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("help"));
+    mOpen = help->addAction(QStringLiteral("Open Window"));
+    mOpen->setObjectName(QStringLiteral("mOpen"));
+    mnExit1 = help->addAction(QStringLiteral("Exit"));
+    mnExit1->setObjectName(QStringLiteral("mnExit1"));
+
+    isAutoModeForm_ = std::make_unique<isAutoModeForm>(this);
+}
+
+}  // namespace tollix
