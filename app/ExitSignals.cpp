@@ -2,9 +2,9 @@
 
 #include <QSocketNotifier>
 
-#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <csignal>
 
 namespace tollix {
 
@@ -12,8 +12,7 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
-void onSignal(int)
-{
+void onSignal(int) {
     const char byte = 1;
     // Only async-signal-safe work here; the event loop does the rest.
     [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
@@ -21,8 +20,7 @@ void onSignal(int)
 
 }  // namespace
 
-ExitSignals::ExitSignals(QObject* parent) : QObject(parent)
-{
+ExitSignals::ExitSignals(QObject* parent) : QObject(parent) {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return;
     notifier_ = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
@@ -35,8 +33,7 @@ ExitSignals::ExitSignals(QObject* parent) : QObject(parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int sig : {SIGTERM, SIGINT, SIGHUP})
-        ::sigaction(sig, &action, nullptr);
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(sig, &action, nullptr);
 }
 
 }  // namespace tollix

@@ -10,13 +10,13 @@ namespace tollix {
 class ExitSignals final : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit ExitSignals(QObject* parent = nullptr);
 
-signals:
+  signals:
     void received();
 
-private:
+  private:
     QSocketNotifier* notifier_ = nullptr;
 };
 

@@ -1,3 +1,4 @@
+#include "ui/main.h"
 #include "app/ExitSignals.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
@@ -5,15 +6,13 @@
 #include "platform/SingleInstance.h"
 #include "schedule/AppPaths.h"
 #include "schedule/DefaultFiles.h"
-#include "ui/main.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 
 #include <clocale>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tollix"));
     QApplication::setApplicationDisplayName(QStringLiteral("TOLLIX"));
@@ -29,16 +28,15 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    const auto paths = tollix::AppPaths::resolve(
-        QCoreApplication::applicationDirPath().toStdString());
+    const auto paths =
+        tollix::AppPaths::resolve(QCoreApplication::applicationDirPath().toStdString());
     const auto failures = tollix::EnsureProgramFolder(paths);
 
     tollix::SystemClock clock;
     tollix::QtMessages messages;
     tollix::NoMixer mixer;
-    tollix::main window(tollix::MainServices{paths, clock, messages, mixer, [] {
-                                                 QCoreApplication::exit(0);
-                                             }});
+    tollix::main window(
+        tollix::MainServices{paths, clock, messages, mixer, [] { QCoreApplication::exit(0); }});
     messages.setParent(&window);
     for (const auto& failure : failures) {
         messages.information(QStringLiteral("TOLLIX"), QStringLiteral("Error Number : "));

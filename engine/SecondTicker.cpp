@@ -2,8 +2,7 @@
 
 namespace tollix {
 
-SecondTicker::SecondTicker(const Clock& clock, QObject* parent) : QObject(parent), clock_(clock)
-{
+SecondTicker::SecondTicker(const Clock& clock, QObject* parent) : QObject(parent), clock_(clock) {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] {
@@ -12,8 +11,7 @@ SecondTicker::SecondTicker(const Clock& clock, QObject* parent) : QObject(parent
     });
 }
 
-void SecondTicker::setEnabled(bool enabled)
-{
+void SecondTicker::setEnabled(bool enabled) {
     enabled_ = enabled;
     if (enabled)
         arm();
@@ -21,13 +19,11 @@ void SecondTicker::setEnabled(bool enabled)
         timer_.stop();
 }
 
-int SecondTicker::delayFrom(const LocalTime& now)
-{
+int SecondTicker::delayFrom(const LocalTime& now) {
     return 1000 - now.millisecond + kAfterSecondMs;
 }
 
-void SecondTicker::arm()
-{
+void SecondTicker::arm() {
     if (enabled_)
         timer_.start(delayFrom(clock_.now()));
 }

@@ -13,7 +13,7 @@ namespace tollix {
 class SecondTicker final : public QObject {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kAfterSecondMs = 5;
 
     explicit SecondTicker(const Clock& clock, QObject* parent = nullptr);
@@ -23,10 +23,10 @@ public:
     // Milliseconds from the given moment to the next tick.
     static int delayFrom(const LocalTime& now);
 
-signals:
+  signals:
     void tick();
 
-private:
+  private:
     void arm();
 
     const Clock& clock_;

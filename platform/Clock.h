@@ -19,13 +19,13 @@ struct LocalTime {
 
 // Every time of day the program uses comes from here.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalTime now() const = 0;
 };
 
 class SystemClock final : public Clock {
-public:
+  public:
     LocalTime now() const override;
 };
 

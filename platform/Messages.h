@@ -12,28 +12,25 @@ namespace tollix {
 // and Yes/No questions. Texts that name the install folder "C:\tollix" show the
 // real program folder.
 class Messages {
-public:
+  public:
     virtual ~Messages() = default;
 
-    void setFolderText(std::function<QString(const QString&)> showFolder)
-    {
+    void setFolderText(std::function<QString(const QString&)> showFolder) {
         showFolder_ = std::move(showFolder);
     }
 
-    void information(const QString& title, const QString& text)
-    {
+    void information(const QString& title, const QString& text) {
         showInformation(title, shown(text));
     }
-    bool question(const QString& title, const QString& text)
-    {
+    bool question(const QString& title, const QString& text) {
         return askQuestion(title, shown(text));
     }
 
-protected:
+  protected:
     virtual void showInformation(const QString& title, const QString& text) = 0;
     virtual bool askQuestion(const QString& title, const QString& text) = 0;
 
-private:
+  private:
     QString shown(const QString& text) const { return showFolder_ ? showFolder_(text) : text; }
 
     std::function<QString(const QString&)> showFolder_;
@@ -41,15 +38,15 @@ private:
 
 // Modal QMessageBox over the given window.
 class QtMessages final : public Messages {
-public:
+  public:
     explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
-protected:
+  protected:
     void showInformation(const QString& title, const QString& text) override;
     bool askQuestion(const QString& title, const QString& text) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

@@ -11,8 +11,7 @@ namespace {
 
 constexpr char kShow[] = "show\n";
 
-QString runtimeFolder(const QString& given)
-{
+QString runtimeFolder(const QString& given) {
     if (!given.isEmpty())
         return given;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -26,22 +25,19 @@ QString runtimeFolder(const QString& given)
 SingleInstance::SingleInstance(const QString& folder, QObject* parent)
     : QObject(parent),
       folder_(runtimeFolder(folder)),
-      lock_(folder_ + QStringLiteral("/tollix.lock"))
-{
+      lock_(folder_ + QStringLiteral("/tollix.lock")) {
     // A lock whose owner no longer runs is stale at once; a live owner's never is.
     lock_.setStaleLockTime(0);
 }
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim()
-{
+bool SingleInstance::claim() {
     QDir().mkpath(folder_);
     return lock_.tryLock(0);
 }
 
-bool SingleInstance::notifyRunningCopy(int timeoutMs)
-{
+bool SingleInstance::notifyRunningCopy(int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(folder_ + QStringLiteral("/tollix.socket"));
     if (!socket.waitForConnected(timeoutMs))
@@ -50,8 +46,7 @@ bool SingleInstance::notifyRunningCopy(int timeoutMs)
     return socket.waitForBytesWritten(timeoutMs);
 }
 
-bool SingleInstance::listen()
-{
+bool SingleInstance::listen() {
     const QString name = folder_ + QStringLiteral("/tollix.socket");
     // We hold the lock, so a socket file left behind is a dead copy's.
     QLocalServer::removeServer(name);

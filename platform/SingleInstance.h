@@ -16,7 +16,7 @@ namespace tollix {
 class SingleInstance final : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // `runtimeFolder` empty: the user's runtime folder.
     explicit SingleInstance(const QString& runtimeFolder = {}, QObject* parent = nullptr);
     ~SingleInstance() override;
@@ -29,10 +29,10 @@ public:
     // Starts answering later copies.
     bool listen();
 
-signals:
+  signals:
     void showRequested();
 
-private:
+  private:
     QString folder_;
     QLockFile lock_;
     std::unique_ptr<QLocalServer> server_;

@@ -7,8 +7,7 @@ namespace tollix {
 
 AppPaths::AppPaths(std::filesystem::path programFolder) : program_(std::move(programFolder)) {}
 
-AppPaths AppPaths::resolve(const std::filesystem::path& executableFolder)
-{
+AppPaths AppPaths::resolve(const std::filesystem::path& executableFolder) {
     std::error_code ec;
     if (std::filesystem::is_directory(executableFolder / "data", ec))
         return AppPaths(executableFolder);
@@ -23,18 +22,15 @@ AppPaths AppPaths::resolve(const std::filesystem::path& executableFolder)
     return AppPaths(base / "tollix");
 }
 
-std::filesystem::path AppPaths::dayList(int n) const
-{
+std::filesystem::path AppPaths::dayList(int n) const {
     return dataFolder() / ("mdata_" + std::to_string(n) + ".ini");
 }
 
-std::filesystem::path AppPaths::dayIntervals(int n) const
-{
+std::filesystem::path AppPaths::dayIntervals(int n) const {
     return dataFolder() / ("adata_" + std::to_string(n) + ".ini");
 }
 
-std::string AppPaths::showFolder(std::string text) const
-{
+std::string AppPaths::showFolder(std::string text) const {
     static const std::string installFolder = "C:\\tollix";
     const std::string folder = program_.generic_string();
     std::size_t at = 0;
@@ -42,8 +38,7 @@ std::string AppPaths::showFolder(std::string text) const
         std::size_t end = at + installFolder.size();
         // The rest of the path, up to the next blank or quote, takes "/" too.
         std::size_t pathEnd = end;
-        while (pathEnd < text.size() && text[pathEnd] != ' ' && text[pathEnd] != '"')
-            ++pathEnd;
+        while (pathEnd < text.size() && text[pathEnd] != ' ' && text[pathEnd] != '"') ++pathEnd;
         std::string rest = text.substr(end, pathEnd - end);
         for (char& c : rest)
             if (c == '\\')

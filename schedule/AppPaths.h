@@ -7,7 +7,7 @@ namespace tollix {
 
 // Where the program keeps its data files and sounds.
 class AppPaths {
-public:
+  public:
     explicit AppPaths(std::filesystem::path programFolder);
 
     // The executable's folder when it holds a "data" folder (a portable
@@ -30,7 +30,7 @@ public:
     // program folder, with "/" separators.
     std::string showFolder(std::string text) const;
 
-private:
+  private:
     std::filesystem::path program_;
 };
 

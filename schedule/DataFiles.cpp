@@ -7,8 +7,7 @@ namespace tollix::datafiles {
 using textfile::intLine;
 using textfile::Lines;
 
-GeneralSettings readGeneral(const std::filesystem::path& file)
-{
+GeneralSettings readGeneral(const std::filesystem::path& file) {
     const Lines lines = Lines::read(file);
     const GeneralSettings initial;
     GeneralSettings s;
@@ -23,20 +22,18 @@ GeneralSettings readGeneral(const std::filesystem::path& file)
     return s;
 }
 
-std::string writeGeneral(const std::filesystem::path& file, const GeneralSettings& s)
-{
-    return textfile::write(file, {intLine(s.auto_exe), intLine(s.fileListIndex),
-                                  intLine(s.timeMode == 2 ? 2 : 1), intLine(s.dayMode == 2 ? 2 : 1),
-                                  intLine(s.sound_zero), intLine(s.autoMode == 1 ? 1 : 2),
-                                  intLine(s.bellRepeat), intLine(s.chkTimeSync)});
+std::string writeGeneral(const std::filesystem::path& file, const GeneralSettings& s) {
+    return textfile::write(
+        file, {intLine(s.auto_exe), intLine(s.fileListIndex), intLine(s.timeMode == 2 ? 2 : 1),
+               intLine(s.dayMode == 2 ? 2 : 1), intLine(s.sound_zero),
+               intLine(s.autoMode == 1 ? 1 : 2), intLine(s.bellRepeat), intLine(s.chkTimeSync)});
 }
 
 namespace {
 
 // Entry lines from `first` on; lines that are no entry at all (damage, or an
 // over-long line) are left out, as they could never ring.
-std::vector<std::string> entryLines(const Lines& lines, std::size_t first)
-{
+std::vector<std::string> entryLines(const Lines& lines, std::size_t first) {
     std::vector<std::string> result;
     for (std::size_t i = first; i < lines.count(); ++i) {
         const auto line = lines.text(i);
@@ -48,31 +45,27 @@ std::vector<std::string> entryLines(const Lines& lines, std::size_t first)
 
 }  // namespace
 
-std::vector<std::string> readWeekList(const std::filesystem::path& file)
-{
+std::vector<std::string> readWeekList(const std::filesystem::path& file) {
     return entryLines(Lines::read(file), 0);
 }
 
-std::string writeWeekList(const std::filesystem::path& file, const std::vector<std::string>& lines)
-{
+std::string writeWeekList(const std::filesystem::path& file,
+                          const std::vector<std::string>& lines) {
     return textfile::write(file, lines);
 }
 
-DayList readDayList(const std::filesystem::path& file)
-{
+DayList readDayList(const std::filesystem::path& file) {
     const Lines lines = Lines::read(file);
     return DayList{lines.checkOr(0, 0), entryLines(lines, 1)};
 }
 
-std::string writeDayList(const std::filesystem::path& file, const DayList& list)
-{
+std::string writeDayList(const std::filesystem::path& file, const DayList& list) {
     std::vector<std::string> lines{intLine(list.nobell)};
     lines.insert(lines.end(), list.lines.begin(), list.lines.end());
     return textfile::write(file, lines);
 }
 
-IntervalSettings readIntervals(const std::filesystem::path& file, IntervalFile kind)
-{
+IntervalSettings readIntervals(const std::filesystem::path& file, IntervalFile kind) {
     const Lines lines = Lines::read(file);
     const IntervalSettings initial;
     IntervalSettings s;
@@ -99,9 +92,9 @@ IntervalSettings readIntervals(const std::filesystem::path& file, IntervalFile k
 }
 
 std::string writeIntervals(const std::filesystem::path& file, const IntervalSettings& s,
-                           IntervalFile kind)
-{
-    std::vector<std::string> lines{s.start_h, s.start_m, s.exit_h, s.exit_m, s.worktime, s.resttime};
+                           IntervalFile kind) {
+    std::vector<std::string> lines{s.start_h, s.start_m,  s.exit_h,
+                                   s.exit_m,  s.worktime, s.resttime};
     if (kind == IntervalFile::Day)
         lines.push_back(intLine(s.nobell));
     for (const auto& line :

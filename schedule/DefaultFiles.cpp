@@ -12,11 +12,10 @@ namespace tollix {
 namespace {
 
 class Creator {
-public:
+  public:
     std::vector<std::string> failures;
 
-    void folder(const std::filesystem::path& path)
-    {
+    void folder(const std::filesystem::path& path) {
         std::error_code ec;
         std::filesystem::create_directories(path, ec);
         if (ec)
@@ -24,8 +23,7 @@ public:
     }
 
     // Writes the file through `write` only when it does not exist yet.
-    void file(const std::filesystem::path& path, const std::function<std::string()>& write)
-    {
+    void file(const std::filesystem::path& path, const std::function<std::string()>& write) {
         std::error_code ec;
         if (std::filesystem::exists(path, ec) || ec)
             return;
@@ -36,8 +34,7 @@ public:
 
 }  // namespace
 
-std::vector<std::string> EnsureProgramFolder(const AppPaths& paths)
-{
+std::vector<std::string> EnsureProgramFolder(const AppPaths& paths) {
     using namespace datafiles;
     Creator make;
     std::error_code ec;
@@ -46,7 +43,9 @@ std::vector<std::string> EnsureProgramFolder(const AppPaths& paths)
     make.folder(paths.soundFolder());
 
     make.file(paths.dataIni(), [&] { return writeGeneral(paths.dataIni(), GeneralSettings{}); });
-    make.file(paths.exitIni(), [&] { return WriteExitIni(paths.exitIni(), ExitSettings{0, 18, 0}); });
+    make.file(paths.exitIni(), [&] {
+        return WriteExitIni(paths.exitIni(), ExitSettings{0, 18, 0});
+    });
     make.file(paths.weekList(), [&] { return writeWeekList(paths.weekList(), {}); });
     for (int n = 1; n <= 13; ++n)
         make.file(paths.dayList(n), [&] { return writeDayList(paths.dayList(n), DayList{}); });
@@ -57,9 +56,8 @@ std::vector<std::string> EnsureProgramFolder(const AppPaths& paths)
     intervals.txtEndBellSound = sound::kSynthBells[1].fileName;
     intervals.TxtPreBellName1 = sound::kSynthBells[2].fileName;
     intervals.TxtPreBellName2 = sound::kSynthBells[2].fileName;
-    make.file(paths.weekIntervals(), [&] {
-        return writeIntervals(paths.weekIntervals(), intervals, IntervalFile::Week);
-    });
+    make.file(paths.weekIntervals(),
+              [&] { return writeIntervals(paths.weekIntervals(), intervals, IntervalFile::Week); });
     for (int n = 1; n <= 7; ++n)
         make.file(paths.dayIntervals(n), [&] {
             return writeIntervals(paths.dayIntervals(n), intervals, IntervalFile::Day);

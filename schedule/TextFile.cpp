@@ -9,21 +9,17 @@
 
 namespace tollix::textfile {
 
-std::string intLine(int value)
-{
+std::string intLine(int value) {
     std::string line = value < 0 ? "-" : " ";
     line += std::to_string(value < 0 ? -static_cast<long>(value) : value);
     line += ' ';
     return line;
 }
 
-std::optional<int> parseInt(std::string_view line)
-{
+std::optional<int> parseInt(std::string_view line) {
     const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!line.empty() && isBlank(line.front()))
-        line.remove_prefix(1);
-    while (!line.empty() && isBlank(line.back()))
-        line.remove_suffix(1);
+    while (!line.empty() && isBlank(line.front())) line.remove_prefix(1);
+    while (!line.empty() && isBlank(line.back())) line.remove_suffix(1);
     if (!line.empty() && line.front() == '+')
         line.remove_prefix(1);
     if (line.empty())
@@ -37,8 +33,7 @@ std::optional<int> parseInt(std::string_view line)
     return value;
 }
 
-Lines Lines::read(const std::filesystem::path& file)
-{
+Lines Lines::read(const std::filesystem::path& file) {
     Lines result;
     std::ifstream in(file, std::ios::binary);
     if (!in)
@@ -66,39 +61,33 @@ Lines Lines::read(const std::filesystem::path& file)
     return result;
 }
 
-std::optional<std::string> Lines::text(std::size_t index) const
-{
+std::optional<std::string> Lines::text(std::size_t index) const {
     if (index >= lines_.size())
         return std::nullopt;
     return lines_[index];
 }
 
-std::optional<int> Lines::integer(std::size_t index) const
-{
+std::optional<int> Lines::integer(std::size_t index) const {
     const auto line = text(index);
     if (!line)
         return std::nullopt;
     return parseInt(*line);
 }
 
-std::string Lines::textOr(std::size_t index, const std::string& initial) const
-{
+std::string Lines::textOr(std::size_t index, const std::string& initial) const {
     return text(index).value_or(initial);
 }
 
-int Lines::integerOr(std::size_t index, int initial) const
-{
+int Lines::integerOr(std::size_t index, int initial) const {
     return integer(index).value_or(initial);
 }
 
-int Lines::checkOr(std::size_t index, int initial) const
-{
+int Lines::checkOr(std::size_t index, int initial) const {
     const auto value = integer(index);
     return value && (*value == 0 || *value == 1) ? *value : initial;
 }
 
-std::string write(const std::filesystem::path& file, const std::vector<std::string>& lines)
-{
+std::string write(const std::filesystem::path& file, const std::vector<std::string>& lines) {
     QByteArray bytes;
     for (const auto& line : lines) {
         bytes.append(line.data(), static_cast<qsizetype>(line.size()));

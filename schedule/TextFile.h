@@ -26,7 +26,7 @@ std::optional<int> parseInt(std::string_view line);
 // The lines of a file as read from disk. Missing or over-long lines read as
 // nullopt so that each reader can put the field's initial value in their place.
 class Lines {
-public:
+  public:
     static Lines read(const std::filesystem::path& file);
 
     bool exists() const { return exists_; }
@@ -39,7 +39,7 @@ public:
     // A 0/1 check box state; anything else gives the initial state.
     int checkOr(std::size_t index, int initial) const;
 
-private:
+  private:
     bool exists_ = false;
     std::vector<std::optional<std::string>> lines_;
 };

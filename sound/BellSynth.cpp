@@ -21,16 +21,14 @@ struct Partial {
 };
 
 // A struck bell: inharmonic partials, each dying away at its own pace.
-double bellTone(double t, double frequency, const std::vector<Partial>& partials)
-{
+double bellTone(double t, double frequency, const std::vector<Partial>& partials) {
     double value = 0.0;
     for (const auto& p : partials)
         value += p.level * std::exp(-t / p.decay) * std::sin(kTwoPi * frequency * p.ratio * t);
     return value;
 }
 
-std::vector<double> schoolBell()
-{
+std::vector<double> schoolBell() {
     // An electric bell: a gong hit by a hammer about twenty times a second,
     // for two and a half seconds, then left to ring out.
     const double ringing = 2.5, length = 3.3, strikeRate = 19.0, f = 1180.0;
@@ -47,13 +45,12 @@ std::vector<double> schoolBell()
     return out;
 }
 
-std::vector<double> chime()
-{
+std::vector<double> chime() {
     // Four notes of a tower chime, each a soft bell tone.
     const double notes[] = {659.25, 523.25, 587.33, 392.00};
     const double spacing = 0.65, length = 4.6;
-    const std::vector<Partial> bell{{1.0, 1.0, 1.1}, {2.0, 0.35, 0.6}, {3.0, 0.15, 0.35},
-                                    {4.2, 0.08, 0.2}, {0.5, 0.2, 1.6}};
+    const std::vector<Partial> bell{
+        {1.0, 1.0, 1.1}, {2.0, 0.35, 0.6}, {3.0, 0.15, 0.35}, {4.2, 0.08, 0.2}, {0.5, 0.2, 1.6}};
     std::vector<double> out(static_cast<std::size_t>(length * kSynthRate));
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = static_cast<double>(i) / kSynthRate;
@@ -70,8 +67,7 @@ std::vector<double> chime()
     return out;
 }
 
-std::vector<double> shortAlarm()
-{
+std::vector<double> shortAlarm() {
     // Eight short beeps, alternating between two pitches.
     const double beep = 0.15, gap = 0.06, ramp = 0.005;
     const int count = 8;
@@ -89,31 +85,27 @@ std::vector<double> shortAlarm()
     return out;
 }
 
-void putLe(QByteArray& bytes, std::uint32_t value, int size)
-{
-    for (int i = 0; i < size; ++i)
-        bytes.append(static_cast<char>((value >> (8 * i)) & 0xff));
+void putLe(QByteArray& bytes, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes.append(static_cast<char>((value >> (8 * i)) & 0xff));
 }
 
 }  // namespace
 
-std::vector<std::int16_t> synthesize(SynthBell bell)
-{
+std::vector<std::int16_t> synthesize(SynthBell bell) {
     std::vector<double> wave;
     switch (bell) {
-    case SynthBell::SchoolBell:
-        wave = schoolBell();
-        break;
-    case SynthBell::Chime:
-        wave = chime();
-        break;
-    case SynthBell::ShortAlarm:
-        wave = shortAlarm();
-        break;
+        case SynthBell::SchoolBell:
+            wave = schoolBell();
+            break;
+        case SynthBell::Chime:
+            wave = chime();
+            break;
+        case SynthBell::ShortAlarm:
+            wave = shortAlarm();
+            break;
     }
     double peak = 0.0;
-    for (double v : wave)
-        peak = std::max(peak, std::abs(v));
+    for (double v : wave) peak = std::max(peak, std::abs(v));
     const double scale = peak > 0.0 ? 0.8 * 32767.0 / peak : 0.0;
     std::vector<std::int16_t> samples(wave.size());
     std::transform(wave.begin(), wave.end(), samples.begin(),
@@ -121,8 +113,7 @@ std::vector<std::int16_t> synthesize(SynthBell bell)
     return samples;
 }
 
-std::string writeWav(const std::filesystem::path& file, const std::vector<std::int16_t>& samples)
-{
+std::string writeWav(const std::filesystem::path& file, const std::vector<std::int16_t>& samples) {
     const auto dataSize = static_cast<std::uint32_t>(samples.size() * 2);
     QByteArray bytes;
     bytes.append("RIFF", 4);
@@ -137,8 +128,7 @@ std::string writeWav(const std::filesystem::path& file, const std::vector<std::i
     putLe(bytes, 16, 2);              // bits per sample
     bytes.append("data", 4);
     putLe(bytes, dataSize, 4);
-    for (std::int16_t s : samples)
-        putLe(bytes, static_cast<std::uint16_t>(s), 2);
+    for (std::int16_t s : samples) putLe(bytes, static_cast<std::uint16_t>(s), 2);
 
     QSaveFile out(QString::fromStdString(file.string()));
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())

@@ -6,13 +6,11 @@ namespace tollix::sound {
 
 namespace {
 
-char lower(char c)
-{
+char lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool endsWithLower(std::string_view name, std::string_view suffix)
-{
+bool endsWithLower(std::string_view name, std::string_view suffix) {
     if (name.size() < suffix.size())
         return false;
     const auto tail = name.substr(name.size() - suffix.size());
@@ -21,21 +19,18 @@ bool endsWithLower(std::string_view name, std::string_view suffix)
 }
 
 // A line break in a name could not be stored in the one-line-per-field files.
-bool storable(std::string_view name)
-{
+bool storable(std::string_view name) {
     return name.find_first_of("\r\n") == std::string_view::npos;
 }
 
 }  // namespace
 
-bool isPlayableFile(std::string_view name)
-{
+bool isPlayableFile(std::string_view name) {
     return endsWithLower(name, ".mp3") || endsWithLower(name, ".wav") ||
            endsWithLower(name, ".wma");
 }
 
-long musicMinutes(std::string_view name)
-{
+long musicMinutes(std::string_view name) {
     if (name.find('.') != std::string_view::npos)
         return 0;
     const auto number = name.substr(0, name.find('_'));
@@ -50,8 +45,7 @@ long musicMinutes(std::string_view name)
     return minutes;
 }
 
-bool listOrderLess(std::string_view a, std::string_view b)
-{
+bool listOrderLess(std::string_view a, std::string_view b) {
     const auto n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
         const char x = lower(a[i]);
@@ -64,8 +58,7 @@ bool listOrderLess(std::string_view a, std::string_view b)
     return a < b;
 }
 
-std::vector<std::string> SoundFolderScan(const std::filesystem::path& soundFolder)
-{
+std::vector<std::string> SoundFolderScan(const std::filesystem::path& soundFolder) {
     std::vector<std::string> folders;
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(soundFolder)) {
@@ -84,8 +77,9 @@ std::vector<std::string> SoundFolderScan(const std::filesystem::path& soundFolde
     // then orders them all.
     std::vector<std::string> list = std::move(folders);
     list.insert(list.end(), files.begin(), files.end());
-    std::stable_sort(list.begin(), list.end(),
-                     [](const std::string& a, const std::string& b) { return listOrderLess(a, b); });
+    std::stable_sort(list.begin(), list.end(), [](const std::string& a, const std::string& b) {
+        return listOrderLess(a, b);
+    });
     return list;
 }
 

@@ -13,7 +13,9 @@ bool isPlayableFile(std::string_view name);
 // A name without "." whose text before the first "_" is a number above 0: the
 // music list's length in minutes. 0 for anything else.
 long musicMinutes(std::string_view name);
-inline bool isMusicFolder(std::string_view name) { return musicMinutes(name) > 0; }
+inline bool isMusicFolder(std::string_view name) {
+    return musicMinutes(name) > 0;
+}
 
 // The order of a sorted list box: without regard to case, ties by bytes.
 bool listOrderLess(std::string_view a, std::string_view b);

@@ -4,8 +4,7 @@
 
 namespace tollix {
 
-ExitSettings ReadExitIni(const std::filesystem::path& file)
-{
+ExitSettings ReadExitIni(const std::filesystem::path& file) {
     const auto lines = textfile::Lines::read(file);
     const ExitSettings initial;
     ExitSettings s;
@@ -18,11 +17,10 @@ ExitSettings ReadExitIni(const std::filesystem::path& file)
     return s;
 }
 
-std::string WriteExitIni(const std::filesystem::path& file, const ExitSettings& s)
-{
-    return textfile::write(file, {textfile::intLine(s.chkAutoExit),
-                                  textfile::intLine(s.reservedExitHour),
-                                  textfile::intLine(s.reservedExitMinute)});
+std::string WriteExitIni(const std::filesystem::path& file, const ExitSettings& s) {
+    return textfile::write(file,
+                           {textfile::intLine(s.chkAutoExit), textfile::intLine(s.reservedExitHour),
+                            textfile::intLine(s.reservedExitMinute)});
 }
 
 }  // namespace tollix

@@ -5,8 +5,7 @@
 
 namespace tollix {
 
-isAutoModeForm::isAutoModeForm(QWidget* parent) : QDialog(parent)
-{
+isAutoModeForm::isAutoModeForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("isAutoModeForm"));
     setWindowTitle(QStringLiteral("Auto execution"));
     setModal(true);

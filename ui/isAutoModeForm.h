@@ -11,7 +11,7 @@ namespace tollix {
 class isAutoModeForm final : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit isAutoModeForm(QWidget* parent = nullptr);
 
     OptionButton* isAutoMode1;  // "Execution to monitor"

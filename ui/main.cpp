@@ -8,15 +8,14 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QWindow>
 
 // The button pictures live in the static library; register them once.
-static void initPictures()
-{
+static void initPictures() {
     Q_INIT_RESOURCE(img);
 }
 
@@ -24,13 +23,11 @@ namespace tollix {
 
 namespace {
 
-QString fromStd(const std::string& text)
-{
+QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-std::string toStd(const QLineEdit* edit)
-{
+std::string toStd(const QLineEdit* edit) {
     return edit->text().toStdString();
 }
 
@@ -39,8 +36,7 @@ constexpr int kStateOffColour = 11263914;  // blue-green-red: red 170, green 223
 }  // namespace
 
 main::main(MainServices services, QWidget* parent)
-    : QWidget(parent), services_(std::move(services))
-{
+    : QWidget(parent), services_(std::move(services)) {
     initPictures();
     services_.messages.setFolderText([this](const QString& text) {
         return fromStd(services_.paths.showFolder(text.toStdString()));
@@ -51,8 +47,7 @@ main::main(MainServices services, QWidget* parent)
 
 main::~main() = default;
 
-void main::connectBehaviours()
-{
+void main::connectBehaviours() {
     connect(Option1, &OptionButton::Click, this, &main::Option1_Click);
     connect(Option2, &OptionButton::Click, this, &main::Option2_Click);
     connect(Option3, &OptionButton::Click, this, &main::Option3_Click);
@@ -87,8 +82,7 @@ void main::connectBehaviours()
 
 // A spin writes its position into its field; reaching the top value turns
 // it into the wrap value (wrapAt 0: no wrap, the top value stays).
-void main::bindSpin(SpinButton* spin, QLineEdit* edit, int wrapAt, int wrapTo)
-{
+void main::bindSpin(SpinButton* spin, QLineEdit* edit, int wrapAt, int wrapTo) {
     connect(spin, &SpinButton::Change, this, [spin, edit, wrapAt, wrapTo] {
         if (wrapAt != 0 && spin->position() == wrapAt) {
             spin->setPosition(wrapTo);  // runs this again with the wrap value
@@ -100,8 +94,7 @@ void main::bindSpin(SpinButton* spin, QLineEdit* edit, int wrapAt, int wrapTo)
 
 // ---- Start-up and shutdown -------------------------------------------------
 
-void main::Form_Load()
-{
+void main::Form_Load() {
     mOpen->setVisible(false);
     setWindowTitle(QStringLiteral("TOLLIX"));
     mnBellCount->setEnabled(false);
@@ -130,12 +123,12 @@ void main::Form_Load()
     services_.mixer.OpenMixer(0);
     services_.mixer.SetMasterMute(false);
 
-    startupStep(QStringLiteral("Reading the sound folder %1")
-                    .arg(fromStd(paths().soundFolder().string())),
-                [this] {
-                    for (const auto& name : sound::SoundFolderScan(paths().soundFolder()))
-                        fileList->AddItem(fromStd(name));
-                });
+    startupStep(
+        QStringLiteral("Reading the sound folder %1").arg(fromStd(paths().soundFolder().string())),
+        [this] {
+            for (const auto& name : sound::SoundFolderScan(paths().soundFolder()))
+                fileList->AddItem(fromStd(name));
+        });
 
     Timer1->setEnabled(true);
     engine.isPlaying = false;
@@ -148,13 +141,11 @@ void main::Form_Load()
     setStateColour(kStateOffColour);
 }
 
-QColor main::stateColour() const
-{
+QColor main::stateColour() const {
     return stateColor->palette().color(QPalette::Window);
 }
 
-void main::setStateColour(int blueGreenRed)
-{
+void main::setStateColour(int blueGreenRed) {
     const QColor colour(blueGreenRed & 0xff, (blueGreenRed >> 8) & 0xff,
                         (blueGreenRed >> 16) & 0xff);
     stateColor->setStyleSheet(QStringLiteral("background-color: %1;").arg(colour.name()));
@@ -163,8 +154,7 @@ void main::setStateColour(int blueGreenRed)
     stateColor->setPalette(palette);
 }
 
-void main::startupStep(const QString& what, const std::function<void()>& step)
-{
+void main::startupStep(const QString& what, const std::function<void()>& step) {
     try {
         step();
     } catch (const std::exception& error) {
@@ -173,15 +163,13 @@ void main::startupStep(const QString& what, const std::function<void()>& step)
 }
 
 // Start-up goes on after a failed step, so that the clock keeps ticking.
-void main::startupError(const QString& what, const QString& description)
-{
+void main::startupError(const QString& what, const QString& description) {
     services_.messages.information(QStringLiteral("TOLLIX"), QStringLiteral("Error Number : "));
     services_.messages.information(QStringLiteral("TOLLIX"),
                                    QStringLiteral("%1 failed: %2").arg(what, description));
 }
 
-void main::Shutdown(bool end)
-{
+void main::Shutdown(bool end) {
     if (engine.volumeSaved) {
         services_.mixer.SetMasterVolume(engine.savedVolume);
         engine.volumeSaved = false;
@@ -194,41 +182,36 @@ void main::Shutdown(bool end)
     }
 }
 
-void main::closeEvent(QCloseEvent* event)
-{
+void main::closeEvent(QCloseEvent* event) {
     Shutdown(true);
     event->accept();
 }
 
-void main::mexit_Click()
-{
+void main::mexit_Click() {
     for (MenuLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount, mnPlayMusic})
         entry->clearHighlight();
     Shutdown(true);
 }
 
-void main::mnExit1_Click()
-{
+void main::mnExit1_Click() {
     Shutdown(true);
 }
 
-void main::EndSession()
-{
+void main::EndSession() {
     Shutdown(true);
 }
 
-void main::TrayOut()
-{
+void main::TrayOut() {
     showNormal();
     raise();
     activateWindow();
     mOpen->setVisible(false);
 }
 
-bool main::eventFilter(QObject* watched, QEvent* event)
-{
+bool main::eventFilter(QObject* watched, QEvent* event) {
     // The window has no title bar of the system's: it is dragged by its own.
-    if ((watched == Picture1 || watched == titleText) && event->type() == QEvent::MouseButtonPress) {
+    if ((watched == Picture1 || watched == titleText) &&
+        event->type() == QEvent::MouseButtonPress) {
         if (QWindow* handle = windowHandle())
             handle->startSystemMove();
         return true;
@@ -243,14 +226,12 @@ bool main::eventFilter(QObject* watched, QEvent* event)
 
 // ---- The clock --------------------------------------------------------------
 
-QString main::weekdayName(int day) const
-{
+QString main::weekdayName(int day) const {
     // Sunday 1 .. Saturday 7 in the system's language.
     return QLocale::system().dayName(day == 1 ? 7 : day - 1, QLocale::LongFormat);
 }
 
-void main::Timer1_Timer()
-{
+void main::Timer1_Timer() {
     const LocalTime t = services_.clock.now();
     now->setText(QStringLiteral("%1 hr %2 min %3 sec").arg(t.hour).arg(t.minute).arg(t.second));
     now_day->setText(QStringLiteral("%1-%2-%3  %4")
@@ -262,17 +243,15 @@ void main::Timer1_Timer()
 
 // ---- The data files ------------------------------------------------------------
 
-void main::saved(const std::string& error)
-{
+void main::saved(const std::string& error) {
     // Settings that do not reach the disk would be lost at the next start.
     if (!error.empty())
-        services_.messages.information(QStringLiteral("Warning"),
-                                       QStringLiteral("The setting could not be saved: %1")
-                                           .arg(fromStd(error)));
+        services_.messages.information(
+            QStringLiteral("Warning"),
+            QStringLiteral("The setting could not be saved: %1").arg(fromStd(error)));
 }
 
-void main::LoadSettings()
-{
+void main::LoadSettings() {
     const GeneralSettings s = datafiles::readGeneral(paths().dataIni());
     auto_exe->setValue(s.auto_exe);
     if (fileList->count() > s.fileListIndex)
@@ -287,8 +266,7 @@ void main::LoadSettings()
         bellStop->setVisible(false);
 }
 
-void main::SaveSettings()
-{
+void main::SaveSettings() {
     GeneralSettings s;
     s.auto_exe = auto_exe->value();
     s.fileListIndex = fileList->ListIndex();
@@ -301,37 +279,31 @@ void main::SaveSettings()
     saved(datafiles::writeGeneral(paths().dataIni(), s));
 }
 
-void main::LoadWeekList()
-{
+void main::LoadWeekList() {
     for (const auto& line : datafiles::readWeekList(paths().weekList()))
         AddTimeList->AddItem(fromStd(line));
 }
 
-void main::SaveWeekList()
-{
+void main::SaveWeekList() {
     saved(datafiles::writeWeekList(paths().weekList(), AddTimeList->lines()));
 }
 
-void main::LoadDayList()
-{
+void main::LoadDayList() {
     AddTimeList->clear();
     const DayList list = datafiles::readDayList(paths().dayList(VScroll9->position()));
-    for (const auto& line : list.lines)
-        AddTimeList->AddItem(fromStd(line));
+    for (const auto& line : list.lines) AddTimeList->AddItem(fromStd(line));
     nobell->setValue(list.nobell);
 }
 
-void main::SaveDayList(int useSelector)
-{
+void main::SaveDayList(int useSelector) {
     const int day = useSelector == 1 ? VScroll9->position() : pre_day->text().toInt();
-    saved(datafiles::writeDayList(paths().dayList(day), DayList{nobell->value(),
-                                                                AddTimeList->lines()}));
+    saved(datafiles::writeDayList(paths().dayList(day),
+                                  DayList{nobell->value(), AddTimeList->lines()}));
 }
 
 namespace {
 
-IntervalSettings intervalsOf(const main& w)
-{
+IntervalSettings intervalsOf(const main& w) {
     IntervalSettings s;
     s.start_h = toStd(w.start_h);
     s.start_m = toStd(w.start_m);
@@ -351,8 +323,7 @@ IntervalSettings intervalsOf(const main& w)
     return s;
 }
 
-void showIntervals(main& w, const IntervalSettings& s)
-{
+void showIntervals(main& w, const IntervalSettings& s) {
     w.start_h->setText(fromStd(s.start_h));
     w.start_m->setText(fromStd(s.start_m));
     w.exit_h->setText(fromStd(s.exit_h));
@@ -371,44 +342,38 @@ void showIntervals(main& w, const IntervalSettings& s)
 
 }  // namespace
 
-void main::LoadWeekIntervals()
-{
+void main::LoadWeekIntervals() {
     showIntervals(*this,
                   datafiles::readIntervals(paths().weekIntervals(), datafiles::IntervalFile::Week));
 }
 
-void main::SaveWeekIntervals()
-{
+void main::SaveWeekIntervals() {
     saved(datafiles::writeIntervals(paths().weekIntervals(), intervalsOf(*this),
                                     datafiles::IntervalFile::Week));
 }
 
-void main::LoadDayIntervals()
-{
+void main::LoadDayIntervals() {
     const IntervalSettings s = datafiles::readIntervals(paths().dayIntervals(VScroll9->position()),
                                                         datafiles::IntervalFile::Day);
     showIntervals(*this, s);
     nobell->setValue(s.nobell);
 }
 
-void main::SaveDayIntervals(int useSelector)
-{
+void main::SaveDayIntervals(int useSelector) {
     const int day = useSelector == 1 ? VScroll9->position() : pre_day->text().toInt();
     saved(datafiles::writeIntervals(paths().dayIntervals(day), intervalsOf(*this),
                                     datafiles::IntervalFile::Day));
 }
 
-void main::WriteExitIni()
-{
-    saved(tollix::WriteExitIni(paths().exitIni(),
-                               ExitSettings{chkAutoExit->value(), reservedExitHour,
-                                            reservedExitMinute}));
+void main::WriteExitIni() {
+    saved(tollix::WriteExitIni(
+        paths().exitIni(),
+        ExitSettings{chkAutoExit->value(), reservedExitHour, reservedExitMinute}));
 }
 
 // ---- Mode and day selection -------------------------------------------------
 
-void main::LoadCurrent()
-{
+void main::LoadCurrent() {
     if (Option1->isChecked()) {
         txtStartBellSound->clear();
         txtEndBellSound->clear();
@@ -425,8 +390,7 @@ void main::LoadCurrent()
     }
 }
 
-void main::Option1_Click()
-{
+void main::Option1_Click() {
     nobell->setEnabled(!Option3->isChecked());
     if (VScroll9->position() >= 8)
         VScroll9->setPosition(7);
@@ -435,16 +399,14 @@ void main::Option1_Click()
     ShowAutoPanels();
 }
 
-void main::Option2_Click()
-{
+void main::Option2_Click() {
     nobell->setEnabled(!Option3->isChecked());
     SaveSettings();
     LoadCurrent();
     ShowManualPanels();
 }
 
-void main::Option3_Click()
-{
+void main::Option3_Click() {
     nobell->setValue(0);
     nobell->setEnabled(false);
     VScroll9->setEnabled(false);
@@ -458,8 +420,7 @@ void main::Option3_Click()
         applyTemplet->setVisible(true);
 }
 
-void main::Option4_Click()
-{
+void main::Option4_Click() {
     nobell->setEnabled(true);
     VScroll9->setEnabled(true);
     const int today = services_.clock.now().weekday;
@@ -479,19 +440,15 @@ void main::Option4_Click()
         applyTemplet->setVisible(true);
 }
 
-void main::ShowManualPanels()
-{
+void main::ShowManualPanels() {
     for (QGroupBox* panel : {frameStartEnd, frameInterval, frameBellSound, frameAlarm})
         panel->setVisible(false);
-    for (QGroupBox* panel : {frameInputTime, frameAddedTime})
-        panel->setVisible(true);
+    for (QGroupBox* panel : {frameInputTime, frameAddedTime}) panel->setVisible(true);
     applyTemplet->setVisible(true);
 }
 
-void main::ShowAutoPanels()
-{
-    for (QGroupBox* panel : {frameInputTime, frameAddedTime})
-        panel->setVisible(false);
+void main::ShowAutoPanels() {
+    for (QGroupBox* panel : {frameInputTime, frameAddedTime}) panel->setVisible(false);
     for (QGroupBox* panel : {frameStartEnd, frameInterval, frameBellSound, frameAlarm})
         panel->setVisible(true);
     applyTemplet->setVisible(false);

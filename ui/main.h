@@ -44,7 +44,7 @@ struct MainServices {
 class main final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit main(MainServices services, QWidget* parent = nullptr);
     ~main() override;
 
@@ -198,11 +198,11 @@ public:
     QGroupBox* frameBellSound;
     QGroupBox* frameAlarm;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void createControls();
     void connectBehaviours();
     void bindSpin(SpinButton* spin, QLineEdit* field, int wrapAt, int wrapTo);

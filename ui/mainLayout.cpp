@@ -13,51 +13,44 @@ namespace tollix {
 namespace {
 
 template <typename T, typename... Args>
-T* named(const char* name, Args&&... args)
-{
+T* named(const char* name, Args&&... args) {
     T* control = new T(std::forward<Args>(args)...);
     control->setObjectName(QLatin1String(name));
     return control;
 }
 
-QLabel* label(const char* text)
-{
+QLabel* label(const char* text) {
     return new QLabel(QString::fromUtf8(text));
 }
 
-QLineEdit* field(const char* name, const char* initial, int width = 44)
-{
+QLineEdit* field(const char* name, const char* initial, int width = 44) {
     auto* edit = named<QLineEdit>(name, QString::fromUtf8(initial));
     edit->setFixedWidth(width);
     edit->setAlignment(Qt::AlignRight);
     return edit;
 }
 
-QLineEdit* soundField(const char* name)
-{
+QLineEdit* soundField(const char* name) {
     auto* edit = named<QLineEdit>(name);
     edit->setReadOnly(true);
     edit->setMinimumWidth(150);
     return edit;
 }
 
-QGroupBox* frame(const char* caption)
-{
+QGroupBox* frame(const char* caption) {
     return new QGroupBox(QString::fromUtf8(caption));
 }
 
 PictureButton* pictureButton(const char* name, const char* normal, const char* pressed,
-                             const char* disabled = "")
-{
-    auto* button = new PictureButton(QLatin1String(normal), QLatin1String(pressed),
-                                     QLatin1String(disabled));
+                             const char* disabled = "") {
+    auto* button =
+        new PictureButton(QLatin1String(normal), QLatin1String(pressed), QLatin1String(disabled));
     button->setObjectName(QLatin1String(name));
     return button;
 }
 
 // A numeric field with its spin button beside it and the unit behind.
-QHBoxLayout* spinRow(QLineEdit* edit, SpinButton* spin, const char* unit)
-{
+QHBoxLayout* spinRow(QLineEdit* edit, SpinButton* spin, const char* unit) {
     auto* row = new QHBoxLayout;
     row->setSpacing(2);
     row->addWidget(edit);
@@ -67,8 +60,7 @@ QHBoxLayout* spinRow(QLineEdit* edit, SpinButton* spin, const char* unit)
     return row;
 }
 
-SpinButton* counting(const char* name, int minimum, int maximum, int position)
-{
+SpinButton* counting(const char* name, int minimum, int maximum, int position) {
     auto* spin = new SpinButton(minimum, maximum, position, SpinButton::TopArrow::CountsUp);
     spin->setObjectName(QLatin1String(name));
     spin->setFixedHeight(26);
@@ -92,8 +84,7 @@ QLineEdit[readOnly="true"] { background: #eef2f6; }
 
 }  // namespace
 
-void main::createControls()
-{
+void main::createControls() {
     setObjectName(QStringLiteral("main"));
     setWindowFlag(Qt::FramelessWindowHint);
     setStyleSheet(QLatin1String(kStyle));
@@ -339,8 +330,8 @@ void main::createControls()
     TimeDel = pictureButton("TimeDel", "TimeDel", "TimeDel1", "TimeDel2");
     TimeMod = pictureButton("TimeMod", "TimeMod", "TimeMod1", "TimeMod2");
     allDel = pictureButton("allDel", "allDel", "allDel1", "allDel2");
-    applyTemplet = pictureButton("applyTemplet", "applyTemplet", "applyTempletDown",
-                                 "applyTempletDis");
+    applyTemplet =
+        pictureButton("applyTemplet", "applyTemplet", "applyTempletDown", "applyTempletDis");
     frameAddedTime = frame("Added time (24H clock : 5PM -> 17hr)");
     auto* addedGrid = new QHBoxLayout(frameAddedTime);
     addedGrid->addWidget(AddTimeList, 1);
@@ -353,8 +344,8 @@ void main::createControls()
     auto* right = new QVBoxLayout;
     right->addLayout(choiceRow);
     right->addWidget(dayFrame);
-    for (QGroupBox* panel : {frameStartEnd, frameInterval, frameBellSound, frameAlarm,
-                             frameInputTime, frameAddedTime})
+    for (QGroupBox* panel :
+         {frameStartEnd, frameInterval, frameBellSound, frameAlarm, frameInputTime, frameAddedTime})
         right->addWidget(panel);
     right->addStretch();
     right->setStretchFactor(frameAddedTime, 1);

@@ -32,8 +32,7 @@ const QColor kRed(0xc0, 0x39, 0x2b);
 const QColor kOrange(0xd9, 0x7b, 0x16);
 const QColor kTeal(0x1f, 0x7a, 0x8c);
 
-void drawSymbol(QPainter& p, const QString& symbol, const QRectF& r, const QColor& ink)
-{
+void drawSymbol(QPainter& p, const QString& symbol, const QRectF& r, const QColor& ink) {
     p.setPen(QPen(ink, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const QPointF c = r.center();
     if (symbol == QLatin1String("min")) {
@@ -47,8 +46,7 @@ void drawSymbol(QPainter& p, const QString& symbol, const QRectF& r, const QColo
     }
 }
 
-QImage draw(const Button& b, Look look)
-{
+QImage draw(const Button& b, Look look) {
     QImage image(b.width, b.height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -137,8 +135,7 @@ const Button kButtons[] = {
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QString root = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources");
     QDir().mkpath(root + QStringLiteral("/img"));

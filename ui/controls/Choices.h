@@ -13,11 +13,11 @@ namespace tollix {
 class OptionButton final : public QRadioButton {
     Q_OBJECT
 
-public:
+  public:
     explicit OptionButton(const QString& caption, QWidget* parent = nullptr);
     void select();
 
-signals:
+  signals:
     void Click();
 };
 
@@ -25,12 +25,12 @@ signals:
 class CheckBox final : public QCheckBox {
     Q_OBJECT
 
-public:
+  public:
     explicit CheckBox(const QString& caption, QWidget* parent = nullptr);
     int value() const { return isChecked() ? 1 : 0; }
     void setValue(int value) { setChecked(value != 0); }
 
-signals:
+  signals:
     void Click();
 };
 

@@ -5,20 +5,17 @@
 
 namespace tollix {
 
-MenuLabel::MenuLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent)
-{
+MenuLabel::MenuLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
     setCursor(Qt::PointingHandCursor);
     setContentsMargins(10, 4, 10, 4);
     setHighlighted(false);
 }
 
-void MenuLabel::clearHighlight()
-{
+void MenuLabel::clearHighlight() {
     setHighlighted(false);
 }
 
-void MenuLabel::mouseReleaseEvent(QMouseEvent* event)
-{
+void MenuLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (isEnabled() && event->button() == Qt::LeftButton && rect().contains(event->pos()))
         emit Click();
     QLabel::mouseReleaseEvent(event);
@@ -26,22 +23,19 @@ void MenuLabel::mouseReleaseEvent(QMouseEvent* event)
 
 // The highlight stays until the mouse moves over the background, as the
 // menu bar's labels always did.
-void MenuLabel::enterEvent(QEnterEvent* event)
-{
+void MenuLabel::enterEvent(QEnterEvent* event) {
     if (isEnabled())
         setHighlighted(true);
     QLabel::enterEvent(event);
 }
 
-void MenuLabel::changeEvent(QEvent* event)
-{
+void MenuLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange && !isEnabled())
         setHighlighted(false);
     QLabel::changeEvent(event);
 }
 
-void MenuLabel::setHighlighted(bool on)
-{
+void MenuLabel::setHighlighted(bool on) {
     highlighted_ = on;
     setStyleSheet(on ? QStringLiteral("color: #0b2e4f; background: #cfe3f7; border-radius: 3px;")
                      : QStringLiteral("background: transparent;"));

@@ -8,20 +8,20 @@ namespace tollix {
 class MenuLabel final : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     explicit MenuLabel(const QString& caption, QWidget* parent = nullptr);
     void clearHighlight();
     bool highlighted() const { return highlighted_; }
 
-signals:
+  signals:
     void Click();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void setHighlighted(bool on);
     bool highlighted_ = false;
 };

@@ -7,30 +7,26 @@ namespace tollix {
 
 namespace {
 
-QPixmap picture(const QString& name)
-{
+QPixmap picture(const QString& name) {
     return QPixmap(QStringLiteral(":/img/") + name);
 }
 
 }  // namespace
 
-PictureButton::PictureButton(const QString& normal, const QString& pressed,
-                             const QString& disabled, QWidget* parent)
-    : QAbstractButton(parent), normal_(normal), pressed_(pressed), disabled_(disabled)
-{
+PictureButton::PictureButton(const QString& normal, const QString& pressed, const QString& disabled,
+                             QWidget* parent)
+    : QAbstractButton(parent), normal_(normal), pressed_(pressed), disabled_(disabled) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setFixedSize(picture(normal_).size());
 }
 
-void PictureButton::setHoverPicture(const QString& hover)
-{
+void PictureButton::setHoverPicture(const QString& hover) {
     hover_ = hover;
     update();
 }
 
-QString PictureButton::shownPicture() const
-{
+QString PictureButton::shownPicture() const {
     if (!isEnabled() && !disabled_.isEmpty())
         return disabled_;
     if (held_)
@@ -40,13 +36,11 @@ QString PictureButton::shownPicture() const
     return normal_;
 }
 
-QSize PictureButton::sizeHint() const
-{
+QSize PictureButton::sizeHint() const {
     return picture(normal_).size();
 }
 
-void PictureButton::paintEvent(QPaintEvent*)
-{
+void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture(shownPicture()));
     if (hasFocus()) {
@@ -55,29 +49,25 @@ void PictureButton::paintEvent(QPaintEvent*)
     }
 }
 
-void PictureButton::mousePressEvent(QMouseEvent* event)
-{
+void PictureButton::mousePressEvent(QMouseEvent* event) {
     held_ = true;
     update();
     QAbstractButton::mousePressEvent(event);
 }
 
-void PictureButton::mouseReleaseEvent(QMouseEvent* event)
-{
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
     held_ = false;
     update();
     QAbstractButton::mouseReleaseEvent(event);
 }
 
-void PictureButton::enterEvent(QEnterEvent* event)
-{
+void PictureButton::enterEvent(QEnterEvent* event) {
     over_ = true;
     update();
     QAbstractButton::enterEvent(event);
 }
 
-void PictureButton::leaveEvent(QEvent* event)
-{
+void PictureButton::leaveEvent(QEvent* event) {
     over_ = false;
     update();
     QAbstractButton::leaveEvent(event);

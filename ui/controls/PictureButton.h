@@ -11,7 +11,7 @@ namespace tollix {
 class PictureButton final : public QAbstractButton {
     Q_OBJECT
 
-public:
+  public:
     PictureButton(const QString& normal, const QString& pressed, const QString& disabled = {},
                   QWidget* parent = nullptr);
 
@@ -21,14 +21,14 @@ public:
     QString shownPicture() const;
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-private:
+  private:
     QString normal_, pressed_, disabled_, hover_;
     bool held_ = false;
     bool over_ = false;

@@ -6,13 +6,11 @@
 
 namespace tollix {
 
-SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent)
-{
+SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-void SortedListBox::AddItem(const QString& text)
-{
+void SortedListBox::AddItem(const QString& text) {
     const std::string key = text.toStdString();
     int row = count();
     // After any equal lines, as a sorted list box adds them.
@@ -25,8 +23,7 @@ void SortedListBox::AddItem(const QString& text)
     insertItem(row, text);
 }
 
-void SortedListBox::setListIndex(int index)
-{
+void SortedListBox::setListIndex(int index) {
     if (index < 0 || index >= count()) {
         setCurrentRow(-1);
         clearSelection();
@@ -35,26 +32,21 @@ void SortedListBox::setListIndex(int index)
     }
 }
 
-QString SortedListBox::text(int index) const
-{
+QString SortedListBox::text(int index) const {
     const QListWidgetItem* line = item(index);
     return line ? line->text() : QString();
 }
 
-std::vector<std::string> SortedListBox::lines() const
-{
+std::vector<std::string> SortedListBox::lines() const {
     std::vector<std::string> result;
     result.reserve(static_cast<std::size_t>(count()));
-    for (int i = 0; i < count(); ++i)
-        result.push_back(item(i)->text().toStdString());
+    for (int i = 0; i < count(); ++i) result.push_back(item(i)->text().toStdString());
     return result;
 }
 
-QStringList listLines(const QListWidget& list)
-{
+QStringList listLines(const QListWidget& list) {
     QStringList result;
-    for (int i = 0; i < list.count(); ++i)
-        result << list.item(i)->text();
+    for (int i = 0; i < list.count(); ++i) result << list.item(i)->text();
     return result;
 }
 

@@ -11,7 +11,7 @@ namespace tollix {
 class SortedListBox final : public QListWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit SortedListBox(QWidget* parent = nullptr);
 
     void AddItem(const QString& text);

@@ -5,8 +5,7 @@
 namespace tollix {
 
 SpinButton::SpinButton(int minimum, int maximum, int position, TopArrow top, QWidget* parent)
-    : QScrollBar(Qt::Vertical, parent), minimum_(minimum), maximum_(maximum), top_(top)
-{
+    : QScrollBar(Qt::Vertical, parent), minimum_(minimum), maximum_(maximum), top_(top) {
     // A scroll bar's top arrow lowers its value, so a counting spin holds the
     // negated position: the top arrow then raises the position.
     if (top_ == TopArrow::CountsUp)
@@ -20,13 +19,11 @@ SpinButton::SpinButton(int minimum, int maximum, int position, TopArrow top, QWi
     connect(this, &QScrollBar::valueChanged, this, [this] { emit Change(); });
 }
 
-int SpinButton::position() const
-{
+int SpinButton::position() const {
     return fromValue(value());
 }
 
-void SpinButton::setPosition(int position)
-{
+void SpinButton::setPosition(int position) {
     setValue(fromValue(std::clamp(position, minimum_, maximum_)));
 }
 

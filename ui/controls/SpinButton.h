@@ -9,7 +9,7 @@ namespace tollix {
 class SpinButton final : public QScrollBar {
     Q_OBJECT
 
-public:
+  public:
     // Counting spins have the top arrow count up; a selector (counting down
     // the page) has it go to the previous number.
     enum class TopArrow { CountsUp, GoesBack };
@@ -25,10 +25,10 @@ public:
     int minimumPosition() const { return minimum_; }
     int maximumPosition() const { return maximum_; }
 
-signals:
+  signals:
     void Change();
 
-private:
+  private:
     int fromValue(int value) const { return top_ == TopArrow::CountsUp ? -value : value; }
 
     int minimum_;

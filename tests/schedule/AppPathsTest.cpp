@@ -1,0 +1,100 @@
+#include "schedule/AppPaths.h"
+#include "schedule/DataFiles.h"
+#include "schedule/DefaultFiles.h"
+#include "sound/BellSynth.h"
+#include "tests/support/Doubles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace tollix {
+namespace {
+
+using test::readBytes;
+
+TEST(ProgramFolder, PortableInstallWhenTheExecutableFolderHoldsData) {
+    test::TempFolder exe;
+    std::filesystem::create_directory(exe.path() / "data");
+    EXPECT_EQ(AppPaths::resolve(exe.path()).programFolder(), exe.path());
+}
+
+TEST(ProgramFolder, OtherwiseUnderXdgDataHome) {
+    test::TempFolder exe, home;
+    ::setenv("XDG_DATA_HOME", home.path().c_str(), 1);
+    const AppPaths paths = AppPaths::resolve(exe.path());
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(paths.programFolder(), home.path() / "tollix");
+    EXPECT_EQ(paths.dayList(9), home.path() / "tollix" / "data" / "mdata_9.ini");
+    EXPECT_EQ(paths.dayIntervals(7), home.path() / "tollix" / "data" / "adata_7.ini");
+}
+
+TEST(ProgramFolder, MessagesShowTheRealFolder) {
+    const AppPaths paths("/home/op/.local/share/tollix");
+    EXPECT_EQ(paths.showFolder("Put files in C:\\tollix\\sound folder."),
+              "Put files in /home/op/.local/share/tollix/sound folder.");
+    EXPECT_EQ(paths.showFolder("No folder here"), "No folder here");
+}
+
+TEST(FirstStart, CreatesEveryDataFileAndWorkingBells) {
+    test::TempFolder dir;
+    const AppPaths paths(dir.path() / "tollix");
+    EXPECT_TRUE(EnsureProgramFolder(paths).empty());
+
+    for (int n = 8; n <= 13; ++n) EXPECT_EQ(readBytes(paths.dayList(n)), " 0 \r\n") << n;
+    EXPECT_EQ(readBytes(paths.dataIni()),
+              " 0 \r\n-1 \r\n 1 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    EXPECT_EQ(readBytes(paths.weekList()), "");
+    for (int n = 1; n <= 7; ++n) EXPECT_TRUE(std::filesystem::exists(paths.dayIntervals(n))) << n;
+    // The week's intervals ring the bells that were made.
+    const auto week =
+        datafiles::readIntervals(paths.weekIntervals(), datafiles::IntervalFile::Week);
+    EXPECT_TRUE(std::filesystem::exists(paths.soundFolder() / week.txtStartBellSound));
+    EXPECT_TRUE(std::filesystem::exists(paths.soundFolder() / week.txtEndBellSound));
+}
+
+TEST(FirstStart, NeverOverwritesAndLeavesAnOperatorsSoundFolderAlone) {
+    test::TempFolder dir;
+    const AppPaths paths(dir.path());
+    test::writeBytes(paths.dataIni(), " 1 \r\n");
+    test::writeBytes(paths.soundFolder() / "own.mp3", "x");
+    EXPECT_TRUE(EnsureProgramFolder(paths).empty());
+    EXPECT_EQ(readBytes(paths.dataIni()), " 1 \r\n");
+    EXPECT_FALSE(std::filesystem::exists(paths.soundFolder() / "chime.wav"));
+    EXPECT_TRUE(std::filesystem::exists(paths.exitIni()));
+}
+
+TEST(FirstStart, ReportsAFolderThatCannotBeMade) {
+    test::TempFolder dir;
+    test::writeBytes(dir.path() / "file", "x");
+    const auto failures = EnsureProgramFolder(AppPaths(dir.path() / "file"));
+    ASSERT_FALSE(failures.empty());
+    EXPECT_NE(failures.front().find("file"), std::string::npos);
+}
+
+TEST(SynthesizedBells, AreWavFilesOfAudibleSound) {
+    test::TempFolder dir;
+    for (const auto& bell : sound::kSynthBells) {
+        const auto samples = sound::synthesize(bell.bell);
+        const double seconds = static_cast<double>(samples.size()) / sound::kSynthRate;
+        EXPECT_GT(seconds, 1.0) << bell.fileName;
+        EXPECT_LT(seconds, 6.0) << bell.fileName;
+        int peak = 0;
+        for (auto s : samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
+        EXPECT_NEAR(peak, 0.8 * 32767, 2) << bell.fileName;
+        // It starts and ends quietly, so it does not click.
+        EXPECT_LT(std::abs(samples.front()), 2000);
+        EXPECT_LT(std::abs(samples.back()), 3000) << bell.fileName;
+
+        const auto path = dir.path() / bell.fileName;
+        ASSERT_EQ(sound::writeWav(path, samples), "");
+        const std::string bytes = readBytes(path);
+        ASSERT_EQ(bytes.size(), 44 + samples.size() * 2);
+        EXPECT_EQ(bytes.substr(0, 4), "RIFF");
+        EXPECT_EQ(bytes.substr(8, 8), "WAVEfmt ");
+        EXPECT_EQ(bytes.substr(36, 4), "data");
+    }
+}
+
+}  // namespace
+}  // namespace tollix

@@ -1,0 +1,173 @@
+#include "schedule/DataFiles.h"
+#include "schedule/TextFile.h"
+#include "tests/support/Doubles.h"
+
+#include <gtest/gtest.h>
+
+namespace tollix {
+namespace {
+
+using test::readBytes;
+using test::writeBytes;
+
+TEST(IntegerLines, BlankBeforeAndAfterWithMinusInPlaceOfTheBlank) {
+    EXPECT_EQ(textfile::intLine(1), " 1 ");
+    EXPECT_EQ(textfile::intLine(0), " 0 ");
+    EXPECT_EQ(textfile::intLine(-1), "-1 ");
+    EXPECT_EQ(textfile::intLine(23), " 23 ");
+    EXPECT_EQ(textfile::parseInt(" 17 "), 17);
+    EXPECT_EQ(textfile::parseInt("-1 "), -1);
+    EXPECT_EQ(textfile::parseInt("5"), 5);
+    EXPECT_EQ(textfile::parseInt(""), std::nullopt);
+    EXPECT_EQ(textfile::parseInt(" x "), std::nullopt);
+    EXPECT_EQ(textfile::parseInt("1 2"), std::nullopt);
+    EXPECT_EQ(textfile::parseInt("99999"), std::nullopt);  // beyond 16 bits
+}
+
+TEST(BellEntries, TextFormAndParsing) {
+    EXPECT_EQ(BellEntry::text(7, 5, "bell.mp3"), "07hr 05min/bell.mp3");
+    const auto entry = BellEntry::parse("08hr 30min/bell.mp3");
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->minuteOfDay, 510);
+    EXPECT_EQ(entry->sound, "bell.mp3");
+    EXPECT_EQ((BellEntry{540, "x"}.clockText()), "09hr00min");
+    // Only the first "/" separates time and sound.
+    EXPECT_EQ(BellEntry::parse("10hr 00min/a/b.mp3")->sound, "a/b.mp3");
+    EXPECT_FALSE(BellEntry::parse("24hr 00min/a.mp3"));
+    EXPECT_FALSE(BellEntry::parse("10hr 60min/a.mp3"));
+    EXPECT_FALSE(BellEntry::parse("10:00/a.mp3"));
+    EXPECT_FALSE(BellEntry::parse(""));
+}
+
+class DataFiles : public ::testing::Test {
+  protected:
+    test::TempFolder dir;
+    std::filesystem::path file(const char* name) const { return dir.path() / name; }
+};
+
+TEST_F(DataFiles, GeneralSettingsBytesAndRoundTrip) {
+    GeneralSettings s;
+    s.auto_exe = 1;
+    s.fileListIndex = -1;
+    s.timeMode = 2;
+    s.dayMode = 1;
+    s.sound_zero = 1;
+    s.autoMode = 2;
+    s.bellRepeat = 0;
+    s.chkTimeSync = 1;
+    ASSERT_EQ(datafiles::writeGeneral(file("data.ini"), s), "");
+    EXPECT_EQ(readBytes(file("data.ini")),
+              " 1 \r\n-1 \r\n 2 \r\n 1 \r\n 1 \r\n 2 \r\n 0 \r\n 1 \r\n");
+    EXPECT_EQ(datafiles::readGeneral(file("data.ini")), s);
+}
+
+TEST_F(DataFiles, EmptyWeekListIsAnEmptyFile) {
+    ASSERT_EQ(datafiles::writeWeekList(file("mdata.ini"), {}), "");
+    EXPECT_EQ(readBytes(file("mdata.ini")), "");
+    EXPECT_TRUE(datafiles::readWeekList(file("mdata.ini")).empty());
+}
+
+TEST_F(DataFiles, WeekListLinesInOrder) {
+    const std::vector<std::string> lines{"07hr 05min/bell.mp3", "08hr 30min/10_music"};
+    ASSERT_EQ(datafiles::writeWeekList(file("mdata.ini"), lines), "");
+    EXPECT_EQ(readBytes(file("mdata.ini")), "07hr 05min/bell.mp3\r\n08hr 30min/10_music\r\n");
+    EXPECT_EQ(datafiles::readWeekList(file("mdata.ini")), lines);
+}
+
+TEST_F(DataFiles, DayListWithNoRingsAndTwoBellsIsThreeLines) {
+    const DayList list{1, {"09hr 00min/a.wav", "12hr 15min/b.mp3"}};
+    ASSERT_EQ(datafiles::writeDayList(file("mdata_3.ini"), list), "");
+    EXPECT_EQ(readBytes(file("mdata_3.ini")), " 1 \r\n09hr 00min/a.wav\r\n12hr 15min/b.mp3\r\n");
+    const DayList back = datafiles::readDayList(file("mdata_3.ini"));
+    EXPECT_EQ(back.nobell, 1);
+    EXPECT_EQ(back.lines, list.lines);
+}
+
+TEST_F(DataFiles, EmptyTemplateIsOneLine) {
+    ASSERT_EQ(datafiles::writeDayList(file("mdata_8.ini"), DayList{}), "");
+    EXPECT_EQ(readBytes(file("mdata_8.ini")), " 0 \r\n");
+}
+
+TEST_F(DataFiles, WeekIntervalsFromTheInitialControls) {
+    ASSERT_EQ(datafiles::writeIntervals(file("adata.ini"), IntervalSettings{},
+                                        datafiles::IntervalFile::Week),
+              "");
+    EXPECT_EQ(readBytes(file("adata.ini")),
+              "5\r\n0\r\n23\r\n0\r\n50\r\n10\r\n\r\n\r\n 0 \r\n1\r\n\r\n 0 \r\n1\r\n\r\n");
+}
+
+TEST_F(DataFiles, DayIntervalsCarryNoRingsAsLineSeven) {
+    IntervalSettings s;
+    s.start_h = "8";
+    s.worktime = "45";
+    s.nobell = 1;
+    s.txtStartBellSound = "start.mp3";
+    s.txtEndBellSound = "5_music";
+    s.ChkPreBell1 = 1;
+    s.TxtPreBell1 = "3";
+    s.TxtPreBellName1 = "pre.wav";
+    s.ChkPreBell2 = 0;
+    s.TxtPreBell2 = "2";
+    s.TxtPreBellName2 = "";
+    ASSERT_EQ(datafiles::writeIntervals(file("adata_2.ini"), s, datafiles::IntervalFile::Day), "");
+    EXPECT_EQ(readBytes(file("adata_2.ini")),
+              "8\r\n0\r\n23\r\n0\r\n45\r\n10\r\n 1 \r\nstart.mp3\r\n5_music\r\n 1 \r\n3\r\n"
+              "pre.wav\r\n 0 \r\n2\r\n\r\n");
+    EXPECT_EQ(datafiles::readIntervals(file("adata_2.ini"), datafiles::IntervalFile::Day), s);
+    // The week layout has no line for "No rings".
+    IntervalSettings week = s;
+    week.nobell = 0;
+    ASSERT_EQ(datafiles::writeIntervals(file("adata.ini"), s, datafiles::IntervalFile::Week), "");
+    EXPECT_EQ(datafiles::readIntervals(file("adata.ini"), datafiles::IntervalFile::Week), week);
+}
+
+TEST_F(DataFiles, MissingFilesGiveTheInitialValues) {
+    EXPECT_EQ(datafiles::readGeneral(file("none.ini")), GeneralSettings{});
+    EXPECT_EQ(datafiles::readIntervals(file("none.ini"), datafiles::IntervalFile::Day),
+              IntervalSettings{});
+    EXPECT_TRUE(datafiles::readWeekList(file("none.ini")).empty());
+    const DayList day = datafiles::readDayList(file("none.ini"));
+    EXPECT_EQ(day.nobell, 0);
+    EXPECT_TRUE(day.lines.empty());
+}
+
+TEST_F(DataFiles, ShortAndDamagedFilesKeepWhatIsGoodAndInitialiseTheRest) {
+    // Two good lines, then a word where a number belongs, then the file ends.
+    writeBytes(file("data.ini"), " 1 \r\n 3 \r\nmanual\r\n");
+    GeneralSettings expected;
+    expected.auto_exe = 1;
+    expected.fileListIndex = 3;
+    EXPECT_EQ(datafiles::readGeneral(file("data.ini")), expected);
+
+    // An over-long line and a check box state that is no state.
+    writeBytes(file("adata.ini"), "7\r\n" + std::string(100000, '9') +
+                                      "\r\n23\r\n0\r\n50\r\n10\r\n"
+                                      "a.mp3\r\nb.mp3\r\n 5 \r\n");
+    const auto s = datafiles::readIntervals(file("adata.ini"), datafiles::IntervalFile::Week);
+    EXPECT_EQ(s.start_h, "7");
+    EXPECT_EQ(s.start_m, "0");
+    EXPECT_EQ(s.txtEndBellSound, "b.mp3");
+    EXPECT_EQ(s.ChkPreBell1, 0);
+    EXPECT_EQ(s.TxtPreBell1, "1");
+}
+
+TEST_F(DataFiles, ListsSkipLinesThatAreNoBellAndAcceptBareLineFeeds) {
+    writeBytes(file("mdata_5.ini"), " 0 \n07hr 00min/a.mp3\ngarbage\n\n08hr 00min/b.mp3");
+    const DayList list = datafiles::readDayList(file("mdata_5.ini"));
+    EXPECT_EQ(list.lines, (std::vector<std::string>{"07hr 00min/a.mp3", "08hr 00min/b.mp3"}));
+}
+
+TEST_F(DataFiles, BinaryGarbageGivesNoBells) {
+    std::string junk;
+    for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919) % 256);
+    writeBytes(file("mdata.ini"), junk);
+    EXPECT_TRUE(datafiles::readWeekList(file("mdata.ini")).empty());
+    EXPECT_EQ(datafiles::readGeneral(file("mdata.ini")), GeneralSettings{});
+}
+
+TEST_F(DataFiles, AWriteIntoAMissingFolderReportsTheFailure) {
+    EXPECT_NE(datafiles::writeWeekList(dir.path() / "missing" / "mdata.ini", {}), "");
+}
+
+}  // namespace
+}  // namespace tollix

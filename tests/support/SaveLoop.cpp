@@ -1,0 +1,20 @@
+// Rewrites a settings file for ever, alternating between two contents, so that
+// a test can kill it at any moment.
+#include "schedule/DataFiles.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc != 2)
+        return 2;
+    tollix::GeneralSettings a;
+    tollix::GeneralSettings b;
+    b.auto_exe = 1;
+    b.fileListIndex = 12;
+    b.timeMode = 2;
+    std::puts("saving");
+    std::fflush(stdout);
+    for (unsigned long i = 0;; ++i)
+        if (!tollix::datafiles::writeGeneral(argv[1], i % 2 ? a : b).empty())
+            return 1;
+}

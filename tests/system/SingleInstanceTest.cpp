@@ -1,0 +1,108 @@
+#include "platform/SingleInstance.h"
+#include "tests/support/Doubles.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QSignalSpy>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace tollix {
+namespace {
+
+// A user's session of its own: runtime folder and data folder.
+class TwoCopies : public ::testing::Test {
+  protected:
+    test::TempFolder dir;
+    std::filesystem::path run = dir.path() / "run";
+    std::filesystem::path data = dir.path() / "data";
+
+    void SetUp() override {
+        std::filesystem::create_directories(run);
+        std::filesystem::permissions(run, std::filesystem::perms::owner_all);
+        std::filesystem::create_directories(data);
+    }
+
+    void startTollix(QProcess& process) {
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(run.string()));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(data.string()));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(TOLLIX_EXE), {});
+        ASSERT_TRUE(process.waitForStarted(10000));
+    }
+
+    // The first copy answers once its window is up.
+    bool answering(int timeoutMs = 15000) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (std::chrono::steady_clock::now() < until) {
+            if (std::filesystem::exists(run / "tollix.socket"))
+                return true;
+            QThread::msleep(20);
+        }
+        return false;
+    }
+
+    static void end(QProcess& process) {
+        process.terminate();  // SIGTERM: the program's own way out
+        ASSERT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 0);
+    }
+};
+
+TEST_F(TwoCopies, TheSecondEndsAtOnceWithoutTouchingAFile) {
+    QProcess first;
+    startTollix(first);
+    ASSERT_TRUE(answering());
+    const auto before = test::snapshot(data);
+    ASSERT_FALSE(before.empty());  // the first start made the program folder
+
+    QProcess second;
+    startTollix(second);
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    EXPECT_EQ(test::snapshot(data), before);
+    end(first);
+    // Ending by SIGTERM writes nothing either.
+    EXPECT_EQ(test::snapshot(data), before);
+}
+
+TEST_F(TwoCopies, TheSecondAsksTheFirstToShowItsWindow) {
+    SingleInstance first(QString::fromStdString(run.string()));
+    ASSERT_TRUE(first.claim());
+    ASSERT_TRUE(first.listen());
+    QSignalSpy shown(&first, &SingleInstance::showRequested);
+
+    QProcess second;
+    startTollix(second);
+    EXPECT_TRUE(shown.wait(10000));
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitCode(), 0);
+    // It ended before making a program folder.
+    EXPECT_FALSE(std::filesystem::exists(data / "tollix"));
+}
+
+TEST_F(TwoCopies, ALockLeftByAKilledCopyDoesNotStopTheNextStart) {
+    QProcess killed;
+    startTollix(killed);
+    ASSERT_TRUE(answering());
+    killed.kill();
+    ASSERT_TRUE(killed.waitForFinished(10000));
+    ASSERT_TRUE(std::filesystem::exists(run / "tollix.lock"));
+
+    std::filesystem::remove(run / "tollix.socket");
+    QProcess next;
+    startTollix(next);
+    ASSERT_TRUE(answering()) << "the next copy did not come up";
+    EXPECT_EQ(next.state(), QProcess::Running);
+    end(next);
+}
+
+}  // namespace
+}  // namespace tollix

@@ -1,0 +1,242 @@
+#include "schedule/DefaultFiles.h"
+#include "tests/support/Doubles.h"
+#include "ui/controls/Choices.h"
+#include "ui/controls/PictureButton.h"
+#include "ui/controls/SortedListBox.h"
+#include "ui/controls/SpinButton.h"
+#include "ui/main.h"
+
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tollix {
+namespace {
+
+// Clicks the top or the bottom arrow of a spin button as the operator would.
+void clickArrow(SpinButton* spin, bool top) {
+    QStyleOptionSlider option;
+    option.initFrom(spin);
+    option.orientation = Qt::Vertical;
+    option.minimum = spin->minimum();
+    option.maximum = spin->maximum();
+    option.sliderPosition = spin->value();
+    option.sliderValue = spin->value();
+    option.singleStep = spin->singleStep();
+    option.pageStep = spin->pageStep();
+    option.subControls = QStyle::SC_All;
+    const QRect arrow = spin->style()->subControlRect(
+        QStyle::CC_ScrollBar, &option,
+        top ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine, spin);
+    QTest::mouseClick(spin, Qt::LeftButton, {}, arrow.center());
+}
+
+TEST(Controls, OptionButtonRunsItsBehaviourWhenSelectedFromCodeEvenIfSelected) {
+    QWidget parent;
+    auto* one = new OptionButton(QStringLiteral("one"), &parent);
+    auto* two = new OptionButton(QStringLiteral("two"), &parent);
+    QSignalSpy ones(one, &OptionButton::Click);
+    QSignalSpy twos(two, &OptionButton::Click);
+    one->select();
+    one->select();
+    EXPECT_EQ(ones.count(), 2);
+    two->click();  // the operator
+    EXPECT_EQ(twos.count(), 1);
+    EXPECT_FALSE(one->isChecked());
+    two->click();  // already selected: nothing new is selected
+    EXPECT_EQ(twos.count(), 1);
+}
+
+TEST(Controls, CheckBoxRunsItsBehaviourOnEveryChangeOnly) {
+    CheckBox box(QStringLiteral("box"));
+    QSignalSpy clicks(&box, &CheckBox::Click);
+    box.setValue(1);
+    box.setValue(1);
+    box.setValue(0);
+    EXPECT_EQ(clicks.count(), 2);
+    box.click();
+    EXPECT_EQ(clicks.count(), 3);
+    EXPECT_EQ(box.value(), 1);
+}
+
+TEST(Controls, TheTopArrowOfACountingSpinCountsUp) {
+    SpinButton spin(0, 24, 5, SpinButton::TopArrow::CountsUp);
+    spin.resize(17, 60);
+    spin.show();
+    clickArrow(&spin, true);
+    EXPECT_EQ(spin.position(), 6);
+    clickArrow(&spin, false);
+    clickArrow(&spin, false);
+    EXPECT_EQ(spin.position(), 4);
+}
+
+TEST(Controls, TheTopArrowOfTheDaySelectorGoesBack) {
+    SpinButton spin(0, 14, 3, SpinButton::TopArrow::GoesBack);
+    spin.resize(17, 60);
+    spin.show();
+    clickArrow(&spin, true);
+    EXPECT_EQ(spin.position(), 2);
+    clickArrow(&spin, false);
+    clickArrow(&spin, false);
+    EXPECT_EQ(spin.position(), 4);
+}
+
+TEST(Controls, PictureButtonShowsThePressedPictureWhileHeld) {
+    PictureButton button(QStringLiteral("start"), QStringLiteral("start1"),
+                         QStringLiteral("start2"));
+    button.show();
+    EXPECT_FALSE(QPixmap(QStringLiteral(":/img/start1")).isNull());
+    EXPECT_EQ(button.size(), QPixmap(QStringLiteral(":/img/start")).size());
+    QSignalSpy clicks(&button, &PictureButton::clicked);
+    QTest::mousePress(&button, Qt::LeftButton);
+    EXPECT_EQ(button.shownPicture(), QStringLiteral("start1"));
+    // Released away from the button: the normal picture again, and no click.
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(-20, -20));
+    EXPECT_EQ(button.shownPicture(), QStringLiteral("start"));
+    EXPECT_EQ(clicks.count(), 0);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 1);
+    button.setEnabled(false);
+    EXPECT_EQ(button.shownPicture(), QStringLiteral("start2"));
+}
+
+TEST(Controls, SortedListBoxOrdersWithoutRegardToCase) {
+    SortedListBox list;
+    for (const char* name : {"bell.mp3", "Alarm.wav", "10_music", "chime.WAV", "apple.mp3"})
+        list.AddItem(QString::fromLatin1(name));
+    EXPECT_EQ(listLines(list), (QStringList{QStringLiteral("10_music"), QStringLiteral("Alarm.wav"),
+                                            QStringLiteral("apple.mp3"), QStringLiteral("bell.mp3"),
+                                            QStringLiteral("chime.WAV")}));
+    list.setListIndex(7);
+    EXPECT_EQ(list.ListIndex(), -1);
+}
+
+class MainSpins : public ::testing::Test {
+  protected:
+    test::TempFolder dir;
+    AppPaths paths{dir.path()};
+    test::FakeClock clock;
+    test::RecordingMessages messages;
+    test::FakeMixer mixer;
+    std::unique_ptr<main> w;
+
+    void SetUp() override {
+        ASSERT_TRUE(EnsureProgramFolder(paths).empty());
+        w = std::make_unique<main>(MainServices{paths, clock, messages, mixer, [] {}});
+        w->Form_Load();
+    }
+};
+
+TEST_F(MainSpins, HoursMinutesAndAlarmsWrapWhileWorkTimeStops) {
+    w->VScroll1->setPosition(23);
+    w->VScroll1->stepUp();
+    EXPECT_EQ(w->start_h->text(), QStringLiteral("0"));
+    EXPECT_EQ(w->VScroll1->position(), 0);
+    w->VScroll1->stepDown();
+    EXPECT_EQ(w->start_h->text(), QStringLiteral("0"));
+
+    w->VScroll2->setPosition(59);
+    w->VScroll2->stepUp();
+    EXPECT_EQ(w->start_m->text(), QStringLiteral("0"));
+
+    w->VScrollPreBell1->setPosition(99);
+    w->VScrollPreBell1->stepUp();
+    EXPECT_EQ(w->TxtPreBell1->text(), QStringLiteral("1"));
+    w->VScrollPreBell1->stepDown();
+    EXPECT_EQ(w->TxtPreBell1->text(), QStringLiteral("1"));
+
+    w->VScroll5->setPosition(300);
+    w->VScroll5->stepUp();
+    EXPECT_EQ(w->worktime->text(), QStringLiteral("300"));
+    // Dragging an hour spin to its end gives 0, never 24.
+    w->VScroll3->setPosition(24);
+    EXPECT_EQ(w->exit_h->text(), QStringLiteral("0"));
+    EXPECT_EQ(w->worktime->maxLength(), 3);
+}
+
+TEST_F(MainSpins, EveryControlOfTheWindowIsThereUnderItsName) {
+    for (const char* name : {"Picture1",
+                             "titleText",
+                             "ImageMin",
+                             "CmdTray",
+                             "Picture2",
+                             "mnPlayMusic",
+                             "mnBellCount",
+                             "mnCountDown",
+                             "helpword",
+                             "info",
+                             "mexit",
+                             "now_day",
+                             "now",
+                             "state",
+                             "stateColor",
+                             "nextBell",
+                             "nextBellSound",
+                             "clock_list",
+                             "start",
+                             "stop1",
+                             "btnNowBell",
+                             "bellStop",
+                             "fileList",
+                             "Option1",
+                             "Option2",
+                             "Option3",
+                             "Option4",
+                             "VScroll9",
+                             "reg_day",
+                             "nobell",
+                             "pre_day",
+                             "start_h",
+                             "start_m",
+                             "exit_h",
+                             "exit_m",
+                             "VScroll1",
+                             "VScroll2",
+                             "VScroll3",
+                             "VScroll4",
+                             "worktime",
+                             "resttime",
+                             "VScroll5",
+                             "VScroll6",
+                             "txtStartBellSound",
+                             "cmdStartBellSound",
+                             "txtEndBellSound",
+                             "cmdEndBellSound",
+                             "ChkPreBell1",
+                             "TxtPreBell1",
+                             "VScrollPreBell1",
+                             "LblPreBell1",
+                             "TxtPreBellName1",
+                             "CmdPreBell1",
+                             "ChkPreBell2",
+                             "TxtPreBell2",
+                             "VScrollPreBell2",
+                             "LblPreBell2",
+                             "TxtPreBellName2",
+                             "CmdPreBell2",
+                             "input_h",
+                             "VScroll7",
+                             "input_m",
+                             "VScroll8",
+                             "TimeAdd",
+                             "List1",
+                             "AddTimeList",
+                             "TimeDel",
+                             "TimeMod",
+                             "allDel",
+                             "applyTemplet",
+                             "auto_exe",
+                             "sound_zero",
+                             "bellRepeat",
+                             "chkTimeSync",
+                             "chkAutoExit"})
+        EXPECT_NE(w->findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
+    EXPECT_LE(w->width(), 1366);
+    EXPECT_LE(w->height(), 768 - 40);
+}
+
+}  // namespace
+}  // namespace tollix

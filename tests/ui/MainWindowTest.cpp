@@ -1,0 +1,232 @@
+#include "schedule/DataFiles.h"
+#include "schedule/DefaultFiles.h"
+#include "system/ExitIni.h"
+#include "tests/support/Doubles.h"
+#include "ui/isAutoModeForm.h"
+#include "ui/main.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tollix {
+namespace {
+
+using test::readBytes;
+using test::writeBytes;
+
+class MainWindow : public ::testing::Test {
+  protected:
+    test::TempFolder dir;
+    AppPaths paths{dir.path()};
+    test::FakeClock clock;
+    test::RecordingMessages messages;
+    test::FakeMixer mixer;
+    int ended = 0;
+    std::unique_ptr<main> window;
+
+    void SetUp() override { ASSERT_TRUE(EnsureProgramFolder(paths).empty()); }
+
+    main& load() {
+        window = std::make_unique<main>(
+            MainServices{paths, clock, messages, mixer, [this] { ++ended; }});
+        window->Form_Load();
+        return *window;
+    }
+
+    void sounds(std::initializer_list<const char*> names) {
+        for (const char* name : names) writeBytes(paths.soundFolder() / name, "x");
+    }
+};
+
+TEST_F(MainWindow, FirstStartShowsOffAndTheWeekIntervals) {
+    main& w = load();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("TOLLIX"));
+    EXPECT_EQ(w.state->text(), QStringLiteral("OFF"));
+    EXPECT_EQ(w.stateColour(), QColor(170, 223, 171));
+    EXPECT_EQ(w.loadPhase, 2);
+    EXPECT_TRUE(w.Option1->isChecked());
+    EXPECT_TRUE(w.Option3->isChecked());
+    EXPECT_EQ(w.reg_day->text(), QStringLiteral("All days"));
+    EXPECT_EQ(w.txtStartBellSound->text(), QStringLiteral("school-bell.wav"));
+    EXPECT_EQ(w.fileList->count(), 3);
+    EXPECT_FALSE(w.mnBellCount->isEnabled());
+    EXPECT_FALSE(w.mOpen->isVisible());
+    EXPECT_TRUE(w.Timer1->isEnabled());
+    EXPECT_TRUE(w.frameStartEnd->isVisibleTo(&w));
+    EXPECT_FALSE(w.frameAddedTime->isVisibleTo(&w));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(mixer.calls, (std::vector<std::string>{"open", "unmute"}));
+}
+
+TEST_F(MainWindow, RestoresAllEightLinesOfDataIni) {
+    sounds({"a.mp3", "b.mp3"});  // with the three bells: a, b, chime, school-bell, short-alarm
+    writeBytes(paths.dataIni(), " 0 \r\n 1 \r\n 2 \r\n 2 \r\n 1 \r\n 2 \r\n 1 \r\n 1 \r\n");
+    writeBytes(paths.dayList(2), " 1 \r\n07hr 30min/a.mp3\r\n08hr 00min/b.mp3\r\n");
+    main& w = load();
+    EXPECT_EQ(w.auto_exe->value(), 0);
+    EXPECT_EQ(w.fileList->ListIndex(), 1);
+    EXPECT_EQ(w.fileList->text(1), QStringLiteral("b.mp3"));
+    EXPECT_TRUE(w.Option2->isChecked());
+    EXPECT_TRUE(w.Option4->isChecked());
+    EXPECT_EQ(w.sound_zero->value(), 1);
+    EXPECT_TRUE(w.autoModeForm()->isAutoMode2->isChecked());
+    EXPECT_EQ(w.bellRepeat->value(), 1);
+    EXPECT_EQ(w.chkTimeSync->value(), 1);
+    // Set each day with manual input: today's (Monday's) list is on screen.
+    EXPECT_EQ(w.VScroll9->position(), 2);
+    EXPECT_EQ(w.pre_day->text(), QStringLiteral("2"));
+    EXPECT_EQ(listLines(*w.AddTimeList), (QStringList{QStringLiteral("07hr 30min/a.mp3"),
+                                                      QStringLiteral("08hr 00min/b.mp3")}));
+    EXPECT_EQ(w.nobell->value(), 1);
+    EXPECT_TRUE(w.frameAddedTime->isVisibleTo(&w));
+    EXPECT_FALSE(w.frameInterval->isVisibleTo(&w));
+    EXPECT_TRUE(w.bellStop->isVisibleTo(&w));
+    // Restoring shows neither the help text nor any other message.
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindow, SelectionBeyondTheListLeavesItUnchanged) {
+    writeBytes(paths.dataIni(), " 0 \r\n 3 \r\n 1 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    main& w = load();  // three sounds: position 3 does not exist
+    EXPECT_EQ(w.fileList->ListIndex(), -1);
+    EXPECT_FALSE(w.bellStop->isVisibleTo(&w));
+}
+
+TEST_F(MainWindow, LoadPhaseKeepsStartUpQuietAndIsTwoAfterwards) {
+    // The restoring run of the day mode must not rewrite data.ini.
+    writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    main& w = load();
+    EXPECT_EQ(w.loadPhase, 2);
+    // The operator's choice of a day mode saves and, for "Set each day", explains.
+    w.Option4->click();
+    EXPECT_EQ(readBytes(paths.dataIni()),
+              " 0 \r\n-1 \r\n 2 \r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Help"));
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("Click arrow in right [Select day], Seting each day bell time."));
+}
+
+TEST_F(MainWindow, ReadsTheReservedExit) {
+    writeBytes(paths.exitIni(), "1\r\n17\r\n30\r\n");
+    main& w = load();
+    EXPECT_EQ(w.chkAutoExit->value(), 1);
+    EXPECT_EQ(w.reservedExitHour, 17);
+    EXPECT_EQ(w.reservedExitMinute, 30);
+    // Setting the box from the file writes it back with the same values.
+    EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 17 \r\n 30 \r\n");
+    w.chkAutoExit->click();
+    EXPECT_EQ(readBytes(paths.exitIni()), " 0 \r\n 17 \r\n 30 \r\n");
+}
+
+TEST_F(MainWindow, DamagedFilesStartWithTheInitialControls) {
+    writeBytes(paths.dataIni(), "\x01\x02garbage");
+    writeBytes(paths.weekIntervals(), "17\r\n");
+    writeBytes(paths.exitIni(), std::string(50000, 'x'));
+    main& w = load();
+    EXPECT_EQ(w.state->text(), QStringLiteral("OFF"));
+    EXPECT_TRUE(w.Option1->isChecked());
+    EXPECT_EQ(w.start_h->text(), QStringLiteral("17"));
+    EXPECT_EQ(w.exit_h->text(), QStringLiteral("23"));
+    EXPECT_EQ(w.worktime->text(), QStringLiteral("50"));
+    EXPECT_EQ(w.chkAutoExit->value(), 0);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindow, AMissingSoundFolderIsReportedAndStartUpGoesOn) {
+    std::filesystem::remove_all(paths.soundFolder());
+    writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n 0 \r\n");
+    main& w = load();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Error Number : "));
+    EXPECT_TRUE(messages.shown[1].text.contains(QStringLiteral("sound folder")));
+    EXPECT_TRUE(
+        messages.shown[1].text.contains(QString::fromStdString(paths.soundFolder().string())));
+    // The later steps still ran: the clock ticks and the settings are restored.
+    EXPECT_TRUE(w.Timer1->isEnabled());
+    EXPECT_TRUE(w.Option2->isChecked());
+    EXPECT_EQ(w.bellRepeat->value(), 1);
+    EXPECT_EQ(w.state->text(), QStringLiteral("OFF"));
+}
+
+TEST_F(MainWindow, ClockLabels) {
+    main& w = load();
+    clock.time = LocalTime{2026, 12, 5, 9, 5, 3, 0, 7};
+    w.Timer1_Timer();
+    EXPECT_EQ(w.now->text(), QStringLiteral("9 hr 5 min 3 sec"));
+    EXPECT_EQ(w.now_day->text(),
+              QStringLiteral("2026-12-5  ") + QLocale::system().dayName(6, QLocale::LongFormat));
+}
+
+class Exits : public MainWindow, public ::testing::WithParamInterface<int> {};
+
+TEST_P(Exits, UnmuteRestoreAFadedVolumeAndWriteNothing) {
+    main& w = load();
+    w.engine.volumeSaved = true;
+    w.engine.savedVolume = 64;
+    mixer.volume = 10;
+    mixer.muted = true;
+    const auto before = test::snapshot(dir.path());
+    switch (GetParam()) {
+        case 0:
+            w.close();
+            break;
+        case 1:
+            QTest::mouseClick(w.mexit, Qt::LeftButton);
+            break;
+        case 2:
+            w.mnExit1->trigger();
+            break;
+        case 3:
+            w.EndSession();
+            break;
+    }
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(mixer.volume, 64);
+    EXPECT_FALSE(mixer.muted);
+    EXPECT_FALSE(w.engine.volumeSaved);
+    EXPECT_EQ(test::snapshot(dir.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFour, Exits, ::testing::Values(0, 1, 2, 3));
+
+TEST_F(MainWindow, EditorsSaveTheirFilesByteForByte) {
+    main& w = load();
+    w.AddTimeList->AddItem(QStringLiteral("12hr 00min/b.mp3"));
+    w.AddTimeList->AddItem(QStringLiteral("07hr 05min/bell.mp3"));
+    w.SaveWeekList();
+    EXPECT_EQ(readBytes(paths.weekList()), "07hr 05min/bell.mp3\r\n12hr 00min/b.mp3\r\n");
+
+    w.VScroll9->setPosition(9);
+    w.nobell->setValue(0);
+    w.SaveDayList(1);
+    EXPECT_EQ(readBytes(paths.dayList(9)), " 0 \r\n07hr 05min/bell.mp3\r\n12hr 00min/b.mp3\r\n");
+    // Without the selector the day held in pre_day is saved.
+    w.pre_day->setText(QStringLiteral("4"));
+    w.SaveDayList();
+    EXPECT_TRUE(std::filesystem::exists(paths.dayList(4)));
+    EXPECT_EQ(readBytes(paths.dayList(4)), readBytes(paths.dayList(9)));
+
+    w.start_h->setText(QStringLiteral("8"));
+    w.SaveWeekIntervals();
+    EXPECT_EQ(readBytes(paths.weekIntervals()).substr(0, 3), "8\r\n");
+    w.VScroll9->setPosition(3);
+    w.SaveDayIntervals(1);
+    const auto day = datafiles::readIntervals(paths.dayIntervals(3), datafiles::IntervalFile::Day);
+    EXPECT_EQ(day.start_h, "8");
+    EXPECT_EQ(day.txtStartBellSound, "school-bell.wav");
+}
+
+TEST_F(MainWindow, ASaveThatFailsIsReported) {
+    main& w = load();
+    std::filesystem::remove_all(paths.dataFolder());
+    w.bellRepeat->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Warning"));
+}
+
+}  // namespace
+}  // namespace tollix
