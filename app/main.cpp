@@ -2,7 +2,8 @@
 #include "app/ExitSignals.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
-#include "platform/Mixer.h"
+#include "platform/MpvPlayer.h"
+#include "platform/PulseMixer.h"
 #include "platform/SingleInstance.h"
 #include "schedule/AppPaths.h"
 #include "schedule/DefaultFiles.h"
@@ -34,9 +35,10 @@ int main(int argc, char** argv) {
 
     tollix::SystemClock clock;
     tollix::QtMessages messages;
-    tollix::NoMixer mixer;
-    tollix::main window(
-        tollix::MainServices{paths, clock, messages, mixer, [] { QCoreApplication::exit(0); }});
+    tollix::PulseMixer mixer;
+    tollix::MpvPlayer player;
+    tollix::main window(tollix::MainServices{paths, clock, messages, mixer, player,
+                                             [] { QCoreApplication::exit(0); }});
     messages.setParent(&window);
     for (const auto& failure : failures) {
         messages.information(QStringLiteral("TOLLIX"), QStringLiteral("Error Number : "));

@@ -2,24 +2,34 @@
 
 namespace tollix {
 
-// The computer's master output: volume (0..100) and mute. Every call fails
-// quietly and quickly when there is no mixer; the caller goes on either way.
+// The computer's master output as the sound server gives it: the volume in
+// the server's raw units, and the mute. Every call fails quietly and quickly
+// when there is no server; the caller goes on either way.
 class Mixer {
   public:
+    struct Range {
+        long minimum = 0;
+        long maximum = 0;
+    };
+
     virtual ~Mixer() = default;
-    virtual bool OpenMixer(int device) = 0;
-    virtual bool GetMasterVolume(int& volume) = 0;
-    virtual bool SetMasterVolume(int volume) = 0;
-    virtual bool SetMasterMute(bool mute) = 0;
+    // Connects to mixer `device`; false when it does not exist or cannot be reached.
+    virtual bool open(int device) = 0;
+    // The raw range of the master volume; false when the output has none.
+    virtual bool volumeRange(Range& range) = 0;
+    virtual bool readVolume(long& raw) = 0;
+    virtual bool writeVolume(long raw) = 0;
+    virtual bool writeMute(bool mute) = 0;
 };
 
 // A computer without a mixer: every call fails.
 class NoMixer final : public Mixer {
   public:
-    bool OpenMixer(int) override { return false; }
-    bool GetMasterVolume(int&) override { return false; }
-    bool SetMasterVolume(int) override { return false; }
-    bool SetMasterMute(bool) override { return false; }
+    bool open(int) override { return false; }
+    bool volumeRange(Range&) override { return false; }
+    bool readVolume(long&) override { return false; }
+    bool writeVolume(long) override { return false; }
+    bool writeMute(bool) override { return false; }
 };
 
 }  // namespace tollix

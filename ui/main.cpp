@@ -36,7 +36,11 @@ constexpr int kStateOffColour = 11263914;  // blue-green-red: red 170, green 223
 }  // namespace
 
 main::main(MainServices services, QWidget* parent)
-    : QWidget(parent), services_(std::move(services)) {
+    : QWidget(parent),
+      soundControl(services.mixer),
+      soundPlayer(services.player, soundControl, engine,
+                  [this] { return sound_zero->value() == 1; }),
+      services_(std::move(services)) {
     initPictures();
     services_.messages.setFolderText([this](const QString& text) {
         return fromStd(services_.paths.showFolder(text.toStdString()));
@@ -55,7 +59,7 @@ void main::connectBehaviours() {
 
     // Settings that are saved as soon as they change.
     connect(auto_exe, &CheckBox::Click, this, &main::SaveSettings);
-    connect(sound_zero, &CheckBox::Click, this, &main::SaveSettings);
+    connect(sound_zero, &CheckBox::Click, this, &main::sound_zero_Click);
     connect(bellRepeat, &CheckBox::Click, this, &main::SaveSettings);
     connect(chkAutoExit, &CheckBox::Click, this, &main::WriteExitIni);
 
@@ -120,8 +124,8 @@ void main::Form_Load() {
         chkAutoExit->setValue(exit.chkAutoExit);
     });
 
-    services_.mixer.OpenMixer(0);
-    services_.mixer.SetMasterMute(false);
+    soundControl.OpenMixer(0);
+    soundControl.SetMasterMute(false);
 
     startupStep(
         QStringLiteral("Reading the sound folder %1").arg(fromStd(paths().soundFolder().string())),
@@ -170,11 +174,13 @@ void main::startupError(const QString& what, const QString& description) {
 }
 
 void main::Shutdown(bool end) {
+    if (engine.isPlaying)
+        soundPlayer.Close();
     if (engine.volumeSaved) {
-        services_.mixer.SetMasterVolume(engine.savedVolume);
+        soundControl.SetMasterVolume(engine.savedVolume);
         engine.volumeSaved = false;
     }
-    services_.mixer.SetMasterMute(false);
+    soundControl.SetMasterMute(false);
     if (end && !ended_) {
         ended_ = true;
         Timer1->setEnabled(false);
@@ -239,6 +245,12 @@ void main::Timer1_Timer() {
                          .arg(t.month)
                          .arg(t.day)
                          .arg(weekdayName(t.weekday)));
+}
+
+// "No com sound": other programs stay silent between bells.
+void main::sound_zero_Click() {
+    soundControl.SetMasterMute(sound_zero->value() == 1);
+    SaveSettings();
 }
 
 // ---- The data files ------------------------------------------------------------

@@ -3,10 +3,13 @@
 #include "engine/BellEngine.h"
 #include "engine/SecondTicker.h"
 #include "platform/Clock.h"
+#include "platform/MediaPlayer.h"
 #include "platform/Messages.h"
 #include "platform/Mixer.h"
 #include "schedule/AppPaths.h"
 #include "schedule/BellEntry.h"
+#include "sound/SoundPlayer.h"
+#include "sound/sound_control.h"
 #include "ui/controls/Choices.h"
 #include "ui/controls/MenuLabel.h"
 #include "ui/controls/PictureButton.h"
@@ -35,6 +38,7 @@ struct MainServices {
     const Clock& clock;
     Messages& messages;
     Mixer& mixer;
+    MediaPlayer& player;
     // Ends the process; tests record the call instead.
     std::function<void()> endProgram;
 };
@@ -80,6 +84,7 @@ class main final : public QWidget {
     void ShowAutoPanels();
 
     void Timer1_Timer();
+    void sound_zero_Click();
 
     // The colour beside the state, given as the platform's blue-green-red number.
     void setStateColour(int blueGreenRed);
@@ -90,6 +95,9 @@ class main final : public QWidget {
     // Start-up marker: 1 while the settings are restored, then 2.
     int loadPhase = 1;
     BellEngine engine;
+    // The master output and the player of the bells.
+    sound::sound_control soundControl;
+    sound::SoundPlayer soundPlayer;
     BellSchedule schedule;
     int reservedExitHour = 0;
     int reservedExitMinute = 0;

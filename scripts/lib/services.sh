@@ -5,9 +5,14 @@ SERVICES_DIR=""
 start_services() {
     SERVICES_DIR=$(mktemp -d /tmp/tollix-services.XXXXXX)
     export TOLLIX_TEST_SERVICES="$SERVICES_DIR"
+    # Sound goes to a null sink whose monitor the tests record.
+    scripts/lib/pulse-daemon.sh start "$SERVICES_DIR/pulse"
+    export TOLLIX_TEST_PULSE="$SERVICES_DIR/pulse"
+    export PULSE_SERVER="unix:$SERVICES_DIR/pulse/native"
 }
 
 stop_services() {
     [ -n "$SERVICES_DIR" ] || return 0
+    scripts/lib/pulse-daemon.sh stop "$SERVICES_DIR/pulse" || true
     rm -rf "$SERVICES_DIR"
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/MediaPlayer.h"
 #include "platform/Messages.h"
 #include "platform/Mixer.h"
 
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -40,24 +42,30 @@ class RecordingMessages final : public Messages {
     }
 };
 
+// An in-memory mixer with the raw range of the test; records every call.
 class FakeMixer final : public Mixer {
   public:
     bool available = true;
-    int volume = 70;
+    Range range{0, 100};
+    long volume = 70;
     bool muted = false;
     std::vector<std::string> calls;
 
-    bool OpenMixer(int) override { return note("open"); }
-    bool GetMasterVolume(int& v) override {
-        v = volume;
+    bool open(int) override { return note("open"); }
+    bool volumeRange(Range& r) override {
+        r = range;
+        return available;
+    }
+    bool readVolume(long& raw) override {
+        raw = volume;
         return note("get");
     }
-    bool SetMasterVolume(int v) override {
+    bool writeVolume(long raw) override {
         if (available)
-            volume = v;
-        return note("volume " + std::to_string(v));
+            volume = raw;
+        return note("volume " + std::to_string(raw));
     }
-    bool SetMasterMute(bool mute) override {
+    bool writeMute(bool mute) override {
         if (available)
             muted = mute;
         return note(mute ? "mute" : "unmute");
@@ -68,6 +76,28 @@ class FakeMixer final : public Mixer {
         calls.push_back(call);
         return available;
     }
+};
+
+// A player that records its commands; lengths are scripted by file name.
+class FakePlayer final : public MediaPlayer {
+  public:
+    std::map<std::string, long> lengths;  // files that open, with their length in ms
+    std::vector<std::string> calls;
+    std::string fileName;
+    bool isOpen = false;
+
+    void setFileName(const std::string& path) override { fileName = path; }
+    bool open() override {
+        calls.push_back("open " + fileName);
+        isOpen = lengths.count(fileName) > 0;
+        return isOpen;
+    }
+    void play() override { calls.push_back("play"); }
+    void close() override {
+        calls.push_back("close");
+        isOpen = false;
+    }
+    long length() const override { return isOpen ? lengths.at(fileName) : 0; }
 };
 
 // A temporary folder, as a path.

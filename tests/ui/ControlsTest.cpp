@@ -121,11 +121,12 @@ class MainSpins : public ::testing::Test {
     test::FakeClock clock;
     test::RecordingMessages messages;
     test::FakeMixer mixer;
+    test::FakePlayer player;
     std::unique_ptr<main> w;
 
     void SetUp() override {
         ASSERT_TRUE(EnsureProgramFolder(paths).empty());
-        w = std::make_unique<main>(MainServices{paths, clock, messages, mixer, [] {}});
+        w = std::make_unique<main>(MainServices{paths, clock, messages, mixer, player, [] {}});
         w->Form_Load();
     }
 };

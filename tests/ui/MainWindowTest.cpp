@@ -23,6 +23,7 @@ class MainWindow : public ::testing::Test {
     test::FakeClock clock;
     test::RecordingMessages messages;
     test::FakeMixer mixer;
+    test::FakePlayer player;
     int ended = 0;
     std::unique_ptr<main> window;
 
@@ -30,7 +31,7 @@ class MainWindow : public ::testing::Test {
 
     main& load() {
         window = std::make_unique<main>(
-            MainServices{paths, clock, messages, mixer, [this] { ++ended; }});
+            MainServices{paths, clock, messages, mixer, player, [this] { ++ended; }});
         window->Form_Load();
         return *window;
     }
@@ -72,6 +73,7 @@ TEST_F(MainWindow, RestoresAllEightLinesOfDataIni) {
     EXPECT_TRUE(w.Option2->isChecked());
     EXPECT_TRUE(w.Option4->isChecked());
     EXPECT_EQ(w.sound_zero->value(), 1);
+    EXPECT_TRUE(mixer.muted);  // "No com sound" mutes from start-up on
     EXPECT_TRUE(w.autoModeForm()->isAutoMode2->isChecked());
     EXPECT_EQ(w.bellRepeat->value(), 1);
     EXPECT_EQ(w.chkTimeSync->value(), 1);
@@ -159,6 +161,18 @@ TEST_F(MainWindow, ClockLabels) {
     EXPECT_EQ(w.now->text(), QStringLiteral("9 hr 5 min 3 sec"));
     EXPECT_EQ(w.now_day->text(),
               QStringLiteral("2026-12-5  ") + QLocale::system().dayName(6, QLocale::LongFormat));
+}
+
+TEST_F(MainWindow, NoComSoundMutesAtOnceAndIsSaved) {
+    main& w = load();
+    mixer.calls.clear();
+    QTest::mouseClick(w.sound_zero, Qt::LeftButton);
+    EXPECT_TRUE(mixer.muted);
+    EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).sound_zero, 1);
+    QTest::mouseClick(w.sound_zero, Qt::LeftButton);
+    EXPECT_FALSE(mixer.muted);
+    EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).sound_zero, 0);
+    EXPECT_EQ(mixer.calls, (std::vector<std::string>{"mute", "unmute"}));
 }
 
 class Exits : public MainWindow, public ::testing::WithParamInterface<int> {};

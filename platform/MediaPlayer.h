@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace tollix {
+
+// The media player that sounds one file at a time: a file name, "open",
+// "play", "close", and the length of the open media.
+class MediaPlayer {
+  public:
+    virtual ~MediaPlayer() = default;
+    virtual void setFileName(const std::string& path) = 0;
+    // Loads the file paused, so that its length is known at once. False when
+    // it cannot be played (missing, unreadable, not audio); nothing is open then.
+    virtual bool open() = 0;
+    virtual void play() = 0;
+    virtual void close() = 0;
+    // Length of the open media in whole milliseconds; 0 when nothing is open.
+    virtual long length() const = 0;
+};
+
+}  // namespace tollix

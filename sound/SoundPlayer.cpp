@@ -1,0 +1,123 @@
+#include "sound/SoundPlayer.h"
+
+namespace tollix::sound {
+
+namespace {
+
+constexpr int kSecondsPerDay = 86400;
+
+int wholeSeconds(long lengthMs, int extraSeconds) {
+    return static_cast<int>(lengthMs / 1000 + extraSeconds);
+}
+
+// Seconds until the end second, across midnight too: a list rung at 23:58
+// for five minutes ends at 00:03, not never.
+int secondsLeft(int now, int end) {
+    int left = end - now;
+    if (left > kSecondsPerDay / 2)
+        left -= kSecondsPerDay;
+    else if (left < -kSecondsPerDay / 2)
+        left += kSecondsPerDay;
+    return left;
+}
+
+}  // namespace
+
+SoundPlayer::SoundPlayer(MediaPlayer& mmc, sound_control& mixer, BellState& bell,
+                         std::function<bool()> soundZero)
+    : mmc_(mmc), mixer_(mixer), bell_(bell), soundZero_(std::move(soundZero)) {}
+
+bool SoundPlayer::OpenAndPlay(const std::string& path, int extraSeconds) {
+    mmc_.setFileName(path);
+    if (!mmc_.open())
+        return false;
+    mixer_.SetMasterMute(false);
+    bell_.durationSeconds = wholeSeconds(mmc_.length(), extraSeconds);
+    bell_.elapsedCount = 1;
+    bell_.isPlaying = true;
+    mmc_.play();
+    return true;
+}
+
+bool SoundPlayer::Replay() {
+    bell_.elapsedCount = 1;
+    mmc_.close();
+    if (!mmc_.open())
+        return false;
+    mmc_.play();
+    return true;
+}
+
+bool SoundPlayer::OpenNext(const std::string& path) {
+    mmc_.setFileName(path);
+    const bool opened = mmc_.open();
+    bell_.durationSeconds = opened ? wholeSeconds(mmc_.length(), 1) : 1;
+    bell_.elapsedCount = 1;
+    if (opened)
+        mmc_.play();
+    return opened;
+}
+
+bool SoundPlayer::CountSecond() {
+    if (bell_.elapsedCount != bell_.durationSeconds) {
+        ++bell_.elapsedCount;
+        return true;
+    }
+    return false;
+}
+
+void SoundPlayer::Close() {
+    mmc_.close();
+}
+
+void SoundPlayer::EndBell() {
+    mmc_.close();
+    if (soundZero_())
+        mixer_.SetMasterMute(true);
+    if (bell_.volumeSaved) {
+        mixer_.SetMasterVolume(bell_.savedVolume);
+        bell_.volumeSaved = false;
+    }
+}
+
+// A volume that cannot be read is not saved: putting back a guess could leave
+// the computer silent.
+void SoundPlayer::saveVolume() {
+    if (const auto volume = mixer_.GetMasterVolume()) {
+        bell_.savedVolume = *volume;
+        bell_.volumeSaved = true;
+    }
+}
+
+void SoundPlayer::fadeTo(int volume) {
+    if (bell_.volumeSaved)
+        mixer_.SetMasterVolume(volume);
+}
+
+bool SoundPlayer::FadeStep(int now) {
+    const int left = secondsLeft(now, bell_.musicEndSecond);
+    if (left == 4) {
+        saveVolume();
+        fadeTo(bell_.savedVolume / 2);
+    } else if (left == 3) {
+        if (!bell_.volumeSaved)
+            saveVolume();
+        fadeTo(bell_.savedVolume / 5);
+    } else if (left == 2) {
+        if (!bell_.volumeSaved)
+            saveVolume();
+        fadeTo(bell_.savedVolume / 10);
+    } else if (left == 1) {
+        if (!bell_.volumeSaved)
+            saveVolume();
+        fadeTo(0);
+        mmc_.close();
+    } else if (left <= 0) {
+        EndBell();
+        bell_.ResetBellState();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace tollix::sound

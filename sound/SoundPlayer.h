@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/MediaPlayer.h"
+#include "sound/BellState.h"
+#include "sound/sound_control.h"
+
+#include <functional>
+#include <string>
+
+namespace tollix::sound {
+
+// How one bell is opened, counted, faded and ended. The bell engine's tick
+// drives it once a second; nothing here waits for the player.
+class SoundPlayer {
+  public:
+    // `soundZero` tells whether "No com sound" keeps the output muted between bells.
+    SoundPlayer(MediaPlayer& mmc, sound_control& mixer, BellState& bell,
+                std::function<bool()> soundZero);
+
+    // Opens, unmutes and plays; the bell lasts the file's length plus
+    // `extraSeconds`. A file that cannot be opened is skipped: false, and the
+    // bell stays idle.
+    bool OpenAndPlay(const std::string& path, int extraSeconds);
+    // The open file again from its start; false when it can no longer be opened.
+    bool Replay();
+    // The next file of a music list. One that cannot be opened passes after a
+    // second, so the list goes on with the file after it.
+    bool OpenNext(const std::string& path);
+    // One second of the sound; false on the tick at which it has ended.
+    bool CountSecond();
+    void Close();
+    void EndBell();
+    // The fade-out over the last four seconds of a music list, for the
+    // second of the day `now`. True when the list has ended: the bell is
+    // ended and its state reset.
+    bool FadeStep(int now);
+
+  private:
+    void saveVolume();
+    void fadeTo(int volume);
+
+    MediaPlayer& mmc_;
+    sound_control& mixer_;
+    BellState& bell_;
+    std::function<bool()> soundZero_;
+};
+
+}  // namespace tollix::sound

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace tollix::test {
+
+// A private PulseAudio with the null sink "bells" as its default output.
+class PulseServer {
+  public:
+    // The server of the test run when there is one, otherwise one of this
+    // process's own, started on first use.
+    static PulseServer& shared();
+    // A server of its own in `folder`, for tests that stop and start it.
+    explicit PulseServer(std::filesystem::path folder);
+    ~PulseServer();
+
+    bool start();
+    void stop();
+    QString address() const;
+    // Points this process's sound clients (player, mixer) at the server.
+    void use() const;
+    // Runs pactl against the server; its output.
+    QString pactl(const QStringList& arguments) const;
+
+  private:
+    std::filesystem::path folder_;
+    bool owned_ = true;
+};
+
+// What the null sink plays, recorded from its monitor: mono, 16 bits, 44.1 kHz.
+class Recording {
+  public:
+    static constexpr int kRate = 44100;
+
+    explicit Recording(const PulseServer& server);
+    ~Recording();
+    // Ends the recording; the samples from its start.
+    std::vector<std::int16_t> stop();
+
+  private:
+    std::filesystem::path file_;
+    std::unique_ptr<QProcess> parec_;
+};
+
+// Root mean square of samples [from, to) seconds; 0 outside the recording.
+double rms(const std::vector<std::int16_t>& samples, double from, double to);
+// Seconds of the first sample louder than `threshold`; -1 when none.
+double onset(const std::vector<std::int16_t>& samples, int threshold = 500);
+
+// A tone made with ffmpeg: `seconds` long at `hertz`, in the format of the
+// file name's extension (wav, mp3, wma). Empty path when ffmpeg failed.
+std::filesystem::path makeTone(const std::filesystem::path& file, double seconds, int hertz = 440);
+
+}  // namespace tollix::test
