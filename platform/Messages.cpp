@@ -5,7 +5,13 @@
 namespace tollix {
 
 void QtMessages::showInformation(const QString& title, const QString& text) {
-    QMessageBox::information(parent_, title, text);
+    if (waiting()) {
+        QMessageBox::information(parent_, title, text);
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, parent_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 bool QtMessages::askQuestion(const QString& title, const QString& text) {

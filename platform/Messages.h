@@ -26,6 +26,11 @@ class Messages {
         return askQuestion(title, shown(text));
     }
 
+    // While the clock tick runs, information boxes must not hold it up: they
+    // are shown and left to the operator.
+    void setWaiting(bool waiting) { waiting_ = waiting; }
+    bool waiting() const { return waiting_; }
+
   protected:
     virtual void showInformation(const QString& title, const QString& text) = 0;
     virtual bool askQuestion(const QString& title, const QString& text) = 0;
@@ -34,6 +39,7 @@ class Messages {
     QString shown(const QString& text) const { return showFolder_ ? showFolder_(text) : text; }
 
     std::function<QString(const QString&)> showFolder_;
+    bool waiting_ = true;
 };
 
 // Modal QMessageBox over the given window.

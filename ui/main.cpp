@@ -60,7 +60,12 @@ void main::connectBehaviours() {
     // Settings that are saved as soon as they change.
     connect(auto_exe, &CheckBox::Click, this, &main::SaveSettings);
     connect(sound_zero, &CheckBox::Click, this, &main::sound_zero_Click);
-    connect(bellRepeat, &CheckBox::Click, this, &main::SaveSettings);
+    connect(bellRepeat, &CheckBox::Click, this, &main::bellRepeat_Click);
+    connect(VScroll9, &SpinButton::Change, this, &main::VScroll9_Change);
+    connect(start, &QAbstractButton::clicked, this, &main::start_Click);
+    connect(stop1, &QAbstractButton::clicked, this, &main::stop1_Click);
+    connect(btnNowBell, &QAbstractButton::clicked, this, &main::btnNowBell_Click);
+    connect(bellStop, &QAbstractButton::clicked, this, &main::bellStop_Click);
     connect(chkAutoExit, &CheckBox::Click, this, &main::WriteExitIni);
 
     bindSpin(VScroll1, start_h, 24, 0);
@@ -143,6 +148,9 @@ void main::Form_Load() {
 
     state->setText(QStringLiteral("OFF"));
     setStateColour(kStateOffColour);
+
+    if (auto_exe->value() == 1)
+        start_Click();
 }
 
 QColor main::stateColour() const {
@@ -237,16 +245,6 @@ QString main::weekdayName(int day) const {
     return QLocale::system().dayName(day == 1 ? 7 : day - 1, QLocale::LongFormat);
 }
 
-void main::Timer1_Timer() {
-    const LocalTime t = services_.clock.now();
-    now->setText(QStringLiteral("%1 hr %2 min %3 sec").arg(t.hour).arg(t.minute).arg(t.second));
-    now_day->setText(QStringLiteral("%1-%2-%3  %4")
-                         .arg(t.year)
-                         .arg(t.month)
-                         .arg(t.day)
-                         .arg(weekdayName(t.weekday)));
-}
-
 // "No com sound": other programs stay silent between bells.
 void main::sound_zero_Click() {
     soundControl.SetMasterMute(sound_zero->value() == 1);
@@ -313,8 +311,6 @@ void main::SaveDayList(int useSelector) {
                                   DayList{nobell->value(), AddTimeList->lines()}));
 }
 
-namespace {
-
 IntervalSettings intervalsOf(const main& w) {
     IntervalSettings s;
     s.start_h = toStd(w.start_h);
@@ -334,6 +330,8 @@ IntervalSettings intervalsOf(const main& w) {
     s.TxtPreBellName2 = toStd(w.TxtPreBellName2);
     return s;
 }
+
+namespace {
 
 void showIntervals(main& w, const IntervalSettings& s) {
     w.start_h->setText(fromStd(s.start_h));

@@ -6,6 +6,7 @@
 #include "platform/MediaPlayer.h"
 #include "platform/Messages.h"
 #include "platform/Mixer.h"
+#include "platform/PowerOff.h"
 #include "schedule/AppPaths.h"
 #include "schedule/BellEntry.h"
 #include "sound/SoundPlayer.h"
@@ -31,6 +32,9 @@ class QMenu;
 namespace tollix {
 
 class isAutoModeForm;
+class main;
+// The auto-interval settings as the controls hold them.
+IntervalSettings intervalsOf(const main& w);
 
 // What the main window is given from outside.
 struct MainServices {
@@ -41,6 +45,10 @@ struct MainServices {
     MediaPlayer& player;
     // Ends the process; tests record the call instead.
     std::function<void()> endProgram;
+    // The reserved exit's power-off; none: the minute passes without effect.
+    PowerOff* powerOff = nullptr;
+    // One request to the internet time server.
+    std::function<void()> sendTimeRequest = {};
 };
 
 // The main window: the whole program. Its controls are the working copy of
@@ -83,8 +91,21 @@ class main final : public QWidget {
     void ShowManualPanels();
     void ShowAutoPanels();
 
+    void VScroll9_Change();
+
+    // Starting and stopping the schedule; the bells.
+    void start_Click();
+    void stop1_Click();
     void Timer1_Timer();
+    void ShowNextBell();
+    void btnNowBell_Click();
+    void bellStop_Click();
+    void bellRepeat_Click();
     void sound_zero_Click();
+
+    // The texts of the side windows, written by every tick.
+    QString sideClockText;      // 01:05:09PM
+    QString bellCountdownText;  // 00:12:40
 
     // The colour beside the state, given as the platform's blue-green-red number.
     void setStateColour(int blueGreenRed);
@@ -99,6 +120,8 @@ class main final : public QWidget {
     sound::sound_control soundControl;
     sound::SoundPlayer soundPlayer;
     BellSchedule schedule;
+    int startMinute = 0;
+    int endMinute = 0;
     int reservedExitHour = 0;
     int reservedExitMinute = 0;
 
@@ -220,10 +243,16 @@ class main final : public QWidget {
     void startupError(const QString& what, const QString& description);
     void saved(const std::string& error);
     QString weekdayName(int day) const;
+    void lockControls(bool running);
+    void fireEntry(int index);
+    void playingSecond(const LocalTime& time, bool& listEnded);
+    void endBell();
+    void bellMessage(const QString& title, const QString& text);
 
     MainServices services_;
     std::unique_ptr<isAutoModeForm> isAutoModeForm_;
     bool ended_ = false;
+    bool inTick_ = false;
 };
 
 }  // namespace tollix

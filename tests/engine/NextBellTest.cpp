@@ -1,0 +1,54 @@
+#include "engine/NextBell.h"
+
+#include <gtest/gtest.h>
+
+namespace tollix {
+namespace {
+
+BellSchedule list(std::vector<std::pair<int, std::string>> bells, int alarms = 0) {
+    BellSchedule b;
+    for (std::size_t i = 0; i < bells.size(); ++i) {
+        b.todayTimes[i] = bells[i].first;
+        b.todaySounds[i] = bells[i].second;
+    }
+    b.todayCount = static_cast<std::int16_t>(bells.size());
+    b.regularCount = static_cast<int>(bells.size()) - alarms;
+    return b;
+}
+
+TEST(NextBell, TheFirstRegularBellAfterThisMinute) {
+    const auto b = list({{480, "a.mp3"}, {525, "b.mp3"}, {570, "c.mp3"}});
+    EXPECT_EQ(ShowNextBell(b, 525, false).nextBell, "09hr 30min");
+    EXPECT_EQ(ShowNextBell(b, 525, false).nextBellSound, "c.mp3");
+    EXPECT_EQ(ShowNextBell(b, 0, true).nextBell, "08hr 00min");
+    // None left: the week's list rings again tomorrow; a day's list does not.
+    EXPECT_EQ(ShowNextBell(b, 580, true).nextBell, "08hr 00min");
+    EXPECT_EQ(ShowNextBell(b, 580, true).nextBellSound, "a.mp3");
+    EXPECT_EQ(ShowNextBell(b, 580, false).nextBell, "NEXT DAY");
+    EXPECT_EQ(ShowNextBell(b, 580, false).nextBellSound, "NEXT DAY");
+}
+
+TEST(NextBell, EqualTimesShowTheLowerIndexAndAlarmsAreNeverShown) {
+    const auto twins = list({{615, "first.mp3"}, {615, "second.mp3"}});
+    EXPECT_EQ(ShowNextBell(twins, 600, false).nextBellSound, "first.mp3");
+    const auto withAlarm = list({{570, "end.mp3"}, {565, "alarm.mp3"}}, 1);
+    EXPECT_EQ(ShowNextBell(withAlarm, 560, false).nextBell, "09hr 30min");
+    EXPECT_EQ(ShowNextBell(list({}), 560, true).nextBell, "NEXT DAY");
+}
+
+TEST(NextBell, CountdownCountsToTheBellAndOverMidnight) {
+    EXPECT_EQ(nextBellCountdown("09hr 30min", 9 * 3600 + 20 * 60 + 15), "00:09:45");
+    EXPECT_EQ(nextBellCountdown("08hr 00min", 9 * 3600 + 40 * 60), "22:20:00");
+    EXPECT_EQ(nextBellCountdown("NEXT DAY", 100), "00:00:00");
+    EXPECT_EQ(nextBellCountdown("", 100), "00:00:00");
+}
+
+TEST(NextBell, TwelveHourClock) {
+    EXPECT_EQ(twelveHourClock(12, 15, 0), "12:15:00PM");
+    EXPECT_EQ(twelveHourClock(0, 15, 0), "12:15:00AM");
+    EXPECT_EQ(twelveHourClock(13, 5, 9), "01:05:09PM");
+    EXPECT_EQ(twelveHourClock(11, 59, 59), "11:59:59AM");
+}
+
+}  // namespace
+}  // namespace tollix
