@@ -1,7 +1,7 @@
 // The bells of a whole day through the main window, under a fake clock with
 // the player and mixer doubles: every tick is run by hand, second by second.
 #include "schedule/DefaultFiles.h"
-#include "tests/support/Doubles.h"
+#include "tests/support/WindowDoubles.h"
 #include "ui/main.h"
 
 #include <QTest>
@@ -26,14 +26,8 @@ struct Opened {
     bool operator==(const Opened&) const = default;
 };
 
-class Bells : public ::testing::Test {
+class Bells : public ::testing::Test, protected test::WindowDoubles {
   protected:
-    test::TempFolder dir;
-    AppPaths paths{dir.path()};
-    test::FakeClock clock;
-    test::RecordingMessages messages;
-    test::FakeMixer mixer;
-    test::FakePlayer player;
     RecordingPowerOff power;
     std::unique_ptr<main> window;
     std::vector<Opened> opened;
@@ -55,8 +49,7 @@ class Bells : public ::testing::Test {
                                         std::to_string(repeat) + " \r\n 0 \r\n");
     }
     main& load() {
-        window = std::make_unique<main>(
-            MainServices{paths, clock, messages, mixer, player, [] {}, &power});
+        window = std::make_unique<main>(services([] {}, &power));
         window->Form_Load();
         return *window;
     }

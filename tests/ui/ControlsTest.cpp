@@ -1,5 +1,5 @@
 #include "schedule/DefaultFiles.h"
-#include "tests/support/Doubles.h"
+#include "tests/support/WindowDoubles.h"
 #include "ui/controls/Choices.h"
 #include "ui/controls/PictureButton.h"
 #include "ui/controls/SortedListBox.h"
@@ -114,19 +114,13 @@ TEST(Controls, SortedListBoxOrdersWithoutRegardToCase) {
     EXPECT_EQ(list.ListIndex(), -1);
 }
 
-class MainSpins : public ::testing::Test {
+class MainSpins : public ::testing::Test, protected test::WindowDoubles {
   protected:
-    test::TempFolder dir;
-    AppPaths paths{dir.path()};
-    test::FakeClock clock;
-    test::RecordingMessages messages;
-    test::FakeMixer mixer;
-    test::FakePlayer player;
     std::unique_ptr<main> w;
 
     void SetUp() override {
         ASSERT_TRUE(EnsureProgramFolder(paths).empty());
-        w = std::make_unique<main>(MainServices{paths, clock, messages, mixer, player, [] {}});
+        w = std::make_unique<main>(services());
         w->Form_Load();
     }
 };

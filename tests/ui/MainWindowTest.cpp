@@ -1,7 +1,7 @@
 #include "schedule/DataFiles.h"
 #include "schedule/DefaultFiles.h"
 #include "system/ExitIni.h"
-#include "tests/support/Doubles.h"
+#include "tests/support/WindowDoubles.h"
 #include "ui/isAutoModeForm.h"
 #include "ui/main.h"
 
@@ -16,22 +16,15 @@ namespace {
 using test::readBytes;
 using test::writeBytes;
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public ::testing::Test, protected test::WindowDoubles {
   protected:
-    test::TempFolder dir;
-    AppPaths paths{dir.path()};
-    test::FakeClock clock;
-    test::RecordingMessages messages;
-    test::FakeMixer mixer;
-    test::FakePlayer player;
     int ended = 0;
     std::unique_ptr<main> window;
 
     void SetUp() override { ASSERT_TRUE(EnsureProgramFolder(paths).empty()); }
 
     main& load() {
-        window = std::make_unique<main>(
-            MainServices{paths, clock, messages, mixer, player, [this] { ++ended; }});
+        window = std::make_unique<main>(services([this] { ++ended; }));
         window->Form_Load();
         return *window;
     }
