@@ -1,9 +1,11 @@
 #include "ui/main.h"
 
 #include "schedule/DataFiles.h"
+#include "schedule/Intervals.h"
 #include "sound/SoundLibrary.h"
 #include "system/ExitIni.h"
 #include "ui/isAutoModeForm.h"
+#include "ui/templet.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -12,6 +14,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QWindow>
 
 // The button pictures live in the static library; register them once.
@@ -68,6 +71,17 @@ void main::connectBehaviours() {
     connect(bellStop, &QAbstractButton::clicked, this, &main::bellStop_Click);
     connect(chkAutoExit, &CheckBox::Click, this, &main::WriteExitIni);
 
+    connect(TimeAdd, &QAbstractButton::clicked, this, &main::TimeAdd_Click);
+    connect(TimeDel, &QAbstractButton::clicked, this, &main::TimeDel_Click);
+    connect(TimeMod, &QAbstractButton::clicked, this, &main::TimeMod_Click);
+    connect(allDel, &QAbstractButton::clicked, this, &main::allDel_Click);
+    connect(applyTemplet, &QAbstractButton::clicked, this, &main::applyTemplet_Click);
+    connect(templet_.get(), &templet::apply, this, &main::ApplyTemplate);
+    connect(cmdStartBellSound, &QAbstractButton::clicked, this, &main::cmdStartBellSound_Click);
+    connect(cmdEndBellSound, &QAbstractButton::clicked, this, &main::cmdEndBellSound_Click);
+    connect(CmdPreBell1, &QAbstractButton::clicked, this, &main::CmdPreBell1_Click);
+    connect(CmdPreBell2, &QAbstractButton::clicked, this, &main::CmdPreBell2_Click);
+
     bindSpin(VScroll1, start_h, 24, 0);
     bindSpin(VScroll2, start_m, 60, 0);
     bindSpin(VScroll3, exit_h, 24, 0);
@@ -91,6 +105,8 @@ void main::connectBehaviours() {
 
 // A spin writes its position into its field; reaching the top value turns
 // it into the wrap value (wrapAt 0: no wrap, the top value stays).
+// A number typed or loaded into the field moves the spin to it, so the next
+// arrow click goes on from what the field shows; other text leaves it alone.
 void main::bindSpin(SpinButton* spin, QLineEdit* edit, int wrapAt, int wrapTo) {
     connect(spin, &SpinButton::Change, this, [spin, edit, wrapAt, wrapTo] {
         if (wrapAt != 0 && spin->position() == wrapAt) {
@@ -98,6 +114,14 @@ void main::bindSpin(SpinButton* spin, QLineEdit* edit, int wrapAt, int wrapTo) {
             return;
         }
         edit->setText(QString::number(spin->position()));
+    });
+    const int highest = wrapAt != 0 ? wrapAt - 1 : spin->maximumPosition();
+    connect(edit, &QLineEdit::textChanged, this, [spin, highest](const QString& text) {
+        const auto value = wholeNumber(text.toStdString());
+        if (!value || *value < spin->minimumPosition() || *value > highest)
+            return;
+        const QSignalBlocker quiet(spin);  // the field already shows it
+        spin->setPosition(static_cast<int>(*value));
     });
 }
 

@@ -33,6 +33,7 @@ namespace tollix {
 
 class isAutoModeForm;
 class main;
+class templet;
 // The auto-interval settings as the controls hold them.
 IntervalSettings intervalsOf(const main& w);
 
@@ -92,6 +93,25 @@ class main final : public QWidget {
     void ShowAutoPanels();
 
     void VScroll9_Change();
+
+    // Editing the manual list; each edit is written to its file at once.
+    void TimeAdd_Click();
+    void AddTimeToList(const QString& time);
+    void TimeDel_Click();
+    void TimeMod_Click();
+    void allDel_Click();
+    void SaveEditedList();
+
+    // The pick buttons of the interval sounds and alarms.
+    void cmdStartBellSound_Click() { PickSound(txtStartBellSound); }
+    void cmdEndBellSound_Click() { PickSound(txtEndBellSound); }
+    void CmdPreBell1_Click() { PickSound(TxtPreBellName1); }
+    void CmdPreBell2_Click() { PickSound(TxtPreBellName2); }
+
+    // Templates.
+    void applyTemplet_Click();
+    void ApplyTemplate(int number);
+    templet* templetWindow() const { return templet_.get(); }
 
     // Starting and stopping the schedule; the bells.
     void start_Click();
@@ -248,9 +268,11 @@ class main final : public QWidget {
     void playingSecond(const LocalTime& time, bool& listEnded);
     void endBell();
     void bellMessage(const QString& title, const QString& text);
+    void PickSound(QLineEdit* target);
 
     MainServices services_;
     std::unique_ptr<isAutoModeForm> isAutoModeForm_;
+    std::unique_ptr<templet> templet_;
     bool ended_ = false;
     bool inTick_ = false;
 };

@@ -1,6 +1,7 @@
 // The controls of the main window and where they stand.
 #include "ui/isAutoModeForm.h"
 #include "ui/main.h"
+#include "ui/templet.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -68,7 +69,7 @@ SpinButton* counting(const char* name, int minimum, int maximum, int position) {
 }
 
 const char kStyle[] = R"(
-#Picture2 { background: #eef3f8; }
+#Picture2, #templet, #isAutoModeForm { background: #eef3f8; }
 #Picture1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2b5f93, stop:1 #1d4670); }
 #titleText { color: white; font-size: 15px; font-weight: bold; letter-spacing: 2px; }
 #menuBar { background: #dde8f3; border-bottom: 1px solid #b9cbe0; }
@@ -384,6 +385,7 @@ void main::createControls() {
     mnExit1->setObjectName(QStringLiteral("mnExit1"));
 
     isAutoModeForm_ = std::make_unique<isAutoModeForm>(this);
+    templet_ = std::make_unique<templet>(this);
 }
 
 }  // namespace tollix

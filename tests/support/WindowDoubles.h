@@ -2,7 +2,12 @@
 
 #include "schedule/AppPaths.h"
 #include "tests/support/Doubles.h"
+#include "ui/controls/SpinButton.h"
 #include "ui/main.h"
+
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
 
 namespace tollix::test {
 
@@ -20,5 +25,23 @@ struct WindowDoubles {
         return MainServices{paths, clock, messages, mixer, player, std::move(endProgram), powerOff};
     }
 };
+
+// Clicks the top or the bottom arrow of a spin button as the operator would.
+inline void clickArrow(SpinButton* spin, bool top) {
+    QStyleOptionSlider option;
+    option.initFrom(spin);
+    option.orientation = Qt::Vertical;
+    option.minimum = spin->minimum();
+    option.maximum = spin->maximum();
+    option.sliderPosition = spin->value();
+    option.sliderValue = spin->value();
+    option.singleStep = spin->singleStep();
+    option.pageStep = spin->pageStep();
+    option.subControls = QStyle::SC_All;
+    const QRect arrow = spin->style()->subControlRect(
+        QStyle::CC_ScrollBar, &option,
+        top ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine, spin);
+    QTest::mouseClick(spin, Qt::LeftButton, {}, arrow.center());
+}
 
 }  // namespace tollix::test

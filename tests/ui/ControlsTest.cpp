@@ -7,32 +7,12 @@
 #include "ui/main.h"
 
 #include <QSignalSpy>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
-
-// Clicks the top or the bottom arrow of a spin button as the operator would.
-void clickArrow(SpinButton* spin, bool top) {
-    QStyleOptionSlider option;
-    option.initFrom(spin);
-    option.orientation = Qt::Vertical;
-    option.minimum = spin->minimum();
-    option.maximum = spin->maximum();
-    option.sliderPosition = spin->value();
-    option.sliderValue = spin->value();
-    option.singleStep = spin->singleStep();
-    option.pageStep = spin->pageStep();
-    option.subControls = QStyle::SC_All;
-    const QRect arrow = spin->style()->subControlRect(
-        QStyle::CC_ScrollBar, &option,
-        top ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine, spin);
-    QTest::mouseClick(spin, Qt::LeftButton, {}, arrow.center());
-}
 
 TEST(Controls, OptionButtonRunsItsBehaviourWhenSelectedFromCodeEvenIfSelected) {
     QWidget parent;
@@ -66,10 +46,10 @@ TEST(Controls, TheTopArrowOfACountingSpinCountsUp) {
     SpinButton spin(0, 24, 5, SpinButton::TopArrow::CountsUp);
     spin.resize(17, 60);
     spin.show();
-    clickArrow(&spin, true);
+    test::clickArrow(&spin, true);
     EXPECT_EQ(spin.position(), 6);
-    clickArrow(&spin, false);
-    clickArrow(&spin, false);
+    test::clickArrow(&spin, false);
+    test::clickArrow(&spin, false);
     EXPECT_EQ(spin.position(), 4);
 }
 
@@ -77,10 +57,10 @@ TEST(Controls, TheTopArrowOfTheDaySelectorGoesBack) {
     SpinButton spin(0, 14, 3, SpinButton::TopArrow::GoesBack);
     spin.resize(17, 60);
     spin.show();
-    clickArrow(&spin, true);
+    test::clickArrow(&spin, true);
     EXPECT_EQ(spin.position(), 2);
-    clickArrow(&spin, false);
-    clickArrow(&spin, false);
+    test::clickArrow(&spin, false);
+    test::clickArrow(&spin, false);
     EXPECT_EQ(spin.position(), 4);
 }
 

@@ -1,0 +1,423 @@
+#include "schedule/DataFiles.h"
+#include "schedule/DefaultFiles.h"
+#include "tests/support/WindowDoubles.h"
+#include "ui/main.h"
+#include "ui/templet.h"
+
+#include <QTest>
+
+#include <string_view>
+
+#include <gtest/gtest.h>
+
+namespace tollix {
+namespace {
+
+using test::clickArrow;
+using test::readBytes;
+using test::writeBytes;
+
+constexpr bool kUp = true;  // the top arrow
+constexpr bool kDown = false;
+
+class Editing : public ::testing::Test, protected test::WindowDoubles {
+  protected:
+    std::unique_ptr<main> window;
+
+    void SetUp() override {
+        ASSERT_TRUE(EnsureProgramFolder(paths).empty());
+        writeBytes(paths.soundFolder() / "bell.mp3", "x");
+        writeBytes(paths.soundFolder() / "march.mp3", "x");
+        std::filesystem::create_directories(paths.soundFolder() / "10_morning");
+    }
+    // data.ini: time mode 1 auto / 2 manual, day mode 1 week / 2 each day.
+    void settings(int timeMode, int dayMode) {
+        writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n " + std::to_string(timeMode) + " \r\n " +
+                                        std::to_string(dayMode) +
+                                        " \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    }
+    main& load() {
+        window = std::make_unique<main>(services());
+        window->Form_Load();
+        messages.shown.clear();
+        return *window;
+    }
+    void pick(const char* sound) {
+        // The scan lists only numbered folders; a list that holds another
+        // folder name must still be handled.
+        if (std::string_view(sound) == "morning" &&
+            window->fileList->findItems(QLatin1String(sound), Qt::MatchExactly).isEmpty())
+            window->fileList->AddItem(QLatin1String(sound));
+        const auto found = window->fileList->findItems(QLatin1String(sound), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        window->fileList->setCurrentItem(found[0]);
+    }
+    void add(const char* hour, const char* minute) {
+        window->input_h->setText(QLatin1String(hour));
+        window->input_m->setText(QLatin1String(minute));
+        QTest::mouseClick(window->TimeAdd, Qt::LeftButton);
+    }
+    void select(const char* line) {
+        const auto found = window->AddTimeList->findItems(QLatin1String(line), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        window->AddTimeList->setCurrentItem(found[0]);
+    }
+    QString lastMessage() const {
+        return messages.shown.empty() ? QString() : messages.shown.back().text;
+    }
+};
+
+// ---- The manual list -------------------------------------------------------------
+
+TEST_F(Editing, AddBuildsSortedLinesAndWritesTheWeekList) {
+    settings(2, 1);
+    main& w = load();
+    pick("bell.mp3");
+    add("7", "5");
+    pick("march.mp3");
+    add("23", "0");
+    add("09", "59");
+    EXPECT_EQ(listLines(*w.AddTimeList), (QStringList{QStringLiteral("07hr 05min/bell.mp3"),
+                                                      QStringLiteral("09hr 59min/march.mp3"),
+                                                      QStringLiteral("23hr 00min/march.mp3")}));
+    EXPECT_EQ(readBytes(paths.weekList()),
+              "07hr 05min/bell.mp3\r\n09hr 59min/march.mp3\r\n23hr 00min/march.mp3\r\n");
+    EXPECT_TRUE(messages.shown.empty());
+
+    // A duplicate keeps the old sound, says so, and the file is still written.
+    std::filesystem::remove(paths.weekList());
+    add("7", "05");
+    EXPECT_EQ(messages.shown.back().title, QStringLiteral("Warning"));
+    EXPECT_EQ(lastMessage(), QStringLiteral("The corresponding time is being register already."));
+    EXPECT_EQ(w.AddTimeList->count(), 3);
+    EXPECT_EQ(readBytes(paths.weekList()),
+              "07hr 05min/bell.mp3\r\n09hr 59min/march.mp3\r\n23hr 00min/march.mp3\r\n");
+}
+
+TEST_F(Editing, AddRefusesInItsOrderAndChangesNothing) {
+    settings(2, 1);
+    main& w = load();
+    const std::string before = readBytes(paths.weekList());
+    const QString hour = QStringLiteral("(Hour)Please input digit between 0 and 23");
+    const QString minute = QStringLiteral("(Minute)Please input digit between 0 and 59");
+
+    add("", "");
+    EXPECT_EQ(lastMessage(), QStringLiteral("Select bell sound int [Select bell sound]"));
+    pick("morning");
+    add("", "");
+    EXPECT_EQ(messages.shown.back().title, QStringLiteral("TOLLIX"));
+    EXPECT_EQ(lastMessage(),
+              QStringLiteral("Invalid music folder name. (Format : minutes_music folder name)"));
+    pick("10_morning");
+    add("", "");
+    EXPECT_EQ(lastMessage(), hour);  // the hour before the minute
+    add("8", "");
+    EXPECT_EQ(lastMessage(), minute);
+    for (const char* bad : {"24", "-1", "1.5", "seven"}) {
+        add(bad, "0");
+        EXPECT_EQ(lastMessage(), hour) << bad;
+    }
+    add("8", "60");
+    EXPECT_EQ(lastMessage(), minute);
+    EXPECT_EQ(messages.shown.size(), 9u);
+    EXPECT_EQ(w.AddTimeList->count(), 0);
+    EXPECT_EQ(readBytes(paths.weekList()), before);
+
+    add("8", "0");  // a numbered music folder is a sound
+    EXPECT_EQ(listLines(*w.AddTimeList), QStringList{QStringLiteral("08hr 00min/10_morning")});
+}
+
+TEST_F(Editing, DeleteModifyAndDeleteAllOnADayList) {
+    settings(2, 2);  // Monday, the day of the fake clock
+    main& w = load();
+    EXPECT_EQ(w.reg_day->text(), QLocale::system().standaloneDayName(1));
+
+    QTest::mouseClick(w.TimeDel, Qt::LeftButton);
+    EXPECT_EQ(lastMessage(), QStringLiteral("Select time that you want to delete in [Added time]"));
+    QTest::mouseClick(w.TimeMod, Qt::LeftButton);
+    EXPECT_EQ(lastMessage(), QStringLiteral("Select time that you want to modify in [Added time]"));
+
+    pick("bell.mp3");
+    add("8", "0");
+    add("12", "30");
+    w.nobell->setValue(1);
+    w.fileList->setCurrentRow(-1);
+    select("08hr 00min/bell.mp3");
+    QTest::mouseClick(w.TimeMod, Qt::LeftButton);
+    EXPECT_EQ(lastMessage(), QStringLiteral("Select bell sound in [Select bell sound]"));
+    pick("morning");  // no folder test when modifying
+    QTest::mouseClick(w.TimeMod, Qt::LeftButton);
+    EXPECT_EQ(listLines(*w.AddTimeList), (QStringList{QStringLiteral("08hr 00min/morning"),
+                                                      QStringLiteral("12hr 30min/bell.mp3")}));
+    EXPECT_EQ(readBytes(paths.dayList(2)), " 1 \r\n08hr 00min/morning\r\n12hr 30min/bell.mp3\r\n");
+
+    select("12hr 30min/bell.mp3");
+    QTest::mouseClick(w.TimeDel, Qt::LeftButton);
+    EXPECT_EQ(readBytes(paths.dayList(2)), " 1 \r\n08hr 00min/morning\r\n");
+
+    messages.answer = false;
+    QTest::mouseClick(w.allDel, Qt::LeftButton);
+    EXPECT_EQ(messages.shown.back().title, QStringLiteral("Delete"));
+    EXPECT_EQ(lastMessage(), QStringLiteral("Delete all times of time box?"));
+    EXPECT_EQ(w.AddTimeList->count(), 1);
+    messages.answer = true;
+    QTest::mouseClick(w.allDel, Qt::LeftButton);
+    EXPECT_EQ(w.AddTimeList->count(), 0);
+    EXPECT_EQ(readBytes(paths.dayList(2)), " 1 \r\n");
+    std::filesystem::remove(paths.dayList(2));
+    QTest::mouseClick(w.allDel, Qt::LeftButton);  // an empty list is still written
+    EXPECT_EQ(readBytes(paths.dayList(2)), " 1 \r\n");
+}
+
+// ---- Modes and days --------------------------------------------------------------
+
+TEST_F(Editing, TheManualSelectorRunsThroughTheWeekAndTheTemplates) {
+    settings(2, 2);
+    writeBytes(paths.dayList(8), " 1 \r\n06hr 00min/march.mp3\r\n");
+    main& w = load();
+    w.VScroll9->setPosition(7);  // Saturday
+    pick("bell.mp3");
+    add("9", "0");
+
+    clickArrow(w.VScroll9, kDown);
+    EXPECT_EQ(w.reg_day->text(), QStringLiteral("templet1"));
+    EXPECT_EQ(w.pre_day->text(), QStringLiteral("8"));
+    EXPECT_FALSE(w.nobell->isEnabled());
+    EXPECT_EQ(listLines(*w.AddTimeList), QStringList{QStringLiteral("06hr 00min/march.mp3")});
+    EXPECT_EQ(readBytes(paths.dayList(7)), " 0 \r\n09hr 00min/bell.mp3\r\n");
+
+    w.VScroll9->setPosition(13);
+    EXPECT_EQ(w.reg_day->text(), QStringLiteral("templet6"));
+    clickArrow(w.VScroll9, kDown);  // past the last template: Sunday
+    EXPECT_EQ(w.VScroll9->position(), 1);
+    EXPECT_EQ(w.reg_day->text(), QLocale::system().standaloneDayName(7));
+    EXPECT_TRUE(w.nobell->isEnabled());
+    clickArrow(w.VScroll9, kUp);  // before Sunday: the last template
+    EXPECT_EQ(w.VScroll9->position(), 13);
+    EXPECT_EQ(w.pre_day->text(), QStringLiteral("13"));
+    EXPECT_EQ(readBytes(paths.dayList(8)), " 1 \r\n06hr 00min/march.mp3\r\n");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Editing, TheAutoSelectorStaysOnTheWeekAndRefusesBadFields) {
+    settings(2, 2);
+    main& w = load();
+    w.VScroll9->setPosition(9);  // templet2
+    w.Option1->click();          // no template has intervals: Saturday
+    EXPECT_EQ(w.VScroll9->position(), 7);
+    EXPECT_EQ(w.pre_day->text(), QStringLiteral("7"));
+    EXPECT_TRUE(std::filesystem::exists(paths.dayIntervals(9)));  // written under the template
+
+    clickArrow(w.VScroll9, kDown);
+    EXPECT_EQ(w.VScroll9->position(), 1);
+    clickArrow(w.VScroll9, kUp);
+    EXPECT_EQ(w.VScroll9->position(), 7);
+    w.VScroll9->setPosition(12);  // dragged beyond the days
+    EXPECT_EQ(w.VScroll9->position(), 7);
+
+    // Tuesday's start hour goes missing: the move is refused and nothing is written.
+    w.VScroll9->setPosition(3);
+    w.start_h->setText(QStringLiteral("6"));
+    w.start_h->clear();
+    const std::string tuesday = readBytes(paths.dayIntervals(3));
+    const std::string wednesday = readBytes(paths.dayIntervals(4));
+    messages.shown.clear();
+    clickArrow(w.VScroll9, kDown);
+    EXPECT_EQ(messages.shown.at(0).title, QStringLiteral("Warning"));
+    EXPECT_EQ(lastMessage(), QStringLiteral("Please input start hour"));
+    EXPECT_EQ(w.VScroll9->position(), 4);
+    EXPECT_EQ(w.reg_day->text(), QLocale::system().standaloneDayName(2));
+    EXPECT_EQ(w.pre_day->text(), QStringLiteral("3"));
+    EXPECT_EQ(readBytes(paths.dayIntervals(3)), tuesday);
+    EXPECT_EQ(readBytes(paths.dayIntervals(4)), wednesday);
+
+    // Mended, the next move saves under the day still on screen.
+    w.start_h->setText(QStringLiteral("6"));
+    clickArrow(w.VScroll9, kDown);
+    EXPECT_EQ(w.VScroll9->position(), 5);
+    EXPECT_EQ(datafiles::readIntervals(paths.dayIntervals(3), datafiles::IntervalFile::Day).start_h,
+              "6");
+    EXPECT_EQ(w.pre_day->text(), QStringLiteral("5"));
+}
+
+TEST_F(Editing, ApplyWeekAndSetEachDayChooseTheirFiles) {
+    settings(2, 2);
+    writeBytes(paths.weekList(), "10hr 00min/bell.mp3\r\n");
+    writeBytes(paths.dayList(2), " 1 \r\n08hr 00min/march.mp3\r\n");
+    writeBytes(paths.dayList(4), " 0 \r\n11hr 00min/march.mp3\r\n");
+    const std::string dataIni = readBytes(paths.dataIni());
+    main& w = load();  // start-up restores a quiet Monday
+    EXPECT_EQ(readBytes(paths.dataIni()), dataIni);
+    EXPECT_EQ(listLines(*w.AddTimeList), QStringList{QStringLiteral("08hr 00min/march.mp3")});
+    EXPECT_EQ(w.nobell->value(), 1);
+    EXPECT_TRUE(w.frameAddedTime->isVisibleTo(&w));
+    EXPECT_TRUE(w.applyTemplet->isVisibleTo(&w));
+
+    w.Option3->click();
+    EXPECT_EQ(w.reg_day->text(), QStringLiteral("All days"));
+    EXPECT_EQ(w.nobell->value(), 0);
+    EXPECT_FALSE(w.nobell->isEnabled());
+    EXPECT_FALSE(w.VScroll9->isEnabled());
+    EXPECT_EQ(listLines(*w.AddTimeList), QStringList{QStringLiteral("10hr 00min/bell.mp3")});
+
+    clock.time.weekday = 4;
+    w.Option4->click();  // to today, a Wednesday now
+    EXPECT_EQ(w.VScroll9->position(), 4);
+    EXPECT_EQ(w.pre_day->text(), QStringLiteral("4"));
+    EXPECT_EQ(lastMessage(),
+              QStringLiteral("Click arrow in right [Select day], Seting each day bell time."));
+    EXPECT_EQ(listLines(*w.AddTimeList), QStringList{QStringLiteral("11hr 00min/march.mp3")});
+    EXPECT_EQ(readBytes(paths.dayList(2)), " 1 \r\n08hr 00min/march.mp3\r\n");
+
+    w.Option1->click();
+    EXPECT_FALSE(w.frameAddedTime->isVisibleTo(&w));
+    EXPECT_TRUE(w.frameAlarm->isVisibleTo(&w));
+    EXPECT_FALSE(w.applyTemplet->isVisibleTo(&w));
+}
+
+// ---- Sounds and numeric fields ---------------------------------------------------
+
+TEST_F(Editing, PickButtonsWriteTheirFieldAndTheIntervalsOfTheDay) {
+    settings(1, 2);
+    main& w = load();
+    QTest::mouseClick(w.CmdPreBell2, Qt::LeftButton);
+    EXPECT_EQ(lastMessage(), QStringLiteral("Select bell sound from [Select bell sound]"));
+    EXPECT_EQ(messages.shown.back().title, QStringLiteral("Warning"));
+
+    clickArrow(w.VScroll9, kDown);  // Tuesday
+    w.worktime->setText(QStringLiteral("45"));
+    w.ChkPreBell2->setValue(1);
+    pick("march.mp3");
+    QTest::mouseClick(w.cmdStartBellSound, Qt::LeftButton);
+    pick("bell.mp3");
+    QTest::mouseClick(w.cmdEndBellSound, Qt::LeftButton);
+    QTest::mouseClick(w.CmdPreBell1, Qt::LeftButton);
+    pick("morning");  // no folder test here
+    QTest::mouseClick(w.CmdPreBell2, Qt::LeftButton);
+    EXPECT_EQ(w.TxtPreBellName2->text(), QStringLiteral("morning"));
+
+    const auto tuesday =
+        datafiles::readIntervals(paths.dayIntervals(3), datafiles::IntervalFile::Day);
+    EXPECT_EQ(tuesday.worktime, "45");
+    EXPECT_EQ(tuesday.txtStartBellSound, "march.mp3");
+    EXPECT_EQ(tuesday.txtEndBellSound, "bell.mp3");
+    EXPECT_EQ(tuesday.TxtPreBellName1, "bell.mp3");
+    EXPECT_EQ(tuesday.TxtPreBellName2, "morning");
+    EXPECT_EQ(tuesday.ChkPreBell2, 1);
+}
+
+TEST_F(Editing, ANumberTypedOrLoadedMovesItsSpin) {
+    writeBytes(paths.weekIntervals(), readBytes(paths.weekIntervals()).replace(0, 1, "9"));
+    main& w = load();
+    EXPECT_EQ(w.start_h->text(), QStringLiteral("9"));
+    EXPECT_EQ(w.VScroll1->position(), 9);
+
+    w.start_h->selectAll();
+    QTest::keyClicks(w.start_h, QStringLiteral("23"));
+    clickArrow(w.VScroll1, kUp);
+    EXPECT_EQ(w.start_h->text(), QStringLiteral("0"));
+
+    // What is not a shown number leaves the spin where it was.
+    w.TxtPreBell1->setText(QStringLiteral("42"));
+    w.TxtPreBell1->setText(QStringLiteral("100"));
+    EXPECT_EQ(w.VScrollPreBell1->position(), 42);
+    w.TxtPreBell1->setText(QStringLiteral("x"));
+    clickArrow(w.VScrollPreBell1, kDown);
+    EXPECT_EQ(w.TxtPreBell1->text(), QStringLiteral("41"));
+
+    w.worktime->selectAll();
+    QTest::keyClicks(w.worktime, QStringLiteral("1234"));
+    EXPECT_EQ(w.worktime->text(), QStringLiteral("123"));
+    clickArrow(w.VScroll5, kUp);
+    EXPECT_EQ(w.worktime->text(), QStringLiteral("124"));
+}
+
+// ---- Templates -------------------------------------------------------------------
+
+TEST_F(Editing, TemplatesCopyIntoTheWeekOrTheDayOnScreen) {
+    settings(2, 1);
+    writeBytes(paths.dayList(8), " 1 \r\n12hr 00min/bell.mp3\r\n07hr 30min/march.mp3\r\n");
+    writeBytes(paths.dayList(10), " 1 \r\n08hr 00min/march.mp3\r\n");
+    writeBytes(paths.dayList(11), " 0 \r\n");
+    main& w = load();
+    templet& choose = *w.templetWindow();
+
+    QTest::mouseClick(w.applyTemplet, Qt::LeftButton);
+    EXPECT_TRUE(choose.isVisible());
+    EXPECT_TRUE(choose.isModal());
+    EXPECT_EQ(choose.windowTitle(), QStringLiteral("Select templet"));
+    QTest::mouseClick(choose.applyTemplets[0], Qt::LeftButton);
+    EXPECT_FALSE(choose.isVisible());
+    EXPECT_EQ(readBytes(paths.weekList()), "07hr 30min/march.mp3\r\n12hr 00min/bell.mp3\r\n");
+    EXPECT_EQ(w.nobell->value(), 0);  // the week has no "No rings"
+
+    w.Option4->click();  // Monday
+    w.applyTemplet_Click();
+    QTest::mouseClick(choose.applyTemplets[2], Qt::LeftButton);
+    EXPECT_EQ(w.nobell->value(), 1);
+    EXPECT_EQ(readBytes(paths.dayList(2)), " 1 \r\n08hr 00min/march.mp3\r\n");
+
+    // Closing changes nothing; a template of its first line only empties the day.
+    w.applyTemplet_Click();
+    QTest::mouseClick(choose.closewindow, Qt::LeftButton);
+    EXPECT_FALSE(choose.isVisible());
+    EXPECT_EQ(w.AddTimeList->count(), 1);
+    w.applyTemplet_Click();
+    QTest::mouseClick(choose.applyTemplets[3], Qt::LeftButton);
+    EXPECT_EQ(readBytes(paths.dayList(2)), " 0 \r\n");
+
+    // A template that cannot be read applies as an empty one with "No rings" off.
+    w.nobell->setValue(1);
+    std::filesystem::remove(paths.dayList(13));
+    w.ApplyTemplate(6);
+    EXPECT_EQ(readBytes(paths.dayList(2)), " 0 \r\n");
+    EXPECT_EQ(readBytes(paths.dayList(8)),
+              " 1 \r\n12hr 00min/bell.mp3\r\n07hr 30min/march.mp3\r\n");
+    EXPECT_EQ(messages.shown.size(), 1u);  // the help of "Set each day" only
+}
+
+// ---- As an operator --------------------------------------------------------------
+
+TEST_F(Editing, AWeekSetUpByClicksIsThereAfterARestart) {
+    {
+        main& w = load();
+        w.Option4->click();
+        w.Option2->click();
+        // Monday by hand.
+        pick("bell.mp3");
+        add("8", "0");
+        add("13", "45");
+        // Tuesday by intervals.
+        clickArrow(w.VScroll9, kDown);
+        w.Option1->click();
+        w.start_h->setText(QStringLiteral("7"));
+        w.worktime->setText(QStringLiteral("40"));
+        pick("march.mp3");
+        QTest::mouseClick(w.cmdStartBellSound, Qt::LeftButton);
+        // Wednesday from template 1, after filling the template itself.
+        w.Option2->click();
+        w.VScroll9->setPosition(8);
+        pick("10_morning");
+        add("9", "15");
+        w.VScroll9->setPosition(4);
+        w.applyTemplet_Click();
+        QTest::mouseClick(w.templetWindow()->applyTemplets[0], Qt::LeftButton);
+        w.VScroll9->setPosition(2);  // leave Wednesday
+    }
+    window.reset();
+    main& w = load();
+    EXPECT_TRUE(w.Option2->isChecked());
+    EXPECT_TRUE(w.Option4->isChecked());
+    EXPECT_EQ(listLines(*w.AddTimeList), (QStringList{QStringLiteral("08hr 00min/bell.mp3"),
+                                                      QStringLiteral("13hr 45min/bell.mp3")}));
+    w.VScroll9->setPosition(4);
+    EXPECT_EQ(listLines(*w.AddTimeList), QStringList{QStringLiteral("09hr 15min/10_morning")});
+    w.Option1->click();
+    w.VScroll9->setPosition(3);
+    EXPECT_EQ(w.start_h->text(), QStringLiteral("7"));
+    EXPECT_EQ(w.worktime->text(), QStringLiteral("40"));
+    EXPECT_EQ(w.txtStartBellSound->text(), QStringLiteral("march.mp3"));
+}
+
+}  // namespace
+}  // namespace tollix
