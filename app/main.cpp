@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QTimer>
 
 #include <clocale>
 
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
     }
 
     window.Form_Load();
+    // Once the window is up: the first bell must not wait for the player core.
+    QTimer::singleShot(0, &app, [&player] { player.prepare(); });
 
     // Answering later copies only once the window is up; a benchmark waits for it.
     QObject::connect(&instance, &tollix::SingleInstance::showRequested, &window,

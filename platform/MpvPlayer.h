@@ -10,7 +10,7 @@ namespace tollix {
 
 // The media player over libmpv: audio only, to the default output, silent on
 // the terminal. One player core serves the whole life of the program; it is
-// made when the first bell opens.
+// made by prepare(), or else when the first bell opens.
 class MpvPlayer final : public MediaPlayer {
   public:
     explicit MpvPlayer(std::chrono::milliseconds openLimit = std::chrono::seconds(1));
@@ -23,6 +23,10 @@ class MpvPlayer final : public MediaPlayer {
     void play() override;
     void close() override;
     long length() const override { return lengthMs_; }
+
+    // Makes the player core now, so that the first bell starts as quickly as
+    // every later one. False when no core can be made.
+    bool prepare() { return ensureCore(); }
 
   private:
     bool ensureCore();

@@ -20,7 +20,7 @@ install_packages() {
 RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
               libmpv-dev libpulse-dev libgtest-dev libgmock-dev fonts-dejavu-core)
 # What the tests need on top: private sound server, fixtures, a screen for screenshots.
-TEST_PACKAGES=(pulseaudio pulseaudio-utils ffmpeg sox faketime xvfb xauth imagemagick
+TEST_PACKAGES=(pulseaudio pulseaudio-utils ffmpeg sox faketime xvfb xauth imagemagick valgrind
                clang-format)
 
 build_tollix() {

@@ -1,0 +1,165 @@
+// The running program, end to end: Tollix with a bell at every minute of the
+// day (1,440 entries), its window shown offscreen, ringing into a private
+// sound server.
+// - bell onset: from the wall-clock minute boundary to the first non-silent
+//   sample of the bell at the sink's monitor, for every minute of the run;
+// - CPU time of the process over the run, as a share of one core.
+// Usage: bell_bench [minutes]   (default 21: 20 bells after the first minute)
+#include "bench/Monitor.h"
+#include "schedule/AppPaths.h"
+#include "schedule/DataFiles.h"
+#include "schedule/DefaultFiles.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace fs = std::filesystem;
+using bench::Clock;
+using std::chrono::system_clock;
+
+namespace {
+
+bool run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(30000) && process.exitCode() == 0;
+}
+
+// User and system time of a process, in seconds.
+double cpuSeconds(qint64 pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto close = text.rfind(')');
+    if (close == std::string::npos)
+        return 0;
+    std::istringstream fields(text.substr(close + 2));
+    std::string field;
+    double user = 0, system = 0;
+    for (int i = 3; fields >> field; ++i) {
+        if (i == 14)
+            user = std::stod(field);
+        if (i == 15) {
+            system = std::stod(field);
+            break;
+        }
+    }
+    return (user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+std::string twoDigits(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int minutes = argc > 1 ? std::max(2, std::atoi(argv[1])) : 21;
+    QTemporaryDir dir;
+    const fs::path root = dir.path().toStdString();
+
+    const QString daemon = QStringLiteral(TOLLIX_SOURCE_DIR "/scripts/lib/pulse-daemon.sh");
+    const QString pulseDir = QString::fromStdString((root / "pulse").string());
+    if (!run(daemon, {QStringLiteral("start"), pulseDir})) {
+        std::fprintf(stderr, "no sound server\n");
+        return 1;
+    }
+    const std::string server = "unix:" + (root / "pulse" / "native").string();
+    qputenv("PULSE_SERVER", server.c_str());
+
+    // The program folder: every minute of the day rings a half-second tone.
+    const tollix::AppPaths paths(root / "tollix");
+    if (!tollix::EnsureProgramFolder(paths).empty())
+        return 1;
+    const fs::path toneFile = paths.soundFolder() / "tone.wav";
+    if (!run(QStringLiteral("ffmpeg"),
+             {QStringLiteral("-nostdin"), QStringLiteral("-loglevel"), QStringLiteral("error"),
+              QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("lavfi"),
+              QStringLiteral("-i"), QStringLiteral("sine=frequency=440:duration=0.5"),
+              QStringLiteral("-ac"), QStringLiteral("1"),
+              QString::fromStdString(toneFile.string())})) {
+        std::fprintf(stderr, "ffmpeg made no tone\n");
+        return 1;
+    }
+    std::vector<std::string> lines;
+    for (int m = 0; m < 1440; ++m)
+        lines.push_back(twoDigits(m / 60) + "hr " + twoDigits(m % 60) + "min/tone.wav");
+    tollix::GeneralSettings settings;
+    settings.auto_exe = 1;  // the schedule starts with the program
+    settings.timeMode = 2;
+    if (!tollix::datafiles::writeWeekList(paths.weekList(), lines).empty() ||
+        !tollix::datafiles::writeGeneral(paths.dataIni(), settings).empty())
+        return 1;
+
+    bench::Monitor monitor;
+    if (!monitor.ok()) {
+        std::fprintf(stderr, "cannot record the monitor\n");
+        return 1;
+    }
+    QProcess tollix;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(root.string()));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    tollix.setProcessEnvironment(env);
+    tollix.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tollix.start(QStringLiteral(TOLLIX_EXE), {});
+    if (!tollix.waitForStarted(5000))
+        return 1;
+    std::this_thread::sleep_for(std::chrono::seconds(3));  // start-up done
+    const double cpuAtStart = cpuSeconds(tollix.processId());
+    const auto measuredFrom = Clock::now();
+
+    // steady time of a wall-clock moment.
+    const auto steadyOf = [](system_clock::time_point wall) {
+        return Clock::now() +
+               std::chrono::duration_cast<Clock::duration>(wall - system_clock::now());
+    };
+    std::vector<double> onsets;
+    auto minute = std::chrono::ceil<std::chrono::minutes>(system_clock::now());
+    for (int i = 0; i < minutes; ++i, minute += std::chrono::minutes(1)) {
+        std::this_thread::sleep_until(steadyOf(minute) - std::chrono::milliseconds(400));
+        monitor.skipToNow();
+        const auto boundary = steadyOf(minute);
+        if (const auto heard = monitor.firstSoundAfter(boundary - std::chrono::milliseconds(300))) {
+            const double ms = std::chrono::duration<double, std::milli>(*heard - boundary).count();
+            onsets.push_back(ms);
+            std::printf("bell %2d: %.1f ms\n", i + 1, ms);
+        } else {
+            std::printf("bell %2d: not heard\n", i + 1);
+        }
+        std::fflush(stdout);
+    }
+    const double cpu = cpuSeconds(tollix.processId()) - cpuAtStart;
+    const double wall = std::chrono::duration<double>(Clock::now() - measuredFrom).count();
+    tollix.terminate();
+    tollix.waitForFinished(5000);
+    run(daemon, {QStringLiteral("stop"), pulseDir});
+
+    if (onsets.empty()) {
+        std::fprintf(stderr, "no bell was heard\n");
+        return 1;
+    }
+    std::sort(onsets.begin(), onsets.end());
+    std::printf(
+        "bell onset from the minute boundary, %zu bells: median %.1f ms, min %.1f ms, "
+        "worst %.1f ms (target: median < 60 ms, worst < 150 ms)\n",
+        onsets.size(), onsets[onsets.size() / 2], onsets.front(), onsets.back());
+    std::printf(
+        "CPU of the running program with 1,440 entries over %.0f s: %.3f s, %.3f%% of one "
+        "core (target < 0.2%%)\n",
+        wall, cpu, 100.0 * cpu / wall);
+    return 0;
+}

@@ -1,0 +1,145 @@
+// Instructions of the one-second tick under callgrind: an ordinary tick, and
+// the tick of a new minute that checks the 1,440 entries of the day and
+// rings one. The main window runs offscreen with a clock of its own and a
+// player that only counts, so only the program's own work is measured.
+// Run without arguments: it runs itself under valgrind and prints the figures.
+#include "schedule/AppPaths.h"
+#include "schedule/DataFiles.h"
+#include "schedule/DefaultFiles.h"
+#include "ui/main.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <valgrind/callgrind.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kOrdinaryTicks = 10;
+constexpr int kMinuteTicks = 3;
+
+class BenchClock final : public tollix::Clock {
+  public:
+    tollix::LocalTime time{2026, 12, 7, 8, 29, 50, 0, 2};
+    tollix::LocalTime now() const override { return time; }
+    void next() {
+        if (++time.second == 60) {
+            time.second = 0;
+            ++time.minute;
+        }
+    }
+};
+
+class QuietMessages final : public tollix::Messages {
+  protected:
+    void showInformation(const QString&, const QString&) override {}
+    bool askQuestion(const QString&, const QString&) override { return true; }
+};
+
+class CountingPlayer final : public tollix::MediaPlayer {
+  public:
+    int opened = 0;
+    void setFileName(const std::string&) override {}
+    bool open() override { return ++opened > 0; }
+    void play() override {}
+    void close() override {}
+    long length() const override { return 500; }
+};
+
+std::string twoDigits(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+// The instructions recorded in one callgrind dump.
+long long totals(const fs::path& file) {
+    std::ifstream in(file);
+    std::string line;
+    while (std::getline(in, line))
+        if (line.rfind("totals:", 0) == 0 || line.rfind("summary:", 0) == 0)
+            return std::stoll(line.substr(line.find(':') + 1));
+    return -1;
+}
+
+int measure(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const tollix::AppPaths paths(fs::path(dir.path().toStdString()) / "tollix");
+    if (!tollix::EnsureProgramFolder(paths).empty())
+        return 1;
+    std::vector<std::string> lines;
+    for (int m = 0; m < 1440; ++m)
+        lines.push_back(twoDigits(m / 60) + "hr " + twoDigits(m % 60) + "min/chime.wav");
+    tollix::GeneralSettings settings;
+    settings.timeMode = 2;
+    tollix::datafiles::writeWeekList(paths.weekList(), lines);
+    tollix::datafiles::writeGeneral(paths.dataIni(), settings);
+
+    BenchClock clock;
+    QuietMessages messages;
+    tollix::NoMixer mixer;
+    CountingPlayer player;
+    tollix::main window(tollix::MainServices{paths, clock, messages, mixer, player, [] {}});
+    window.Form_Load();
+    // No event loop runs: the bench gives every tick itself.
+    window.start_Click();
+
+    auto tick = [&](bool measured) {
+        clock.next();
+        if (measured)
+            CALLGRIND_TOGGLE_COLLECT;
+        window.Timer1_Timer();
+        if (measured)
+            CALLGRIND_TOGGLE_COLLECT;
+    };
+    while (clock.time.second != 5 || clock.time.minute != 30) tick(false);  // past the first bell
+    for (int i = 0; i < kOrdinaryTicks; ++i) tick(true);
+    CALLGRIND_DUMP_STATS_AT("ordinary");
+    for (int i = 0; i < kMinuteTicks; ++i) {
+        while (clock.time.second != 59) tick(false);
+        tick(true);  // second 0 of a new minute
+    }
+    CALLGRIND_DUMP_STATS_AT("minute");
+    std::printf("bells rung: %d\n", player.opened);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (RUNNING_ON_VALGRIND || (argc > 1 && std::string(argv[1]) == "--inner"))
+        return measure(argc, argv);
+
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("callgrind.out"));
+    QProcess valgrind;
+    valgrind.setProcessChannelMode(QProcess::ForwardedChannels);
+    valgrind.start(QStringLiteral("valgrind"),
+                   {QStringLiteral("--tool=callgrind"), QStringLiteral("--collect-atstart=no"),
+                    QStringLiteral("--callgrind-out-file=") + out,
+                    QCoreApplication::applicationFilePath(), QStringLiteral("--inner")});
+    if (!valgrind.waitForFinished(600000) || valgrind.exitCode() != 0) {
+        std::fprintf(stderr, "valgrind did not run the bench\n");
+        return 1;
+    }
+    const long long ordinary = totals((out + QStringLiteral(".1")).toStdString());
+    const long long minute = totals((out + QStringLiteral(".2")).toStdString());
+    if (ordinary < 0 || minute < 0) {
+        std::fprintf(stderr, "no callgrind dumps found\n");
+        return 1;
+    }
+    std::printf("ordinary tick: %lld instructions (mean of %d)\n", ordinary / kOrdinaryTicks,
+                kOrdinaryTicks);
+    std::printf("bell-check tick with 1,440 entries, ringing one: %lld instructions (mean of %d)\n",
+                minute / kMinuteTicks, kMinuteTicks);
+    return 0;
+}

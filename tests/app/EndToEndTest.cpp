@@ -1,0 +1,224 @@
+// The real program under a shifted clock, ringing into the private sound
+// server: what the null sink plays is what a school would hear.
+#include "schedule/AppPaths.h"
+#include "schedule/DataFiles.h"
+#include "schedule/DefaultFiles.h"
+#include "tests/support/Doubles.h"
+#include "tests/support/Pulse.h"
+
+#include <QDateTime>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+namespace tollix {
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::system_clock;
+using test::Recording;
+
+constexpr char kFakeTimeLibrary[] = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
+
+// Zero crossings per second over [from, to): the pitch of a plain tone.
+double hertz(const std::vector<std::int16_t>& samples, double from, double to) {
+    const auto first = static_cast<std::size_t>(from * Recording::kRate);
+    const auto last = std::min(samples.size(), static_cast<std::size_t>(to * Recording::kRate));
+    int crossings = 0;
+    for (std::size_t i = first + 1; i < last; ++i)
+        if ((samples[i - 1] < 0) != (samples[i] < 0))
+            ++crossings;
+    return last > first ? crossings / 2.0 / (static_cast<double>(last - first) / Recording::kRate)
+                        : 0;
+}
+
+// Seconds of the first sound at or after `from`; -1 when none.
+double heardAfter(const std::vector<std::int16_t>& samples, double from) {
+    const auto first =
+        std::min(samples.size(), static_cast<std::size_t>(std::max(0.0, from) * Recording::kRate));
+    const std::vector<std::int16_t> rest(samples.begin() + static_cast<long>(first), samples.end());
+    const double at = test::onset(rest);
+    return at < 0 ? -1 : at + static_cast<double>(first) / Recording::kRate;
+}
+
+// The recording's start is known only to within its first block, later on a
+// loaded machine; the benchmark measures the onset exactly.
+constexpr double kSlack = 0.9;
+
+class EndToEnd : public ::testing::Test {
+  protected:
+    test::TempFolder home;
+    AppPaths paths{home.path() / "tollix"};
+    QProcess tollix;
+    double boundary = 0;  // seconds into the recording of the first fake minute
+
+    void SetUp() override {
+        if (!fs::exists(kFakeTimeLibrary))
+            GTEST_SKIP() << "libfaketime is not installed";
+        test::PulseServer& server = test::PulseServer::shared();
+        server.use();
+        // Earlier tests leave the sink where they faded it.
+        server.pactl(
+            {QStringLiteral("set-sink-volume"), QStringLiteral("bells"), QStringLiteral("100%")});
+        server.pactl(
+            {QStringLiteral("set-sink-mute"), QStringLiteral("bells"), QStringLiteral("0")});
+        ASSERT_TRUE(EnsureProgramFolder(paths).empty());
+        for (const auto& entry : fs::directory_iterator(paths.soundFolder())) fs::remove_all(entry);
+    }
+    void TearDown() override {
+        if (tollix.state() != QProcess::NotRunning) {
+            tollix.terminate();
+            if (!tollix.waitForFinished(5000))
+                tollix.kill();
+            tollix.waitForFinished(2000);
+        }
+    }
+    void tone(const std::string& name, double seconds, int frequency) {
+        ASSERT_FALSE(test::makeTone(paths.soundFolder() / name, seconds, frequency).empty());
+    }
+    // data.ini with "Auto execution" set, so the schedule starts with the program.
+    void settings(int timeMode, int dayMode, int soundZero) {
+        GeneralSettings s;
+        s.auto_exe = 1;
+        s.timeMode = timeMode;
+        s.dayMode = dayMode;
+        s.sound_zero = soundZero;
+        ASSERT_TRUE(datafiles::writeGeneral(paths.dataIni(), s).empty());
+    }
+    // Starts Tollix so that its clock reaches `minute` (local time) three
+    // whole seconds from now; `boundary` is then that moment in `recording`.
+    void startAt(const QDateTime& minute, system_clock::time_point recordingStarted) {
+        const auto now = system_clock::now();
+        const auto wholeNow = std::chrono::ceil<std::chrono::seconds>(now);
+        const auto realBoundary = wholeNow + std::chrono::seconds(3);
+        const long long offset =
+            minute.toSecsSinceEpoch() -
+            std::chrono::duration_cast<std::chrono::seconds>(realBoundary.time_since_epoch())
+                .count();
+        boundary = std::chrono::duration<double>(realBoundary - recordingStarted).count();
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(home.path().string()));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("LD_PRELOAD"), QLatin1String(kFakeTimeLibrary));
+        env.insert(QStringLiteral("FAKETIME"),
+                   (offset >= 0 ? QStringLiteral("+%1") : QStringLiteral("%1")).arg(offset));
+        env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
+        env.insert(QStringLiteral("FAKETIME_NO_CACHE"), QStringLiteral("1"));
+        tollix.setProcessEnvironment(env);
+        tollix.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        tollix.start(QStringLiteral(TOLLIX_EXE), {});
+        ASSERT_TRUE(tollix.waitForStarted(5000));
+    }
+    // Lets the program run until `seconds` after the boundary.
+    void runUntil(double seconds, system_clock::time_point recordingStarted) {
+        const auto until =
+            recordingStarted + std::chrono::duration_cast<system_clock::duration>(
+                                   std::chrono::duration<double>(boundary + seconds));
+        std::this_thread::sleep_until(until);
+        ASSERT_EQ(tollix.state(), QProcess::Running) << "Tollix ended early";
+    }
+    static QDateTime at(int year, int month, int day, int hour, int minute) {
+        return QDateTime(QDate(year, month, day), QTime(hour, minute));
+    }
+};
+
+TEST_F(EndToEnd, TwoBellsRingAtTheirMinutesAndOtherSoundIsSilentBetween) {
+    tone("first.wav", 1.5, 440);
+    tone("second.wav", 1.5, 880);
+    settings(2, 1, 1);  // manual input, apply week, "No com sound"
+    ASSERT_TRUE(datafiles::writeWeekList(paths.weekList(),
+                                         {"08hr 30min/first.wav", "08hr 31min/second.wav"})
+                    .empty());
+    // Another program plays all the while.
+    const fs::path other = test::makeTone(home.path() / "radio.wav", 70, 300);
+    ASSERT_FALSE(other.empty());
+
+    Recording recording(test::PulseServer::shared());
+    const auto recordingStarted = system_clock::now();
+    QProcess radio;
+    radio.start(QStringLiteral("paplay"), {QString::fromStdString(other.string())});
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    startAt(at(2026, 12, 7, 8, 30), recordingStarted);
+    runUntil(62.5, recordingStarted);
+    radio.kill();
+    radio.waitForFinished(2000);
+    const auto samples = recording.stop();
+
+    // The other program is heard until Tollix starts, then held silent.
+    EXPECT_GT(test::rms(samples, 0.2, 1.3), 500);
+    EXPECT_LT(test::rms(samples, boundary - 1.5, boundary - 0.2), 100);
+    // The first bell begins at its minute, the second one minute later.
+    const double first = heardAfter(samples, boundary - 0.5);
+    EXPECT_GT(first, boundary - 0.1);
+    EXPECT_LT(first, boundary + kSlack);
+    EXPECT_GT(test::rms(samples, first + 0.2, first + 1.2), 1000);
+    EXPECT_NEAR(hertz(samples, first + 0.2, first + 1.2), 440, 80);
+    // Silence between the bells, though the other program still plays.
+    EXPECT_LT(test::rms(samples, first + 3, first + 59.5), 100);
+    const double second = heardAfter(samples, first + 3);
+    EXPECT_NEAR(second - first, 60, 0.15);
+    EXPECT_GT(test::rms(samples, second + 0.2, second + 1.2), 1000);
+    EXPECT_NEAR(hertz(samples, second + 0.2, second + 1.2), 880, 120);
+}
+
+TEST_F(EndToEnd, AMusicListOfOneMinuteFadesOutAndStops) {
+    fs::create_directories(paths.soundFolder() / "1_lesson end");
+    tone("1_lesson end/song.wav", 25, 440);
+    tone("bell.wav", 1, 880);
+    settings(2, 1, 0);
+    ASSERT_TRUE(datafiles::writeWeekList(paths.weekList(), {"08hr 30min/1_lesson end"}).empty());
+
+    Recording recording(test::PulseServer::shared());
+    const auto recordingStarted = system_clock::now();
+    startAt(at(2026, 12, 7, 8, 30), recordingStarted);
+    runUntil(62, recordingStarted);
+    tollix.terminate();
+    tollix.waitForFinished(5000);
+    const auto samples = recording.stop();
+
+    EXPECT_LT(test::rms(samples, boundary - 1.5, boundary - 0.1), 100);
+    const double start = heardAfter(samples, boundary - 0.5);
+    EXPECT_GT(start, boundary - 0.1);
+    EXPECT_LT(start, boundary + kSlack);
+    const double full = test::rms(samples, start + 1, start + 50);
+    EXPECT_GT(full, 1000);  // the song, played around again after 25 s
+    EXPECT_GT(test::rms(samples, start + 26, start + 27), 1000);
+    // The last four seconds fall step by step, then the list stops at its end.
+    EXPECT_GT(test::rms(samples, start + 55.2, start + 55.8), 0.8 * full);
+    const double half = test::rms(samples, start + 56.2, start + 56.8);
+    EXPECT_LT(half, 0.6 * full);
+    EXPECT_GT(half, 0);
+    EXPECT_LT(test::rms(samples, start + 57.2, start + 57.8), half);
+    EXPECT_LT(test::rms(samples, start + 59.2, start + 61.5), 100);
+}
+
+TEST_F(EndToEnd, AtMidnightTheNewWeekdaysFirstBellRings) {
+    tone("sunday.wav", 1, 440);
+    tone("monday.wav", 1.5, 880);
+    settings(2, 2, 0);  // manual input, set each day
+    ASSERT_TRUE(datafiles::writeDayList(paths.dayList(1), {0, {"23hr 00min/sunday.wav"}}).empty());
+    ASSERT_TRUE(datafiles::writeDayList(paths.dayList(2), {0, {"00hr 00min/monday.wav"}}).empty());
+
+    Recording recording(test::PulseServer::shared());
+    const auto recordingStarted = system_clock::now();
+    startAt(at(2026, 12, 7, 0, 0), recordingStarted);  // a Monday begins
+    runUntil(3.5, recordingStarted);
+    const auto samples = recording.stop();
+
+    // The tick at midnight builds the new day's bells; the next one rings them.
+    const double heard = heardAfter(samples, boundary - 0.5);
+    EXPECT_GT(heard, boundary - 0.1);
+    EXPECT_LT(heard, boundary + 1 + kSlack);
+    EXPECT_GT(test::rms(samples, heard + 0.2, heard + 1.2), 1000);
+    EXPECT_NEAR(hertz(samples, heard + 0.2, heard + 1.2), 880, 120);
+}
+
+}  // namespace
+}  // namespace tollix
