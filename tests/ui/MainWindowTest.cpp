@@ -200,35 +200,6 @@ TEST_P(Exits, UnmuteRestoreAFadedVolumeAndWriteNothing) {
 
 INSTANTIATE_TEST_SUITE_P(AllFour, Exits, ::testing::Values(0, 1, 2, 3));
 
-TEST_F(MainWindow, EditorsSaveTheirFilesByteForByte) {
-    main& w = load();
-    w.AddTimeList->AddItem(QStringLiteral("12hr 00min/b.mp3"));
-    w.AddTimeList->AddItem(QStringLiteral("07hr 05min/bell.mp3"));
-    w.SaveWeekList();
-    EXPECT_EQ(readBytes(paths.weekList()), "07hr 05min/bell.mp3\r\n12hr 00min/b.mp3\r\n");
-
-    // The procedures alone, without the day selector's own behaviour.
-    const QSignalBlocker quiet(w.VScroll9);
-    w.VScroll9->setPosition(9);
-    w.nobell->setValue(0);
-    w.SaveDayList(1);
-    EXPECT_EQ(readBytes(paths.dayList(9)), " 0 \r\n07hr 05min/bell.mp3\r\n12hr 00min/b.mp3\r\n");
-    // Without the selector the day held in pre_day is saved.
-    w.pre_day->setText(QStringLiteral("4"));
-    w.SaveDayList();
-    EXPECT_TRUE(std::filesystem::exists(paths.dayList(4)));
-    EXPECT_EQ(readBytes(paths.dayList(4)), readBytes(paths.dayList(9)));
-
-    w.start_h->setText(QStringLiteral("8"));
-    w.SaveWeekIntervals();
-    EXPECT_EQ(readBytes(paths.weekIntervals()).substr(0, 3), "8\r\n");
-    w.VScroll9->setPosition(3);
-    w.SaveDayIntervals(1);
-    const auto day = datafiles::readIntervals(paths.dayIntervals(3), datafiles::IntervalFile::Day);
-    EXPECT_EQ(day.start_h, "8");
-    EXPECT_EQ(day.txtStartBellSound, "school-bell.wav");
-}
-
 TEST_F(MainWindow, ASaveThatFailsIsReported) {
     main& w = load();
     std::filesystem::remove_all(paths.dataFolder());
