@@ -2,6 +2,11 @@
 
 // The null sink's monitor, recorded on a thread of its own with the time of
 // every sample, for benchmarks that measure when a bell is heard.
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
 #include <pulse/simple.h>
 
 #include <algorithm>
@@ -9,6 +14,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -18,6 +24,37 @@ namespace bench {
 
 using Clock = std::chrono::steady_clock;
 constexpr int kRate = 44100;
+
+// Runs a program to its end; true when it succeeded.
+inline bool run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(30000) && process.exitCode() == 0;
+}
+
+// A sound server of the bench's own, with the null sink "bells"; this
+// process and the programs it starts play into it.
+class PrivateSoundServer {
+  public:
+    explicit PrivateSoundServer(const std::filesystem::path& folder)
+        : folder_(QString::fromStdString(folder.string())) {
+        started_ = run(daemon(), {QStringLiteral("start"), folder_});
+        if (started_)
+            qputenv("PULSE_SERVER", ("unix:" + (folder / "native").string()).c_str());
+    }
+    ~PrivateSoundServer() {
+        if (started_)
+            run(daemon(), {QStringLiteral("stop"), folder_});
+    }
+    bool ok() const { return started_; }
+
+  private:
+    static QString daemon() {
+        return QStringLiteral(TOLLIX_SOURCE_DIR "/scripts/lib/pulse-daemon.sh");
+    }
+    QString folder_;
+    bool started_ = false;
+};
 
 // Records the sink's monitor and keeps, for every sample, the moment it was
 // taken at the latest: a block's arrival less the time of the samples after it.

@@ -32,12 +32,6 @@ using std::chrono::system_clock;
 
 namespace {
 
-bool run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(30000) && process.exitCode() == 0;
-}
-
 // User and system time of a process, in seconds.
 double cpuSeconds(qint64 pid) {
     std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
@@ -71,26 +65,23 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     const fs::path root = dir.path().toStdString();
 
-    const QString daemon = QStringLiteral(TOLLIX_SOURCE_DIR "/scripts/lib/pulse-daemon.sh");
-    const QString pulseDir = QString::fromStdString((root / "pulse").string());
-    if (!run(daemon, {QStringLiteral("start"), pulseDir})) {
+    const bench::PrivateSoundServer server(root / "pulse");
+    if (!server.ok()) {
         std::fprintf(stderr, "no sound server\n");
         return 1;
     }
-    const std::string server = "unix:" + (root / "pulse" / "native").string();
-    qputenv("PULSE_SERVER", server.c_str());
 
     // The program folder: every minute of the day rings a half-second tone.
     const tollix::AppPaths paths(root / "tollix");
     if (!tollix::EnsureProgramFolder(paths).empty())
         return 1;
     const fs::path toneFile = paths.soundFolder() / "tone.wav";
-    if (!run(QStringLiteral("ffmpeg"),
-             {QStringLiteral("-nostdin"), QStringLiteral("-loglevel"), QStringLiteral("error"),
-              QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-              QStringLiteral("-i"), QStringLiteral("sine=frequency=440:duration=0.5"),
-              QStringLiteral("-ac"), QStringLiteral("1"),
-              QString::fromStdString(toneFile.string())})) {
+    if (!bench::run(QStringLiteral("ffmpeg"),
+                    {QStringLiteral("-nostdin"), QStringLiteral("-loglevel"),
+                     QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
+                     QStringLiteral("lavfi"), QStringLiteral("-i"),
+                     QStringLiteral("sine=frequency=440:duration=0.5"), QStringLiteral("-ac"),
+                     QStringLiteral("1"), QString::fromStdString(toneFile.string())})) {
         std::fprintf(stderr, "ffmpeg made no tone\n");
         return 1;
     }
@@ -146,7 +137,6 @@ int main(int argc, char** argv) {
     const double wall = std::chrono::duration<double>(Clock::now() - measuredFrom).count();
     tollix.terminate();
     tollix.waitForFinished(5000);
-    run(daemon, {QStringLiteral("stop"), pulseDir});
 
     if (onsets.empty()) {
         std::fprintf(stderr, "no bell was heard\n");

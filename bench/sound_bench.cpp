@@ -26,14 +26,9 @@
 namespace fs = std::filesystem;
 using bench::Clock;
 using bench::Monitor;
+using bench::run;
 
 namespace {
-
-bool run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(30000) && process.exitCode() == 0;
-}
 
 bool tone(const fs::path& file, double seconds) {
     return run(
@@ -71,13 +66,11 @@ int main(int argc, char** argv) {
     const fs::path root = dir.path().toStdString();
 
     // A sound server of the bench's own.
-    const QString daemon = QStringLiteral(TOLLIX_SOURCE_DIR "/scripts/lib/pulse-daemon.sh");
-    const QString pulseDir = QString::fromStdString((root / "pulse").string());
-    if (!run(daemon, {QStringLiteral("start"), pulseDir})) {
+    const bench::PrivateSoundServer server(root / "pulse");
+    if (!server.ok()) {
         std::fprintf(stderr, "no sound server\n");
         return 1;
     }
-    qputenv("PULSE_SERVER", ("unix:" + (root / "pulse" / "native").string()).c_str());
 
     const long idleKb = residentKb();
     tollix::MpvPlayer mmc;
@@ -183,6 +176,5 @@ int main(int argc, char** argv) {
     }
 
     control.SetMasterMute(false);
-    run(daemon, {QStringLiteral("stop"), pulseDir});
     return 0;
 }
