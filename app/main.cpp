@@ -1,6 +1,8 @@
 #include "ui/main.h"
 #include "app/ExitSignals.h"
+#include "engine/RingLog.h"
 #include "platform/Clock.h"
+#include "platform/ClockWatch.h"
 #include "platform/Messages.h"
 #include "platform/MpvPlayer.h"
 #include "platform/PulseMixer.h"
@@ -13,8 +15,17 @@
 #include <QTimer>
 
 #include <clocale>
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
+    // For an administrator over ssh: what the bells did, without a window.
+    if (argc == 2 && std::strcmp(argv[1], "--ring-log") == 0) {
+        for (const auto& line : tollix::RingLog::lastLines(tollix::RingLog::defaultFile(), 50))
+            std::printf("%s\n", line.c_str());
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tollix"));
     QApplication::setApplicationDisplayName(QStringLiteral("TOLLIX"));
@@ -38,13 +49,21 @@ int main(int argc, char** argv) {
     tollix::QtMessages messages;
     tollix::PulseMixer mixer;
     tollix::MpvPlayer player;
-    tollix::main window(tollix::MainServices{paths, clock, messages, mixer, player,
-                                             [] { QCoreApplication::exit(0); }});
+    tollix::RingLog ringLog(tollix::RingLog::defaultFile());
+    tollix::MainServices services{paths, clock,  messages,
+                                  mixer, player, [] { QCoreApplication::exit(0); }};
+    services.ringLog = &ringLog;
+    tollix::main window(services);
     messages.setParent(&window);
     for (const auto& failure : failures) {
         messages.information(QStringLiteral("TOLLIX"), QStringLiteral("Error Number : "));
         messages.information(QStringLiteral("TOLLIX"), QString::fromStdString(failure));
     }
+
+    // A clock set by anyone, or a wake from sleep: the tick moves to the new second at once.
+    tollix::LinuxClockWatch clockWatch;
+    QObject::connect(&clockWatch, &tollix::ClockWatch::stepped, &window.engine,
+                     &tollix::BellEngine::clockStepped);
 
     window.Form_Load();
     // Once the window is up: the first bell must not wait for the player core.

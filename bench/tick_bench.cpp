@@ -1,8 +1,12 @@
-// Instructions of the one-second tick under callgrind: an ordinary tick, and
-// the tick of a new minute that checks the 1,440 entries of the day and
-// rings one. The main window runs offscreen with a clock of its own and a
-// player that only counts, so only the program's own work is measured.
+// Instructions of the one-second tick under callgrind: an ordinary tick, the
+// tick of a new minute that checks the 1,440 entries of the day and rings
+// one, and the tick after it that judges whether the bell was heard and
+// writes the ring record. The main window runs offscreen with a clock of its
+// own (stepped against its monotonic clock, so step detection runs), a
+// player that only counts and a mixer that answers at once, so only the
+// program's own work is measured.
 // Run without arguments: it runs itself under valgrind and prints the figures.
+#include "engine/RingLog.h"
 #include "schedule/AppPaths.h"
 #include "schedule/DataFiles.h"
 #include "schedule/DefaultFiles.h"
@@ -29,8 +33,11 @@ constexpr int kMinuteTicks = 3;
 class BenchClock final : public tollix::Clock {
   public:
     tollix::LocalTime time{2026, 12, 7, 8, 29, 50, 0, 2};
+    std::int64_t running = 0;
     tollix::LocalTime now() const override { return time; }
+    std::int64_t monotonicMs() const override { return running; }
     void next() {
+        running += 1000;
         if (++time.second == 60) {
             time.second = 0;
             ++time.minute;
@@ -52,6 +59,26 @@ class CountingPlayer final : public tollix::MediaPlayer {
     void play() override {}
     void close() override {}
     long length() const override { return 500; }
+    Output output() override { return Output::Playing; }
+};
+
+class AnsweringMixer final : public tollix::Mixer {
+  public:
+    bool open(int) override { return true; }
+    bool volumeRange(Range& range) override {
+        range = {0, 100};
+        return true;
+    }
+    bool readVolume(long& raw) override {
+        raw = 100;
+        return true;
+    }
+    bool writeVolume(long) override { return true; }
+    bool writeMute(bool) override { return true; }
+    bool readOutput(Output& output) override {
+        output = {true, false, 100};
+        return true;
+    }
 };
 
 std::string twoDigits(int n) {
@@ -85,9 +112,12 @@ int measure(int argc, char** argv) {
 
     BenchClock clock;
     QuietMessages messages;
-    tollix::NoMixer mixer;
+    AnsweringMixer mixer;
     CountingPlayer player;
-    tollix::main window(tollix::MainServices{paths, clock, messages, mixer, player, [] {}});
+    tollix::RingLog ringLog(fs::path(dir.path().toStdString()) / "state" / "rings.log");
+    tollix::MainServices services{paths, clock, messages, mixer, player, [] {}};
+    services.ringLog = &ringLog;
+    tollix::main window(services);
     window.Form_Load();
     // No event loop runs: the bench gives every tick itself.
     window.start_Click();
@@ -106,9 +136,12 @@ int measure(int argc, char** argv) {
     for (int i = 0; i < kMinuteTicks; ++i) {
         while (clock.time.second != 59) tick(false);
         tick(true);  // second 0 of a new minute
+        CALLGRIND_DUMP_STATS_AT("minute");
+        tick(true);  // second 1: was it heard? one line of record
+        CALLGRIND_DUMP_STATS_AT("verdict");
     }
-    CALLGRIND_DUMP_STATS_AT("minute");
-    std::printf("bells rung: %d\n", player.opened);
+    std::printf("bells rung: %d, record lines: %zu\n", player.opened,
+                tollix::RingLog::lastLines(ringLog.file(), 1000).size());
     return 0;
 }
 
@@ -131,15 +164,30 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "valgrind did not run the bench\n");
         return 1;
     }
+    // Dumps: 1 the ordinary ticks, then a minute tick and a verdict tick in turn.
     const long long ordinary = totals((out + QStringLiteral(".1")).toStdString());
-    const long long minute = totals((out + QStringLiteral(".2")).toStdString());
-    if (ordinary < 0 || minute < 0) {
+    long long minute = 0;
+    long long verdict = 0;
+    for (int i = 0; i < kMinuteTicks; ++i) {
+        const long long m = totals((out + QStringLiteral(".%1").arg(2 + 2 * i)).toStdString());
+        const long long v = totals((out + QStringLiteral(".%1").arg(3 + 2 * i)).toStdString());
+        if (m < 0 || v < 0) {
+            std::fprintf(stderr, "no callgrind dumps found\n");
+            return 1;
+        }
+        minute += m;
+        verdict += v;
+    }
+    if (ordinary < 0) {
         std::fprintf(stderr, "no callgrind dumps found\n");
         return 1;
     }
-    std::printf("ordinary tick: %lld instructions (mean of %d)\n", ordinary / kOrdinaryTicks,
-                kOrdinaryTicks);
+    std::printf("ordinary tick (step detection on): %lld instructions (mean of %d)\n",
+                ordinary / kOrdinaryTicks, kOrdinaryTicks);
     std::printf("bell-check tick with 1,440 entries, ringing one: %lld instructions (mean of %d)\n",
                 minute / kMinuteTicks, kMinuteTicks);
+    std::printf(
+        "tick after a bell (heard check, one record line): %lld instructions (mean of %d)\n",
+        verdict / kMinuteTicks, kMinuteTicks);
     return 0;
 }

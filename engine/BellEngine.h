@@ -1,19 +1,155 @@
 #pragma once
 
+#include "engine/RingLog.h"
+#include "engine/SecondTicker.h"
+#include "platform/Clock.h"
+#include "platform/MediaPlayer.h"
+#include "platform/Messages.h"
+#include "platform/Mixer.h"
+#include "platform/PowerOff.h"
+#include "schedule/BellEntry.h"
 #include "sound/BellState.h"
+#include "sound/SoundPlayer.h"
+#include "sound/sound_control.h"
+
+#include <QObject>
+#include <QString>
 
 #include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
 
 namespace tollix {
 
-// The running state of the bell engine, held by the main window: the
-// schedule's place in the day, and the bell now sounding.
-struct BellEngine : sound::BellState {
+// What the engine is given from outside.
+struct EngineServices {
+    const Clock& clock;
+    MediaPlayer& player;
+    Mixer& mixer;
+    Messages& messages;
+    std::filesystem::path soundFolder;
+    // None: no record is kept.
+    RingLog* ringLog = nullptr;
+    // The reserved exit's power-off; none: the minute passes without effect.
+    PowerOff* powerOff = nullptr;
+    // One request to the internet time server.
+    std::function<void()> sendTimeRequest = {};
+};
+
+// Why a bell is rung by hand.
+enum class RingCause { ByHand, Countdown };
+
+// The bell engine: today's bells, the one-second tick that rings them, the
+// bell now sounding, ringing by hand and the next bell. It owns the day; the
+// windows draw what it reports and forward the operator's clicks.
+class BellEngine final : public QObject, public sound::BellState {
+    Q_OBJECT
+
+  public:
+    // The operator's settings the tick reads, and the schedule's rebuild,
+    // both of which live with the editors.
+    class Host {
+      public:
+        virtual ~Host() = default;
+        virtual bool repeatBell() const = 0;  // "Repeating bell"
+        virtual bool soundZero() const = 0;   // "No com sound"
+        virtual bool applyWeek() const = 0;   // "Apply week": tomorrow rings today's list
+        virtual bool timeSync() const = 0;    // "Internet time"
+        // The minute of the day of the reserved exit while "Reservation Exit" is set.
+        virtual std::optional<int> reservedExitAt() const = 0;
+        // The window shows the schedule as stopped.
+        virtual bool showsStopped() const = 0;
+        // A new day: stop the schedule and start it again for today.
+        virtual void restartSchedule() = 0;
+    };
+
+    BellEngine(EngineServices services, Host& host, QObject* parent = nullptr);
+
+    // One tick of the clock.
+    void Timer1_Timer();
+    // The wall clock was stepped or the computer woke up: the next tick comes
+    // on the new second and the next bell is computed afresh.
+    void clockStepped();
+
+    // Today's bells start ringing from the next minute on.
+    void startSchedule(BellSchedule today);
+    void stopSchedule();
+    void ShowNextBell();
+
+    // Rings `selected` of the sound list `library` at once; refusals are shown.
+    void RingNow(const std::optional<std::string>& selected,
+                 const std::vector<std::string>& library, RingCause cause = RingCause::ByHand);
+    void bellStop();
+    // The way out: a faded volume put back and the output unmuted.
+    void Shutdown();
+
     int scheduleRunning = 0;
-    int lastMinute = 0;
-    std::int16_t lastDay = 0;
+    int lastMinute = 0;  // minute of the hour seen by the last tick
     std::int16_t bellCheckArmed = 0;
     std::int16_t syncFailureCount = 0;
+    BellSchedule schedule;
+
+    sound::sound_control soundControl;
+    sound::SoundPlayer soundPlayer;
+    SecondTicker Timer1;
+
+    // The texts the windows show.
+    QString nextBell;           // "09hr 05min", "NEXT DAY" or empty
+    QString nextBellSound;      // its sound, "NEXT DAY" or empty
+    QString sideClockText;      // 01:05:09PM
+    QString bellCountdownText;  // 00:12:40
+
+    static constexpr std::size_t kRungMinutesKept = 4 * 1440;
+
+  signals:
+    // Every tick, for the clock labels.
+    void ticked(const tollix::LocalTime& time);
+    void nextBellChanged();
+    // Whenever it changes: empty once a bell is heard; otherwise why the last was not.
+    void hearingChanged(const QString& problem);
+    // The ring record cannot be written; said once.
+    void recordUnavailable(const QString& why);
+
+  private:
+    struct Pending {
+        RingRecord record;
+    };
+
+    bool playingSecond(const LocalTime& time);
+    void fireEntry(int index, const LocalTime& time);
+    bool startBell(const std::filesystem::path& file, int extraSeconds, RingRecord record);
+    void endBell();
+    void checkBells(const LocalTime& time);
+    void recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, const LocalTime& time);
+    bool noticeStep(const LocalTime& time);
+    void remember(std::int64_t minuteKey);
+    // The verdict on the bell started at the last tick.
+    void settle();
+    void settleAtOnce(const char* why);
+    QString hearingProblem();
+    void record(RingRecord record);
+    void report(const QString& problem);
+
+    EngineServices services_;
+    Host& host_;
+    static constexpr std::int64_t kNoMinute = -1;
+    std::int64_t lastMinuteKey_ = kNoMinute;
+    std::int64_t scheduleDay_ = 0;
+    std::set<std::int64_t> rung_;
+    std::optional<Pending> pending_;
+    // The sound of the bell now sounding, as the list names it.
+    std::string replaySound_;
+    std::int64_t lastWallMs_ = 0;
+    std::int64_t lastMonotonicMs_ = 0;
+    bool haveReading_ = false;
+    bool stepPending_ = false;
+    bool recordFailedShown_ = false;
+    QString shownProblem_;
+    bool inTick_ = false;
 };
 
 }  // namespace tollix

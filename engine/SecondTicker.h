@@ -20,6 +20,8 @@ class SecondTicker final : public QObject {
 
     void setEnabled(bool enabled);
     bool isEnabled() const { return enabled_; }
+    // The next tick on the next second of the clock as it reads now.
+    void realign() { arm(); }
     // Milliseconds from the given moment to the next tick.
     static int delayFrom(const LocalTime& now);
 

@@ -17,6 +17,14 @@ class MediaPlayer {
     virtual void close() = 0;
     // Length of the open media in whole milliseconds; 0 when nothing is open.
     virtual long length() const = 0;
+
+    enum class Output {
+        Silent,      // nothing has played since "play"
+        Playing,     // sound went to the sound server (or the file already ended)
+        NullOutput,  // it plays, but to no device at all
+    };
+    // What the file given to "play" has done so far.
+    virtual Output output() = 0;
 };
 
 }  // namespace tollix

@@ -20,6 +20,15 @@ class Mixer {
     virtual bool readVolume(long& raw) = 0;
     virtual bool writeVolume(long raw) = 0;
     virtual bool writeMute(bool mute) = 0;
+
+    // The master output as a listener would find it.
+    struct Output {
+        bool exists = false;  // a real device: no server or a dummy sink is none
+        bool muted = false;
+        long volume = 0;
+    };
+    // False when the sound server cannot be asked.
+    virtual bool readOutput(Output& output) = 0;
 };
 
 // A computer without a mixer: every call fails.
@@ -30,6 +39,7 @@ class NoMixer final : public Mixer {
     bool readVolume(long&) override { return false; }
     bool writeVolume(long) override { return false; }
     bool writeMute(bool) override { return false; }
+    bool readOutput(Output&) override { return false; }
 };
 
 }  // namespace tollix

@@ -144,8 +144,33 @@ bool MpvPlayer::open() {
 void MpvPlayer::play() {
     if (!open_)
         return;
+    endedAfterPlay_ = false;
     int pause = 0;
     mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &pause);
+}
+
+MediaPlayer::Output MpvPlayer::output() {
+    if (!mpv_)
+        return Output::Silent;
+    for (;;) {
+        const mpv_event* event = mpv_wait_event(mpv_, 0);
+        if (event->event_id == MPV_EVENT_NONE)
+            break;
+        if (event->event_id == MPV_EVENT_END_FILE && event->data &&
+            static_cast<const mpv_event_end_file*>(event->data)->reason == MPV_END_FILE_REASON_EOF)
+            endedAfterPlay_ = true;
+    }
+    double position = 0;
+    const bool moved = open_ &&
+                       mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &position) >= 0 &&
+                       position > 0;
+    if (!moved && !endedAfterPlay_)
+        return Output::Silent;
+    // With no sound server mpv falls back to its null output: the bell counts, nobody hears it.
+    char* device = mpv_get_property_string(mpv_, "current-ao");
+    const bool nowhere = device && std::string(device) == "null";
+    mpv_free(device);
+    return nowhere ? Output::NullOutput : Output::Playing;
 }
 
 void MpvPlayer::close() {

@@ -23,6 +23,7 @@ class MpvPlayer final : public MediaPlayer {
     void play() override;
     void close() override;
     long length() const override { return lengthMs_; }
+    Output output() override;
 
     // Makes the player core now, so that the first bell starts as quickly as
     // every later one. False when no core can be made.
@@ -40,6 +41,8 @@ class MpvPlayer final : public MediaPlayer {
     std::string fileName_;
     long lengthMs_ = 0;
     bool open_ = false;
+    // The file given to "play" reached its end.
+    bool endedAfterPlay_ = false;
 };
 
 }  // namespace tollix

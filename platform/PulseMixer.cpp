@@ -2,16 +2,23 @@
 
 #include <pulse/pulseaudio.h>
 
+#include <string_view>
+
 namespace tollix {
 
 namespace {
 
 constexpr const char* kDefaultSink = "@DEFAULT_SINK@";
 
+// PulseAudio's stand-in when there is no sound card.
+constexpr const char* kDummySink = "auto_null";
+
 struct SinkAnswer {
     bool done = false;
     bool found = false;
     pa_cvolume volume{};
+    bool muted = false;
+    bool dummy = false;
 };
 
 void onSinkInfo(pa_context*, const pa_sink_info* info, int eol, void* data) {
@@ -22,6 +29,8 @@ void onSinkInfo(pa_context*, const pa_sink_info* info, int eol, void* data) {
     }
     if (info) {
         answer->volume = info->volume;
+        answer->muted = info->mute != 0;
+        answer->dummy = info->name && std::string_view(info->name) == kDummySink;
         answer->found = true;
     }
 }
@@ -169,6 +178,20 @@ bool PulseMixer::writeMute(bool mute) {
                                                    &answer),
                   answer.done, until) &&
            answer.ok;
+}
+
+bool PulseMixer::readOutput(Output& output) {
+    const Deadline until = deadline();
+    if (!connected(until))
+        return false;
+    SinkAnswer sink;
+    if (!finish(pa_context_get_sink_info_by_name(context_, kDefaultSink, onSinkInfo, &sink),
+                sink.done, until))
+        return false;
+    output.exists = sink.found && !sink.dummy;
+    output.muted = sink.muted;
+    output.volume = sink.found ? static_cast<long>(pa_cvolume_max(&sink.volume)) : 0;
+    return true;
 }
 
 }  // namespace tollix

@@ -27,6 +27,7 @@ class PulseMixer final : public Mixer {
     bool readVolume(long& raw) override;
     bool writeVolume(long raw) override;
     bool writeMute(bool mute) override;
+    bool readOutput(Output& output) override;
 
   private:
     using Deadline = std::chrono::steady_clock::time_point;

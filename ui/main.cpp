@@ -40,9 +40,10 @@ constexpr int kStateOffColour = 11263914;  // blue-green-red: red 170, green 223
 
 main::main(MainServices services, QWidget* parent)
     : QWidget(parent),
-      soundControl(services.mixer),
-      soundPlayer(services.player, soundControl, engine,
-                  [this] { return sound_zero->value() == 1; }),
+      engine(EngineServices{services.clock, services.player, services.mixer, services.messages,
+                            services.paths.soundFolder(), services.ringLog, services.powerOff,
+                            services.sendTimeRequest},
+             *this),
       services_(std::move(services)) {
     initPictures();
     services_.messages.setFolderText([this](const QString& text) {
@@ -93,7 +94,18 @@ void main::connectBehaviours() {
     bindSpin(VScrollPreBell1, TxtPreBell1, 100, 1);
     bindSpin(VScrollPreBell2, TxtPreBell2, 100, 1);
 
-    connect(Timer1, &SecondTicker::tick, this, &main::Timer1_Timer);
+    connect(&engine, &BellEngine::ticked, this, &main::showClock);
+    connect(&engine, &BellEngine::nextBellChanged, this, &main::showNextBellTexts);
+    connect(&engine, &BellEngine::hearingChanged, this, [this](const QString& problem) {
+        bellProblem->setText(problem);
+        bellProblem->setVisible(!problem.isEmpty());
+    });
+    connect(&engine, &BellEngine::recordUnavailable, this, [this](const QString& why) {
+        services_.messages.information(
+            QStringLiteral("Warning"),
+            QStringLiteral("The ring record cannot be kept: %1\nThe bells ring all the same.")
+                .arg(why));
+    });
     connect(mexit, &MenuLabel::Click, this, &main::mexit_Click);
     connect(mnExit1, &QAction::triggered, this, &main::mnExit1_Click);
     connect(mOpen, &QAction::triggered, this, &main::TrayOut);
@@ -101,6 +113,7 @@ void main::connectBehaviours() {
     Picture1->installEventFilter(this);
     titleText->installEventFilter(this);
     Picture2->installEventFilter(this);
+    frameState->installEventFilter(this);
 }
 
 // A spin writes its position into its field; reaching the top value turns
@@ -137,7 +150,6 @@ void main::Form_Load() {
     engine.scheduleRunning = 0;
     engine.syncFailureCount = 0;
     engine.lastMinute = time.minute;
-    engine.lastDay = static_cast<std::int16_t>(time.day);
     engine.bellCheckArmed = 0;
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -153,8 +165,8 @@ void main::Form_Load() {
         chkAutoExit->setValue(exit.chkAutoExit);
     });
 
-    soundControl.OpenMixer(0);
-    soundControl.SetMasterMute(false);
+    engine.soundControl.OpenMixer(0);
+    engine.soundControl.SetMasterMute(false);
 
     startupStep(
         QStringLiteral("Reading the sound folder %1").arg(fromStd(paths().soundFolder().string())),
@@ -206,13 +218,7 @@ void main::startupError(const QString& what, const QString& description) {
 }
 
 void main::Shutdown(bool end) {
-    if (engine.isPlaying)
-        soundPlayer.Close();
-    if (engine.volumeSaved) {
-        soundControl.SetMasterVolume(engine.savedVolume);
-        engine.volumeSaved = false;
-    }
-    soundControl.SetMasterMute(false);
+    engine.Shutdown();
     if (end && !ended_) {
         ended_ = true;
         Timer1->setEnabled(false);
@@ -254,6 +260,10 @@ bool main::eventFilter(QObject* watched, QEvent* event) {
             handle->startSystemMove();
         return true;
     }
+    if (watched == frameState && event->type() == QEvent::MouseButtonRelease) {
+        showRingLog();
+        return true;
+    }
     // Moving over the background clears the highlight of the menu labels.
     if (watched == Picture2 && event->type() == QEvent::MouseMove) {
         for (MenuLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount, mnPlayMusic})
@@ -271,7 +281,7 @@ QString main::weekdayName(int day) const {
 
 // "No com sound": other programs stay silent between bells.
 void main::sound_zero_Click() {
-    soundControl.SetMasterMute(sound_zero->value() == 1);
+    engine.soundControl.SetMasterMute(sound_zero->value() == 1);
     SaveSettings();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/BellEngine.h"
+#include "engine/RingLog.h"
 #include "engine/SecondTicker.h"
 #include "platform/Clock.h"
 #include "platform/MediaPlayer.h"
@@ -25,6 +26,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -50,11 +52,13 @@ struct MainServices {
     PowerOff* powerOff = nullptr;
     // One request to the internet time server.
     std::function<void()> sendTimeRequest = {};
+    // The ring record; none: nothing is recorded.
+    RingLog* ringLog = nullptr;
 };
 
 // The main window: the whole program. Its controls are the working copy of
 // every setting; its procedures copy them to and from the data files.
-class main final : public QWidget {
+class main final : public QWidget, private BellEngine::Host {
     Q_OBJECT
 
   public:
@@ -113,19 +117,17 @@ class main final : public QWidget {
     void ApplyTemplate(int number);
     templet* templetWindow() const { return templet_.get(); }
 
-    // Starting and stopping the schedule; the bells.
+    // Starting and stopping the schedule; the bells are the engine's.
     void start_Click();
     void stop1_Click();
-    void Timer1_Timer();
-    void ShowNextBell();
+    void Timer1_Timer() { engine.Timer1_Timer(); }
+    void ShowNextBell() { engine.ShowNextBell(); }
     void btnNowBell_Click();
     void bellStop_Click();
     void bellRepeat_Click();
     void sound_zero_Click();
-
-    // The texts of the side windows, written by every tick.
-    QString sideClockText;      // 01:05:09PM
-    QString bellCountdownText;  // 00:12:40
+    // The ring record's window, opened from the state area.
+    void showRingLog();
 
     // The colour beside the state, given as the platform's blue-green-red number.
     void setStateColour(int blueGreenRed);
@@ -136,12 +138,6 @@ class main final : public QWidget {
     // Start-up marker: 1 while the settings are restored, then 2.
     int loadPhase = 1;
     BellEngine engine;
-    // The master output and the player of the bells.
-    sound::sound_control soundControl;
-    sound::SoundPlayer soundPlayer;
-    BellSchedule schedule;
-    int startMinute = 0;
-    int endMinute = 0;
     int reservedExitHour = 0;
     int reservedExitMinute = 0;
 
@@ -164,6 +160,8 @@ class main final : public QWidget {
     QLabel* now;
     QLabel* state;
     QLabel* stateColor;
+    // Why the last bell was not heard, in red; empty while bells are heard.
+    QLabel* bellProblem;
     QLabel* nextBell;
     QLabel* nextBellSound;
     QListWidget* clock_list;
@@ -248,6 +246,8 @@ class main final : public QWidget {
     QGroupBox* frameInterval;
     QGroupBox* frameBellSound;
     QGroupBox* frameAlarm;
+    // "Now state": a click opens the ring record.
+    QGroupBox* frameState;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -264,17 +264,25 @@ class main final : public QWidget {
     void saved(const std::string& error);
     QString weekdayName(int day) const;
     void lockControls(bool running);
-    void fireEntry(int index);
-    void playingSecond(const LocalTime& time, bool& listEnded);
-    void endBell();
-    void bellMessage(const QString& title, const QString& text);
     void PickSound(QLineEdit* target);
+    void showClock(const LocalTime& time);
+    void showNextBellTexts();
+
+    // What the engine reads and asks of the window.
+    bool repeatBell() const override;
+    bool soundZero() const override;
+    bool applyWeek() const override;
+    bool timeSync() const override;
+    std::optional<int> reservedExitAt() const override;
+    bool showsStopped() const override;
+    void restartSchedule() override;
 
     MainServices services_;
     std::unique_ptr<isAutoModeForm> isAutoModeForm_;
     std::unique_ptr<templet> templet_;
+    QWidget* ringLogWindow_ = nullptr;
+    std::int64_t shownDay_ = -1;
     bool ended_ = false;
-    bool inTick_ = false;
 };
 
 }  // namespace tollix

@@ -1,9 +1,8 @@
-// The main window's schedule: the day selector, start and stop, the clock
-// tick that rings the bells, the next bell, and ringing by hand.
-#include "engine/NextBell.h"
+// The main window's schedule: the day selector, start and stop, what the
+// bell engine reads of the controls and what it reports, ringing by hand.
 #include "schedule/Intervals.h"
-#include "sound/MusicList.h"
 #include "sound/SoundLibrary.h"
+#include "ui/RingLogWindow.h"
 #include "ui/main.h"
 
 #include <filesystem>
@@ -117,12 +116,8 @@ void main::start_Click() {
         return;
     }
 
-    const LocalTime moment = services_.clock.now();
-    engine.lastMinute = moment.minute;
-    engine.lastDay = static_cast<std::int16_t>(moment.day);
-
     // Today's bells are built afresh on every start.
-    schedule = BellSchedule{};
+    BellSchedule schedule;
     clock_list->clear();
     if (Option1->isChecked()) {
         const IntervalSettings settings = intervalsOf(*this);
@@ -130,8 +125,6 @@ void main::start_Click() {
             services_.messages.information(QStringLiteral("Warning"), fromStd(*refused));
             return;
         }
-        startMinute = start_h->text().trimmed().toInt() * 60 + start_m->text().trimmed().toInt();
-        endMinute = exit_h->text().trimmed().toInt() * 60 + exit_m->text().trimmed().toInt();
         lockControls(true);
         if (Option3->isChecked())
             SaveWeekIntervals();
@@ -162,194 +155,91 @@ void main::start_Click() {
         }
     }
 
-    ShowNextBell();
-    engine.scheduleRunning = 1;
+    engine.startSchedule(std::move(schedule));
     mnBellCount->setEnabled(true);
     SaveSettings();
 }
 
 void main::stop1_Click() {
     lockControls(false);
-    engine.scheduleRunning = 0;
     clock_list->clear();
     mnBellCount->setEnabled(false);
-    soundPlayer.Close();
-    engine.isPlaying = false;
-    soundPlayer.EndBell();
-    engine.ResetBellState();
-    nextBell->clear();
-    nextBellSound->clear();
+    engine.stopSchedule();
 }
 
-// ---- The clock tick ---------------------------------------------------------
+// ---- What the engine reads and asks -------------------------------------------
 
-void main::bellMessage(const QString& title, const QString& text) {
-    services_.messages.information(title, text);
+bool main::repeatBell() const {
+    return bellRepeat->value() == 1;
 }
 
-void main::endBell() {
-    soundPlayer.EndBell();
-    engine.ResetBellState();
+bool main::soundZero() const {
+    return sound_zero->value() == 1;
 }
 
-void main::playingSecond(const LocalTime& time, bool& listEnded) {
-    listEnded = false;
-    if (!engine.isPlaying)
+bool main::applyWeek() const {
+    return Option3->isChecked();
+}
+
+bool main::timeSync() const {
+    return chkTimeSync->value() == 1;
+}
+
+std::optional<int> main::reservedExitAt() const {
+    if (chkAutoExit->value() != 1)
+        return std::nullopt;
+    return reservedExitHour * 60 + reservedExitMinute;
+}
+
+bool main::showsStopped() const {
+    return start->isEnabled();
+}
+
+void main::restartSchedule() {
+    stop1_Click();
+    start_Click();
+}
+
+// ---- What the engine reports ----------------------------------------------------
+
+// Every second: kept cheap, and the date is written only when it changes.
+void main::showClock(const LocalTime& t) {
+    now->setText(QString::number(t.hour) + QLatin1String(" hr ") + QString::number(t.minute) +
+                 QLatin1String(" min ") + QString::number(t.second) + QLatin1String(" sec"));
+    const std::int64_t day = t.dayNumber();
+    if (day == shownDay_)
         return;
-    if (engine.musicFileCount() > 0 && soundPlayer.FadeStep(time.SecondOfDay())) {
-        listEnded = true;
-        return;
-    }
-    if (soundPlayer.CountSecond())
-        return;
-    if (engine.musicFileCount() > 0) {
-        soundPlayer.Close();
-        const auto next = sound::NextMusicFile(engine.music, paths().soundFolder());
-        soundPlayer.OpenNext(next.string());
-    } else if (bellRepeat->value() != 1 || !soundPlayer.Replay()) {
-        endBell();
-    }
+    shownDay_ = day;
+    now_day->setText(QString::number(t.year) + QLatin1Char('-') + QString::number(t.month) +
+                     QLatin1Char('-') + QString::number(t.day) + QLatin1String("  ") +
+                     weekdayName(t.weekday));
 }
 
-void main::Timer1_Timer() {
-    // A box shown by the tick is left open without holding up the next tick.
-    if (inTick_)
-        return;
-    inTick_ = true;
-    services_.messages.setWaiting(false);
-    const LocalTime t = services_.clock.now();
-
-    now->setText(QStringLiteral("%1 hr %2 min %3 sec").arg(t.hour).arg(t.minute).arg(t.second));
-    now_day->setText(QStringLiteral("%1-%2-%3  %4")
-                         .arg(t.year)
-                         .arg(t.month)
-                         .arg(t.day)
-                         .arg(weekdayName(t.weekday)));
-
-    bool listEnded = false;
-    playingSecond(t, listEnded);
-    bool tickDone = listEnded;
-
-    if (!tickDone && t.minute != engine.lastMinute) {
-        engine.lastMinute = t.minute;
-        engine.bellCheckArmed = 1;
-        if (chkAutoExit->value() == 1 &&
-            t.MinuteOfDay() == reservedExitHour * 60 + reservedExitMinute && services_.powerOff)
-            services_.powerOff->powerOff();
-        if (engine.scheduleRunning == 0)
-            engine.bellCheckArmed = 0;
-    }
-
-    if (!tickDone && engine.bellCheckArmed == 1 && engine.scheduleRunning == 1) {
-        engine.bellCheckArmed = 0;
-        if (t.day != engine.lastDay) {
-            // A new day: today's bells are those of the new weekday.
-            engine.lastDay = static_cast<std::int16_t>(t.day);
-            stop1_Click();
-            start_Click();
-            engine.lastMinute = 59;
-            tickDone = true;
-        } else {
-            const int count = std::min<int>(schedule.todayCount, BellSchedule::kCapacity);
-            for (int i = 0; i < count; ++i)
-                if (schedule.todayTimes[static_cast<std::size_t>(i)] == t.MinuteOfDay())
-                    fireEntry(i);
-        }
-    }
-
-    if (!tickDone) {
-        if ((t.second + 3) % 6 == 0 && chkTimeSync->value() == 1 && services_.sendTimeRequest)
-            services_.sendTimeRequest();
-        sideClockText = fromStd(twelveHourClock(t.hour, t.minute, t.second));
-        bellCountdownText =
-            fromStd(nextBellCountdown(nextBell->text().toStdString(), t.SecondOfDay()));
-    }
-    services_.messages.setWaiting(true);
-    inTick_ = false;
+void main::showNextBellTexts() {
+    nextBell->setText(engine.nextBell);
+    nextBellSound->setText(engine.nextBellSound);
 }
 
-void main::fireEntry(int index) {
-    endBell();
-    const std::string name = schedule.todaySounds[static_cast<std::size_t>(index)];
-    const std::filesystem::path folder = paths().soundFolder();
-    std::filesystem::path file;
-    const long minutes = sound::musicMinutes(name);
-    if (minutes > 0) {
-        engine.musicEndSecond =
-            static_cast<int>(services_.clock.now().SecondOfDay() + minutes * 60);
-        file = sound::StartScheduledMusicList(engine.music, folder, name);
-    } else {
-        // A file, or a name no list could hold: a bell sounds whenever any sound exists.
-        std::error_code ec;
-        if (name.find('.') != std::string::npos &&
-            std::filesystem::is_regular_file(folder / name, ec))
-            file = folder / name;
-        else if (const auto first = sound::firstPlayableFile(folder))
-            file = folder / *first;
-    }
-    if (file.empty() || !soundPlayer.OpenAndPlay(file.string(), 1)) {
-        engine.ResetBellState();  // nothing to play: the bell is skipped
-    } else if (start->isEnabled()) {
-        // The window shows the schedule stopped: no bell may ring.
-        engine.scheduleRunning = 0;
-        endBell();
-        return;
-    }
-    ShowNextBell();
-}
-
-// ---- Next bell ----------------------------------------------------------------
-
-void main::ShowNextBell() {
-    const NextBellText text =
-        tollix::ShowNextBell(schedule, services_.clock.now().MinuteOfDay(), Option3->isChecked());
-    nextBell->setText(fromStd(text.nextBell));
-    nextBellSound->setText(fromStd(text.nextBellSound));
+void main::showRingLog() {
+    if (!ringLogWindow_)
+        ringLogWindow_ = new RingLogWindow(
+            services_.ringLog ? services_.ringLog->file() : RingLog::defaultFile(), this);
+    static_cast<RingLogWindow*>(ringLogWindow_)->showLatest();
 }
 
 // ---- Ringing by hand -----------------------------------------------------------
 
 void main::btnNowBell_Click() {
-    if (fileList->ListIndex() < 0) {
-        services_.messages.information(QStringLiteral("TOLLIX"),
-                                       QStringLiteral("Select bell sound int [Select bell sound]"));
-        return;
-    }
-    if (!listHoldsPlayableFile(*fileList)) {
-        services_.messages.information(
-            QStringLiteral("Warning"),
-            QStringLiteral("C:\\tollix\\sound folder must over one mp3 or wav or wma sound file"));
-        return;
-    }
-    const std::string name = fileList->text(fileList->ListIndex()).toStdString();
-    const std::filesystem::path folder = paths().soundFolder();
-    std::error_code ec;
-    if (!std::filesystem::exists(folder / name, ec)) {
-        services_.messages.information(QStringLiteral("TOLLIX"),
-                                       QStringLiteral("Not exist selected bell in sound folder."));
-        return;
-    }
-    endBell();
-    std::filesystem::path file = folder / name;
-    if (name.find('.') == std::string::npos) {
-        engine.musicEndSecond =
-            static_cast<int>(services_.clock.now().SecondOfDay() + sound::musicMinutes(name) * 60);
-        file = sound::StartMusicList(engine.music, folder, name);
-        if (file.empty()) {
-            engine.ResetBellState();
-            services_.messages.information(
-                QStringLiteral("TOLLIX"),
-                QStringLiteral("Music file must exist more than one in music list folder, except "
-                               "file name starting ##"));
-            return;
-        }
-    }
-    if (!soundPlayer.OpenAndPlay(file.string(), 2))
-        engine.ResetBellState();
+    const int index = fileList->ListIndex();
+    std::vector<std::string> library;
+    library.reserve(static_cast<std::size_t>(fileList->count()));
+    for (int i = 0; i < fileList->count(); ++i) library.push_back(fileList->text(i).toStdString());
+    engine.RingNow(index < 0 ? std::nullopt : std::optional(fileList->text(index).toStdString()),
+                   library);
 }
 
 void main::bellStop_Click() {
-    endBell();
+    engine.bellStop();
 }
 
 void main::bellRepeat_Click() {

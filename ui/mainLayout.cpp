@@ -78,6 +78,7 @@ QGroupBox { font-weight: bold; color: #1d4670; border: 1px solid #b9cbe0; border
 QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }
 QGroupBox QLabel, QGroupBox QCheckBox, QGroupBox QRadioButton { font-weight: normal; color: #1b2733; }
 #state { font-size: 22px; font-weight: bold; color: #1b2733; }
+#bellProblem { font-size: 13px; font-weight: bold; color: #c0392b; }
 #nextBell, #nextBellSound { font-size: 15px; font-weight: bold; color: #1b2733; }
 #now, #now_day { font-size: 14px; font-weight: bold; color: #1b2733; }
 QLineEdit[readOnly="true"] { background: #eef2f6; }
@@ -135,10 +136,20 @@ void main::createControls() {
     state = named<QLabel>("state");
     stateColor = named<QLabel>("stateColor");
     stateColor->setFixedSize(38, 30);
-    auto* stateFrame = frame("Now state");
-    auto* stateRow = new QHBoxLayout(stateFrame);
+    bellProblem = named<QLabel>("bellProblem");
+    bellProblem->setWordWrap(true);
+    bellProblem->setVisible(false);
+    auto* stateFrame = frameState = frame("Now state");
+    stateFrame->setObjectName(QStringLiteral("frameState"));
+    stateFrame->setToolTip(
+        QStringLiteral("Click to see the ring log: every bell and what became of it."));
+    stateFrame->setCursor(Qt::PointingHandCursor);
+    auto* stateColumn = new QVBoxLayout(stateFrame);
+    auto* stateRow = new QHBoxLayout;
     stateRow->addWidget(stateColor);
     stateRow->addWidget(state, 1);
+    stateColumn->addLayout(stateRow);
+    stateColumn->addWidget(bellProblem);
 
     nextBell = named<QLabel>("nextBell");
     nextBellSound = named<QLabel>("nextBellSound");
@@ -375,7 +386,7 @@ void main::createControls() {
     setFixedSize(1180, 700);
 
     // Not shown.
-    Timer1 = new SecondTicker(services_.clock, this);
+    Timer1 = &engine.Timer1;
     Timer1->setObjectName(QStringLiteral("Timer1"));
     help = new QMenu(QStringLiteral("Help"), this);
     help->setObjectName(QStringLiteral("help"));

@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <sstream>
 #include <thread>
 
 namespace tollix {
@@ -56,7 +57,10 @@ class EndToEnd : public ::testing::Test {
     test::TempFolder home;
     AppPaths paths{home.path() / "tollix"};
     QProcess tollix;
-    double boundary = 0;  // seconds into the recording of the first fake minute
+    double boundary = 0;   // seconds into the recording of the first fake minute
+    long long offset = 0;  // the fake clock's lead on the real one, in seconds
+    fs::path fakeTime = home.path() / "faketime";
+    fs::path ringLog = home.path() / "state" / "tollix" / "rings.log";
 
     void SetUp() override {
         if (!fs::exists(kFakeTimeLibrary))
@@ -97,24 +101,41 @@ class EndToEnd : public ::testing::Test {
         const auto now = system_clock::now();
         const auto wholeNow = std::chrono::ceil<std::chrono::seconds>(now);
         const auto realBoundary = wholeNow + std::chrono::seconds(3);
-        const long long offset =
-            minute.toSecsSinceEpoch() -
-            std::chrono::duration_cast<std::chrono::seconds>(realBoundary.time_since_epoch())
-                .count();
+        offset = minute.toSecsSinceEpoch() -
+                 std::chrono::duration_cast<std::chrono::seconds>(realBoundary.time_since_epoch())
+                     .count();
         boundary = std::chrono::duration<double>(realBoundary - recordingStarted).count();
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(home.path().string()));
+        env.insert(QStringLiteral("XDG_STATE_HOME"),
+                   QString::fromStdString((home.path() / "state").string()));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("LD_PRELOAD"), QLatin1String(kFakeTimeLibrary));
-        env.insert(QStringLiteral("FAKETIME"),
-                   (offset >= 0 ? QStringLiteral("+%1") : QStringLiteral("%1")).arg(offset));
+        setClock(offset);
+        env.insert(QStringLiteral("FAKETIME_TIMESTAMP_FILE"),
+                   QString::fromStdString(fakeTime.string()));
         env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
         env.insert(QStringLiteral("FAKETIME_NO_CACHE"), QStringLiteral("1"));
         tollix.setProcessEnvironment(env);
         tollix.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         tollix.start(QStringLiteral(TOLLIX_EXE), {});
         ASSERT_TRUE(tollix.waitForStarted(5000));
+    }
+    // The fake clock, read afresh at every call of the program.
+    void setClock(long long lead) {
+        test::writeBytes(fakeTime, (lead >= 0 ? "+" : "") + std::to_string(lead) + "\n");
+    }
+    // "outcome sound" of each line of the program's ring record.
+    std::vector<std::string> records() const {
+        std::vector<std::string> out;
+        std::istringstream in(test::readBytes(ringLog));
+        for (std::string line; std::getline(in, line);) {
+            const auto outcome = line.find('\t') + 1;
+            const auto sound = line.find('\t', outcome) + 1;
+            out.push_back(line.substr(outcome, line.find('\t', sound) - outcome));
+        }
+        return out;
     }
     // Lets the program run until `seconds` after the boundary.
     void runUntil(double seconds, system_clock::time_point recordingStarted) {
@@ -218,6 +239,45 @@ TEST_F(EndToEnd, AtMidnightTheNewWeekdaysFirstBellRings) {
     EXPECT_LT(heard, boundary + 1 + kSlack);
     EXPECT_GT(test::rms(samples, heard + 0.2, heard + 1.2), 1000);
     EXPECT_NEAR(hertz(samples, heard + 0.2, heard + 1.2), 880, 120);
+}
+
+TEST_F(EndToEnd, ABellRingsOnceThoughTheClockGoesBackOverIt) {
+    tone("first.wav", 1.5, 440);
+    settings(2, 1, 0);
+    ASSERT_TRUE(datafiles::writeWeekList(paths.weekList(), {"08hr 30min/first.wav"}).empty());
+
+    Recording recording(test::PulseServer::shared());
+    const auto recordingStarted = system_clock::now();
+    startAt(at(2026, 12, 7, 8, 30), recordingStarted);
+    runUntil(10, recordingStarted);
+    setClock(offset - 40);  // 08:30:10 becomes 08:29:30; 08:30 comes again 30 s later
+    runUntil(45, recordingStarted);
+    const auto samples = recording.stop();
+
+    const double first = heardAfter(samples, boundary - 0.5);
+    EXPECT_GT(first, boundary - 0.1);
+    EXPECT_LT(first, boundary + kSlack);
+    EXPECT_LT(test::rms(samples, first + 3, boundary + 45), 100) << "the minute rang twice";
+    EXPECT_EQ(records(), (std::vector<std::string>{"rang\tfirst.wav", "held\tfirst.wav"}));
+}
+
+TEST_F(EndToEnd, ASinkMutedAtTheBellIsRecordedAsNotHeard) {
+    tone("first.wav", 3, 440);
+    settings(2, 1, 0);
+    ASSERT_TRUE(datafiles::writeWeekList(paths.weekList(), {"08hr 30min/first.wav"}).empty());
+
+    Recording recording(test::PulseServer::shared());
+    const auto recordingStarted = system_clock::now();
+    startAt(at(2026, 12, 7, 8, 30), recordingStarted);
+    runUntil(0.4, recordingStarted);
+    test::PulseServer::shared().pactl(
+        {QStringLiteral("set-sink-mute"), QStringLiteral("bells"), QStringLiteral("1")});
+    runUntil(2.5, recordingStarted);
+    recording.stop();
+    test::PulseServer::shared().pactl(
+        {QStringLiteral("set-sink-mute"), QStringLiteral("bells"), QStringLiteral("0")});
+    EXPECT_EQ(records(), (std::vector<std::string>{"not-heard\tfirst.wav"}));
+    EXPECT_NE(test::readBytes(ringLog).find("the speakers are muted"), std::string::npos);
 }
 
 }  // namespace

@@ -1,10 +1,34 @@
 #include "tests/support/Doubles.h"
 
 #include <algorithm>
+#include <ctime>
 #include <fstream>
+#include <iomanip>
 #include <sstream>
 
 namespace tollix::test {
+
+LocalTime SteppingClock::now() const {
+    const std::time_t seconds = static_cast<std::time_t>(wallMs / 1000);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    return LocalTime{local.tm_year + 1900,
+                     local.tm_mon + 1,
+                     local.tm_mday,
+                     local.tm_hour,
+                     local.tm_min,
+                     local.tm_sec,
+                     static_cast<int>(wallMs % 1000),
+                     local.tm_wday + 1,
+                     static_cast<int>(local.tm_gmtoff)};
+}
+
+std::int64_t SteppingClock::localMs(const char* text) {
+    std::tm local{};
+    std::istringstream(text) >> std::get_time(&local, "%Y-%m-%d %H:%M:%S");
+    local.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&local)) * 1000;
+}
 
 std::string readBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -21,6 +21,26 @@ class FakeClock final : public Clock {
     LocalTime now() const override { return time; }
 };
 
+// The real time zone rules over a clock of the test's: the wall clock can be
+// stepped while the monotonic clock runs on, as a time correction or a sleep
+// would do. Local time comes from TZ as the system would give it.
+class SteppingClock final : public Clock {
+  public:
+    std::int64_t wallMs = 0;
+    std::int64_t runningMs = 0;
+
+    LocalTime now() const override;
+    std::int64_t monotonicMs() const override { return runningMs; }
+    // One second passes on both clocks.
+    void second() {
+        wallMs += 1000;
+        runningMs += 1000;
+    }
+    void step(std::int64_t ms) { wallMs += ms; }
+    // The local time `text` ("2026-10-25 01:59:00") in the zone of the test.
+    static std::int64_t localMs(const char* text);
+};
+
 struct Shown {
     QString title;
     QString text;
@@ -70,6 +90,10 @@ class FakeMixer final : public Mixer {
             muted = mute;
         return note(mute ? "mute" : "unmute");
     }
+    bool readOutput(Output& output) override {
+        output = {available, muted, volume};
+        return available;
+    }
 
   private:
     bool note(const std::string& call) {
@@ -98,6 +122,7 @@ class FakePlayer final : public MediaPlayer {
         isOpen = false;
     }
     long length() const override { return isOpen ? lengths.at(fileName) : 0; }
+    Output output() override { return isOpen ? Output::Playing : Output::Silent; }
 };
 
 // A temporary folder, as a path.

@@ -2,8 +2,11 @@
 #include "schedule/DefaultFiles.h"
 #include "system/ExitIni.h"
 #include "tests/support/WindowDoubles.h"
+#include "ui/RingLogWindow.h"
 #include "ui/isAutoModeForm.h"
 #include "ui/main.h"
+
+#include <QPlainTextEdit>
 
 #include <QSignalSpy>
 #include <QTest>
@@ -199,6 +202,89 @@ TEST_P(Exits, UnmuteRestoreAFadedVolumeAndWriteNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFour, Exits, ::testing::Values(0, 1, 2, 3));
+
+TEST_F(MainWindow, StartBuildsTheIntervalDayLocksTheEditorsAndItsBellsRing) {
+    sounds({"a.mp3", "b.wav"});
+    player.lengths[(paths.soundFolder() / "a.mp3").string()] = 3000;
+    clock.time = LocalTime{2026, 12, 7, 8, 59, 58, 0, 2};
+    main& w = load();
+    w.start_h->setText(QStringLiteral("9"));
+    w.exit_h->setText(QStringLiteral("12"));
+    w.exit_m->setText(QStringLiteral("0"));
+    w.txtStartBellSound->setText(QStringLiteral("a.mp3"));
+    w.txtEndBellSound->setText(QStringLiteral("b.wav"));
+    w.ChkPreBell2->setValue(1);
+    w.TxtPreBell2->setText(QStringLiteral("5"));
+    w.TxtPreBellName2->setText(QStringLiteral("a.mp3"));
+    w.start_Click();
+    EXPECT_EQ(w.state->text(), QStringLiteral("ON"));
+    EXPECT_FALSE(w.start->isEnabled());
+    EXPECT_FALSE(w.Option1->isEnabled());
+    EXPECT_TRUE(w.mnBellCount->isEnabled());
+    EXPECT_EQ(w.engine.schedule.todayCount, 13);
+    EXPECT_EQ(w.clock_list->count(), 7);  // start and end bells; the alarms are not listed
+    EXPECT_EQ(w.nextBell->text(), QStringLiteral("09hr 00min"));
+    EXPECT_EQ(datafiles::readIntervals(paths.weekIntervals(), datafiles::IntervalFile::Week),
+              intervalsOf(w));
+    clock.time.minute = 0;
+    clock.time.hour = 9;
+    clock.time.second = 0;
+    w.Timer1_Timer();
+    EXPECT_EQ(player.calls.back(), "play");
+    EXPECT_EQ(w.nextBell->text(), QStringLiteral("09hr 50min"));  // not the 09:45 alarm
+
+    w.stop1_Click();
+    EXPECT_EQ(w.state->text(), QStringLiteral("OFF"));
+    EXPECT_TRUE(w.start->isEnabled());
+    EXPECT_TRUE(w.nextBell->text().isEmpty());
+    EXPECT_EQ(w.clock_list->count(), 0);
+    EXPECT_EQ(player.calls.back(), "close");
+}
+
+TEST_F(MainWindow, StartIsRefusedWithoutTimes) {
+    writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    main& w = load();
+    w.start_Click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("nothing added time. please add time."));
+    EXPECT_EQ(w.state->text(), QStringLiteral("OFF"));
+    EXPECT_TRUE(w.start->isEnabled());
+}
+
+TEST_F(MainWindow, ABellNotHeardIsShownInRedUntilOneIsHeardAndTheStateOpensTheRingLog) {
+    RingLog log(dir.path() / "state" / "rings.log");
+    MainServices withLog = services();
+    withLog.ringLog = &log;
+    window = std::make_unique<main>(withLog);
+    main& w = *window;
+    w.Form_Load();
+    player.lengths[(paths.soundFolder() / "chime.wav").string()] = 1500;
+    w.fileList->setListIndex(0);
+    ASSERT_EQ(w.fileList->text(0), QStringLiteral("chime.wav"));
+    EXPECT_FALSE(w.bellProblem->isVisibleTo(&w));
+
+    w.btnNowBell_Click();
+    mixer.muted = true;  // another program, as the bell began
+    w.Timer1_Timer();
+    EXPECT_TRUE(w.bellProblem->isVisibleTo(&w));
+    EXPECT_EQ(w.bellProblem->text(), QStringLiteral("Bell not heard: the speakers are muted"));
+    EXPECT_EQ(w.bellProblem->palette().color(QPalette::WindowText), QColor(0xc0, 0x39, 0x2b));
+
+    w.btnNowBell_Click();
+    w.Timer1_Timer();
+    EXPECT_FALSE(w.bellProblem->isVisibleTo(&w));
+
+    EXPECT_FALSE(w.frameState->toolTip().isEmpty());
+    QTest::mouseClick(w.state, Qt::LeftButton);
+    auto* logWindow = w.findChild<RingLogWindow*>();
+    ASSERT_NE(logWindow, nullptr);
+    EXPECT_TRUE(logWindow->isVisible());
+    EXPECT_EQ(logWindow->windowTitle(), QStringLiteral("Ring log"));
+    const QStringList lines = logWindow->lines->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("\tnot-heard\tchime.wav\tring now")));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("\trang\tchime.wav\tring now")));
+}
 
 TEST_F(MainWindow, ASaveThatFailsIsReported) {
     main& w = load();

@@ -1,0 +1,406 @@
+#include "engine/BellEngine.h"
+
+#include "engine/NextBell.h"
+#include "sound/MusicList.h"
+#include "sound/SoundLibrary.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace fs = std::filesystem;
+
+namespace tollix {
+
+namespace {
+
+// A wall clock that moved this much more or less than the monotonic clock
+// between two ticks was stepped, or the computer slept.
+constexpr std::int64_t kStepMs = 1000;
+
+std::string minuteText(int minuteOfDay) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d:%02d", minuteOfDay / 60 % 100, minuteOfDay % 60);
+    return text;
+}
+
+bool holdsPlayableFile(const std::vector<std::string>& library) {
+    return std::any_of(library.begin(), library.end(),
+                       [](const std::string& name) { return sound::isPlayableFile(name); });
+}
+
+}  // namespace
+
+BellEngine::BellEngine(EngineServices services, Host& host, QObject* parent)
+    : QObject(parent),
+      soundControl(services.mixer),
+      soundPlayer(services.player, soundControl, *this, [&host] { return host.soundZero(); }),
+      Timer1(services.clock),
+      services_(std::move(services)),
+      host_(host) {
+    connect(&Timer1, &SecondTicker::tick, this, &BellEngine::Timer1_Timer);
+    const LocalTime now = services_.clock.now();
+    lastMinute = now.minute;
+    lastMinuteKey_ = now.minuteKey();
+    scheduleDay_ = now.dayNumber();
+}
+
+// ---- The tick ---------------------------------------------------------------
+
+void BellEngine::Timer1_Timer() {
+    // A box shown by the tick is left open without holding up the next tick.
+    if (inTick_)
+        return;
+    inTick_ = true;
+    services_.messages.setWaiting(false);
+    const LocalTime t = services_.clock.now();
+    const bool stepped = noticeStep(t) || stepPending_;
+    stepPending_ = false;
+
+    emit ticked(t);
+    settle();
+    bool tickDone = playingSecond(t);
+
+    const std::int64_t key = t.minuteKey();
+    if (!tickDone && key != lastMinuteKey_) {
+        if (scheduleRunning == 1)
+            recordJumpedOver(lastMinuteKey_, key, t);
+        lastMinuteKey_ = key;
+        lastMinute = t.minute;
+        bellCheckArmed = 1;
+        if (const auto exit = host_.reservedExitAt();
+            exit && *exit == t.MinuteOfDay() && services_.powerOff)
+            services_.powerOff->powerOff();
+        if (scheduleRunning == 0)
+            bellCheckArmed = 0;
+    }
+
+    if (!tickDone && bellCheckArmed == 1 && scheduleRunning == 1) {
+        bellCheckArmed = 0;
+        if (t.dayNumber() != scheduleDay_) {
+            // A new day (or the clock set across midnight): today's bells are
+            // those of this weekday. The next tick checks this minute again.
+            const std::int64_t before = scheduleDay_ * 1440 + 1439;
+            host_.restartSchedule();
+            if (scheduleRunning == 1 && before < t.dayNumber() * 1440)
+                recordJumpedOver(t.dayNumber() * 1440 - 1, key, t);
+            lastMinuteKey_ = kNoMinute;
+            lastMinute = 59;
+            tickDone = true;
+        } else {
+            checkBells(t);
+        }
+    }
+
+    if (!tickDone) {
+        if ((t.second + 3) % 6 == 0 && host_.timeSync() && services_.sendTimeRequest)
+            services_.sendTimeRequest();
+        sideClockText = QString::fromStdString(twelveHourClock(t.hour, t.minute, t.second));
+        bellCountdownText =
+            QString::fromStdString(nextBellCountdown(nextBell.toStdString(), t.SecondOfDay()));
+    }
+    if (stepped && scheduleRunning == 1)
+        ShowNextBell();
+    services_.messages.setWaiting(true);
+    inTick_ = false;
+}
+
+void BellEngine::clockStepped() {
+    stepPending_ = true;
+    Timer1.realign();
+}
+
+bool BellEngine::noticeStep(const LocalTime& t) {
+    const std::int64_t wall = t.epochMs();
+    const std::int64_t monotonic = services_.clock.monotonicMs();
+    const bool stepped = haveReading_ && std::llabs((wall - lastWallMs_) -
+                                                    (monotonic - lastMonotonicMs_)) >= kStepMs;
+    lastWallMs_ = wall;
+    lastMonotonicMs_ = monotonic;
+    haveReading_ = true;
+    return stepped;
+}
+
+// A minute rings once, whatever the clock does afterwards.
+void BellEngine::checkBells(const LocalTime& t) {
+    const int count = std::min<int>(schedule.todayCount, BellSchedule::kCapacity);
+    const int minute = t.MinuteOfDay();
+    const std::int64_t key = t.minuteKey();
+    const bool rungBefore = rung_.count(key) > 0;
+    bool any = false;
+    for (int i = 0; i < count; ++i) {
+        if (schedule.todayTimes[static_cast<std::size_t>(i)] != minute)
+            continue;
+        any = true;
+        if (rungBefore)
+            record({t, RingOutcome::Held, schedule.todaySounds[static_cast<std::size_t>(i)],
+                    "scheduled " + minuteText(minute) + "; this minute already rang"});
+        else
+            fireEntry(i, t);
+    }
+    if (any)
+        remember(key);
+}
+
+void BellEngine::remember(std::int64_t key) {
+    rung_.insert(key);
+    // A day and more is kept, whatever the clock did; never more than that.
+    while (!rung_.empty() && *rung_.begin() < key - 2 * 1440) rung_.erase(rung_.begin());
+    while (rung_.size() > kRungMinutesKept) rung_.erase(rung_.begin());
+}
+
+// Bells whose minute the clock jumped over are not rung late, but recorded.
+void BellEngine::recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, const LocalTime& t) {
+    if (fromKey == kNoMinute || toKey - fromKey <= 1)
+        return;
+    const int count = std::min<int>(schedule.todayCount, BellSchedule::kCapacity);
+    for (int i = 0; i < count; ++i) {
+        const int minute = schedule.todayTimes[static_cast<std::size_t>(i)];
+        const std::int64_t key = scheduleDay_ * 1440 + minute;
+        if (minute < 1440 && key > fromKey && key < toKey && rung_.count(key) == 0)
+            record({t, RingOutcome::Missed, schedule.todaySounds[static_cast<std::size_t>(i)],
+                    "scheduled " + minuteText(minute) +
+                        "; the clock jumped over this minute (time set or computer asleep)"});
+    }
+}
+
+// The sound of the bell now sounding, one second of it.
+bool BellEngine::playingSecond(const LocalTime& time) {
+    if (!isPlaying)
+        return false;
+    if (musicFileCount() > 0 && soundPlayer.FadeStep(time.SecondOfDay()))
+        return true;
+    if (soundPlayer.CountSecond())
+        return false;
+    if (musicFileCount() > 0) {
+        soundPlayer.Close();
+        const auto next = sound::NextMusicFile(music, services_.soundFolder);
+        soundPlayer.OpenNext(next.string());
+    } else if (!host_.repeatBell()) {
+        endBell();
+    } else if (soundPlayer.Replay()) {
+        settleAtOnce("repeated");
+        pending_ = Pending{{time, RingOutcome::Rang, replaySound_, "repeat"}};
+    } else {
+        record({time, RingOutcome::Failed, replaySound_, "repeat; the file could not be played"});
+        report(QStringLiteral("the file could not be played"));
+        endBell();
+    }
+    return false;
+}
+
+void BellEngine::endBell() {
+    settleAtOnce("ended");
+    soundPlayer.EndBell();
+    ResetBellState();
+}
+
+// ---- Firing -------------------------------------------------------------------
+
+void BellEngine::fireEntry(int index, const LocalTime& time) {
+    endBell();
+    const std::string name = schedule.todaySounds[static_cast<std::size_t>(index)];
+    const std::string reason = "scheduled " + minuteText(time.MinuteOfDay());
+    const fs::path& folder = services_.soundFolder;
+    fs::path file;
+    std::string note;
+    const long minutes = sound::musicMinutes(name);
+    if (minutes > 0) {
+        musicEndSecond = static_cast<int>(time.SecondOfDay() + minutes * 60);
+        file = sound::StartScheduledMusicList(music, folder, name);
+        if (music.filesFromSoundFolder)
+            note = "; music list empty or missing, played " + file.filename().string();
+    } else {
+        // A file, or a name no list could hold: a bell sounds whenever any sound exists.
+        std::error_code ec;
+        if (name.find('.') != std::string::npos && fs::is_regular_file(folder / name, ec)) {
+            file = folder / name;
+        } else if (const auto first = sound::firstPlayableFile(folder)) {
+            file = folder / *first;
+            note = "; file missing, played " + *first;
+        }
+    }
+    if (file.empty()) {
+        ResetBellState();
+        record(
+            {time, RingOutcome::Failed, name, reason + "; no playable sound in the sound folder"});
+        report(QStringLiteral("the file could not be played"));
+    } else if (!startBell(file, 1, {time, RingOutcome::Rang, name, reason + note})) {
+        ResetBellState();  // nothing to play: the bell is skipped
+    } else if (host_.showsStopped()) {
+        // The window shows the schedule stopped: no bell may ring.
+        scheduleRunning = 0;
+        endBell();
+        return;
+    }
+    ShowNextBell();
+}
+
+bool BellEngine::startBell(const fs::path& file, int extraSeconds, RingRecord record) {
+    settleAtOnce("followed by another bell");
+    if (!soundPlayer.OpenAndPlay(file.string(), extraSeconds)) {
+        record.outcome = RingOutcome::Failed;
+        record.reason += "; the file could not be played";
+        this->record(std::move(record));
+        report(QStringLiteral("the file could not be played"));
+        return false;
+    }
+    replaySound_ = record.sound;
+    pending_ = Pending{std::move(record)};
+    return true;
+}
+
+// ---- Was it heard? --------------------------------------------------------------
+
+QString BellEngine::hearingProblem() {
+    switch (services_.player.output()) {
+        case MediaPlayer::Output::Silent:
+            return QStringLiteral("the file could not be played");
+        case MediaPlayer::Output::NullOutput:
+            return QStringLiteral("no sound output");
+        case MediaPlayer::Output::Playing:
+            break;
+    }
+    Mixer::Output output;
+    if (!services_.mixer.readOutput(output) || !output.exists)
+        return QStringLiteral("no sound output");
+    if (output.muted || output.volume <= 0)
+        return QStringLiteral("the speakers are muted");
+    return {};
+}
+
+void BellEngine::settle() {
+    if (!pending_)
+        return;
+    RingRecord done = std::move(pending_->record);
+    pending_.reset();
+    const QString problem = hearingProblem();
+    if (!problem.isEmpty()) {
+        done.outcome = RingOutcome::NotHeard;
+        done.reason += "; " + problem.toStdString();
+    }
+    record(std::move(done));
+    report(problem);
+}
+
+// A bell ended before the tick that judges it: it did start.
+void BellEngine::settleAtOnce(const char* why) {
+    if (!pending_)
+        return;
+    RingRecord done = std::move(pending_->record);
+    pending_.reset();
+    done.reason += std::string("; ") + why + " within its first second";
+    record(std::move(done));
+}
+
+void BellEngine::report(const QString& problem) {
+    const QString text =
+        problem.isEmpty() ? QString() : QStringLiteral("Bell not heard: ") + problem;
+    if (text == shownProblem_)
+        return;
+    shownProblem_ = text;
+    emit hearingChanged(text);
+}
+
+void BellEngine::record(RingRecord entry) {
+    if (!services_.ringLog)
+        return;
+    const std::string error = services_.ringLog->append(entry);
+    if (!error.empty() && !recordFailedShown_) {
+        recordFailedShown_ = true;
+        emit recordUnavailable(QString::fromStdString(error));
+    }
+}
+
+// ---- Start and stop -------------------------------------------------------------
+
+void BellEngine::startSchedule(BellSchedule today) {
+    const LocalTime now = services_.clock.now();
+    lastMinute = now.minute;
+    lastMinuteKey_ = now.minuteKey();
+    scheduleDay_ = now.dayNumber();
+    schedule = std::move(today);
+    ShowNextBell();
+    scheduleRunning = 1;
+}
+
+void BellEngine::stopSchedule() {
+    scheduleRunning = 0;
+    soundPlayer.Close();
+    isPlaying = false;
+    settleAtOnce("stopped with the schedule");
+    soundPlayer.EndBell();
+    ResetBellState();
+    nextBell.clear();
+    nextBellSound.clear();
+    emit nextBellChanged();
+}
+
+void BellEngine::ShowNextBell() {
+    const NextBellText text =
+        tollix::ShowNextBell(schedule, services_.clock.now().MinuteOfDay(), host_.applyWeek());
+    nextBell = QString::fromStdString(text.nextBell);
+    nextBellSound = QString::fromStdString(text.nextBellSound);
+    emit nextBellChanged();
+}
+
+// ---- Ringing by hand --------------------------------------------------------------
+
+void BellEngine::RingNow(const std::optional<std::string>& selected,
+                         const std::vector<std::string>& library, RingCause cause) {
+    Messages& messages = services_.messages;
+    if (!selected) {
+        messages.information(QStringLiteral("TOLLIX"),
+                             QStringLiteral("Select bell sound int [Select bell sound]"));
+        return;
+    }
+    if (!holdsPlayableFile(library)) {
+        messages.information(
+            QStringLiteral("Warning"),
+            QStringLiteral("C:\\tollix\\sound folder must over one mp3 or wav or wma sound file"));
+        return;
+    }
+    const std::string& name = *selected;
+    const fs::path& folder = services_.soundFolder;
+    std::error_code ec;
+    if (!fs::exists(folder / name, ec)) {
+        messages.information(QStringLiteral("TOLLIX"),
+                             QStringLiteral("Not exist selected bell in sound folder."));
+        return;
+    }
+    endBell();
+    const LocalTime now = services_.clock.now();
+    fs::path file = folder / name;
+    if (name.find('.') == std::string::npos) {
+        musicEndSecond = static_cast<int>(now.SecondOfDay() + sound::musicMinutes(name) * 60);
+        file = sound::StartMusicList(music, folder, name);
+        if (file.empty()) {
+            ResetBellState();
+            messages.information(
+                QStringLiteral("TOLLIX"),
+                QStringLiteral("Music file must exist more than one in music list folder, except "
+                               "file name starting ##"));
+            return;
+        }
+    }
+    const char* reason = cause == RingCause::Countdown ? "countdown" : "ring now";
+    if (!startBell(file, 2, {now, RingOutcome::Rang, name, reason}))
+        ResetBellState();
+}
+
+void BellEngine::bellStop() {
+    endBell();
+}
+
+void BellEngine::Shutdown() {
+    settleAtOnce("the program ended");
+    if (isPlaying)
+        soundPlayer.Close();
+    if (volumeSaved) {
+        soundControl.SetMasterVolume(savedVolume);
+        volumeSaved = false;
+    }
+    soundControl.SetMasterMute(false);
+}
+
+}  // namespace tollix

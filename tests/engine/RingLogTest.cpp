@@ -1,0 +1,68 @@
+// The ring record on disk: its line, its size, its rotation.
+#include "engine/RingLog.h"
+#include "tests/support/Doubles.h"
+
+#include <gtest/gtest.h>
+
+namespace tollix {
+namespace {
+
+const LocalTime kMorning{2026, 12, 7, 8, 30, 0, 12, 2, 3600};
+
+TEST(RingLog, ALineIsTabSeparatedWithLocalTimeAndOffsetAndNeverSplit) {
+    EXPECT_EQ(RingLog::line({kMorning, RingOutcome::Rang, "bell.mp3", "scheduled 08:30"}),
+              "2026-12-07T08:30:00.012+01:00\trang\tbell.mp3\tscheduled 08:30\n");
+    LocalTime west = kMorning;
+    west.utcOffsetSeconds = -(3 * 3600 + 1800);
+    EXPECT_EQ(RingLog::line({west, RingOutcome::Held, "a\tb\nc.mp3", "x"}),
+              "2026-12-07T08:30:00.012-03:30\theld\ta b c.mp3\tx\n");
+
+    // An absurd name is cut, at a character's start, never split over lines.
+    std::string name;
+    while (name.size() < 9000) name += "ä";
+    const std::string line = RingLog::line({kMorning, RingOutcome::Missed, name, "why"});
+    EXPECT_LE(line.size(), RingLog::kLineBytes);
+    EXPECT_EQ(line.back(), '\n');
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
+    EXPECT_NE(line.find("\twhy\n"), std::string::npos);
+    const auto sound = line.find("\tmissed\t") + 8;
+    EXPECT_EQ((line.find('\t', sound) - sound) % 2, 0u) << "a two-byte character was split";
+}
+
+TEST(RingLog, RotatesBeforeTheLimitKeepingOneOldFileAndReadsBackAcrossIt) {
+    test::TempFolder dir;
+    const auto file = dir.path() / "state" / "tollix" / "rings.log";
+    RingLog log(file, 200);
+    for (int i = 0; i < 9; ++i)
+        ASSERT_EQ(log.append({kMorning, RingOutcome::Rang, "s" + std::to_string(i), "r"}), "");
+    auto old = file;
+    old += ".1";
+    EXPECT_LE(std::filesystem::file_size(file), 200u);
+    EXPECT_LE(std::filesystem::file_size(old), 200u);
+    EXPECT_FALSE(std::filesystem::exists(file.string() + ".2"));
+    const auto last = RingLog::lastLines(file, 4);
+    ASSERT_EQ(last.size(), 4u);
+    EXPECT_NE(last[0].find("\ts5\t"), std::string::npos) << last[0];
+    EXPECT_NE(last[3].find("\ts8\t"), std::string::npos) << last[3];
+}
+
+TEST(RingLog, AFolderThatCannotBeMadeIsReportedNotThrown) {
+    test::TempFolder dir;
+    test::writeBytes(dir.path() / "state", "a file");
+    RingLog log(dir.path() / "state" / "tollix" / "rings.log");
+    EXPECT_NE(log.append({kMorning, RingOutcome::Rang, "a.mp3", "r"}), "");
+    EXPECT_TRUE(RingLog::lastLines(log.file(), 50).empty());
+}
+
+TEST(RingLog, TheDefaultFileFollowsXdgStateHome) {
+    const QByteArray old = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", "/srv/state");
+    EXPECT_EQ(RingLog::defaultFile(), "/srv/state/tollix/rings.log");
+    qputenv("XDG_STATE_HOME", "relative/is/ignored");
+    EXPECT_EQ(RingLog::defaultFile().filename(), "rings.log");
+    EXPECT_NE(RingLog::defaultFile().string().find(".local/state/tollix"), std::string::npos);
+    qputenv("XDG_STATE_HOME", old);
+}
+
+}  // namespace
+}  // namespace tollix
