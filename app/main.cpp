@@ -1,14 +1,17 @@
 #include "ui/main.h"
 #include "app/ExitSignals.h"
 #include "engine/RingLog.h"
+#include "platform/AutoStart.h"
 #include "platform/Clock.h"
 #include "platform/ClockWatch.h"
 #include "platform/Messages.h"
 #include "platform/MpvPlayer.h"
+#include "platform/PowerOff.h"
 #include "platform/PulseMixer.h"
 #include "platform/SingleInstance.h"
 #include "schedule/AppPaths.h"
 #include "schedule/DefaultFiles.h"
+#include "ui/BellIcon.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -29,6 +32,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tollix"));
     QApplication::setApplicationDisplayName(QStringLiteral("TOLLIX"));
+    QApplication::setWindowIcon(tollix::bellIcon());
     // The window goes to the tray hidden; only the exits end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     std::setlocale(LC_NUMERIC, "C");

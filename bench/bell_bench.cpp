@@ -103,6 +103,7 @@ int main(int argc, char** argv) {
     QProcess tollix;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(root.string()));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), QString::fromStdString((root / "state").string()));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     tollix.setProcessEnvironment(env);
     tollix.setProcessChannelMode(QProcess::ForwardedErrorChannel);

@@ -68,9 +68,7 @@ void BellEngine::Timer1_Timer() {
         lastMinuteKey_ = key;
         lastMinute = t.minute;
         bellCheckArmed = 1;
-        if (const auto exit = host_.reservedExitAt();
-            exit && *exit == t.MinuteOfDay() && services_.powerOff)
-            services_.powerOff->powerOff();
+        reservedExit(t);
         if (scheduleRunning == 0)
             bellCheckArmed = 0;
     }
@@ -119,6 +117,26 @@ bool BellEngine::noticeStep(const LocalTime& t) {
     lastMonotonicMs_ = monotonic;
     haveReading_ = true;
     return stepped;
+}
+
+// The reserved exit, once a minute whether or not the schedule runs; once
+// only, should the clock live the minute again.
+void BellEngine::reservedExit(const LocalTime& t) {
+    const auto exit = host_.reservedExitAt();
+    if (!exit || *exit != t.MinuteOfDay() || !services_.powerOff || poweredOffAt_ == t.minuteKey())
+        return;
+    poweredOffAt_ = t.minuteKey();
+    host_.beforePowerOff();
+    Shutdown();
+    const std::string error = services_.powerOff->powerOff();
+    if (error.empty())
+        return;
+    // Still running: the output goes back to how the operator wants it.
+    if (host_.soundZero())
+        soundControl.SetMasterMute(true);
+    record({t, RingOutcome::Failed, "Reservation Exit",
+            "the computer was not switched off: " + error});
+    emit powerOffRefused(QString::fromStdString(error));
 }
 
 // A minute rings once, whatever the clock does afterwards.

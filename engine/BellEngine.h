@@ -65,6 +65,8 @@ class BellEngine final : public QObject, public sound::BellState {
         virtual bool showsStopped() const = 0;
         // A new day: stop the schedule and start it again for today.
         virtual void restartSchedule() = 0;
+        // The reserved exit is here: keep what must outlive the power-off.
+        virtual void beforePowerOff() = 0;
     };
 
     BellEngine(EngineServices services, Host& host, QObject* parent = nullptr);
@@ -113,6 +115,8 @@ class BellEngine final : public QObject, public sound::BellState {
     void hearingChanged(const QString& problem);
     // The ring record cannot be written; said once.
     void recordUnavailable(const QString& why);
+    // The reserved exit came and the computer could not be switched off.
+    void powerOffRefused(const QString& why);
 
   private:
     struct Pending {
@@ -124,6 +128,7 @@ class BellEngine final : public QObject, public sound::BellState {
     bool startBell(const std::filesystem::path& file, int extraSeconds, RingRecord record);
     void endBell();
     void checkBells(const LocalTime& time);
+    void reservedExit(const LocalTime& time);
     void recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, const LocalTime& time);
     bool noticeStep(const LocalTime& time);
     void remember(std::int64_t minuteKey);
@@ -139,6 +144,7 @@ class BellEngine final : public QObject, public sound::BellState {
     static constexpr std::int64_t kNoMinute = -1;
     std::int64_t lastMinuteKey_ = kNoMinute;
     std::int64_t scheduleDay_ = 0;
+    std::int64_t poweredOffAt_ = kNoMinute;
     std::set<std::int64_t> rung_;
     std::optional<Pending> pending_;
     // The sound of the bell now sounding, as the list names it.

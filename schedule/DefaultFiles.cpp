@@ -44,7 +44,7 @@ std::vector<std::string> EnsureProgramFolder(const AppPaths& paths) {
 
     make.file(paths.dataIni(), [&] { return writeGeneral(paths.dataIni(), GeneralSettings{}); });
     make.file(paths.exitIni(), [&] {
-        return WriteExitIni(paths.exitIni(), ExitSettings{0, 18, 0});
+        return WriteExitIni(paths.exitIni(), ExitSettings{0, 18, 0, {}, {}});
     });
     make.file(paths.weekList(), [&] { return writeWeekList(paths.weekList(), {}); });
     for (int n = 1; n <= 13; ++n)

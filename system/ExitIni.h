@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace tollix {
@@ -10,7 +11,12 @@ struct ExitSettings {
     int chkAutoExit = 0;
     int reservedExitHour = 0;
     int reservedExitMinute = 0;
+    // A time line that holds no time of day (25, a word) as the file has it:
+    // that time never comes, and the line is written back as it was.
+    std::optional<std::string> hourLine;
+    std::optional<std::string> minuteLine;
 
+    bool timeValid() const { return !hourLine && !minuteLine; }
     bool operator==(const ExitSettings&) const = default;
 };
 

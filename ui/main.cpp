@@ -4,6 +4,7 @@
 #include "schedule/Intervals.h"
 #include "sound/SoundLibrary.h"
 #include "system/ExitIni.h"
+#include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
 #include "ui/templet.h"
 
@@ -62,7 +63,6 @@ void main::connectBehaviours() {
     connect(Option4, &OptionButton::Click, this, &main::Option4_Click);
 
     // Settings that are saved as soon as they change.
-    connect(auto_exe, &CheckBox::Click, this, &main::SaveSettings);
     connect(sound_zero, &CheckBox::Click, this, &main::sound_zero_Click);
     connect(bellRepeat, &CheckBox::Click, this, &main::bellRepeat_Click);
     connect(VScroll9, &SpinButton::Change, this, &main::VScroll9_Change);
@@ -70,7 +70,6 @@ void main::connectBehaviours() {
     connect(stop1, &QAbstractButton::clicked, this, &main::stop1_Click);
     connect(btnNowBell, &QAbstractButton::clicked, this, &main::btnNowBell_Click);
     connect(bellStop, &QAbstractButton::clicked, this, &main::bellStop_Click);
-    connect(chkAutoExit, &CheckBox::Click, this, &main::WriteExitIni);
 
     connect(TimeAdd, &QAbstractButton::clicked, this, &main::TimeAdd_Click);
     connect(TimeDel, &QAbstractButton::clicked, this, &main::TimeDel_Click);
@@ -97,7 +96,9 @@ void main::connectBehaviours() {
     connect(&engine, &BellEngine::ticked, this, &main::showClock);
     connect(&engine, &BellEngine::nextBellChanged, this, &main::showNextBellTexts);
     connect(&engine, &BellEngine::hearingChanged, this, [this](const QString& problem) {
-        bellProblem->setText(problem);
+        // Two short lines fit the state area where one long one would not.
+        bellProblem->setText(QString(problem).replace(QStringLiteral(": "), QStringLiteral(":\n")));
+        bellProblem->setToolTip(problem);
         bellProblem->setVisible(!problem.isEmpty());
     });
     connect(&engine, &BellEngine::recordUnavailable, this, [this](const QString& why) {
@@ -109,6 +110,8 @@ void main::connectBehaviours() {
     connect(mexit, &MenuLabel::Click, this, &main::mexit_Click);
     connect(mnExit1, &QAction::triggered, this, &main::mnExit1_Click);
     connect(mOpen, &QAction::triggered, this, &main::TrayOut);
+
+    connectSystem();
 
     Picture1->installEventFilter(this);
     titleText->installEventFilter(this);
@@ -162,6 +165,8 @@ void main::Form_Load() {
         const ExitSettings exit = ReadExitIni(paths().exitIni());
         reservedExitHour = exit.reservedExitHour;
         reservedExitMinute = exit.reservedExitMinute;
+        exitHourLine_ = exit.hourLine;
+        exitMinuteLine_ = exit.minuteLine;
         chkAutoExit->setValue(exit.chkAutoExit);
     });
 
@@ -185,8 +190,11 @@ void main::Form_Load() {
     state->setText(QStringLiteral("OFF"));
     setStateColour(kStateOffColour);
 
-    if (auto_exe->value() == 1)
+    if (auto_exe->value() == 1) {
         start_Click();
+        if (isAutoModeForm_->isAutoMode2->isChecked())
+            TrayIn();
+    }
 }
 
 QColor main::stateColour() const {
@@ -245,21 +253,10 @@ void main::EndSession() {
     Shutdown(true);
 }
 
-void main::TrayOut() {
-    showNormal();
-    raise();
-    activateWindow();
-    mOpen->setVisible(false);
-}
-
 bool main::eventFilter(QObject* watched, QEvent* event) {
     // The window has no title bar of the system's: it is dragged by its own.
-    if ((watched == Picture1 || watched == titleText) &&
-        event->type() == QEvent::MouseButtonPress) {
-        if (QWindow* handle = windowHandle())
-            handle->startSystemMove();
-        return true;
-    }
+    if (watched == Picture1 || watched == titleText)
+        return dragWindow(event) || QWidget::eventFilter(watched, event);
     if (watched == frameState && event->type() == QEvent::MouseButtonRelease) {
         showRingLog();
         return true;
@@ -407,12 +404,6 @@ void main::SaveDayIntervals(int useSelector) {
     const int day = useSelector == 1 ? VScroll9->position() : pre_day->text().toInt();
     saved(datafiles::writeIntervals(paths().dayIntervals(day), intervalsOf(*this),
                                     datafiles::IntervalFile::Day));
-}
-
-void main::WriteExitIni() {
-    saved(tollix::WriteExitIni(
-        paths().exitIni(),
-        ExitSettings{chkAutoExit->value(), reservedExitHour, reservedExitMinute}));
 }
 
 // ---- Mode and day selection -------------------------------------------------

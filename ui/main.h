@@ -3,6 +3,7 @@
 #include "engine/BellEngine.h"
 #include "engine/RingLog.h"
 #include "engine/SecondTicker.h"
+#include "platform/AutoStart.h"
 #include "platform/Clock.h"
 #include "platform/MediaPlayer.h"
 #include "platform/Messages.h"
@@ -30,9 +31,11 @@
 
 class QAction;
 class QMenu;
+class QSystemTrayIcon;
 
 namespace tollix {
 
+class isAutoExitForm;
 class isAutoModeForm;
 class main;
 class templet;
@@ -54,6 +57,10 @@ struct MainServices {
     std::function<void()> sendTimeRequest = {};
     // The ring record; none: nothing is recorded.
     RingLog* ringLog = nullptr;
+    // The start entry of "Auto execution"; none: the box only saves the setting.
+    AutoStart* autoStart = nullptr;
+    // The program's own path, for the start entry.
+    std::string executable = {};
 };
 
 // The main window: the whole program. Its controls are the working copy of
@@ -72,7 +79,19 @@ class main final : public QWidget, private BellEngine::Host {
     // SIGTERM, SIGINT and the end of the desktop session end the program the
     // same way as the exits of the window.
     void EndSession();
+
+    // The tray: the window hides into it and comes back from it.
+    void TrayIn();
     void TrayOut();
+    void CmdTray_Click() { TrayIn(); }
+    void ImageMin_Click();
+    bool inTray() const { return inTray_; }
+    QSystemTrayIcon* trayIcon() const { return tray_; }
+
+    // Starting at log-on and the reserved exit.
+    void auto_exe_Click();
+    void chkAutoExit_Click();
+    isAutoExitForm* autoExitForm() const { return isAutoExitForm_.get(); }
 
     // The data files.
     void LoadSettings();
@@ -250,12 +269,15 @@ class main final : public QWidget, private BellEngine::Host {
     QGroupBox* frameState;
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createControls();
     void connectBehaviours();
+    void connectSystem();
+    bool dragWindow(QEvent* event);
     void bindSpin(SpinButton* spin, QLineEdit* field, int wrapAt, int wrapTo);
     // The shutdown steps shared by every way out; ends the program when `end`.
     void Shutdown(bool end);
@@ -276,11 +298,24 @@ class main final : public QWidget, private BellEngine::Host {
     std::optional<int> reservedExitAt() const override;
     bool showsStopped() const override;
     void restartSchedule() override;
+    void beforePowerOff() override;
+
+    void updateTrayTip();
+    bool exitTimeValid() const { return !exitHourLine_ && !exitMinuteLine_; }
 
     MainServices services_;
     std::unique_ptr<isAutoModeForm> isAutoModeForm_;
     std::unique_ptr<templet> templet_;
+    std::unique_ptr<isAutoExitForm> isAutoExitForm_;
     QWidget* ringLogWindow_ = nullptr;
+    QSystemTrayIcon* tray_ = nullptr;
+    bool inTray_ = false;
+    // The reserved time as exit.ini holds it when it is no time of day.
+    std::optional<std::string> exitHourLine_;
+    std::optional<std::string> exitMinuteLine_;
+    // Moving the window by hand where the system cannot move it.
+    bool dragging_ = false;
+    QPoint dragOffset_;
     std::int64_t shownDay_ = -1;
     bool ended_ = false;
 };

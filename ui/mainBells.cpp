@@ -95,6 +95,7 @@ void main::lockControls(bool running) {
     setStateColour(running ? kStateOnColour : kStateOffColour);
     nobell->setEnabled(usable && !Option3->isChecked());
     VScroll9->setEnabled(usable && Option4->isChecked());
+    updateTrayTip();
 }
 
 void main::start_Click() {
@@ -183,12 +184,6 @@ bool main::applyWeek() const {
 
 bool main::timeSync() const {
     return chkTimeSync->value() == 1;
-}
-
-std::optional<int> main::reservedExitAt() const {
-    if (chkAutoExit->value() != 1)
-        return std::nullopt;
-    return reservedExitHour * 60 + reservedExitMinute;
 }
 
 bool main::showsStopped() const {

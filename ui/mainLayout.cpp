@@ -1,4 +1,6 @@
 // The controls of the main window and where they stand.
+#include "ui/BellIcon.h"
+#include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
 #include "ui/main.h"
 #include "ui/templet.h"
@@ -69,7 +71,7 @@ SpinButton* counting(const char* name, int minimum, int maximum, int position) {
 }
 
 const char kStyle[] = R"(
-#Picture2, #templet, #isAutoModeForm { background: #eef3f8; }
+#Picture2, #templet, #isAutoModeForm, #isAutoExitForm, #RingLogWindow { background: #eef3f8; }
 #Picture1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2b5f93, stop:1 #1d4670); }
 #titleText { color: white; font-size: 15px; font-weight: bold; letter-spacing: 2px; }
 #menuBar { background: #dde8f3; border-bottom: 1px solid #b9cbe0; }
@@ -89,6 +91,7 @@ QLineEdit[readOnly="true"] { background: #eef2f6; }
 void main::createControls() {
     setObjectName(QStringLiteral("main"));
     setWindowFlag(Qt::FramelessWindowHint);
+    setWindowIcon(bellIcon());
     setStyleSheet(QLatin1String(kStyle));
 
     // Title bar.
@@ -396,6 +399,7 @@ void main::createControls() {
     mnExit1->setObjectName(QStringLiteral("mnExit1"));
 
     isAutoModeForm_ = std::make_unique<isAutoModeForm>(this);
+    isAutoExitForm_ = std::make_unique<isAutoExitForm>(services_.messages, this);
     templet_ = std::make_unique<templet>(this);
 }
 

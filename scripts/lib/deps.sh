@@ -21,7 +21,8 @@ RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libg
               libmpv-dev libpulse-dev libgtest-dev libgmock-dev fonts-dejavu-core)
 # What the tests need on top: private sound server, fixtures, a screen for screenshots.
 TEST_PACKAGES=(pulseaudio pulseaudio-utils ffmpeg sox faketime xvfb xauth imagemagick valgrind
-               clang-format)
+               python3-dbusmock dbus-daemon desktop-file-utils trayer x11-utils
+               clang-format tzdata)
 
 build_tollix() {
     local werror=${1:-OFF}

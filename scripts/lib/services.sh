@@ -5,6 +5,10 @@ SERVICES_DIR=""
 start_services() {
     SERVICES_DIR=$(mktemp -d /tmp/tollix-services.XXXXXX)
     export TOLLIX_TEST_SERVICES="$SERVICES_DIR"
+    # Nothing a test does reaches the user's own folders (data, settings, ring record).
+    export XDG_DATA_HOME="$SERVICES_DIR/data" XDG_CONFIG_HOME="$SERVICES_DIR/config"
+    export XDG_STATE_HOME="$SERVICES_DIR/state"
+    mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_STATE_HOME"
     # Sound goes to a null sink whose monitor the tests record.
     scripts/lib/pulse-daemon.sh start "$SERVICES_DIR/pulse"
     export TOLLIX_TEST_PULSE="$SERVICES_DIR/pulse"

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -61,6 +62,7 @@ class EndToEnd : public ::testing::Test {
     long long offset = 0;  // the fake clock's lead on the real one, in seconds
     fs::path fakeTime = home.path() / "faketime";
     fs::path ringLog = home.path() / "state" / "tollix" / "rings.log";
+    QString display;  // empty: the offscreen platform
 
     void SetUp() override {
         if (!fs::exists(kFakeTimeLibrary))
@@ -87,9 +89,10 @@ class EndToEnd : public ::testing::Test {
         ASSERT_FALSE(test::makeTone(paths.soundFolder() / name, seconds, frequency).empty());
     }
     // data.ini with "Auto execution" set, so the schedule starts with the program.
-    void settings(int timeMode, int dayMode, int soundZero) {
+    void settings(int timeMode, int dayMode, int soundZero, int autoMode = 1) {
         GeneralSettings s;
         s.auto_exe = 1;
+        s.autoMode = autoMode;
         s.timeMode = timeMode;
         s.dayMode = dayMode;
         s.sound_zero = soundZero;
@@ -110,7 +113,14 @@ class EndToEnd : public ::testing::Test {
         env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(home.path().string()));
         env.insert(QStringLiteral("XDG_STATE_HOME"),
                    QString::fromStdString((home.path() / "state").string()));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (display.isEmpty()) {
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        } else {
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            env.insert(QStringLiteral("DISPLAY"), display);
+        }
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                   QString::fromStdString((home.path() / "config").string()));
         env.insert(QStringLiteral("LD_PRELOAD"), QLatin1String(kFakeTimeLibrary));
         setClock(offset);
         env.insert(QStringLiteral("FAKETIME_TIMESTAMP_FILE"),
@@ -278,6 +288,72 @@ TEST_F(EndToEnd, ASinkMutedAtTheBellIsRecordedAsNotHeard) {
         {QStringLiteral("set-sink-mute"), QStringLiteral("bells"), QStringLiteral("0")});
     EXPECT_EQ(records(), (std::vector<std::string>{"not-heard\tfirst.wav"}));
     EXPECT_NE(test::readBytes(ringLog).find("the speakers are muted"), std::string::npos);
+}
+
+// The top-level windows named TOLLIX that are mapped on the display (the
+// tray icon lives inside the tray, not at the top).
+QStringList shownWindows(const QString& display) {
+    QProcess tree;
+    tree.start(QStringLiteral("xwininfo"), {QStringLiteral("-display"), display,
+                                            QStringLiteral("-root"), QStringLiteral("-children")});
+    tree.waitForFinished(5000);
+    QStringList shown;
+    for (const QString& line : QString::fromUtf8(tree.readAll()).split(QLatin1Char('\n'))) {
+        if (!line.contains(QStringLiteral("\"TOLLIX\"")))
+            continue;
+        const QString id = line.trimmed().section(QLatin1Char(' '), 0, 0);
+        QProcess info;
+        info.start(QStringLiteral("xwininfo"),
+                   {QStringLiteral("-display"), display, QStringLiteral("-id"), id});
+        info.waitForFinished(5000);
+        if (QString::fromUtf8(info.readAll()).contains(QStringLiteral("IsViewable")))
+            shown << id;
+    }
+    return shown;
+}
+
+// Started at log-on in tray mode on a real X display with a tray: the
+// window stays out of sight and the bells ring all the same.
+TEST_F(EndToEnd, StartedAtLogOnInTrayModeShowsNoWindowAndRings) {
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("trayer")).isEmpty())
+        GTEST_SKIP() << "Xvfb or trayer is not installed";
+    QProcess xvfb;
+    xvfb.start(QStringLiteral("Xvfb"),
+               {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
+                QStringLiteral("tcp")});
+    ASSERT_TRUE(xvfb.waitForReadyRead(10000));
+    display = QStringLiteral(":") + QString::fromUtf8(xvfb.readLine()).trimmed();
+    QProcess tray;
+    QProcessEnvironment trayEnv = QProcessEnvironment::systemEnvironment();
+    trayEnv.insert(QStringLiteral("DISPLAY"), display);
+    tray.setProcessEnvironment(trayEnv);
+    tray.start(QStringLiteral("trayer"), {QStringLiteral("--edge"), QStringLiteral("top")});
+    ASSERT_TRUE(tray.waitForStarted(5000));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+
+    tone("first.wav", 1.5, 440);
+    settings(2, 1, 0, 2);  // "Execution to tray icon"
+    ASSERT_TRUE(datafiles::writeWeekList(paths.weekList(), {"08hr 30min/first.wav"}).empty());
+    Recording recording(test::PulseServer::shared());
+    const auto recordingStarted = system_clock::now();
+    startAt(at(2026, 12, 7, 8, 30), recordingStarted);
+    runUntil(-1, recordingStarted);
+    EXPECT_TRUE(shownWindows(display).isEmpty()) << shownWindows(display).join(u' ').toStdString();
+    runUntil(2.5, recordingStarted);
+    const auto samples = recording.stop();
+    const double heard = heardAfter(samples, boundary - 0.5);
+    EXPECT_GT(heard, boundary - 0.1);
+    EXPECT_LT(heard, boundary + kSlack);
+    EXPECT_EQ(records(), (std::vector<std::string>{"rang\tfirst.wav"}));
+    EXPECT_TRUE(shownWindows(display).isEmpty());
+
+    TearDown();
+    tray.terminate();
+    tray.waitForFinished(3000);
+    xvfb.terminate();
+    xvfb.waitForFinished(3000);
 }
 
 }  // namespace

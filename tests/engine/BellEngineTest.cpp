@@ -17,12 +17,6 @@ namespace fs = std::filesystem;
 using test::SteppingClock;
 using test::writeBytes;
 
-class RecordingPowerOff final : public PowerOff {
-  public:
-    int calls = 0;
-    void powerOff() override { ++calls; }
-};
-
 // "08:30" -> sound, in list order.
 BellSchedule bells(std::initializer_list<std::pair<const char*, const char*>> list) {
     BellSchedule schedule;
@@ -45,7 +39,8 @@ class Engine : public ::testing::Test, public BellEngine::Host {
     test::RecordingMessages messages;
     test::FakeMixer mixer;
     test::FakePlayer player;
-    RecordingPowerOff power;
+    test::RecordingPowerOff power;
+    int savedBeforePowerOff = 0;
     RingLog log{dir.path() / "state" / "rings.log"};
     RingLog* logUsed = &log;
     std::unique_ptr<BellEngine> engine;
@@ -68,6 +63,7 @@ class Engine : public ::testing::Test, public BellEngine::Host {
     bool timeSync() const override { return false; }
     std::optional<int> reservedExitAt() const override { return exitAt; }
     bool showsStopped() const override { return engine->scheduleRunning == 0; }
+    void beforePowerOff() override { ++savedBeforePowerOff; }
     void restartSchedule() override {
         ++restarts;
         engine->stopSchedule();
@@ -224,13 +220,34 @@ TEST_F(Engine, AtMidnightTheNewWeekdaysListIsBuiltAndItsFirstBellRings) {
     EXPECT_EQ(engine->nextBell, QStringLiteral("NEXT DAY"));
 }
 
-TEST_F(Engine, TheReservedExitComesAtItsMinuteWithTheScheduleStopped) {
+TEST_F(Engine, TheReservedExitComesOnceAtItsMinuteAfterSavingAndUnmuting) {
     exitAt = 8 * 60 + 31;
+    soundZeroSet = true;
+    mixer.muted = true;
     begin("2026-12-07 08:30:00");
     runUntil("2026-12-07 08:30:59");
     EXPECT_EQ(power.calls, 0);
+    runUntil("2026-12-07 08:31:00");
+    EXPECT_EQ(power.calls, 1);
+    EXPECT_EQ(savedBeforePowerOff, 1);
+    EXPECT_FALSE(mixer.muted);
+    clock.step(-30000);  // the minute lived again
     runUntil("2026-12-07 08:32:00");
     EXPECT_EQ(power.calls, 1);
+}
+
+TEST_F(Engine, AReservedExitTheSystemRefusesIsSaidAndRecordedAndTheMuteComesBack) {
+    exitAt = 8 * 60 + 31;
+    soundZeroSet = true;
+    power.refusal = "CanPowerOff: no";
+    begin("2026-12-07 08:30:50");
+    std::vector<QString> said;
+    QObject::connect(engine.get(), &BellEngine::powerOffRefused,
+                     [&](const QString& why) { said.push_back(why); });
+    runUntil("2026-12-07 08:31:00");
+    EXPECT_EQ(said, (std::vector<QString>{QStringLiteral("CanPowerOff: no")}));
+    EXPECT_TRUE(mixer.muted);
+    EXPECT_EQ(records(), (std::vector<std::string>{"failed Reservation Exit"}));
 }
 
 // The clock going back, summer time, a clock set forward: a minute rings

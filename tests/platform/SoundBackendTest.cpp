@@ -189,6 +189,52 @@ TEST_F(SoundBackends, TheMixerScalesToTheSinksRawVolume) {
     EXPECT_FALSE(control.OpenMixer(1));  // the default sink is the only device
 }
 
+// What tells whether a bell can be heard: the sink, its mute and volume, and
+// whether the player's sound went anywhere.
+TEST_F(SoundBackends, TheOutputIsReadAsAListenerWouldFindIt) {
+    Mixer::Output output;
+    ASSERT_TRUE(mixer.readOutput(output));
+    EXPECT_TRUE(output.exists);
+    EXPECT_FALSE(output.muted);
+    EXPECT_EQ(output.volume, 65536);
+    server().pactl({QStringLiteral("set-sink-mute"), QStringLiteral("bells"), QStringLiteral("1")});
+    ASSERT_TRUE(mixer.readOutput(output));
+    EXPECT_TRUE(output.muted);
+    // PulseAudio's stand-in when it finds no sound card is no output at all.
+    const QString module =
+        server()
+            .pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                    QStringLiteral("sink_name=auto_null")})
+            .trimmed();
+    server().pactl({QStringLiteral("set-default-sink"), QStringLiteral("auto_null")});
+    ASSERT_TRUE(mixer.readOutput(output));
+    EXPECT_FALSE(output.exists);
+    server().pactl({QStringLiteral("set-default-sink"), QStringLiteral("bells")});
+    server().pactl({QStringLiteral("unload-module"), module});
+
+    mmc.setFileName(tone("tone.wav", 1.5).string());
+    ASSERT_TRUE(mmc.open());
+    EXPECT_EQ(mmc.output(), MediaPlayer::Output::Silent);  // loaded, not yet played
+    mmc.play();
+    QThread::msleep(500);
+    EXPECT_EQ(mmc.output(), MediaPlayer::Output::Playing);
+    QThread::msleep(1500);
+    EXPECT_EQ(mmc.output(), MediaPlayer::Output::Playing) << "played to its end";
+    mmc.close();
+
+    // No sound server at all: the player falls back to playing into nothing.
+    const QByteArray before = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", "unix:/nonexistent/native");
+    MpvPlayer nowhere;
+    nowhere.setFileName(tone("tone.wav", 1.5).string());
+    ASSERT_TRUE(nowhere.open());
+    nowhere.play();
+    QThread::msleep(500);
+    EXPECT_EQ(nowhere.output(), MediaPlayer::Output::NullOutput);
+    nowhere.close();
+    qputenv("PULSE_SERVER", before);
+}
+
 TEST(SoundServerLoss, EveryMixerCallFailsFastAndTheNextWorksWhenItIsBack) {
     test::TempFolder dir;
     test::PulseServer own(dir.path() / "pulse");

@@ -4,6 +4,7 @@
 #include "platform/MediaPlayer.h"
 #include "platform/Messages.h"
 #include "platform/Mixer.h"
+#include "platform/PowerOff.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -123,6 +124,17 @@ class FakePlayer final : public MediaPlayer {
     }
     long length() const override { return isOpen ? lengths.at(fileName) : 0; }
     Output output() override { return isOpen ? Output::Playing : Output::Silent; }
+};
+
+// Counts the power-offs asked for; `refusal` is the system's answer.
+class RecordingPowerOff final : public PowerOff {
+  public:
+    int calls = 0;
+    std::string refusal;
+    std::string powerOff() override {
+        ++calls;
+        return refusal;
+    }
 };
 
 // A temporary folder, as a path.

@@ -267,7 +267,7 @@ TEST_F(MainWindow, ABellNotHeardIsShownInRedUntilOneIsHeardAndTheStateOpensTheRi
     mixer.muted = true;  // another program, as the bell began
     w.Timer1_Timer();
     EXPECT_TRUE(w.bellProblem->isVisibleTo(&w));
-    EXPECT_EQ(w.bellProblem->text(), QStringLiteral("Bell not heard: the speakers are muted"));
+    EXPECT_EQ(w.bellProblem->text(), QStringLiteral("Bell not heard:\nthe speakers are muted"));
     EXPECT_EQ(w.bellProblem->palette().color(QPalette::WindowText), QColor(0xc0, 0x39, 0x2b));
 
     w.btnNowBell_Click();

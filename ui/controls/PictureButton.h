@@ -17,6 +17,11 @@ class PictureButton final : public QAbstractButton {
 
     // A picture shown while the mouse is over the button.
     void setHoverPicture(const QString& hover);
+    // Back to the normal picture although the mouse is still over it.
+    void clearHover() {
+        over_ = false;
+        update();
+    }
     // The name of the picture on show.
     QString shownPicture() const;
     QSize sizeHint() const override;

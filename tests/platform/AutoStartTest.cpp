@@ -1,0 +1,63 @@
+// The start entry at log-on, as a desktop reads it.
+#include "platform/AutoStart.h"
+#include "tests/support/Doubles.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+namespace tollix {
+namespace {
+
+// What desktop-file-validate says of the entry; empty when it is valid.
+QString validate(const std::filesystem::path& file) {
+    QProcess check;
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.start(QStringLiteral("desktop-file-validate"), {QString::fromStdString(file.string())});
+    if (!check.waitForFinished(10000))
+        return QStringLiteral("desktop-file-validate did not run");
+    const QString said = QString::fromUtf8(check.readAll()).trimmed();
+    return check.exitCode() == 0 && !said.contains(QStringLiteral("error")) ? QString() : said;
+}
+
+TEST(AutoStart, TheEntryIsWrittenValidRewrittenAndRemoved) {
+    if (QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty())
+        GTEST_SKIP() << "desktop-file-utils is not installed";
+    test::TempFolder dir;
+    XdgAutoStart start(dir.path() / "config" / "autostart");
+    ASSERT_EQ(start.write("/opt/tollix/tollix"), "");
+    EXPECT_EQ(test::readBytes(start.file()),
+              "[Desktop Entry]\nType=Application\nName=Tollix\nComment=Rings the school bells of "
+              "the day\nExec=/opt/tollix/tollix\nIcon=tollix\nTerminal=false\n"
+              "X-GNOME-Autostart-enabled=true\n");
+    EXPECT_EQ(validate(start.file()), QString());
+
+    // A program moved to a folder with blanks and signs in its name.
+    ASSERT_EQ(start.write("/home/a b/100% \"$x\"/tollix"), "");
+    const std::string text = test::readBytes(start.file());
+    EXPECT_NE(text.find("Exec=\"/home/a b/100%% \\\\\"\\\\$x\\\\\"/tollix\"\n"), std::string::npos)
+        << text;
+    EXPECT_EQ(validate(start.file()), QString());
+
+    ASSERT_EQ(start.remove(), "");
+    EXPECT_FALSE(std::filesystem::exists(start.file()));
+    EXPECT_EQ(start.remove(), "") << "nothing to remove is no failure";
+}
+
+TEST(AutoStart, AFolderThatCannotBeMadeIsReported) {
+    test::TempFolder dir;
+    test::writeBytes(dir.path() / "config", "a file");
+    XdgAutoStart start(dir.path() / "config" / "autostart");
+    EXPECT_NE(start.write("/opt/tollix/tollix"), "");
+}
+
+TEST(AutoStart, TheFolderFollowsXdgConfigHome) {
+    const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", "/srv/config");
+    EXPECT_EQ(XdgAutoStart::defaultFolder(), "/srv/config/autostart");
+    qputenv("XDG_CONFIG_HOME", old);
+}
+
+}  // namespace
+}  // namespace tollix

@@ -1,0 +1,89 @@
+#include "tests/support/SystemBus.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QThread>
+
+#include <csignal>
+
+#include <sys/prctl.h>
+
+namespace tollix::test {
+
+namespace {
+
+// A service killed with the test (a time-out) must not outlive it.
+void endWithParent(QProcess& process) {
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+}
+
+QString logFile(const TempFolder& folder) {
+    return QString::fromStdString((folder.path() / "calls.log").string());
+}
+
+}  // namespace
+
+MockSystemBus::MockSystemBus(const QString& templateName, const QString& busName)
+    : bus_(std::make_unique<QProcess>()), mock_(std::make_unique<QProcess>()), busName_(busName) {
+    const QString address =
+        QStringLiteral("unix:path=") + QString::fromStdString((folder_.path() / "bus").string());
+    endWithParent(*bus_);
+    bus_->start(
+        QStringLiteral("dbus-daemon"),
+        {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
+         QStringLiteral("--address=") + address, QStringLiteral("--print-address=1")});
+    if (!bus_->waitForStarted(5000) || !bus_->waitForReadyRead(5000))
+        return;
+    // The program's backends take the system bus from here.
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", address.toUtf8());
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), address);
+    mock_->setProcessEnvironment(env);
+    mock_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    endWithParent(*mock_);
+    // Debian's dbusmock belongs to the system's Python.
+    mock_->start(
+        QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--system"),
+         QStringLiteral("-l"), logFile(folder_), QStringLiteral("--template"), templateName});
+    if (!mock_->waitForStarted(5000))
+        return;
+    QDBusConnectionInterface* names = QDBusConnection::systemBus().interface();
+    for (int i = 0; i < 100 && names; ++i) {
+        if (names->isServiceRegistered(busName_)) {
+            ready_ = true;
+            return;
+        }
+        QThread::msleep(50);
+    }
+}
+
+MockSystemBus::~MockSystemBus() {
+    for (QProcess* process : {mock_.get(), bus_.get()}) {
+        process->terminate();
+        if (!process->waitForFinished(3000))
+            process->kill();
+        process->waitForFinished(1000);
+    }
+}
+
+bool MockSystemBus::setMethod(const QString& path, const QString& interface, const QString& name,
+                              const QString& inSignature, const QString& outSignature,
+                              const QString& code) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        busName_, path, QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("AddMethod"));
+    call.setArguments({interface, name, inSignature, outSignature, code});
+    return QDBusConnection::systemBus().call(call).type() == QDBusMessage::ReplyMessage;
+}
+
+QStringList MockSystemBus::calls() const {
+    QStringList lines;
+    const QString text = QString::fromStdString(readBytes(folder_.path() / "calls.log"));
+    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        lines << line.section(QLatin1Char(' '), 1);  // without the time stamp
+    return lines;
+}
+
+}  // namespace tollix::test

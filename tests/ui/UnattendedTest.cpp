@@ -1,0 +1,199 @@
+// Left alone: the tray, starting at log-on and the reserved exit, through
+// the main window's controls.
+#include "schedule/DataFiles.h"
+#include "schedule/DefaultFiles.h"
+#include "tests/support/WindowDoubles.h"
+#include "ui/isAutoExitForm.h"
+#include "ui/isAutoModeForm.h"
+#include "ui/main.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace tollix {
+namespace {
+
+using test::readBytes;
+using test::writeBytes;
+
+class Unattended : public ::testing::Test, protected test::WindowDoubles {
+  protected:
+    XdgAutoStart autoStart{dir.path() / "config" / "autostart"};
+    test::RecordingPowerOff power;
+    std::unique_ptr<main> window;
+
+    void SetUp() override { ASSERT_TRUE(EnsureProgramFolder(paths).empty()); }
+    main& load(const std::string& executable = "/opt/tollix/tollix") {
+        MainServices s = services([] {}, &power);
+        s.autoStart = &autoStart;
+        s.executable = executable;
+        window = std::make_unique<main>(s);
+        window->Form_Load();
+        return *window;
+    }
+    // Answers the modal window that the next click opens.
+    static void whenShown(QDialog* dialog, std::function<void()> answer) {
+        QTimer::singleShot(0, dialog, [dialog, answer] {
+            ASSERT_TRUE(dialog->isVisible());
+            answer();
+        });
+    }
+};
+
+TEST_F(Unattended, TheTrayKeepsATrueTipAndAlwaysGivesTheWindowBack) {
+    main& w = load();
+    EXPECT_FALSE(w.windowIcon().isNull());
+    EXPECT_EQ(w.help->actions().size(), 2);
+    EXPECT_EQ(w.mOpen->text(), QStringLiteral("Open Window"));
+    EXPECT_EQ(w.mnExit1->text(), QStringLiteral("Exit"));
+
+    QTest::mouseClick(w.CmdTray, Qt::LeftButton);
+    EXPECT_TRUE(w.inTray());
+    EXPECT_TRUE(w.mOpen->isVisible());
+    EXPECT_EQ(w.trayIcon()->toolTip(), QStringLiteral("TOLLIX-Stop"));
+    // No tray on this desktop: minimised, never hidden out of reach.
+    EXPECT_TRUE(w.isMinimized());
+    EXPECT_TRUE(w.isVisible());
+
+    w.start_Click();  // the schedule starts while the window is in the tray
+    EXPECT_EQ(w.trayIcon()->toolTip(), QStringLiteral("TOLLIX-Excuting..."));
+    w.stop1_Click();
+    EXPECT_EQ(w.trayIcon()->toolTip(), QStringLiteral("TOLLIX-Stop"));
+
+    emit w.trayIcon()->activated(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(w.inTray());
+    EXPECT_FALSE(w.isMinimized());
+    EXPECT_FALSE(w.mOpen->isVisible());
+
+    w.showMinimized();  // minimising goes to the tray
+    EXPECT_TRUE(w.inTray());
+    w.mOpen->trigger();
+    EXPECT_FALSE(w.inTray());
+    QTest::mouseClick(w.ImageMin, Qt::LeftButton);
+    EXPECT_TRUE(w.inTray());
+    emit w.trayIcon()->activated(QSystemTrayIcon::DoubleClick);
+    EXPECT_FALSE(w.inTray());
+}
+
+TEST_F(Unattended, AutoExecutionAsksTheWayWritesTheEntryAndClearingRemovesIt) {
+    main& w = load();
+    whenShown(w.autoModeForm(), [&w] {
+        w.autoModeForm()->isAutoMode2->click();
+        QTest::mouseClick(w.autoModeForm()->isAutoConfirm, Qt::LeftButton);
+    });
+    QTest::mouseClick(w.auto_exe, Qt::LeftButton);
+    EXPECT_FALSE(w.autoModeForm()->isVisible());
+    const GeneralSettings saved = datafiles::readGeneral(paths.dataIni());
+    EXPECT_EQ(saved.auto_exe, 1);
+    EXPECT_EQ(saved.autoMode, 2);
+    EXPECT_NE(readBytes(autoStart.file()).find("\nExec=/opt/tollix/tollix\n"), std::string::npos);
+
+    QTest::mouseClick(w.auto_exe, Qt::LeftButton);
+    EXPECT_FALSE(std::filesystem::exists(autoStart.file()));
+    EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).auto_exe, 0);
+    EXPECT_TRUE(messages.shown.empty());
+
+    // A folder that cannot be written: said, and the box does not stay set.
+    std::filesystem::remove_all(dir.path() / "config");
+    writeBytes(dir.path() / "config", "a file");
+    whenShown(w.autoModeForm(),
+              [&w] { QTest::mouseClick(w.autoModeForm()->isAutoConfirm, Qt::LeftButton); });
+    QTest::mouseClick(w.auto_exe, Qt::LeftButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Warning"));
+    EXPECT_EQ(w.auto_exe->value(), 0);
+    EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).auto_exe, 0);
+}
+
+TEST_F(Unattended, StartingAtLogOnRepairsTheEntryStartsTheBellsAndGoesToTheTray) {
+    GeneralSettings s;
+    s.auto_exe = 1;
+    s.autoMode = 2;
+    ASSERT_EQ(datafiles::writeGeneral(paths.dataIni(), s), "");
+    writeBytes(autoStart.file(), "[Desktop Entry]\nExec=/old/place/tollix\n");
+    main& w = load("/new/place/tollix");
+    EXPECT_FALSE(w.autoModeForm()->isVisible());
+    EXPECT_NE(readBytes(autoStart.file()).find("\nExec=/new/place/tollix\n"), std::string::npos);
+    EXPECT_EQ(w.state->text(), QStringLiteral("ON"));
+    EXPECT_TRUE(w.inTray());
+    EXPECT_EQ(w.trayIcon()->toolTip(), QStringLiteral("TOLLIX-Excuting..."));
+}
+
+TEST_F(Unattended, TheExitTimeIsCheckedStoredAndItsSpinsWrap) {
+    main& w = load();
+    isAutoExitForm* form = w.autoExitForm();
+    struct Entry {
+        const char* hour;
+        const char* minute;
+        const char* refusal;  // nullptr: taken
+    };
+    const char* hourMessage = "(Hour)Please input digit between 0 and 23";
+    const char* minuteMessage = "(minute)Please input digit between 0 and 59";
+    const std::vector<Entry> entries{
+        {"", "", hourMessage},       {"7", "", minuteMessage}, {"24", "0", hourMessage},
+        {"23", "60", minuteMessage}, {"-1", "5", hourMessage}, {"7", "five", minuteMessage},
+        {"24", "99", hourMessage},   {"x", "", minuteMessage}, {"23", "59", nullptr},
+    };
+    whenShown(form, [&] {
+        for (const Entry& entry : entries) {
+            SCOPED_TRACE(std::string(entry.hour) + ":" + entry.minute);
+            messages.shown.clear();
+            form->input_h->setText(QString::fromUtf8(entry.hour));
+            form->input_m->setText(QString::fromUtf8(entry.minute));
+            QTest::mouseClick(form->isAutoExitConfirm, Qt::LeftButton);
+            if (entry.refusal) {
+                ASSERT_EQ(messages.shown.size(), 1u);
+                EXPECT_EQ(messages.shown[0].title, QStringLiteral("Warning"));
+                EXPECT_EQ(messages.shown[0].text, QString::fromUtf8(entry.refusal));
+                EXPECT_TRUE(form->isVisible());
+            } else {
+                EXPECT_TRUE(messages.shown.empty());
+                EXPECT_FALSE(form->isVisible());
+            }
+        }
+    });
+    QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);
+    EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 23 \r\n 59 \r\n");
+    EXPECT_EQ(w.reservedExitHour, 23);
+
+    // The spins keep their own count; the top value turns into 0.
+    form->VScroll1->setPosition(23);
+    form->VScroll1->stepUp();
+    EXPECT_EQ(form->input_h->text(), QStringLiteral("0"));
+    form->VScroll2->setPosition(59);
+    form->VScroll2->stepUp();
+    EXPECT_EQ(form->input_m->text(), QStringLiteral("0"));
+
+    QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);  // cleared: no window, the time kept
+    EXPECT_EQ(readBytes(paths.exitIni()), " 0 \r\n 23 \r\n 59 \r\n");
+}
+
+TEST_F(Unattended, AnExitTimeOutOfRangeNeverComesIsShownAsItIsAndNotRewritten) {
+    writeBytes(paths.exitIni(), " 1 \r\n 25 \r\n 30 \r\n");
+    main& w = load();
+    EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 25 \r\n 30 \r\n");
+    for (int minute = 0; minute < 24 * 60; minute += 30) {
+        clock.time.hour = minute / 60;
+        clock.time.minute = minute % 60;
+        w.Timer1_Timer();
+    }
+    EXPECT_EQ(power.calls, 0) << "25:30 read as another time";
+    QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);
+    EXPECT_EQ(readBytes(paths.exitIni()), " 0 \r\n 25 \r\n 30 \r\n");
+    whenShown(w.autoExitForm(), [&w] {
+        EXPECT_EQ(w.autoExitForm()->input_h->text(), QStringLiteral("25"));
+        EXPECT_EQ(w.autoExitForm()->input_m->text(), QStringLiteral("30"));
+        w.autoExitForm()->input_h->setText(QStringLiteral("17"));
+        QTest::mouseClick(w.autoExitForm()->isAutoExitConfirm, Qt::LeftButton);
+    });
+    QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);
+    EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 17 \r\n 30 \r\n");
+}
+
+}  // namespace
+}  // namespace tollix

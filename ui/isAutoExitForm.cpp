@@ -1,0 +1,110 @@
+#include "ui/isAutoExitForm.h"
+
+#include "schedule/Intervals.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tollix {
+
+namespace {
+
+// Each spin keeps its own position; reaching the top turns it into 0.
+void bindSpin(SpinButton* spin, QLineEdit* field, int top) {
+    QObject::connect(spin, &SpinButton::Change, field, [spin, field, top] {
+        if (spin->position() == top) {
+            spin->setPosition(0);  // runs this again with 0
+            return;
+        }
+        field->setText(QString::number(spin->position()));
+    });
+}
+
+// A whole number from `lowest` to `highest`, blanks around it allowed.
+bool inRange(const QString& text, int highest) {
+    const auto value = wholeNumber(text.toStdString());
+    return value && *value >= 0 && *value <= highest;
+}
+
+}  // namespace
+
+isAutoExitForm::isAutoExitForm(Messages& messages, QWidget* parent)
+    : QDialog(parent), messages_(messages) {
+    setObjectName(QStringLiteral("isAutoExitForm"));
+    setWindowTitle(QStringLiteral("Reservation computer exit"));
+    setModal(true);
+
+    input_h = new QLineEdit;
+    input_h->setObjectName(QStringLiteral("input_h"));
+    input_m = new QLineEdit;
+    input_m->setObjectName(QStringLiteral("input_m"));
+    for (QLineEdit* field : {input_h, input_m}) {
+        field->setFixedWidth(48);
+        field->setAlignment(Qt::AlignRight);
+    }
+    VScroll1 = new SpinButton(0, 24, 0, SpinButton::TopArrow::CountsUp);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll2 = new SpinButton(0, 60, 0, SpinButton::TopArrow::CountsUp);
+    VScroll2->setObjectName(QStringLiteral("VScroll2"));
+    bindSpin(VScroll1, input_h, 24);
+    bindSpin(VScroll2, input_m, 60);
+
+    auto* frame = new QGroupBox(QStringLiteral("Exit time (Type 24Hour)"));
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* row = new QHBoxLayout(frame);
+    auto* hr = new QLabel(QStringLiteral("hr"));
+    hr->setObjectName(QStringLiteral("Label15"));
+    auto* min = new QLabel(QStringLiteral("min"));
+    min->setObjectName(QStringLiteral("Label16"));
+    row->addWidget(input_h);
+    row->addWidget(VScroll1);
+    row->addWidget(hr);
+    row->addSpacing(12);
+    row->addWidget(input_m);
+    row->addWidget(VScroll2);
+    row->addWidget(min);
+
+    isAutoExitConfirm = new PictureButton(QStringLiteral("confirm"), QStringLiteral("confirm1"));
+    isAutoExitConfirm->setObjectName(QStringLiteral("isAutoExitConfirm"));
+    connect(isAutoExitConfirm, &PictureButton::clicked, this,
+            &isAutoExitForm::isAutoExitConfirm_Click);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(frame);
+    column->addWidget(isAutoExitConfirm, 0, Qt::AlignHCenter);
+}
+
+void isAutoExitForm::Form_Load(const QString& hour, const QString& minute) {
+    input_h->setText(hour);
+    input_m->setText(minute);
+}
+
+// Negative numbers and words are refused with the same messages as times
+// past the day: none of them is a time at which the computer can go off.
+void isAutoExitForm::isAutoExitConfirm_Click() {
+    const QString hourMessage = QStringLiteral("(Hour)Please input digit between 0 and 23");
+    const QString minuteMessage = QStringLiteral("(minute)Please input digit between 0 and 59");
+    const QString hour = input_h->text();
+    const QString minute = input_m->text();
+    const char* refusal = nullptr;
+    if (hour.isEmpty())
+        refusal = "hour";
+    else if (minute.isEmpty())
+        refusal = "minute";
+    else if (!inRange(hour, 23))
+        refusal = "hour";
+    else if (!inRange(minute, 59))
+        refusal = "minute";
+    if (refusal) {
+        messages_.information(QStringLiteral("Warning"),
+                              *refusal == 'h' ? hourMessage : minuteMessage);
+        return;
+    }
+    emit confirmed(static_cast<int>(*wholeNumber(hour.toStdString())),
+                   static_cast<int>(*wholeNumber(minute.toStdString())));
+    hide();
+}
+
+}  // namespace tollix

@@ -1,0 +1,170 @@
+// The main window with the system: the tray, starting at log-on, the
+// reserved exit, and moving a window that has no title bar of the system's.
+#include "system/ExitIni.h"
+#include "ui/isAutoExitForm.h"
+#include "ui/isAutoModeForm.h"
+#include "ui/main.h"
+
+#include <QAction>
+#include <QMouseEvent>
+#include <QSystemTrayIcon>
+#include <QWindow>
+
+namespace tollix {
+
+// ---- The tray -------------------------------------------------------------------
+
+// Where the desktop has no tray the window is minimised instead: it must
+// never become unreachable. The in-tray state is the same either way.
+void main::TrayIn() {
+    mOpen->setVisible(true);
+    inTray_ = true;
+    updateTrayTip();
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        tray_->show();
+        hide();
+    } else {
+        showMinimized();
+    }
+}
+
+void main::TrayOut() {
+    inTray_ = false;
+    tray_->hide();
+    showNormal();
+    raise();
+    activateWindow();
+    mOpen->setVisible(false);
+}
+
+void main::ImageMin_Click() {
+    ImageMin->clearHover();
+    TrayIn();
+}
+
+// The tip says what the schedule does now, also while the window is in the tray.
+void main::updateTrayTip() {
+    tray_->setToolTip(start->isEnabled() ? QStringLiteral("TOLLIX-Stop")
+                                         : QStringLiteral("TOLLIX-Excuting..."));
+}
+
+// Minimising always goes to the tray.
+void main::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && !inTray_)
+        TrayIn();
+    QWidget::changeEvent(event);
+}
+
+// ---- Auto execution ---------------------------------------------------------------
+
+void main::auto_exe_Click() {
+    const bool set = auto_exe->value() == 1;
+    if (set && loadPhase == 2)
+        isAutoModeForm_->exec();
+    SaveSettings();
+    if (!services_.autoStart)
+        return;
+    const std::string error =
+        set ? services_.autoStart->write(services_.executable) : services_.autoStart->remove();
+    if (error.empty())
+        return;
+    services_.messages.information(
+        QStringLiteral("Warning"),
+        (set ? QStringLiteral("TOLLIX cannot be set to start at log-on: %1")
+             : QStringLiteral("The start entry at log-on could not be removed: %1"))
+            .arg(QString::fromStdString(error)));
+    // A set box that starts nothing would be a promise not kept.
+    if (set)
+        auto_exe->setValue(0);
+}
+
+// ---- The reserved exit ------------------------------------------------------------
+
+void main::chkAutoExit_Click() {
+    // A time that is no time of day stays in the file as it is until the
+    // operator confirms a new one; start-up never rewrites it.
+    if (loadPhase == 2 || exitTimeValid())
+        WriteExitIni();
+    if (chkAutoExit->value() == 1 && loadPhase == 2) {
+        isAutoExitForm_->Form_Load(exitHourLine_ ? QString::fromStdString(*exitHourLine_).trimmed()
+                                                 : QString::number(reservedExitHour),
+                                   exitMinuteLine_
+                                       ? QString::fromStdString(*exitMinuteLine_).trimmed()
+                                       : QString::number(reservedExitMinute));
+        isAutoExitForm_->exec();
+    }
+}
+
+void main::WriteExitIni() {
+    saved(tollix::WriteExitIni(
+        paths().exitIni(), ExitSettings{chkAutoExit->value(), reservedExitHour, reservedExitMinute,
+                                        exitHourLine_, exitMinuteLine_}));
+}
+
+std::optional<int> main::reservedExitAt() const {
+    if (chkAutoExit->value() != 1 || !exitTimeValid())
+        return std::nullopt;
+    return reservedExitHour * 60 + reservedExitMinute;
+}
+
+// What the program's own exit does, before the computer goes off.
+void main::beforePowerOff() {
+    SaveSettings();
+}
+
+void main::connectSystem() {
+    tray_ = new QSystemTrayIcon(windowIcon(), this);
+    tray_->setObjectName(QStringLiteral("tray"));
+    tray_->setContextMenu(help);
+    // A single click too: trays of the StatusNotifier kind report no double click.
+    connect(tray_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason why) {
+                if (why == QSystemTrayIcon::Trigger || why == QSystemTrayIcon::DoubleClick)
+                    TrayOut();
+            });
+    connect(CmdTray, &QAbstractButton::clicked, this, &main::CmdTray_Click);
+    connect(ImageMin, &QAbstractButton::clicked, this, &main::ImageMin_Click);
+    connect(auto_exe, &CheckBox::Click, this, &main::auto_exe_Click);
+    connect(chkAutoExit, &CheckBox::Click, this, &main::chkAutoExit_Click);
+    connect(isAutoExitForm_.get(), &isAutoExitForm::confirmed, this, [this](int hour, int minute) {
+        reservedExitHour = hour;
+        reservedExitMinute = minute;
+        exitHourLine_.reset();
+        exitMinuteLine_.reset();
+        WriteExitIni();
+    });
+    connect(&engine, &BellEngine::powerOffRefused, this, [this](const QString& why) {
+        services_.messages.information(
+            QStringLiteral("Warning"),
+            QStringLiteral("The computer could not be switched off at the reserved time.\n%1")
+                .arg(why));
+    });
+}
+
+// ---- Moving the window ------------------------------------------------------------
+
+// The title and its picture move the window: the system moves it where it
+// can (X11 and Wayland alike), otherwise the window follows the mouse.
+bool main::dragWindow(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            QWindow* handle = windowHandle();
+            if (handle && handle->startSystemMove())
+                return true;
+            dragging_ = true;
+            dragOffset_ = static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - pos();
+            return true;
+        }
+        case QEvent::MouseMove:
+            if (dragging_)
+                move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - dragOffset_);
+            return dragging_;
+        case QEvent::MouseButtonRelease:
+            dragging_ = false;
+            return false;
+        default:
+            return false;
+    }
+}
+
+}  // namespace tollix
