@@ -1,4 +1,5 @@
 #include "ui/main.h"
+#include "app/CommandLine.h"
 #include "app/ExitSignals.h"
 #include "engine/RingLog.h"
 #include "platform/AutoStart.h"
@@ -14,19 +15,32 @@
 #include "ui/BellIcon.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QTimer>
 
 #include <clocale>
 #include <cstdio>
-#include <cstring>
 
 int main(int argc, char** argv) {
-    // For an administrator over ssh: what the bells did, without a window.
-    if (argc == 2 && std::strcmp(argv[1], "--ring-log") == 0) {
-        for (const auto& line : tollix::RingLog::lastLines(tollix::RingLog::defaultFile(), 50))
-            std::printf("%s\n", line.c_str());
-        return 0;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const tollix::CommandLine command = tollix::CommandLine::parse(arguments);
+    switch (command.action) {
+        case tollix::CommandLine::Action::Help:
+        case tollix::CommandLine::Action::Version:
+            std::printf("%s\n", command.text.trimmed().toLocal8Bit().constData());
+            return 0;
+        case tollix::CommandLine::Action::Error:
+            std::fprintf(stderr, "%s\n", command.text.toLocal8Bit().constData());
+            return command.status();
+        case tollix::CommandLine::Action::RingLog:
+            // For an administrator over ssh: what the bells did, without a window.
+            for (const auto& line : tollix::RingLog::lastLines(tollix::RingLog::defaultFile(), 50))
+                std::printf("%s\n", line.c_str());
+            return 0;
+        case tollix::CommandLine::Action::Run:
+            break;
     }
 
     QApplication app(argc, argv);
@@ -46,7 +60,9 @@ int main(int argc, char** argv) {
     }
 
     const auto paths =
-        tollix::AppPaths::resolve(QCoreApplication::applicationDirPath().toStdString());
+        command.dataFolder
+            ? tollix::AppPaths(QDir(*command.dataFolder).absolutePath().toStdString())
+            : tollix::AppPaths::resolve(QCoreApplication::applicationDirPath().toStdString());
     const auto failures = tollix::EnsureProgramFolder(paths);
 
     tollix::SystemClock clock;

@@ -62,7 +62,7 @@ std::string XdgAutoStart::entry(const std::string& executable) {
            "Exec=" +
            execValue(executable) +
            "\n"
-           "Icon=tollix\n"
+           "Icon=io.github.tollix.Tollix\n"
            "Terminal=false\n"
            "X-GNOME-Autostart-enabled=true\n";
 }

@@ -21,8 +21,12 @@ RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libg
               libmpv-dev libpulse-dev libgtest-dev libgmock-dev fonts-dejavu-core)
 # What the tests need on top: private sound server, fixtures, a screen for screenshots.
 TEST_PACKAGES=(pulseaudio pulseaudio-utils ffmpeg sox faketime xvfb xauth imagemagick valgrind
-               python3-dbusmock dbus-daemon desktop-file-utils trayer x11-utils
+               python3-dbusmock dbus-daemon desktop-file-utils trayer x11-utils appstream dpkg-dev
+               file lintian
                clang-format tzdata)
+
+# What building and checking the Debian package needs on top.
+PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
 
 build_tollix() {
     local werror=${1:-OFF}

@@ -29,7 +29,7 @@ TEST(AutoStart, TheEntryIsWrittenValidRewrittenAndRemoved) {
     ASSERT_EQ(start.write("/opt/tollix/tollix"), "");
     EXPECT_EQ(test::readBytes(start.file()),
               "[Desktop Entry]\nType=Application\nName=Tollix\nComment=Rings the school bells of "
-              "the day\nExec=/opt/tollix/tollix\nIcon=tollix\nTerminal=false\n"
+              "the day\nExec=/opt/tollix/tollix\nIcon=io.github.tollix.Tollix\nTerminal=false\n"
               "X-GNOME-Autostart-enabled=true\n");
     EXPECT_EQ(validate(start.file()), QString());
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tollix {
+
+// What the command line asks. Read before any window or lock exists, so a
+// wrong word costs nothing.
+struct CommandLine {
+    enum class Action { Run, Help, Version, RingLog, Error };
+    Action action = Action::Run;
+    // --data DIR: the program folder to use.
+    std::optional<QString> dataFolder;
+    // The help text, the version line, or the one-line error.
+    QString text;
+
+    static CommandLine parse(const QStringList& arguments);
+    // The exit status of an action that ends the program at once.
+    int status() const { return action == Action::Error ? 2 : 0; }
+};
+
+}  // namespace tollix
