@@ -96,6 +96,7 @@ void BellEngine::Timer1_Timer() {
         sideClockText = QString::fromStdString(twelveHourClock(t.hour, t.minute, t.second));
         bellCountdownText =
             QString::fromStdString(nextBellCountdown(nextBell.toStdString(), t.SecondOfDay()));
+        emit sideTextsChanged();
     }
     if (stepped && scheduleRunning == 1)
         ShowNextBell();

@@ -110,6 +110,8 @@ class BellEngine final : public QObject, public sound::BellState {
   signals:
     // Every tick, for the clock labels.
     void ticked(const tollix::LocalTime& time);
+    // Every tick, for the large-print windows: sideClockText and bellCountdownText.
+    void sideTextsChanged();
     void nextBellChanged();
     // Whenever it changes: empty once a bell is heard; otherwise why the last was not.
     void hearingChanged(const QString& problem);

@@ -11,17 +11,6 @@ namespace tollix {
 
 namespace {
 
-// Each spin keeps its own position; reaching the top turns it into 0.
-void bindSpin(SpinButton* spin, QLineEdit* field, int top) {
-    QObject::connect(spin, &SpinButton::Change, field, [spin, field, top] {
-        if (spin->position() == top) {
-            spin->setPosition(0);  // runs this again with 0
-            return;
-        }
-        field->setText(QString::number(spin->position()));
-    });
-}
-
 // A whole number from `lowest` to `highest`, blanks around it allowed.
 bool inRange(const QString& text, int highest) {
     const auto value = wholeNumber(text.toStdString());
@@ -48,8 +37,8 @@ isAutoExitForm::isAutoExitForm(Messages& messages, QWidget* parent)
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
     VScroll2 = new SpinButton(0, 60, 0, SpinButton::TopArrow::CountsUp);
     VScroll2->setObjectName(QStringLiteral("VScroll2"));
-    bindSpin(VScroll1, input_h, 24);
-    bindSpin(VScroll2, input_m, 60);
+    bindWrappingSpin(VScroll1, input_h, 24);
+    bindWrappingSpin(VScroll2, input_m, 60);
 
     auto* frame = new QGroupBox(QStringLiteral("Exit time (Type 24Hour)"));
     frame->setObjectName(QStringLiteral("Frame1"));

@@ -112,6 +112,7 @@ void main::connectBehaviours() {
     connect(mOpen, &QAction::triggered, this, &main::TrayOut);
 
     connectSystem();
+    connectWindows();
 
     Picture1->installEventFilter(this);
     titleText->installEventFilter(this);
@@ -240,8 +241,7 @@ void main::closeEvent(QCloseEvent* event) {
 }
 
 void main::mexit_Click() {
-    for (MenuLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount, mnPlayMusic})
-        entry->clearHighlight();
+    clearMenuHighlights();
     Shutdown(true);
 }
 
@@ -262,10 +262,8 @@ bool main::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     // Moving over the background clears the highlight of the menu labels.
-    if (watched == Picture2 && event->type() == QEvent::MouseMove) {
-        for (MenuLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount, mnPlayMusic})
-            entry->clearHighlight();
-    }
+    if (watched == Picture2 && event->type() == QEvent::MouseMove)
+        clearMenuHighlights();
     return QWidget::eventFilter(watched, event);
 }
 

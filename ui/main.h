@@ -28,6 +28,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -35,6 +37,9 @@ class QSystemTrayIcon;
 
 namespace tollix {
 
+class FrmBellCount;
+class FrmCountDown;
+class HelpWindow;
 class isAutoExitForm;
 class isAutoModeForm;
 class main;
@@ -147,6 +152,20 @@ class main final : public QWidget, private BellEngine::Host {
     void sound_zero_Click();
     // The ring record's window, opened from the state area.
     void showRingLog();
+
+    // The windows of the menu bar, made on first use and kept.
+    void mnPlayMusic_Click();
+    void mnBellCount_Click();
+    void mnCountDown_Click();
+    void helpword_Click();
+    void info_Click();
+    FrmCountDown* countDownWindow();
+    FrmBellCount* bellCountWindow();
+    HelpWindow* help1Window();
+    HelpWindow* playMusicWindow();
+    HelpWindow* info1Window();
+    // The countdown reached zero: the selected bell rings now.
+    void countdownBell();
 
     // The colour beside the state, given as the platform's blue-green-red number.
     void setStateColour(int blueGreenRed);
@@ -277,6 +296,10 @@ class main final : public QWidget, private BellEngine::Host {
     void createControls();
     void connectBehaviours();
     void connectSystem();
+    void connectWindows();
+    void clearMenuHighlights();
+    void showSideTexts();
+    std::vector<std::string> soundList() const;
     bool dragWindow(QEvent* event);
     void bindSpin(SpinButton* spin, QLineEdit* field, int wrapAt, int wrapTo);
     // The shutdown steps shared by every way out; ends the program when `end`.
@@ -308,6 +331,11 @@ class main final : public QWidget, private BellEngine::Host {
     std::unique_ptr<templet> templet_;
     std::unique_ptr<isAutoExitForm> isAutoExitForm_;
     QWidget* ringLogWindow_ = nullptr;
+    FrmCountDown* countDown_ = nullptr;
+    FrmBellCount* bellCount_ = nullptr;
+    HelpWindow* help1_ = nullptr;
+    HelpWindow* playMusic_ = nullptr;
+    HelpWindow* info1_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
     bool inTray_ = false;
     // The reserved time as exit.ini holds it when it is no time of day.

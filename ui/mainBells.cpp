@@ -224,13 +224,23 @@ void main::showRingLog() {
 
 // ---- Ringing by hand -----------------------------------------------------------
 
-void main::btnNowBell_Click() {
-    const int index = fileList->ListIndex();
+std::vector<std::string> main::soundList() const {
     std::vector<std::string> library;
     library.reserve(static_cast<std::size_t>(fileList->count()));
     for (int i = 0; i < fileList->count(); ++i) library.push_back(fileList->text(i).toStdString());
+    return library;
+}
+
+void main::btnNowBell_Click() {
+    const int index = fileList->ListIndex();
     engine.RingNow(index < 0 ? std::nullopt : std::optional(fileList->text(index).toStdString()),
-                   library);
+                   soundList());
+}
+
+void main::countdownBell() {
+    const int index = fileList->ListIndex();
+    engine.RingNow(index < 0 ? std::nullopt : std::optional(fileList->text(index).toStdString()),
+                   soundList(), RingCause::Countdown);
 }
 
 void main::bellStop_Click() {

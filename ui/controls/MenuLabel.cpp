@@ -21,12 +21,16 @@ void MenuLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
-// The highlight stays until the mouse moves over the background, as the
-// menu bar's labels always did.
 void MenuLabel::enterEvent(QEnterEvent* event) {
     if (isEnabled())
         setHighlighted(true);
     QLabel::enterEvent(event);
+}
+
+// Only the label under the mouse is highlighted.
+void MenuLabel::leaveEvent(QEvent* event) {
+    setHighlighted(false);
+    QLabel::leaveEvent(event);
 }
 
 void MenuLabel::changeEvent(QEvent* event) {

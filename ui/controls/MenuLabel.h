@@ -19,6 +19,7 @@ class MenuLabel final : public QLabel {
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:

@@ -1,5 +1,7 @@
 #include "ui/controls/SpinButton.h"
 
+#include <QLineEdit>
+
 #include <algorithm>
 
 namespace tollix {
@@ -25,6 +27,16 @@ int SpinButton::position() const {
 
 void SpinButton::setPosition(int position) {
     setValue(fromValue(std::clamp(position, minimum_, maximum_)));
+}
+
+void bindWrappingSpin(SpinButton* spin, QLineEdit* field, int top) {
+    QObject::connect(spin, &SpinButton::Change, field, [spin, field, top] {
+        if (spin->position() == top) {
+            spin->setPosition(0);  // runs this again with 0
+            return;
+        }
+        field->setText(QString::number(spin->position()));
+    });
 }
 
 }  // namespace tollix

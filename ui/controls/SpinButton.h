@@ -2,6 +2,8 @@
 
 #include <QScrollBar>
 
+class QLineEdit;
+
 namespace tollix {
 
 // A spin button: a small vertical scroll bar with a position of its own.
@@ -35,5 +37,9 @@ class SpinButton final : public QScrollBar {
     int maximum_;
     TopArrow top_;
 };
+
+// The spins of the small windows: each keeps its own position and writes it
+// into `field`; reaching `top` turns it into 0.
+void bindWrappingSpin(SpinButton* spin, QLineEdit* field, int top);
 
 }  // namespace tollix

@@ -1,0 +1,67 @@
+#include "countdown/Countdown.h"
+
+#include <gtest/gtest.h>
+
+namespace tollix::countdown {
+namespace {
+
+TEST(Countdown, TheEntryIsCheckedInOrderAndNoTimeAtAllIsRefused) {
+    struct Case {
+        const char *h, *m, *s, *refusal;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"", "", "", "Please input hour"},
+             {"1", "", "", "Please input minute"},
+             {"1", "0", "", "Please input second"},
+             {"100", "60", "60", "(Hour)Please input digit between 0 and 99"},
+             {"99", "60", "60", "(minute)Please input digit between 0 and 59"},
+             {"99", "59", "60", "(second)Please input digit between 0 and 59"},
+             {"-1", "0", "0", "(Hour)Please input digit between 0 and 99"},
+             {"1", "ten", "0", "(minute)Please input digit between 0 and 59"},
+             {"0", "0", "0", "Please input second"},
+             {"99", "59", "59", nullptr},
+             {" 0", "0 ", "5", nullptr},
+         }) {
+        SCOPED_TRACE(std::string(c.h) + "|" + c.m + "|" + c.s);
+        const auto refused = CheckEntry(c.h, c.m, c.s);
+        if (c.refusal)
+            EXPECT_EQ(refused, c.refusal);
+        else
+            EXPECT_FALSE(refused.has_value()) << *refused;
+    }
+}
+
+TEST(Countdown, CountsDownPausesExactlyAndReachesZeroOnce) {
+    Countdown count;
+    count.start("99", "59", "59");
+    EXPECT_EQ(count.remainingSeconds(), 359999);
+    EXPECT_FALSE(count.tick());
+    EXPECT_EQ(count.text(), "99:59:58");
+
+    count.start("0", "10", "2");
+    count.tick();
+    count.tick();
+    count.pause();
+    for (int i = 0; i < 5; ++i) EXPECT_FALSE(count.tick());  // paused: no second passes
+    EXPECT_EQ(count.text(), "00:10:00");
+    count.resume();
+    count.tick();
+    EXPECT_EQ(count.text(), "00:09:59");
+
+    count.start("0", "0", "5");
+    int rang = 0;
+    int ticks = 0;
+    while (ticks < 10) {
+        ++ticks;
+        if (count.tick()) {
+            ++rang;
+            EXPECT_EQ(ticks, 5) << "rings on the fifth second";
+        }
+    }
+    EXPECT_EQ(rang, 1);
+    EXPECT_EQ(count.state(), Countdown::State::Finished);
+    EXPECT_EQ(count.text(), "00:00:00");
+}
+
+}  // namespace
+}  // namespace tollix::countdown

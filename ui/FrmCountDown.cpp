@@ -1,0 +1,199 @@
+#include "ui/FrmCountDown.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tollix {
+
+namespace {
+
+QLineEdit* field(const char* name, const char* initial) {
+    auto* edit = new QLineEdit(QString::fromLatin1(initial));
+    edit->setObjectName(QLatin1String(name));
+    edit->setFixedWidth(52);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+SpinButton* spin(const char* name, int top) {
+    auto* spin = new SpinButton(0, top, 0, SpinButton::TopArrow::CountsUp);
+    spin->setObjectName(QLatin1String(name));
+    spin->setFixedHeight(30);
+    return spin;
+}
+
+PictureButton* button(const char* name, const char* picture) {
+    auto* b = new PictureButton(QLatin1String(picture), QLatin1String(picture) + QLatin1Char('1'));
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+}  // namespace
+
+FrmCountDown::FrmCountDown(Messages& messages, QWidget* parent)
+    : QDialog(parent), messages_(messages), fullScreen_(new FrmFullScreen(this)) {
+    setObjectName(QStringLiteral("FrmCountDown"));
+    setWindowTitle(QStringLiteral("Countdown"));
+    setModal(true);
+    setStyleSheet(QStringLiteral("#FrmCountDown { background: #eef3f8; }"));
+
+    input_h = field("input_h", "1");
+    input_m = field("input_m", "0");
+    input_s = field("input_s", "0");
+    VScroll7 = spin("VScroll7", 100);
+    VScroll8 = spin("VScroll8", 60);
+    VScroll1 = spin("VScroll1", 60);
+    bindWrappingSpin(VScroll7, input_h, 100);
+    bindWrappingSpin(VScroll8, input_m, 60);
+    bindWrappingSpin(VScroll1, input_s, 60);
+
+    auto* frame = new QGroupBox(QStringLiteral("Countdown"));
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* row = new QHBoxLayout(frame);
+    const std::pair<const char*, const char*> captions[] = {
+        {"Label15", "hr"}, {"Label16", "min"}, {"Label1", "sec"}};
+    QLineEdit* fields[] = {input_h, input_m, input_s};
+    SpinButton* spins[] = {VScroll7, VScroll8, VScroll1};
+    for (int i = 0; i < 3; ++i) {
+        auto* caption = new QLabel(QString::fromLatin1(captions[i].second));
+        caption->setObjectName(QLatin1String(captions[i].first));
+        row->addWidget(fields[i]);
+        row->addWidget(spins[i]);
+        row->addWidget(caption);
+        row->addSpacing(8);
+    }
+
+    txtShowCount = new QLineEdit(QStringLiteral("00:00:00"));
+    txtShowCount->setObjectName(QStringLiteral("txtShowCount"));
+    txtShowCount->setReadOnly(true);
+    txtShowCount->setAlignment(Qt::AlignCenter);
+    txtShowCount->setStyleSheet(QStringLiteral("font-size: 34px; font-weight: bold;"));
+    txtShowCount->setVisible(false);
+
+    cmdStartCount = button("cmdStartCount", "StartCount");
+    cmdPause = button("cmdPause", "Pause");
+    cmdRePlay = button("cmdRePlay", "RePlay");
+    cmdCountExit = button("cmdCountExit", "CountExit");
+    cmdAllWin = button("cmdAllWin", "AllWin");
+    cmdClose = button("cmdClose", "closeWin");
+    for (QWidget* hidden : {static_cast<QWidget*>(cmdPause), static_cast<QWidget*>(cmdRePlay),
+                            static_cast<QWidget*>(cmdCountExit), static_cast<QWidget*>(cmdAllWin)})
+        hidden->setVisible(false);
+    auto* buttons = new QHBoxLayout;
+    for (PictureButton* b : {cmdStartCount, cmdPause, cmdRePlay, cmdAllWin, cmdCountExit, cmdClose})
+        buttons->addWidget(b);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(frame);
+    column->addWidget(txtShowCount);
+    column->addLayout(buttons);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer1->setTimerType(Qt::PreciseTimer);
+
+    connect(Timer1, &QTimer::timeout, this, &FrmCountDown::Timer1_Timer);
+    connect(cmdStartCount, &PictureButton::clicked, this, &FrmCountDown::cmdStartCount_Click);
+    connect(cmdPause, &PictureButton::clicked, this, &FrmCountDown::cmdPause_Click);
+    connect(cmdRePlay, &PictureButton::clicked, this, &FrmCountDown::cmdRePlay_Click);
+    connect(cmdCountExit, &PictureButton::clicked, this, &FrmCountDown::cmdCountExit_Click);
+    connect(cmdAllWin, &PictureButton::clicked, this, &FrmCountDown::cmdAllWin_Click);
+    connect(cmdClose, &PictureButton::clicked, this, &QDialog::hide);
+    // The full-screen buttons drive this window's count.
+    connect(fullScreen_->cmdPause, &QPushButton::clicked, this, [this] {
+        cmdPause_Click();
+        fullScreen_->cmdPause->setVisible(false);
+        fullScreen_->cmdRePlay->setVisible(true);
+    });
+    connect(fullScreen_->cmdRePlay, &QPushButton::clicked, this, [this] {
+        cmdRePlay_Click();
+        fullScreen_->cmdPause->setVisible(true);
+        fullScreen_->cmdRePlay->setVisible(false);
+    });
+}
+
+void FrmCountDown::show(const std::string& text) {
+    fullScreen_->lblTimeShow->setText(QString::fromStdString(text));
+    txtShowCount->setText(fullScreen_->lblTimeShow->text());
+}
+
+void FrmCountDown::setRunning(bool running) {
+    if (running)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+void FrmCountDown::cmdStartCount_Click() {
+    const std::string h = input_h->text().toStdString();
+    const std::string m = input_m->text().toStdString();
+    const std::string s = input_s->text().toStdString();
+    if (const auto refused = countdown::CheckEntry(h, m, s)) {
+        messages_.information(QStringLiteral("Warning"), QString::fromStdString(*refused));
+        return;
+    }
+    for (QWidget* b : {static_cast<QWidget*>(fullScreen_->cmdPause),
+                       static_cast<QWidget*>(fullScreen_->cmdRePlay),
+                       static_cast<QWidget*>(cmdPause), static_cast<QWidget*>(cmdRePlay)})
+        b->setEnabled(true);
+    count_.start(h, m, s);
+    setRunning(true);
+    cmdPause->setVisible(true);
+    cmdAllWin->setVisible(true);
+    cmdCountExit->setVisible(true);
+    cmdStartCount->setVisible(false);
+    cmdClose->setVisible(false);
+    cmdRePlay->setVisible(false);
+    txtShowCount->setVisible(true);
+    show(count_.text());
+}
+
+void FrmCountDown::Timer1_Timer() {
+    const bool zero = count_.tick();
+    show(count_.text());
+    if (!zero)
+        return;
+    setRunning(false);
+    for (QWidget* b : {static_cast<QWidget*>(fullScreen_->cmdPause),
+                       static_cast<QWidget*>(fullScreen_->cmdRePlay),
+                       static_cast<QWidget*>(cmdPause), static_cast<QWidget*>(cmdRePlay)})
+        b->setEnabled(false);
+    emit ringNow();
+}
+
+void FrmCountDown::cmdPause_Click() {
+    cmdRePlay->setVisible(true);
+    cmdPause->setVisible(false);
+    count_.pause();
+    setRunning(false);
+}
+
+void FrmCountDown::cmdRePlay_Click() {
+    cmdRePlay->setVisible(false);
+    cmdPause->setVisible(true);
+    count_.resume();
+    setRunning(true);
+}
+
+void FrmCountDown::cmdCountExit_Click() {
+    setRunning(false);
+    count_.exit();
+    for (QWidget* b : {static_cast<QWidget*>(cmdPause), static_cast<QWidget*>(cmdAllWin),
+                       static_cast<QWidget*>(cmdCountExit), static_cast<QWidget*>(cmdRePlay)})
+        b->setVisible(false);
+    cmdStartCount->setVisible(true);
+    cmdClose->setVisible(true);
+    txtShowCount->setVisible(false);
+    fullScreen_->cmdPause->setVisible(true);
+    fullScreen_->cmdRePlay->setVisible(false);
+}
+
+void FrmCountDown::cmdAllWin_Click() {
+    fullScreen_->showLarge();
+}
+
+}  // namespace tollix

@@ -1,0 +1,106 @@
+// The main window's menu bar of labels and the windows it opens: the
+// countdown, the next-bell countdown, and the help and information windows.
+#include "ui/FrmCountDown.h"
+#include "ui/HelpWindow.h"
+#include "ui/LargePrintWindow.h"
+#include "ui/main.h"
+
+namespace tollix {
+
+void main::connectWindows() {
+    connect(mnPlayMusic, &MenuLabel::Click, this, &main::mnPlayMusic_Click);
+    connect(mnBellCount, &MenuLabel::Click, this, &main::mnBellCount_Click);
+    connect(mnCountDown, &MenuLabel::Click, this, &main::mnCountDown_Click);
+    connect(helpword, &MenuLabel::Click, this, &main::helpword_Click);
+    connect(info, &MenuLabel::Click, this, &main::info_Click);
+    connect(&engine, &BellEngine::sideTextsChanged, this, &main::showSideTexts);
+}
+
+void main::clearMenuHighlights() {
+    for (MenuLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount, mnPlayMusic})
+        entry->clearHighlight();
+}
+
+// Written every tick, whether the windows are shown or not.
+void main::showSideTexts() {
+    if (bellCount_) {
+        bellCount_->lblNowTimeShow->setText(engine.sideClockText);
+        bellCount_->lblTimeShow->setText(engine.bellCountdownText);
+    }
+    if (countDown_)
+        countDown_->fullScreen()->lblNowTimeShow->setText(engine.sideClockText);
+}
+
+FrmCountDown* main::countDownWindow() {
+    if (!countDown_) {
+        countDown_ = new FrmCountDown(services_.messages, this);
+        connect(countDown_, &FrmCountDown::ringNow, this, &main::countdownBell);
+        showSideTexts();
+    }
+    return countDown_;
+}
+
+FrmBellCount* main::bellCountWindow() {
+    if (!bellCount_) {
+        bellCount_ = new FrmBellCount(this);
+        showSideTexts();
+    }
+    return bellCount_;
+}
+
+HelpWindow* main::help1Window() {
+    if (!help1_)
+        help1_ = new HelpWindow(QStringLiteral("help1"), QStringLiteral("Help"),
+                                help1Text(QString::fromStdString(paths().soundFolder().string())),
+                                QStringLiteral("cmd_exit1"), this);
+    return help1_;
+}
+
+HelpWindow* main::playMusicWindow() {
+    if (!playMusic_)
+        playMusic_ =
+            new HelpWindow(QStringLiteral("FrmPlayMusic"), QStringLiteral("Play music list"),
+                           playMusicText(QString::fromStdString(paths().soundFolder().string())),
+                           QStringLiteral("cmd_exit"), this);
+    return playMusic_;
+}
+
+HelpWindow* main::info1Window() {
+    if (!info1_) {
+        const std::string record = services_.ringLog ? services_.ringLog->file().string()
+                                                     : RingLog::defaultFile().string();
+        info1_ = new HelpWindow(QStringLiteral("info1"), QStringLiteral("Infomation"),
+                                info1Text(QLatin1String(TOLLIX_VERSION),
+                                          QString::fromStdString(paths().programFolder().string()),
+                                          QString::fromStdString(record)),
+                                QStringLiteral("cmd_exit"), this);
+    }
+    return info1_;
+}
+
+void main::mnPlayMusic_Click() {
+    clearMenuHighlights();
+    playMusicWindow()->exec();
+}
+
+void main::mnBellCount_Click() {
+    clearMenuHighlights();
+    bellCountWindow()->showLarge();
+}
+
+void main::mnCountDown_Click() {
+    clearMenuHighlights();
+    countDownWindow()->exec();
+}
+
+void main::helpword_Click() {
+    clearMenuHighlights();
+    help1Window()->exec();
+}
+
+void main::info_Click() {
+    clearMenuHighlights();
+    info1Window()->exec();
+}
+
+}  // namespace tollix
