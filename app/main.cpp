@@ -85,15 +85,8 @@ int main(int argc, char** argv) {
     QObject::connect(&clockWatch, &tollix::ClockWatch::stepped, &window.engine,
                      &tollix::BellEngine::clockStepped);
 
-    window.Form_Load();
-    // Once the window is up: the first bell must not wait for the player core.
-    QTimer::singleShot(0, &app, [&player] { player.prepare(); });
-
-    // Answering later copies only once the window is up; a benchmark waits for it.
-    QObject::connect(&instance, &tollix::SingleInstance::showRequested, &window,
-                     &tollix::main::TrayOut);
-    instance.listen();
-
+    // Every way out unmutes, from before start-up can mute: a log-out during a
+    // start-up message must not leave the speakers silent for everyone.
     tollix::ExitSignals exitSignals;
     QObject::connect(&exitSignals, &tollix::ExitSignals::received, &window,
                      &tollix::main::EndSession);
@@ -102,6 +95,17 @@ int main(int argc, char** argv) {
                      [&window] { window.EndSession(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                      [&window] { window.EndSession(); });
+
+    window.Form_Load();
+    if (window.hasEnded())
+        return 0;  // ended during start-up, in one of its message boxes
+    // Once the window is up: the first bell must not wait for the player core.
+    QTimer::singleShot(0, &app, [&player] { player.prepare(); });
+
+    // Answering later copies only once the window is up; a benchmark waits for it.
+    QObject::connect(&instance, &tollix::SingleInstance::showRequested, &window,
+                     &tollix::main::TrayOut);
+    instance.listen();
 
     return app.exec();
 }

@@ -187,7 +187,7 @@ void BellEngine::recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, cons
 bool BellEngine::playingSecond(const LocalTime& time) {
     if (!isPlaying)
         return false;
-    if (musicFileCount() > 0 && soundPlayer.FadeStep(time.SecondOfDay()))
+    if (musicFileCount() > 0 && soundPlayer.FadeStep())
         return true;
     if (soundPlayer.CountSecond())
         return false;
@@ -225,7 +225,7 @@ void BellEngine::fireEntry(int index, const LocalTime& time) {
     std::string note;
     const long minutes = sound::musicMinutes(name);
     if (minutes > 0) {
-        musicEndSecond = static_cast<int>(time.SecondOfDay() + minutes * 60);
+        musicSecondsLeft = minutes * 60;
         file = sound::StartScheduledMusicList(music, folder, name);
         if (music.filesFromSoundFolder)
             note = "; music list empty or missing, played " + file.filename().string();
@@ -391,7 +391,7 @@ void BellEngine::RingNow(const std::optional<std::string>& selected,
     const LocalTime now = services_.clock.now();
     fs::path file = folder / name;
     if (name.find('.') == std::string::npos) {
-        musicEndSecond = static_cast<int>(now.SecondOfDay() + sound::musicMinutes(name) * 60);
+        musicSecondsLeft = sound::musicMinutes(name) * 60;
         file = sound::StartMusicList(music, folder, name);
         if (file.empty()) {
             ResetBellState();

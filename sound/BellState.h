@@ -12,8 +12,9 @@ struct BellState {
     int elapsedCount = 0;
     int savedVolume = 0;
     bool volumeSaved = false;
-    // Second of the day at which a music list stops.
-    int musicEndSecond = 0;
+    // Seconds a music list still plays: counted down by the ticks, so a list
+    // of any length, across midnight or a clock step, plays its minutes.
+    long musicSecondsLeft = 0;
     MusicList music;
 
     int musicFileCount() const { return music.musicFileCount(); }

@@ -4,21 +4,8 @@ namespace tollix::sound {
 
 namespace {
 
-constexpr int kSecondsPerDay = 86400;
-
 int wholeSeconds(long lengthMs, int extraSeconds) {
     return static_cast<int>(lengthMs / 1000 + extraSeconds);
-}
-
-// Seconds until the end second, across midnight too: a list rung at 23:58
-// for five minutes ends at 00:03, not never.
-int secondsLeft(int now, int end) {
-    int left = end - now;
-    if (left > kSecondsPerDay / 2)
-        left -= kSecondsPerDay;
-    else if (left < -kSecondsPerDay / 2)
-        left += kSecondsPerDay;
-    return left;
 }
 
 }  // namespace
@@ -94,8 +81,8 @@ void SoundPlayer::fadeTo(int volume) {
         mixer_.SetMasterVolume(volume);
 }
 
-bool SoundPlayer::FadeStep(int now) {
-    const int left = secondsLeft(now, bell_.musicEndSecond);
+bool SoundPlayer::FadeStep() {
+    const long left = --bell_.musicSecondsLeft;
     if (left == 4) {
         saveVolume();
         fadeTo(bell_.savedVolume / 2);

@@ -30,10 +30,10 @@ class SoundPlayer {
     bool CountSecond();
     void Close();
     void EndBell();
-    // The fade-out over the last four seconds of a music list, for the
-    // second of the day `now`. True when the list has ended: the bell is
-    // ended and its state reset.
-    bool FadeStep(int now);
+    // One second of a music list, with the fade-out over its last four
+    // seconds. True when the list has ended: the bell is ended and its state
+    // reset.
+    bool FadeStep();
 
   private:
     void saveVolume();

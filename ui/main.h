@@ -84,6 +84,8 @@ class main final : public QWidget, private BellEngine::Host {
     // SIGTERM, SIGINT and the end of the desktop session end the program the
     // same way as the exits of the window.
     void EndSession();
+    // One of the ways out was taken.
+    bool hasEnded() const { return ended_; }
 
     // The tray: the window hides into it and comes back from it.
     void TrayIn();

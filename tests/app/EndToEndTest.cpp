@@ -16,6 +16,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <sstream>
 #include <thread>
 
@@ -289,6 +290,48 @@ TEST_F(EndToEnd, ASinkMutedAtTheBellIsRecordedAsNotHeard) {
     EXPECT_EQ(records(), (std::vector<std::string>{"not-heard\tfirst.wav"}));
     EXPECT_NE(test::readBytes(ringLog).find("the speakers are muted"), std::string::npos);
 }
+
+TEST_F(EndToEnd, AThirteenHourMusicListIsStillPlayingHalfAMinuteOn) {
+    fs::create_directories(paths.soundFolder() / "780_allday");
+    tone("780_allday/song.wav", 12, 440);
+    tone("bell.wav", 1, 880);  // start wants one sound file in the folder
+    settings(2, 1, 0);
+    ASSERT_TRUE(datafiles::writeWeekList(paths.weekList(), {"08hr 30min/780_allday"}).empty());
+
+    Recording recording(test::PulseServer::shared());
+    const auto recordingStarted = system_clock::now();
+    startAt(at(2026, 12, 7, 8, 30), recordingStarted);
+    runUntil(32, recordingStarted);
+    const auto samples = recording.stop();
+    const double start = heardAfter(samples, boundary - 0.5);
+    EXPECT_GT(start, boundary - 0.1);
+    EXPECT_LT(start, boundary + kSlack);
+    EXPECT_GT(test::rms(samples, boundary + 29, boundary + 31), 1000) << "the list stopped early";
+}
+
+// Killed while a start-up message waits for the operator (a log-out, a
+// shutdown): the speakers "No com sound" muted are given back.
+class EndedInStartUp : public EndToEnd, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EndedInStartUp, TheOutputIsUnmuted) {
+    settings(2, 1, 1);  // manual input with an empty list: start refused with a message
+    tone("first.wav", 1, 440);
+    startAt(at(2026, 12, 7, 8, 0), system_clock::now());
+    const auto muted = [] {
+        return test::PulseServer::shared()
+            .pactl({QStringLiteral("get-sink-mute"), QStringLiteral("bells")})
+            .contains(QStringLiteral("yes"));
+    };
+    for (int i = 0; i < 50 && !muted(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(muted()) << "No com sound did not mute at start-up";
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the message is up
+    ::kill(static_cast<pid_t>(tollix.processId()), GetParam());
+    EXPECT_TRUE(tollix.waitForFinished(5000)) << "it did not end";
+    EXPECT_FALSE(muted());
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, EndedInStartUp, ::testing::Values(SIGTERM, SIGHUP, SIGINT));
 
 // The top-level windows named TOLLIX that are mapped on the display (the
 // tray icon lives inside the tray, not at the top).

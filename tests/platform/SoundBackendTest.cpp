@@ -154,13 +154,13 @@ TEST_F(SoundBackends, AMusicListFadesOverItsLastFourSecondsAndTheVolumeComesBack
     ASSERT_TRUE(player.OpenAndPlay(tone("long.wav", 12).string(), 1));
     bell.music.musicFiles = {"long.wav"};
     const int startSecond = 1000;
-    bell.musicEndSecond = startSecond + 6;
+    bell.musicSecondsLeft = 6;
 
     bool ended = false;
     // One tick a second, as the clock tick drives it.
     for (int second = startSecond + 1; !ended && second <= startSecond + 7; ++second) {
         std::this_thread::sleep_until(begun + std::chrono::seconds(second - startSecond));
-        ended = player.FadeStep(second);
+        ended = player.FadeStep();
     }
     const auto samples = recording.stop();
     EXPECT_TRUE(ended);

@@ -127,24 +127,24 @@ class Fade : public Bell {
         mixer.volume = 655 * 80;
         ASSERT_TRUE(player.OpenAndPlay("song.mp3", 1));
         bell.music.musicFiles = {"song.mp3"};
-        bell.musicEndSecond = 36000;  // 10:00:00
+        bell.musicSecondsLeft = 6;
         mixer.calls.clear();
         mmc.calls.clear();
     }
 };
 
 TEST_F(Fade, StepsToAHalfAFifthATenthAndZeroThenPutsTheVolumeBack) {
-    EXPECT_FALSE(player.FadeStep(35995));
+    EXPECT_FALSE(player.FadeStep());
     EXPECT_TRUE(mixer.calls.empty());
     std::vector<long> volumes;
-    for (int t = 35996; t <= 35999; ++t) {
-        EXPECT_FALSE(player.FadeStep(t));
+    for (int t = 0; t < 4; ++t) {
+        EXPECT_FALSE(player.FadeStep());
         volumes.push_back(mixer.volume);
     }
     EXPECT_EQ(bell.savedVolume, 80);
     EXPECT_EQ(volumes, (std::vector<long>{655 * 40, 655 * 16, 655 * 8, 0}));
     EXPECT_EQ(mmc.calls, (Calls{"close"}));
-    EXPECT_TRUE(player.FadeStep(36000));
+    EXPECT_TRUE(player.FadeStep());
     EXPECT_EQ(mixer.volume, 655 * 80);
     EXPECT_FALSE(bell.volumeSaved);
     EXPECT_FALSE(bell.isPlaying);
@@ -153,15 +153,16 @@ TEST_F(Fade, StepsToAHalfAFifthATenthAndZeroThenPutsTheVolumeBack) {
 }
 
 TEST_F(Fade, ALateStartOfTheFadeSavesTheVolumeFirst) {
-    EXPECT_FALSE(player.FadeStep(35998));  // T + 2 = E without the earlier steps
+    bell.musicSecondsLeft = 3;
+    EXPECT_FALSE(player.FadeStep());  // two seconds left, without the earlier steps
     EXPECT_TRUE(bell.volumeSaved);
     EXPECT_EQ(bell.savedVolume, 80);
     EXPECT_EQ(mixer.volume, 655 * 8);
 }
 
-TEST_F(Fade, ASkippedEndSecondStillEndsTheListWithoutTouchingTheVolume) {
-    EXPECT_FALSE(player.FadeStep(35995));
-    EXPECT_TRUE(player.FadeStep(36001));
+TEST_F(Fade, AListPastItsEndStillEndsWithoutTouchingTheVolume) {
+    bell.musicSecondsLeft = 0;
+    EXPECT_TRUE(player.FadeStep());
     EXPECT_EQ(mixer.calls, (Calls{}));
     EXPECT_EQ(mixer.volume, 655 * 80);
     EXPECT_FALSE(bell.isPlaying);
@@ -169,22 +170,22 @@ TEST_F(Fade, ASkippedEndSecondStillEndsTheListWithoutTouchingTheVolume) {
 
 TEST_F(Fade, AnUnreadableVolumeIsNeitherFadedNorRestoredToAGuess) {
     mixer.available = false;
-    for (int t = 35996; t <= 35999; ++t) player.FadeStep(t);
+    for (int t = 0; t < 5; ++t) player.FadeStep();
     EXPECT_FALSE(bell.volumeSaved);
     mixer.available = true;
     mixer.calls.clear();
-    EXPECT_TRUE(player.FadeStep(36000));
+    EXPECT_TRUE(player.FadeStep());
     EXPECT_EQ(mixer.calls, (Calls{}));
     EXPECT_EQ(mixer.volume, 655 * 80);
 }
 
-TEST_F(Fade, AListThatRunsPastMidnightEndsAfterIt) {
-    bell.musicEndSecond = 86400 + 120;  // rung at 23:58 for four minutes
-    EXPECT_FALSE(player.FadeStep(86399));
-    EXPECT_FALSE(player.FadeStep(0));
-    EXPECT_FALSE(player.FadeStep(116));
-    EXPECT_TRUE(bell.volumeSaved);
-    EXPECT_TRUE(player.FadeStep(120));
+// Counted, not read off the clock: 13 hours are 13 hours (compared as
+// seconds of the day, a list over 12 hours stopped after one second).
+TEST_F(Fade, AListLongerThanHalfADayPlaysAllItsMinutes) {
+    bell.musicSecondsLeft = 780 * 60;
+    long played = 0;
+    while (!player.FadeStep()) ++played;
+    EXPECT_EQ(played, 780 * 60 - 1);
     EXPECT_FALSE(bell.isPlaying);
 }
 
