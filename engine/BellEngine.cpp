@@ -59,6 +59,7 @@ void BellEngine::Timer1_Timer() {
 
     emit ticked(t);
     settle();
+    keepOthersSilent();
     bool tickDone = playingSecond(t);
 
     const std::int64_t key = t.minuteKey();
@@ -107,6 +108,17 @@ void BellEngine::Timer1_Timer() {
 void BellEngine::clockStepped() {
     stepPending_ = true;
     Timer1.realign();
+}
+
+// A sound server that restarted (PulseAudio, PipeWire) comes back unmuted:
+// between bells, "No com sound" looks every few seconds and mutes again.
+void BellEngine::keepOthersSilent() {
+    constexpr int kEverySeconds = 5;
+    if (isPlaying || !host_.soundZero() || ++silenceCheck_ < kEverySeconds)
+        return;
+    silenceCheck_ = 0;
+    if (services_.mixer.connectedAfresh())
+        soundControl.SetMasterMute(true);
 }
 
 bool BellEngine::noticeStep(const LocalTime& t) {

@@ -133,6 +133,7 @@ class BellEngine final : public QObject, public sound::BellState {
     void reservedExit(const LocalTime& time);
     void recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, const LocalTime& time);
     bool noticeStep(const LocalTime& time);
+    void keepOthersSilent();
     void remember(std::int64_t minuteKey);
     // The verdict on the bell started at the last tick.
     void settle();
@@ -155,6 +156,7 @@ class BellEngine final : public QObject, public sound::BellState {
     std::int64_t lastMonotonicMs_ = 0;
     bool haveReading_ = false;
     bool stepPending_ = false;
+    int silenceCheck_ = 0;
     bool recordFailedShown_ = false;
     QString shownProblem_;
     bool inTick_ = false;

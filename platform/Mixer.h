@@ -29,6 +29,9 @@ class Mixer {
     };
     // False when the sound server cannot be asked.
     virtual bool readOutput(Output& output) = 0;
+    // Connects if need be; true when this is a new connection to a server
+    // that went away (restarted), whose mute and volume are its own again.
+    virtual bool connectedAfresh() { return false; }
 };
 
 // A computer without a mixer: every call fails.

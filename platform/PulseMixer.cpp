@@ -2,6 +2,7 @@
 
 #include <pulse/pulseaudio.h>
 
+#include <algorithm>
 #include <string_view>
 
 namespace tollix {
@@ -66,6 +67,7 @@ void PulseMixer::dropContext() {
     pa_context_disconnect(context_);
     pa_context_unref(context_);
     context_ = nullptr;
+    counted_ = false;
 }
 
 bool PulseMixer::runUntil(const std::function<bool()>& done, Deadline until) {
@@ -113,7 +115,20 @@ bool PulseMixer::connected(Deadline until) {
         dropContext();
         return false;
     }
+    if (state == PA_CONTEXT_READY && !counted_) {
+        counted_ = true;
+        ++connections_;
+    }
     return state == PA_CONTEXT_READY;
+}
+
+bool PulseMixer::connectedAfresh() {
+    if (!connected(deadline()))
+        return false;
+    // The program's first connection is no restart; every later one is.
+    const bool afresh = connections_ > std::max(reported_, 1);
+    reported_ = connections_;
+    return afresh;
 }
 
 bool PulseMixer::finish(pa_operation* operation, const bool& done, Deadline until) {

@@ -28,6 +28,7 @@ class PulseMixer final : public Mixer {
     bool writeVolume(long raw) override;
     bool writeMute(bool mute) override;
     bool readOutput(Output& output) override;
+    bool connectedAfresh() override;
 
   private:
     using Deadline = std::chrono::steady_clock::time_point;
@@ -40,6 +41,10 @@ class PulseMixer final : public Mixer {
     std::chrono::milliseconds limit_;
     pa_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr;
+    // Connections that reached the server, and how many were reported.
+    int connections_ = 0;
+    int reported_ = 0;
+    bool counted_ = false;
 };
 
 }  // namespace tollix

@@ -63,7 +63,8 @@ class EndToEnd : public ::testing::Test {
     long long offset = 0;  // the fake clock's lead on the real one, in seconds
     fs::path fakeTime = home.path() / "faketime";
     fs::path ringLog = home.path() / "state" / "tollix" / "rings.log";
-    QString display;  // empty: the offscreen platform
+    QString display;    // empty: the offscreen platform
+    QString ownServer;  // empty: the test run's sound server
 
     void SetUp() override {
         if (!fs::exists(kFakeTimeLibrary))
@@ -124,6 +125,8 @@ class EndToEnd : public ::testing::Test {
                    QString::fromStdString((home.path() / "config").string()));
         env.insert(QStringLiteral("LD_PRELOAD"), QLatin1String(kFakeTimeLibrary));
         setClock(offset);
+        if (!ownServer.isEmpty())
+            env.insert(QStringLiteral("PULSE_SERVER"), ownServer);
         env.insert(QStringLiteral("FAKETIME_TIMESTAMP_FILE"),
                    QString::fromStdString(fakeTime.string()));
         env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
@@ -307,6 +310,35 @@ TEST_F(EndToEnd, AThirteenHourMusicListIsStillPlayingHalfAMinuteOn) {
     EXPECT_GT(start, boundary - 0.1);
     EXPECT_LT(start, boundary + kSlack);
     EXPECT_GT(test::rms(samples, boundary + 29, boundary + 31), 1000) << "the list stopped early";
+}
+
+// PulseAudio (or PipeWire) restarted between bells comes back unmuted; "No com
+// sound" mutes it again without waiting for the next bell.
+TEST_F(EndToEnd, ARestartedSoundServerIsMutedAgainBetweenBells) {
+    test::PulseServer own(home.path() / "own-pulse");
+    ASSERT_TRUE(own.start());
+    ownServer = own.address();
+    tone("first.wav", 1, 440);
+    settings(2, 1, 1);
+    ASSERT_TRUE(datafiles::writeWeekList(paths.weekList(), {"23hr 00min/first.wav"}).empty());
+    startAt(at(2026, 12, 7, 8, 0), system_clock::now());
+    const auto muted = [&own] {
+        return own.pactl({QStringLiteral("get-sink-mute"), QStringLiteral("bells")})
+            .contains(QStringLiteral("yes"));
+    };
+    bool before = false;
+    for (int i = 0; i < 50 && !(before = muted()); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(before);
+    own.stop();
+    ASSERT_TRUE(own.start());
+    EXPECT_FALSE(muted()) << "a new server starts unmuted";
+    bool after = false;
+    for (int i = 0; i < 100 && !(after = muted()); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_TRUE(after) << "not muted again within 10 s";
+    TearDown();
+    own.stop();
 }
 
 // Killed while a start-up message waits for the operator (a log-out, a

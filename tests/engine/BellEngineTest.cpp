@@ -384,6 +384,17 @@ TEST_F(Engine, ARecordThatCannotBeWrittenIsSaidOnceAndTheBellsRingAllTheSame) {
     EXPECT_TRUE(said[0].contains(QStringLiteral("blocked"))) << said[0].toStdString();
 }
 
+TEST_F(Engine, ASoundServerThatRestartsBetweenBellsIsMutedAgain) {
+    soundZeroSet = true;
+    mixer.muted = true;
+    begin("2026-12-07 09:00:00");
+    run(10);
+    mixer.muted = false;  // the server restarted: its sink is unmuted
+    mixer.restarted = true;
+    run(5);
+    EXPECT_TRUE(mixer.muted);
+}
+
 TEST_F(Engine, RingNowRefusesInOrderThenRingsWithTwoExtraSecondsAndSaysSo) {
     begin("2026-12-07 09:00:00");
     const std::vector<std::string> library{"a.mp3", "b.wav"};

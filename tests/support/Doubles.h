@@ -95,6 +95,13 @@ class FakeMixer final : public Mixer {
         output = {available, muted, volume};
         return available;
     }
+    // A restart of the sound server: it comes back unmuted.
+    bool restarted = false;
+    bool connectedAfresh() override {
+        const bool afresh = restarted;
+        restarted = false;
+        return afresh;
+    }
 
   private:
     bool note(const std::string& call) {
