@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tollix"));
-    QApplication::setApplicationDisplayName(QStringLiteral("TOLLIX"));
+    // No display name: the desktop would add it to every title ("Warning — TOLLIX").
     QApplication::setWindowIcon(tollix::bellIcon());
     // The window goes to the tray hidden; only the exits end the program.
     QApplication::setQuitOnLastWindowClosed(false);

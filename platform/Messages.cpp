@@ -14,9 +14,11 @@ void QtMessages::showInformation(const QString& title, const QString& text) {
     box->open();
 }
 
+// Every question the program asks is about undoing the operator's work:
+// Enter must not say yes to it.
 bool QtMessages::askQuestion(const QString& title, const QString& text) {
-    return QMessageBox::question(parent_, title, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return QMessageBox::question(parent_, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace tollix

@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QWindow>
@@ -176,10 +177,7 @@ void main::Form_Load() {
 
     startupStep(
         QStringLiteral("Reading the sound folder %1").arg(fromStd(paths().soundFolder().string())),
-        [this] {
-            for (const auto& name : sound::SoundFolderScan(paths().soundFolder()))
-                fileList->AddItem(fromStd(name));
-        });
+        [this] { fileList->AddItems(sound::SoundFolderScan(paths().soundFolder())); });
 
     Timer1->setEnabled(true);
     engine.isPlaying = false;
@@ -290,7 +288,13 @@ void main::saved(const std::string& error) {
             QStringLiteral("The setting could not be saved: %1").arg(fromStd(error)));
 }
 
+// The controls' own behaviours save as they are restored; those saves wait
+// until every control holds its stored value, so a start cut short (killed,
+// a power cut) never leaves a half-restored data.ini behind.
 void main::LoadSettings() {
+    restoring_ = true;
+    // Also when a step of the restore fails: later clicks must save again.
+    auto restored = qScopeGuard([this] { restoring_ = false; });
     const GeneralSettings s = datafiles::readGeneral(paths().dataIni());
     auto_exe->setValue(s.auto_exe);
     if (fileList->count() > s.fileListIndex)
@@ -303,9 +307,14 @@ void main::LoadSettings() {
     (s.timeMode == 1 ? Option1 : Option2)->select();
     if (!bellRepeat->isChecked())
         bellStop->setVisible(false);
+    restored.dismiss();
+    restoring_ = false;
+    SaveSettings();
 }
 
 void main::SaveSettings() {
+    if (restoring_)
+        return;
     GeneralSettings s;
     s.auto_exe = auto_exe->value();
     s.fileListIndex = fileList->ListIndex();
@@ -319,8 +328,7 @@ void main::SaveSettings() {
 }
 
 void main::LoadWeekList() {
-    for (const auto& line : datafiles::readWeekList(paths().weekList()))
-        AddTimeList->AddItem(fromStd(line));
+    AddTimeList->AddItems(datafiles::readWeekList(paths().weekList()));
 }
 
 void main::SaveWeekList() {
@@ -330,7 +338,7 @@ void main::SaveWeekList() {
 void main::LoadDayList() {
     AddTimeList->clear();
     const DayList list = datafiles::readDayList(paths().dayList(VScroll9->position()));
-    for (const auto& line : list.lines) AddTimeList->AddItem(fromStd(line));
+    AddTimeList->AddItems(list.lines);
     nobell->setValue(list.nobell);
 }
 

@@ -348,6 +348,7 @@ class main final : public QWidget, private BellEngine::Host {
     QPoint dragOffset_;
     std::int64_t shownDay_ = -1;
     bool ended_ = false;
+    bool restoring_ = false;
 };
 
 }  // namespace tollix

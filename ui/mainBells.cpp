@@ -212,7 +212,11 @@ void main::showClock(const LocalTime& t) {
 
 void main::showNextBellTexts() {
     nextBell->setText(engine.nextBell);
-    nextBellSound->setText(engine.nextBellSound);
+    // A long name is shortened in the middle; the whole name is the tool tip.
+    const int room = std::max(nextBellSound->width(), 120);
+    nextBellSound->setText(
+        nextBellSound->fontMetrics().elidedText(engine.nextBellSound, Qt::ElideMiddle, room));
+    nextBellSound->setToolTip(engine.nextBellSound);
 }
 
 void main::showRingLog() {

@@ -11,10 +11,6 @@ namespace {
 
 const QString kWarning = QStringLiteral("Warning");
 
-QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 bool inRange(const QLineEdit* edit, long low, long high) {
     const auto value = wholeNumber(edit->text().toStdString());
     return value && *value >= low && *value <= high;
@@ -97,6 +93,9 @@ void main::TimeDel_Click() {
         return;
     }
     delete AddTimeList->takeItem(selected);
+    // Nothing is picked after a delete: a second press must not delete the
+    // line that moved up into the place.
+    AddTimeList->setListIndex(-1);
     SaveEditedList();
 }
 
@@ -152,7 +151,7 @@ void main::applyTemplet_Click() {
 void main::ApplyTemplate(int number) {
     AddTimeList->clear();
     const DayList stored = datafiles::readDayList(paths().dayList(7 + number));
-    for (const auto& line : stored.lines) AddTimeList->AddItem(fromStd(line));
+    AddTimeList->AddItems(stored.lines);
     if (Option3->isChecked()) {
         SaveWeekList();
     } else {

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace tollix {
@@ -156,7 +157,7 @@ void main::createControls() {
 
     nextBell = named<QLabel>("nextBell");
     nextBellSound = named<QLabel>("nextBellSound");
-    nextBellSound->setWordWrap(true);
+    nextBellSound->setMinimumWidth(1);  // a long name is elided, not wrapped
     auto* nextBellFrame = frame("Next bell");
     (new QVBoxLayout(nextBellFrame))->addWidget(nextBell);
     auto* nextSoundFrame = frame("Next sound");
@@ -196,6 +197,9 @@ void main::createControls() {
         QStringLiteral("If you want TOLLIX to operate automatically at computer start time."));
     sound_zero = named<CheckBox>("sound_zero", QStringLiteral("No com sound"));
     bellRepeat = named<CheckBox>("bellRepeat", QStringLiteral("Repeating bell"));
+    bellRepeat->setToolTip(QStringLiteral("if you click [Stop Bell], bell sound will be stoped."));
+    sound_zero->setToolTip(
+        QStringLiteral("If you want purge external sound generating other program."));
     chkTimeSync = named<CheckBox>("chkTimeSync", QStringLiteral("Internet time"));
     chkAutoExit = named<CheckBox>("chkAutoExit", QStringLiteral("Reservation Exit"));
     auto* checks = new QGroupBox;
@@ -269,8 +273,10 @@ void main::createControls() {
     // Auto interval: work and rest.
     worktime = field("worktime", "50");
     resttime = field("resttime", "10");
-    worktime->setMaxLength(3);
-    resttime->setMaxLength(3);
+    // Three characters typed at most; a longer stored value ("0050") loads whole.
+    for (QLineEdit* typed : {worktime, resttime})
+        typed->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral(".{0,3}")), typed));
     VScroll5 = counting("VScroll5", 1, 300, 50);
     VScroll6 = counting("VScroll6", 1, 300, 10);
     frameInterval = frame("Set time interval");

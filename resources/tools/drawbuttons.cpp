@@ -108,7 +108,7 @@ const Button kButtons[] = {
     {"start", "start1", "start2", "Start", 112, 40, kGreen},
     {"stop", "stop1", "", "Stop", 112, 40, kRed},
     {"nowBell", "nowBell1", "", "Ring now", 112, 40, kOrange},
-    {"bellStop", "bellStop1", "", "Stop bell", 112, 40, kRed},
+    {"bellStop", "bellStop1", "", "Stop Bell", 112, 40, kRed},
     {"TimeAdd", "TimeAdd1", "TimeAdd2", "Add", 84, 30, kBlue},
     {"TimeDel", "TimeDel1", "TimeDel2", "Delete", 84, 30, kBlue},
     {"TimeMod", "TimeMod1", "TimeMod2", "Modify", 84, 30, kBlue},

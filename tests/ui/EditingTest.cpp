@@ -421,3 +421,41 @@ TEST_F(Editing, AWeekSetUpByClicksIsThereAfterARestart) {
 
 }  // namespace
 }  // namespace tollix
+
+namespace tollix {
+namespace {
+
+// A Ctrl+click takes the selection away: nothing is selected then, whatever
+// line still has the focus, and a delete never moves on to the next line.
+TEST_F(Editing, NothingSelectedMeansNothingIsDeletedOrRemembered) {
+    settings(2, 1);
+    writeBytes(paths.weekList(),
+               "08hr 00min/bell.mp3\r\n09hr 00min/bell.mp3\r\n10hr 00min/bell.mp3\r\n");
+    main& w = load();
+    const QRect first = w.AddTimeList->visualItemRect(w.AddTimeList->item(0));
+    QTest::mouseClick(w.AddTimeList->viewport(), Qt::LeftButton, {}, first.center());
+    EXPECT_EQ(w.AddTimeList->ListIndex(), 0);
+    QTest::mouseClick(w.AddTimeList->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      first.center());
+    EXPECT_EQ(w.AddTimeList->ListIndex(), -1);
+    QTest::mouseClick(w.TimeDel, Qt::LeftButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("Select time that you want to delete in [Added time]"));
+    EXPECT_EQ(w.AddTimeList->count(), 3);
+
+    w.AddTimeList->setListIndex(0);
+    QTest::mouseClick(w.TimeDel, Qt::LeftButton);
+    QTest::mouseClick(w.TimeDel, Qt::LeftButton);  // the second press finds nothing picked
+    EXPECT_EQ(w.AddTimeList->count(), 2);
+    EXPECT_EQ(messages.shown.size(), 2u);
+
+    const QRect sound = w.fileList->visualItemRect(w.fileList->item(0));
+    QTest::mouseClick(w.fileList->viewport(), Qt::LeftButton, {}, sound.center());
+    QTest::mouseClick(w.fileList->viewport(), Qt::LeftButton, Qt::ControlModifier, sound.center());
+    w.SaveSettings();
+    EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).fileListIndex, -1);
+}
+
+}  // namespace
+}  // namespace tollix

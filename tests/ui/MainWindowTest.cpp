@@ -6,7 +6,11 @@
 #include "ui/isAutoModeForm.h"
 #include "ui/main.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
 
 #include <QSignalSpy>
 #include <QTest>
@@ -292,6 +296,82 @@ TEST_F(MainWindow, ASaveThatFailsIsReported) {
     w.bellRepeat->click();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("Warning"));
+}
+
+}  // namespace
+}  // namespace tollix
+
+namespace tollix {
+namespace {
+
+// The start entry, written while the settings are restored, looks at data.ini.
+class PeekingAutoStart final : public AutoStart {
+  public:
+    explicit PeekingAutoStart(std::filesystem::path dataIni) : dataIni_(std::move(dataIni)) {}
+    std::vector<int> timeModes;
+    std::string write(const std::string&) override {
+        timeModes.push_back(datafiles::readGeneral(dataIni_).timeMode);
+        return {};
+    }
+    std::string remove() override { return {}; }
+
+  private:
+    std::filesystem::path dataIni_;
+};
+
+TEST_F(MainWindow, RestoringSavesNothingHalfDoneAndLoadsLongValuesWhole) {
+    GeneralSettings stored;
+    stored.auto_exe = 1;
+    stored.timeMode = 2;  // manual input
+    ASSERT_EQ(datafiles::writeGeneral(paths.dataIni(), stored), "");
+    IntervalSettings week;
+    week.worktime = "0050";
+    ASSERT_EQ(datafiles::writeIntervals(paths.weekIntervals(), week, datafiles::IntervalFile::Week),
+              "");
+    PeekingAutoStart peek(paths.dataIni());
+    MainServices s = services();
+    s.autoStart = &peek;
+    window = std::make_unique<main>(s);
+    main& w = *window;
+    w.Form_Load();
+    // When auto_exe was restored, data.ini still said "Manual input".
+    EXPECT_EQ(peek.timeModes, (std::vector<int>{2}));
+    EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).timeMode, 2);
+
+    w.Option1->click();  // the week's intervals: a stored value is read whole
+    EXPECT_EQ(w.worktime->text(), QStringLiteral("0050"));
+    w.worktime->clear();
+    QTest::keyClicks(w.worktime, QStringLiteral("12345"));
+    EXPECT_EQ(w.worktime->text(), QStringLiteral("123"));  // typing stops at three
+}
+
+TEST_F(MainWindow, ALongNextSoundIsShortenedWithTheWholeNameAsItsTip) {
+    const std::string name = "a rather long bell sound name that would wrap over lines.wav";
+    sounds({"a rather long bell sound name that would wrap over lines.wav"});
+    writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    writeBytes(paths.weekList(), "23hr 59min/" + name + "\r\n");
+    main& w = load();
+    w.start_Click();
+    EXPECT_EQ(w.nextBellSound->toolTip().toStdString(), name);
+    EXPECT_LT(w.nextBellSound->text().size(), static_cast<qsizetype>(name.size()));
+    EXPECT_TRUE(w.nextBellSound->text().contains(QChar(0x2026)));
+    EXPECT_FALSE(w.sound_zero->toolTip().isEmpty());
+    EXPECT_EQ(w.bellRepeat->toolTip(),
+              QStringLiteral("if you click [Stop Bell], bell sound will be stoped."));
+}
+
+// Enter on a question keeps the operator's work.
+TEST(QtMessagesQuestion, DefaultsToNo) {
+    QtMessages messages;
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()),
+                  box->button(QMessageBox::No));
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_FALSE(messages.question(QStringLiteral("Delete"),
+                                   QStringLiteral("Delete all times of time box?")));
 }
 
 }  // namespace

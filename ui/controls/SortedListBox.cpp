@@ -2,6 +2,8 @@
 
 #include "sound/SoundLibrary.h"
 
+#include <QSignalBlocker>
+
 #include <algorithm>
 
 namespace tollix {
@@ -12,15 +14,36 @@ SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent) {
 
 void SortedListBox::AddItem(const QString& text) {
     const std::string key = text.toStdString();
-    int row = count();
     // After any equal lines, as a sorted list box adds them.
-    for (int i = 0; i < count(); ++i) {
-        if (sound::listOrderLess(key, item(i)->text().toStdString())) {
-            row = i;
-            break;
-        }
+    int low = 0;
+    int high = count();
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (sound::listOrderLess(key, item(middle)->text().toStdString()))
+            high = middle;
+        else
+            low = middle + 1;
     }
-    insertItem(row, text);
+    insertItem(low, text);
+}
+
+void SortedListBox::AddItems(const std::vector<std::string>& added) {
+    std::vector<std::string> all = lines();
+    all.insert(all.end(), added.begin(), added.end());
+    std::stable_sort(all.begin(), all.end(), [](const std::string& a, const std::string& b) {
+        return sound::listOrderLess(a, b);
+    });
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(all.size()));
+    for (const auto& line : all) texts << QString::fromStdString(line);
+    const QSignalBlocker quiet(this);
+    clear();
+    addItems(texts);
+}
+
+int SortedListBox::ListIndex() const {
+    const QListWidgetItem* current = currentItem();
+    return current && current->isSelected() ? row(current) : -1;
 }
 
 void SortedListBox::setListIndex(int index) {

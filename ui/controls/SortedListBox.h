@@ -15,7 +15,11 @@ class SortedListBox final : public QListWidget {
     explicit SortedListBox(QWidget* parent = nullptr);
 
     void AddItem(const QString& text);
-    int ListIndex() const { return currentRow(); }
+    // Many lines at once, sorted once: a long list loads in one pass.
+    void AddItems(const std::vector<std::string>& lines);
+    // The selected line; -1 when none is (a Ctrl+click can take the
+    // selection away from the current line).
+    int ListIndex() const;
     void setListIndex(int index);
     QString text(int index) const;
     std::vector<std::string> lines() const;
