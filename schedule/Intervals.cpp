@@ -106,7 +106,9 @@ std::vector<std::string> GenerateIntervalBells(const IntervalSettings& s, bool n
     schedule.regularCount = count;
     schedule.todayCount = static_cast<std::int16_t>(count);
     if (nobell) {
+        // No bell today: none is shown as the next one either.
         schedule.todayCount = 0;
+        schedule.regularCount = 0;
         return {};
     }
 

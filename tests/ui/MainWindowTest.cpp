@@ -360,6 +360,19 @@ TEST_F(MainWindow, ALongNextSoundIsShortenedWithTheWholeNameAsItsTip) {
               QStringLiteral("if you click [Stop Bell], bell sound will be stoped."));
 }
 
+TEST_F(MainWindow, NoRingsInAutoModeShowsNoNextBellLikeTheManualMode) {
+    writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 1 \r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    IntervalSettings monday;
+    monday.nobell = 1;
+    ASSERT_EQ(datafiles::writeIntervals(paths.dayIntervals(2), monday, datafiles::IntervalFile::Day),
+              "");
+    main& w = load();
+    w.start_Click();
+    EXPECT_EQ(w.state->text(), QStringLiteral("ON"));
+    EXPECT_EQ(w.nextBell->text(), QStringLiteral("NEXT DAY"));
+    EXPECT_EQ(w.nextBellSound->toolTip(), QStringLiteral("NEXT DAY"));
+}
+
 // Enter on a question keeps the operator's work.
 TEST(QtMessagesQuestion, DefaultsToNo) {
     QtMessages messages;
