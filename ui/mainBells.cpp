@@ -5,6 +5,8 @@
 #include "ui/RingLogWindow.h"
 #include "ui/main.h"
 
+#include <QSignalBlocker>
+
 #include <filesystem>
 
 namespace tollix {
@@ -35,6 +37,9 @@ void main::VScroll9_Change() {
     int position = VScroll9->position();
     if (Option1->isChecked()) {
         if (const auto refused = ValidateIntervals(intervalsOf(*this), false)) {
+            // The day on screen stays the day the selector shows.
+            const QSignalBlocker quiet(VScroll9);
+            VScroll9->setPosition(pre_day->text().toInt());
             services_.messages.information(QStringLiteral("Warning"), fromStd(*refused));
             return;
         }

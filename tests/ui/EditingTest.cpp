@@ -4,7 +4,9 @@
 #include "ui/main.h"
 #include "ui/templet.h"
 
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <string_view>
 
@@ -455,6 +457,57 @@ TEST_F(Editing, NothingSelectedMeansNothingIsDeletedOrRemembered) {
     QTest::mouseClick(w.fileList->viewport(), Qt::LeftButton, Qt::ControlModifier, sound.center());
     w.SaveSettings();
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).fileListIndex, -1);
+}
+
+}  // namespace
+}  // namespace tollix
+
+namespace tollix {
+namespace {
+
+// Real modal boxes, each open a while, as an operator reads them.
+class ModalMessages final : public Messages {
+  public:
+    int shown = 0;
+
+  protected:
+    void showInformation(const QString& title, const QString& text) override {
+        ++shown;
+        QMessageBox box(QMessageBox::Information, title, text);
+        QTimer::singleShot(1200, &box, &QMessageBox::accept);
+        box.exec();
+    }
+    bool askQuestion(const QString&, const QString&) override { return false; }
+};
+
+TEST_F(Editing, ARefusedDayChangeShowsOneMessageAndTheSelectorStays) {
+    settings(1, 2);
+    ModalMessages modal;
+    window =
+        std::make_unique<main>(MainServices{paths, clock, modal, mixer, player, [] {}, nullptr});
+    main& w = *window;
+    w.Form_Load();
+    const int day = w.VScroll9->position();
+    const QString shown = w.reg_day->text();
+    w.start_h->clear();
+    // One press held on the arrow while the message is up; released after.
+    QStyleOptionSlider option;
+    option.initFrom(w.VScroll9);
+    option.orientation = Qt::Vertical;
+    option.minimum = w.VScroll9->minimum();
+    option.maximum = w.VScroll9->maximum();
+    option.sliderPosition = option.sliderValue = w.VScroll9->value();
+    option.subControls = QStyle::SC_All;
+    const QPoint arrow =
+        w.VScroll9->style()
+            ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, w.VScroll9)
+            .center();
+    QTest::mousePress(w.VScroll9, Qt::LeftButton, {}, arrow);
+    QTest::qWait(300);
+    QTest::mouseRelease(w.VScroll9, Qt::LeftButton, {}, arrow);
+    EXPECT_EQ(modal.shown, 1);
+    EXPECT_EQ(w.VScroll9->position(), day);
+    EXPECT_EQ(w.reg_day->text(), shown);
 }
 
 }  // namespace

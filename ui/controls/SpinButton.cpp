@@ -1,5 +1,6 @@
 #include "ui/controls/SpinButton.h"
 
+#include <QApplication>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -19,6 +20,16 @@ SpinButton::SpinButton(int minimum, int maximum, int position, TopArrow top, QWi
     setValue(fromValue(std::clamp(position, minimum, maximum)));
     setFixedWidth(17);
     connect(this, &QScrollBar::valueChanged, this, [this] { emit Change(); });
+}
+
+// A held arrow repeats; not while a message box its change opened is up,
+// whose nested loop would take the mouse release and let it run on.
+void SpinButton::timerEvent(QTimerEvent* event) {
+    if (QApplication::activeModalWidget()) {
+        setRepeatAction(QAbstractSlider::SliderNoAction);
+        return;
+    }
+    QScrollBar::timerEvent(event);
 }
 
 int SpinButton::position() const {

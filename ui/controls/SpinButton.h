@@ -30,6 +30,9 @@ class SpinButton final : public QScrollBar {
   signals:
     void Change();
 
+  protected:
+    void timerEvent(QTimerEvent* event) override;
+
   private:
     int fromValue(int value) const { return top_ == TopArrow::CountsUp ? -value : value; }
 
