@@ -364,8 +364,8 @@ TEST_F(MainWindow, NoRingsInAutoModeShowsNoNextBellLikeTheManualMode) {
     writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 1 \r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
     IntervalSettings monday;
     monday.nobell = 1;
-    ASSERT_EQ(datafiles::writeIntervals(paths.dayIntervals(2), monday, datafiles::IntervalFile::Day),
-              "");
+    ASSERT_EQ(
+        datafiles::writeIntervals(paths.dayIntervals(2), monday, datafiles::IntervalFile::Day), "");
     main& w = load();
     w.start_Click();
     EXPECT_EQ(w.state->text(), QStringLiteral("ON"));
