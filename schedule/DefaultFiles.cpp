@@ -1,5 +1,7 @@
 #include "schedule/DefaultFiles.h"
 
+#include "schedule/BellEntry.h"
+
 #include "schedule/DataFiles.h"
 #include "sound/BellSynth.h"
 #include "system/ExitIni.h"
@@ -32,6 +34,40 @@ class Creator {
     }
 };
 
+// Templets 1 to 3 hold example days, so that trying one shows what it is
+// for; the weekdays and templets 4 to 6 start empty.
+DayList exampleDay(int n) {
+    const std::string lesson = sound::kSynthBells[0].fileName;
+    const std::string end = sound::kSynthBells[1].fileName;
+    const std::string alarm = sound::kSynthBells[2].fileName;
+    // Lessons of `length` minutes from `first`, with the breaks between them.
+    auto day = [&](int first, int length, const std::vector<int>& breaks) {
+        std::vector<std::string> lines;
+        int at = first;
+        for (std::size_t k = 0; k <= breaks.size(); ++k) {
+            lines.push_back(BellEntry::text(at / 60, at % 60, lesson));
+            at += length;
+            lines.push_back(BellEntry::text(at / 60, at % 60, end));
+            if (k < breaks.size())
+                at += breaks[k];
+        }
+        return lines;
+    };
+    switch (n) {
+        case 8:  // a full school day: 45-minute lessons, a long break and lunch
+            return {0, day(8 * 60, 45, {10, 20, 10, 50, 10})};
+        case 9:  // a short day: 35-minute lessons, 5-minute breaks
+            return {0, day(8 * 60, 35, {5, 5, 15, 5})};
+        case 10:  // an exam day: two sittings, a warning 15 minutes before each end
+            return {0,
+                    {BellEntry::text(9, 0, lesson), BellEntry::text(10, 45, alarm),
+                     BellEntry::text(11, 0, end), BellEntry::text(13, 0, lesson),
+                     BellEntry::text(14, 45, alarm), BellEntry::text(15, 0, end)}};
+        default:
+            return {};
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> EnsureProgramFolder(const AppPaths& paths) {
@@ -48,7 +84,7 @@ std::vector<std::string> EnsureProgramFolder(const AppPaths& paths) {
     });
     make.file(paths.weekList(), [&] { return writeWeekList(paths.weekList(), {}); });
     for (int n = 1; n <= 13; ++n)
-        make.file(paths.dayList(n), [&] { return writeDayList(paths.dayList(n), DayList{}); });
+        make.file(paths.dayList(n), [&] { return writeDayList(paths.dayList(n), exampleDay(n)); });
 
     // Ready to start: the week's intervals ring the bundled bells.
     IntervalSettings intervals;

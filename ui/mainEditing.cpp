@@ -149,6 +149,14 @@ void main::applyTemplet_Click() {
 
 // A missing template reads as an empty one with "No rings" off.
 void main::ApplyTemplate(int number) {
+    // A list that took work is not replaced without asking (No by default).
+    if (const int bells = AddTimeList->count();
+        bells > 0 && !services_.messages.question(
+                         QStringLiteral("TOLLIX"),
+                         QStringLiteral("Replace the %1 bells in the list with Templet %2?")
+                             .arg(bells)
+                             .arg(number)))
+        return;
     AddTimeList->clear();
     const DayList stored = datafiles::readDayList(paths().dayList(7 + number));
     AddTimeList->AddItems(stored.lines);

@@ -41,7 +41,14 @@ TEST(FirstStart, CreatesEveryDataFileAndWorkingBells) {
     const AppPaths paths(dir.path() / "tollix");
     EXPECT_TRUE(EnsureProgramFolder(paths).empty());
 
-    for (int n = 8; n <= 13; ++n) EXPECT_EQ(readBytes(paths.dayList(n)), " 0 \r\n") << n;
+    // Templets 1 to 3 are example days of the bundled bells; 4 to 6 are empty.
+    for (int n = 8; n <= 10; ++n) {
+        const DayList example = datafiles::readDayList(paths.dayList(n));
+        EXPECT_GE(example.lines.size(), 6u) << n;
+        for (const auto& line : example.lines)
+            EXPECT_TRUE(BellEntry::parse(line).has_value()) << line;
+    }
+    for (int n = 11; n <= 13; ++n) EXPECT_EQ(readBytes(paths.dayList(n)), " 0 \r\n") << n;
     EXPECT_EQ(readBytes(paths.dataIni()),
               " 0 \r\n-1 \r\n 1 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
     EXPECT_EQ(readBytes(paths.weekList()), "");

@@ -375,7 +375,25 @@ TEST_F(Editing, TemplatesCopyIntoTheWeekOrTheDayOnScreen) {
     EXPECT_EQ(readBytes(paths.dayList(2)), " 0 \r\n");
     EXPECT_EQ(readBytes(paths.dayList(8)),
               " 1 \r\n12hr 00min/bell.mp3\r\n07hr 30min/march.mp3\r\n");
-    EXPECT_EQ(messages.shown.size(), 1u);  // the help of "Set each day" only
+    ASSERT_EQ(messages.shown.size(), 2u);  // the help of "Set each day", and one question
+    EXPECT_TRUE(messages.shown[1].text.startsWith(QStringLiteral("Replace the ")));
+}
+
+// Trying a templet on a list that took work asks first; No keeps the list.
+TEST_F(Editing, ATempletReplacesAListOnlyWhenTheOperatorSaysYes) {
+    settings(2, 1);
+    writeBytes(paths.weekList(), "08hr 00min/bell.mp3\r\n09hr 00min/bell.mp3\r\n");
+    main& w = load();
+    messages.answer = false;
+    w.ApplyTemplate(1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("Replace the 2 bells in the list with Templet 1?"));
+    EXPECT_EQ(readBytes(paths.weekList()), "08hr 00min/bell.mp3\r\n09hr 00min/bell.mp3\r\n");
+    messages.answer = true;
+    w.ApplyTemplate(1);
+    EXPECT_GE(w.AddTimeList->count(), 6);  // the example school day
+    EXPECT_NE(readBytes(paths.weekList()).find("08hr 00min/school-bell.wav"), std::string::npos);
 }
 
 // ---- As an operator --------------------------------------------------------------
@@ -399,6 +417,7 @@ TEST_F(Editing, AWeekSetUpByClicksIsThereAfterARestart) {
         // Wednesday from template 1, after filling the template itself.
         w.Option2->click();
         w.VScroll9->setPosition(8);
+        w.allDel_Click();  // the example day out first
         pick("10_morning");
         add("9", "15");
         w.VScroll9->setPosition(4);
