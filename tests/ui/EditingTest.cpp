@@ -531,3 +531,24 @@ TEST_F(Editing, ARefusedDayChangeShowsOneMessageAndTheSelectorStays) {
 
 }  // namespace
 }  // namespace tollix
+
+namespace tollix {
+namespace {
+
+// A line an older installation wrote in an 8-bit code page survives an
+// unrelated edit byte for byte; a line that is edited is written as edited.
+TEST_F(Editing, LinesNobodyEditedAreWrittenBackByteForByte) {
+    settings(2, 1);
+    const std::string legacy =
+        "08hr 00min/Gl\xfc"
+        "ckchen.mp3";
+    writeBytes(paths.weekList(), legacy + "\r\n09hr 00min/bell.mp3\r\n");
+    load();
+    pick("march.mp3");
+    add("10", "0");
+    EXPECT_EQ(readBytes(paths.weekList()),
+              legacy + "\r\n09hr 00min/bell.mp3\r\n10hr 00min/march.mp3\r\n");
+}
+
+}  // namespace
+}  // namespace tollix

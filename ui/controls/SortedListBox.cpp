@@ -8,6 +8,13 @@
 
 namespace tollix {
 
+namespace {
+
+// The bytes of a line as it was loaded.
+constexpr int kBytes = Qt::UserRole;
+
+}  // namespace
+
 SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
@@ -33,12 +40,13 @@ void SortedListBox::AddItems(const std::vector<std::string>& added) {
     std::stable_sort(all.begin(), all.end(), [](const std::string& a, const std::string& b) {
         return sound::listOrderLess(a, b);
     });
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(all.size()));
-    for (const auto& line : all) texts << QString::fromStdString(line);
     const QSignalBlocker quiet(this);
     clear();
-    addItems(texts);
+    for (const auto& line : all) {
+        auto* entry = new QListWidgetItem(QString::fromStdString(line));
+        entry->setData(kBytes, QByteArray::fromStdString(line));
+        addItem(entry);
+    }
 }
 
 int SortedListBox::ListIndex() const {
@@ -60,10 +68,19 @@ QString SortedListBox::text(int index) const {
     return line ? line->text() : QString();
 }
 
+// A line as it was read, byte for byte, while nobody changed it: a sound
+// name in an old 8-bit code page would not survive the trip through text.
 std::vector<std::string> SortedListBox::lines() const {
     std::vector<std::string> result;
     result.reserve(static_cast<std::size_t>(count()));
-    for (int i = 0; i < count(); ++i) result.push_back(item(i)->text().toStdString());
+    for (int i = 0; i < count(); ++i) {
+        const QListWidgetItem* entry = item(i);
+        const QByteArray read = entry->data(kBytes).toByteArray();
+        if (!read.isNull() && QString::fromUtf8(read) == entry->text())
+            result.push_back(read.toStdString());
+        else
+            result.push_back(entry->text().toStdString());
+    }
     return result;
 }
 
