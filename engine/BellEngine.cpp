@@ -211,7 +211,7 @@ bool BellEngine::playingSecond(const LocalTime& time) {
         endBell();
     } else if (soundPlayer.Replay()) {
         settleAtOnce("repeated");
-        pending_ = Pending{{time, RingOutcome::Rang, replaySound_, "repeat"}};
+        pending_ = RingRecord{time, RingOutcome::Rang, replaySound_, "repeat"};
     } else {
         record({time, RingOutcome::Failed, replaySound_, "repeat; the file could not be played"});
         report(QStringLiteral("the file could not be played"));
@@ -277,7 +277,7 @@ bool BellEngine::startBell(const fs::path& file, int extraSeconds, RingRecord re
         return false;
     }
     replaySound_ = record.sound;
-    pending_ = Pending{std::move(record)};
+    pending_ = std::move(record);
     return true;
 }
 
@@ -303,7 +303,7 @@ QString BellEngine::hearingProblem() {
 void BellEngine::settle() {
     if (!pending_)
         return;
-    RingRecord done = std::move(pending_->record);
+    RingRecord done = std::move(*pending_);
     pending_.reset();
     const QString problem = hearingProblem();
     if (!problem.isEmpty()) {
@@ -318,7 +318,7 @@ void BellEngine::settle() {
 void BellEngine::settleAtOnce(const char* why) {
     if (!pending_)
         return;
-    RingRecord done = std::move(pending_->record);
+    RingRecord done = std::move(*pending_);
     pending_.reset();
     done.reason += std::string("; ") + why + " within its first second";
     record(std::move(done));

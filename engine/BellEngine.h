@@ -121,10 +121,6 @@ class BellEngine final : public QObject, public sound::BellState {
     void powerOffRefused(const QString& why);
 
   private:
-    struct Pending {
-        RingRecord record;
-    };
-
     bool playingSecond(const LocalTime& time);
     void fireEntry(int index, const LocalTime& time);
     bool startBell(const std::filesystem::path& file, int extraSeconds, RingRecord record);
@@ -149,7 +145,8 @@ class BellEngine final : public QObject, public sound::BellState {
     std::int64_t scheduleDay_ = 0;
     std::int64_t poweredOffAt_ = kNoMinute;
     std::set<std::int64_t> rung_;
-    std::optional<Pending> pending_;
+    // The record of the bell started at the last tick, until it is judged.
+    std::optional<RingRecord> pending_;
     // The sound of the bell now sounding, as the list names it.
     std::string replaySound_;
     std::int64_t lastWallMs_ = 0;

@@ -7,14 +7,7 @@
 
 namespace tollix {
 
-namespace {
-
-constexpr const char* kDefaultSink = "@DEFAULT_SINK@";
-
-// PulseAudio's stand-in when there is no sound card.
-constexpr const char* kDummySink = "auto_null";
-
-struct SinkAnswer {
+struct PulseMixer::SinkAnswer {
     bool done = false;
     bool found = false;
     pa_cvolume volume{};
@@ -22,8 +15,15 @@ struct SinkAnswer {
     bool dummy = false;
 };
 
+namespace {
+
+constexpr const char* kDefaultSink = "@DEFAULT_SINK@";
+
+// PulseAudio's stand-in when there is no sound card.
+constexpr const char* kDummySink = "auto_null";
+
 void onSinkInfo(pa_context*, const pa_sink_info* info, int eol, void* data) {
-    auto* answer = static_cast<SinkAnswer*>(data);
+    auto* answer = static_cast<PulseMixer::SinkAnswer*>(data);
     if (eol != 0) {
         answer->done = true;
         return;
@@ -152,27 +152,25 @@ bool PulseMixer::volumeRange(Range& range) {
     return true;
 }
 
+// The default sink as the server describes it; false when it cannot be asked.
+bool PulseMixer::readSink(SinkAnswer& sink, Deadline until) {
+    return connected(until) &&
+           finish(pa_context_get_sink_info_by_name(context_, kDefaultSink, onSinkInfo, &sink),
+                  sink.done, until);
+}
+
 bool PulseMixer::readVolume(long& raw) {
-    const Deadline until = deadline();
-    if (!connected(until))
+    SinkAnswer sink;
+    if (!readSink(sink, deadline()) || !sink.found)
         return false;
-    SinkAnswer answer;
-    if (!finish(pa_context_get_sink_info_by_name(context_, kDefaultSink, onSinkInfo, &answer),
-                answer.done, until) ||
-        !answer.found)
-        return false;
-    raw = static_cast<long>(pa_cvolume_max(&answer.volume));
+    raw = static_cast<long>(pa_cvolume_max(&sink.volume));
     return true;
 }
 
 bool PulseMixer::writeVolume(long raw) {
     const Deadline until = deadline();
-    if (!connected(until))
-        return false;
     SinkAnswer sink;
-    if (!finish(pa_context_get_sink_info_by_name(context_, kDefaultSink, onSinkInfo, &sink),
-                sink.done, until) ||
-        !sink.found)
+    if (!readSink(sink, until) || !sink.found)
         return false;
     // Scaled so that the loudest channel gets the value and the balance stays.
     pa_cvolume volume = sink.volume;
@@ -196,12 +194,8 @@ bool PulseMixer::writeMute(bool mute) {
 }
 
 bool PulseMixer::readOutput(Output& output) {
-    const Deadline until = deadline();
-    if (!connected(until))
-        return false;
     SinkAnswer sink;
-    if (!finish(pa_context_get_sink_info_by_name(context_, kDefaultSink, onSinkInfo, &sink),
-                sink.done, until))
+    if (!readSink(sink, deadline()))
         return false;
     output.exists = sink.found && !sink.dummy;
     output.muted = sink.muted;

@@ -30,8 +30,12 @@ class PulseMixer final : public Mixer {
     bool readOutput(Output& output) override;
     bool connectedAfresh() override;
 
+    // What the server says of the default sink (defined with the backend).
+    struct SinkAnswer;
+
   private:
     using Deadline = std::chrono::steady_clock::time_point;
+    bool readSink(SinkAnswer& sink, Deadline until);
     bool connected(Deadline deadline);
     void dropContext();
     bool runUntil(const std::function<bool()>& done, Deadline deadline);

@@ -40,6 +40,7 @@ namespace tollix {
 class FrmBellCount;
 class FrmCountDown;
 class HelpWindow;
+class RingLogWindow;
 class isAutoExitForm;
 class isAutoModeForm;
 class main;
@@ -332,7 +333,7 @@ class main final : public QWidget, private BellEngine::Host {
     std::unique_ptr<isAutoModeForm> isAutoModeForm_;
     std::unique_ptr<templet> templet_;
     std::unique_ptr<isAutoExitForm> isAutoExitForm_;
-    QWidget* ringLogWindow_ = nullptr;
+    RingLogWindow* ringLogWindow_ = nullptr;
     FrmCountDown* countDown_ = nullptr;
     FrmBellCount* bellCount_ = nullptr;
     HelpWindow* help1_ = nullptr;

@@ -228,7 +228,7 @@ void main::showRingLog() {
     if (!ringLogWindow_)
         ringLogWindow_ = new RingLogWindow(
             services_.ringLog ? services_.ringLog->file() : RingLog::defaultFile(), this);
-    static_cast<RingLogWindow*>(ringLogWindow_)->showLatest();
+    ringLogWindow_->showLatest();
 }
 
 // ---- Ringing by hand -----------------------------------------------------------
