@@ -21,7 +21,6 @@ QLineEdit* field(const char* name, const char* initial) {
 SpinButton* spin(const char* name, int top) {
     auto* spin = new SpinButton(0, top, 0, SpinButton::TopArrow::CountsUp);
     spin->setObjectName(QLatin1String(name));
-    spin->setFixedHeight(30);
     return spin;
 }
 

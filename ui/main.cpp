@@ -17,6 +17,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QWindow>
 
 // The button pictures live in the static library; register them once.
@@ -157,11 +158,10 @@ void main::Form_Load() {
     engine.lastMinute = time.minute;
     engine.bellCheckArmed = 0;
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    placeOnScreen(QSize(1180, 700));
     show();
+    // Once more when the shown frames have told their real minimum.
+    QTimer::singleShot(0, this, [this] { placeOnScreen(size()); });
 
     startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().exitIni().string())), [this] {
         const ExitSettings exit = ReadExitIni(paths().exitIni());

@@ -292,6 +292,7 @@ class main final : public QWidget, private BellEngine::Host {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -304,6 +305,7 @@ class main final : public QWidget, private BellEngine::Host {
     void showSideTexts();
     std::vector<std::string> soundList() const;
     bool dragWindow(QEvent* event);
+    void placeOnScreen(QSize wished);
     void bindSpin(SpinButton* spin, QLineEdit* field, int wrapAt, int wrapTo);
     // The shutdown steps shared by every way out; ends the program when `end`.
     void Shutdown(bool end);
@@ -347,6 +349,7 @@ class main final : public QWidget, private BellEngine::Host {
     // Moving the window by hand where the system cannot move it.
     bool dragging_ = false;
     QPoint dragOffset_;
+    QWidget* sizeGrip_ = nullptr;
     std::int64_t shownDay_ = -1;
     bool ended_ = false;
     bool restoring_ = false;

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QRegularExpressionValidator>
+#include <QSizeGrip>
 #include <QVBoxLayout>
 
 namespace tollix {
@@ -67,7 +68,6 @@ QHBoxLayout* spinRow(QLineEdit* edit, SpinButton* spin, const char* unit) {
 SpinButton* counting(const char* name, int minimum, int maximum, int position) {
     auto* spin = new SpinButton(minimum, maximum, position, SpinButton::TopArrow::CountsUp);
     spin->setObjectName(QLatin1String(name));
-    spin->setFixedHeight(26);
     return spin;
 }
 
@@ -77,7 +77,7 @@ const char kStyle[] = R"(
 #titleText { color: white; font-size: 15px; font-weight: bold; letter-spacing: 2px; }
 #menuBar { background: #dde8f3; border-bottom: 1px solid #b9cbe0; }
 QGroupBox { font-weight: bold; color: #1d4670; border: 1px solid #b9cbe0; border-radius: 5px;
-            margin-top: 9px; padding: 6px 6px 4px 6px; background: #f8fbfd; }
+            margin-top: 9px; padding: 4px 6px 2px 6px; background: #f8fbfd; }
 QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }
 QGroupBox QLabel, QGroupBox QCheckBox, QGroupBox QRadioButton { font-weight: normal; color: #1b2733; }
 #state { font-size: 22px; font-weight: bold; color: #1b2733; }
@@ -230,7 +230,6 @@ void main::createControls() {
 
     VScroll9 = new SpinButton(0, 14, 1, SpinButton::TopArrow::GoesBack);
     VScroll9->setObjectName(QStringLiteral("VScroll9"));
-    VScroll9->setFixedHeight(26);
     reg_day = named<QLineEdit>("reg_day");
     reg_day->setReadOnly(true);
     reg_day->setFixedWidth(150);
@@ -370,6 +369,7 @@ void main::createControls() {
         right->addWidget(panel);
     right->addStretch();
     right->setStretchFactor(frameAddedTime, 1);
+    ShowAutoPanels();  // the first mode, until the settings say otherwise
 
     // The body under the title bar.
     Picture2 = named<QWidget>("Picture2");
@@ -392,7 +392,17 @@ void main::createControls() {
     window->setSpacing(0);
     window->addWidget(Picture1);
     window->addWidget(Picture2, 1);
-    setFixedSize(1180, 700);
+
+    // Tight frames, so that the whole window fits screens down to 1024x600.
+    for (QGroupBox* box : findChildren<QGroupBox*>()) {
+        box->layout()->setContentsMargins(8, 2, 8, 2);
+        box->layout()->setSpacing(4);
+    }
+    right->setSpacing(4);
+    left->setSpacing(4);
+    resize(1180, 700);
+    // The window has no frame of the system's to pull at.
+    sizeGrip_ = new QSizeGrip(this);
 
     // Not shown.
     Timer1 = &engine.Timer1;

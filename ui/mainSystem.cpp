@@ -1,12 +1,16 @@
 // The main window with the system: the tray, starting at log-on, the
 // reserved exit, and moving a window that has no title bar of the system's.
 #include "system/ExitIni.h"
+#include "ui/ScreenFit.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
 #include "ui/main.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QLayout>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QWindow>
 
@@ -31,6 +35,7 @@ void main::TrayIn() {
 void main::TrayOut() {
     inTray_ = false;
     tray_->hide();
+    placeOnScreen(size());  // the screen may have changed while it was away
     showNormal();
     raise();
     activateWindow();
@@ -142,6 +147,27 @@ void main::connectSystem() {
 }
 
 // ---- Moving the window ------------------------------------------------------------
+
+// Sized to the screen it opens on, down to 1024x600, and wholly on it.
+void main::placeOnScreen(QSize wished) {
+    const QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    layout()->activate();
+    const QRect area = screen->availableGeometry();
+    const QRect placed = fitOnScreen(area, wished, minimumSize());
+    resize(placed.size());
+    move(placed.topLeft());
+}
+
+void main::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    sizeGrip_->adjustSize();
+    sizeGrip_->move(width() - sizeGrip_->width(), height() - sizeGrip_->height());
+    sizeGrip_->raise();
+}
 
 // The title and its picture move the window: the system moves it where it
 // can (X11 and Wayland alike), otherwise the window follows the mouse.

@@ -26,8 +26,8 @@ struct WindowDoubles {
     }
 };
 
-// Clicks the top or the bottom arrow of a spin button as the operator would.
-inline void clickArrow(SpinButton* spin, bool top) {
+// Where the top or the bottom arrow of a spin button is drawn.
+inline QRect arrowRect(SpinButton* spin, bool top) {
     QStyleOptionSlider option;
     option.initFrom(spin);
     option.orientation = Qt::Vertical;
@@ -38,10 +38,14 @@ inline void clickArrow(SpinButton* spin, bool top) {
     option.singleStep = spin->singleStep();
     option.pageStep = spin->pageStep();
     option.subControls = QStyle::SC_All;
-    const QRect arrow = spin->style()->subControlRect(
+    return spin->style()->subControlRect(
         QStyle::CC_ScrollBar, &option,
         top ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine, spin);
-    QTest::mouseClick(spin, Qt::LeftButton, {}, arrow.center());
+}
+
+// Clicks the top or the bottom arrow of a spin button as the operator would.
+inline void clickArrow(SpinButton* spin, bool top) {
+    QTest::mouseClick(spin, Qt::LeftButton, {}, arrowRect(spin, top).center());
 }
 
 }  // namespace tollix::test

@@ -42,26 +42,20 @@ TEST(Controls, CheckBoxRunsItsBehaviourOnEveryChangeOnly) {
     EXPECT_EQ(box.value(), 1);
 }
 
-TEST(Controls, TheTopArrowOfACountingSpinCountsUp) {
-    SpinButton spin(0, 24, 5, SpinButton::TopArrow::CountsUp);
-    spin.resize(17, 60);
-    spin.show();
-    test::clickArrow(&spin, true);
-    EXPECT_EQ(spin.position(), 6);
-    test::clickArrow(&spin, false);
-    test::clickArrow(&spin, false);
-    EXPECT_EQ(spin.position(), 4);
-}
-
-TEST(Controls, TheTopArrowOfTheDaySelectorGoesBack) {
-    SpinButton spin(0, 14, 3, SpinButton::TopArrow::GoesBack);
-    spin.resize(17, 60);
-    spin.show();
-    test::clickArrow(&spin, true);
-    EXPECT_EQ(spin.position(), 2);
-    test::clickArrow(&spin, false);
-    test::clickArrow(&spin, false);
-    EXPECT_EQ(spin.position(), 4);
+// A counting spin's top arrow counts up, the day selector's goes back; both
+// arrows are large enough to hit.
+TEST(Controls, SpinArrows) {
+    for (auto [top, up] : {std::pair{SpinButton::TopArrow::CountsUp, 1},
+                           std::pair{SpinButton::TopArrow::GoesBack, -1}}) {
+        SpinButton spin(0, 14, 5, top);
+        spin.show();
+        for (bool upper : {true, false}) EXPECT_GE(test::arrowRect(&spin, upper).height(), 20);
+        test::clickArrow(&spin, true);
+        EXPECT_EQ(spin.position(), 5 + up);
+        test::clickArrow(&spin, false);
+        test::clickArrow(&spin, false);
+        EXPECT_EQ(spin.position(), 5 - up);
+    }
 }
 
 TEST(Controls, PictureButtonShowsThePressedPictureWhileHeld) {

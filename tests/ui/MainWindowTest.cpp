@@ -3,10 +3,12 @@
 #include "system/ExitIni.h"
 #include "tests/support/WindowDoubles.h"
 #include "ui/RingLogWindow.h"
+#include "ui/ScreenFit.h"
 #include "ui/isAutoModeForm.h"
 #include "ui/main.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -371,6 +373,36 @@ TEST_F(MainWindow, NoRingsInAutoModeShowsNoNextBellLikeTheManualMode) {
     EXPECT_EQ(w.state->text(), QStringLiteral("ON"));
     EXPECT_EQ(w.nextBell->text(), QStringLiteral("NEXT DAY"));
     EXPECT_EQ(w.nextBellSound->toolTip(), QStringLiteral("NEXT DAY"));
+}
+
+// A school's 1024x600 projector shows every control whole, in both modes.
+TEST_F(MainWindow, FitsASmallScreenWithNothingCutOrSquashed) {
+    main& w = load();
+    for (OptionButton* mode : {w.Option2, w.Option1}) {
+        mode->click();
+        w.layout()->activate();
+        ASSERT_LE(w.minimumWidth(), 1024);
+        ASSERT_LE(w.minimumHeight(), 600);
+        w.resize(1024, 600);
+        QApplication::processEvents();
+        for (QWidget* control : w.findChildren<QWidget*>()) {
+            if (!control->isVisibleTo(&w) || control->isWindow())
+                continue;
+            const QRect inWindow(control->mapTo(&w, QPoint()), control->size());
+            EXPECT_TRUE(w.rect().contains(inWindow)) << control->objectName().toStdString();
+            EXPECT_GE(control->height(), control->minimumSizeHint().height())
+                << control->objectName().toStdString();
+        }
+    }
+}
+
+TEST(FitOnScreen, SizesToTheAreaAndKeepsTheTitleOnIt) {
+    const QSize wished(1180, 700), minimum(1000, 560);
+    EXPECT_EQ(fitOnScreen(QRect(0, 0, 1024, 600), wished, minimum), QRect(0, 0, 1024, 600));
+    EXPECT_EQ(fitOnScreen(QRect(0, 30, 1366, 738), wished, minimum), QRect(93, 49, 1180, 700));
+    EXPECT_EQ(fitOnScreen(QRect(1920, 0, 1920, 1080), wished, minimum),
+              QRect(2290, 190, 1180, 700));
+    EXPECT_EQ(fitOnScreen(QRect(0, 0, 800, 480), wished, minimum), QRect(0, 0, 1000, 560));
 }
 
 // Enter on a question keeps the operator's work.

@@ -2,10 +2,48 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProxyStyle>
+#include <QStyleOptionComplex>
 
 #include <algorithm>
 
 namespace tollix {
+
+namespace {
+
+// A spin is all arrows: each takes half of it, whatever the desktop's style
+// would make of a scroll bar that short.
+class HalfArrows final : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        if (control != CC_ScrollBar)
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        const QRect all = option->rect;
+        const int half = all.height() / 2;
+        switch (part) {
+            case SC_ScrollBarSubLine:
+                return QRect(all.x(), all.y(), all.width(), half);
+            case SC_ScrollBarAddLine:
+                return QRect(all.x(), all.y() + half, all.width(), all.height() - half);
+            default:
+                return QRect();
+        }
+    }
+};
+
+QStyle* halfArrows() {
+    static QStyle* style = [] {
+        auto* made = new HalfArrows(QApplication::style()->name());
+        made->setParent(qApp);
+        return made;
+    }();
+    return style;
+}
+
+}  // namespace
 
 SpinButton::SpinButton(int minimum, int maximum, int position, TopArrow top, QWidget* parent)
     : QScrollBar(Qt::Vertical, parent), minimum_(minimum), maximum_(maximum), top_(top) {
@@ -18,7 +56,8 @@ SpinButton::SpinButton(int minimum, int maximum, int position, TopArrow top, QWi
     setSingleStep(1);
     setPageStep(1);
     setValue(fromValue(std::clamp(position, minimum, maximum)));
-    setFixedWidth(17);
+    setStyle(halfArrows());
+    setFixedSize(18, 40);  // two arrows of 20 px: easy to hit
     connect(this, &QScrollBar::valueChanged, this, [this] { emit Change(); });
 }
 
