@@ -10,8 +10,10 @@
 #include "platform/PowerOff.h"
 #include "platform/PulseMixer.h"
 #include "platform/SingleInstance.h"
+#include "platform/TimeSetter.h"
 #include "schedule/AppPaths.h"
 #include "schedule/DefaultFiles.h"
+#include "timesync/TimeSync.h"
 #include "ui/BellIcon.h"
 
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <QGuiApplication>
 #include <QTimer>
 
+#include <chrono>
 #include <clocale>
 #include <cstdio>
 
@@ -70,8 +73,22 @@ int main(int argc, char** argv) {
     tollix::PulseMixer mixer;
     tollix::MpvPlayer player;
     tollix::RingLog ringLog(tollix::RingLog::defaultFile());
+    // Internet time: the computer's clock where the system lets us set it,
+    // otherwise the program's clock runs at the server's offset.
+    tollix::TimedatedTimeSetter timeSetter;
+    tollix::timesync::TimeSync timeSync(
+        tollix::timesync::ReadTimeServers(paths.timeServerIni()),
+        {&timeSetter,
+         [] {
+             using namespace std::chrono;
+             return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
+         },
+         [&clock] { return clock.monotonicMs(); }});
+    QObject::connect(&timeSync, &tollix::timesync::TimeSync::correctionChanged,
+                     [&clock](std::int64_t ms) { clock.setCorrectionMs(ms); });
     tollix::MainServices services{paths, clock,  messages,
                                   mixer, player, [] { QCoreApplication::exit(0); }};
+    services.timeSync = &timeSync;
     services.ringLog = &ringLog;
     tollix::main window(services);
     messages.setParent(&window);
@@ -84,6 +101,8 @@ int main(int argc, char** argv) {
     tollix::LinuxClockWatch clockWatch;
     QObject::connect(&clockWatch, &tollix::ClockWatch::stepped, &window.engine,
                      &tollix::BellEngine::clockStepped);
+    QObject::connect(&clockWatch, &tollix::ClockWatch::stepped, &timeSync,
+                     &tollix::timesync::TimeSync::clockStepped);
 
     // Every way out unmutes, from before start-up can mute: a log-out during a
     // start-up message must not leave the speakers silent for everyone.

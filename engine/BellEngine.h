@@ -92,7 +92,6 @@ class BellEngine final : public QObject, public sound::BellState {
     int scheduleRunning = 0;
     int lastMinute = 0;  // minute of the hour seen by the last tick
     std::int16_t bellCheckArmed = 0;
-    std::int16_t syncFailureCount = 0;
     BellSchedule schedule;
 
     sound::sound_control soundControl;

@@ -7,7 +7,7 @@
 namespace tollix {
 
 LocalTime SystemClock::now() const {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = QDateTime::currentDateTime().addMSecs(correctionMs_);
     const QDate date = now.date();
     const QTime time = now.time();
     // Qt counts Monday 1 .. Sunday 7; the schedule counts Sunday 1 .. Saturday 7.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 
@@ -47,10 +48,16 @@ class Clock {
     virtual std::int64_t monotonicMs() const { return now().epochMs(); }
 };
 
+// The computer's clock, or server time where the computer's clock may not be
+// set: then it runs the measured offset ahead of it.
 class SystemClock final : public Clock {
   public:
     LocalTime now() const override;
     std::int64_t monotonicMs() const override;
+    void setCorrectionMs(std::int64_t ms) { correctionMs_ = ms; }
+
+  private:
+    std::atomic<std::int64_t> correctionMs_{0};
 };
 
 }  // namespace tollix

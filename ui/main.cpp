@@ -4,6 +4,7 @@
 #include "schedule/Intervals.h"
 #include "sound/SoundLibrary.h"
 #include "system/ExitIni.h"
+#include "timesync/TimeSync.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
 #include "ui/templet.h"
@@ -37,6 +38,13 @@ std::string toStd(const QLineEdit* edit) {
     return edit->text().toStdString();
 }
 
+// The engine's request at the tick's moments goes to the internet time client.
+std::function<void()> timeRequest(timesync::TimeSync* timeSync) {
+    if (!timeSync)
+        return {};
+    return [timeSync] { timeSync->SendTimeRequest(); };
+}
+
 constexpr int kStateOffColour = 11263914;  // blue-green-red: red 170, green 223, blue 171
 
 }  // namespace
@@ -45,7 +53,7 @@ main::main(MainServices services, QWidget* parent)
     : QWidget(parent),
       engine(EngineServices{services.clock, services.player, services.mixer, services.messages,
                             services.paths.soundFolder(), services.ringLog, services.powerOff,
-                            services.sendTimeRequest},
+                            timeRequest(services.timeSync)},
              *this),
       services_(std::move(services)) {
     initPictures();
@@ -115,6 +123,7 @@ void main::connectBehaviours() {
 
     connectSystem();
     connectWindows();
+    connectTimeSync();
 
     Picture1->installEventFilter(this);
     titleText->installEventFilter(this);
@@ -154,7 +163,6 @@ void main::Form_Load() {
     const LocalTime time = services_.clock.now();
     loadPhase = 1;
     engine.scheduleRunning = 0;
-    engine.syncFailureCount = 0;
     engine.lastMinute = time.minute;
     engine.bellCheckArmed = 0;
 

@@ -37,8 +37,12 @@ class QSystemTrayIcon;
 
 namespace tollix {
 
+namespace timesync {
+class TimeSync;
+}
 class FrmBellCount;
 class FrmCountDown;
+class FrmSyncError;
 class HelpWindow;
 class RingLogWindow;
 class isAutoExitForm;
@@ -59,8 +63,8 @@ struct MainServices {
     std::function<void()> endProgram;
     // The reserved exit's power-off; none: the minute passes without effect.
     PowerOff* powerOff = nullptr;
-    // One request to the internet time server.
-    std::function<void()> sendTimeRequest = {};
+    // Internet time; none: "Internet time" only saves the setting.
+    timesync::TimeSync* timeSync = nullptr;
     // The ring record; none: nothing is recorded.
     RingLog* ringLog = nullptr;
     // The start entry of "Auto execution"; none: the box only saves the setting.
@@ -95,6 +99,10 @@ class main final : public QWidget, private BellEngine::Host {
     void ImageMin_Click();
     bool inTray() const { return inTray_; }
     QSystemTrayIcon* trayIcon() const { return tray_; }
+
+    // Internet time.
+    void chkTimeSync_Click();
+    FrmSyncError* syncErrorWindow() const { return syncError_; }
 
     // Starting at log-on and the reserved exit.
     void auto_exe_Click();
@@ -329,6 +337,9 @@ class main final : public QWidget, private BellEngine::Host {
     void beforePowerOff() override;
 
     void updateTrayTip();
+    void connectTimeSync();
+    void timeCorrected();
+    void showTimeStatus(const QString& status);
     bool exitTimeValid() const { return !exitHourLine_ && !exitMinuteLine_; }
 
     MainServices services_;
@@ -337,6 +348,7 @@ class main final : public QWidget, private BellEngine::Host {
     std::unique_ptr<isAutoExitForm> isAutoExitForm_;
     RingLogWindow* ringLogWindow_ = nullptr;
     FrmCountDown* countDown_ = nullptr;
+    FrmSyncError* syncError_ = nullptr;
     FrmBellCount* bellCount_ = nullptr;
     HelpWindow* help1_ = nullptr;
     HelpWindow* playMusic_ = nullptr;

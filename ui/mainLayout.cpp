@@ -201,6 +201,8 @@ void main::createControls() {
     sound_zero->setToolTip(
         QStringLiteral("If you want purge external sound generating other program."));
     chkTimeSync = named<CheckBox>("chkTimeSync", QStringLiteral("Internet time"));
+    chkTimeSync->setToolTip(
+        QStringLiteral("At real-time it synchronizes a computer time in standard time."));
     chkAutoExit = named<CheckBox>("chkAutoExit", QStringLiteral("Reservation Exit"));
     auto* checks = new QGroupBox;
     auto* checkGrid = new QGridLayout(checks);

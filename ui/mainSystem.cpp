@@ -1,6 +1,8 @@
 // The main window with the system: the tray, starting at log-on, the
 // reserved exit, and moving a window that has no title bar of the system's.
 #include "system/ExitIni.h"
+#include "timesync/TimeSync.h"
+#include "ui/FrmSyncError.h"
 #include "ui/ScreenFit.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
@@ -144,6 +146,54 @@ void main::connectSystem() {
             QStringLiteral("The computer could not be switched off at the reserved time.\n%1")
                 .arg(why));
     });
+}
+
+// ---- Internet time ----------------------------------------------------------------
+
+void main::connectTimeSync() {
+    connect(chkTimeSync, &CheckBox::Click, this, &main::chkTimeSync_Click);
+    timesync::TimeSync* sync = services_.timeSync;
+    if (!sync)
+        return;
+    connect(sync, &timesync::TimeSync::correctionChanged, this, &main::timeCorrected);
+    connect(sync, &timesync::TimeSync::clockSet, this, &main::timeCorrected);
+    connect(sync, &timesync::TimeSync::statusChanged, this, &main::showTimeStatus);
+    connect(sync, &timesync::TimeSync::failedTooOften, this, [this] {
+        if (!syncError_)
+            syncError_ = new FrmSyncError(this);
+        syncError_->show();
+    });
+}
+
+// Saved with the other settings the next time they are saved, as before.
+void main::chkTimeSync_Click() {
+    if (chkTimeSync->value() == 1) {
+        if (loadPhase == 2)
+            services_.messages.information(
+                QStringLiteral("TOLLIX"),
+                QStringLiteral("It uses the Internet time server, at real-time it synchronizes "
+                               "a computer time in standard time."));
+    } else if (services_.timeSync) {
+        services_.timeSync->stop();  // the bells go back to the computer's clock
+        showTimeStatus(QString());
+    }
+}
+
+// Server time moved the clock the bells go by: a step for the tick, which
+// never rings a minute twice; then the next bell is worked out anew.
+void main::timeCorrected() {
+    engine.clockStepped();
+    if (!start->isEnabled())
+        ShowNextBell();
+    else
+        engine.scheduleRunning = 0;
+}
+
+void main::showTimeStatus(const QString& status) {
+    chkTimeSync->setToolTip(
+        status.isEmpty()
+            ? QStringLiteral("At real-time it synchronizes a computer time in standard time.")
+            : status);
 }
 
 // ---- Moving the window ------------------------------------------------------------

@@ -7,10 +7,13 @@
 #include "tests/support/Pulse.h"
 
 #include <QDateTime>
+#include <QNetworkDatagram>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
+#include <QTest>
 #include <QThread>
+#include <QUdpSocket>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +68,7 @@ class EndToEnd : public ::testing::Test {
     fs::path ringLog = home.path() / "state" / "tollix" / "rings.log";
     QString display;    // empty: the offscreen platform
     QString ownServer;  // empty: the test run's sound server
+    bool noSystemBus = false;
 
     void SetUp() override {
         if (!fs::exists(kFakeTimeLibrary))
@@ -125,6 +129,9 @@ class EndToEnd : public ::testing::Test {
                    QString::fromStdString((home.path() / "config").string()));
         env.insert(QStringLiteral("LD_PRELOAD"), QLatin1String(kFakeTimeLibrary));
         setClock(offset);
+        if (noSystemBus)
+            env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"),
+                       QStringLiteral("unix:path=/nonexistent/tollix-test-bus"));
         if (!ownServer.isEmpty())
             env.insert(QStringLiteral("PULSE_SERVER"), ownServer);
         env.insert(QStringLiteral("FAKETIME_TIMESTAMP_FILE"),
@@ -273,6 +280,60 @@ TEST_F(EndToEnd, ABellRingsOnceThoughTheClockGoesBackOverIt) {
     EXPECT_LT(first, boundary + kSlack);
     EXPECT_LT(test::rms(samples, first + 3, boundary + 45), 100) << "the minute rang twice";
     EXPECT_EQ(records(), (std::vector<std::string>{"rang\tfirst.wav", "held\tfirst.wav"}));
+}
+
+// The time server is 5 s ahead and the computer's clock may not be set: the
+// 08:30 bell rings at 08:29:55 of the computer's clock, the server's 08:30.
+TEST_F(EndToEnd, BellsFollowTheTimeServerWhereTheClockMayNotBeSet) {
+    tone("first.wav", 1.5, 440);
+    GeneralSettings s;
+    s.auto_exe = 1;
+    s.autoMode = 1;
+    s.timeMode = 2;
+    s.dayMode = 1;
+    s.chkTimeSync = 1;
+    ASSERT_TRUE(datafiles::writeGeneral(paths.dataIni(), s).empty());
+    ASSERT_TRUE(datafiles::writeWeekList(paths.weekList(), {"08hr 30min/first.wav"}).empty());
+    QUdpSocket server;  // answers with the program's clock + 5 s
+    ASSERT_TRUE(server.bind(QHostAddress::LocalHost, 0));
+    test::writeBytes(paths.dataFolder() / "timeserver.ini",
+                     "127.0.0.1:" + std::to_string(server.localPort()) + "\r\n");
+    QObject::connect(&server, &QUdpSocket::readyRead, [&] {
+        while (server.hasPendingDatagrams()) {
+            const QNetworkDatagram request = server.receiveDatagram();
+            const auto now = system_clock::now() + std::chrono::seconds(offset + 5);
+            const auto ns =
+                std::chrono::duration_cast<std::chrono::nanoseconds>(now.time_since_epoch())
+                    .count();
+            const std::uint64_t stamp =
+                static_cast<std::uint64_t>(ns / 1'000'000'000 + 2208988800LL) << 32 |
+                ((static_cast<std::uint64_t>(ns % 1'000'000'000) << 32) / 1'000'000'000);
+            QByteArray reply(48, '\0');
+            reply[0] = 0x24;
+            reply[1] = 2;
+            reply.replace(24, 8, request.data().mid(40, 8));
+            for (int field : {32, 40})
+                for (int i = 0; i < 8; ++i)
+                    reply[field + 7 - i] = static_cast<char>(stamp >> (8 * i));
+            server.writeDatagram(reply, request.senderAddress(), request.senderPort());
+        }
+    });
+
+    Recording recording(test::PulseServer::shared());
+    const auto recordingStarted = system_clock::now();
+    // No system bus: timedated cannot be asked, and the real clock is never touched.
+    noSystemBus = true;
+    startAt(QDateTime(QDate(2026, 12, 7), QTime(8, 29, 40)), recordingStarted);
+    while (system_clock::now() <
+           recordingStarted + std::chrono::duration_cast<system_clock::duration>(
+                                  std::chrono::duration<double>(boundary + 18)))
+        QTest::qWait(20);  // the server answers from this loop
+    const auto samples = recording.stop();
+
+    const double heard = heardAfter(samples, boundary + 5);
+    EXPECT_GT(heard, boundary + 15 - 0.1) << "before the server's 08:30";
+    EXPECT_LT(heard, boundary + 15 + kSlack) << "not at the server's 08:30";
+    EXPECT_EQ(records(), (std::vector<std::string>{"rang\tfirst.wav"}));
 }
 
 TEST_F(EndToEnd, ASinkMutedAtTheBellIsRecordedAsNotHeard) {

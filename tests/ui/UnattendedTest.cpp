@@ -3,6 +3,8 @@
 #include "schedule/DataFiles.h"
 #include "schedule/DefaultFiles.h"
 #include "tests/support/WindowDoubles.h"
+#include "timesync/TimeSync.h"
+#include "ui/FrmSyncError.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
 #include "ui/main.h"
@@ -193,6 +195,54 @@ TEST_F(Unattended, AnExitTimeOutOfRangeNeverComesIsShownAsItIsAndNotRewritten) {
     });
     QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);
     EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 17 \r\n 30 \r\n");
+}
+
+}  // namespace
+}  // namespace tollix
+
+namespace tollix {
+namespace {
+
+class InternetTime : public Unattended {};
+
+// What the time client reports reaches the operator, and a correction moves
+// the next bell at once.
+TEST_F(InternetTime, TheWindowShowsWhatTheClientReportsAndFollowsItsCorrections) {
+    timesync::TimeSync sync({}, {});
+    MainServices s = services();
+    s.timeSync = &sync;
+    writeBytes(paths.weekList(), "08hr 30min/chime.wav\r\n09hr 00min/chime.wav\r\n");
+    writeBytes(paths.dataIni(), " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    window = std::make_unique<main>(s);
+    main& w = *window;
+    w.Form_Load();
+    w.chkTimeSync->click();
+    EXPECT_EQ(messages.shown.back().text,
+              QStringLiteral("It uses the Internet time server, at real-time it synchronizes a "
+                             "computer time in standard time."));
+    emit sync.statusChanged(QStringLiteral("Bells follow ntp: this computer is 5.00 s behind"));
+    EXPECT_EQ(w.chkTimeSync->toolTip(),
+              QStringLiteral("Bells follow ntp: this computer is 5.00 s behind"));
+
+    w.start_Click();
+    EXPECT_EQ(w.nextBell->text(), QStringLiteral("08hr 30min"));
+    clock.time.minute = 40;  // the server says it is later than the computer thought
+    emit sync.correctionChanged(600'000);
+    EXPECT_EQ(w.nextBell->text(), QStringLiteral("09hr 00min"));
+
+    emit sync.failedTooOften();
+    ASSERT_NE(w.syncErrorWindow(), nullptr);
+    EXPECT_TRUE(w.syncErrorWindow()->isVisible());
+    EXPECT_FALSE(w.syncErrorWindow()->isModal());
+    EXPECT_EQ(w.syncErrorWindow()->Label5->text(),
+              QStringLiteral("So, please cancel the check box [Internet time] of TOLLIX main "
+                             "window."));
+    QTest::mouseClick(w.syncErrorWindow()->cmdSyncError, Qt::LeftButton);
+    EXPECT_FALSE(w.syncErrorWindow()->isVisible());
+
+    w.chkTimeSync->click();  // off: back to the computer's clock
+    EXPECT_EQ(w.chkTimeSync->toolTip(),
+              QStringLiteral("At real-time it synchronizes a computer time in standard time."));
 }
 
 }  // namespace

@@ -1,0 +1,341 @@
+#include "platform/Clock.h"
+#include "platform/TimeSetter.h"
+#include "tests/support/SystemBus.h"
+#include "timesync/TimeSync.h"
+
+#include <QEventLoop>
+#include <QHostInfo>
+#include <QNetworkDatagram>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUdpSocket>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace tollix::timesync {
+namespace {
+
+std::int64_t systemNs() {
+    using namespace std::chrono;
+    return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+std::uint64_t toTimestamp(std::int64_t unixNs) {
+    const std::int64_t seconds = unixNs / 1'000'000'000 + kEpochDifference;
+    const auto fraction = static_cast<std::uint64_t>(unixNs % 1'000'000'000) << 32;
+    return static_cast<std::uint64_t>(seconds) << 32 | fraction / 1'000'000'000;
+}
+
+void put64(QByteArray& p, int at, std::uint64_t v) {
+    for (int i = 0; i < 8; ++i) p[at + 7 - i] = static_cast<char>(v >> (8 * i));
+}
+
+// A time server on a loopback port that answers as the test says.
+enum class Answer {
+    Good,
+    Silent,
+    Short,
+    ClientMode,
+    OtherOrigin,
+    ZeroTransmit,
+    OtherPort,
+    KissRate,
+    Twice,
+    Late
+};
+
+class ScriptedServer {
+  public:
+    Answer answer = Answer::Good;
+    std::int64_t offsetMs = 0;
+    int holdMs = 0;  // the answer waits on the way back
+    int requests = 0;
+
+    ScriptedServer() {
+        socket_.bind(QHostAddress::LocalHost, 0);
+        other_.bind(QHostAddress::LocalHost, 0);
+        QObject::connect(&socket_, &QUdpSocket::readyRead, [this] { reply(); });
+    }
+    TimeServer address() const { return {"127.0.0.1", socket_.localPort()}; }
+
+  private:
+    void reply() {
+        while (socket_.hasPendingDatagrams()) {
+            const QNetworkDatagram request = socket_.receiveDatagram();
+            ++requests;
+            const std::int64_t now = systemNs() + offsetMs * 1'000'000;
+            QByteArray p(48, '\0');
+            p[0] = 0x24;
+            p[1] = 2;
+            p.replace(24, 8, request.data().mid(40, 8));
+            put64(p, 32, toTimestamp(now));
+            put64(p, 40, toTimestamp(now));
+            switch (answer) {
+                case Answer::Silent:
+                    continue;
+                case Answer::Short:
+                    p.truncate(47);
+                    break;
+                case Answer::ClientMode:
+                    p[0] = 0x23;
+                    break;
+                case Answer::OtherOrigin:
+                    p[24] = static_cast<char>(p[24] ^ 1);
+                    break;
+                case Answer::ZeroTransmit:
+                    put64(p, 40, 0);
+                    break;
+                case Answer::KissRate:
+                    p[1] = 0, p.replace(12, 4, "RATE");
+                    break;
+                default:
+                    break;
+            }
+            QUdpSocket& from = answer == Answer::OtherPort ? other_ : socket_;
+            const auto send = [&from, p, request] {
+                from.writeDatagram(p, request.senderAddress(), request.senderPort());
+            };
+            if (answer == Answer::Late || holdMs > 0)
+                QTimer::singleShot(answer == Answer::Late ? 150 : holdMs, &socket_, send);
+            else
+                send();
+            if (answer == Answer::Twice)
+                send();
+        }
+    }
+    QUdpSocket socket_, other_;
+};
+
+// Refuses or does what it is asked, and remembers it.
+class RecordingTimeSetter final : public TimeSetter {
+  public:
+    QString refusal;
+    std::vector<std::int64_t> asked;
+    void setTimeRelative(std::int64_t microseconds,
+                         std::function<void(const QString&)> done) override {
+        asked.push_back(microseconds);
+        QTimer::singleShot(0, [this, done] { done(refusal); });
+    }
+};
+
+class TimeSyncTest : public ::testing::Test {
+  protected:
+    ScriptedServer primary, secondary;
+    RecordingTimeSetter setter;
+    std::int64_t monotonic = 1'000'000;
+    std::unique_ptr<TimeSync> client;
+
+    TimeSync& make(std::vector<TimeServer> servers, TimeSetter* system = nullptr) {
+        client = std::make_unique<TimeSync>(std::move(servers),
+                                            TimeSync::Services{system ? system : &setter, systemNs,
+                                                               [this] { return monotonic; }, 100});
+        return *client;
+    }
+    // One request at a tick's moment, and its answer or its time-out.
+    void round(std::int64_t advanceMs = 64'000) {
+        monotonic += advanceMs;
+        client->SendTimeRequest();
+        // A loop that sleeps in poll(), as the program's does: a reply is read
+        // the moment it lands, so the measured delay is the network's.
+        QEventLoop loop;
+        QTimer look;
+        QObject::connect(&look, &QTimer::timeout, [&] {
+            if (!client->waiting())
+                loop.quit();
+        });
+        look.start(1);
+        QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+        loop.exec();
+        ASSERT_FALSE(client->waiting());
+    }
+};
+
+TEST_F(TimeSyncTest, GoodOffsetsAreMeasuredAndSetOrFollowed) {
+    for (const std::int64_t offset : {5'000, -90'000}) {
+        primary.offsetMs = offset;
+        setter.refusal = QStringLiteral("org.freedesktop.DBus.Error.AccessDenied: no");
+        TimeSync& sync = make({primary.address()});
+        QSignalSpy changed(&sync, &TimeSync::correctionChanged);
+        round();
+        ASSERT_TRUE(sync.estimate());
+        EXPECT_NEAR(static_cast<double>(sync.estimate()->offsetNs) / 1e6, offset, 2.0);
+        EXPECT_NEAR(static_cast<double>(sync.correctionMs()), offset, 2.0);
+        ASSERT_EQ(setter.asked.size(), 1u);
+        EXPECT_NEAR(static_cast<double>(setter.asked[0]), offset * 1000.0, 2000.0);
+        EXPECT_EQ(changed.count(), 1);
+        EXPECT_TRUE(sync.status().startsWith(
+            offset > 0 ? QStringLiteral("Bells follow 127.0.0.1: this computer is 5.00 s behind")
+                       : QStringLiteral("Bells follow 127.0.0.1: this computer is 90.00 s ahead")))
+            << sync.status().toStdString();
+
+        setter.refusal.clear();  // the system moves the clock now
+        QSignalSpy set(&sync, &TimeSync::clockSet);
+        round();
+        EXPECT_EQ(set.count(), 1);
+        EXPECT_EQ(sync.correctionMs(), 0);
+        EXPECT_TRUE(sync.status().startsWith(QStringLiteral("Clock set from 127.0.0.1 at ")));
+        sync.stop();
+        setter.asked.clear();
+    }
+}
+
+TEST_F(TimeSyncTest, NoBadReplyEverMovesTheClock) {
+    primary.offsetMs = 30'000;
+    for (const Answer bad :
+         {Answer::Short, Answer::ClientMode, Answer::OtherOrigin, Answer::ZeroTransmit,
+          Answer::OtherPort, Answer::KissRate, Answer::Late}) {
+        primary.answer = bad;
+        TimeSync& sync = make({primary.address()});
+        QSignalSpy changed(&sync, &TimeSync::correctionChanged);
+        round();
+        QTest::qWait(bad == Answer::Late ? 100 : 0);
+        EXPECT_EQ(changed.count(), 0) << static_cast<int>(bad);
+        EXPECT_TRUE(setter.asked.empty()) << static_cast<int>(bad);
+        EXPECT_EQ(sync.syncFailureCount(), 1) << static_cast<int>(bad);
+    }
+    primary.answer = Answer::Twice;  // the same answer twice is taken once
+    make({primary.address()});
+    round();
+    EXPECT_EQ(setter.asked.size(), 1u);
+}
+
+TEST_F(TimeSyncTest, FallsBackCountsFailuresAndRespectsTheServers) {
+    primary.answer = Answer::Silent;
+    secondary.offsetMs = 20;
+    TimeSync& sync = make({primary.address(), secondary.address()});
+    round();
+    EXPECT_EQ(primary.requests, 1);
+    EXPECT_EQ(secondary.requests, 1);
+    EXPECT_EQ(sync.correctionMs(), 0);  // under 0.1 s: nothing moves
+    EXPECT_TRUE(sync.status().startsWith(QStringLiteral("Clock agrees with 127.0.0.1 at ")));
+    EXPECT_TRUE(setter.asked.empty());
+
+    // A good small estimate lasts: 64 s, then twice as long.
+    round(30'000);
+    EXPECT_EQ(primary.requests + secondary.requests, 2);
+    round(34'000);
+    EXPECT_EQ(primary.requests + secondary.requests, 4);
+    EXPECT_EQ(sync.pollSeconds(), 128);
+    round(100'000);
+    EXPECT_EQ(primary.requests + secondary.requests, 4);
+
+    // Both silent: one failure a round, the window after the sixth.
+    secondary.answer = Answer::Silent;
+    QSignalSpy warned(&sync, &TimeSync::failedTooOften);
+    for (int failures = 1; failures <= 5; ++failures) {
+        round(1'024'000);
+        EXPECT_EQ(sync.syncFailureCount(), failures);
+    }
+    EXPECT_EQ(warned.count(), 0);
+    round();
+    EXPECT_EQ(warned.count(), 1);
+    EXPECT_EQ(sync.syncFailureCount(), 0);
+    // Never twice in 64 s to one server, whatever the tick asks.
+    const int asked = primary.requests;
+    for (int i = 0; i < 10; ++i) round(6'000);
+    EXPECT_EQ(primary.requests, asked);
+
+    // A server that says RATE is left alone for 15 minutes.
+    primary.answer = Answer::KissRate;
+    secondary.answer = Answer::Good;
+    round();
+    EXPECT_EQ(sync.syncFailureCount(), 0);  // the secondary answered
+    const int kissed = primary.requests;
+    round(14 * 60'000);
+    EXPECT_EQ(primary.requests, kissed);
+    round(9 * 60'000);  // the calm answers made the wait 512 s
+    EXPECT_EQ(primary.requests, kissed + 1);
+}
+
+// An answer held up on its way back is believed less than a quick one.
+TEST_F(TimeSyncTest, TheQuickestOfTheRecentAnswersIsTheEstimate) {
+    primary.offsetMs = 20;
+    TimeSync& sync = make({primary.address()});
+    round();
+    primary.holdMs = 60;  // reads 30 ms early
+    round(2'000'000);
+    ASSERT_TRUE(sync.estimate());
+    EXPECT_NEAR(static_cast<double>(sync.estimate()->offsetNs) / 1e6, 20.0, 2.0);
+    EXPECT_LT(sync.estimate()->delayNs, 10'000'000);
+
+    // The computer's clock was set: the quick old answer no longer holds.
+    primary.offsetMs = 400;
+    primary.holdMs = 20;
+    sync.clockStepped();
+    round();
+    ASSERT_TRUE(sync.estimate());
+    EXPECT_NEAR(static_cast<double>(sync.estimate()->offsetNs) / 1e6, 390.0, 3.0);
+}
+
+// timedated of the test's own: the computer's clock is set where the system
+// allows it, and where it refuses the bells follow the server all the same.
+TEST_F(TimeSyncTest, AppliesThroughTimedatedOrKeepsTheOffsetInTheClock) {
+    test::MockSystemBus bus(QStringLiteral("timedated"),
+                            QStringLiteral("org.freedesktop.timedate1"));
+    ASSERT_TRUE(bus.ready());
+    TimedatedTimeSetter timedated;
+    primary.offsetMs = 5'000;
+    make({primary.address()}, &timedated);
+    QSignalSpy set(client.get(), &TimeSync::clockSet);
+    round();
+    ASSERT_EQ(set.count(), 1);
+    const QStringList calls = bus.calls().filter(QStringLiteral("SetTime "));
+    ASSERT_EQ(calls.size(), 1);
+    const QStringList arguments = calls[0].split(QLatin1Char(' '));
+    EXPECT_NEAR(arguments.value(1).toDouble(), 5e6, 2000.0);
+    EXPECT_EQ(arguments.mid(2), (QStringList{QStringLiteral("True"), QStringLiteral("False")}));
+    EXPECT_EQ(client->correctionMs(), 0);
+
+    ASSERT_TRUE(bus.setMethod(
+        QStringLiteral("/org/freedesktop/timedate1"), QStringLiteral("org.freedesktop.timedate1"),
+        QStringLiteral("SetTime"), QStringLiteral("xbb"), {},
+        QStringLiteral("raise dbus.exceptions.DBusException('Automatic time synchronization is "
+                       "enabled', name='org.freedesktop.timedate1.AutomaticTimeSyncEnabled')")));
+    SystemClock clock;
+    QObject::connect(client.get(), &TimeSync::correctionChanged,
+                     [&clock](std::int64_t ms) { clock.setCorrectionMs(ms); });
+    round();
+    EXPECT_NEAR(static_cast<double>(client->correctionMs()), 5000.0, 2.0);
+    EXPECT_NEAR(static_cast<double>(clock.now().epochMs() - systemNs() / 1'000'000), 5000.0, 50.0);
+    EXPECT_TRUE(client->status().contains(QStringLiteral("5.00 s behind")));
+}
+
+// chronyd serving its own clock on a loopback port, never touching the machine's.
+TEST_F(TimeSyncTest, AgreesWithARealServerWithinTwoMilliseconds) {
+    QTemporaryDir folder;
+    QUdpSocket probe;  // a free port
+    probe.bind(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.localPort();
+    probe.close();
+    const QString conf = folder.filePath(QStringLiteral("chrony.conf"));
+    std::ofstream(conf.toStdString())
+        << "port " << port << "\nbindaddress 127.0.0.1\nallow 127.0.0.1\nlocal stratum 2\n"
+        << "cmdport 0\npidfile " << folder.filePath(QStringLiteral("chronyd.pid")).toStdString()
+        << "\n";
+    QProcess chronyd;
+    chronyd.start(QStringLiteral("/usr/sbin/chronyd"),
+                  {QStringLiteral("-d"), QStringLiteral("-x"), QStringLiteral("-U"),
+                   QStringLiteral("-u"), QString::fromLocal8Bit(getpwuid(getuid())->pw_name),
+                   QStringLiteral("-t"), QStringLiteral("30"), QStringLiteral("-f"), conf});
+    ASSERT_TRUE(chronyd.waitForStarted());
+    TimeSync& sync = make({{"127.0.0.1", port}});
+    QSignalSpy status(&sync, &TimeSync::statusChanged);
+    for (int tries = 0; tries < 20 && status.isEmpty(); ++tries) round();  // until it listens
+    chronyd.terminate();
+    chronyd.waitForFinished();
+    ASSERT_TRUE(sync.estimate()) << "chronyd did not answer";
+    EXPECT_NEAR(static_cast<double>(sync.estimate()->offsetNs) / 1e6, 0.0, 2.0);
+    EXPECT_EQ(sync.correctionMs(), 0);
+    EXPECT_TRUE(setter.asked.empty());
+}
+
+}  // namespace
+}  // namespace tollix::timesync

@@ -1,0 +1,291 @@
+#include "timesync/TimeSync.h"
+
+#include "platform/TimeSetter.h"
+
+#include <QDateTime>
+#include <QHostInfo>
+#include <QNetworkDatagram>
+#include <QPointer>
+#include <QUdpSocket>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+
+namespace tollix::timesync {
+
+namespace {
+
+constexpr std::int64_t kMinimumPollMs = 64'000;  // never more often, per server
+constexpr int kLongestPollMs = 1'024'000;
+constexpr std::int64_t kQuietMs = 15 * 60'000;  // after a kiss of death
+constexpr std::int64_t kSetThresholdNs = 100'000'000;
+constexpr std::size_t kSamples = 8;
+constexpr int kFailuresShown = 5;
+
+std::optional<TimeServer> parseServer(std::string line) {
+    const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
+    line.erase(line.begin(), std::find_if_not(line.begin(), line.end(), blank));
+    line.erase(std::find_if_not(line.rbegin(), line.rend(), blank).base(), line.end());
+    if (line.empty() || line[0] == '#')
+        return std::nullopt;
+    TimeServer server{line};
+    std::string port;
+    if (line[0] == '[') {  // [v6 address]:port
+        const auto close = line.find(']');
+        if (close == std::string::npos)
+            return std::nullopt;
+        server.host = line.substr(1, close - 1);
+        if (close + 1 < line.size()) {
+            if (line[close + 1] != ':')
+                return std::nullopt;
+            port = line.substr(close + 2);
+        }
+    } else if (std::count(line.begin(), line.end(), ':') == 1) {
+        const auto colon = line.find(':');
+        server.host = line.substr(0, colon);
+        port = line.substr(colon + 1);
+    }
+    if (!port.empty()) {
+        bool ok = false;
+        const uint number = QString::fromStdString(port).toUInt(&ok);
+        if (!ok || number == 0 || number > 65535)
+            return std::nullopt;
+        server.port = static_cast<std::uint16_t>(number);
+    }
+    if (server.host.empty())
+        return std::nullopt;
+    return server;
+}
+
+QString hostName(const TimeServer& server) {
+    return QString::fromStdString(server.host);
+}
+
+}  // namespace
+
+std::vector<TimeServer> ReadTimeServers(const std::filesystem::path& file) {
+    std::vector<TimeServer> servers;
+    std::ifstream in(file, std::ios::binary);
+    std::string line;
+    while (servers.size() < 2 && std::getline(in, line))
+        if (auto server = parseServer(line))
+            servers.push_back(*server);
+    if (servers.empty())
+        servers = {{"0.pool.ntp.org"}, {"1.pool.ntp.org"}};
+    return servers;
+}
+
+ServerTime serverTime(std::span<const std::uint8_t, 8> transmit) {
+    // Rounded to the millisecond in the current rounding mode: halves to even.
+    const double seconds = std::nearbyint(TimestampToSeconds(transmit) * 1000.0) / 1000.0;
+    auto whole = static_cast<std::int64_t>(std::floor(seconds));
+    const double fraction = seconds - static_cast<double>(whole);
+    if (whole < (std::int64_t{1} << 31))
+        whole += std::int64_t{1} << 32;  // after the wrap of 2036
+    return ServerTime{whole - kEpochDifference, static_cast<int>(std::lround(fraction * 1000.0))};
+}
+
+TimeSync::TimeSync(std::vector<TimeServer> servers, Services services, QObject* parent)
+    : QObject(parent),
+      services_(std::move(services)),
+      socket_(new QUdpSocket(this)),
+      random_(std::random_device{}()),
+      pollMs_(kMinimumPollMs) {
+    for (auto& server : servers) {
+        servers_.emplace_back();
+        servers_.back().address = std::move(server);
+    }
+    answerTimer_.setSingleShot(true);
+    connect(&answerTimer_, &QTimer::timeout, this, &TimeSync::noAnswer);
+    connect(socket_, &QUdpSocket::readyRead, this, &TimeSync::readReplies);
+}
+
+TimeSync::~TimeSync() = default;
+
+bool TimeSync::mayAsk(std::size_t server, std::int64_t nowMs) const {
+    const Server& s = servers_[server];
+    return nowMs >= s.quietUntilMs && (!s.lastAskedMs || nowMs - *s.lastAskedMs >= kMinimumPollMs);
+}
+
+void TimeSync::SendTimeRequest() {
+    if (pending_ || setting_ || servers_.empty())
+        return;
+    const std::int64_t now = services_.monotonicMs();
+    if (lastGoodMs_ && now - *lastGoodMs_ < pollMs_)
+        return;
+    for (std::size_t i = 0; i < servers_.size(); ++i)
+        if (mayAsk(i, now))
+            return ask(i);
+}
+
+void TimeSync::ask(std::size_t server) {
+    servers_[server].lastAskedMs = services_.monotonicMs();
+    pending_.emplace();
+    pending_->server = server;
+    pending_->cookie = random_();
+    pending_->generation = ++generation_;
+    answerTimer_.start(services_.answerMs);
+    // Looked up anew each time: pool names change their addresses.
+    const int generation = generation_;
+    QHostInfo::lookupHost(hostName(servers_[server].address), this,
+                          [this, generation](const QHostInfo& found) {
+                              if (!pending_ || pending_->generation != generation)
+                                  return;
+                              if (found.addresses().isEmpty())
+                                  return noAnswer();
+                              send(generation, found.addresses().constFirst());
+                          });
+}
+
+void TimeSync::send(int generation, const QHostAddress& address) {
+    if (socket_->state() != QAbstractSocket::BoundState && !socket_->bind(QHostAddress::Any, 0) &&
+        !socket_->bind(QHostAddress::AnyIPv4, 0))
+        return noAnswer();
+    const Packet request = makeRequest(pending_->cookie);
+    pending_->address = address;
+    pending_->port = servers_[pending_->server].address.port;
+    pending_->sentNs = services_.systemNs();
+    const qint64 written = socket_->writeDatagram(reinterpret_cast<const char*>(request.data()),
+                                                  kPacketSize, address, pending_->port);
+    if (!pending_ || pending_->generation != generation)
+        return;
+    if (written != static_cast<qint64>(kPacketSize))
+        return noAnswer();
+    pending_->sent = true;
+}
+
+void TimeSync::readReplies() {
+    while (socket_->hasPendingDatagrams()) {
+        const QNetworkDatagram datagram = socket_->receiveDatagram();
+        const std::int64_t received = services_.systemNs();
+        if (!pending_ || !pending_->sent || datagram.senderPort() != pending_->port ||
+            !datagram.senderAddress().isEqual(pending_->address, QHostAddress::TolerantConversion))
+            continue;
+        const QByteArray bytes = datagram.data();
+        const std::span<const std::uint8_t> data(
+            reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+            static_cast<std::size_t>(bytes.size()));
+        const Reply reply = checkReply(data, pending_->cookie);
+        if (reply.verdict == Verdict::Kiss &&
+            (reply.kissCode == "RATE" || reply.kissCode == "DENY" || reply.kissCode == "RSTR"))
+            servers_[pending_->server].quietUntilMs = services_.monotonicMs() + kQuietMs;
+        if (reply.verdict != Verdict::Good)
+            continue;  // no answer: the time-out falls back
+        const Sample sample =
+            measure(pending_->sentNs, reply.receiveNs, reply.transmitNs, received);
+        const QString server = hostName(servers_[pending_->server].address);
+        pending_.reset();
+        answerTimer_.stop();
+        if (syncFailureCount_ > 0)
+            --syncFailureCount_;
+        take(sample, server, serverTime(data.subspan<40, 8>()));
+    }
+}
+
+void TimeSync::noAnswer() {
+    if (!pending_)
+        return;
+    const std::size_t failed = pending_->server;
+    pending_.reset();
+    answerTimer_.stop();
+    const std::int64_t now = services_.monotonicMs();
+    for (std::size_t next = failed + 1; next < servers_.size(); ++next)
+        if (mayAsk(next, now))
+            return ask(next);
+    if (++syncFailureCount_ > kFailuresShown) {
+        syncFailureCount_ = 0;
+        emit failedTooOften();
+    }
+}
+
+// The estimate is the sample with the smallest delay of the last few: the one
+// least bent by a queue on the way.
+void TimeSync::take(const Sample& sample, const QString& server, const ServerTime& at) {
+    lastGoodMs_ = services_.monotonicMs();
+    samples_.push_back(sample);
+    if (samples_.size() > kSamples)
+        samples_.pop_front();
+    const Sample best =
+        *std::min_element(samples_.begin(), samples_.end(),
+                          [](const Sample& a, const Sample& b) { return a.delayNs < b.delayNs; });
+    estimate_ = best;
+    // Calm: the clock the bells go by is within 0.1 s of the server. Then
+    // the wait grows: 64 s, twice as long after every calm answer, up to 1,024 s.
+    const bool calm = std::llabs(best.offsetNs - correctionMs_ * 1'000'000) < kSetThresholdNs;
+    calmAnswers_ = calm ? std::min(calmAnswers_ + 1, 5) : 1;
+    pollMs_ = std::min(static_cast<int>(kMinimumPollMs) << (calmAnswers_ - 1), kLongestPollMs);
+    const std::int64_t offsetMs = std::llround(static_cast<double>(best.offsetNs) / 1e6);
+    const QString when = QDateTime::fromSecsSinceEpoch(at.unixSeconds)
+                             .toLocalTime()
+                             .toString(QStringLiteral("HH:mm"));
+    // The computer's clock is asked to move each time it is off, also while the
+    // bells follow the server: the system may allow it by now.
+    if (std::llabs(best.offsetNs) < kSetThresholdNs) {
+        if (correctionMs_ != 0)
+            follow(offsetMs, server);
+        else
+            setStatus(QStringLiteral("Clock agrees with %1 at %2").arg(server, when));
+        return;
+    }
+    if (!services_.setter)
+        return follow(offsetMs, server);
+    setting_ = true;
+    QPointer<TimeSync> alive(this);
+    services_.setter->setTimeRelative(
+        best.offsetNs / 1000, [alive, offsetMs, server, when](const QString& refusal) {
+            if (!alive)
+                return;
+            alive->setting_ = false;
+            if (!refusal.isEmpty())
+                return alive->follow(offsetMs, server);
+            // The samples measured the clock as it was.
+            alive->samples_.clear();
+            alive->setCorrection(0);
+            alive->setStatus(QStringLiteral("Clock set from %1 at %2").arg(server, when));
+            emit alive->clockSet();
+        });
+}
+
+void TimeSync::follow(std::int64_t offsetMs, const QString& server) {
+    setCorrection(offsetMs);
+    setStatus(QStringLiteral("Bells follow %1: this computer is %2 s %3")
+                  .arg(server,
+                       QString::number(std::abs(static_cast<double>(offsetMs)) / 1000.0, 'f', 2),
+                       offsetMs >= 0 ? QStringLiteral("behind") : QStringLiteral("ahead")));
+}
+
+void TimeSync::clockStepped() {
+    samples_.clear();
+    lastGoodMs_.reset();
+    calmAnswers_ = 0;
+    pollMs_ = kMinimumPollMs;
+}
+
+void TimeSync::stop() {
+    pending_.reset();
+    answerTimer_.stop();
+    samples_.clear();
+    estimate_.reset();
+    lastGoodMs_.reset();
+    pollMs_ = kMinimumPollMs;
+    calmAnswers_ = 0;
+    setCorrection(0);
+    setStatus(QString());
+}
+
+void TimeSync::setCorrection(std::int64_t ms) {
+    if (ms == correctionMs_)
+        return;
+    correctionMs_ = ms;
+    emit correctionChanged(ms);
+}
+
+void TimeSync::setStatus(const QString& text) {
+    if (text == status_)
+        return;
+    status_ = text;
+    emit statusChanged(text);
+}
+
+}  // namespace tollix::timesync
