@@ -6,6 +6,7 @@
 // player that only counts and a mixer that answers at once, so only the
 // program's own work is measured.
 // Run without arguments: it runs itself under valgrind and prints the figures.
+#include "bench/BenchDoubles.h"
 #include "engine/RingLog.h"
 #include "schedule/AppPaths.h"
 #include "schedule/DataFiles.h"
@@ -31,56 +32,10 @@ namespace {
 constexpr int kOrdinaryTicks = 10;
 constexpr int kMinuteTicks = 3;
 
-class BenchClock final : public tollix::Clock {
-  public:
-    tollix::LocalTime time{2026, 12, 7, 8, 29, 50, 0, 2};
-    std::int64_t running = 0;
-    tollix::LocalTime now() const override { return time; }
-    std::int64_t monotonicMs() const override { return running; }
-    void next() {
-        running += 1000;
-        if (++time.second == 60) {
-            time.second = 0;
-            ++time.minute;
-        }
-    }
-};
-
-class QuietMessages final : public tollix::Messages {
-  protected:
-    void showInformation(const QString&, const QString&) override {}
-    bool askQuestion(const QString&, const QString&) override { return true; }
-};
-
-class CountingPlayer final : public tollix::MediaPlayer {
-  public:
-    int opened = 0;
-    void setFileName(const std::string&) override {}
-    bool open() override { return ++opened > 0; }
-    void play() override {}
-    void close() override {}
-    long length() const override { return 500; }
-    Output output() override { return Output::Playing; }
-};
-
-class AnsweringMixer final : public tollix::Mixer {
-  public:
-    bool open(int) override { return true; }
-    bool volumeRange(Range& range) override {
-        range = {0, 100};
-        return true;
-    }
-    bool readVolume(long& raw) override {
-        raw = 100;
-        return true;
-    }
-    bool writeVolume(long) override { return true; }
-    bool writeMute(bool) override { return true; }
-    bool readOutput(Output& output) override {
-        output = {true, false, 100};
-        return true;
-    }
-};
+using tollix::bench::AnsweringMixer;
+using tollix::bench::BenchClock;
+using tollix::bench::CountingPlayer;
+using tollix::bench::QuietMessages;
 
 std::string twoDigits(int n) {
     return (n < 10 ? "0" : "") + std::to_string(n);

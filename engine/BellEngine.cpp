@@ -5,6 +5,7 @@
 #include "sound/SoundLibrary.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -95,8 +96,10 @@ void BellEngine::Timer1_Timer() {
         if ((t.second + 3) % 6 == 0 && host_.timeSync() && services_.sendTimeRequest)
             services_.sendTimeRequest();
         sideClockText = QString::fromStdString(twelveHourClock(t.hour, t.minute, t.second));
-        bellCountdownText =
-            QString::fromStdString(nextBellCountdown(nextBell.toStdString(), t.SecondOfDay()));
+        // Days off count down to nothing, as "NEXT DAY" does.
+        bellCountdownText = QString::fromStdString(nextBellCountdown(
+            today.kind == DayChoice::Kind::NoBells ? std::string() : nextBell.toStdString(),
+            t.SecondOfDay()));
         emit sideTextsChanged();
     }
     if (stepped && scheduleRunning == 1)
@@ -345,18 +348,25 @@ void BellEngine::record(RingRecord entry) {
 
 // ---- Start and stop -------------------------------------------------------------
 
-void BellEngine::startSchedule(BellSchedule today) {
+void BellEngine::setCalendar(HolidayCalendar calendar) {
+    calendar_ = std::move(calendar);
+}
+
+void BellEngine::startSchedule(BellSchedule bells) {
     const LocalTime now = services_.clock.now();
     lastMinute = now.minute;
     lastMinuteKey_ = now.minuteKey();
     scheduleDay_ = now.dayNumber();
-    schedule = std::move(today);
+    today = calendar_.choose(scheduleDay_);
+    // A day off rings nothing, whatever list the window built.
+    schedule = today.kind == DayChoice::Kind::NoBells ? BellSchedule{} : std::move(bells);
     ShowNextBell();
     scheduleRunning = 1;
 }
 
 void BellEngine::stopSchedule() {
     scheduleRunning = 0;
+    today = {};
     soundPlayer.Close();
     isPlaying = false;
     settleAtOnce("stopped with the schedule");
@@ -367,7 +377,37 @@ void BellEngine::stopSchedule() {
     emit nextBellChanged();
 }
 
+// On a day off: the first bell of the first day that rings, with its date.
+void BellEngine::showBellAfterDaysOff() {
+    constexpr int kLookAhead = 400;
+    for (std::int64_t day = scheduleDay_ + 1; day <= scheduleDay_ + kLookAhead; ++day) {
+        const DayChoice choice = calendar_.choose(day);
+        if (choice.kind == DayChoice::Kind::NoBells)
+            continue;
+        const auto first = host_.firstBellOf(choice.weekday);
+        if (!first)
+            continue;
+        using namespace std::chrono;
+        const year_month_day date{sys_days(days(day))};
+        static constexpr const char* kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+        static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+        nextBell = QStringLiteral("%1 %2 %3 %4")
+                       .arg(QLatin1String(kDays[weekdayOf(day) - 1]))
+                       .arg(static_cast<unsigned>(date.day()))
+                       .arg(QLatin1String(kMonths[static_cast<unsigned>(date.month()) - 1]),
+                            QString::fromStdString(bellText(first->first)));
+        nextBellSound = QString::fromStdString(first->second);
+        emit nextBellChanged();
+        return;
+    }
+    nextBell = nextBellSound = QStringLiteral("NEXT DAY");
+    emit nextBellChanged();
+}
+
 void BellEngine::ShowNextBell() {
+    if (today.kind == DayChoice::Kind::NoBells)
+        return showBellAfterDaysOff();
     const NextBellText text =
         tollix::ShowNextBell(schedule, services_.clock.now().MinuteOfDay(), host_.applyWeek());
     nextBell = QString::fromStdString(text.nextBell);

@@ -8,6 +8,7 @@
 #include "platform/Mixer.h"
 #include "platform/PowerOff.h"
 #include "schedule/BellEntry.h"
+#include "schedule/Holidays.h"
 #include "sound/BellState.h"
 #include "sound/SoundPlayer.h"
 #include "sound/sound_control.h"
@@ -67,6 +68,11 @@ class BellEngine final : public QObject, public sound::BellState {
         virtual void restartSchedule() = 0;
         // The reserved exit is here: keep what must outlive the power-off.
         virtual void beforePowerOff() = 0;
+        // The first regular bell (minute of the day, sound) of a weekday's list
+        // as the settings stand: what rings after the holidays.
+        virtual std::optional<std::pair<int, std::string>> firstBellOf(int /*weekday*/) const {
+            return std::nullopt;
+        }
     };
 
     BellEngine(EngineServices services, Host& host, QObject* parent = nullptr);
@@ -77,7 +83,12 @@ class BellEngine final : public QObject, public sound::BellState {
     // on the new second and the next bell is computed afresh.
     void clockStepped();
 
-    // Today's bells start ringing from the next minute on.
+    // No bells on days off, another weekday's bells on make-up days.
+    void setCalendar(HolidayCalendar calendar);
+    const HolidayCalendar& calendar() const { return calendar_; }
+    DayChoice dayChoice(const LocalTime& t) const { return calendar_.choose(t.dayNumber()); }
+
+    // Today's bells start ringing from the next minute on; none on a day off.
     void startSchedule(BellSchedule today);
     void stopSchedule();
     void ShowNextBell();
@@ -93,6 +104,7 @@ class BellEngine final : public QObject, public sound::BellState {
     int lastMinute = 0;  // minute of the hour seen by the last tick
     std::int16_t bellCheckArmed = 0;
     BellSchedule schedule;
+    DayChoice today;  // what the running schedule's day is
 
     sound::sound_control soundControl;
     sound::SoundPlayer soundPlayer;
@@ -136,12 +148,14 @@ class BellEngine final : public QObject, public sound::BellState {
     QString hearingProblem();
     void record(RingRecord record);
     void report(const QString& problem);
+    void showBellAfterDaysOff();
 
     EngineServices services_;
     Host& host_;
     static constexpr std::int64_t kNoMinute = -1;
     std::int64_t lastMinuteKey_ = kNoMinute;
     std::int64_t scheduleDay_ = 0;
+    HolidayCalendar calendar_;
     std::int64_t poweredOffAt_ = kNoMinute;
     std::set<std::int64_t> rung_;
     // The record of the bell started at the last tick, until it is judged.

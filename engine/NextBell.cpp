@@ -5,13 +5,13 @@
 
 namespace tollix {
 
-namespace {
-
 std::string bellText(int minuteOfDay) {
     char text[24];
     std::snprintf(text, sizeof text, "%02dhr %02dmin", minuteOfDay / 60 % 100, minuteOfDay % 60);
     return text;
 }
+
+namespace {
 
 int digits(const std::string& text, std::size_t at) {
     int value = 0;

@@ -16,6 +16,9 @@ struct NextBellText {
 // of each day shows "NEXT DAY".
 NextBellText ShowNextBell(const BellSchedule& schedule, int minuteOfDay, bool applyWeek);
 
+// "09hr 05min".
+std::string bellText(int minuteOfDay);
+
 // The time left to the bell that `nextBell` names, as HH:MM:SS; a bell already
 // past today is tomorrow's. "00:00:00" for "NEXT DAY" or nothing.
 std::string nextBellCountdown(const std::string& nextBell, int secondOfDay);

@@ -180,6 +180,9 @@ void main::Form_Load() {
         chkAutoExit->setValue(exit.chkAutoExit);
     });
 
+    startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().holidaysIni().string())),
+                [this] { engine.setCalendar(HolidayCalendar::read(paths().holidaysIni())); });
+
     engine.soundControl.OpenMixer(0);
     engine.soundControl.SetMasterMute(false);
 

@@ -44,6 +44,7 @@ class FrmBellCount;
 class FrmCountDown;
 class FrmSyncError;
 class HelpWindow;
+class HolidaysWindow;
 class RingLogWindow;
 class isAutoExitForm;
 class isAutoModeForm;
@@ -175,6 +176,11 @@ class main final : public QWidget, private BellEngine::Host {
     HelpWindow* help1Window();
     HelpWindow* playMusicWindow();
     HelpWindow* info1Window();
+    // Days off and make-up days.
+    void mnHolidays_Click();
+    HolidaysWindow* holidaysWindow();
+    // The calendar changed: today may have become another kind of day.
+    void holidaysChanged();
     // The countdown reached zero: the selected bell rings now.
     void countdownBell();
 
@@ -203,6 +209,7 @@ class main final : public QWidget, private BellEngine::Host {
     MenuLabel* mnCountDown;
     MenuLabel* helpword;
     MenuLabel* info;
+    MenuLabel* mnHolidays;
     MenuLabel* mexit;
 
     QLabel* now_day;
@@ -211,6 +218,7 @@ class main final : public QWidget, private BellEngine::Host {
     QLabel* stateColor;
     // Why the last bell was not heard, in red; empty while bells are heard.
     QLabel* bellProblem;
+    QLabel* dayNote;  // a day off or a make-up day
     QLabel* nextBell;
     QLabel* nextBellSound;
     QListWidget* clock_list;
@@ -334,6 +342,8 @@ class main final : public QWidget, private BellEngine::Host {
     std::optional<int> reservedExitAt() const override;
     bool showsStopped() const override;
     void restartSchedule() override;
+    std::optional<std::pair<int, std::string>> firstBellOf(int weekday) const override;
+    void showDayKind();
     void beforePowerOff() override;
 
     void updateTrayTip();
@@ -353,6 +363,7 @@ class main final : public QWidget, private BellEngine::Host {
     HelpWindow* help1_ = nullptr;
     HelpWindow* playMusic_ = nullptr;
     HelpWindow* info1_ = nullptr;
+    HolidaysWindow* holidays_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
     bool inTray_ = false;
     // The reserved time as exit.ini holds it when it is no time of day.

@@ -1,5 +1,6 @@
 // The main window's schedule: the day selector, start and stop, what the
 // bell engine reads of the controls and what it reports, ringing by hand.
+#include "schedule/DataFiles.h"
 #include "schedule/Intervals.h"
 #include "sound/SoundLibrary.h"
 #include "ui/RingLogWindow.h"
@@ -96,6 +97,7 @@ void main::lockControls(bool running) {
                                                             cmdEndBellSound})
         control->setEnabled(usable);
     start->setEnabled(usable);
+    dayNote->setVisible(false);
     state->setText(running ? QStringLiteral("ON") : QStringLiteral("OFF"));
     setStateColour(running ? kStateOnColour : kStateOffColour);
     nobell->setEnabled(usable && !Option3->isChecked());
@@ -107,12 +109,13 @@ void main::start_Click() {
     if (isActiveWindow())
         clock_list->setFocus();
 
-    const LocalTime today = services_.clock.now();
+    // A make-up day rings another weekday's list.
+    const DayChoice day = engine.dayChoice(services_.clock.now());
     if (Option3->isChecked()) {
         reg_day->setText(QStringLiteral("All days"));
     } else {
-        reg_day->setText(weekdayName(today.weekday));
-        VScroll9->setPosition(today.weekday);  // saves the day it leaves, loads today
+        reg_day->setText(weekdayName(day.weekday));
+        VScroll9->setPosition(day.weekday);  // saves the day it leaves, loads today
     }
 
     if (!listHoldsPlayableFile(*fileList)) {
@@ -162,8 +165,70 @@ void main::start_Click() {
     }
 
     engine.startSchedule(std::move(schedule));
+    showDayKind();
     mnBellCount->setEnabled(true);
     SaveSettings();
+}
+
+// The state area says what kind of day the schedule runs.
+void main::showDayKind() {
+    const DayChoice& day = engine.today;
+    const QString name = QString::fromStdString(day.name);
+    switch (day.kind) {
+        case DayChoice::Kind::Ordinary:
+            dayNote->setVisible(false);
+            return;
+        case DayChoice::Kind::NoBells:
+            state->setText(QStringLiteral("HOLIDAY"));
+            clock_list->clear();
+            dayNote->setText(name.isEmpty() ? QStringLiteral("No bells today") : name);
+            break;
+        case DayChoice::Kind::MakeUp:
+            dayNote->setText(
+                QStringLiteral("Make-up day: %1's bells%2")
+                    .arg(weekdayName(day.weekday),
+                         name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
+            break;
+    }
+    dayNote->setVisible(true);
+}
+
+// What rings on a later day: the first bell of that weekday's list, read
+// from the files the editors keep up to date.
+std::optional<std::pair<int, std::string>> main::firstBellOf(int weekday) const {
+    BellSchedule bells;
+    if (Option1->isChecked()) {
+        const IntervalSettings settings =
+            Option3->isChecked()
+                ? datafiles::readIntervals(paths().weekIntervals(), datafiles::IntervalFile::Week)
+                : datafiles::readIntervals(paths().dayIntervals(weekday),
+                                           datafiles::IntervalFile::Day);
+        if (ValidateIntervals(settings, true))
+            return std::nullopt;
+        GenerateIntervalBells(settings, settings.nobell == 1, bells);
+    } else {
+        const DayList list = Option3->isChecked()
+                                 ? DayList{0, datafiles::readWeekList(paths().weekList())}
+                                 : datafiles::readDayList(paths().dayList(weekday));
+        if (list.nobell == 1)
+            return std::nullopt;
+        int count = 0;
+        for (const auto& line : list.lines)
+            if (const auto entry = BellEntry::parse(line);
+                entry && count < BellSchedule::kCapacity) {
+                bells.todayTimes[static_cast<std::size_t>(count)] = entry->minuteOfDay;
+                bells.todaySounds[static_cast<std::size_t>(count)] = entry->sound;
+                ++count;
+            }
+        bells.regularCount = count;
+    }
+    std::optional<std::pair<int, std::string>> first;
+    for (int i = 0; i < bells.regularCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (!first || bells.todayTimes[at] < first->first)
+            first = std::pair{static_cast<int>(bells.todayTimes[at]), bells.todaySounds[at]};
+    }
+    return first;
 }
 
 void main::stop1_Click() {

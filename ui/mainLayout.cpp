@@ -82,6 +82,7 @@ QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }
 QGroupBox QLabel, QGroupBox QCheckBox, QGroupBox QRadioButton { font-weight: normal; color: #1b2733; }
 #state { font-size: 22px; font-weight: bold; color: #1b2733; }
 #bellProblem { font-size: 13px; font-weight: bold; color: #c0392b; }
+#dayNote { font-size: 13px; font-weight: bold; color: #1d4670; }
 #nextBell, #nextBellSound { font-size: 15px; font-weight: bold; color: #1b2733; }
 #now, #now_day { font-size: 14px; font-weight: bold; color: #1b2733; }
 QLineEdit[readOnly="true"] { background: #eef2f6; }
@@ -118,10 +119,11 @@ void main::createControls() {
     mnCountDown = named<MenuLabel>("mnCountDown", QStringLiteral("Countdown"));
     helpword = named<MenuLabel>("helpword", QStringLiteral("Help"));
     info = named<MenuLabel>("info", QStringLiteral("Infomation"));
+    mnHolidays = named<MenuLabel>("mnHolidays", QStringLiteral("Holidays"));
     mexit = named<MenuLabel>("mexit", QStringLiteral("Exit"));
     auto* menuRow = new QHBoxLayout(menuBar);
     menuRow->setContentsMargins(6, 2, 6, 2);
-    for (MenuLabel* entry : {mnPlayMusic, mnBellCount, mnCountDown, helpword, info})
+    for (MenuLabel* entry : {mnPlayMusic, mnBellCount, mnCountDown, helpword, info, mnHolidays})
         menuRow->addWidget(entry);
     menuRow->addStretch();
     menuRow->addWidget(mexit);
@@ -154,6 +156,10 @@ void main::createControls() {
     stateRow->addWidget(state, 1);
     stateColumn->addLayout(stateRow);
     stateColumn->addWidget(bellProblem);
+    dayNote = named<QLabel>("dayNote");
+    dayNote->setWordWrap(true);
+    dayNote->setVisible(false);
+    stateColumn->addWidget(dayNote);
 
     nextBell = named<QLabel>("nextBell");
     nextBellSound = named<QLabel>("nextBellSound");

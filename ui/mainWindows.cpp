@@ -2,6 +2,7 @@
 // countdown, the next-bell countdown, and the help and information windows.
 #include "ui/FrmCountDown.h"
 #include "ui/HelpWindow.h"
+#include "ui/HolidaysWindow.h"
 #include "ui/LargePrintWindow.h"
 #include "ui/main.h"
 
@@ -13,11 +14,13 @@ void main::connectWindows() {
     connect(mnCountDown, &MenuLabel::Click, this, &main::mnCountDown_Click);
     connect(helpword, &MenuLabel::Click, this, &main::helpword_Click);
     connect(info, &MenuLabel::Click, this, &main::info_Click);
+    connect(mnHolidays, &MenuLabel::Click, this, &main::mnHolidays_Click);
     connect(&engine, &BellEngine::sideTextsChanged, this, &main::showSideTexts);
 }
 
 void main::clearMenuHighlights() {
-    for (MenuLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount, mnPlayMusic})
+    for (MenuLabel* entry :
+         {mexit, mnHolidays, info, helpword, mnCountDown, mnBellCount, mnPlayMusic})
         entry->clearHighlight();
 }
 
@@ -101,6 +104,35 @@ void main::helpword_Click() {
 void main::info_Click() {
     clearMenuHighlights();
     info1Window()->exec();
+}
+
+HolidaysWindow* main::holidaysWindow() {
+    if (!holidays_) {
+        holidays_ = new HolidaysWindow(paths().holidaysIni(), services_.messages, this);
+        connect(holidays_, &HolidaysWindow::changed, this, &main::holidaysChanged);
+    }
+    return holidays_;
+}
+
+void main::mnHolidays_Click() {
+    clearMenuHighlights();
+    holidaysWindow()->showCalendar();
+}
+
+// A running schedule is rebuilt only when today became another kind of day:
+// a rebuild would cut off a bell that sounds.
+void main::holidaysChanged() {
+    engine.setCalendar(holidays_->holidays());
+    if (start->isEnabled())
+        return;
+    const DayChoice day = engine.dayChoice(services_.clock.now());
+    if (day.kind != engine.today.kind || day.weekday != engine.today.weekday) {
+        restartSchedule();
+        return;
+    }
+    engine.today.name = day.name;
+    ShowNextBell();
+    showDayKind();
 }
 
 }  // namespace tollix

@@ -67,7 +67,13 @@ class Engine : public ::testing::Test, public BellEngine::Host {
     void restartSchedule() override {
         ++restarts;
         engine->stopSchedule();
-        engine->startSchedule(byWeekday[clock.now().weekday]);
+        engine->startSchedule(byWeekday[engine->dayChoice(clock.now()).weekday]);
+    }
+    std::optional<std::pair<int, std::string>> firstBellOf(int weekday) const override {
+        const auto day = byWeekday.find(weekday);
+        if (day == byWeekday.end() || day->second.regularCount == 0)
+            return std::nullopt;
+        return std::pair{static_cast<int>(day->second.todayTimes[0]), day->second.todaySounds[0]};
     }
 
     void SetUp() override {
@@ -218,6 +224,27 @@ TEST_F(Engine, AtMidnightTheNewWeekdaysListIsBuiltAndItsFirstBellRings) {
                                                 "08 00:01:00+1 a.mp3"}));
     EXPECT_EQ(restarts, 1);
     EXPECT_EQ(engine->nextBell, QStringLiteral("NEXT DAY"));
+}
+
+// Wednesday is a day off and Saturday a make-up day with Thursday's bells:
+// the midnight rebuild goes into and out of them.
+TEST_F(Engine, DaysOffRingNothingAndMakeUpDaysRingAnotherWeekdaysBells) {
+    week = false;
+    for (int day = 2; day <= 6; ++day) byWeekday[day] = bells({{"08:00", "a.mp3"}});
+    byWeekday[5] = bells({{"09:00", "b.wav"}});  // Thursday
+    begin("2026-12-07 07:59:00");
+    engine->setCalendar(
+        HolidayCalendar::parse("2026-12-09 Staff training\n2026-12-12 = Thursday Open day\n"));
+    engine->startSchedule(byWeekday[2]);
+    runUntil("2026-12-09 12:00:00");
+    EXPECT_EQ(engine->today.kind, DayChoice::Kind::NoBells);
+    EXPECT_EQ(engine->today.name, "Staff training");
+    EXPECT_EQ(engine->nextBell, QStringLiteral("Thu 10 Dec 09hr 00min"));
+    EXPECT_EQ(engine->nextBellSound, QStringLiteral("b.wav"));
+    runUntil("2026-12-12 10:00:00");
+    EXPECT_EQ(opened, (std::vector<std::string>{"07 08:00:00+1 a.mp3", "08 08:00:00+1 a.mp3",
+                                                "10 09:00:00+1 b.wav", "11 08:00:00+1 a.mp3",
+                                                "12 09:00:00+1 b.wav"}));
 }
 
 TEST_F(Engine, TheReservedExitComesOnceAtItsMinuteAfterSavingAndUnmuting) {

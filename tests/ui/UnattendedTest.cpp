@@ -5,14 +5,24 @@
 #include "tests/support/WindowDoubles.h"
 #include "timesync/TimeSync.h"
 #include "ui/FrmSyncError.h"
+#include "ui/HolidaysWindow.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
 #include "ui/main.h"
 
 #include <QAction>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QTextCharFormat>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -243,6 +253,81 @@ TEST_F(InternetTime, TheWindowShowsWhatTheClientReportsAndFollowsItsCorrections)
     w.chkTimeSync->click();  // off: back to the computer's clock
     EXPECT_EQ(w.chkTimeSync->toolTip(),
               QStringLiteral("At real-time it synchronizes a computer time in standard time."));
+}
+
+}  // namespace
+}  // namespace tollix
+
+namespace tollix {
+namespace {
+
+class DaysOff : public Unattended {};
+
+// A day off started at log-on: the schedule runs, nothing is listed, the
+// state says so, and the next bell is the first after the days off.
+TEST_F(DaysOff, ADayOffShowsHolidayAndTheFirstBellAfterIt) {
+    writeBytes(paths.holidaysIni(), "2026-12-07..2026-12-08 Winter holidays\n");
+    writeBytes(paths.weekList(), "08hr 30min/chime.wav\r\n");
+    writeBytes(paths.dataIni(), " 1 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    main& w = load();
+    EXPECT_FALSE(w.start->isEnabled());
+    EXPECT_EQ(w.state->text(), QStringLiteral("HOLIDAY"));
+    EXPECT_EQ(w.dayNote->text(), QStringLiteral("Winter holidays"));
+    EXPECT_EQ(w.clock_list->count(), 0);
+    EXPECT_EQ(w.nextBell->text(), QStringLiteral("Wed 9 Dec 08hr 30min"));
+    w.stop1_Click();
+    EXPECT_FALSE(w.dayNote->isVisible());
+}
+
+// The window edits the calendar file at once, and today follows it.
+TEST_F(DaysOff, TheWindowAddsDeletesImportsAndMarksTheDays) {
+    writeBytes(paths.holidaysIni(), "2026-12-24..2026-12-26 Christmas\nnot a rule\n");
+    writeBytes(paths.dayList(7), " 0 \r\n09hr 15min/chime.wav\r\n");  // Saturday
+    writeBytes(paths.dayList(2), " 0 \r\n07hr 45min/chime.wav\r\n");  // Monday
+    writeBytes(paths.dataIni(), " 0 \r\n 0 \r\n 2 \r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    clock.time = LocalTime{2026, 12, 12, 7, 0, 0, 0, 7};  // a Saturday
+    main& w = load();
+    w.start_Click();
+    EXPECT_EQ(w.nextBell->text(), QStringLiteral("09hr 15min"));
+    w.mnHolidays_Click();
+    HolidaysWindow* h = w.holidaysWindow();
+    EXPECT_EQ(h->problems->text(),
+              QStringLiteral("Line 2 is not read: \"not\" is not a date "
+                             "(YYYY-MM-DD) or a range (YYYY-MM-DD..YYYY-MM-DD)"));
+    h->calendar->setCurrentPage(2026, 12);
+    EXPECT_NE(h->calendar->dateTextFormat(QDate(2026, 12, 25)).background(),
+              h->calendar->dateTextFormat(QDate(2026, 12, 23)).background());
+
+    // Today becomes a make-up day with Monday's bells.
+    h->fromDate->setDate(QDate(2026, 12, 12));
+    h->makeUp->setChecked(true);
+    h->makeUpDay->setCurrentIndex(0);
+    h->ruleName->setText(QStringLiteral("Open day"));
+    h->addRule->click();
+    EXPECT_EQ(readBytes(paths.holidaysIni()),
+              "2026-12-24..2026-12-26 Christmas\r\nnot a rule\r\n2026-12-12 = Monday Open day\r\n");
+    EXPECT_EQ(w.reg_day->text(), QStringLiteral("Monday"));
+    EXPECT_EQ(w.nextBell->text(), QStringLiteral("07hr 45min"));
+    EXPECT_EQ(w.dayNote->text(), QStringLiteral("Make-up day: Monday's bells (Open day)"));
+
+    h->rules->setCurrentRow(1);
+    h->deleteRule->click();
+    EXPECT_EQ(readBytes(paths.holidaysIni()), "2026-12-24..2026-12-26 Christmas\r\nnot a rule\r\n");
+    EXPECT_EQ(w.reg_day->text(), QStringLiteral("Saturday"));
+
+    writeBytes(dir.path() / "school.ics",
+               "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20270104\r\n"
+               "SUMMARY:Inset day\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nDTSTART:20270105T090000\r\n"
+               "SUMMARY:Assembly\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    h->importFile(dir.path() / "school.ics", 2026);
+    EXPECT_EQ(messages.shown.back().text,
+              QStringLiteral("1 holidays imported, 1 events with a time of day skipped"));
+    EXPECT_EQ(h->rules->count(), 2);
+    writeBytes(dir.path() / "notes.txt", "shopping list");
+    h->importFile(dir.path() / "notes.txt", 2026);
+    EXPECT_TRUE(
+        messages.shown.back().text.startsWith(QStringLiteral("notes.txt was not imported")));
+    EXPECT_EQ(h->rules->count(), 2);
 }
 
 }  // namespace

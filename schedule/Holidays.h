@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tollix {
+
+// A line of data/holidays.ini: a date or a range of dates without bells, or
+// a make-up date that rings the list of another weekday.
+struct HolidayRule {
+    std::int64_t first = 0;  // days since 1970-01-01
+    std::int64_t last = 0;
+    int weekday = 0;  // 0: no bells; 1 Sunday .. 7 Saturday: that day's bells
+    std::string name;
+
+    bool makeUp() const { return weekday != 0; }
+    // The line as the file holds it: "2026-12-21..2027-01-06 Winter holidays",
+    // "2027-01-09 = Monday Make-up day".
+    std::string line() const;
+};
+
+// What a day is.
+struct DayChoice {
+    enum class Kind { Ordinary, NoBells, MakeUp };
+    Kind kind = Kind::Ordinary;
+    int weekday = 0;  // whose list rings: the day's own, or the make-up's
+    std::string name;
+};
+
+// "2026-12-24" as days since 1970-01-01; nullopt for anything else.
+std::optional<std::int64_t> parseDate(std::string_view text);
+std::string dateText(std::int64_t day);
+// 1 Sunday .. 7 Saturday.
+int weekdayOf(std::int64_t day);
+// "Sunday" .. "Saturday" or "1" .. "7", in any case; 0 for anything else.
+int parseWeekday(std::string_view text);
+
+// The calendar file. Lines it cannot read are kept as they are and reported
+// with their number; the rules are applied in order, a make-up rule before a
+// no-bell rule, a later line before an earlier one.
+class HolidayCalendar {
+  public:
+    struct Problem {
+        int line = 0;  // from 1; 0: the file as a whole
+        std::string text;
+        std::string why;
+    };
+
+    static constexpr std::uintmax_t kMaxFileSize = 1024 * 1024;
+
+    static HolidayCalendar parse(std::string_view text);
+    // A missing file is an empty calendar. A file too large to be a calendar
+    // is reported and left alone: such a calendar cannot be changed.
+    static HolidayCalendar read(const std::filesystem::path& file);
+    // Whole and atomically. Returns an error text, empty on success.
+    std::string write(const std::filesystem::path& file) const;
+
+    const std::vector<HolidayRule>& rules() const { return rules_; }
+    const std::vector<Problem>& problems() const { return problems_; }
+    bool changeable() const { return changeable_; }
+
+    void add(const HolidayRule& rule);
+    void remove(std::size_t rule);
+
+    DayChoice choose(std::int64_t day) const;
+
+  private:
+    struct Line {
+        std::string text;
+        std::optional<std::size_t> rule;
+    };
+    void addLine(std::string text, int number);
+
+    std::vector<Line> lines_;
+    std::vector<HolidayRule> rules_;
+    std::vector<Problem> problems_;
+    bool changeable_ = true;
+};
+
+}  // namespace tollix

@@ -1,0 +1,117 @@
+#include "schedule/HolidayImport.h"
+#include "schedule/Holidays.h"
+#include "tests/support/Doubles.h"
+
+#include <gtest/gtest.h>
+
+namespace tollix {
+namespace {
+
+using test::readBytes;
+using test::writeBytes;
+
+constexpr const char* kCalendar =
+    "# school year 2026/27\r\n"
+    "2026-12-21..2027-01-06 Winter holidays\r\n"
+    "2027-01-02 = Monday Make-up day\r\n"  // inside the holidays: the make-up wins
+    "2027-01-09 = 4\r\n"
+    "2028-02-29 Leap day off\r\n"
+    "2027-03-01..2027-03-05 Week one\r\n"
+    "2027-03-04 Ski day\r\n";  // overlapping: the later line names the day
+
+TEST(Holidays, EachDateIsChosenByTheRules) {
+    const HolidayCalendar calendar = HolidayCalendar::parse(kCalendar);
+    EXPECT_TRUE(calendar.problems().empty());
+    const struct {
+        const char* date;
+        DayChoice::Kind kind;
+        int weekday;
+        const char* name;
+    } days[] = {
+        {"2026-12-20", DayChoice::Kind::Ordinary, 1, ""},
+        {"2026-12-21", DayChoice::Kind::NoBells, 2, "Winter holidays"},
+        {"2026-12-31", DayChoice::Kind::NoBells, 5, "Winter holidays"},
+        {"2027-01-02", DayChoice::Kind::MakeUp, 2, "Make-up day"},
+        {"2027-01-06", DayChoice::Kind::NoBells, 4, "Winter holidays"},
+        {"2027-01-07", DayChoice::Kind::Ordinary, 5, ""},
+        {"2027-01-09", DayChoice::Kind::MakeUp, 4, ""},  // a Saturday with Wednesday's bells
+        {"2028-02-29", DayChoice::Kind::NoBells, 3, "Leap day off"},
+        {"2027-03-04", DayChoice::Kind::NoBells, 5, "Ski day"},
+        {"2027-03-05", DayChoice::Kind::NoBells, 6, "Week one"},
+    };
+    for (const auto& d : days) {
+        const DayChoice choice = calendar.choose(*parseDate(d.date));
+        EXPECT_EQ(choice.kind, d.kind) << d.date;
+        EXPECT_EQ(choice.weekday, d.weekday) << d.date;
+        EXPECT_EQ(choice.name, d.name) << d.date;
+    }
+}
+
+// Bad lines are reported by number, kept when the file is written again,
+// and change nothing else.
+TEST(Holidays, BadLinesAreReportedKeptAndHarmless) {
+    test::TempFolder dir;
+    const auto file = dir.path() / "holidays.ini";
+    writeBytes(file,
+               "2027-02-29 No such day\r\n"
+               "2027-01-06..2026-12-21 Backwards\r\n"
+               "2027-01-09 = Mondy Typo\r\n"
+               "Christmas\r\n"
+               "2026-12-24 Christmas Eve\r\n");
+    HolidayCalendar calendar = HolidayCalendar::read(file);
+    ASSERT_EQ(calendar.problems().size(), 4u);
+    EXPECT_EQ(calendar.problems()[0].line, 1);
+    EXPECT_EQ(calendar.problems()[1].why, "the range ends before it starts");
+    EXPECT_NE(calendar.problems()[2].why.find("Mondy"), std::string::npos);
+    EXPECT_EQ(calendar.problems()[3].line, 4);
+    ASSERT_EQ(calendar.rules().size(), 1u);
+
+    calendar.add(HolidayRule{*parseDate("2027-01-09"), *parseDate("2027-01-09"), 2, "Make-up"});
+    calendar.add(HolidayRule{*parseDate("2027-04-01"), *parseDate("2027-04-09"), 0, "Easter"});
+    calendar.remove(0);  // Christmas Eve
+    ASSERT_EQ(calendar.write(file), "");
+    EXPECT_EQ(readBytes(file),
+              "2027-02-29 No such day\r\n"
+              "2027-01-06..2026-12-21 Backwards\r\n"
+              "2027-01-09 = Mondy Typo\r\n"
+              "Christmas\r\n"
+              "2027-01-09 = Monday Make-up\r\n"
+              "2027-04-01..2027-04-09 Easter\r\n");
+
+    // A file far too large is not read and never overwritten.
+    writeBytes(file, std::string(10 * 1024 * 1024, '#'));
+    const HolidayCalendar huge = HolidayCalendar::read(file);
+    EXPECT_FALSE(huge.changeable());
+    EXPECT_EQ(huge.problems().size(), 1u);
+    EXPECT_EQ(huge.choose(*parseDate("2026-12-24")).kind, DayChoice::Kind::Ordinary);
+    EXPECT_NE(huge.write(file), "");
+    EXPECT_EQ(std::filesystem::file_size(file), 10u * 1024 * 1024);
+}
+
+TEST(HolidayImport, AllDayEventsBecomeRulesAndTimedOnesAreCounted) {
+    const std::string ics =
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n"
+        "BEGIN:VEVENT\r\nUID:1\r\nDTSTART;VALUE=DATE:20261224\r\nDTEND;VALUE=DATE:20261225\r\n"
+        "SUMMARY:Christmas Eve\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:2\r\nDTSTART;VALUE=DATE:20270215\r\nDTEND;VALUE=DATE:20270220\r\n"
+        "SUMMARY:Winter break\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:3\r\nDTSTART;VALUE=DATE:20200501\r\nRRULE:FREQ=YEARLY\r\n"
+        "SUMMARY:Labour Day\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:4\r\nDTSTART:20261210T140000Z\r\nDTEND:20261210T150000Z\r\n"
+        "SUMMARY:Staff meeting\r\nEND:VEVENT\r\n"
+        "END:VCALENDAR\r\n";
+    const HolidayImport found = importICalendarText(ics, 2026);
+    ASSERT_EQ(found.error, "");
+    EXPECT_EQ(found.withTimeOfDay, 1);
+    std::vector<std::string> lines;
+    for (const HolidayRule& rule : found.rules) lines.push_back(rule.line());
+    EXPECT_EQ(lines, (std::vector<std::string>{"2026-12-24 Christmas Eve",
+                                               "2027-02-15..2027-02-19 Winter break",
+                                               "2026-05-01 Labour Day", "2027-05-01 Labour Day"}));
+
+    for (const char* broken : {"", "just text\n", "BEGIN:VCARD\r\nEND:VCARD\r\n"})
+        EXPECT_NE(importICalendarText(broken, 2026).error, "") << broken;
+}
+
+}  // namespace
+}  // namespace tollix

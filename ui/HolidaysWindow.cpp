@@ -1,0 +1,233 @@
+#include "ui/HolidaysWindow.h"
+
+#include "schedule/HolidayImport.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextCharFormat>
+#include <QVBoxLayout>
+
+#include <chrono>
+
+namespace tollix {
+
+namespace {
+
+const QColor kNoBells(0xf4, 0xc7, 0xc3);
+const QColor kMakeUp(0xc8, 0xe6, 0xc9);
+
+std::int64_t dayNumber(const QDate& date) {
+    return QDate(1970, 1, 1).daysTo(date);
+}
+
+QLabel* swatch(const QColor& colour, const char* text) {
+    auto* label = new QLabel(QString::fromUtf8(text));
+    label->setStyleSheet(QStringLiteral("background: %1; padding: 2px 6px;").arg(colour.name()));
+    return label;
+}
+
+}  // namespace
+
+HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, QWidget* parent)
+    : QDialog(parent), file_(std::move(file)), messages_(messages) {
+    setObjectName(QStringLiteral("HolidaysWindow"));
+    setWindowTitle(QStringLiteral("Holidays"));
+
+    calendar = new QCalendarWidget;
+    calendar->setObjectName(QStringLiteral("calendar"));
+    calendar->setGridVisible(true);
+    calendar->setFirstDayOfWeek(Qt::Monday);
+    connect(calendar, &QCalendarWidget::currentPageChanged, this, [this] { paintMonth(); });
+    connect(calendar, &QCalendarWidget::clicked, this, [this](const QDate& date) {
+        fromDate->setDate(date);
+        toDate->setDate(date);
+    });
+
+    rules = new QListWidget;
+    rules->setObjectName(QStringLiteral("rules"));
+    problems = new QLabel;
+    problems->setObjectName(QStringLiteral("problems"));
+    problems->setWordWrap(true);
+    problems->setStyleSheet(QStringLiteral("color: #c0392b; font-weight: bold;"));
+
+    fromDate = new QDateEdit(QDate::currentDate());
+    toDate = new QDateEdit(QDate::currentDate());
+    for (QDateEdit* edit : {fromDate, toDate}) {
+        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        edit->setCalendarPopup(true);
+    }
+    connect(fromDate, &QDateEdit::dateChanged, this, [this](const QDate& date) {
+        if (toDate->date() < date)
+            toDate->setDate(date);
+    });
+    ruleName = new QLineEdit;
+    ruleName->setObjectName(QStringLiteral("ruleName"));
+    ruleName->setPlaceholderText(QStringLiteral("Name, for example Winter holidays"));
+    noBells = new QRadioButton(QStringLiteral("No bells"));
+    noBells->setChecked(true);
+    makeUp = new QRadioButton(QStringLiteral("Make-up day with the bells of"));
+    makeUpDay = new QComboBox;
+    // The week from Monday, numbered as the day selector numbers it.
+    static constexpr const char* kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                            "Thursday", "Friday", "Saturday"};
+    for (int day : {2, 3, 4, 5, 6, 7, 1}) makeUpDay->addItem(QLatin1String(kDays[day - 1]), day);
+    addRule = new QPushButton(QStringLiteral("Add"));
+    deleteRule = new QPushButton(QStringLiteral("Delete"));
+    importCalendar = new QPushButton(QStringLiteral("Import calendar (.ics)..."));
+    auto* close = new QPushButton(QStringLiteral("Close"));
+    connect(addRule, &QPushButton::clicked, this, &HolidaysWindow::addRule_Click);
+    connect(deleteRule, &QPushButton::clicked, this, &HolidaysWindow::deleteRule_Click);
+    connect(importCalendar, &QPushButton::clicked, this, &HolidaysWindow::importCalendar_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::hide);
+
+    auto* newRule = new QGroupBox(QStringLiteral("A date or a range"));
+    auto* form = new QGridLayout(newRule);
+    form->addWidget(new QLabel(QStringLiteral("From")), 0, 0);
+    form->addWidget(fromDate, 0, 1);
+    form->addWidget(new QLabel(QStringLiteral("to")), 0, 2);
+    form->addWidget(toDate, 0, 3);
+    form->addWidget(ruleName, 1, 0, 1, 4);
+    form->addWidget(noBells, 2, 0, 1, 4);
+    form->addWidget(makeUp, 3, 0, 1, 3);
+    form->addWidget(makeUpDay, 3, 3);
+    form->addWidget(addRule, 4, 3);
+
+    auto* legend = new QHBoxLayout;
+    legend->addWidget(swatch(kNoBells, "No bells"));
+    legend->addWidget(swatch(kMakeUp, "Make-up day"));
+    legend->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(calendar);
+    left->addLayout(legend);
+    left->addWidget(newRule);
+
+    auto* listButtons = new QHBoxLayout;
+    listButtons->addWidget(deleteRule);
+    listButtons->addWidget(importCalendar);
+    listButtons->addStretch();
+    listButtons->addWidget(close);
+    auto* right = new QVBoxLayout;
+    right->addWidget(
+        new QLabel(QStringLiteral("Rules of %1").arg(QString::fromStdString(file_.string()))));
+    right->addWidget(rules, 1);
+    right->addWidget(problems);
+    right->addLayout(listButtons);
+
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(left);
+    columns->addLayout(right, 1);
+    resize(900, 520);
+}
+
+void HolidaysWindow::showCalendar() {
+    holidays_ = HolidayCalendar::read(file_);
+    showRules();
+    show();
+    raise();
+    activateWindow();
+}
+
+void HolidaysWindow::showRules() {
+    rules->clear();
+    for (const HolidayRule& rule : holidays_.rules()) {
+        auto* item = new QListWidgetItem(QString::fromStdString(rule.line()), rules);
+        item->setBackground(rule.makeUp() ? kMakeUp : kNoBells);
+    }
+    QStringList lines;
+    for (const auto& problem : holidays_.problems())
+        lines << (problem.line == 0 ? QStringLiteral("The file cannot be used: %1")
+                                          .arg(QString::fromStdString(problem.why))
+                                    : QStringLiteral("Line %1 is not read: %2")
+                                          .arg(problem.line)
+                                          .arg(QString::fromStdString(problem.why)));
+    problems->setText(lines.join(QLatin1Char('\n')));
+    problems->setVisible(!lines.isEmpty());
+    for (QWidget* control : std::initializer_list<QWidget*>{addRule, deleteRule, importCalendar})
+        control->setEnabled(holidays_.changeable());
+    paintMonth();
+}
+
+// Only the month on show is painted: a calendar may hold years of ranges.
+void HolidaysWindow::paintMonth() {
+    calendar->setDateTextFormat(QDate(), QTextCharFormat());
+    const QDate first(calendar->yearShown(), calendar->monthShown(), 1);
+    for (QDate date = first.addDays(-7); date < first.addDays(44); date = date.addDays(1)) {
+        const DayChoice day = holidays_.choose(dayNumber(date));
+        if (day.kind == DayChoice::Kind::Ordinary)
+            continue;
+        QTextCharFormat format;
+        format.setBackground(day.kind == DayChoice::Kind::NoBells ? kNoBells : kMakeUp);
+        format.setToolTip(QString::fromStdString(day.name));
+        calendar->setDateTextFormat(date, format);
+    }
+}
+
+void HolidaysWindow::addRule_Click() {
+    HolidayRule rule;
+    rule.first = dayNumber(fromDate->date());
+    rule.last = dayNumber(std::max(fromDate->date(), toDate->date()));
+    rule.weekday = makeUp->isChecked() ? makeUpDay->currentData().toInt() : 0;
+    rule.name = ruleName->text().simplified().toStdString();
+    holidays_.add(rule);
+    save();
+    ruleName->clear();
+}
+
+void HolidaysWindow::deleteRule_Click() {
+    const int row = rules->currentRow();
+    if (row < 0 || !rules->currentItem()->isSelected()) {
+        messages_.information(QStringLiteral("Holidays"),
+                              QStringLiteral("Select a rule to delete."));
+        return;
+    }
+    holidays_.remove(static_cast<std::size_t>(row));
+    save();
+}
+
+void HolidaysWindow::importCalendar_Click() {
+    const QString file =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Import a holiday calendar"), QString(),
+                                     QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+    if (!file.isEmpty())
+        importFile(file.toStdString(), QDate::currentDate().year());
+}
+
+void HolidaysWindow::importFile(const std::filesystem::path& file, int year) {
+    const HolidayImport found = importICalendar(file, year);
+    if (!found.error.empty()) {
+        messages_.information(QStringLiteral("Holidays"),
+                              QStringLiteral("%1 was not imported: %2")
+                                  .arg(QString::fromStdString(file.filename().string()),
+                                       QString::fromStdString(found.error)));
+        return;
+    }
+    for (const HolidayRule& rule : found.rules) holidays_.add(rule);
+    save();
+    QString text = QStringLiteral("%1 holidays imported").arg(found.rules.size());
+    if (found.withTimeOfDay > 0)
+        text += QStringLiteral(", %1 events with a time of day skipped").arg(found.withTimeOfDay);
+    messages_.information(QStringLiteral("Holidays"), text);
+}
+
+void HolidaysWindow::save() {
+    const std::string error = holidays_.write(file_);
+    if (!error.empty())
+        messages_.information(
+            QStringLiteral("Warning"),
+            QStringLiteral("The holidays cannot be saved: %1").arg(QString::fromStdString(error)));
+    showRules();
+    emit changed();
+}
+
+}  // namespace tollix
