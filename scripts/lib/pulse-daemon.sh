@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # A private PulseAudio for tests and benchmarks: one null sink "bells" as the
 # default output, its own runtime folder, no hardware, nothing of the user's.
-#   pulse-daemon.sh start DIR    starts it; the server is unix:DIR/native
+#   pulse-daemon.sh start DIR [IDLE]
+#                                starts it; the server is unix:DIR/native. With
+#                                IDLE it ends itself after IDLE seconds without
+#                                a client: a test process killed by its time-out
+#                                leaves nothing running.
 #   pulse-daemon.sh stop DIR     stops it
 set -euo pipefail
 command=$1
 dir=$2
+idle=${3:--1}
 export XDG_RUNTIME_DIR="$dir" HOME="$dir" PULSE_RUNTIME_PATH="$dir/pulse" PULSE_STATE_PATH="$dir/state"
 server="unix:$dir/native"
 
@@ -13,7 +18,7 @@ case "$command" in
 start)
     mkdir -p "$dir"
     chmod 700 "$dir"
-    pulseaudio -n --daemonize=yes --exit-idle-time=-1 --use-pid-file=yes --disable-shm=yes \
+    pulseaudio -n --daemonize=yes --exit-idle-time="$idle" --use-pid-file=yes --disable-shm=yes \
         --log-target="file:$dir/pulse.log" \
         -L "module-native-protocol-unix socket=$dir/native auth-anonymous=1" \
         -L "module-null-sink sink_name=bells rate=44100 channels=2"

@@ -6,6 +6,10 @@
 #include <iomanip>
 #include <sstream>
 
+#include <csignal>
+
+#include <sys/prctl.h>
+
 namespace tollix::test {
 
 LocalTime SteppingClock::now() const {
@@ -52,6 +56,10 @@ std::vector<std::pair<std::string, std::string>> snapshot(const std::filesystem:
                     std::to_string(entry.last_write_time().time_since_epoch().count()));
     std::sort(files.begin(), files.end());
     return files;
+}
+
+void endWithTest(QProcess& process) {
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
 }
 
 }  // namespace tollix::test

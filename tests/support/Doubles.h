@@ -6,6 +6,7 @@
 #include "platform/Mixer.h"
 #include "platform/PowerOff.h"
 
+#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -158,5 +159,8 @@ void writeBytes(const std::filesystem::path& file, const std::string& bytes);
 
 // Every file below a folder with its bytes, to see that nothing was written.
 std::vector<std::pair<std::string, std::string>> snapshot(const std::filesystem::path& folder);
+
+// A process the test starts ends with the test, also when a time-out kills it.
+void endWithTest(QProcess& process);
 
 }  // namespace tollix::test

@@ -1,10 +1,14 @@
 #include "tests/support/Pulse.h"
 
+#include "tests/support/Doubles.h"
+
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 namespace fs = std::filesystem;
@@ -33,12 +37,14 @@ bool run(const QString& program, const QStringList& arguments, QString* output =
 
 }  // namespace
 
+// A server of this process's own is stopped when the process ends.
 PulseServer& PulseServer::shared() {
     static QTemporaryDir own;
-    static PulseServer* server = [] {
+    static const std::unique_ptr<PulseServer> server = [] {
         const QByteArray given = qgetenv("TOLLIX_TEST_PULSE");
-        auto* s = new PulseServer(given.isEmpty() ? fs::path(own.path().toStdString()) / "pulse"
-                                                  : fs::path(given.toStdString()));
+        auto s = std::make_unique<PulseServer>(given.isEmpty()
+                                                   ? fs::path(own.path().toStdString()) / "pulse"
+                                                   : fs::path(given.toStdString()));
         if (given.isEmpty())
             s->start();
         else
@@ -55,12 +61,17 @@ PulseServer::~PulseServer() {
         stop();
 }
 
+// Killed by a time-out, the process cannot stop its servers: they end
+// themselves after half a minute without a client.
 bool PulseServer::start() {
-    return run(script(), {QStringLiteral("start"), qs(folder_)});
+    return run(script(), {QStringLiteral("start"), qs(folder_), QStringLiteral("30")});
 }
 
+// Also at the process's end, when Qt may be gone: no QProcess.
 void PulseServer::stop() {
-    run(script(), {QStringLiteral("stop"), qs(folder_)});
+    const std::string command = "'" + script().toStdString() + "' stop '" + folder_.string() + "'";
+    if (std::system(command.c_str()) != 0)
+        std::fprintf(stderr, "could not stop the sound server in %s\n", folder_.c_str());
 }
 
 QString PulseServer::address() const {
@@ -84,6 +95,7 @@ Recording::Recording(const PulseServer& server)
              std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".raw")),
       parec_(std::make_unique<QProcess>()) {
     parec_->setStandardOutputFile(qs(file_));
+    endWithTest(*parec_);
     parec_->start(QStringLiteral("parec"),
                   {QStringLiteral("--server=") + server.address(), QStringLiteral("-d"),
                    QStringLiteral("bells.monitor"), QStringLiteral("--format=s16le"),

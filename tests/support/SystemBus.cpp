@@ -5,18 +5,9 @@
 #include <QDBusMessage>
 #include <QThread>
 
-#include <csignal>
-
-#include <sys/prctl.h>
-
 namespace tollix::test {
 
 namespace {
-
-// A service killed with the test (a time-out) must not outlive it.
-void endWithParent(QProcess& process) {
-    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-}
 
 QString logFile(const TempFolder& folder) {
     return QString::fromStdString((folder.path() / "calls.log").string());
@@ -28,7 +19,7 @@ MockSystemBus::MockSystemBus(const QString& templateName, const QString& busName
     : bus_(std::make_unique<QProcess>()), mock_(std::make_unique<QProcess>()), busName_(busName) {
     const QString address =
         QStringLiteral("unix:path=") + QString::fromStdString((folder_.path() / "bus").string());
-    endWithParent(*bus_);
+    endWithTest(*bus_);
     bus_->start(
         QStringLiteral("dbus-daemon"),
         {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
@@ -42,7 +33,7 @@ MockSystemBus::MockSystemBus(const QString& templateName, const QString& busName
     env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), address);
     mock_->setProcessEnvironment(env);
     mock_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    endWithParent(*mock_);
+    endWithTest(*mock_);
     // Debian's dbusmock belongs to the system's Python.
     mock_->start(
         QStringLiteral("/usr/bin/python3"),

@@ -1,5 +1,6 @@
 #include "platform/Clock.h"
 #include "platform/TimeSetter.h"
+#include "tests/support/Doubles.h"
 #include "tests/support/SystemBus.h"
 #include "timesync/TimeSync.h"
 
@@ -321,6 +322,7 @@ TEST_F(TimeSyncTest, AgreesWithARealServerWithinTwoMilliseconds) {
         << "cmdport 0\npidfile " << folder.filePath(QStringLiteral("chronyd.pid")).toStdString()
         << "\n";
     QProcess chronyd;
+    test::endWithTest(chronyd);
     chronyd.start(QStringLiteral("/usr/sbin/chronyd"),
                   {QStringLiteral("-d"), QStringLiteral("-x"), QStringLiteral("-U"),
                    QStringLiteral("-u"), QString::fromLocal8Bit(getpwuid(getuid())->pw_name),
