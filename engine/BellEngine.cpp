@@ -96,10 +96,8 @@ void BellEngine::Timer1_Timer() {
         if ((t.second + 3) % 6 == 0 && host_.timeSync() && services_.sendTimeRequest)
             services_.sendTimeRequest();
         sideClockText = QString::fromStdString(twelveHourClock(t.hour, t.minute, t.second));
-        // Days off count down to nothing, as "NEXT DAY" does.
-        bellCountdownText = QString::fromStdString(nextBellCountdown(
-            today.kind == DayChoice::Kind::NoBells ? std::string() : nextBell.toStdString(),
-            t.SecondOfDay()));
+        bellCountdownText =
+            QString::fromStdString(nextBellCountdown(nextBell.toStdString(), t.SecondOfDay()));
         emit sideTextsChanged();
     }
     if (stepped && scheduleRunning == 1)
@@ -406,10 +404,20 @@ void BellEngine::showBellAfterDaysOff() {
 }
 
 void BellEngine::ShowNextBell() {
-    if (today.kind == DayChoice::Kind::NoBells)
+    const int minute = services_.clock.now().MinuteOfDay();
+    // On a day off, and after today's last bell before one, the next bell
+    // is the first after the days off.
+    const auto bellLeft = [&] {
+        for (int i = 0; i < schedule.regularCount; ++i)
+            if (schedule.todayTimes[static_cast<std::size_t>(i)] > minute)
+                return true;
+        return false;
+    };
+    if (today.kind == DayChoice::Kind::NoBells ||
+        (!calendar_.rules().empty() &&
+         calendar_.choose(scheduleDay_ + 1).kind == DayChoice::Kind::NoBells && !bellLeft()))
         return showBellAfterDaysOff();
-    const NextBellText text =
-        tollix::ShowNextBell(schedule, services_.clock.now().MinuteOfDay(), host_.applyWeek());
+    const NextBellText text = tollix::ShowNextBell(schedule, minute, host_.applyWeek());
     nextBell = QString::fromStdString(text.nextBell);
     nextBellSound = QString::fromStdString(text.nextBellSound);
     emit nextBellChanged();

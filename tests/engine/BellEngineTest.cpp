@@ -236,6 +236,8 @@ TEST_F(Engine, DaysOffRingNothingAndMakeUpDaysRingAnotherWeekdaysBells) {
     engine->setCalendar(
         HolidayCalendar::parse("2026-12-09 Staff training\n2026-12-12 = Thursday Open day\n"));
     engine->startSchedule(byWeekday[2]);
+    runUntil("2026-12-08 12:00:00");
+    EXPECT_EQ(engine->nextBell, QStringLiteral("Thu 10 Dec 09hr 00min"));  // not "NEXT DAY"
     runUntil("2026-12-09 12:00:00");
     EXPECT_EQ(engine->today.kind, DayChoice::Kind::NoBells);
     EXPECT_EQ(engine->today.name, "Staff training");
