@@ -396,56 +396,6 @@ TEST_F(Editing, ATempletReplacesAListOnlyWhenTheOperatorSaysYes) {
     EXPECT_NE(readBytes(paths.weekList()).find("08hr 00min/school-bell.wav"), std::string::npos);
 }
 
-// ---- As an operator --------------------------------------------------------------
-
-TEST_F(Editing, AWeekSetUpByClicksIsThereAfterARestart) {
-    {
-        main& w = load();
-        w.Option4->click();
-        w.Option2->click();
-        // Monday by hand.
-        pick("bell.mp3");
-        add("8", "0");
-        add("13", "45");
-        // Tuesday by intervals.
-        clickArrow(w.VScroll9, kDown);
-        w.Option1->click();
-        w.start_h->setText(QStringLiteral("7"));
-        w.worktime->setText(QStringLiteral("40"));
-        pick("march.mp3");
-        QTest::mouseClick(w.cmdStartBellSound, Qt::LeftButton);
-        // Wednesday from template 1, after filling the template itself.
-        w.Option2->click();
-        w.VScroll9->setPosition(8);
-        w.allDel_Click();  // the example day out first
-        pick("10_morning");
-        add("9", "15");
-        w.VScroll9->setPosition(4);
-        w.applyTemplet_Click();
-        QTest::mouseClick(w.templetWindow()->applyTemplets[0], Qt::LeftButton);
-        w.VScroll9->setPosition(2);  // leave Wednesday
-    }
-    window.reset();
-    main& w = load();
-    EXPECT_TRUE(w.Option2->isChecked());
-    EXPECT_TRUE(w.Option4->isChecked());
-    EXPECT_EQ(listLines(*w.AddTimeList), (QStringList{QStringLiteral("08hr 00min/bell.mp3"),
-                                                      QStringLiteral("13hr 45min/bell.mp3")}));
-    w.VScroll9->setPosition(4);
-    EXPECT_EQ(listLines(*w.AddTimeList), QStringList{QStringLiteral("09hr 15min/10_morning")});
-    w.Option1->click();
-    w.VScroll9->setPosition(3);
-    EXPECT_EQ(w.start_h->text(), QStringLiteral("7"));
-    EXPECT_EQ(w.worktime->text(), QStringLiteral("40"));
-    EXPECT_EQ(w.txtStartBellSound->text(), QStringLiteral("march.mp3"));
-}
-
-}  // namespace
-}  // namespace tollix
-
-namespace tollix {
-namespace {
-
 // A Ctrl+click takes the selection away: nothing is selected then, whatever
 // line still has the focus, and a delete never moves on to the next line.
 TEST_F(Editing, NothingSelectedMeansNothingIsDeletedOrRemembered) {
@@ -478,12 +428,6 @@ TEST_F(Editing, NothingSelectedMeansNothingIsDeletedOrRemembered) {
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).fileListIndex, -1);
 }
 
-}  // namespace
-}  // namespace tollix
-
-namespace tollix {
-namespace {
-
 // Real modal boxes, each open a while, as an operator reads them.
 class ModalMessages final : public Messages {
   public:
@@ -510,17 +454,7 @@ TEST_F(Editing, ARefusedDayChangeShowsOneMessageAndTheSelectorStays) {
     const QString shown = w.reg_day->text();
     w.start_h->clear();
     // One press held on the arrow while the message is up; released after.
-    QStyleOptionSlider option;
-    option.initFrom(w.VScroll9);
-    option.orientation = Qt::Vertical;
-    option.minimum = w.VScroll9->minimum();
-    option.maximum = w.VScroll9->maximum();
-    option.sliderPosition = option.sliderValue = w.VScroll9->value();
-    option.subControls = QStyle::SC_All;
-    const QPoint arrow =
-        w.VScroll9->style()
-            ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, w.VScroll9)
-            .center();
+    const QPoint arrow = test::arrowRect(w.VScroll9, kDown).center();
     QTest::mousePress(w.VScroll9, Qt::LeftButton, {}, arrow);
     QTest::qWait(300);
     QTest::mouseRelease(w.VScroll9, Qt::LeftButton, {}, arrow);
@@ -528,12 +462,6 @@ TEST_F(Editing, ARefusedDayChangeShowsOneMessageAndTheSelectorStays) {
     EXPECT_EQ(w.VScroll9->position(), day);
     EXPECT_EQ(w.reg_day->text(), shown);
 }
-
-}  // namespace
-}  // namespace tollix
-
-namespace tollix {
-namespace {
 
 // A line an older installation wrote in an 8-bit code page survives an
 // unrelated edit byte for byte; a line that is edited is written as edited.

@@ -207,12 +207,6 @@ TEST_F(Unattended, AnExitTimeOutOfRangeNeverComesIsShownAsItIsAndNotRewritten) {
     EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 17 \r\n 30 \r\n");
 }
 
-}  // namespace
-}  // namespace tollix
-
-namespace tollix {
-namespace {
-
 class InternetTime : public Unattended {};
 
 // What the time client reports reaches the operator, and a correction moves
@@ -254,12 +248,6 @@ TEST_F(InternetTime, TheWindowShowsWhatTheClientReportsAndFollowsItsCorrections)
     EXPECT_EQ(w.chkTimeSync->toolTip(),
               QStringLiteral("At real-time it synchronizes a computer time in standard time."));
 }
-
-}  // namespace
-}  // namespace tollix
-
-namespace tollix {
-namespace {
 
 class DaysOff : public Unattended {};
 
