@@ -5,6 +5,7 @@
 #include "schedule/DefaultFiles.h"
 #include "tests/support/Doubles.h"
 #include "tests/support/Pulse.h"
+#include "tests/support/TimeReply.h"
 
 #include <QDateTime>
 #include <QNetworkDatagram>
@@ -275,20 +276,12 @@ TEST_F(EndToEnd, BellsFollowTheTimeServerWhereTheClockMayNotBeSet) {
         while (server.hasPendingDatagrams()) {
             const QNetworkDatagram request = server.receiveDatagram();
             const auto now = system_clock::now() + std::chrono::seconds(offset + 5);
-            const auto ns =
-                std::chrono::duration_cast<std::chrono::nanoseconds>(now.time_since_epoch())
-                    .count();
-            const std::uint64_t stamp =
-                static_cast<std::uint64_t>(ns / 1'000'000'000 + 2208988800LL) << 32 |
-                ((static_cast<std::uint64_t>(ns % 1'000'000'000) << 32) / 1'000'000'000);
-            QByteArray reply(48, '\0');
-            reply[0] = 0x24;
-            reply[1] = 2;
-            reply.replace(24, 8, request.data().mid(40, 8));
-            for (int field : {32, 40})
-                for (int i = 0; i < 8; ++i)
-                    reply[field + 7 - i] = static_cast<char>(stamp >> (8 * i));
-            server.writeDatagram(reply, request.senderAddress(), request.senderPort());
+            server.writeDatagram(
+                test::timeReply(
+                    request.data(),
+                    std::chrono::duration_cast<std::chrono::nanoseconds>(now.time_since_epoch())
+                        .count()),
+                request.senderAddress(), request.senderPort());
         }
     });
 

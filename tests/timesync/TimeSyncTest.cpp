@@ -2,6 +2,7 @@
 #include "platform/TimeSetter.h"
 #include "tests/support/Doubles.h"
 #include "tests/support/SystemBus.h"
+#include "tests/support/TimeReply.h"
 #include "timesync/TimeSync.h"
 
 #include <QEventLoop>
@@ -29,15 +30,7 @@ std::int64_t systemNs() {
     return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
 }
 
-std::uint64_t toTimestamp(std::int64_t unixNs) {
-    const std::int64_t seconds = unixNs / 1'000'000'000 + kEpochDifference;
-    const auto fraction = static_cast<std::uint64_t>(unixNs % 1'000'000'000) << 32;
-    return static_cast<std::uint64_t>(seconds) << 32 | fraction / 1'000'000'000;
-}
-
-void put64(QByteArray& p, int at, std::uint64_t v) {
-    for (int i = 0; i < 8; ++i) p[at + 7 - i] = static_cast<char>(v >> (8 * i));
-}
+using test::put64;
 
 // A time server on a loopback port that answers as the test says.
 enum class Answer {
@@ -72,13 +65,7 @@ class ScriptedServer {
         while (socket_.hasPendingDatagrams()) {
             const QNetworkDatagram request = socket_.receiveDatagram();
             ++requests;
-            const std::int64_t now = systemNs() + offsetMs * 1'000'000;
-            QByteArray p(48, '\0');
-            p[0] = 0x24;
-            p[1] = 2;
-            p.replace(24, 8, request.data().mid(40, 8));
-            put64(p, 32, toTimestamp(now));
-            put64(p, 40, toTimestamp(now));
+            QByteArray p = test::timeReply(request.data(), systemNs() + offsetMs * 1'000'000);
             switch (answer) {
                 case Answer::Silent:
                     continue;
