@@ -61,31 +61,23 @@ TEST_F(DataFiles, GeneralSettingsBytesAndRoundTrip) {
     EXPECT_EQ(datafiles::readGeneral(file("data.ini")), s);
 }
 
-TEST_F(DataFiles, EmptyWeekListIsAnEmptyFile) {
-    ASSERT_EQ(datafiles::writeWeekList(file("mdata.ini"), {}), "");
-    EXPECT_EQ(readBytes(file("mdata.ini")), "");
-    EXPECT_TRUE(datafiles::readWeekList(file("mdata.ini")).empty());
-}
-
-TEST_F(DataFiles, WeekListLinesInOrder) {
+// The week list is its lines; a day list (or a template) has "No rings" first.
+TEST_F(DataFiles, ListsByteForByteAndBack) {
     const std::vector<std::string> lines{"07hr 05min/bell.mp3", "08hr 30min/10_music"};
-    ASSERT_EQ(datafiles::writeWeekList(file("mdata.ini"), lines), "");
-    EXPECT_EQ(readBytes(file("mdata.ini")), "07hr 05min/bell.mp3\r\n08hr 30min/10_music\r\n");
-    EXPECT_EQ(datafiles::readWeekList(file("mdata.ini")), lines);
-}
-
-TEST_F(DataFiles, DayListWithNoRingsAndTwoBellsIsThreeLines) {
-    const DayList list{1, {"09hr 00min/a.wav", "12hr 15min/b.mp3"}};
-    ASSERT_EQ(datafiles::writeDayList(file("mdata_3.ini"), list), "");
-    EXPECT_EQ(readBytes(file("mdata_3.ini")), " 1 \r\n09hr 00min/a.wav\r\n12hr 15min/b.mp3\r\n");
-    const DayList back = datafiles::readDayList(file("mdata_3.ini"));
-    EXPECT_EQ(back.nobell, 1);
-    EXPECT_EQ(back.lines, list.lines);
-}
-
-TEST_F(DataFiles, EmptyTemplateIsOneLine) {
-    ASSERT_EQ(datafiles::writeDayList(file("mdata_8.ini"), DayList{}), "");
-    EXPECT_EQ(readBytes(file("mdata_8.ini")), " 0 \r\n");
+    for (const auto& week : {std::vector<std::string>{}, lines}) {
+        ASSERT_EQ(datafiles::writeWeekList(file("mdata.ini"), week), "");
+        EXPECT_EQ(readBytes(file("mdata.ini")),
+                  week.empty() ? "" : "07hr 05min/bell.mp3\r\n08hr 30min/10_music\r\n");
+        EXPECT_EQ(datafiles::readWeekList(file("mdata.ini")), week);
+    }
+    for (const DayList& day : {DayList{}, DayList{1, lines}}) {
+        ASSERT_EQ(datafiles::writeDayList(file("mdata_3.ini"), day), "");
+        EXPECT_EQ(readBytes(file("mdata_3.ini")),
+                  day.nobell ? " 1 \r\n07hr 05min/bell.mp3\r\n08hr 30min/10_music\r\n" : " 0 \r\n");
+        const DayList back = datafiles::readDayList(file("mdata_3.ini"));
+        EXPECT_EQ(back.nobell, day.nobell);
+        EXPECT_EQ(back.lines, day.lines);
+    }
 }
 
 TEST_F(DataFiles, WeekIntervalsFromTheInitialControls) {
