@@ -191,9 +191,9 @@ TEST_F(EndToEnd, TwoBellsRingAtTheirMinutesAndOtherSoundIsSilentBetween) {
     radio.start(QStringLiteral("paplay"), {QString::fromStdString(other.string())});
     std::this_thread::sleep_for(std::chrono::milliseconds(1200));
     startAt(at(2026, 12, 7, 8, 30), recordingStarted);
-    runUntil(8, recordingStarted);
-    setClock(offset + 47);  // 08:30:08 becomes 08:30:55: the next minute in 5 s
-    runUntil(15.5, recordingStarted);
+    runUntil(4, recordingStarted);
+    setClock(offset + 51);  // 08:30:04 becomes 08:30:55: the next minute in 5 s
+    runUntil(11.5, recordingStarted);
     radio.kill();
     radio.waitForFinished(2000);
     const auto samples = recording.stop();
@@ -208,9 +208,9 @@ TEST_F(EndToEnd, TwoBellsRingAtTheirMinutesAndOtherSoundIsSilentBetween) {
     EXPECT_GT(test::rms(samples, first + 0.2, first + 1.2), 1000);
     EXPECT_NEAR(hertz(samples, first + 0.2, first + 1.2), 440, 80);
     // Silence between the bells, though the other program still plays.
-    EXPECT_LT(test::rms(samples, first + 3, boundary + 12.5), 100);
+    EXPECT_LT(test::rms(samples, first + 3, boundary + 8.5), 100);
     const double second = heardAfter(samples, first + 3);
-    EXPECT_NEAR(second - first, 13, 0.3);
+    EXPECT_NEAR(second - first, 9, 0.3);
     EXPECT_GT(test::rms(samples, second + 0.2, second + 1.2), 1000);
     EXPECT_NEAR(hertz(samples, second + 0.2, second + 1.2), 880, 120);
 }
@@ -245,14 +245,14 @@ TEST_F(EndToEnd, ABellRingsOnceThoughTheClockGoesBackOverIt) {
     const auto recordingStarted = system_clock::now();
     startAt(at(2026, 12, 7, 8, 30), recordingStarted);
     runUntil(3, recordingStarted);
-    setClock(offset - 15);  // 08:30:03 becomes 08:29:48; 08:30 comes again 12 s later
-    runUntil(17, recordingStarted);
+    setClock(offset - 8);  // 08:30:03 becomes 08:29:55; 08:30 comes again 5 s later
+    runUntil(10, recordingStarted);
     const auto samples = recording.stop();
 
     const double first = heardAfter(samples, boundary - 0.5);
     EXPECT_GT(first, boundary - 0.1);
     EXPECT_LT(first, boundary + kSlack);
-    EXPECT_LT(test::rms(samples, first + 2.5, boundary + 17), 100) << "the minute rang twice";
+    EXPECT_LT(test::rms(samples, first + 2.5, boundary + 10), 100) << "the minute rang twice";
     EXPECT_EQ(records(), (std::vector<std::string>{"rang\tfirst.wav", "held\tfirst.wav"}));
 }
 
@@ -323,7 +323,7 @@ TEST_F(EndToEnd, ASinkMutedAtTheBellIsRecordedAsNotHeard) {
 }
 
 // The seconds left of a list over 12 hours once wrapped: it stopped after a second.
-TEST_F(EndToEnd, AThirteenHourMusicListIsStillPlayingTenSecondsOn) {
+TEST_F(EndToEnd, AThirteenHourMusicListIsStillPlayingSecondsOn) {
     fs::create_directories(paths.soundFolder() / "780_allday");
     tone("780_allday/song.wav", 12, 440);
     tone("bell.wav", 1, 880);  // start wants one sound file in the folder
@@ -333,12 +333,12 @@ TEST_F(EndToEnd, AThirteenHourMusicListIsStillPlayingTenSecondsOn) {
     Recording recording(test::PulseServer::shared());
     const auto recordingStarted = system_clock::now();
     startAt(at(2026, 12, 7, 8, 30), recordingStarted);
-    runUntil(10, recordingStarted);
+    runUntil(7, recordingStarted);
     const auto samples = recording.stop();
     const double start = heardAfter(samples, boundary - 0.5);
     EXPECT_GT(start, boundary - 0.1);
     EXPECT_LT(start, boundary + kSlack);
-    EXPECT_GT(test::rms(samples, boundary + 8, boundary + 9.5), 1000) << "the list stopped early";
+    EXPECT_GT(test::rms(samples, boundary + 5, boundary + 6.5), 1000) << "the list stopped early";
 }
 
 // PulseAudio (or PipeWire) restarted between bells comes back unmuted; "No com
