@@ -3,6 +3,7 @@
 // calendar is asked for today and for every day up to the first that rings,
 // whose list is read from its file. Without a calendar for comparison.
 #include "bench/BenchDoubles.h"
+#include "bench/Timing.h"
 #include "schedule/AppPaths.h"
 #include "schedule/DataFiles.h"
 #include "schedule/DefaultFiles.h"
@@ -21,18 +22,8 @@
 
 namespace {
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-template <typename Work>
-double millis(Work work) {
-    const auto begin = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
-        .count();
-}
+using tollix::bench::median;
+using tollix::bench::millis;
 
 // The whole start (the editors, their files and the settings saved), and the
 // engine's part alone: today's choice, and on a day off the search for the

@@ -1,5 +1,6 @@
 // Loading a full day into the sorted list box: 2,001 entries, the most the
 // day can hold, in one pass and one by one as the editor adds them.
+#include "bench/Timing.h"
 #include "ui/controls/SortedListBox.h"
 
 #include <QApplication>
@@ -11,22 +12,8 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-template <typename Load>
-double millis(Load load) {
-    const auto start = std::chrono::steady_clock::now();
-    load();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-}  // namespace
+using tollix::bench::median;
+using tollix::bench::millis;
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

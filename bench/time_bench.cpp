@@ -1,48 +1,28 @@
 // Internet time against chronyd serving the machine's own clock on a loopback
 // port (never touching it): the error of Tollix's estimate over 100 exchanges,
 // whose true offset is zero.
+#include "tests/support/LoopbackChrony.h"
 #include "timesync/TimeSync.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <QUdpSocket>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <vector>
-
-#include <pwd.h>
-#include <unistd.h>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir folder;
-    QUdpSocket probe;
-    probe.bind(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.localPort();
-    probe.close();
-    const QString conf = folder.filePath(QStringLiteral("chrony.conf"));
-    std::ofstream(conf.toStdString())
-        << "port " << port << "\nbindaddress 127.0.0.1\nallow 127.0.0.1\nlocal stratum 2\n"
-        << "cmdport 0\npidfile " << folder.filePath(QStringLiteral("chronyd.pid")).toStdString()
-        << "\n";
-    QProcess chronyd;
-    chronyd.start(QStringLiteral("/usr/sbin/chronyd"),
-                  {QStringLiteral("-d"), QStringLiteral("-x"), QStringLiteral("-U"),
-                   QStringLiteral("-u"), QString::fromLocal8Bit(getpwuid(getuid())->pw_name),
-                   QStringLiteral("-t"), QStringLiteral("120"), QStringLiteral("-f"), conf});
-    if (!chronyd.waitForStarted()) {
+    tollix::test::LoopbackChrony chronyd(120);
+    if (!chronyd.started()) {
         std::fprintf(stderr, "chronyd did not start\n");
         return 1;
     }
     std::int64_t monotonic = 0;
     tollix::timesync::TimeSync sync(
-        {{"127.0.0.1", port}},
+        {{"127.0.0.1", chronyd.port()}},
         {nullptr,
          [] {
              using namespace std::chrono;
@@ -65,8 +45,6 @@ int main(int argc, char** argv) {
             errors.push_back(std::abs(static_cast<double>(estimate->offsetNs)) / 1e6);
         // the first answers may come before chronyd listens
     }
-    chronyd.terminate();
-    chronyd.waitForFinished();
     if (errors.size() < 100) {
         std::fprintf(stderr, "chronyd answered only %zu times\n", errors.size());
         return 1;

@@ -1,6 +1,7 @@
 #include "platform/Clock.h"
 #include "platform/TimeSetter.h"
 #include "tests/support/Doubles.h"
+#include "tests/support/LoopbackChrony.h"
 #include "tests/support/SystemBus.h"
 #include "tests/support/TimeReply.h"
 #include "timesync/TimeSync.h"
@@ -8,19 +9,13 @@
 #include <QEventLoop>
 #include <QHostInfo>
 #include <QNetworkDatagram>
-#include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
-
-#include <pwd.h>
-#include <unistd.h>
 
 namespace tollix::timesync {
 namespace {
@@ -298,28 +293,11 @@ TEST_F(TimeSyncTest, AppliesThroughTimedatedOrKeepsTheOffsetInTheClock) {
 
 // chronyd serving its own clock on a loopback port, never touching the machine's.
 TEST_F(TimeSyncTest, AgreesWithARealServerWithinTwoMilliseconds) {
-    QTemporaryDir folder;
-    QUdpSocket probe;  // a free port
-    probe.bind(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.localPort();
-    probe.close();
-    const QString conf = folder.filePath(QStringLiteral("chrony.conf"));
-    std::ofstream(conf.toStdString())
-        << "port " << port << "\nbindaddress 127.0.0.1\nallow 127.0.0.1\nlocal stratum 2\n"
-        << "cmdport 0\npidfile " << folder.filePath(QStringLiteral("chronyd.pid")).toStdString()
-        << "\n";
-    QProcess chronyd;
-    test::endWithTest(chronyd);
-    chronyd.start(QStringLiteral("/usr/sbin/chronyd"),
-                  {QStringLiteral("-d"), QStringLiteral("-x"), QStringLiteral("-U"),
-                   QStringLiteral("-u"), QString::fromLocal8Bit(getpwuid(getuid())->pw_name),
-                   QStringLiteral("-t"), QStringLiteral("30"), QStringLiteral("-f"), conf});
-    ASSERT_TRUE(chronyd.waitForStarted());
-    TimeSync& sync = make({{"127.0.0.1", port}});
+    test::LoopbackChrony chronyd(30);
+    ASSERT_TRUE(chronyd.started());
+    TimeSync& sync = make({{"127.0.0.1", chronyd.port()}});
     QSignalSpy status(&sync, &TimeSync::statusChanged);
     for (int tries = 0; tries < 20 && status.isEmpty(); ++tries) round();  // until it listens
-    chronyd.terminate();
-    chronyd.waitForFinished();
     ASSERT_TRUE(sync.estimate()) << "chronyd did not answer";
     EXPECT_NEAR(static_cast<double>(sync.estimate()->offsetNs) / 1e6, 0.0, 2.0);
     EXPECT_EQ(sync.correctionMs(), 0);
