@@ -27,8 +27,10 @@ class LoopbackChrony {
         probe.close();
         const QString conf = folder_.filePath(QStringLiteral("chrony.conf"));
         std::ofstream(conf.toStdString())
-            << "port " << port_ << "\nbindaddress 127.0.0.1\nallow 127.0.0.1\nlocal stratum 2\n"
-            << "cmdport 0\npidfile "
+            << "port " << port_
+            << "\nbindaddress 127.0.0.1\nallow 127.0.0.1\nlocal stratum 2\n"
+            // No command sockets: nothing in /run, no clash with the system's chronyd.
+            << "cmdport 0\nbindcmdaddress /\npidfile "
             << folder_.filePath(QStringLiteral("chronyd.pid")).toStdString() << "\n";
         chronyd_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         chronyd_.start(
