@@ -1,5 +1,7 @@
 #include "tests/support/Doubles.h"
 
+#include "engine/RingLog.h"
+
 #include <algorithm>
 #include <ctime>
 #include <fstream>
@@ -56,6 +58,17 @@ std::vector<std::pair<std::string, std::string>> snapshot(const std::filesystem:
                     std::to_string(entry.last_write_time().time_since_epoch().count()));
     std::sort(files.begin(), files.end());
     return files;
+}
+
+std::string ringRecords(const std::filesystem::path& file) {
+    std::string out;
+    for (const auto& line : RingLog::lastLines(file, 1000)) {
+        const auto outcome = line.find('\t') + 1;
+        const auto sound = line.find('\t', outcome) + 1;
+        out += (out.empty() ? "" : ", ") + line.substr(outcome, sound - 1 - outcome) + " " +
+               line.substr(sound, line.find('\t', sound) - sound);
+    }
+    return out;
 }
 
 void endWithTest(QProcess& process) {

@@ -160,6 +160,9 @@ void writeBytes(const std::filesystem::path& file, const std::string& bytes);
 // Every file below a folder with its bytes, to see that nothing was written.
 std::vector<std::pair<std::string, std::string>> snapshot(const std::filesystem::path& folder);
 
+// "outcome sound" of each line of a ring record, joined by ", ".
+std::string ringRecords(const std::filesystem::path& file);
+
 // A process the test starts ends with the test, also when a time-out kills it.
 void endWithTest(QProcess& process);
 
