@@ -10,19 +10,21 @@
 namespace tollix {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // What desktop-file-validate says of the entry; empty when it is valid.
 QString validate(const std::filesystem::path& file) {
     QProcess check;
     check.setProcessChannelMode(QProcess::MergedChannels);
-    check.start(QStringLiteral("desktop-file-validate"), {QString::fromStdString(file.string())});
+    check.start(u"desktop-file-validate"_s, {QString::fromStdString(file.string())});
     if (!check.waitForFinished(10000))
-        return QStringLiteral("desktop-file-validate did not run");
+        return u"desktop-file-validate did not run"_s;
     const QString said = QString::fromUtf8(check.readAll()).trimmed();
-    return check.exitCode() == 0 && !said.contains(QStringLiteral("error")) ? QString() : said;
+    return check.exitCode() == 0 && !said.contains(u"error"_s) ? QString() : said;
 }
 
 TEST(AutoStart, TheEntryIsWrittenValidRewrittenAndRemoved) {
-    if (QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty())
+    if (QStandardPaths::findExecutable(u"desktop-file-validate"_s).isEmpty())
         GTEST_SKIP() << "desktop-file-utils is not installed";
     test::TempFolder dir;
     XdgAutoStart start(dir.path() / "config" / "autostart");

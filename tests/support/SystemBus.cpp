@@ -9,6 +9,8 @@ namespace tollix::test {
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 QString logFile(const TempFolder& folder) {
     return QString::fromStdString((folder.path() / "calls.log").string());
 }
@@ -18,27 +20,23 @@ QString logFile(const TempFolder& folder) {
 MockSystemBus::MockSystemBus(const QString& templateName, const QString& busName)
     : bus_(std::make_unique<QProcess>()), mock_(std::make_unique<QProcess>()), busName_(busName) {
     const QString address =
-        QStringLiteral("unix:path=") + QString::fromStdString((folder_.path() / "bus").string());
+        u"unix:path="_s + QString::fromStdString((folder_.path() / "bus").string());
     endWithTest(*bus_);
-    bus_->start(
-        QStringLiteral("dbus-daemon"),
-        {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
-         QStringLiteral("--address=") + address, QStringLiteral("--print-address=1")});
+    bus_->start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--nopidfile"_s,
+                                   u"--address="_s + address, u"--print-address=1"_s});
     if (!bus_->waitForStarted(5000) || !bus_->waitForReadyRead(5000))
         return;
     // The program's backends take the system bus from here.
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", address.toUtf8());
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), address);
+    env.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, address);
     mock_->setProcessEnvironment(env);
     mock_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     endWithTest(*mock_);
     // Debian's dbusmock belongs to the system's Python.
-    mock_->start(
-        QStringLiteral("/usr/bin/python3"),
-        {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--system"),
-         QStringLiteral("-l"), logFile(folder_), QStringLiteral("--template"), templateName});
+    mock_->start(u"/usr/bin/python3"_s, {u"-m"_s, u"dbusmock"_s, u"--system"_s, u"-l"_s,
+                                         logFile(folder_), u"--template"_s, templateName});
     if (!mock_->waitForStarted(5000))
         return;
     QDBusConnectionInterface* names = QDBusConnection::systemBus().interface();
@@ -64,7 +62,7 @@ bool MockSystemBus::setMethod(const QString& path, const QString& interface, con
                               const QString& inSignature, const QString& outSignature,
                               const QString& code) {
     QDBusMessage call = QDBusMessage::createMethodCall(
-        busName_, path, QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("AddMethod"));
+        busName_, path, u"org.freedesktop.DBus.Mock"_s, u"AddMethod"_s);
     call.setArguments({interface, name, inSignature, outSignature, code});
     return QDBusConnection::systemBus().call(call).type() == QDBusMessage::ReplyMessage;
 }

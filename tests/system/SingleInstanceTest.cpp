@@ -13,6 +13,8 @@
 namespace tollix {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // A user's session of its own: runtime folder and data folder.
 class TwoCopies : public ::testing::Test {
   protected:
@@ -28,9 +30,9 @@ class TwoCopies : public ::testing::Test {
 
     void startTollix(QProcess& process) {
         auto env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(run.string()));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(data.string()));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(u"XDG_RUNTIME_DIR"_s, QString::fromStdString(run.string()));
+        env.insert(u"XDG_DATA_HOME"_s, QString::fromStdString(data.string()));
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(TOLLIX_EXE), {});
         ASSERT_TRUE(process.waitForStarted(10000));

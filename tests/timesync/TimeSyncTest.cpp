@@ -20,6 +20,8 @@
 namespace tollix::timesync {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 std::int64_t systemNs() {
     using namespace std::chrono;
     return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
@@ -144,7 +146,7 @@ class TimeSyncTest : public ::testing::Test {
 TEST_F(TimeSyncTest, GoodOffsetsAreMeasuredAndSetOrFollowed) {
     for (const std::int64_t offset : {5'000, -90'000}) {
         primary.offsetMs = offset;
-        setter.refusal = QStringLiteral("org.freedesktop.DBus.Error.AccessDenied: no");
+        setter.refusal = u"org.freedesktop.DBus.Error.AccessDenied: no"_s;
         TimeSync& sync = make({primary.address()});
         QSignalSpy changed(&sync, &TimeSync::correctionChanged);
         round();
@@ -155,8 +157,8 @@ TEST_F(TimeSyncTest, GoodOffsetsAreMeasuredAndSetOrFollowed) {
         EXPECT_NEAR(static_cast<double>(setter.asked[0]), offset * 1000.0, 2000.0);
         EXPECT_EQ(changed.count(), 1);
         EXPECT_TRUE(sync.status().startsWith(
-            offset > 0 ? QStringLiteral("Bells follow 127.0.0.1: this computer is 5.00 s behind")
-                       : QStringLiteral("Bells follow 127.0.0.1: this computer is 90.00 s ahead")))
+            offset > 0 ? u"Bells follow 127.0.0.1: this computer is 5.00 s behind"_s
+                       : u"Bells follow 127.0.0.1: this computer is 90.00 s ahead"_s))
             << sync.status().toStdString();
 
         setter.refusal.clear();  // the system moves the clock now
@@ -164,7 +166,7 @@ TEST_F(TimeSyncTest, GoodOffsetsAreMeasuredAndSetOrFollowed) {
         round();
         EXPECT_EQ(set.count(), 1);
         EXPECT_EQ(sync.correctionMs(), 0);
-        EXPECT_TRUE(sync.status().startsWith(QStringLiteral("Clock set from 127.0.0.1 at ")));
+        EXPECT_TRUE(sync.status().startsWith(u"Clock set from 127.0.0.1 at "_s));
         sync.stop();
         setter.asked.clear();
     }
@@ -198,7 +200,7 @@ TEST_F(TimeSyncTest, FallsBackCountsFailuresAndRespectsTheServers) {
     EXPECT_EQ(primary.requests, 1);
     EXPECT_EQ(secondary.requests, 1);
     EXPECT_EQ(sync.correctionMs(), 0);  // under 0.1 s: nothing moves
-    EXPECT_TRUE(sync.status().startsWith(QStringLiteral("Clock agrees with 127.0.0.1 at ")));
+    EXPECT_TRUE(sync.status().startsWith(u"Clock agrees with 127.0.0.1 at "_s));
     EXPECT_TRUE(setter.asked.empty());
 
     // A good small estimate lasts: 64 s, then twice as long.
@@ -261,8 +263,7 @@ TEST_F(TimeSyncTest, TheQuickestOfTheRecentAnswersIsTheEstimate) {
 // timedated of the test's own: the computer's clock is set where the system
 // allows it, and where it refuses the bells follow the server all the same.
 TEST_F(TimeSyncTest, AppliesThroughTimedatedOrKeepsTheOffsetInTheClock) {
-    test::MockSystemBus bus(QStringLiteral("timedated"),
-                            QStringLiteral("org.freedesktop.timedate1"));
+    test::MockSystemBus bus(u"timedated"_s, u"org.freedesktop.timedate1"_s);
     ASSERT_TRUE(bus.ready());
     TimedatedTimeSetter timedated;
     primary.offsetMs = 5'000;
@@ -270,16 +271,15 @@ TEST_F(TimeSyncTest, AppliesThroughTimedatedOrKeepsTheOffsetInTheClock) {
     QSignalSpy set(client.get(), &TimeSync::clockSet);
     round();
     ASSERT_EQ(set.count(), 1);
-    const QStringList calls = bus.calls().filter(QStringLiteral("SetTime "));
+    const QStringList calls = bus.calls().filter(u"SetTime "_s);
     ASSERT_EQ(calls.size(), 1);
     const QStringList arguments = calls[0].split(QLatin1Char(' '));
     EXPECT_NEAR(arguments.value(1).toDouble(), 5e6, 2000.0);
-    EXPECT_EQ(arguments.mid(2), (QStringList{QStringLiteral("True"), QStringLiteral("False")}));
+    EXPECT_EQ(arguments.mid(2), (QStringList{u"True"_s, u"False"_s}));
     EXPECT_EQ(client->correctionMs(), 0);
 
     ASSERT_TRUE(bus.setMethod(
-        QStringLiteral("/org/freedesktop/timedate1"), QStringLiteral("org.freedesktop.timedate1"),
-        QStringLiteral("SetTime"), QStringLiteral("xbb"), {},
+        u"/org/freedesktop/timedate1"_s, u"org.freedesktop.timedate1"_s, u"SetTime"_s, u"xbb"_s, {},
         QStringLiteral("raise dbus.exceptions.DBusException('Automatic time synchronization is "
                        "enabled', name='org.freedesktop.timedate1.AutomaticTimeSyncEnabled')")));
     SystemClock clock;
@@ -288,7 +288,7 @@ TEST_F(TimeSyncTest, AppliesThroughTimedatedOrKeepsTheOffsetInTheClock) {
     round();
     EXPECT_NEAR(static_cast<double>(client->correctionMs()), 5000.0, 2.0);
     EXPECT_NEAR(static_cast<double>(clock.now().epochMs() - systemNs() / 1'000'000), 5000.0, 50.0);
-    EXPECT_TRUE(client->status().contains(QStringLiteral("5.00 s behind")));
+    EXPECT_TRUE(client->status().contains(u"5.00 s behind"_s));
 }
 
 // chronyd serving its own clock on a loopback port, never touching the machine's.
