@@ -13,27 +13,21 @@ namespace {
 
 using test::readBytes;
 
-TEST(ProgramFolder, PortableInstallWhenTheExecutableFolderHoldsData) {
-    test::TempFolder exe;
-    std::filesystem::create_directory(exe.path() / "data");
-    EXPECT_EQ(AppPaths::resolve(exe.path()).programFolder(), exe.path());
-}
-
-TEST(ProgramFolder, OtherwiseUnderXdgDataHome) {
+// Beside the executable when its folder holds data, otherwise under XDG_DATA_HOME.
+TEST(ProgramFolder, PortableOrUnderXdgDataHomeAndMessagesShowIt) {
     test::TempFolder exe, home;
     ::setenv("XDG_DATA_HOME", home.path().c_str(), 1);
     const AppPaths paths = AppPaths::resolve(exe.path());
+    std::filesystem::create_directory(exe.path() / "data");
+    EXPECT_EQ(AppPaths::resolve(exe.path()).programFolder(), exe.path());
     ::unsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(paths.programFolder(), home.path() / "tollix");
     EXPECT_EQ(paths.dayList(9), home.path() / "tollix" / "data" / "mdata_9.ini");
     EXPECT_EQ(paths.dayIntervals(7), home.path() / "tollix" / "data" / "adata_7.ini");
-}
 
-TEST(ProgramFolder, MessagesShowTheRealFolder) {
-    const AppPaths paths("/home/op/.local/share/tollix");
-    EXPECT_EQ(paths.showFolder("Put files in C:\\tollix\\sound folder."),
+    const AppPaths shown("/home/op/.local/share/tollix");
+    EXPECT_EQ(shown.showFolder("Put files in C:\\tollix\\sound folder."),
               "Put files in /home/op/.local/share/tollix/sound folder.");
-    EXPECT_EQ(paths.showFolder("No folder here"), "No folder here");
+    EXPECT_EQ(shown.showFolder("No folder here"), "No folder here");
 }
 
 TEST(FirstStart, CreatesEveryDataFileAndWorkingBells) {
@@ -97,9 +91,8 @@ TEST(SynthesizedBells, AreWavFilesOfAudibleSound) {
         ASSERT_EQ(sound::writeWav(path, samples), "");
         const std::string bytes = readBytes(path);
         ASSERT_EQ(bytes.size(), 44 + samples.size() * 2);
-        EXPECT_EQ(bytes.substr(0, 4), "RIFF");
-        EXPECT_EQ(bytes.substr(8, 8), "WAVEfmt ");
-        EXPECT_EQ(bytes.substr(36, 4), "data");
+        EXPECT_EQ(bytes.substr(0, 4) + bytes.substr(8, 8) + bytes.substr(36, 4),
+                  "RIFFWAVEfmt data");
     }
 }
 

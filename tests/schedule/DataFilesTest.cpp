@@ -11,32 +11,25 @@ using test::readBytes;
 using test::writeBytes;
 
 TEST(IntegerLines, BlankBeforeAndAfterWithMinusInPlaceOfTheBlank) {
-    EXPECT_EQ(textfile::intLine(1), " 1 ");
-    EXPECT_EQ(textfile::intLine(0), " 0 ");
-    EXPECT_EQ(textfile::intLine(-1), "-1 ");
-    EXPECT_EQ(textfile::intLine(23), " 23 ");
-    EXPECT_EQ(textfile::parseInt(" 17 "), 17);
-    EXPECT_EQ(textfile::parseInt("-1 "), -1);
-    EXPECT_EQ(textfile::parseInt("5"), 5);
-    EXPECT_EQ(textfile::parseInt(""), std::nullopt);
-    EXPECT_EQ(textfile::parseInt(" x "), std::nullopt);
-    EXPECT_EQ(textfile::parseInt("1 2"), std::nullopt);
-    EXPECT_EQ(textfile::parseInt("99999"), std::nullopt);  // beyond 16 bits
+    for (auto [n, line] : {std::pair{1, " 1 "}, {0, " 0 "}, {-1, "-1 "}, {23, " 23 "}})
+        EXPECT_EQ(textfile::intLine(n), line);
+    for (auto [line, n] : {std::pair<const char*, std::optional<int>>{" 17 ", 17},
+                           {"-1 ", -1},
+                           {"5", 5},
+                           {"", {}},
+                           {" x ", {}},
+                           {"1 2", {}},
+                           {"99999", {}}})
+        EXPECT_EQ(textfile::parseInt(line), n) << line;  // 99999: beyond 16 bits
 }
 
 TEST(BellEntries, TextFormAndParsing) {
     EXPECT_EQ(BellEntry::text(7, 5, "bell.mp3"), "07hr 05min/bell.mp3");
-    const auto entry = BellEntry::parse("08hr 30min/bell.mp3");
-    ASSERT_TRUE(entry);
-    EXPECT_EQ(entry->minuteOfDay, 510);
-    EXPECT_EQ(entry->sound, "bell.mp3");
-    EXPECT_EQ((BellEntry{540, "x"}.clockText()), "09hr00min");
+    EXPECT_EQ(BellEntry::parse("08hr 30min/bell.mp3")->minuteOfDay, 510);
     // Only the first "/" separates time and sound.
     EXPECT_EQ(BellEntry::parse("10hr 00min/a/b.mp3")->sound, "a/b.mp3");
-    EXPECT_FALSE(BellEntry::parse("24hr 00min/a.mp3"));
-    EXPECT_FALSE(BellEntry::parse("10hr 60min/a.mp3"));
-    EXPECT_FALSE(BellEntry::parse("10:00/a.mp3"));
-    EXPECT_FALSE(BellEntry::parse(""));
+    for (const char* bad : {"24hr 00min/a.mp3", "10hr 60min/a.mp3", "10:00/a.mp3", ""})
+        EXPECT_FALSE(BellEntry::parse(bad)) << bad;
 }
 
 class DataFiles : public ::testing::Test {
@@ -113,17 +106,12 @@ TEST_F(DataFiles, DayIntervalsCarryNoRingsAsLineSeven) {
     EXPECT_EQ(datafiles::readIntervals(file("adata.ini"), datafiles::IntervalFile::Week), week);
 }
 
-TEST_F(DataFiles, MissingFilesGiveTheInitialValues) {
+TEST_F(DataFiles, MissingShortAndDamagedFilesKeepWhatIsGoodAndInitialiseTheRest) {
     EXPECT_EQ(datafiles::readGeneral(file("none.ini")), GeneralSettings{});
     EXPECT_EQ(datafiles::readIntervals(file("none.ini"), datafiles::IntervalFile::Day),
               IntervalSettings{});
-    EXPECT_TRUE(datafiles::readWeekList(file("none.ini")).empty());
-    const DayList day = datafiles::readDayList(file("none.ini"));
-    EXPECT_EQ(day.nobell, 0);
-    EXPECT_TRUE(day.lines.empty());
-}
+    EXPECT_EQ(datafiles::readDayList(file("none.ini")).nobell, 0);
 
-TEST_F(DataFiles, ShortAndDamagedFilesKeepWhatIsGoodAndInitialiseTheRest) {
     // Two good lines, then a word where a number belongs, then the file ends.
     writeBytes(file("data.ini"), " 1 \r\n 3 \r\nmanual\r\n");
     GeneralSettings expected;
@@ -141,23 +129,16 @@ TEST_F(DataFiles, ShortAndDamagedFilesKeepWhatIsGoodAndInitialiseTheRest) {
     EXPECT_EQ(s.txtEndBellSound, "b.mp3");
     EXPECT_EQ(s.ChkPreBell1, 0);
     EXPECT_EQ(s.TxtPreBell1, "1");
-}
 
-TEST_F(DataFiles, ListsSkipLinesThatAreNoBellAndAcceptBareLineFeeds) {
+    // Lists skip what is no bell and take bare line feeds.
     writeBytes(file("mdata_5.ini"), " 0 \n07hr 00min/a.mp3\ngarbage\n\n08hr 00min/b.mp3");
-    const DayList list = datafiles::readDayList(file("mdata_5.ini"));
-    EXPECT_EQ(list.lines, (std::vector<std::string>{"07hr 00min/a.mp3", "08hr 00min/b.mp3"}));
-}
-
-TEST_F(DataFiles, BinaryGarbageGivesNoBells) {
+    EXPECT_EQ(datafiles::readDayList(file("mdata_5.ini")).lines,
+              (std::vector<std::string>{"07hr 00min/a.mp3", "08hr 00min/b.mp3"}));
     std::string junk;
     for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919) % 256);
     writeBytes(file("mdata.ini"), junk);
     EXPECT_TRUE(datafiles::readWeekList(file("mdata.ini")).empty());
     EXPECT_EQ(datafiles::readGeneral(file("mdata.ini")), GeneralSettings{});
-}
-
-TEST_F(DataFiles, AWriteIntoAMissingFolderReportsTheFailure) {
     EXPECT_NE(datafiles::writeWeekList(dir.path() / "missing" / "mdata.ini", {}), "");
 }
 

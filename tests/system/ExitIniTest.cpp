@@ -12,11 +12,6 @@ TEST(ExitIni, ThreeIntegerLines) {
     ASSERT_EQ(WriteExitIni(file, ExitSettings{1, 7, 5, {}, {}}), "");
     EXPECT_EQ(test::readBytes(file), " 1 \r\n 7 \r\n 5 \r\n");
     EXPECT_EQ(ReadExitIni(file), (ExitSettings{1, 7, 5, {}, {}}));
-}
-
-TEST(ExitIni, ReadsTheReservedTime) {
-    test::TempFolder dir;
-    const auto file = dir.path() / "exit.ini";
     test::writeBytes(file, "1\r\n17\r\n30\r\n");
     EXPECT_EQ(ReadExitIni(file), (ExitSettings{1, 17, 30, {}, {}}));
 }
