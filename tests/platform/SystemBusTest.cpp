@@ -11,38 +11,34 @@
 namespace tollix {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 class ReservedExit : public ::testing::Test, public BellEngine::Host {
   protected:
-    // One bus for the whole binary: the process keeps its first system bus.
-    static void SetUpTestSuite() {
-        bus_ = new test::MockSystemBus(QStringLiteral("logind"),
-                                       QStringLiteral("org.freedesktop.login1"));
+    test::MockSystemBus bus{u"logind"_s, u"org.freedesktop.login1"_s};
+    int exitAt = 17 * 60 + 30;
+
+    bool answers(const char* canPowerOff) {
+        return bus.setMethod(u"/org/freedesktop/login1"_s, u"org.freedesktop.login1.Manager"_s,
+                             u"CanPowerOff"_s, {}, u"s"_s,
+                             u"ret = '%1'"_s.arg(QLatin1String(canPowerOff)));
     }
-    static void TearDownTestSuite() {
-        delete bus_;
-        bus_ = nullptr;
-    }
-    static test::MockSystemBus& bus() { return *bus_; }
-    static bool answers(const char* canPowerOff) {
-        return bus().setMethod(QStringLiteral("/org/freedesktop/login1"),
-                               QStringLiteral("org.freedesktop.login1.Manager"),
-                               QStringLiteral("CanPowerOff"), {}, QStringLiteral("s"),
-                               QStringLiteral("ret = '%1'").arg(QLatin1String(canPowerOff)));
-    }
-    static int powerOffs() {
-        return static_cast<int>(bus().calls().count(QStringLiteral("PowerOff False")));
-    }
-    static inline test::MockSystemBus* bus_ = nullptr;
+    int powerOffs() const { return static_cast<int>(bus.calls().count(u"PowerOff False"_s)); }
 
     bool repeatBell() const override { return false; }
     bool soundZero() const override { return false; }
     bool applyWeek() const override { return true; }
     bool timeSync() const override { return false; }
-    std::optional<int> reservedExitAt() const override { return 17 * 60 + 30; }
+    std::optional<int> reservedExitAt() const override { return exitAt; }
     bool showsStopped() const override { return true; }
     void restartSchedule() override {}
     void beforePowerOff() override {}
+};
 
+// Refused when logind says no, reported and recorded; asked once at the
+// minute when it says yes, though the minute is lived twice.
+TEST_F(ReservedExit, LogindIsAskedOnceAtTheMinuteAndANoIsReported) {
+    ASSERT_TRUE(bus.ready());
     test::TempFolder dir;
     test::SteppingClock clock;
     test::RecordingMessages messages;
@@ -50,52 +46,33 @@ class ReservedExit : public ::testing::Test, public BellEngine::Host {
     test::FakePlayer player;
     RingLog log{dir.path() / "rings.log"};
     LogindPowerOff logind;
-
-    void run(BellEngine& engine, int seconds) {
-        for (int i = 0; i < seconds; ++i) {
-            clock.second();
-            engine.Timer1_Timer();
-        }
-    }
-};
-
-TEST_F(ReservedExit, LogindIsAskedToPowerOffOnceAtTheReservedMinute) {
-    ASSERT_TRUE(bus().ready());
-    ASSERT_TRUE(answers("yes"));
-    const int before = powerOffs();
-    clock.wallMs = clock.runningMs = test::SteppingClock::localMs("2026-12-07 17:29:50");
-    BellEngine engine(EngineServices{clock, player, mixer, messages, dir.path(), &log, &logind},
-                      *this);
-    run(engine, 9);
-    EXPECT_EQ(powerOffs(), before);
-    run(engine, 20);  // 17:30:00 comes
-    clock.step(-15000);
-    run(engine, 40);  // and again: the same minute, lived twice
-    EXPECT_EQ(powerOffs(), before + 1) << bus().calls().join(u'|').toStdString();
-}
-
-TEST_F(ReservedExit, ALogindThatSaysNoIsReportedAndNeverAskedToPowerOff) {
-    ASSERT_TRUE(bus().ready());
-    ASSERT_TRUE(answers("no"));
-    const int before = powerOffs();
     clock.wallMs = clock.runningMs = test::SteppingClock::localMs("2026-12-07 17:29:58");
     BellEngine engine(EngineServices{clock, player, mixer, messages, dir.path(), &log, &logind},
                       *this);
     QString said;
     QObject::connect(&engine, &BellEngine::powerOffRefused,
                      [&](const QString& why) { said = why; });
-    run(engine, 5);
-    EXPECT_TRUE(said.contains(QStringLiteral("CanPowerOff: no"))) << said.toStdString();
-    EXPECT_EQ(powerOffs(), before);
+    const auto run = [&](int seconds) {
+        for (int i = 0; i < seconds; ++i, engine.Timer1_Timer()) clock.second();
+    };
+    ASSERT_TRUE(answers("no"));
+    run(5);
+    EXPECT_TRUE(said.contains(u"CanPowerOff: no"_s)) << said.toStdString();
     EXPECT_NE(test::readBytes(log.file()).find("\tfailed\tReservation Exit\t"), std::string::npos);
+
+    ASSERT_TRUE(answers("yes"));
+    exitAt = 17 * 60 + 31;
+    run(50);
+    EXPECT_EQ(powerOffs(), 0);
+    run(20);  // 17:31:00 comes
+    clock.step(-15000);
+    run(40);  // and again: the same minute, lived twice
+    EXPECT_EQ(powerOffs(), 1) << bus.calls().join(u'|').toStdString();
 }
 
 TEST(ReservedExitWithoutBus, NoSystemBusIsAReportNotAHang) {
-    if (!qgetenv("DBUS_SYSTEM_BUS_ADDRESS").isEmpty() && QDBusConnection::systemBus().isConnected())
-        GTEST_SKIP() << "this process already has a system bus";
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/bus");
-    LogindPowerOff logind;
-    EXPECT_NE(logind.powerOff(), "");
+    EXPECT_NE(LogindPowerOff().powerOff(), "");
 }
 
 }  // namespace

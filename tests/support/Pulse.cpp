@@ -17,6 +17,8 @@ namespace tollix::test {
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 QString script() {
     return QStringLiteral(TOLLIX_SOURCE_DIR "/scripts/lib/pulse-daemon.sh");
 }
@@ -64,7 +66,7 @@ PulseServer::~PulseServer() {
 // Killed by a time-out, the process cannot stop its servers: they end
 // themselves after half a minute without a client.
 bool PulseServer::start() {
-    return run(script(), {QStringLiteral("start"), qs(folder_), QStringLiteral("30")});
+    return run(script(), {u"start"_s, qs(folder_), u"30"_s});
 }
 
 // Also at the process's end, when Qt may be gone: no QProcess.
@@ -75,7 +77,7 @@ void PulseServer::stop() {
 }
 
 QString PulseServer::address() const {
-    return QStringLiteral("unix:") + qs(folder_ / "native");
+    return u"unix:"_s + qs(folder_ / "native");
 }
 
 void PulseServer::use() const {
@@ -84,8 +86,7 @@ void PulseServer::use() const {
 
 QString PulseServer::pactl(const QStringList& arguments) const {
     QString output;
-    run(QStringLiteral("pactl"), QStringList{QStringLiteral("--server=") + address()} + arguments,
-        &output);
+    run(u"pactl"_s, QStringList{u"--server="_s + address()} + arguments, &output);
     return output;
 }
 
@@ -96,11 +97,9 @@ Recording::Recording(const PulseServer& server)
       parec_(std::make_unique<QProcess>()) {
     parec_->setStandardOutputFile(qs(file_));
     endWithTest(*parec_);
-    parec_->start(QStringLiteral("parec"),
-                  {QStringLiteral("--server=") + server.address(), QStringLiteral("-d"),
-                   QStringLiteral("bells.monitor"), QStringLiteral("--format=s16le"),
-                   QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
-                   QStringLiteral("--latency-msec=10"), QStringLiteral("--raw")});
+    parec_->start(u"parec"_s, {u"--server="_s + server.address(), u"-d"_s, u"bells.monitor"_s,
+                               u"--format=s16le"_s, u"--rate=44100"_s, u"--channels=1"_s,
+                               u"--latency-msec=10"_s, u"--raw"_s});
     parec_->waitForStarted();
     // The recording runs once the first bytes of silence arrive; an idle null
     // sink takes up to two seconds to hand out its first block.
@@ -146,21 +145,12 @@ double onset(const std::vector<std::int16_t>& samples, int threshold) {
 }
 
 fs::path makeTone(const fs::path& file, double seconds, int hertz) {
-    QStringList arguments{
-        QStringLiteral("-nostdin"),
-        QStringLiteral("-loglevel"),
-        QStringLiteral("error"),
-        QStringLiteral("-y"),
-        QStringLiteral("-f"),
-        QStringLiteral("lavfi"),
-        QStringLiteral("-i"),
-        QStringLiteral("sine=frequency=%1:duration=%2:sample_rate=44100").arg(hertz).arg(seconds),
-        QStringLiteral("-ac"),
-        QStringLiteral("1")};
+    QStringList arguments = u"-nostdin -loglevel error -y -f lavfi -ac 1 -i"_s.split(u' ');
+    arguments << u"sine=frequency=%1:duration=%2:sample_rate=44100"_s.arg(hertz).arg(seconds);
     if (file.extension() == ".wma")
-        arguments << QStringLiteral("-c:a") << QStringLiteral("wmav2");
+        arguments << u"-c:a"_s << u"wmav2"_s;
     arguments << qs(file);
-    return run(QStringLiteral("ffmpeg"), arguments) ? file : fs::path();
+    return run(u"ffmpeg"_s, arguments) ? file : fs::path();
 }
 
 }  // namespace tollix::test

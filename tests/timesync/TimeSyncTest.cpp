@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <map>
 
 namespace tollix::timesync {
 namespace {
@@ -63,35 +64,21 @@ class ScriptedServer {
             const QNetworkDatagram request = socket_.receiveDatagram();
             ++requests;
             QByteArray p = test::timeReply(request.data(), systemNs() + offsetMs * 1'000'000);
-            switch (answer) {
-                case Answer::Silent:
-                    continue;
-                case Answer::Short:
-                    p.truncate(47);
-                    break;
-                case Answer::ClientMode:
-                    p[0] = 0x23;
-                    break;
-                case Answer::OtherOrigin:
-                    p[24] = static_cast<char>(p[24] ^ 1);
-                    break;
-                case Answer::ZeroTransmit:
-                    put64(p, 40, 0);
-                    break;
-                case Answer::KissRate:
-                    p[1] = 0, p.replace(12, 4, "RATE");
-                    break;
-                default:
-                    break;
-            }
+            static const std::map<Answer, void (*)(QByteArray&)> changes{
+                {Answer::Short, [](QByteArray& b) { b.truncate(47); }},
+                {Answer::ClientMode, [](QByteArray& b) { b[0] = 0x23; }},
+                {Answer::OtherOrigin, [](QByteArray& b) { b[24] = static_cast<char>(b[24] ^ 1); }},
+                {Answer::ZeroTransmit, [](QByteArray& b) { put64(b, 40, 0); }},
+                {Answer::KissRate, [](QByteArray& b) { b[1] = 0, b.replace(12, 4, "RATE"); }}};
+            if (answer == Answer::Silent)
+                continue;
+            if (const auto change = changes.find(answer); change != changes.end())
+                change->second(p);
             QUdpSocket& from = answer == Answer::OtherPort ? other_ : socket_;
             const auto send = [&from, p, request] {
                 from.writeDatagram(p, request.senderAddress(), request.senderPort());
             };
-            if (answer == Answer::Late || holdMs > 0)
-                QTimer::singleShot(answer == Answer::Late ? 150 : holdMs, &socket_, send);
-            else
-                send();
+            QTimer::singleShot(answer == Answer::Late ? 150 : holdMs, &socket_, send);
             if (answer == Answer::Twice)
                 send();
         }
