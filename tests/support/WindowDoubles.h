@@ -1,13 +1,18 @@
 #pragma once
 
 #include "schedule/AppPaths.h"
+#include "schedule/DataFiles.h"
+#include "schedule/DefaultFiles.h"
 #include "tests/support/Doubles.h"
 #include "ui/controls/SpinButton.h"
 #include "ui/main.h"
 
-#include <QStyle>
-#include <QStyleOptionSlider>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <QtWidgets>
+
+#include <gtest/gtest.h>
 
 namespace tollix::test {
 
@@ -23,6 +28,19 @@ struct WindowDoubles {
     MainServices services(
         std::function<void()> endProgram = [] {}, PowerOff* powerOff = nullptr) {
         return MainServices{paths, clock, messages, mixer, player, std::move(endProgram), powerOff};
+    }
+};
+
+// The main window over the doubles, in a program folder made as at a first start.
+class WindowTest : public ::testing::Test, protected WindowDoubles {
+  protected:
+    std::unique_ptr<main> window;
+
+    void SetUp() override { ASSERT_TRUE(EnsureProgramFolder(paths).empty()); }
+    main& load(const MainServices& with) {
+        window = std::make_unique<main>(with);
+        window->Form_Load();
+        return *window;
     }
 };
 

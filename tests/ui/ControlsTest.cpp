@@ -2,12 +2,6 @@
 #include "ui/controls/Choices.h"
 #include "ui/controls/PictureButton.h"
 #include "ui/controls/SortedListBox.h"
-#include "ui/controls/SpinButton.h"
-
-#include <QSignalSpy>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
@@ -61,7 +55,6 @@ TEST(Controls, SpinArrows) {
 TEST(Controls, PictureButtonShowsThePressedPictureWhileHeld) {
     PictureButton button(u"start"_s, u"start1"_s, u"start2"_s);
     button.show();
-    EXPECT_FALSE(QPixmap(u":/img/start1"_s).isNull());
     EXPECT_EQ(button.size(), QPixmap(u":/img/start"_s).size());
     QSignalSpy clicks(&button, &PictureButton::clicked);
     QTest::mousePress(&button, Qt::LeftButton);

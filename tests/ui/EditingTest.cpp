@@ -1,16 +1,7 @@
-#include "schedule/DataFiles.h"
-#include "schedule/DefaultFiles.h"
 #include "tests/support/WindowDoubles.h"
-#include "ui/main.h"
 #include "ui/templet.h"
 
-#include <QMessageBox>
-#include <QTest>
-#include <QTimer>
-
 #include <string_view>
-
-#include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
@@ -24,12 +15,10 @@ using test::writeBytes;
 constexpr bool kUp = true;  // the top arrow
 constexpr bool kDown = false;
 
-class Editing : public ::testing::Test, protected test::WindowDoubles {
+class Editing : public test::WindowTest {
   protected:
-    std::unique_ptr<main> window;
-
     void SetUp() override {
-        ASSERT_TRUE(EnsureProgramFolder(paths).empty());
+        WindowTest::SetUp();
         writeBytes(paths.soundFolder() / "bell.mp3", "x");
         writeBytes(paths.soundFolder() / "march.mp3", "x");
         std::filesystem::create_directories(paths.soundFolder() / "10_morning");
@@ -41,8 +30,7 @@ class Editing : public ::testing::Test, protected test::WindowDoubles {
                                         " \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
     }
     main& load() {
-        window = std::make_unique<main>(services());
-        window->Form_Load();
+        WindowTest::load(services());
         messages.shown.clear();
         return *window;
     }
@@ -434,10 +422,7 @@ class ModalMessages final : public Messages {
 TEST_F(Editing, ARefusedDayChangeShowsOneMessageAndTheSelectorStays) {
     settings(1, 2);
     ModalMessages modal;
-    window =
-        std::make_unique<main>(MainServices{paths, clock, modal, mixer, player, [] {}, nullptr});
-    main& w = *window;
-    w.Form_Load();
+    main& w = WindowTest::load(MainServices{paths, clock, modal, mixer, player, [] {}, nullptr});
     const int day = w.VScroll9->position();
     const QString shown = w.reg_day->text();
     w.start_h->clear();

@@ -1,23 +1,7 @@
-#include "schedule/DataFiles.h"
-#include "schedule/DefaultFiles.h"
-#include "system/ExitIni.h"
 #include "tests/support/WindowDoubles.h"
 #include "ui/RingLogWindow.h"
 #include "ui/ScreenFit.h"
 #include "ui/isAutoModeForm.h"
-#include "ui/main.h"
-
-#include <QApplication>
-#include <QLayout>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTimer>
-
-#include <QSignalSpy>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
@@ -27,17 +11,12 @@ using namespace Qt::StringLiterals;
 using test::readBytes;
 using test::writeBytes;
 
-class MainWindow : public ::testing::Test, protected test::WindowDoubles {
+class MainWindow : public test::WindowTest {
   protected:
     int ended = 0;
-    std::unique_ptr<main> window;
-
-    void SetUp() override { ASSERT_TRUE(EnsureProgramFolder(paths).empty()); }
 
     main& load() {
-        window = std::make_unique<main>(services([this] { ++ended; }));
-        window->Form_Load();
-        return *window;
+        return WindowTest::load(services([this] { ++ended; }));
     }
 
     void sounds(std::initializer_list<const char*> names) {
@@ -166,20 +145,10 @@ TEST_P(Exits, UnmuteRestoreAFadedVolumeAndWriteNothing) {
     mixer.volume = 10;
     mixer.muted = true;
     const auto before = test::snapshot(dir.path());
-    switch (GetParam()) {
-        case 0:
-            w.close();
-            break;
-        case 1:
-            QTest::mouseClick(w.mexit, Qt::LeftButton);
-            break;
-        case 2:
-            w.mnExit1->trigger();
-            break;
-        case 3:
-            w.EndSession();
-            break;
-    }
+    const std::function<void()> ways[] = {[&w] { w.close(); },
+                                          [&w] { QTest::mouseClick(w.mexit, Qt::LeftButton); },
+                                          [&w] { w.mnExit1->trigger(); }, [&w] { w.EndSession(); }};
+    ways[GetParam()]();
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(mixer.volume, 64);
     EXPECT_FALSE(mixer.muted);
@@ -236,9 +205,7 @@ TEST_F(MainWindow, ABellNotHeardIsShownInRedUntilOneIsHeardAndTheStateOpensTheRi
     RingLog log(dir.path() / "state" / "rings.log");
     MainServices withLog = services();
     withLog.ringLog = &log;
-    window = std::make_unique<main>(withLog);
-    main& w = *window;
-    w.Form_Load();
+    main& w = WindowTest::load(withLog);
     player.lengths[(paths.soundFolder() / "chime.wav").string()] = 1500;
     w.fileList->setListIndex(0);
     ASSERT_EQ(w.fileList->text(0), u"chime.wav"_s);
@@ -300,9 +267,7 @@ TEST_F(MainWindow, RestoringSavesNothingHalfDoneAndLoadsLongValuesWhole) {
     PeekingAutoStart peek(paths.dataIni());
     MainServices s = services();
     s.autoStart = &peek;
-    window = std::make_unique<main>(s);
-    main& w = *window;
-    w.Form_Load();
+    main& w = WindowTest::load(s);
     // When auto_exe was restored, data.ini still said "Manual input".
     EXPECT_EQ(peek.timeModes, (std::vector<int>{2}));
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).timeMode, 2);
