@@ -54,13 +54,6 @@ bool sinkMuted(const test::PulseServer& server) {
     return server.pactl({u"get-sink-mute"_s, u"bells"_s}).contains(u"yes"_s);
 }
 
-// Waits up to `ms` for `done`.
-bool within(int ms, const std::function<bool()>& done) {
-    for (int i = 0; i < ms / 100 && !done(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    return done();
-}
-
 class EndToEnd : public ::testing::Test {
   protected:
     test::TempFolder home;
@@ -287,11 +280,12 @@ TEST_F(EndToEnd, ARestartedSoundServerIsMutedAgainBetweenBells) {
     tone("first.wav", 1, 440);
     settings(2, 1, 1, {"23hr 00min/first.wav"});
     startAt(QTime(8, 0));
-    ASSERT_TRUE(within(5000, [&own] { return sinkMuted(own); }));
+    ASSERT_TRUE(QTest::qWaitFor([&own] { return sinkMuted(own); }, 5000));
     own.stop();
     ASSERT_TRUE(own.start());
     EXPECT_FALSE(sinkMuted(own)) << "a new server starts unmuted";
-    EXPECT_TRUE(within(10000, [&own] { return sinkMuted(own); })) << "not muted again in 10 s";
+    EXPECT_TRUE(QTest::qWaitFor([&own] { return sinkMuted(own); }, 10000))
+        << "not muted again in 10 s";
     TearDown();
     own.stop();
 }
@@ -305,7 +299,7 @@ TEST_P(EndedInStartUp, TheOutputIsUnmuted) {
     tone("first.wav", 1, 440);
     startAt(QTime(8, 0));
     const auto muted = [] { return sinkMuted(test::PulseServer::shared()); };
-    ASSERT_TRUE(within(5000, muted)) << "No com sound did not mute at start-up";
+    ASSERT_TRUE(QTest::qWaitFor(muted, 5000)) << "No com sound did not mute at start-up";
     std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the message is up
     ::kill(static_cast<pid_t>(tollix.processId()), GetParam());
     EXPECT_TRUE(tollix.waitForFinished(5000)) << "it did not end";

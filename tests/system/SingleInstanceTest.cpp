@@ -4,11 +4,9 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSignalSpy>
-#include <QThread>
+#include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <chrono>
 
 namespace tollix {
 namespace {
@@ -39,14 +37,9 @@ class TwoCopies : public ::testing::Test {
     }
 
     // The first copy answers once its window is up.
-    bool answering(int timeoutMs = 15000) {
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (std::chrono::steady_clock::now() < until) {
-            if (std::filesystem::exists(run / "tollix.socket"))
-                return true;
-            QThread::msleep(20);
-        }
-        return false;
+    bool answering() {
+        return QTest::qWaitFor([this] { return std::filesystem::exists(run / "tollix.socket"); },
+                               15000);
     }
 
     static void end(QProcess& process) {
