@@ -231,7 +231,8 @@ TEST_F(Editing, ApplyWeekAndSetEachDayChooseTheirFiles) {
     EXPECT_EQ(listLines(*w.AddTimeList), QStringList{u"08hr 00min/march.mp3"_s});
     EXPECT_EQ(w.nobell->value(), 1);
 
-    w.Option3->click();
+    w.Option3->click();  // the operator's choice is saved at once
+    EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).dayMode, 1);
     EXPECT_EQ(w.reg_day->text(), u"All days"_s);
     EXPECT_EQ(w.nobell->value(), 0);
     EXPECT_EQ(listLines(*w.AddTimeList), QStringList{u"10hr 00min/bell.mp3"_s});
@@ -239,6 +240,8 @@ TEST_F(Editing, ApplyWeekAndSetEachDayChooseTheirFiles) {
     clock.time.weekday = 4;
     w.Option4->click();  // to today, a Wednesday now
     EXPECT_EQ(w.pre_day->text(), u"4"_s);
+    EXPECT_EQ(readBytes(paths.dataIni()), dataIni);
+    EXPECT_EQ(messages.shown.back().title, u"Help"_s);
     EXPECT_EQ(lastMessage(), u"Click arrow in right [Select day], Seting each day bell time."_s);
     EXPECT_EQ(listLines(*w.AddTimeList), QStringList{u"11hr 00min/march.mp3"_s});
     EXPECT_EQ(readBytes(paths.dayList(2)), " 1 \r\n08hr 00min/march.mp3\r\n");

@@ -65,20 +65,6 @@ TEST_F(MainWindow, RestoresAllEightLinesOfDataIni) {
     EXPECT_EQ(load().fileList->ListIndex(), -1);  // five sounds: position 5 does not exist
 }
 
-TEST_F(MainWindow, LoadPhaseKeepsStartUpQuietAndIsTwoAfterwards) {
-    // The restoring run of the day mode must not rewrite data.ini.
-    writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
-    main& w = load();
-    // The operator's choice of a day mode saves and, for "Set each day", explains.
-    w.Option4->click();
-    EXPECT_EQ(readBytes(paths.dataIni()),
-              " 0 \r\n-1 \r\n 2 \r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, u"Help"_s);
-    EXPECT_EQ(messages.shown[0].text,
-              u"Click arrow in right [Select day], Seting each day bell time."_s);
-}
-
 TEST_F(MainWindow, ReadsTheReservedExit) {
     writeBytes(paths.exitIni(), "1\r\n17\r\n30\r\n");
     main& w = load();
