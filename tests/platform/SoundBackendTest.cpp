@@ -7,6 +7,7 @@
 #include "tests/support/Doubles.h"
 #include "tests/support/Pulse.h"
 
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -150,9 +151,8 @@ TEST_F(SoundBackends, TheOutputIsReadAsAListenerWouldFindIt) {
     ASSERT_TRUE(mmc.open());
     EXPECT_EQ(mmc.output(), MediaPlayer::Output::Silent);  // loaded, not yet played
     mmc.play();
-    QThread::msleep(500);
-    EXPECT_EQ(mmc.output(), MediaPlayer::Output::Playing);
-    QThread::msleep(1500);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return mmc.output() == MediaPlayer::Output::Playing; }));
+    QThread::msleep(2000);
     EXPECT_EQ(mmc.output(), MediaPlayer::Output::Playing) << "played to its end";
     mmc.close();
 
@@ -162,8 +162,8 @@ TEST_F(SoundBackends, TheOutputIsReadAsAListenerWouldFindIt) {
     nowhere.setFileName(tone("tone.wav", 1.5).string());
     ASSERT_TRUE(nowhere.open());
     nowhere.play();
-    QThread::msleep(500);
-    EXPECT_EQ(nowhere.output(), MediaPlayer::Output::NullOutput);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&nowhere] { return nowhere.output() == MediaPlayer::Output::NullOutput; }));
     nowhere.close();
     server.use();
 }
