@@ -145,8 +145,9 @@ double onset(const std::vector<std::int16_t>& samples, int threshold) {
 }
 
 fs::path makeTone(const fs::path& file, double seconds, int hertz) {
-    QStringList arguments = u"-nostdin -loglevel error -y -f lavfi -ac 1 -i"_s.split(u' ');
-    arguments << u"sine=frequency=%1:duration=%2:sample_rate=44100"_s.arg(hertz).arg(seconds);
+    QStringList arguments = u"-nostdin -loglevel error -y -f lavfi -i"_s.split(u' ');
+    arguments << u"sine=frequency=%1:duration=%2:sample_rate=44100"_s.arg(hertz).arg(seconds)
+              << u"-ac"_s << u"1"_s;
     if (file.extension() == ".wma")
         arguments << u"-c:a"_s << u"wmav2"_s;
     arguments << qs(file);
