@@ -55,6 +55,7 @@ TEST(Controls, SpinArrows) {
 TEST(Controls, PictureButtonShowsThePressedPictureWhileHeld) {
     PictureButton button(u"start"_s, u"start1"_s, u"start2"_s);
     button.show();
+    EXPECT_FALSE(QPixmap(u":/img/start1"_s).isNull());
     EXPECT_EQ(button.size(), QPixmap(u":/img/start"_s).size());
     QSignalSpy clicks(&button, &PictureButton::clicked);
     QTest::mousePress(&button, Qt::LeftButton);
