@@ -133,7 +133,8 @@ class EndToEnd : public ::testing::Test {
         recordingStarted = system_clock::now();
         return recording;
     }
-    // The fake clock, read afresh at every call of the program.
+    // The fake clock: read at the program's start, and afresh at every call of
+    // the runs that set FAKETIME_NO_CACHE.
     void setClock(long long lead) {
         test::writeBytes(fakeTime, (lead >= 0 ? "+" : "") + std::to_string(lead) + "\n");
     }
