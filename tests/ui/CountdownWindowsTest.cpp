@@ -42,6 +42,8 @@ TEST_F(CountdownWindows, StartPauseReplayAndExitShowTheirButtonsAndZeroRingsOnce
     EXPECT_EQ(shown(c), "cmdPause cmdAllWin cmdCountExit ");
     EXPECT_EQ(c.txtShowCount->text(), u"00:00:03"_s);
     EXPECT_EQ(full.lblTimeShow->text(), u"00:00:03"_s);
+    // Its own timer counts, a second at a time.
+    EXPECT_TRUE(QTest::qWaitFor([&c] { return c.txtShowCount->text() == u"00:00:02"_s; }, 3000));
 
     // The full-screen window's buttons drive the small window's count.
     full.cmdPause->click();

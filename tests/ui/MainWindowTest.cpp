@@ -237,8 +237,9 @@ TEST_F(MainWindow, RestoringSavesNothingHalfDoneAndLoadsLongValuesWhole) {
     stored.auto_exe = 1;
     stored.timeMode = 2;  // manual input
     ASSERT_EQ(datafiles::writeGeneral(paths.dataIni(), stored), "");
-    IntervalSettings week;
-    week.worktime = "0050";
+    // Every field other than at a first start; the work time longer than three characters.
+    const IntervalSettings week{"7",     "5", "15", "30",    "0050", "15", 0,      "a.mp3",
+                                "b.mp3", 1,   "3",  "c.mp3", 1,      "4",  "d.mp3"};
     ASSERT_EQ(datafiles::writeIntervals(paths.weekIntervals(), week, datafiles::IntervalFile::Week),
               "");
     PeekingAutoStart peek(paths.dataIni());
@@ -249,8 +250,8 @@ TEST_F(MainWindow, RestoringSavesNothingHalfDoneAndLoadsLongValuesWhole) {
     EXPECT_EQ(peek.timeModes, (std::vector<int>{2}));
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).timeMode, 2);
 
-    w.Option1->click();  // the week's intervals: a stored value is read whole
-    EXPECT_EQ(w.worktime->text(), u"0050"_s);
+    w.Option1->click();  // the week's intervals, every value read whole
+    EXPECT_EQ(intervalsOf(w), week);
 }
 
 TEST_F(MainWindow, ALongNextSoundIsShortenedWithTheWholeNameAsItsTip) {
