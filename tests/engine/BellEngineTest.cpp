@@ -302,7 +302,8 @@ TEST_F(Engine, AMinuteRingsOnceAndJumpedBellsAreRecordedWhateverTheClockDoes) {
 
 TEST_F(Engine, ABellThatCannotBeHeardIsSaidAndRecordedAndTheNextHeardOneClearsIt) {
     test::writeBytes(sounds / "broken.mp3", "not a sound");
-    begin("2026-12-07 08:29:50", "08:30 a.mp3 08:31 a.mp3 08:32 broken.mp3 08:33 a.mp3");
+    begin("2026-12-07 08:29:50",
+          "08:30 a.mp3 08:31 a.mp3 08:32 broken.mp3 08:33 a.mp3 08:34 a.mp3");
     mixer.muted = true;  // another program muted the output as the bell began
     runUntil("2026-12-07 08:30:00");
     mixer.muted = true;
@@ -312,13 +313,16 @@ TEST_F(Engine, ABellThatCannotBeHeardIsSaidAndRecordedAndTheNextHeardOneClearsIt
     runUntil("2026-12-07 08:31:01");
     mixer.available = true;
     runUntil("2026-12-07 08:33:01");
-    EXPECT_EQ(problems,
-              (std::vector<QString>{u"Bell not heard: the speakers are muted"_s,
-                                    u"Bell not heard: no sound output"_s,
-                                    u"Bell not heard: the file could not be played"_s, QString()}));
-    EXPECT_EQ(records(), "not-heard a.mp3, not-heard a.mp3, failed broken.mp3, rang a.mp3");
+    mixer.volume = 0;  // turned all the way down
+    runUntil("2026-12-07 08:34:01");
+    const QString muted = u"Bell not heard: the speakers are muted"_s;
+    EXPECT_EQ(problems, (std::vector<QString>{muted, u"Bell not heard: no sound output"_s,
+                                              u"Bell not heard: the file could not be played"_s,
+                                              QString(), muted}));
+    EXPECT_EQ(records(),
+              "not-heard a.mp3, not-heard a.mp3, failed broken.mp3, rang a.mp3, not-heard a.mp3");
     EXPECT_NE(
-        RingLog::lastLines(log.file(), 4)[0].find("\tscheduled 08:30; the speakers are muted"),
+        RingLog::lastLines(log.file(), 5)[0].find("\tscheduled 08:30; the speakers are muted"),
         std::string::npos);
 }
 

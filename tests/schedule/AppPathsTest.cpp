@@ -20,7 +20,11 @@ TEST(ProgramFolder, PortableOrUnderXdgDataHomeAndMessagesShowIt) {
     const AppPaths paths = AppPaths::resolve(exe.path());
     std::filesystem::create_directory(exe.path() / "data");
     EXPECT_EQ(AppPaths::resolve(exe.path()).programFolder(), exe.path());
-    ::unsetenv("XDG_DATA_HOME");
+    ::unsetenv("XDG_DATA_HOME");  // most desktops: under the home folder
+    const std::string ownHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("HOME", "/home/op", 1);
+    EXPECT_EQ(AppPaths::resolve(home.path()).programFolder(), "/home/op/.local/share/tollix");
+    ::setenv("HOME", ownHome.c_str(), 1);
     EXPECT_EQ(paths.dayList(9), home.path() / "tollix" / "data" / "mdata_9.ini");
     EXPECT_EQ(paths.dayIntervals(7), home.path() / "tollix" / "data" / "adata_7.ini");
 
