@@ -442,6 +442,11 @@ TEST_F(Editing, LinesNobodyEditedAreWrittenBackByteForByte) {
     add("10", "0");
     EXPECT_EQ(readBytes(paths.weekList()),
               legacy + "\r\n09hr 00min/bell.mp3\r\n10hr 00min/march.mp3\r\n");
+    window->AddTimeList->setListIndex(0);
+    pick("bell.mp3");
+    QTest::mouseClick(window->TimeMod, Qt::LeftButton);
+    EXPECT_EQ(readBytes(paths.weekList()),
+              "08hr 00min/bell.mp3\r\n09hr 00min/bell.mp3\r\n10hr 00min/march.mp3\r\n");
 }
 
 }  // namespace
