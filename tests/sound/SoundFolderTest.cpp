@@ -68,8 +68,9 @@ TEST_F(MusicLists, NoPlayableFileAnywhereGivesNothingToPlay) {
 }
 
 TEST(SoundLibrary, MusicFoldersAreNamedByTheirMinutes) {
-    for (auto [name, minutes] : {std::pair{"5_morning", 5},
-                                 {"7", 7},
+    for (auto [name, minutes] : {std::pair{"15_lunch", 15},
+                                 {"780", 780},
+                                 {"1234567_too_long", 0},
                                  {"0_silence", 0},
                                  {"abc_music", 0},
                                  {"x.y_3", 0},
