@@ -77,55 +77,51 @@ TEST(Intervals, NoRingsLeavesNothingToRing) {
     EXPECT_EQ(b.todayCount, 0);
 }
 
+// Each change mends the last refusal and brings the next check to light.
 TEST(Intervals, ChecksRunInOrderWithTheirMessages) {
-    auto check = [](IntervalSettings s, bool alarms = true) {
-        return ValidateIntervals(s, alarms).value_or("passes");
-    };
+    using S = IntervalSettings;
     auto s = day("", "", "", "");
-    EXPECT_EQ(check(s), "Please input exit minute");
-    s.exit_m = "75";
-    EXPECT_EQ(check(s), "Please input start hour");
-    s.start_h = "-1";
-    EXPECT_EQ(check(s), "Please input start minute");
-    s.start_m = "0";
-    EXPECT_EQ(check(s), "Please input end hour");
-    s.exit_h = "x";
-    EXPECT_EQ(check(s), "(End minute)Please input digit between 0 and 59");
-    s.exit_m = " 30 ";
-    EXPECT_EQ(check(s), "(Start Hour)Please input digit between 0 and 23");
-    s.start_h = "9";
-    s.start_m = "60";
-    EXPECT_EQ(check(s), "(Start minute)Please input digit between 0 and 59");
-    s.start_m = "0";
-    EXPECT_EQ(check(s), "(End hour)Please input digit between 0 and 23");
-    s.exit_h = "9";
-    s.worktime = "2.5";
-    EXPECT_EQ(check(s), "(Work time)must over 1 minute");
-    s.worktime = "10";
-    s.resttime = "0";
-    EXPECT_EQ(check(s), "(rest time)must over 1 minute");
-    s.resttime = "10";
-    s.exit_m = "0";
-    EXPECT_EQ(check(s), "must end time bigger then start time");
-    s.exit_h = "12";
-    s.ChkPreBell2 = 1;
-    s.TxtPreBell1 = "0";  // the alarm that is off is checked too
-    EXPECT_EQ(check(s), "(Alarm after start bell time)Please input digit between 1 and 99");
-    EXPECT_EQ(check(s, false), "passes");
-    s.TxtPreBell1 = "5";
-    s.TxtPreBell2 = "150";
-    EXPECT_EQ(check(s), "(Alarm before end bell time)Please input digit between 1 and 99");
-    s.TxtPreBell2 = "5";
-    EXPECT_EQ(check(s),
-              "Sum of [Alarm after start bell time minute] and [Alarm before end bell "
-              "minute] is must not over work time.");
-    s.worktime = "11";
-    EXPECT_EQ(check(s), "passes");
-    s.exit_h = "9";
-    s.exit_m = "21";  // exactly work + rest
-    EXPECT_EQ(check(s), "Start time and end time is must over sum of work time and rest time.");
-    s.exit_m = "22";
-    EXPECT_EQ(check(s), "passes");
+    s.ChkPreBell2 = 1;  // the alarm that is off is checked too
+    const struct {
+        std::string S::*field;
+        const char *value, *refusal;  // nullptr: not looked at
+    } steps[] = {
+        {&S::exit_m, "", "Please input exit minute"},
+        {&S::exit_m, "75", "Please input start hour"},
+        {&S::start_h, "-1", "Please input start minute"},
+        {&S::start_m, "0", "Please input end hour"},
+        {&S::exit_h, "x", "(End minute)Please input digit between 0 and 59"},
+        {&S::exit_m, " 30 ", "(Start Hour)Please input digit between 0 and 23"},
+        {&S::start_h, "9", nullptr},
+        {&S::start_m, "60", "(Start minute)Please input digit between 0 and 59"},
+        {&S::start_m, "0", "(End hour)Please input digit between 0 and 23"},
+        {&S::exit_h, "9", nullptr},
+        {&S::worktime, "2.5", "(Work time)must over 1 minute"},
+        {&S::worktime, "10", nullptr},
+        {&S::resttime, "0", "(rest time)must over 1 minute"},
+        {&S::resttime, "10", nullptr},
+        {&S::exit_m, "0", "must end time bigger then start time"},
+        {&S::TxtPreBell1, "0", nullptr},
+        {&S::exit_h, "12", "(Alarm after start bell time)Please input digit between 1 and 99"},
+        {&S::TxtPreBell1, "5", nullptr},
+        {&S::TxtPreBell2, "150", "(Alarm before end bell time)Please input digit between 1 and 99"},
+        {&S::TxtPreBell2, "5",
+         "Sum of [Alarm after start bell time minute] and [Alarm before end bell minute] is must "
+         "not over work time."},
+        {&S::worktime, "11", "passes"},
+        {&S::exit_h, "9", nullptr},
+        // exactly work + rest is too short; a minute more is not
+        {&S::exit_m, "21", "Start time and end time is must over sum of work time and rest time."},
+        {&S::exit_m, "22", "passes"},
+    };
+    for (const auto& step : steps) {
+        s.*step.field = step.value;
+        if (step.refusal) {
+            EXPECT_EQ(ValidateIntervals(s, true).value_or("passes"), step.refusal) << step.value;
+        }
+    }
+    s.TxtPreBell1 = "0";
+    EXPECT_FALSE(ValidateIntervals(s, false).has_value()) << "alarms are not checked when off";
     BellSchedule b;
     GenerateIntervalBells(s, false, b);
     EXPECT_EQ(b.regularCount, 3);
