@@ -188,6 +188,13 @@ TEST_F(Engine, RepeatPlaysAgainUntilStopBellAndStopEndsABellAtOnce) {
     EXPECT_FALSE(engine->isPlaying);
     EXPECT_EQ(player.calls.back(), "close");
     EXPECT_TRUE(engine->nextBell.isEmpty());
+
+    engine->startSchedule(bells("09:01 a.mp3"));
+    runUntil("2026-12-07 09:01:01");
+    player.lengths.clear();  // the file vanishes: the repeat ends the bell
+    runUntil("2026-12-07 09:01:06");
+    EXPECT_FALSE(engine->isPlaying);
+    EXPECT_EQ(records().substr(records().rfind(", ") + 2), "failed a.mp3");
 }
 
 TEST_F(Engine, AtMidnightTheNewWeekdaysListIsBuiltAndItsFirstBellRings) {
