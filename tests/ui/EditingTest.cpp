@@ -107,6 +107,8 @@ TEST_F(Editing, AddRefusesInItsOrderAndChangesNothing) {
 TEST_F(Editing, DeleteModifyAndDeleteAllOnADayList) {
     settings(2, 2);  // Monday, the day of the fake clock
     main& w = load();
+    QTest::mouseClick(w.TimeMod, Qt::LeftButton);
+    EXPECT_EQ(lastMessage(), u"Select time that you want to modify in [Added time]"_s);
     pick("bell.mp3");
     add("8", "0");
     add("12", "30");
@@ -162,6 +164,8 @@ TEST_F(Editing, TheAutoSelectorStaysOnTheWeekAndRefusesBadFields) {
     EXPECT_EQ(w.pre_day->text(), u"7"_s);
     clickArrow(w.VScroll9, kDown);
     EXPECT_EQ(w.VScroll9->position(), 1);
+    clickArrow(w.VScroll9, kUp);
+    EXPECT_EQ(w.VScroll9->position(), 7);
     w.VScroll9->setPosition(12);  // dragged beyond the days
     EXPECT_EQ(w.VScroll9->position(), 7);
 
@@ -185,13 +189,17 @@ TEST_F(Editing, TheAutoSelectorStaysOnTheWeekAndRefusesBadFields) {
 TEST_F(Editing, ApplyWeekAndSetEachDayChooseTheirFiles) {
     settings(2, 2);
     writeBytes(paths.weekList(), "10hr 00min/bell.mp3\r\n");
+    writeBytes(paths.dayList(2), " 1 \r\n08hr 00min/march.mp3\r\n");
     writeBytes(paths.dayList(4), " 0 \r\n11hr 00min/march.mp3\r\n");
     const std::string dataIni = readBytes(paths.dataIni());
     main& w = load();  // start-up saves nothing
     EXPECT_EQ(readBytes(paths.dataIni()), dataIni);
+    EXPECT_EQ(w.nobell->value(), 1);
 
     w.Option3->click();  // the operator's choice is saved at once
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).dayMode, 1);
+    EXPECT_EQ(w.reg_day->text(), u"All days"_s);
+    EXPECT_EQ(w.nobell->value(), 0);
     EXPECT_EQ(listLines(*w.AddTimeList), QStringList{u"10hr 00min/bell.mp3"_s});
 
     clock.time.weekday = 4;
@@ -229,7 +237,8 @@ TEST_F(Editing, ANumberTypedOrLoadedMovesItsSpin) {
     main& w = load();
     EXPECT_EQ(w.VScroll1->position(), 9);
     w.TxtPreBell1->setText(u"42"_s);
-    w.TxtPreBell1->setText(u"x"_s);  // not a number: the spin stays
+    w.TxtPreBell1->setText(u"100"_s);  // out of range or not a number: the spin stays
+    w.TxtPreBell1->setText(u"x"_s);
     clickArrow(w.VScrollPreBell1, kDown);
     EXPECT_EQ(w.TxtPreBell1->text(), u"41"_s);
     w.worktime->selectAll();
@@ -275,8 +284,10 @@ TEST_F(Editing, TemplatesCopyIntoTheWeekOrTheDayOnScreenAfterAYes) {
     EXPECT_EQ(readBytes(paths.weekList()), "07hr 30min/march.mp3\r\n12hr 00min/bell.mp3\r\n");
     EXPECT_EQ(w.nobell->value(), 0);  // the week has no "No rings"
 
-    w.Option4->click();  // Monday
+    w.Option4->click();  // Monday, an empty day: no question
+    const std::size_t shown = messages.shown.size();
     w.ApplyTemplate(3);
+    EXPECT_EQ(messages.shown.size(), shown);
     EXPECT_EQ(readBytes(paths.dayList(2)), " 1 \r\n08hr 00min/march.mp3\r\n");
     // A template that cannot be read applies as an empty one with "No rings" off.
     std::filesystem::remove(paths.dayList(13));
@@ -284,9 +295,9 @@ TEST_F(Editing, TemplatesCopyIntoTheWeekOrTheDayOnScreenAfterAYes) {
     EXPECT_EQ(readBytes(paths.dayList(2)), " 0 \r\n");
 }
 
-// A Ctrl+click takes the selection away: a delete then removes nothing, and a
-// delete never moves on to the next line.
-TEST_F(Editing, NothingSelectedMeansNothingIsDeleted) {
+// A Ctrl+click takes the selection away: nothing is selected then, whatever
+// line still has the focus, and a delete never moves on to the next line.
+TEST_F(Editing, NothingSelectedMeansNothingIsDeletedOrRemembered) {
     settings(2, 1);
     writeBytes(paths.weekList(),
                "08hr 00min/bell.mp3\r\n09hr 00min/bell.mp3\r\n10hr 00min/bell.mp3\r\n");
@@ -302,6 +313,44 @@ TEST_F(Editing, NothingSelectedMeansNothingIsDeleted) {
     QTest::mouseClick(w.TimeDel, Qt::LeftButton);
     QTest::mouseClick(w.TimeDel, Qt::LeftButton);  // the second press finds nothing picked
     EXPECT_EQ(w.AddTimeList->count(), 2);
+
+    const QRect sound = w.fileList->visualItemRect(w.fileList->item(0));
+    QTest::mouseClick(w.fileList->viewport(), Qt::LeftButton, {}, sound.center());
+    QTest::mouseClick(w.fileList->viewport(), Qt::LeftButton, Qt::ControlModifier, sound.center());
+    w.SaveSettings();
+    EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).fileListIndex, -1);
+}
+
+// Real modal boxes, each open a while, as an operator reads them.
+class ModalMessages final : public Messages {
+  public:
+    int shown = 0;
+
+  protected:
+    void showInformation(const QString& title, const QString& text) override {
+        ++shown;
+        QMessageBox box(QMessageBox::Information, title, text);
+        QTimer::singleShot(1200, &box, &QMessageBox::accept);
+        box.exec();
+    }
+    bool askQuestion(const QString&, const QString&) override { return false; }
+};
+
+TEST_F(Editing, ARefusedDayChangeShowsOneMessageAndTheSelectorStays) {
+    settings(1, 2);
+    ModalMessages modal;
+    main& w = WindowTest::load(MainServices{paths, clock, modal, mixer, player, [] {}, nullptr});
+    const int day = w.VScroll9->position();
+    const QString shown = w.reg_day->text();
+    w.start_h->clear();
+    // One press held on the arrow while the message is up; released after.
+    const QPoint arrow = test::arrowRect(w.VScroll9, kDown).center();
+    QTest::mousePress(w.VScroll9, Qt::LeftButton, {}, arrow);
+    QTest::qWait(300);
+    QTest::mouseRelease(w.VScroll9, Qt::LeftButton, {}, arrow);
+    EXPECT_EQ(modal.shown, 1);
+    EXPECT_EQ(w.VScroll9->position(), day);
+    EXPECT_EQ(w.reg_day->text(), shown);
 }
 
 // A line an older installation wrote in an 8-bit code page survives an

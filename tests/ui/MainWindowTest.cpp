@@ -26,6 +26,7 @@ class MainWindow : public test::WindowTest {
 
 TEST_F(MainWindow, FirstStartShowsOffAndTheWeekIntervals) {
     main& w = load();
+    EXPECT_EQ(w.windowTitle(), u"TOLLIX"_s);
     EXPECT_EQ(w.state->text(), u"OFF"_s);
     EXPECT_TRUE(w.Option1->isChecked() && w.Option3->isChecked());
     EXPECT_EQ(w.txtStartBellSound->text(), u"school-bell.wav"_s);
@@ -51,10 +52,19 @@ TEST_F(MainWindow, RestoresAllEightLinesOfDataIni) {
     EXPECT_EQ(listLines(*w.AddTimeList),
               (QStringList{u"07hr 30min/a.mp3"_s, u"08hr 00min/b.mp3"_s}));
     EXPECT_EQ(w.nobell->value(), 1);
+    EXPECT_TRUE(w.bellStop->isVisibleTo(&w));
     EXPECT_TRUE(messages.shown.empty());  // not even the help of "Set each day"
 
     writeBytes(paths.dataIni(), " 0 \r\n 5 \r\n 1 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
     EXPECT_EQ(load().fileList->ListIndex(), -1);  // five sounds: position 5 does not exist
+}
+
+TEST_F(MainWindow, ReadsTheReservedExit) {
+    writeBytes(paths.exitIni(), "1\r\n17\r\n30\r\n");
+    main& w = load();
+    EXPECT_EQ(w.reservedExitHour * 60 + w.reservedExitMinute, 17 * 60 + 30);
+    // Setting the box from the file writes it back with the same values.
+    EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 17 \r\n 30 \r\n");
 }
 
 TEST_F(MainWindow, DamagedFilesStartWithTheInitialControls) {
@@ -229,6 +239,17 @@ TEST_F(MainWindow, RestoringSavesNothingHalfDoneAndLoadsLongValuesWhole) {
 
     w.Option1->click();  // the week's intervals, every value read whole
     EXPECT_EQ(intervalsOf(w), week);
+}
+
+TEST_F(MainWindow, ALongNextSoundIsShortenedWithTheWholeNameAsItsTip) {
+    const std::string name = "a rather long bell sound name that would wrap over lines.wav";
+    writeBytes(paths.soundFolder() / name, "x");
+    writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    writeBytes(paths.weekList(), "23hr 59min/" + name + "\r\n");
+    main& w = load();
+    w.start_Click();
+    EXPECT_EQ(w.nextBellSound->toolTip().toStdString(), name);
+    EXPECT_TRUE(w.nextBellSound->text().contains(QChar(0x2026)));
 }
 
 TEST_F(MainWindow, NoRingsInAutoModeShowsNoNextBellLikeTheManualMode) {

@@ -183,6 +183,8 @@ TEST_F(InternetTime, TheWindowShowsWhatTheClientReportsAndFollowsItsCorrections)
     writeBytes(paths.dataIni(), " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
     main& w = WindowTest::load(s);
     w.chkTimeSync->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown.back().text.startsWith(u"It uses the Internet time server"_s));
     emit sync.statusChanged(u"Bells follow ntp: this computer is 5.00 s behind"_s);
     EXPECT_EQ(w.chkTimeSync->toolTip(), u"Bells follow ntp: this computer is 5.00 s behind"_s);
 
@@ -265,6 +267,9 @@ TEST_F(DaysOff, TheWindowAddsDeletesImportsAndMarksTheDays) {
     EXPECT_EQ(messages.shown.back().text,
               u"1 holidays imported, 1 events with a time of day skipped"_s);
     EXPECT_EQ(h->rules->count(), 2);
+    writeBytes(dir.path() / "notes.txt", "shopping list");
+    h->importFile(dir.path() / "notes.txt", 2026);
+    EXPECT_TRUE(messages.shown.back().text.startsWith(u"notes.txt was not imported"_s));
 }
 
 }  // namespace
