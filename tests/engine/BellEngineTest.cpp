@@ -223,6 +223,8 @@ TEST_F(Engine, DaysOffRingNothingAndMakeUpDaysRingAnotherWeekdaysBells) {
     runUntil("2026-12-09 12:00:00");
     EXPECT_EQ(engine->today.kind, DayChoice::Kind::NoBells);
     EXPECT_EQ(engine->today.name, "Staff training");
+    EXPECT_EQ(engine->nextBell, u"Thu 10 Dec 09hr 00min"_s);
+    EXPECT_EQ(engine->nextBellSound, u"b.wav"_s);
     runUntil("2026-12-12 10:00:00");
     EXPECT_EQ(opened,
               "07 08:00:00+1 a.mp3, 08 08:00:00+1 a.mp3, 10 09:00:00+1 b.wav, "

@@ -26,6 +26,7 @@ TEST(ProgramFolder, PortableOrUnderXdgDataHomeAndMessagesShowIt) {
     EXPECT_EQ(AppPaths::resolve(home.path()).programFolder(), "/home/op/.local/share/tollix");
     ::setenv("HOME", ownHome.c_str(), 1);
     EXPECT_EQ(paths.dayList(9), home.path() / "tollix" / "data" / "mdata_9.ini");
+    EXPECT_EQ(paths.dayIntervals(7), home.path() / "tollix" / "data" / "adata_7.ini");
 
     const AppPaths shown("/home/op/.local/share/tollix");
     EXPECT_EQ(shown.showFolder("Put files in C:\\tollix\\sound folder."),
@@ -91,6 +92,8 @@ TEST(SynthesizedBells, AreWavFilesOfAudibleSound) {
         ASSERT_EQ(sound::writeWav(path, samples), "");
         const std::string bytes = readBytes(path);
         EXPECT_EQ(bytes.size(), 44 + samples.size() * 2);
+        EXPECT_EQ(bytes.substr(0, 4) + bytes.substr(8, 8) + bytes.substr(36, 4),
+                  "RIFFWAVEfmt data");
     }
 }
 

@@ -15,7 +15,9 @@ TEST(IntegerLines, BlankBeforeAndAfterWithMinusInPlaceOfTheBlank) {
         EXPECT_EQ(textfile::intLine(n), line);
     for (auto [line, n] : {std::pair<const char*, std::optional<int>>{" 17 ", 17},
                            {"-1 ", -1},
+                           {"5", 5},
                            {"", {}},
+                           {" x ", {}},
                            {"1 2", {}},
                            {"99999", {}}})
         EXPECT_EQ(textfile::parseInt(line), n) << line;  // 99999: beyond 16 bits
@@ -136,6 +138,7 @@ TEST_F(DataFiles, MissingShortAndDamagedFilesKeepWhatIsGoodAndInitialiseTheRest)
     for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919) % 256);
     writeBytes(file("mdata.ini"), junk);
     EXPECT_TRUE(datafiles::readWeekList(file("mdata.ini")).empty());
+    EXPECT_EQ(datafiles::readGeneral(file("mdata.ini")), GeneralSettings{});
     EXPECT_NE(datafiles::writeWeekList(dir.path() / "missing" / "mdata.ini", {}), "");
 }
 

@@ -71,6 +71,7 @@ TEST(SoundLibrary, MusicFoldersAreNamedByTheirMinutes) {
     for (auto [name, minutes] : {std::pair{"15_lunch", 15},
                                  {"780", 780},
                                  {"1234567_too_long", 0},
+                                 {"0_silence", 0},
                                  {"abc_music", 0},
                                  {"3.5_x", 0}})
         EXPECT_EQ(sound::musicMinutes(name), minutes) << name;

@@ -28,6 +28,7 @@ TEST(SntpPacket, TheWrittenExampleAndTheEraAfter2036) {
     const Packet reply = serverReply();
     const std::span<const std::uint8_t, 8> transmit(reply.data() + 40, 8);
     EXPECT_DOUBLE_EQ(TimestampToSeconds(transmit), 3869422016.5);
+    EXPECT_EQ(serverTime(transmit).unixSeconds, 1660433216);
     EXPECT_EQ(serverTime(transmit).milliseconds, 500);
 
     EXPECT_EQ(timestampToUnixNs(0xE6A2B1C0'80000000ULL), 1660433216'500000000LL);
