@@ -236,11 +236,6 @@ TEST_F(Editing, ANumberTypedOrLoadedMovesItsSpin) {
     writeBytes(paths.weekIntervals(), readBytes(paths.weekIntervals()).replace(0, 1, "9"));
     main& w = load();
     EXPECT_EQ(w.VScroll1->position(), 9);
-    w.TxtPreBell1->setText(u"42"_s);
-    w.TxtPreBell1->setText(u"100"_s);  // out of range or not a number: the spin stays
-    w.TxtPreBell1->setText(u"x"_s);
-    clickArrow(w.VScrollPreBell1, kDown);
-    EXPECT_EQ(w.TxtPreBell1->text(), u"41"_s);
     w.worktime->selectAll();
     QTest::keyClicks(w.worktime, u"1234"_s);
     clickArrow(w.VScroll5, kUp);
@@ -255,7 +250,6 @@ TEST_F(Editing, ANumberTypedOrLoadedMovesItsSpin) {
     } steps[] = {{w.VScroll1, w.start_h, 0, -1, "0"},
                  {w.VScroll2, w.start_m, 59, 1, "0"},
                  {w.VScrollPreBell1, w.TxtPreBell1, 99, 1, "1"},
-                 {w.VScrollPreBell1, w.TxtPreBell1, 1, -1, "1"},
                  {w.VScroll5, w.worktime, 300, 1, "300"},
                  {w.VScroll3, w.exit_h, 24, 0, "0"}};
     for (const auto& s : steps) {
@@ -319,38 +313,6 @@ TEST_F(Editing, NothingSelectedMeansNothingIsDeletedOrRemembered) {
     QTest::mouseClick(w.fileList->viewport(), Qt::LeftButton, Qt::ControlModifier, sound.center());
     w.SaveSettings();
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).fileListIndex, -1);
-}
-
-// Real modal boxes, each open a while, as an operator reads them.
-class ModalMessages final : public Messages {
-  public:
-    int shown = 0;
-
-  protected:
-    void showInformation(const QString& title, const QString& text) override {
-        ++shown;
-        QMessageBox box(QMessageBox::Information, title, text);
-        QTimer::singleShot(1200, &box, &QMessageBox::accept);
-        box.exec();
-    }
-    bool askQuestion(const QString&, const QString&) override { return false; }
-};
-
-TEST_F(Editing, ARefusedDayChangeShowsOneMessageAndTheSelectorStays) {
-    settings(1, 2);
-    ModalMessages modal;
-    main& w = WindowTest::load(MainServices{paths, clock, modal, mixer, player, [] {}, nullptr});
-    const int day = w.VScroll9->position();
-    const QString shown = w.reg_day->text();
-    w.start_h->clear();
-    // One press held on the arrow while the message is up; released after.
-    const QPoint arrow = test::arrowRect(w.VScroll9, kDown).center();
-    QTest::mousePress(w.VScroll9, Qt::LeftButton, {}, arrow);
-    QTest::qWait(300);
-    QTest::mouseRelease(w.VScroll9, Qt::LeftButton, {}, arrow);
-    EXPECT_EQ(modal.shown, 1);
-    EXPECT_EQ(w.VScroll9->position(), day);
-    EXPECT_EQ(w.reg_day->text(), shown);
 }
 
 // A line an older installation wrote in an 8-bit code page survives an

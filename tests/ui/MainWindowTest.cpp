@@ -1,6 +1,5 @@
 #include "tests/support/WindowDoubles.h"
 #include "ui/RingLogWindow.h"
-#include "ui/ScreenFit.h"
 #include "ui/isAutoModeForm.h"
 
 namespace tollix {
@@ -30,7 +29,6 @@ TEST_F(MainWindow, FirstStartShowsOffAndTheWeekIntervals) {
     EXPECT_EQ(w.state->text(), u"OFF"_s);
     EXPECT_TRUE(w.Option1->isChecked() && w.Option3->isChecked());
     EXPECT_EQ(w.txtStartBellSound->text(), u"school-bell.wav"_s);
-    EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(mixer.calls, (std::vector<std::string>{"open", "unmute"}));
 }
 
@@ -241,17 +239,6 @@ TEST_F(MainWindow, RestoringSavesNothingHalfDoneAndLoadsLongValuesWhole) {
     EXPECT_EQ(intervalsOf(w), week);
 }
 
-TEST_F(MainWindow, ALongNextSoundIsShortenedWithTheWholeNameAsItsTip) {
-    const std::string name = "a rather long bell sound name that would wrap over lines.wav";
-    writeBytes(paths.soundFolder() / name, "x");
-    writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
-    writeBytes(paths.weekList(), "23hr 59min/" + name + "\r\n");
-    main& w = load();
-    w.start_Click();
-    EXPECT_EQ(w.nextBellSound->toolTip().toStdString(), name);
-    EXPECT_TRUE(w.nextBellSound->text().contains(QChar(0x2026)));
-}
-
 TEST_F(MainWindow, NoRingsInAutoModeShowsNoNextBellLikeTheManualMode) {
     writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 1 \r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
     IntervalSettings monday;
@@ -261,36 +248,6 @@ TEST_F(MainWindow, NoRingsInAutoModeShowsNoNextBellLikeTheManualMode) {
     main& w = load();
     w.start_Click();
     EXPECT_EQ(w.nextBell->text(), u"NEXT DAY"_s);
-}
-
-// A school's 1024x600 projector shows every control whole, in both modes.
-TEST_F(MainWindow, FitsASmallScreenWithNothingCutOrSquashed) {
-    main& w = load();
-    for (OptionButton* mode : {w.Option2, w.Option1}) {
-        mode->click();
-        w.layout()->activate();
-        ASSERT_LE(w.minimumWidth(), 1024);
-        ASSERT_LE(w.minimumHeight(), 600);
-        w.resize(1024, 600);
-        QApplication::processEvents();
-        for (QWidget* control : w.findChildren<QWidget*>()) {
-            if (!control->isVisibleTo(&w) || control->isWindow())
-                continue;
-            const QRect inWindow(control->mapTo(&w, QPoint()), control->size());
-            EXPECT_TRUE(w.rect().contains(inWindow)) << control->objectName().toStdString();
-            EXPECT_GE(control->height(), control->minimumSizeHint().height())
-                << control->objectName().toStdString();
-        }
-    }
-}
-
-TEST(FitOnScreen, SizesToTheAreaAndKeepsTheTitleOnIt) {
-    const QSize wished(1180, 700), minimum(1000, 560);
-    EXPECT_EQ(fitOnScreen(QRect(0, 0, 1024, 600), wished, minimum), QRect(0, 0, 1024, 600));
-    EXPECT_EQ(fitOnScreen(QRect(0, 30, 1366, 738), wished, minimum), QRect(93, 49, 1180, 700));
-    EXPECT_EQ(fitOnScreen(QRect(1920, 0, 1920, 1080), wished, minimum),
-              QRect(2290, 190, 1180, 700));
-    EXPECT_EQ(fitOnScreen(QRect(0, 0, 800, 480), wished, minimum), QRect(0, 0, 1000, 560));
 }
 
 // Enter on a question keeps the operator's work.
