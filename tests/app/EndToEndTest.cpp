@@ -11,7 +11,6 @@
 #include <QNetworkDatagram>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QStandardPaths>
 #include <QTest>
 #include <QUdpSocket>
 
@@ -276,57 +275,6 @@ TEST_P(EndedInStartUp, TheOutputIsUnmuted) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, EndedInStartUp, ::testing::Values(SIGTERM, SIGHUP, SIGINT));
-
-// The top-level windows named TOLLIX that are mapped on the display (the
-// tray icon lives inside the tray, not at the top).
-QStringList shownWindows(const QString& display) {
-    const auto xwininfo = [&display](const QStringList& arguments) {
-        QProcess info;
-        info.start(u"xwininfo"_s, QStringList{u"-display"_s, display} + arguments);
-        info.waitForFinished(5000);
-        return QString::fromUtf8(info.readAll());
-    };
-    QStringList shown;
-    for (const QString& line : xwininfo({u"-root"_s, u"-children"_s}).split(u'\n')) {
-        const QString id = line.trimmed().section(u' ', 0, 0);
-        if (line.contains(u"\"TOLLIX\""_s) && xwininfo({u"-id"_s, id}).contains(u"IsViewable"_s))
-            shown << id;
-    }
-    return shown;
-}
-
-// Started at log-on in tray mode on a real X display with a tray: the
-// window stays out of sight and the bells ring all the same.
-TEST_F(EndToEnd, StartedAtLogOnInTrayModeShowsNoWindowAndRings) {
-    if (QStandardPaths::findExecutable(u"Xvfb"_s).isEmpty() ||
-        QStandardPaths::findExecutable(u"trayer"_s).isEmpty())
-        GTEST_SKIP() << "Xvfb or trayer is not installed";
-    QProcess xvfb, tray;
-    for (QProcess* p : {&xvfb, &tray}) test::endWithTest(*p);
-    xvfb.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"1280x800x24"_s,
-                           u"-nolisten"_s, u"tcp"_s});
-    ASSERT_TRUE(xvfb.waitForReadyRead(10000));
-    const QString display = u":"_s + QString::fromUtf8(xvfb.readLine()).trimmed();
-    env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-    QProcessEnvironment trayEnv = QProcessEnvironment::systemEnvironment();
-    for (QProcessEnvironment* e : {&env, &trayEnv}) e->insert(u"DISPLAY"_s, display);
-    tray.setProcessEnvironment(trayEnv);
-    tray.start(u"trayer"_s, {u"--edge"_s, u"top"_s});
-    ASSERT_TRUE(tray.waitForStarted(5000));
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-
-    tone("first.wav", 1.5, 440);
-    settings(2, 1, 0, {"08hr 30min/first.wav"}, 2);  // "Execution to tray icon"
-    auto recording = record();
-    startAt(QTime(8, 30));
-    runUntil(-1);
-    EXPECT_TRUE(shownWindows(display).isEmpty()) << shownWindows(display).join(u' ').toStdString();
-    runUntil(2.5);
-    expectBellAt(recording->stop(), 0);
-    EXPECT_EQ(records(), "rang first.wav");
-    EXPECT_TRUE(shownWindows(display).isEmpty());
-    TearDown();
-}
 
 }  // namespace
 }  // namespace tollix
