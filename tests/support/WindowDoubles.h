@@ -44,8 +44,8 @@ class WindowTest : public ::testing::Test, protected WindowDoubles {
     }
 };
 
-// Where the top or the bottom arrow of a spin button is drawn.
-inline QRect arrowRect(SpinButton* spin, bool top) {
+// Clicks the top or the bottom arrow of a spin button as the operator would.
+inline void clickArrow(SpinButton* spin, bool top) {
     QStyleOptionSlider option;
     option.initFrom(spin);
     option.orientation = Qt::Vertical;
@@ -56,14 +56,10 @@ inline QRect arrowRect(SpinButton* spin, bool top) {
     option.singleStep = spin->singleStep();
     option.pageStep = spin->pageStep();
     option.subControls = QStyle::SC_All;
-    return spin->style()->subControlRect(
+    const QRect arrow = spin->style()->subControlRect(
         QStyle::CC_ScrollBar, &option,
         top ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine, spin);
-}
-
-// Clicks the top or the bottom arrow of a spin button as the operator would.
-inline void clickArrow(SpinButton* spin, bool top) {
-    QTest::mouseClick(spin, Qt::LeftButton, {}, arrowRect(spin, top).center());
+    QTest::mouseClick(spin, Qt::LeftButton, {}, arrow.center());
 }
 
 }  // namespace tollix::test
