@@ -41,14 +41,6 @@ double hertz(const std::vector<std::int16_t>& samples, double from, double to) {
                         : 0;
 }
 
-// Seconds of the first sound at or after `from`; -1 when none.
-double heardAfter(const std::vector<std::int16_t>& samples, double from) {
-    const auto first =
-        std::min(samples.size(), static_cast<std::size_t>(std::max(0.0, from) * Recording::kRate));
-    const double at = test::onset({samples.begin() + static_cast<long>(first), samples.end()});
-    return at < 0 ? -1 : at + static_cast<double>(first) / Recording::kRate;
-}
-
 class EndToEnd : public ::testing::Test {
   protected:
     test::TempFolder home;
@@ -145,7 +137,7 @@ class EndToEnd : public ::testing::Test {
     // A bell heard from `at` seconds after the boundary, the slack of the
     // recording's first block allowed (the benchmark measures exactly).
     double expectBellAt(const std::vector<std::int16_t>& samples, double at) {
-        const double heard = heardAfter(samples, boundary + at - 0.5);
+        const double heard = test::onset(samples, boundary + at - 0.5);
         EXPECT_GT(heard, boundary + at - 0.1);
         EXPECT_LT(heard, boundary + at + 0.9);
         return heard;
@@ -185,7 +177,7 @@ TEST_F(EndToEnd, TwoBellsRingAtTheirMinutesAndOtherSoundIsSilentBetween) {
     EXPECT_NEAR(hertz(samples, first + 0.2, first + 1.2), 440, 80);
     // Silence between the bells, though the other program still plays.
     EXPECT_LT(test::rms(samples, first + 3, boundary + 8.5), 100);
-    const double second = heardAfter(samples, first + 3);
+    const double second = test::onset(samples, first + 3);
     EXPECT_NEAR(second - first, 9, 0.3);
     EXPECT_NEAR(hertz(samples, second + 0.2, second + 1.2), 880, 120);
 }
@@ -201,7 +193,7 @@ TEST_F(EndToEnd, AtMidnightTheNewWeekdaysFirstBellRings) {
     runUntil(3.5);
     const auto samples = recording->stop();
     // The tick at midnight builds the new day's bells; the next one rings them.
-    const double heard = heardAfter(samples, boundary - 0.5);
+    const double heard = test::onset(samples, boundary - 0.5);
     EXPECT_GT(heard, boundary - 0.1);
     EXPECT_LT(heard, boundary + 1.9);
     EXPECT_NEAR(hertz(samples, heard + 0.2, heard + 1.2), 880, 120);

@@ -8,30 +8,14 @@
 
 #include <ctime>
 #include <map>
-#include <sstream>
 
 namespace tollix {
 namespace {
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
+using test::bells;
 using test::SteppingClock;
-
-// "08:30 a.mp3 08:31 b.wav": the times and sounds in list order.
-BellSchedule bells(const std::string& list) {
-    BellSchedule schedule;
-    std::istringstream in(list);
-    std::string time, sound;
-    int count = 0;
-    for (; in >> time >> sound; ++count) {
-        schedule.todayTimes[static_cast<std::size_t>(count)] =
-            std::stoi(time) * 60 + std::stoi(time.substr(3));
-        schedule.todaySounds[static_cast<std::size_t>(count)] = sound;
-    }
-    schedule.regularCount = count;
-    schedule.todayCount = static_cast<std::int16_t>(count);
-    return schedule;
-}
 
 class Engine : public ::testing::Test, public BellEngine::Host {
   protected:

@@ -1,23 +1,15 @@
 #include "engine/NextBell.h"
+#include "tests/support/Doubles.h"
 
 #include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
 
-BellSchedule list(std::vector<std::pair<int, std::string>> bells, int alarms = 0) {
-    BellSchedule b;
-    for (std::size_t i = 0; i < bells.size(); ++i) {
-        b.todayTimes[i] = bells[i].first;
-        b.todaySounds[i] = bells[i].second;
-    }
-    b.todayCount = static_cast<std::int16_t>(bells.size());
-    b.regularCount = static_cast<int>(bells.size()) - alarms;
-    return b;
-}
+using test::bells;
 
 TEST(NextBell, TheFirstRegularBellAfterThisMinute) {
-    const auto b = list({{480, "a.mp3"}, {525, "b.mp3"}, {570, "c.mp3"}});
+    const auto b = bells("08:00 a.mp3 08:45 b.mp3 09:30 c.mp3");
     EXPECT_EQ(ShowNextBell(b, 525, false).nextBellSound, "c.mp3");
     EXPECT_EQ(ShowNextBell(b, 0, true).nextBell, "08hr 00min");
     // None left: the week's list rings again tomorrow; a day's list does not.
@@ -26,11 +18,11 @@ TEST(NextBell, TheFirstRegularBellAfterThisMinute) {
 }
 
 TEST(NextBell, EqualTimesShowTheLowerIndexAndAlarmsAreNeverShown) {
-    const auto twins = list({{615, "first.mp3"}, {615, "second.mp3"}});
+    const auto twins = bells("10:15 first.mp3 10:15 second.mp3");
     EXPECT_EQ(ShowNextBell(twins, 600, false).nextBellSound, "first.mp3");
-    const auto withAlarm = list({{570, "end.mp3"}, {565, "alarm.mp3"}}, 1);
+    const auto withAlarm = bells("09:30 end.mp3 09:25 alarm.mp3", 1);
     EXPECT_EQ(ShowNextBell(withAlarm, 560, false).nextBell, "09hr 30min");
-    EXPECT_EQ(ShowNextBell(list({}), 560, true).nextBell, "NEXT DAY");
+    EXPECT_EQ(ShowNextBell(bells(""), 560, true).nextBell, "NEXT DAY");
 }
 
 TEST(NextBell, CountdownCountsToTheBellAndOverMidnight) {

@@ -117,7 +117,7 @@ TEST_F(SoundBackends, AMusicListFadesOverItsLastFourSecondsAndTheVolumeComesBack
 
     // From the start: two seconds at the full volume, then a half, a fifth,
     // a tenth and the close.
-    const double start = test::onset(samples, 200);
+    const double start = test::onset(samples, 0, 200);
     ASSERT_GE(start, 0);
     std::vector<double> level;
     for (int s = 0; s < 6; ++s)

@@ -36,6 +36,20 @@ std::int64_t SteppingClock::localMs(const char* text) {
     return static_cast<std::int64_t>(std::mktime(&local)) * 1000;
 }
 
+BellSchedule bells(const std::string& list, int alarms) {
+    BellSchedule schedule;
+    std::istringstream in(list);
+    std::string time, sound;
+    std::size_t count = 0;
+    for (; in >> time >> sound; ++count) {
+        schedule.todayTimes[count] = std::stoi(time) * 60 + std::stoi(time.substr(3));
+        schedule.todaySounds[count] = sound;
+    }
+    schedule.todayCount = static_cast<std::int16_t>(count);
+    schedule.regularCount = static_cast<int>(count) - alarms;
+    return schedule;
+}
+
 std::string readBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream bytes;

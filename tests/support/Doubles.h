@@ -5,6 +5,7 @@
 #include "platform/Messages.h"
 #include "platform/Mixer.h"
 #include "platform/PowerOff.h"
+#include "schedule/BellEntry.h"
 
 #include <QProcess>
 #include <QString>
@@ -153,6 +154,10 @@ class TempFolder {
   private:
     QTemporaryDir dir_;
 };
+
+// "08:30 a.mp3 08:31 b.wav": the times and sounds in list order, the last
+// `alarms` of them alarms.
+BellSchedule bells(const std::string& list, int alarms = 0);
 
 std::string readBytes(const std::filesystem::path& file);
 void writeBytes(const std::filesystem::path& file, const std::string& bytes);

@@ -137,8 +137,9 @@ double rms(const std::vector<std::int16_t>& samples, double from, double to) {
     return std::sqrt(sum / static_cast<double>(last - first));
 }
 
-double onset(const std::vector<std::int16_t>& samples, int threshold) {
-    for (std::size_t i = 0; i < samples.size(); ++i)
+double onset(const std::vector<std::int16_t>& samples, double from, int threshold) {
+    for (auto i = static_cast<std::size_t>(std::max(0.0, from) * Recording::kRate);
+         i < samples.size(); ++i)
         if (std::abs(samples[i]) > threshold)
             return static_cast<double>(i) / Recording::kRate;
     return -1;

@@ -51,8 +51,8 @@ class Recording {
 
 // Root mean square of samples [from, to) seconds; 0 outside the recording.
 double rms(const std::vector<std::int16_t>& samples, double from, double to);
-// Seconds of the first sample louder than `threshold`; -1 when none.
-double onset(const std::vector<std::int16_t>& samples, int threshold = 500);
+// Seconds of the first sample at or after `from` louder than `threshold`; -1 when none.
+double onset(const std::vector<std::int16_t>& samples, double from = 0, int threshold = 500);
 
 // A tone made with ffmpeg: `seconds` long at `hertz`, in the format of the
 // file name's extension (wav, mp3, wma). Empty path when ffmpeg failed.
