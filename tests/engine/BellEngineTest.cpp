@@ -156,7 +156,7 @@ TEST_F(Engine, AMusicListPlaysIntroThenItsFilesAroundAndFadesOut) {
 
 TEST_F(Engine, RepeatPlaysAgainUntilStopBellAndStopEndsABellAtOnce) {
     repeat = true;
-    begin("2026-12-07 08:30:00", "08:31 a.mp3 09:00 a.mp3");
+    begin("2026-12-07 08:30:00", "08:31 a.mp3 09:00 a.mp3 09:01 b.wav");
     runUntil("2026-12-07 08:31:20");
     EXPECT_EQ(std::count(opened.begin(), opened.end(), ','), 5);  // 08:31:00, :04, ... :20
     EXPECT_NE(RingLog::lastLines(log.file(), 2)[0].find("\trang\ta.mp3\trepeat"),
@@ -172,11 +172,13 @@ TEST_F(Engine, RepeatPlaysAgainUntilStopBellAndStopEndsABellAtOnce) {
     EXPECT_FALSE(engine->isPlaying);
     EXPECT_EQ(player.calls.back(), "close");
     EXPECT_TRUE(engine->nextBell.isEmpty());
+    runUntil("2026-12-07 09:01:30");
+    EXPECT_EQ(opened.find("09:01"), std::string::npos) << "a stopped schedule rang";
 
-    engine->startSchedule(bells("09:01 a.mp3"));
-    runUntil("2026-12-07 09:01:01");
+    engine->startSchedule(bells("09:02 a.mp3"));
+    runUntil("2026-12-07 09:02:01");
     player.lengths.clear();  // the file vanishes: the repeat ends the bell
-    runUntil("2026-12-07 09:01:06");
+    runUntil("2026-12-07 09:02:06");
     EXPECT_FALSE(engine->isPlaying);
     EXPECT_EQ(records().substr(records().rfind(", ") + 2), "failed a.mp3");
 }
@@ -247,26 +249,27 @@ TEST_F(Engine, AMinuteRingsOnceAndJumpedBellsAreRecordedWhateverTheClockDoes) {
         const char *name, *start, *list, *stepAt;  // stepAt nullptr: no step
         std::int64_t stepMs;
         int seconds;  // how long it runs after the start
-        const char *rings, *records;
+        const char *rings, *records, *nextAfterStep;
     } cases[] = {
         {"back 30 s after a bell", "2026-12-07 08:29:50", "08:30 a.mp3 08:31 b.wav",
          "2026-12-07 08:30:10", -30000, 100, "07 08:30:00+1 a.mp3, 07 08:31:00+1 b.wav",
-         "rang a.mp3, held a.mp3, rang b.wav"},
+         "rang a.mp3, held a.mp3, rang b.wav", nullptr},
         {"summer time ends: 02:00-02:59 is lived twice", "2026-10-25 01:59:50",
          "02:30 a.mp3 03:00 b.wav", nullptr, 0, 2 * 3600 + 30,
-         "25 02:30:00+2 a.mp3, 25 03:00:00+1 b.wav", "rang a.mp3, held a.mp3, rang b.wav"},
+         "25 02:30:00+2 a.mp3, 25 03:00:00+1 b.wav", "rang a.mp3, held a.mp3, rang b.wav", nullptr},
         {"summer time begins: 02:30 does not exist", "2026-03-29 01:59:50",
          "02:30 a.mp3 03:00 b.wav", nullptr, 0, 30, "29 03:00:00+2 b.wav",
-         "missed a.mp3, rang b.wav"},
+         "missed a.mp3, rang b.wav", nullptr},
         {"forward 10 minutes over two bells", "2026-12-07 08:29:50",
          "08:32 a.mp3 08:35 b.wav 08:41 a.mp3", "2026-12-07 08:30:30", 600000, 120,
-         "07 08:41:00+1 a.mp3", "missed a.mp3, missed b.wav, rang a.mp3"},
+         "07 08:41:00+1 a.mp3", "missed a.mp3, missed b.wav, rang a.mp3", "08hr 41min"},
         {"back across midnight", "2026-12-07 23:58:50", "23:59 a.mp3 00:00 b.wav",
          "2026-12-08 00:00:20", -60000, 150, "07 23:59:00+1 a.mp3, 08 00:00:01+1 b.wav",
-         "rang a.mp3, rang b.wav, held a.mp3, held b.wav"},
-        {"forward by three days", "2026-12-07 08:29:50", "08:30 a.mp3 09:00 b.wav",
-         "2026-12-07 08:30:10", 3 * 86400000LL, 30, "07 08:30:00+1 a.mp3, 10 08:30:12+1 a.mp3",
-         "rang a.mp3, missed b.wav, rang a.mp3"},
+         "rang a.mp3, rang b.wav, held a.mp3, held b.wav", nullptr},
+        {"forward by three days and half an hour", "2026-12-07 08:29:50", "08:30 a.mp3 09:00 b.wav",
+         "2026-12-07 08:30:10", 3 * 86400000LL + 1800000, 30,
+         "07 08:30:00+1 a.mp3, 10 09:00:12+1 b.wav",
+         "rang a.mp3, missed b.wav, missed a.mp3, rang b.wav", nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -282,6 +285,9 @@ TEST_F(Engine, AMinuteRingsOnceAndJumpedBellsAreRecordedWhateverTheClockDoes) {
                 clock.step(c.stepMs);
                 stepAt = -1;  // once
                 tick();
+                if (c.nextAfterStep) {
+                    EXPECT_EQ(engine->nextBell.toStdString(), c.nextAfterStep);
+                }
             }
         }
         EXPECT_EQ(opened, c.rings);

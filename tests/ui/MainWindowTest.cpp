@@ -150,6 +150,7 @@ TEST_F(MainWindow, StartBuildsTheIntervalDayFromTheControlsAndLocksTheEditors) {
     EXPECT_EQ(w.engine.schedule.todayCount, 13);
     EXPECT_EQ(w.clock_list->count(), 7);  // start and end bells; the alarms are not listed
     EXPECT_EQ(w.nextBell->text(), u"09hr 00min"_s);
+    EXPECT_EQ(w.nextBellSound->text(), u"a.mp3"_s);
     EXPECT_EQ(datafiles::readIntervals(paths.weekIntervals(), datafiles::IntervalFile::Week),
               intervalsOf(w));
     w.stop1_Click();
