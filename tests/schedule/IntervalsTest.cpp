@@ -122,6 +122,8 @@ TEST(Intervals, ChecksRunInOrderWithTheirMessages) {
     }
     s.TxtPreBell1 = "0";
     EXPECT_FALSE(ValidateIntervals(s, false).has_value()) << "alarms are not checked when off";
+    s.ChkPreBell2 = 0;
+    EXPECT_FALSE(ValidateIntervals(s, true).has_value()) << "nor when both are switched off";
     BellSchedule b;
     GenerateIntervalBells(s, false, b);
     EXPECT_EQ(b.regularCount, 3);

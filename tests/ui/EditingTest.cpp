@@ -276,6 +276,7 @@ TEST_F(Editing, TemplatesCopyIntoTheWeekOrTheDayOnScreenAfterAYes) {
     messages.answer = true;
     w.ApplyTemplate(1);
     EXPECT_EQ(readBytes(paths.weekList()), "07hr 30min/march.mp3\r\n12hr 00min/bell.mp3\r\n");
+    EXPECT_FALSE(choose.isVisible());
     EXPECT_EQ(w.nobell->value(), 0);  // the week has no "No rings"
 
     w.Option4->click();  // Monday, an empty day: no question

@@ -185,6 +185,9 @@ TEST_F(InternetTime, TheWindowShowsWhatTheClientReportsAndFollowsItsCorrections)
     clock.time.minute = 40;  // the server says it is later than the computer thought
     emit sync.correctionChanged(600'000);
     EXPECT_EQ(w.nextBell->text(), u"09hr 00min"_s);
+    clock.time.minute = 10;  // the computer's clock was set back
+    emit sync.clockSet();
+    EXPECT_EQ(w.nextBell->text(), u"08hr 30min"_s);
 
     emit sync.failedTooOften();
     ASSERT_NE(w.syncErrorWindow(), nullptr);
