@@ -304,9 +304,9 @@ TEST_F(Engine, ABellThatCannotBeHeardIsSaidAndRecordedAndTheNextHeardOneClearsIt
     mixer.muted = true;
     tick();
     mixer.muted = false;
-    mixer.available = false;  // no sound server at all
+    mixer.realDevice = false;  // a sound server without a sound card
     runUntil("2026-12-07 08:31:01");
-    mixer.available = true;
+    mixer.realDevice = true;
     runUntil("2026-12-07 08:33:01");
     mixer.volume = 0;  // turned all the way down
     runUntil("2026-12-07 08:34:01");

@@ -69,6 +69,7 @@ class RecordingMessages final : public Messages {
 class FakeMixer final : public Mixer {
   public:
     bool available = true;
+    bool realDevice = true;  // false: the server's stand-in sink, no sound card
     Range range{0, 100};
     long volume = 70;
     bool muted = false;
@@ -94,7 +95,7 @@ class FakeMixer final : public Mixer {
         return note(mute ? "mute" : "unmute");
     }
     bool readOutput(Output& output) override {
-        output = {available, muted, volume};
+        output = {available && realDevice, muted, volume};
         return available;
     }
     // A restart of the sound server: it comes back unmuted.
