@@ -82,12 +82,13 @@ TEST(SntpPacket, OffsetAndDelayWithAnUnevenPath) {
 
 TEST(TimeServers, TheFileNamesTwoServersWithTheirPorts) {
     const auto file = std::filesystem::path(::testing::TempDir()) / "timeserver.ini";
-    std::ofstream(file, std::ios::binary)
-        << "  time.school.example \r\n127.0.0.1:12300\r\n[::1]:5\r\n";
+    std::ofstream(file, std::ios::binary) << "  time.school.example \r\n[::1]:5\r\n127.0.0.1:1\r\n";
     const auto servers = ReadTimeServers(file);
     ASSERT_EQ(servers.size(), 2u);
     EXPECT_EQ(servers[0].host + ":" + std::to_string(servers[0].port), "time.school.example:123");
-    EXPECT_EQ(servers[1].host + ":" + std::to_string(servers[1].port), "127.0.0.1:12300");
+    EXPECT_EQ(servers[1].host + ":" + std::to_string(servers[1].port), "::1:5");
+    std::ofstream(file, std::ios::binary) << "127.0.0.1:12300\r\n";
+    EXPECT_EQ(ReadTimeServers(file)[0].port, 12300);
     EXPECT_EQ(ReadTimeServers(file.string() + ".absent")[0].host, "0.pool.ntp.org");
 }
 

@@ -130,7 +130,13 @@ TEST_F(TimeSyncTest, GoodOffsetsAreMeasuredAndSetOrFollowed) {
             offset > 0 ? u"Bells follow 127.0.0.1: this computer is 5.00 s behind"_s
                        : u"Bells follow 127.0.0.1: this computer is 90.00 s ahead"_s))
             << sync.status().toStdString();
+        primary.offsetMs = 0;  // someone else put the clock right: the bells follow it again
+        sync.clockStepped();
+        round();
+        EXPECT_NEAR(static_cast<double>(sync.correctionMs()), 0.0, 2.0);
 
+        primary.offsetMs = offset;  // and off again
+        sync.clockStepped();
         setter.refusal.clear();  // the system moves the clock now
         QSignalSpy set(&sync, &TimeSync::clockSet);
         round();
