@@ -228,6 +228,7 @@ TEST_F(DaysOff, TheWindowAddsDeletesImportsAndMarksTheDays) {
     main& w = load();
     w.start_Click();
     EXPECT_EQ(w.nextBell->text(), u"09hr 15min"_s);
+    EXPECT_EQ(w.clock_list->count(), 1);  // Saturday's list, as it rings
     w.mnHolidays_Click();
     HolidaysWindow* h = w.holidaysWindow();
     EXPECT_EQ(h->problems->text(),
