@@ -77,8 +77,13 @@ class EndToEnd : public ::testing::Test {
     void TearDown() override {
         if (tollix.state() != QProcess::NotRunning) {
             tollix.terminate();
-            if (!tollix.waitForFinished(5000))
+            if (!tollix.waitForFinished(5000)) {
+                // Stuck: where each thread waits, for the failure report.
+                QProcess::execute(
+                    u"gdb"_s, {u"-batch"_s, u"-p"_s, QString::number(tollix.processId()), u"-ex"_s,
+                               u"thread apply all bt"_s});
                 tollix.kill();
+            }
             tollix.waitForFinished(2000);
         }
     }
