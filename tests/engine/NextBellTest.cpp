@@ -29,6 +29,7 @@ TEST(NextBell, CountdownCountsToTheBellAndOverMidnight) {
     EXPECT_EQ(nextBellCountdown("09hr 30min", 9 * 3600 + 20 * 60 + 15), "00:09:45");
     EXPECT_EQ(nextBellCountdown("08hr 00min", 9 * 3600 + 40 * 60), "22:20:00");
     EXPECT_EQ(nextBellCountdown("00hr 30min", 10 * 60), "00:20:00");
+    EXPECT_EQ(nextBellCountdown("10hr 00min", 9 * 3600), "01:00:00");
     EXPECT_EQ(nextBellCountdown("NEXT DAY", 100), "00:00:00");
 }
 

@@ -95,6 +95,7 @@ TEST(Intervals, ChecksRunInOrderWithTheirMessages) {
         {&S::start_h, "9", nullptr},
         {&S::start_m, "60", "(Start minute)Please input digit between 0 and 59"},
         {&S::start_m, "0", "(End hour)Please input digit between 0 and 23"},
+        {&S::exit_h, "24", "(End hour)Please input digit between 0 and 23"},
         {&S::exit_h, "9", nullptr},
         {&S::worktime, "2.5", "(Work time)must over 1 minute"},
         {&S::worktime, "10", nullptr},

@@ -69,7 +69,7 @@ TEST_F(MusicLists, NoPlayableFileAnywhereGivesNothingToPlay) {
 
 TEST(SoundLibrary, MusicFoldersAreNamedByTheirMinutes) {
     for (auto [name, minutes] : {std::pair{"15_lunch", 15},
-                                 {"780", 780},
+                                 {"790", 790},
                                  {"1234567_too_long", 0},
                                  {"0_silence", 0},
                                  {"abc_music", 0},
