@@ -16,6 +16,9 @@ TEST(RingLog, ALineIsTabSeparatedWithLocalTimeAndOffsetAndNeverSplit) {
     west.utcOffsetSeconds = -(3 * 3600 + 1800);
     EXPECT_EQ(RingLog::line({west, RingOutcome::Held, "a\tb\nc.mp3", "x"}),
               "2026-12-07T08:30:00.012-03:30\theld\ta b c.mp3\tx\n");
+    west.utcOffsetSeconds = 0;
+    EXPECT_NE(RingLog::line({west, RingOutcome::Held, "a", "x"}).find(".012+00:00\t"),
+              std::string::npos);
 
     // An absurd name is cut, at a character's start, never split over lines.
     std::string name;
@@ -34,8 +37,13 @@ TEST(RingLog, RotatesBeforeTheLimitKeepingOneOldFileAndReadsBackAcrossIt) {
     test::TempFolder dir;
     const auto file = dir.path() / "state" / "tollix" / "rings.log";
     RingLog log(file, 200);
+    const auto descriptors = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto open = descriptors();
     for (int i = 0; i < 9; ++i)
         ASSERT_EQ(log.append({kMorning, RingOutcome::Rang, "s" + std::to_string(i), "r"}), "");
+    EXPECT_EQ(descriptors(), open) << "a line left its file open: weeks later nothing opens";
     auto old = file;
     old += ".1";
     EXPECT_LE(std::filesystem::file_size(file), 200u);

@@ -108,6 +108,12 @@ TEST(HolidayImport, AllDayEventsBecomeRulesAndTimedOnesAreCounted) {
 
     for (const char* broken : {"", "just text\n", "BEGIN:VCARD\r\nEND:VCARD\r\n"})
         EXPECT_NE(importICalendarText(broken, 2026).error, "") << broken;
+    // A file that cannot be read, or is too large to be a calendar, is said so.
+    test::TempFolder dir;
+    writeBytes(dir.path() / "big.ics", std::string(HolidayImport::kMaxFileSize + 1, ' '));
+    EXPECT_EQ(importICalendar(dir.path() / "big.ics", 2026).error,
+              "the file is larger than a calendar can be (16 MB)");
+    EXPECT_NE(importICalendar(dir.path() / "gone.ics", 2026).error, "");
 }
 
 }  // namespace
