@@ -1,0 +1,418 @@
+#include "model/ScheduleModel.h"
+
+#include "schedule/DataFiles.h"
+#include "schedule/Intervals.h"
+#include "sound/SoundLibrary.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tollix {
+
+namespace {
+
+constexpr const char* kWarning = "Warning";
+constexpr const char* kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                     "Thursday", "Friday", "Saturday"};
+
+Refusal warning(std::string text) {
+    return {kWarning, std::move(text)};
+}
+
+// A music folder is named minutes_name; a name with a "." is a file.
+bool validSoundName(const std::string& name) {
+    if (name.find('.') != std::string::npos)
+        return true;
+    return wholeNumber(name.substr(0, name.find('_'))).has_value();
+}
+
+std::optional<long> inRange(const std::string& text, long low, long high) {
+    const auto value = wholeNumber(text);
+    if (value && *value >= low && *value <= high)
+        return value;
+    return std::nullopt;
+}
+
+void insertSorted(std::vector<std::string>& lines, std::string line) {
+    // After any equal lines, as a sorted list box adds them.
+    const auto at = std::upper_bound(
+        lines.begin(), lines.end(), line,
+        [](const std::string& a, const std::string& b) { return sound::listOrderLess(a, b); });
+    lines.insert(at, std::move(line));
+}
+
+}  // namespace
+
+ScheduleModel::ScheduleModel(AppPaths paths, QObject* parent)
+    : QObject(parent), paths_(std::move(paths)) {}
+
+void ScheduleModel::load(int today) {
+    general_ = datafiles::readGeneral(paths_.dataIni());
+    week_ = datafiles::readWeekList(paths_.weekList());
+    for (int n = 1; n <= kDays + kTemplates; ++n)
+        days_[static_cast<std::size_t>(n)] = datafiles::readDayList(paths_.dayList(n));
+    weekIntervals_ =
+        datafiles::readIntervals(paths_.weekIntervals(), datafiles::IntervalFile::Week);
+    for (int n = 1; n <= kDays; ++n)
+        dayIntervals_[static_cast<std::size_t>(n)] =
+            datafiles::readIntervals(paths_.dayIntervals(n), datafiles::IntervalFile::Day);
+    exit_ = ReadExitIni(paths_.exitIni());
+    calendar_ = HolidayCalendar::read(paths_.holidaysIni());
+    day_ = std::clamp(today, 1, kDays);
+    nobell_ = 0;
+    loadCurrent();
+    emit generalChanged();
+    emit exitChanged();
+    emit calendarChanged();
+}
+
+void ScheduleModel::saved(const std::string& error) {
+    if (!error.empty())
+        emit notSaved(QString::fromStdString(error));
+}
+
+// ---- General settings ---------------------------------------------------------
+
+void ScheduleModel::saveGeneral() {
+    saved(datafiles::writeGeneral(paths_.dataIni(), general_));
+}
+
+void ScheduleModel::setAutoExecution(bool on) {
+    general_.auto_exe = on ? 1 : 0;
+    saveGeneral();
+    emit generalChanged();
+}
+
+void ScheduleModel::setAutoMode(int mode) {
+    general_.autoMode = mode == 1 ? 1 : 2;
+    saveGeneral();
+    emit generalChanged();
+}
+
+void ScheduleModel::setSoundZero(bool on) {
+    general_.sound_zero = on ? 1 : 0;
+    saveGeneral();
+    emit generalChanged();
+}
+
+void ScheduleModel::setBellRepeat(bool on) {
+    general_.bellRepeat = on ? 1 : 0;
+    saveGeneral();
+    emit generalChanged();
+}
+
+void ScheduleModel::setTimeSync(bool on) {
+    general_.chkTimeSync = on ? 1 : 0;
+    emit generalChanged();
+}
+
+void ScheduleModel::selectSound(int index) {
+    general_.fileListIndex = std::max(index, -1);
+}
+
+// ---- Mode and day ----------------------------------------------------------------
+
+// What the editor shows comes from the stored settings of the current choice.
+void ScheduleModel::loadCurrent() {
+    const bool week = dayMode() == DayMode::Week;
+    if (week)
+        nobell_ = 0;
+    if (timeMode() == TimeMode::Auto) {
+        shown_ = week ? weekIntervals_ : dayIntervals_[static_cast<std::size_t>(day_)];
+        if (!week)
+            nobell_ = shown_.nobell;
+    } else if (!week) {
+        nobell_ = days_[static_cast<std::size_t>(day_)].nobell;
+    }
+    emit editorChanged();
+}
+
+// No template has interval settings: the auto mode stays on the weekdays.
+void ScheduleModel::setTimeMode(TimeMode mode) {
+    general_.timeMode = static_cast<int>(mode);
+    if (mode == TimeMode::Auto && day_ > kDays)
+        day_ = kDays;
+    saveGeneral();
+    emit generalChanged();
+    loadCurrent();
+}
+
+void ScheduleModel::setDayMode(DayMode mode, int today) {
+    general_.dayMode = static_cast<int>(mode);
+    if (mode == DayMode::EachDay)
+        day_ = std::clamp(today, 1, kDays);
+    saveGeneral();
+    emit generalChanged();
+    loadCurrent();
+}
+
+Outcome ScheduleModel::selectDay(int position) {
+    if (timeMode() == TimeMode::Auto) {
+        // The day on screen is not left with fields that could not ring.
+        if (auto refused = validateIntervals(false))
+            return refused;
+        if (position != day_)
+            saveShownIntervals();
+        // Before Sunday comes Saturday; after Saturday, Sunday again.
+        day_ = position <= 0 ? kDays : position == kDays + 1 ? 1 : std::min(position, kDays);
+    } else {
+        if (position != day_)
+            saveEditedList();
+        const int last = kDays + kTemplates;
+        day_ = position <= 0 ? last : position > last ? 1 : position;
+    }
+    loadCurrent();
+    return std::nullopt;
+}
+
+std::string ScheduleModel::dayName() const {
+    if (dayMode() == DayMode::Week)
+        return "All days";
+    if (day_ > kDays)
+        return "templet" + std::to_string(day_ - kDays);
+    return kWeekdays[day_ - 1];
+}
+
+// ---- The manual list ---------------------------------------------------------------
+
+const std::vector<std::string>& ScheduleModel::list() const {
+    return dayMode() == DayMode::Week ? week_ : days_[static_cast<std::size_t>(day_)].lines;
+}
+
+std::vector<std::string>& ScheduleModel::editedList() {
+    return dayMode() == DayMode::Week ? week_ : days_[static_cast<std::size_t>(day_)].lines;
+}
+
+void ScheduleModel::setNobell(int value) {
+    nobell_ = value == 1 ? 1 : 0;
+}
+
+void ScheduleModel::saveEditedList() {
+    if (dayMode() == DayMode::Week) {
+        saved(datafiles::writeWeekList(paths_.weekList(), week_));
+        return;
+    }
+    DayList& list = days_[static_cast<std::size_t>(day_)];
+    list.nobell = nobell_;
+    saved(datafiles::writeDayList(paths_.dayList(day_), list));
+}
+
+Outcome ScheduleModel::addBell(const std::string& hour, const std::string& minute,
+                               const std::optional<std::string>& sound) {
+    if (!sound)
+        return warning("Select bell sound int [Select bell sound]");
+    if (!validSoundName(*sound))
+        return Refusal{"TOLLIX", "Invalid music folder name. (Format : minutes_music folder name)"};
+    const Refusal badHour = warning("(Hour)Please input digit between 0 and 23");
+    const Refusal badMinute = warning("(Minute)Please input digit between 0 and 59");
+    if (hour.empty())
+        return badHour;
+    if (minute.empty())
+        return badMinute;
+    const auto h = inRange(hour, 0, 23);
+    if (!h)
+        return badHour;
+    const auto m = inRange(minute, 0, 59);
+    if (!m)
+        return badMinute;
+    const std::string line = BellEntry::text(static_cast<int>(*h), static_cast<int>(*m), *sound);
+    const std::string time = line.substr(0, line.find('/'));
+    auto& lines = editedList();
+    Outcome outcome;
+    if (std::any_of(lines.begin(), lines.end(), [&](const std::string& existing) {
+            return existing.substr(0, existing.find('/')) == time;
+        }))
+        outcome = warning("The corresponding time is being register already.");
+    else
+        insertSorted(lines, line);
+    // Written in both cases, as the list on screen is.
+    saveEditedList();
+    emit editorChanged();
+    return outcome;
+}
+
+Outcome ScheduleModel::deleteBell(int index) {
+    auto& lines = editedList();
+    if (index < 0 || index >= static_cast<int>(lines.size()))
+        return warning("Select time that you want to delete in [Added time]");
+    lines.erase(lines.begin() + index);
+    saveEditedList();
+    emit editorChanged();
+    return std::nullopt;
+}
+
+Outcome ScheduleModel::modifyBell(int index, const std::optional<std::string>& sound) {
+    auto& lines = editedList();
+    if (index < 0 || index >= static_cast<int>(lines.size()))
+        return warning("Select time that you want to modify in [Added time]");
+    if (!sound)
+        return warning("Select bell sound in [Select bell sound]");
+    // The time part has a fixed width, so the line keeps its place.
+    std::string& line = lines[static_cast<std::size_t>(index)];
+    line = line.substr(0, 11) + *sound;
+    saveEditedList();
+    emit editorChanged();
+    return std::nullopt;
+}
+
+void ScheduleModel::deleteAllBells() {
+    editedList().clear();
+    saveEditedList();
+    emit editorChanged();
+}
+
+void ScheduleModel::applyTemplate(int number) {
+    if (number < 1 || number > kTemplates)
+        return;
+    const DayList stored = days_[static_cast<std::size_t>(kDays + number)];
+    std::vector<std::string> lines;
+    for (const auto& line : stored.lines) insertSorted(lines, line);
+    editedList() = std::move(lines);
+    if (dayMode() == DayMode::EachDay)
+        nobell_ = stored.nobell;
+    saveEditedList();
+    emit editorChanged();
+}
+
+// ---- Interval settings ----------------------------------------------------------------
+
+void ScheduleModel::setIntervals(const IntervalSettings& settings) {
+    shown_ = settings;
+}
+
+void ScheduleModel::saveShownIntervals() {
+    if (dayMode() == DayMode::Week) {
+        weekIntervals_ = shown_;
+        saved(datafiles::writeIntervals(paths_.weekIntervals(), shown_,
+                                        datafiles::IntervalFile::Week));
+        return;
+    }
+    shown_.nobell = nobell_;
+    dayIntervals_[static_cast<std::size_t>(day_)] = shown_;
+    saved(
+        datafiles::writeIntervals(paths_.dayIntervals(day_), shown_, datafiles::IntervalFile::Day));
+}
+
+Outcome ScheduleModel::pickSound(IntervalSound field, const std::optional<std::string>& sound) {
+    if (!sound)
+        return warning("Select bell sound from [Select bell sound]");
+    std::string& target = field == IntervalSound::StartBell    ? shown_.txtStartBellSound
+                          : field == IntervalSound::EndBell    ? shown_.txtEndBellSound
+                          : field == IntervalSound::AfterStart ? shown_.TxtPreBellName1
+                                                               : shown_.TxtPreBellName2;
+    target = *sound;
+    saveShownIntervals();
+    emit editorChanged();
+    return std::nullopt;
+}
+
+Outcome ScheduleModel::validateIntervals(bool withAlarms) const {
+    if (auto refused = ValidateIntervals(shown_, withAlarms))
+        return warning(std::move(*refused));
+    return std::nullopt;
+}
+
+// ---- Start and the days ----------------------------------------------------------------
+
+Outcome ScheduleModel::prepareStart(bool soundFound) {
+    if (!soundFound)
+        return warning("C:\\tollix\\sound folder must over one sound file");
+    if (timeMode() == TimeMode::Auto) {
+        if (auto refused = validateIntervals(true))
+            return refused;
+        saveShownIntervals();
+        return std::nullopt;
+    }
+    if (dayMode() == DayMode::Week && week_.empty())
+        return warning("nothing added time. please add time.");
+    // "No rings" as the box shows it is what today rings.
+    if (dayMode() == DayMode::EachDay && days_[static_cast<std::size_t>(day_)].nobell != nobell_)
+        saveEditedList();
+    return std::nullopt;
+}
+
+DayPlan ScheduleModel::buildWeekday(int weekday) const {
+    DayPlan plan;
+    const bool week = dayMode() == DayMode::Week;
+    const std::size_t n = static_cast<std::size_t>(std::clamp(weekday, 1, kDays));
+    if (timeMode() == TimeMode::Auto) {
+        const IntervalSettings& settings = week ? weekIntervals_ : dayIntervals_[n];
+        if (auto refused = ValidateIntervals(settings, true)) {
+            plan.refusal = std::string(kWeekdays[n - 1]) + ": " + *refused;
+            return plan;
+        }
+        plan.clockLines =
+            GenerateIntervalBells(settings, !week && settings.nobell == 1, plan.bells);
+        return plan;
+    }
+    const std::vector<std::string>& lines = week ? week_ : days_[n].lines;
+    if (week && lines.empty()) {
+        plan.refusal = std::string(kWeekdays[n - 1]) + ": nothing added time. please add time.";
+        return plan;
+    }
+    if (!week && days_[n].nobell == 1)
+        return plan;
+    int count = 0;
+    for (const auto& line : lines) {
+        const auto entry = BellEntry::parse(line);
+        if (!entry || count >= BellSchedule::kCapacity)
+            continue;
+        plan.bells.todayTimes[static_cast<std::size_t>(count)] = entry->minuteOfDay;
+        plan.bells.todaySounds[static_cast<std::size_t>(count)] = entry->sound;
+        plan.clockLines.push_back(entry->clockText());
+        ++count;
+    }
+    plan.bells.regularCount = count;
+    plan.bells.todayCount = static_cast<std::int16_t>(count);
+    return plan;
+}
+
+DayPlan ScheduleModel::buildDay(std::int64_t date) const {
+    const DayChoice choice = calendar_.choose(date);
+    if (choice.kind == DayChoice::Kind::NoBells)
+        return DayPlan{choice, {}, {}, {}};
+    DayPlan plan = buildWeekday(choice.weekday);
+    plan.choice = choice;
+    return plan;
+}
+
+std::optional<std::pair<int, std::string>> ScheduleModel::firstBellOf(int weekday) const {
+    const DayPlan plan = buildWeekday(weekday);
+    std::optional<std::pair<int, std::string>> first;
+    for (int i = 0; i < plan.bells.regularCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (!first || plan.bells.todayTimes[at] < first->first)
+            first = std::pair{plan.bells.todayTimes[at], plan.bells.todaySounds[at]};
+    }
+    return first;
+}
+
+// ---- Reserved exit and calendar ----------------------------------------------------------
+
+void ScheduleModel::setAutoExit(bool on) {
+    exit_.chkAutoExit = on ? 1 : 0;
+    saved(WriteExitIni(paths_.exitIni(), exit_));
+    emit exitChanged();
+}
+
+void ScheduleModel::setExitTime(int hour, int minute) {
+    exit_.reservedExitHour = hour;
+    exit_.reservedExitMinute = minute;
+    exit_.hourLine.reset();
+    exit_.minuteLine.reset();
+    saved(WriteExitIni(paths_.exitIni(), exit_));
+    emit exitChanged();
+}
+
+std::optional<int> ScheduleModel::reservedExitAt() const {
+    if (exit_.chkAutoExit != 1 || !exit_.timeValid())
+        return std::nullopt;
+    return exit_.reservedExitHour * 60 + exit_.reservedExitMinute;
+}
+
+void ScheduleModel::setCalendar(HolidayCalendar calendar) {
+    calendar_ = std::move(calendar);
+    emit calendarChanged();
+}
+
+}  // namespace tollix

@@ -1,0 +1,165 @@
+#pragma once
+
+#include "schedule/AppPaths.h"
+#include "schedule/BellEntry.h"
+#include "schedule/Holidays.h"
+#include "system/ExitIni.h"
+
+#include <QObject>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tollix {
+
+// An operation the rules refuse: the message box's title and text.
+struct Refusal {
+    std::string title;
+    std::string text;
+    bool operator==(const Refusal&) const = default;
+};
+using Outcome = std::optional<Refusal>;  // nothing: done
+
+// The bells of one date, built from the stored settings.
+struct DayPlan {
+    DayChoice choice;
+    BellSchedule bells;
+    // The regular bells as "Today Bells" shows them ("09hr00min"), in time order.
+    std::vector<std::string> clockLines;
+    // Why the day cannot ring ("Tuesday: (Start Hour)Please input ..."); empty when built.
+    std::string refusal;
+};
+
+// Which field of the interval settings a sound is picked for.
+enum class IntervalSound { StartBell, EndBell, AfterStart, BeforeEnd };
+
+// Every setting of the program and the rules that change them: the general
+// settings, the week and day lists, the templates, the interval settings, the
+// reserved exit and the holiday calendar. Each change is written to its data
+// file at once, in the files' own layouts; lines nobody changed keep their
+// bytes. The windows draw what it holds and forward the operator's edits; the
+// engine builds each day from it.
+//
+// Besides what is stored it holds the editor's place: the day the selector
+// shows, the interval fields as typed (they are saved when the day is left,
+// a sound is picked or the schedule starts) and the "No rings" box.
+class ScheduleModel final : public QObject {
+    Q_OBJECT
+
+  public:
+    enum class TimeMode { Auto = 1, Manual = 2 };
+    enum class DayMode { Week = 1, EachDay = 2 };
+
+    static constexpr int kDays = 7;       // 1 Sunday .. 7 Saturday
+    static constexpr int kTemplates = 6;  // 8 .. 13
+
+    explicit ScheduleModel(AppPaths paths, QObject* parent = nullptr);
+
+    // Reads every file; the editor shows `today` (1..7) in the set-each-day mode.
+    void load(int today);
+
+    // ---- General settings ("data.ini") ----
+    const GeneralSettings& general() const { return general_; }
+    TimeMode timeMode() const { return TimeMode{general_.timeMode == 2 ? 2 : 1}; }
+    DayMode dayMode() const { return DayMode{general_.dayMode == 2 ? 2 : 1}; }
+    // The check boxes and the start choice, saved at once.
+    void setAutoExecution(bool on);
+    void setAutoMode(int mode);  // 1 to the monitor, 2 to the tray
+    void setSoundZero(bool on);
+    void setBellRepeat(bool on);
+    // "Internet time" is saved with the next change of the others.
+    void setTimeSync(bool on);
+    // The selected sound's place in the list, saved with the others.
+    void selectSound(int index);
+    void saveGeneral();
+
+    // ---- Mode and day ----
+    void setTimeMode(TimeMode mode);
+    // Set each day shows `today` (1..7).
+    void setDayMode(DayMode mode, int today);
+    // The day selector moved to `position`; in the auto mode the fields on
+    // screen must pass their checks before the day is left.
+    Outcome selectDay(int position);
+    int day() const { return day_; }
+    // "All days", "Tuesday" or "templet2"; weekdays in English.
+    std::string dayName() const;
+
+    // ---- The manual list being edited ----
+    const std::vector<std::string>& list() const;
+    int nobell() const { return nobell_; }
+    void setNobell(int value);
+    Outcome addBell(const std::string& hour, const std::string& minute,
+                    const std::optional<std::string>& sound);
+    Outcome deleteBell(int index);
+    Outcome modifyBell(int index, const std::optional<std::string>& sound);
+    void deleteAllBells();
+    void applyTemplate(int number);  // 1..6
+
+    // ---- The interval settings on screen ----
+    const IntervalSettings& intervals() const { return shown_; }
+    void setIntervals(const IntervalSettings& settings);
+    Outcome pickSound(IntervalSound field, const std::optional<std::string>& sound);
+    Outcome validateIntervals(bool withAlarms) const;
+
+    // ---- Stored schedules ----
+    const std::vector<std::string>& weekList() const { return week_; }
+    const DayList& dayList(int n) const { return days_.at(static_cast<std::size_t>(n)); }
+    const IntervalSettings& weekIntervals() const { return weekIntervals_; }
+    const IntervalSettings& dayIntervals(int n) const {
+        return dayIntervals_.at(static_cast<std::size_t>(n));
+    }
+
+    // Start: the checks of the settings on screen, which are then saved as the
+    // day's. `soundFound`: the sound list holds a playable file.
+    Outcome prepareStart(bool soundFound);
+    // The bells of a date (days since 1970-01-01), with the calendar's choice.
+    DayPlan buildDay(std::int64_t date) const;
+    // The first regular bell of a weekday's settings as stored.
+    std::optional<std::pair<int, std::string>> firstBellOf(int weekday) const;
+
+    // ---- Reserved exit ("exit.ini") ----
+    const ExitSettings& exitSettings() const { return exit_; }
+    void setAutoExit(bool on);
+    void setExitTime(int hour, int minute);
+    // The minute of the day to switch off at, while set and a time of day.
+    std::optional<int> reservedExitAt() const;
+
+    // ---- Holiday calendar ----
+    const HolidayCalendar& calendar() const { return calendar_; }
+    // The calendar as its window saved it.
+    void setCalendar(HolidayCalendar calendar);
+
+  signals:
+    void generalChanged();
+    // The mode, the day shown, the list, "No rings" or the interval fields.
+    void editorChanged();
+    void exitChanged();
+    void calendarChanged();
+    // A file could not be written; the setting holds until the program ends.
+    void notSaved(const QString& why);
+
+  private:
+    void loadCurrent();
+    std::vector<std::string>& editedList();
+    void saveEditedList();
+    void saveShownIntervals();
+    void saved(const std::string& error);
+    DayPlan buildWeekday(int weekday) const;
+
+    AppPaths paths_;
+    GeneralSettings general_;
+    std::vector<std::string> week_;
+    std::array<DayList, 14> days_;  // 1..13
+    IntervalSettings weekIntervals_;
+    std::array<IntervalSettings, 14> dayIntervals_;  // 1..7, 8..13 as written by the selector
+    ExitSettings exit_;
+    HolidayCalendar calendar_;
+    int day_ = 1;
+    IntervalSettings shown_;
+    int nobell_ = 0;
+};
+
+}  // namespace tollix
