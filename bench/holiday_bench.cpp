@@ -35,8 +35,7 @@ Starts starts(tollix::main& window, int rounds) {
     Starts times;
     for (int i = 0; i < rounds; ++i) {
         times.whole.push_back(millis([&] { window.start_Click(); }));
-        const tollix::BellSchedule bells = window.engine.schedule;
-        times.engine.push_back(millis([&] { window.engine.startSchedule(bells); }));
+        times.engine.push_back(millis([&] { window.engine.startSchedule(); }));
         window.stop1_Click();
     }
     return times;
@@ -85,7 +84,7 @@ int main(int argc, char** argv) {
     const auto plain = starts(window, 51);
     calendar.write(paths.holidaysIni());
     const double read = millis(
-        [&] { window.engine.setCalendar(tollix::HolidayCalendar::read(paths.holidaysIni())); });
+        [&] { window.model.setCalendar(tollix::HolidayCalendar::read(paths.holidaysIni())); });
     const auto holiday = starts(window, 51);
     window.start_Click();
     std::printf("state %s, next bell \"%s\"\n", window.state->text().toUtf8().constData(),

@@ -32,14 +32,16 @@ bool holdsPlayableFile(const std::vector<std::string>& library) {
 
 }  // namespace
 
-BellEngine::BellEngine(EngineServices services, Host& host, QObject* parent)
+BellEngine::BellEngine(EngineServices services, ScheduleModel& model, QObject* parent)
     : QObject(parent),
       soundControl(services.mixer),
-      soundPlayer(services.player, soundControl, *this, [&host] { return host.soundZero(); }),
+      soundPlayer(services.player, soundControl, *this,
+                  [&model] { return model.general().sound_zero == 1; }),
       Timer1(services.clock),
       services_(std::move(services)),
-      host_(host) {
+      model_(model) {
     connect(&Timer1, &SecondTicker::tick, this, &BellEngine::Timer1_Timer);
+    connect(&model_, &ScheduleModel::calendarChanged, this, &BellEngine::calendarChanged);
     const LocalTime now = services_.clock.now();
     lastMinute = now.minute;
     lastMinuteKey_ = now.minuteKey();
@@ -81,8 +83,10 @@ void BellEngine::Timer1_Timer() {
             // A new day (or the clock set across midnight): today's bells are
             // those of this weekday. The next tick checks this minute again.
             const std::int64_t before = scheduleDay_ * 1440 + 1439;
-            host_.restartSchedule();
-            if (scheduleRunning == 1 && before < t.dayNumber() * 1440)
+            endForNewDay();
+            buildToday(t);
+            ShowNextBell();
+            if (before < t.dayNumber() * 1440)
                 recordJumpedOver(t.dayNumber() * 1440 - 1, key, t);
             lastMinuteKey_ = kNoMinute;
             lastMinute = 59;
@@ -93,7 +97,8 @@ void BellEngine::Timer1_Timer() {
     }
 
     if (!tickDone) {
-        if ((t.second + 3) % 6 == 0 && host_.timeSync() && services_.sendTimeRequest)
+        if ((t.second + 3) % 6 == 0 && model_.general().chkTimeSync == 1 &&
+            services_.sendTimeRequest)
             services_.sendTimeRequest();
         sideClockText = QString::fromStdString(twelveHourClock(t.hour, t.minute, t.second));
         bellCountdownText =
@@ -115,7 +120,7 @@ void BellEngine::clockStepped() {
 // between bells, "No com sound" looks every few seconds and mutes again.
 void BellEngine::keepOthersSilent() {
     constexpr int kEverySeconds = 5;
-    if (isPlaying || !host_.soundZero() || ++silenceCheck_ < kEverySeconds)
+    if (isPlaying || model_.general().sound_zero != 1 || ++silenceCheck_ < kEverySeconds)
         return;
     silenceCheck_ = 0;
     if (services_.mixer.connectedAfresh())
@@ -136,17 +141,18 @@ bool BellEngine::noticeStep(const LocalTime& t) {
 // The reserved exit, once a minute whether or not the schedule runs; once
 // only, should the clock live the minute again.
 void BellEngine::reservedExit(const LocalTime& t) {
-    const auto exit = host_.reservedExitAt();
+    const auto exit = model_.reservedExitAt();
     if (!exit || *exit != t.MinuteOfDay() || !services_.powerOff || poweredOffAt_ == t.minuteKey())
         return;
     poweredOffAt_ = t.minuteKey();
-    host_.beforePowerOff();
+    // What the program's own exit does, before the computer goes off.
+    model_.saveGeneral();
     Shutdown();
     const std::string error = services_.powerOff->powerOff();
     if (error.empty())
         return;
     // Still running: the output goes back to how the operator wants it.
-    if (host_.soundZero())
+    if (model_.general().sound_zero == 1)
         soundControl.SetMasterMute(true);
     record({t, RingOutcome::Failed, "Reservation Exit",
             "the computer was not switched off: " + error});
@@ -208,7 +214,7 @@ bool BellEngine::playingSecond(const LocalTime& time) {
         soundPlayer.Close();
         const auto next = sound::NextMusicFile(music, services_.soundFolder);
         soundPlayer.OpenNext(next.string());
-    } else if (!host_.repeatBell()) {
+    } else if (model_.general().bellRepeat != 1) {
         endBell();
     } else if (soundPlayer.Replay()) {
         settleAtOnce("repeated");
@@ -259,11 +265,6 @@ void BellEngine::fireEntry(int index, const LocalTime& time) {
         report(QStringLiteral("the file could not be played"));
     } else if (!startBell(file, 1, {time, RingOutcome::Rang, name, reason + note})) {
         ResetBellState();  // nothing to play: the bell is skipped
-    } else if (host_.showsStopped()) {
-        // The window shows the schedule stopped: no bell may ring.
-        scheduleRunning = 0;
-        endBell();
-        return;
     }
     ShowNextBell();
 }
@@ -346,30 +347,61 @@ void BellEngine::record(RingRecord entry) {
 
 // ---- Start and stop -------------------------------------------------------------
 
-void BellEngine::setCalendar(HolidayCalendar calendar) {
-    calendar_ = std::move(calendar);
-}
-
-void BellEngine::startSchedule(BellSchedule bells) {
+void BellEngine::startSchedule() {
     const LocalTime now = services_.clock.now();
     lastMinute = now.minute;
     lastMinuteKey_ = now.minuteKey();
-    scheduleDay_ = now.dayNumber();
-    today = calendar_.choose(scheduleDay_);
-    // A day off rings nothing, whatever list the window built.
-    schedule = today.kind == DayChoice::Kind::NoBells ? BellSchedule{} : std::move(bells);
-    ShowNextBell();
     scheduleRunning = 1;
+    buildToday(now);
+    ShowNextBell();
 }
 
-void BellEngine::stopSchedule() {
-    scheduleRunning = 0;
-    today = {};
+// The day's bells from the settings as stored. A day that cannot be built
+// rings nothing; the next is built at its midnight all the same.
+void BellEngine::buildToday(const LocalTime& t) {
+    scheduleDay_ = t.dayNumber();
+    DayPlan plan = model_.buildDay(scheduleDay_);
+    today_ = plan.choice;
+    schedule = std::move(plan.bells);
+    todayLines_ = std::move(plan.clockLines);
+    dayProblem_ = QString::fromStdString(plan.refusal);
+    if (!plan.refusal.empty())
+        record({t, RingOutcome::Failed, dateText(scheduleDay_),
+                "the day's bells cannot be built: " + plan.refusal});
+    emit dayChanged();
+}
+
+// Stopping, and a new day, end what still sounds.
+void BellEngine::endForNewDay() {
     soundPlayer.Close();
     isPlaying = false;
     settleAtOnce("stopped with the schedule");
     soundPlayer.EndBell();
     ResetBellState();
+}
+
+// A running schedule is rebuilt only when today became another kind of day:
+// a rebuild would cut off a bell that sounds.
+void BellEngine::calendarChanged() {
+    if (scheduleRunning != 1)
+        return;
+    const DayChoice day = model_.calendar().choose(scheduleDay_);
+    if (day.kind != today_.kind || day.weekday != today_.weekday) {
+        endForNewDay();
+        buildToday(services_.clock.now());
+    } else {
+        today_.name = day.name;
+        emit dayChanged();
+    }
+    ShowNextBell();
+}
+
+void BellEngine::stopSchedule() {
+    scheduleRunning = 0;
+    today_ = {};
+    todayLines_.clear();
+    dayProblem_.clear();
+    endForNewDay();
     nextBell.clear();
     nextBellSound.clear();
     emit nextBellChanged();
@@ -379,10 +411,10 @@ void BellEngine::stopSchedule() {
 void BellEngine::showBellAfterDaysOff() {
     constexpr int kLookAhead = 400;
     for (std::int64_t day = scheduleDay_ + 1; day <= scheduleDay_ + kLookAhead; ++day) {
-        const DayChoice choice = calendar_.choose(day);
+        const DayChoice choice = model_.calendar().choose(day);
         if (choice.kind == DayChoice::Kind::NoBells)
             continue;
-        const auto first = host_.firstBellOf(choice.weekday);
+        const auto first = model_.firstBellOf(choice.weekday);
         if (!first)
             continue;
         using namespace std::chrono;
@@ -413,11 +445,13 @@ void BellEngine::ShowNextBell() {
                 return true;
         return false;
     };
-    if (today.kind == DayChoice::Kind::NoBells ||
-        (!calendar_.rules().empty() &&
-         calendar_.choose(scheduleDay_ + 1).kind == DayChoice::Kind::NoBells && !bellLeft()))
+    const HolidayCalendar& calendar = model_.calendar();
+    if (today_.kind == DayChoice::Kind::NoBells ||
+        (!calendar.rules().empty() &&
+         calendar.choose(scheduleDay_ + 1).kind == DayChoice::Kind::NoBells && !bellLeft()))
         return showBellAfterDaysOff();
-    const NextBellText text = tollix::ShowNextBell(schedule, minute, host_.applyWeek());
+    const NextBellText text =
+        tollix::ShowNextBell(schedule, minute, model_.dayMode() == ScheduleModel::DayMode::Week);
     nextBell = QString::fromStdString(text.nextBell);
     nextBellSound = QString::fromStdString(text.nextBellSound);
     emit nextBellChanged();

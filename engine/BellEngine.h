@@ -2,6 +2,7 @@
 
 #include "engine/RingLog.h"
 #include "engine/SecondTicker.h"
+#include "model/ScheduleModel.h"
 #include "platform/Clock.h"
 #include "platform/MediaPlayer.h"
 #include "platform/Messages.h"
@@ -51,31 +52,8 @@ class BellEngine final : public QObject, public sound::BellState {
     Q_OBJECT
 
   public:
-    // The operator's settings the tick reads, and the schedule's rebuild,
-    // both of which live with the editors.
-    class Host {
-      public:
-        virtual ~Host() = default;
-        virtual bool repeatBell() const = 0;  // "Repeating bell"
-        virtual bool soundZero() const = 0;   // "No com sound"
-        virtual bool applyWeek() const = 0;   // "Apply week": tomorrow rings today's list
-        virtual bool timeSync() const = 0;    // "Internet time"
-        // The minute of the day of the reserved exit while "Reservation Exit" is set.
-        virtual std::optional<int> reservedExitAt() const = 0;
-        // The window shows the schedule as stopped.
-        virtual bool showsStopped() const = 0;
-        // A new day: stop the schedule and start it again for today.
-        virtual void restartSchedule() = 0;
-        // The reserved exit is here: keep what must outlive the power-off.
-        virtual void beforePowerOff() = 0;
-        // The first regular bell (minute of the day, sound) of a weekday's list
-        // as the settings stand: what rings after the holidays.
-        virtual std::optional<std::pair<int, std::string>> firstBellOf(int /*weekday*/) const {
-            return std::nullopt;
-        }
-    };
-
-    BellEngine(EngineServices services, Host& host, QObject* parent = nullptr);
+    // The settings it reads and builds each day from are the model's.
+    BellEngine(EngineServices services, ScheduleModel& model, QObject* parent = nullptr);
 
     // One tick of the clock.
     void Timer1_Timer();
@@ -84,13 +62,23 @@ class BellEngine final : public QObject, public sound::BellState {
     void clockStepped();
 
     // No bells on days off, another weekday's bells on make-up days.
-    void setCalendar(HolidayCalendar calendar);
-    const HolidayCalendar& calendar() const { return calendar_; }
-    DayChoice dayChoice(const LocalTime& t) const { return calendar_.choose(t.dayNumber()); }
+    DayChoice dayChoice(const LocalTime& t) const {
+        return model_.calendar().choose(t.dayNumber());
+    }
 
-    // Today's bells start ringing from the next minute on; none on a day off.
-    void startSchedule(BellSchedule today);
+    // Today's bells, built from the stored settings, ring from the next minute
+    // on; none on a day off. A day that cannot be built rings nothing, is put
+    // on record and said; the schedule runs on and builds the next day.
+    void startSchedule();
     void stopSchedule();
+    bool running() const { return scheduleRunning == 1; }
+    const BellSchedule& bells() const { return schedule; }
+    // Today's regular bells as "Today Bells" shows them.
+    const std::vector<std::string>& todayLines() const { return todayLines_; }
+    // What the running schedule's day is.
+    const DayChoice& today() const { return today_; }
+    // Why today rings nothing although it should; empty when it was built.
+    const QString& dayProblem() const { return dayProblem_; }
     void ShowNextBell();
 
     // Rings `selected` of the sound list `library` at once; refusals are shown.
@@ -99,12 +87,6 @@ class BellEngine final : public QObject, public sound::BellState {
     void bellStop();
     // The way out: a faded volume put back and the output unmuted.
     void Shutdown();
-
-    int scheduleRunning = 0;
-    int lastMinute = 0;  // minute of the hour seen by the last tick
-    std::int16_t bellCheckArmed = 0;
-    BellSchedule schedule;
-    DayChoice today;  // what the running schedule's day is
 
     sound::sound_control soundControl;
     sound::SoundPlayer soundPlayer;
@@ -119,6 +101,8 @@ class BellEngine final : public QObject, public sound::BellState {
     static constexpr std::size_t kRungMinutesKept = 4 * 1440;
 
   signals:
+    // Today's bells were built afresh: at start, at midnight, after a calendar change.
+    void dayChanged();
     // Every tick, for the clock labels.
     void ticked(const tollix::LocalTime& time);
     // Every tick, for the large-print windows: sideClockText and bellCountdownText.
@@ -132,6 +116,9 @@ class BellEngine final : public QObject, public sound::BellState {
     void powerOffRefused(const QString& why);
 
   private:
+    void buildToday(const LocalTime& time);
+    void calendarChanged();
+    void endForNewDay();
     bool playingSecond(const LocalTime& time);
     void fireEntry(int index, const LocalTime& time);
     bool startBell(const std::filesystem::path& file, int extraSeconds, RingRecord record);
@@ -150,12 +137,19 @@ class BellEngine final : public QObject, public sound::BellState {
     void report(const QString& problem);
     void showBellAfterDaysOff();
 
+    int scheduleRunning = 0;
+    int lastMinute = 0;  // minute of the hour seen by the last tick
+    std::int16_t bellCheckArmed = 0;
+    BellSchedule schedule;
+    DayChoice today_;
+    std::vector<std::string> todayLines_;
+    QString dayProblem_;
+
     EngineServices services_;
-    Host& host_;
+    ScheduleModel& model_;
     static constexpr std::int64_t kNoMinute = -1;
     std::int64_t lastMinuteKey_ = kNoMinute;
     std::int64_t scheduleDay_ = 0;
-    HolidayCalendar calendar_;
     std::int64_t poweredOffAt_ = kNoMinute;
     std::set<std::int64_t> rung_;
     // The record of the bell started at the last tick, until it is judged.

@@ -312,6 +312,58 @@ Outcome ScheduleModel::validateIntervals(bool withAlarms) const {
     return std::nullopt;
 }
 
+// ---- Stored schedules ----------------------------------------------------------------
+
+namespace {
+
+bool storedDay(int n) {
+    return n >= 1 && n <= ScheduleModel::kDays + ScheduleModel::kTemplates;
+}
+
+}  // namespace
+
+const DayList& ScheduleModel::dayList(int n) const {
+    static const DayList none;
+    return storedDay(n) ? days_[static_cast<std::size_t>(n)] : none;
+}
+
+const IntervalSettings& ScheduleModel::dayIntervals(int n) const {
+    static const IntervalSettings none;
+    return storedDay(n) ? dayIntervals_[static_cast<std::size_t>(n)] : none;
+}
+
+void ScheduleModel::storeGeneral(const GeneralSettings& settings) {
+    general_ = settings;
+    saveGeneral();
+    emit generalChanged();
+}
+
+void ScheduleModel::storeWeekList(std::vector<std::string> lines) {
+    week_ = std::move(lines);
+    saved(datafiles::writeWeekList(paths_.weekList(), week_));
+}
+
+void ScheduleModel::storeDayList(int n, DayList list) {
+    if (!storedDay(n))
+        return;
+    days_[static_cast<std::size_t>(n)] = std::move(list);
+    saved(datafiles::writeDayList(paths_.dayList(n), days_[static_cast<std::size_t>(n)]));
+}
+
+void ScheduleModel::storeWeekIntervals(const IntervalSettings& settings) {
+    weekIntervals_ = settings;
+    saved(
+        datafiles::writeIntervals(paths_.weekIntervals(), settings, datafiles::IntervalFile::Week));
+}
+
+void ScheduleModel::storeDayIntervals(int n, const IntervalSettings& settings) {
+    if (!storedDay(n))
+        return;
+    dayIntervals_[static_cast<std::size_t>(n)] = settings;
+    saved(
+        datafiles::writeIntervals(paths_.dayIntervals(n), settings, datafiles::IntervalFile::Day));
+}
+
 // ---- Start and the days ----------------------------------------------------------------
 
 Outcome ScheduleModel::prepareStart(bool soundFound) {

@@ -105,12 +105,17 @@ class ScheduleModel final : public QObject {
     Outcome validateIntervals(bool withAlarms) const;
 
     // ---- Stored schedules ----
+    // N: 1..7 the weekdays, 8..13 the templates; another N reads as empty.
     const std::vector<std::string>& weekList() const { return week_; }
-    const DayList& dayList(int n) const { return days_.at(static_cast<std::size_t>(n)); }
+    const DayList& dayList(int n) const;
     const IntervalSettings& weekIntervals() const { return weekIntervals_; }
-    const IntervalSettings& dayIntervals(int n) const {
-        return dayIntervals_.at(static_cast<std::size_t>(n));
-    }
+    const IntervalSettings& dayIntervals(int n) const;
+    // Replaced whole and written at once; a day that does not exist is not.
+    void storeGeneral(const GeneralSettings& settings);
+    void storeWeekList(std::vector<std::string> lines);
+    void storeDayList(int n, DayList list);
+    void storeWeekIntervals(const IntervalSettings& settings);
+    void storeDayIntervals(int n, const IntervalSettings& settings);
 
     // Start: the checks of the settings on screen, which are then saved as the
     // day's. `soundFound`: the sound list holds a playable file.

@@ -1,9 +1,7 @@
 #include "ui/main.h"
 
-#include "schedule/DataFiles.h"
 #include "schedule/Intervals.h"
 #include "sound/SoundLibrary.h"
-#include "system/ExitIni.h"
 #include "timesync/TimeSync.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
@@ -51,10 +49,11 @@ constexpr int kStateOffColour = 11263914;  // blue-green-red: red 170, green 223
 
 main::main(MainServices services, QWidget* parent)
     : QWidget(parent),
+      model(services.paths),
       engine(EngineServices{services.clock, services.player, services.mixer, services.messages,
                             services.paths.soundFolder(), services.ringLog, services.powerOff,
                             timeRequest(services.timeSync)},
-             *this),
+             model),
       services_(std::move(services)) {
     initPictures();
     services_.messages.setFolderText([this](const QString& text) {
@@ -105,6 +104,8 @@ void main::connectBehaviours() {
 
     connect(&engine, &BellEngine::ticked, this, &main::showClock);
     connect(&engine, &BellEngine::nextBellChanged, this, &main::showNextBellTexts);
+    connect(&engine, &BellEngine::dayChanged, this, &main::showDay);
+    connect(&model, &ScheduleModel::notSaved, this, &main::notSaved);
     connect(&engine, &BellEngine::hearingChanged, this, [this](const QString& problem) {
         // Two short lines fit the state area where one long one would not.
         bellProblem->setText(QString(problem).replace(QStringLiteral(": "), QStringLiteral(":\n")));
@@ -160,28 +161,16 @@ void main::Form_Load() {
     setWindowTitle(QStringLiteral("TOLLIX"));
     mnBellCount->setEnabled(false);
 
-    const LocalTime time = services_.clock.now();
     loadPhase = 1;
-    engine.scheduleRunning = 0;
-    engine.lastMinute = time.minute;
-    engine.bellCheckArmed = 0;
 
     placeOnScreen(QSize(1180, 700));
     show();
     // Once more when the shown frames have told their real minimum.
     QTimer::singleShot(0, this, [this] { placeOnScreen(size()); });
 
-    startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().exitIni().string())), [this] {
-        const ExitSettings exit = ReadExitIni(paths().exitIni());
-        reservedExitHour = exit.reservedExitHour;
-        reservedExitMinute = exit.reservedExitMinute;
-        exitHourLine_ = exit.hourLine;
-        exitMinuteLine_ = exit.minuteLine;
-        chkAutoExit->setValue(exit.chkAutoExit);
-    });
-
-    startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().holidaysIni().string())),
-                [this] { engine.setCalendar(HolidayCalendar::read(paths().holidaysIni())); });
+    startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().dataFolder().string())),
+                [this] { model.load(services_.clock.now().weekday); });
+    chkAutoExit->setValue(model.exitSettings().chkAutoExit);
 
     engine.soundControl.OpenMixer(0);
     engine.soundControl.SetMasterMute(false);
@@ -191,7 +180,6 @@ void main::Form_Load() {
         [this] { fileList->AddItems(sound::SoundFolderScan(paths().soundFolder())); });
 
     Timer1->setEnabled(true);
-    engine.isPlaying = false;
     Timer1_Timer();
 
     startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().dataIni().string())),
@@ -291,12 +279,10 @@ void main::sound_zero_Click() {
 
 // ---- The data files ------------------------------------------------------------
 
-void main::saved(const std::string& error) {
-    // Settings that do not reach the disk would be lost at the next start.
-    if (!error.empty())
-        services_.messages.information(
-            QStringLiteral("Warning"),
-            QStringLiteral("The setting could not be saved: %1").arg(fromStd(error)));
+// Settings that do not reach the disk would be lost at the next start.
+void main::notSaved(const QString& error) {
+    services_.messages.information(QStringLiteral("Warning"),
+                                   QStringLiteral("The setting could not be saved: %1").arg(error));
 }
 
 // The controls' own behaviours save as they are restored; those saves wait
@@ -306,7 +292,7 @@ void main::LoadSettings() {
     restoring_ = true;
     // Also when a step of the restore fails: later clicks must save again.
     auto restored = qScopeGuard([this] { restoring_ = false; });
-    const GeneralSettings s = datafiles::readGeneral(paths().dataIni());
+    const GeneralSettings s = model.general();
     auto_exe->setValue(s.auto_exe);
     if (fileList->count() > s.fileListIndex)
         fileList->setListIndex(s.fileListIndex);
@@ -335,28 +321,27 @@ void main::SaveSettings() {
     s.autoMode = isAutoModeForm_->isAutoMode1->isChecked() ? 1 : 2;
     s.bellRepeat = bellRepeat->value();
     s.chkTimeSync = chkTimeSync->value();
-    saved(datafiles::writeGeneral(paths().dataIni(), s));
+    model.storeGeneral(s);
 }
 
 void main::LoadWeekList() {
-    AddTimeList->AddItems(datafiles::readWeekList(paths().weekList()));
+    AddTimeList->AddItems(model.weekList());
 }
 
 void main::SaveWeekList() {
-    saved(datafiles::writeWeekList(paths().weekList(), AddTimeList->lines()));
+    model.storeWeekList(AddTimeList->lines());
 }
 
 void main::LoadDayList() {
     AddTimeList->clear();
-    const DayList list = datafiles::readDayList(paths().dayList(VScroll9->position()));
+    const DayList& list = model.dayList(VScroll9->position());
     AddTimeList->AddItems(list.lines);
     nobell->setValue(list.nobell);
 }
 
 void main::SaveDayList(int useSelector) {
     const int day = useSelector == 1 ? VScroll9->position() : pre_day->text().toInt();
-    saved(datafiles::writeDayList(paths().dayList(day),
-                                  DayList{nobell->value(), AddTimeList->lines()}));
+    model.storeDayList(day, DayList{nobell->value(), AddTimeList->lines()});
 }
 
 IntervalSettings intervalsOf(const main& w) {
@@ -401,26 +386,22 @@ void showIntervals(main& w, const IntervalSettings& s) {
 }  // namespace
 
 void main::LoadWeekIntervals() {
-    showIntervals(*this,
-                  datafiles::readIntervals(paths().weekIntervals(), datafiles::IntervalFile::Week));
+    showIntervals(*this, model.weekIntervals());
 }
 
 void main::SaveWeekIntervals() {
-    saved(datafiles::writeIntervals(paths().weekIntervals(), intervalsOf(*this),
-                                    datafiles::IntervalFile::Week));
+    model.storeWeekIntervals(intervalsOf(*this));
 }
 
 void main::LoadDayIntervals() {
-    const IntervalSettings s = datafiles::readIntervals(paths().dayIntervals(VScroll9->position()),
-                                                        datafiles::IntervalFile::Day);
+    const IntervalSettings s = model.dayIntervals(VScroll9->position());
     showIntervals(*this, s);
     nobell->setValue(s.nobell);
 }
 
 void main::SaveDayIntervals(int useSelector) {
     const int day = useSelector == 1 ? VScroll9->position() : pre_day->text().toInt();
-    saved(datafiles::writeIntervals(paths().dayIntervals(day), intervalsOf(*this),
-                                    datafiles::IntervalFile::Day));
+    model.storeDayIntervals(day, intervalsOf(*this));
 }
 
 // ---- Mode and day selection -------------------------------------------------

@@ -3,6 +3,7 @@
 #include "engine/BellEngine.h"
 #include "engine/RingLog.h"
 #include "engine/SecondTicker.h"
+#include "model/ScheduleModel.h"
 #include "platform/AutoStart.h"
 #include "platform/Clock.h"
 #include "platform/MediaPlayer.h"
@@ -76,7 +77,7 @@ struct MainServices {
 
 // The main window: the whole program. Its controls are the working copy of
 // every setting; its procedures copy them to and from the data files.
-class main final : public QWidget, private BellEngine::Host {
+class main final : public QWidget {
     Q_OBJECT
 
   public:
@@ -192,9 +193,9 @@ class main final : public QWidget, private BellEngine::Host {
 
     // Start-up marker: 1 while the settings are restored, then 2.
     int loadPhase = 1;
+    // Every setting as stored; the engine builds each day from it.
+    ScheduleModel model;
     BellEngine engine;
-    int reservedExitHour = 0;
-    int reservedExitMinute = 0;
 
     // Title bar of its own.
     QWidget* Picture1;
@@ -327,30 +328,20 @@ class main final : public QWidget, private BellEngine::Host {
     void Shutdown(bool end);
     void startupStep(const QString& what, const std::function<void()>& step);
     void startupError(const QString& what, const QString& description);
-    void saved(const std::string& error);
+    void notSaved(const QString& error);
     QString weekdayName(int day) const;
     void lockControls(bool running);
     void PickSound(QLineEdit* target);
     void showClock(const LocalTime& time);
     void showNextBellTexts();
 
-    // What the engine reads and asks of the window.
-    bool repeatBell() const override;
-    bool soundZero() const override;
-    bool applyWeek() const override;
-    bool timeSync() const override;
-    std::optional<int> reservedExitAt() const override;
-    bool showsStopped() const override;
-    void restartSchedule() override;
-    std::optional<std::pair<int, std::string>> firstBellOf(int weekday) const override;
-    void showDayKind();
-    void beforePowerOff() override;
+    // Today's bells and the kind of day, as the engine built them.
+    void showDay();
 
     void updateTrayTip();
     void connectTimeSync();
     void timeCorrected();
     void showTimeStatus(const QString& status);
-    bool exitTimeValid() const { return !exitHourLine_ && !exitMinuteLine_; }
 
     MainServices services_;
     std::unique_ptr<isAutoModeForm> isAutoModeForm_;
@@ -366,9 +357,6 @@ class main final : public QWidget, private BellEngine::Host {
     HolidaysWindow* holidays_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
     bool inTray_ = false;
-    // The reserved time as exit.ini holds it when it is no time of day.
-    std::optional<std::string> exitHourLine_;
-    std::optional<std::string> exitMinuteLine_;
     // Moving the window by hand where the system cannot move it.
     bool dragging_ = false;
     QPoint dragOffset_;

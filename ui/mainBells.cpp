@@ -1,6 +1,5 @@
 // The main window's schedule: the day selector, start and stop, what the
 // bell engine reads of the controls and what it reports, ringing by hand.
-#include "schedule/DataFiles.h"
 #include "schedule/Intervals.h"
 #include "sound/SoundLibrary.h"
 #include "ui/RingLogWindow.h"
@@ -125,12 +124,8 @@ void main::start_Click() {
         return;
     }
 
-    // Today's bells are built afresh on every start.
-    BellSchedule schedule;
-    clock_list->clear();
     if (Option1->isChecked()) {
-        const IntervalSettings settings = intervalsOf(*this);
-        if (const auto refused = ValidateIntervals(settings, true)) {
+        if (const auto refused = ValidateIntervals(intervalsOf(*this), true)) {
             services_.messages.information(QStringLiteral("Warning"), fromStd(*refused));
             return;
         }
@@ -139,8 +134,6 @@ void main::start_Click() {
             SaveWeekIntervals();
         else
             SaveDayIntervals(1);
-        for (const auto& line : GenerateIntervalBells(settings, nobell->value() == 1, schedule))
-            clock_list->addItem(fromStd(line));
     } else {
         if (Option3->isChecked() && AddTimeList->count() == 0) {
             services_.messages.information(QStringLiteral("Warning"),
@@ -148,39 +141,37 @@ void main::start_Click() {
             return;
         }
         lockControls(true);
-        if (nobell->value() != 1) {
-            int count = 0;
-            for (const auto& line : AddTimeList->lines()) {
-                const auto entry = BellEntry::parse(line);
-                if (!entry || count >= BellSchedule::kCapacity)
-                    continue;
-                schedule.todayTimes[static_cast<std::size_t>(count)] = entry->minuteOfDay;
-                schedule.todaySounds[static_cast<std::size_t>(count)] = entry->sound;
-                clock_list->addItem(fromStd(entry->clockText()));
-                ++count;
-            }
-            schedule.regularCount = count;
-            schedule.todayCount = static_cast<std::int16_t>(count);
-        }
+        // "No rings" as the box shows it is what today rings.
+        if (Option4->isChecked() && model.dayList(VScroll9->position()).nobell != nobell->value())
+            SaveDayList(1);
     }
 
-    engine.startSchedule(std::move(schedule));
-    showDayKind();
+    // Today's bells are built afresh on every start, from what was just saved.
+    engine.startSchedule();
     mnBellCount->setEnabled(true);
     SaveSettings();
 }
 
-// The state area says what kind of day the schedule runs.
-void main::showDayKind() {
-    const DayChoice& day = engine.today;
+// Today's bells, and what kind of day the schedule runs: a day off, a
+// make-up day, or a day whose settings cannot ring, said in red.
+void main::showDay() {
+    clock_list->clear();
+    for (const auto& line : engine.todayLines()) clock_list->addItem(fromStd(line));
+    const DayChoice& day = engine.today();
     const QString name = QString::fromStdString(day.name);
+    dayNote->setStyleSheet(QString());
+    if (!engine.dayProblem().isEmpty()) {
+        dayNote->setStyleSheet(QStringLiteral("color: #c00000;"));
+        dayNote->setText(QStringLiteral("No bells today: ") + engine.dayProblem());
+        dayNote->setVisible(true);
+        return;
+    }
     switch (day.kind) {
         case DayChoice::Kind::Ordinary:
             dayNote->setVisible(false);
             return;
         case DayChoice::Kind::NoBells:
             state->setText(QStringLiteral("HOLIDAY"));
-            clock_list->clear();
             dayNote->setText(name.isEmpty() ? QStringLiteral("No bells today") : name);
             break;
         case DayChoice::Kind::MakeUp:
@@ -193,76 +184,11 @@ void main::showDayKind() {
     dayNote->setVisible(true);
 }
 
-// What rings on a later day: the first bell of that weekday's list, read
-// from the files the editors keep up to date.
-std::optional<std::pair<int, std::string>> main::firstBellOf(int weekday) const {
-    BellSchedule bells;
-    if (Option1->isChecked()) {
-        const IntervalSettings settings =
-            Option3->isChecked()
-                ? datafiles::readIntervals(paths().weekIntervals(), datafiles::IntervalFile::Week)
-                : datafiles::readIntervals(paths().dayIntervals(weekday),
-                                           datafiles::IntervalFile::Day);
-        if (ValidateIntervals(settings, true))
-            return std::nullopt;
-        GenerateIntervalBells(settings, settings.nobell == 1, bells);
-    } else {
-        const DayList list = Option3->isChecked()
-                                 ? DayList{0, datafiles::readWeekList(paths().weekList())}
-                                 : datafiles::readDayList(paths().dayList(weekday));
-        if (list.nobell == 1)
-            return std::nullopt;
-        int count = 0;
-        for (const auto& line : list.lines)
-            if (const auto entry = BellEntry::parse(line);
-                entry && count < BellSchedule::kCapacity) {
-                bells.todayTimes[static_cast<std::size_t>(count)] = entry->minuteOfDay;
-                bells.todaySounds[static_cast<std::size_t>(count)] = entry->sound;
-                ++count;
-            }
-        bells.regularCount = count;
-    }
-    std::optional<std::pair<int, std::string>> first;
-    for (int i = 0; i < bells.regularCount; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        if (!first || bells.todayTimes[at] < first->first)
-            first = std::pair{static_cast<int>(bells.todayTimes[at]), bells.todaySounds[at]};
-    }
-    return first;
-}
-
 void main::stop1_Click() {
     lockControls(false);
     clock_list->clear();
     mnBellCount->setEnabled(false);
     engine.stopSchedule();
-}
-
-// ---- What the engine reads and asks -------------------------------------------
-
-bool main::repeatBell() const {
-    return bellRepeat->value() == 1;
-}
-
-bool main::soundZero() const {
-    return sound_zero->value() == 1;
-}
-
-bool main::applyWeek() const {
-    return Option3->isChecked();
-}
-
-bool main::timeSync() const {
-    return chkTimeSync->value() == 1;
-}
-
-bool main::showsStopped() const {
-    return start->isEnabled();
-}
-
-void main::restartSchedule() {
-    stop1_Click();
-    start_Click();
 }
 
 // ---- What the engine reports ----------------------------------------------------

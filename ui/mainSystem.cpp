@@ -1,6 +1,5 @@
 // The main window with the system: the tray, starting at log-on, the
 // reserved exit, and moving a window that has no title bar of the system's.
-#include "system/ExitIni.h"
 #include "timesync/TimeSync.h"
 #include "ui/FrmSyncError.h"
 #include "ui/ScreenFit.h"
@@ -90,33 +89,21 @@ void main::auto_exe_Click() {
 void main::chkAutoExit_Click() {
     // A time that is no time of day stays in the file as it is until the
     // operator confirms a new one; start-up never rewrites it.
-    if (loadPhase == 2 || exitTimeValid())
+    const ExitSettings& exit = model.exitSettings();
+    if (loadPhase == 2 || exit.timeValid())
         WriteExitIni();
     if (chkAutoExit->value() == 1 && loadPhase == 2) {
-        isAutoExitForm_->Form_Load(exitHourLine_ ? QString::fromStdString(*exitHourLine_).trimmed()
-                                                 : QString::number(reservedExitHour),
-                                   exitMinuteLine_
-                                       ? QString::fromStdString(*exitMinuteLine_).trimmed()
-                                       : QString::number(reservedExitMinute));
+        isAutoExitForm_->Form_Load(exit.hourLine ? QString::fromStdString(*exit.hourLine).trimmed()
+                                                 : QString::number(exit.reservedExitHour),
+                                   exit.minuteLine
+                                       ? QString::fromStdString(*exit.minuteLine).trimmed()
+                                       : QString::number(exit.reservedExitMinute));
         isAutoExitForm_->exec();
     }
 }
 
 void main::WriteExitIni() {
-    saved(tollix::WriteExitIni(
-        paths().exitIni(), ExitSettings{chkAutoExit->value(), reservedExitHour, reservedExitMinute,
-                                        exitHourLine_, exitMinuteLine_}));
-}
-
-std::optional<int> main::reservedExitAt() const {
-    if (chkAutoExit->value() != 1 || !exitTimeValid())
-        return std::nullopt;
-    return reservedExitHour * 60 + reservedExitMinute;
-}
-
-// What the program's own exit does, before the computer goes off.
-void main::beforePowerOff() {
-    SaveSettings();
+    model.setAutoExit(chkAutoExit->value() == 1);
 }
 
 void main::connectSystem() {
@@ -133,13 +120,7 @@ void main::connectSystem() {
     connect(ImageMin, &QAbstractButton::clicked, this, &main::ImageMin_Click);
     connect(auto_exe, &CheckBox::Click, this, &main::auto_exe_Click);
     connect(chkAutoExit, &CheckBox::Click, this, &main::chkAutoExit_Click);
-    connect(isAutoExitForm_.get(), &isAutoExitForm::confirmed, this, [this](int hour, int minute) {
-        reservedExitHour = hour;
-        reservedExitMinute = minute;
-        exitHourLine_.reset();
-        exitMinuteLine_.reset();
-        WriteExitIni();
-    });
+    connect(isAutoExitForm_.get(), &isAutoExitForm::confirmed, &model, &ScheduleModel::setExitTime);
     connect(&engine, &BellEngine::powerOffRefused, this, [this](const QString& why) {
         services_.messages.information(
             QStringLiteral("Warning"),
@@ -167,6 +148,7 @@ void main::connectTimeSync() {
 
 // Saved with the other settings the next time they are saved, as before.
 void main::chkTimeSync_Click() {
+    model.setTimeSync(chkTimeSync->value() == 1);
     if (chkTimeSync->value() == 1) {
         if (loadPhase == 2)
             services_.messages.information(
@@ -183,10 +165,8 @@ void main::chkTimeSync_Click() {
 // never rings a minute twice; then the next bell is worked out anew.
 void main::timeCorrected() {
     engine.clockStepped();
-    if (!start->isEnabled())
+    if (engine.running())
         ShowNextBell();
-    else
-        engine.scheduleRunning = 0;
 }
 
 void main::showTimeStatus(const QString& status) {

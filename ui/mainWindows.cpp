@@ -119,20 +119,9 @@ void main::mnHolidays_Click() {
     holidaysWindow()->showCalendar();
 }
 
-// A running schedule is rebuilt only when today became another kind of day:
-// a rebuild would cut off a bell that sounds.
+// The engine rebuilds a running schedule's day when it became another kind.
 void main::holidaysChanged() {
-    engine.setCalendar(holidays_->holidays());
-    if (start->isEnabled())
-        return;
-    const DayChoice day = engine.dayChoice(services_.clock.now());
-    if (day.kind != engine.today.kind || day.weekday != engine.today.weekday) {
-        restartSchedule();
-        return;
-    }
-    engine.today.name = day.name;
-    ShowNextBell();
-    showDayKind();
+    model.setCalendar(holidays_->holidays());
 }
 
 }  // namespace tollix

@@ -8,25 +8,26 @@
 
 #include <ctime>
 #include <map>
+#include <sstream>
 
 namespace tollix {
 namespace {
 
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
-using test::bells;
 using test::SteppingClock;
 
-class Engine : public ::testing::Test, public BellEngine::Host {
+class Engine : public ::testing::Test {
   protected:
     test::TempFolder dir;
     fs::path sounds = dir.path() / "sound";
+    AppPaths paths{dir.path()};
+    ScheduleModel model{paths};
     SteppingClock clock;
     test::RecordingMessages messages;
     test::FakeMixer mixer;
     test::FakePlayer player;
     test::RecordingPowerOff power;
-    int savedBeforePowerOff = 0;
     RingLog log{dir.path() / "state" / "rings.log"};
     RingLog* logUsed = &log;
     std::unique_ptr<BellEngine> engine;
@@ -35,34 +36,26 @@ class Engine : public ::testing::Test, public BellEngine::Host {
     std::size_t seenCalls = 0;
     std::string oldZone;
 
-    // The window's settings, as the engine reads them.
-    bool repeat = false;
-    bool soundZeroSet = false;
-    bool week = true;
-    std::optional<int> exitAt;
-    std::map<int, BellSchedule> byWeekday;  // "Set each day "
-    int restarts = 0;
-
-    bool repeatBell() const override { return repeat; }
-    bool soundZero() const override { return soundZeroSet; }
-    bool applyWeek() const override { return week; }
-    bool timeSync() const override { return false; }
-    std::optional<int> reservedExitAt() const override { return exitAt; }
-    bool showsStopped() const override { return engine->scheduleRunning == 0; }
-    void beforePowerOff() override { ++savedBeforePowerOff; }
-    void restartSchedule() override {
-        ++restarts;
-        engine->stopSchedule();
-        engine->startSchedule(byWeekday[engine->dayChoice(clock.now()).weekday]);
+    // The settings: manual lists, "Apply week" or "Set each day ".
+    void modes(int timeMode, int dayMode) {
+        test::writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n " + std::to_string(timeMode) + " \r\n " +
+                                              std::to_string(dayMode) +
+                                              " \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+        model.load(2);
     }
-    std::optional<std::pair<int, std::string>> firstBellOf(int weekday) const override {
-        const auto day = byWeekday.find(weekday);
-        if (day == byWeekday.end() || day->second.regularCount == 0)
-            return std::nullopt;
-        return std::pair{static_cast<int>(day->second.todayTimes[0]), day->second.todaySounds[0]};
+    // "08:30 a.mp3 08:31 b.wav" as the week's list (0) or a weekday's.
+    void list(int weekday, const std::string& bells) {
+        std::string bytes = weekday ? " 0 \r\n" : "";
+        std::istringstream in(bells);
+        for (std::string time, sound; in >> time >> sound;)
+            bytes += time.substr(0, 2) + "hr " + time.substr(3, 2) + "min/" + sound + "\r\n";
+        test::writeBytes(weekday ? paths.dayList(weekday) : paths.weekList(), bytes);
+        model.load(2);
     }
 
     void SetUp() override {
+        fs::create_directories(paths.dataFolder());
+        modes(2, 1);
         if (const char* zone = std::getenv("TZ"))
             oldZone = zone;
         zone("Europe/Berlin");
@@ -78,14 +71,16 @@ class Engine : public ::testing::Test, public BellEngine::Host {
         test::writeBytes(sounds / name, "x");
         player.lengths[(sounds / name).string()] = ms;
     }
-    void begin(const char* local, const std::string& list = {}) {
+    void begin(const char* local, const std::string& bells = {}) {
         clock.wallMs = clock.runningMs = SteppingClock::localMs(local);
         engine = std::make_unique<BellEngine>(
-            EngineServices{clock, player, mixer, messages, sounds, logUsed, &power}, *this);
+            EngineServices{clock, player, mixer, messages, sounds, logUsed, &power}, model);
         QObject::connect(engine.get(), &BellEngine::hearingChanged,
                          [this](const QString& problem) { problems.push_back(problem); });
-        if (!list.empty())
-            engine->startSchedule(bells(list));
+        if (!bells.empty()) {
+            list(0, bells);
+            engine->startSchedule();
+        }
     }
     void tick() {
         clock.second();
@@ -155,8 +150,8 @@ TEST_F(Engine, AMusicListPlaysIntroThenItsFilesAroundAndFadesOut) {
 }
 
 TEST_F(Engine, RepeatPlaysAgainUntilStopBellAndStopEndsABellAtOnce) {
-    repeat = true;
     begin("2026-12-07 08:30:00", "08:31 a.mp3 09:00 a.mp3 09:01 b.wav");
+    model.setBellRepeat(true);
     runUntil("2026-12-07 08:31:20");
     EXPECT_EQ(std::count(opened.begin(), opened.end(), ','), 5);  // 08:31:00, :04, ... :20
     EXPECT_NE(RingLog::lastLines(log.file(), 2)[0].find("\trang\ta.mp3\trepeat"),
@@ -175,7 +170,8 @@ TEST_F(Engine, RepeatPlaysAgainUntilStopBellAndStopEndsABellAtOnce) {
     runUntil("2026-12-07 09:01:30");
     EXPECT_EQ(opened.find("09:01"), std::string::npos) << "a stopped schedule rang";
 
-    engine->startSchedule(bells("09:02 a.mp3"));
+    list(0, "09:02 a.mp3");
+    engine->startSchedule();
     runUntil("2026-12-07 09:02:01");
     player.lengths.clear();  // the file vanishes: the repeat ends the bell
     runUntil("2026-12-07 09:02:06");
@@ -184,31 +180,51 @@ TEST_F(Engine, RepeatPlaysAgainUntilStopBellAndStopEndsABellAtOnce) {
 }
 
 TEST_F(Engine, AtMidnightTheNewWeekdaysListIsBuiltAndItsFirstBellRings) {
-    week = false;
-    byWeekday[2] = bells("23:59 a.mp3");              // Monday
-    byWeekday[3] = bells("00:00 b.wav 00:01 a.mp3");  // Tuesday
-    begin("2026-12-07 23:58:30", "23:59 a.mp3");
+    modes(2, 2);
+    list(2, "23:59 a.mp3");              // Monday
+    list(3, "00:00 b.wav 00:01 a.mp3");  // Tuesday
+    begin("2026-12-07 23:58:30");
+    engine->startSchedule();
     runUntil("2026-12-08 00:01:30");
     EXPECT_EQ(opened, "07 23:59:00+1 a.mp3, 08 00:00:01+1 b.wav, 08 00:01:00+1 a.mp3");
-    EXPECT_EQ(restarts, 1);
     EXPECT_EQ(engine->nextBell, u"NEXT DAY"_s);
+}
+
+// Tuesday's settings cannot ring: Tuesday says so and rings nothing, and
+// Wednesday rings all the same.
+TEST_F(Engine, ADayThatCannotBeBuiltIsRecordedAndTheNextDayRings) {
+    const std::string day = "0\r\n0\r\n1\r\n30\r\n50\r\n10\r\n 0 \r\na.mp3\r\nb.wav\r\n";
+    test::writeBytes(paths.dayIntervals(2), day);
+    test::writeBytes(paths.dayIntervals(3), "25" + day.substr(1));
+    test::writeBytes(paths.dayIntervals(4), day);
+    modes(1, 2);
+    begin("2026-12-07 23:59:00");
+    engine->startSchedule();
+    runUntil("2026-12-08 12:00:00");
+    EXPECT_EQ(engine->dayProblem(), u"Tuesday: (Start Hour)Please input digit between 0 and 23"_s);
+    EXPECT_EQ(opened, "");
+    runUntil("2026-12-09 00:00:30");
+    EXPECT_EQ(opened, "09 00:00:01+1 a.mp3");
+    EXPECT_TRUE(engine->dayProblem().isEmpty());
+    EXPECT_EQ(records(), "failed 2026-12-08, rang a.mp3");
+    EXPECT_NE(RingLog::lastLines(log.file(), 2)[0].find("Tuesday: (Start Hour)"),
+              std::string::npos);
 }
 
 // Wednesday is a day off and Saturday a make-up day with Thursday's bells:
 // the midnight rebuild goes into and out of them.
 TEST_F(Engine, DaysOffRingNothingAndMakeUpDaysRingAnotherWeekdaysBells) {
-    week = false;
-    for (int day = 2; day <= 6; ++day) byWeekday[day] = bells("08:00 a.mp3");
-    byWeekday[5] = bells("09:00 b.wav");  // Thursday
+    modes(2, 2);
+    for (int day = 2; day <= 6; ++day) list(day, day == 5 ? "09:00 b.wav" : "08:00 a.mp3");
     begin("2026-12-07 07:59:00");
-    engine->setCalendar(
+    model.setCalendar(
         HolidayCalendar::parse("2026-12-09 Staff training\n2026-12-12 = Thursday Open day\n"));
-    engine->startSchedule(byWeekday[2]);
+    engine->startSchedule();
     runUntil("2026-12-08 12:00:00");
     EXPECT_EQ(engine->nextBell, u"Thu 10 Dec 09hr 00min"_s);  // not "NEXT DAY"
     runUntil("2026-12-09 12:00:00");
-    EXPECT_EQ(engine->today.kind, DayChoice::Kind::NoBells);
-    EXPECT_EQ(engine->today.name, "Staff training");
+    EXPECT_EQ(engine->today().kind, DayChoice::Kind::NoBells);
+    EXPECT_EQ(engine->today().name, "Staff training");
     EXPECT_EQ(engine->nextBell, u"Thu 10 Dec 09hr 00min"_s);
     EXPECT_EQ(engine->nextBellSound, u"b.wav"_s);
     runUntil("2026-12-12 10:00:00");
@@ -218,13 +234,17 @@ TEST_F(Engine, DaysOffRingNothingAndMakeUpDaysRingAnotherWeekdaysBells) {
 }
 
 TEST_F(Engine, TheReservedExitComesOnceAtItsMinuteAfterSavingAndUnmuting) {
-    exitAt = 8 * 60 + 31;
-    soundZeroSet = mixer.muted = true;
+    mixer.muted = true;
     begin("2026-12-07 08:30:00");
+    model.setSoundZero(true);
+    model.setExitTime(8, 31);
+    model.setAutoExit(true);
+    fs::remove(paths.dataIni());
     runUntil("2026-12-07 08:30:59");
     EXPECT_EQ(power.calls, 0);
     runUntil("2026-12-07 08:31:00");
-    EXPECT_EQ(power.calls + savedBeforePowerOff, 2);
+    EXPECT_EQ(power.calls, 1);
+    EXPECT_TRUE(fs::exists(paths.dataIni())) << "the settings are saved first";
     EXPECT_FALSE(mixer.muted);
     clock.step(-30000);  // the minute lived again
     runUntil("2026-12-07 08:32:00");
@@ -232,7 +252,7 @@ TEST_F(Engine, TheReservedExitComesOnceAtItsMinuteAfterSavingAndUnmuting) {
 
     // Refused by the system: said, recorded, and the mute comes back.
     power.refusal = "CanPowerOff: no";
-    exitAt = 8 * 60 + 33;
+    model.setExitTime(8, 33);
     std::vector<QString> said;
     QObject::connect(engine.get(), &BellEngine::powerOffRefused,
                      [&](const QString& why) { said.push_back(why); });
@@ -275,8 +295,6 @@ TEST_F(Engine, AMinuteRingsOnceAndJumpedBellsAreRecordedWhateverTheClockDoes) {
         SCOPED_TRACE(c.name);
         fs::remove(log.file());
         opened.clear();
-        week = false;
-        for (int day = 1; day <= 7; ++day) byWeekday[day] = bells(c.list);
         begin(c.start, c.list);
         std::int64_t stepAt = c.stepAt ? SteppingClock::localMs(c.stepAt) : -1;
         for (int i = 0; i < c.seconds; ++i) {
@@ -329,7 +347,8 @@ TEST_F(Engine, ARecordThatCannotBeWrittenIsSaidOnceAndTheBellsRingAllTheSame) {
     std::vector<QString> said;
     QObject::connect(engine.get(), &BellEngine::recordUnavailable,
                      [&](const QString& why) { said.push_back(why); });
-    engine->startSchedule(bells("08:30 a.mp3 08:31 b.wav"));
+    list(0, "08:30 a.mp3 08:31 b.wav");
+    engine->startSchedule();
     runUntil("2026-12-07 08:31:05");
     EXPECT_EQ(opened, "07 08:30:00+1 a.mp3, 07 08:31:00+1 b.wav");
     ASSERT_EQ(said.size(), 1u);
@@ -337,8 +356,9 @@ TEST_F(Engine, ARecordThatCannotBeWrittenIsSaidOnceAndTheBellsRingAllTheSame) {
 }
 
 TEST_F(Engine, ASoundServerThatRestartsBetweenBellsIsMutedAgain) {
-    soundZeroSet = mixer.muted = true;
+    mixer.muted = true;
     begin("2026-12-07 09:00:00");
+    model.setSoundZero(true);
     runUntil("2026-12-07 09:00:10");
     mixer.muted = false;  // the server restarted: its sink is unmuted
     mixer.restarted = true;

@@ -60,7 +60,7 @@ TEST_F(MainWindow, RestoresAllEightLinesOfDataIni) {
 TEST_F(MainWindow, ReadsTheReservedExit) {
     writeBytes(paths.exitIni(), "1\r\n17\r\n30\r\n");
     main& w = load();
-    EXPECT_EQ(w.reservedExitHour * 60 + w.reservedExitMinute, 17 * 60 + 30);
+    EXPECT_EQ(w.model.reservedExitAt(), 17 * 60 + 30);
     // Setting the box from the file writes it back with the same values.
     EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 17 \r\n 30 \r\n");
 }
@@ -147,7 +147,7 @@ TEST_F(MainWindow, StartBuildsTheIntervalDayFromTheControlsAndLocksTheEditors) {
     w.TxtPreBellName2->setText(u"a.mp3"_s);
     w.start_Click();
     EXPECT_FALSE(w.start->isEnabled());
-    EXPECT_EQ(w.engine.schedule.todayCount, 13);
+    EXPECT_EQ(w.engine.bells().todayCount, 13);
     EXPECT_EQ(w.clock_list->count(), 7);  // start and end bells; the alarms are not listed
     EXPECT_EQ(w.nextBell->text(), u"09hr 00min"_s);
     EXPECT_EQ(w.nextBellSound->text(), u"a.mp3"_s);

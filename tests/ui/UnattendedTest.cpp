@@ -127,7 +127,7 @@ TEST_F(Unattended, TheExitTimeIsCheckedStoredAndItsSpinsWrap) {
     });
     QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);
     EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 23 \r\n 59 \r\n");
-    EXPECT_EQ(w.reservedExitHour, 23);
+    EXPECT_EQ(w.model.exitSettings().reservedExitHour, 23);
 
     // The spins keep their own count; the top value turns into 0.
     form->VScroll1->setPosition(23);
@@ -243,14 +243,14 @@ TEST_F(DaysOff, TheWindowAddsDeletesImportsAndMarksTheDays) {
     h->addRule->click();
     EXPECT_EQ(readBytes(paths.holidaysIni()),
               "2026-12-24..2026-12-26 Christmas\r\nnot a rule\r\n2026-12-12 = Monday Open day\r\n");
-    EXPECT_EQ(w.reg_day->text(), u"Monday"_s);
+    EXPECT_EQ(listLines(*w.clock_list), QStringList{u"07hr45min"_s});
     EXPECT_EQ(w.nextBell->text(), u"07hr 45min"_s);
     EXPECT_EQ(w.dayNote->text(), u"Make-up day: Monday's bells (Open day)"_s);
 
     h->rules->setCurrentRow(1);
     h->deleteRule->click();
     EXPECT_EQ(readBytes(paths.holidaysIni()), "2026-12-24..2026-12-26 Christmas\r\nnot a rule\r\n");
-    EXPECT_EQ(w.reg_day->text(), u"Saturday"_s);
+    EXPECT_EQ(w.nextBell->text(), u"09hr 15min"_s);
 
     writeBytes(dir.path() / "school.ics",
                "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20270104\r\n"
