@@ -48,9 +48,18 @@ ScheduleModel::ScheduleModel(AppPaths paths, QObject* parent)
 
 void ScheduleModel::load(int today) {
     general_ = datafiles::readGeneral(paths_.dataIni());
-    week_ = datafiles::readWeekList(paths_.weekList());
-    for (int n = 1; n <= kDays + kTemplates; ++n)
-        days_[static_cast<std::size_t>(n)] = datafiles::readDayList(paths_.dayList(n));
+    // A list is kept in its sorted order, whatever order a hand put it in.
+    const auto sorted = [](std::vector<std::string> lines) {
+        std::stable_sort(lines.begin(), lines.end(),
+                         [](const auto& a, const auto& b) { return sound::listOrderLess(a, b); });
+        return lines;
+    };
+    week_ = sorted(datafiles::readWeekList(paths_.weekList()));
+    for (int n = 1; n <= kDays + kTemplates; ++n) {
+        DayList list = datafiles::readDayList(paths_.dayList(n));
+        list.lines = sorted(std::move(list.lines));
+        days_[static_cast<std::size_t>(n)] = std::move(list);
+    }
     weekIntervals_ =
         datafiles::readIntervals(paths_.weekIntervals(), datafiles::IntervalFile::Week);
     for (int n = 1; n <= kDays; ++n)
@@ -185,6 +194,12 @@ std::vector<std::string>& ScheduleModel::editedList() {
 
 void ScheduleModel::setNobell(int value) {
     nobell_ = value == 1 ? 1 : 0;
+}
+
+void ScheduleModel::editDay(int day, int nobell) {
+    if (day >= 1 && day <= kDays + kTemplates)
+        day_ = day;
+    setNobell(nobell);
 }
 
 void ScheduleModel::saveEditedList() {

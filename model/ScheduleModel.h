@@ -91,6 +91,8 @@ class ScheduleModel final : public QObject {
     const std::vector<std::string>& list() const;
     int nobell() const { return nobell_; }
     void setNobell(int value);
+    // The window's selector stands on `day` with "No rings" as it shows it.
+    void editDay(int day, int nobell);
     Outcome addBell(const std::string& hour, const std::string& minute,
                     const std::optional<std::string>& sound);
     Outcome deleteBell(int index);

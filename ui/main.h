@@ -137,17 +137,16 @@ class main final : public QWidget {
 
     // Editing the manual list; each edit is written to its file at once.
     void TimeAdd_Click();
-    void AddTimeToList(const QString& time);
     void TimeDel_Click();
     void TimeMod_Click();
     void allDel_Click();
     void SaveEditedList();
 
     // The pick buttons of the interval sounds and alarms.
-    void cmdStartBellSound_Click() { PickSound(txtStartBellSound); }
-    void cmdEndBellSound_Click() { PickSound(txtEndBellSound); }
-    void CmdPreBell1_Click() { PickSound(TxtPreBellName1); }
-    void CmdPreBell2_Click() { PickSound(TxtPreBellName2); }
+    void cmdStartBellSound_Click() { PickSound(txtStartBellSound, IntervalSound::StartBell); }
+    void cmdEndBellSound_Click() { PickSound(txtEndBellSound, IntervalSound::EndBell); }
+    void CmdPreBell1_Click() { PickSound(TxtPreBellName1, IntervalSound::AfterStart); }
+    void CmdPreBell2_Click() { PickSound(TxtPreBellName2, IntervalSound::BeforeEnd); }
 
     // Templates.
     void applyTemplet_Click();
@@ -331,7 +330,11 @@ class main final : public QWidget {
     void notSaved(const QString& error);
     QString weekdayName(int day) const;
     void lockControls(bool running);
-    void PickSound(QLineEdit* target);
+    void PickSound(QLineEdit* target, IntervalSound field);
+    void editHere();
+    std::optional<std::string> selectedSound() const;
+    void refused(const Outcome& outcome);
+    void drawList(int selected);
     void showClock(const LocalTime& time);
     void showNextBellTexts();
 

@@ -1,34 +1,9 @@
 // The main window's editing of the manual list, the interval sounds and the
-// templates. Every edit is written to the file of the list on screen at once.
-#include "schedule/DataFiles.h"
-#include "schedule/Intervals.h"
+// templates: the model's rules, drawn. Every edit is written at once.
 #include "ui/main.h"
 #include "ui/templet.h"
 
 namespace tollix {
-
-namespace {
-
-const QString kWarning = QStringLiteral("Warning");
-
-bool inRange(const QLineEdit* edit, long low, long high) {
-    const auto value = wholeNumber(edit->text().toStdString());
-    return value && *value >= low && *value <= high;
-}
-
-// A music folder is named minutes_name; a name with a "." is a file.
-bool validSoundName(const QString& name) {
-    if (name.contains(QLatin1Char('.')))
-        return true;
-    return wholeNumber(name.section(QLatin1Char('_'), 0, 0).toStdString()).has_value();
-}
-
-QString twoDigits(const QLineEdit* edit) {
-    return QStringLiteral("%1").arg(*wholeNumber(edit->text().toStdString()), 2, 10,
-                                    QLatin1Char('0'));
-}
-
-}  // namespace
 
 // ---- The manual list ---------------------------------------------------------
 
@@ -39,105 +14,70 @@ void main::SaveEditedList() {
         SaveDayList(1);
 }
 
-void main::TimeAdd_Click() {
-    if (fileList->ListIndex() < 0) {
-        services_.messages.information(kWarning,
-                                       QStringLiteral("Select bell sound int [Select bell sound]"));
-        return;
-    }
-    if (!validSoundName(fileList->text(fileList->ListIndex()))) {
-        services_.messages.information(
-            QStringLiteral("TOLLIX"),
-            QStringLiteral("Invalid music folder name. (Format : minutes_music folder name)"));
-        return;
-    }
-    const QString hourMessage = QStringLiteral("(Hour)Please input digit between 0 and 23");
-    const QString minuteMessage = QStringLiteral("(Minute)Please input digit between 0 and 59");
-    if (input_h->text().isEmpty()) {
-        services_.messages.information(kWarning, hourMessage);
-        return;
-    }
-    if (input_m->text().isEmpty()) {
-        services_.messages.information(kWarning, minuteMessage);
-        return;
-    }
-    if (!inRange(input_h, 0, 23)) {
-        services_.messages.information(kWarning, hourMessage);
-        return;
-    }
-    if (!inRange(input_m, 0, 59)) {
-        services_.messages.information(kWarning, minuteMessage);
-        return;
-    }
-    AddTimeToList(twoDigits(input_h) + QStringLiteral("hr ") + twoDigits(input_m) +
-                  QStringLiteral("min"));
-    SaveEditedList();
+// The model edits the list the selector stands on, with "No rings" as shown.
+void main::editHere() {
+    model.editDay(VScroll9->position(), nobell->value());
 }
 
-void main::AddTimeToList(const QString& time) {
-    for (int i = 0; i < AddTimeList->count(); ++i) {
-        if (AddTimeList->text(i).section(QLatin1Char('/'), 0, 0) == time) {
-            services_.messages.information(
-                kWarning, QStringLiteral("The corresponding time is being register already."));
-            return;
-        }
-    }
-    AddTimeList->AddItem(time + QLatin1Char('/') + fileList->text(fileList->ListIndex()));
+std::optional<std::string> main::selectedSound() const {
+    const int index = fileList->ListIndex();
+    if (index < 0)
+        return std::nullopt;
+    return fileList->text(index).toStdString();
+}
+
+void main::refused(const Outcome& outcome) {
+    if (outcome)
+        services_.messages.information(QString::fromStdString(outcome->title),
+                                       QString::fromStdString(outcome->text));
+}
+
+void main::drawList(int selected) {
+    AddTimeList->clear();
+    AddTimeList->AddItems(model.list());
+    AddTimeList->setListIndex(selected);
+}
+
+void main::TimeAdd_Click() {
+    editHere();
+    refused(model.addBell(input_h->text().toStdString(), input_m->text().toStdString(),
+                          selectedSound()));
+    drawList(-1);
 }
 
 void main::TimeDel_Click() {
-    const int selected = AddTimeList->ListIndex();
-    if (selected < 0) {
-        services_.messages.information(
-            kWarning, QStringLiteral("Select time that you want to delete in [Added time]"));
-        return;
-    }
-    delete AddTimeList->takeItem(selected);
+    editHere();
     // Nothing is picked after a delete: a second press must not delete the
     // line that moved up into the place.
-    AddTimeList->setListIndex(-1);
-    SaveEditedList();
+    refused(model.deleteBell(AddTimeList->ListIndex()));
+    drawList(-1);
 }
 
 void main::TimeMod_Click() {
+    editHere();
     const int selected = AddTimeList->ListIndex();
-    if (selected < 0) {
-        services_.messages.information(
-            kWarning, QStringLiteral("Select time that you want to modify in [Added time]"));
-        return;
-    }
-    if (fileList->ListIndex() < 0) {
-        services_.messages.information(kWarning,
-                                       QStringLiteral("Select bell sound in [Select bell sound]"));
-        return;
-    }
-    // The time part has a fixed width, so the line keeps its place.
-    AddTimeList->item(selected)->setText(AddTimeList->text(selected).left(11) +
-                                         fileList->text(fileList->ListIndex()));
-    SaveEditedList();
+    refused(model.modifyBell(selected, selectedSound()));
+    drawList(selected);
 }
 
 void main::allDel_Click() {
     if (!services_.messages.question(QStringLiteral("Delete"),
                                      QStringLiteral("Delete all times of time box?")))
         return;
-    AddTimeList->clear();
-    SaveEditedList();
+    editHere();
+    model.deleteAllBells();
+    drawList(-1);
 }
 
 // ---- Interval sounds and alarms ----------------------------------------------
 
-void main::PickSound(QLineEdit* target) {
-    if (fileList->ListIndex() < 0) {
-        services_.messages.information(
-            kWarning, QStringLiteral("Select bell sound from [Select bell sound]"));
-        return;
-    }
-    target->setText(fileList->text(fileList->ListIndex()));
-    if (Option3->isChecked())
-        SaveWeekIntervals();
-    else
-        SaveDayIntervals(1);
+void main::PickSound(QLineEdit* target, IntervalSound field) {
+    editHere();
+    model.setIntervals(intervalsOf(*this));
+    const Outcome outcome = model.pickSound(field, selectedSound());
+    refused(outcome);
+    if (!outcome)
+        target->setText(QString::fromStdString(*selectedSound()));
 }
 
 // ---- Templates ---------------------------------------------------------------
@@ -147,7 +87,6 @@ void main::applyTemplet_Click() {
     templet_->activateWindow();
 }
 
-// A missing template reads as an empty one with "No rings" off.
 void main::ApplyTemplate(int number) {
     // A list that took work is not replaced without asking (No by default).
     if (const int bells = AddTimeList->count();
@@ -157,15 +96,10 @@ void main::ApplyTemplate(int number) {
                              .arg(bells)
                              .arg(number)))
         return;
-    AddTimeList->clear();
-    const DayList stored = datafiles::readDayList(paths().dayList(7 + number));
-    AddTimeList->AddItems(stored.lines);
-    if (Option3->isChecked()) {
-        SaveWeekList();
-    } else {
-        nobell->setValue(stored.nobell);
-        SaveDayList(1);
-    }
+    editHere();
+    model.applyTemplate(number);
+    nobell->setValue(model.nobell());
+    drawList(-1);
     templet_->hide();
 }
 

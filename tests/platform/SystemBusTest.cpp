@@ -13,10 +13,9 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-class ReservedExit : public ::testing::Test, public BellEngine::Host {
+class ReservedExit : public ::testing::Test {
   protected:
     test::MockSystemBus bus{u"logind"_s, u"org.freedesktop.login1"_s};
-    int exitAt = 17 * 60 + 30;
 
     bool answers(const char* canPowerOff) {
         return bus.setMethod(u"/org/freedesktop/login1"_s, u"org.freedesktop.login1.Manager"_s,
@@ -24,15 +23,6 @@ class ReservedExit : public ::testing::Test, public BellEngine::Host {
                              u"ret = '%1'"_s.arg(QLatin1String(canPowerOff)));
     }
     int powerOffs() const { return static_cast<int>(bus.calls().count(u"PowerOff False"_s)); }
-
-    bool repeatBell() const override { return false; }
-    bool soundZero() const override { return false; }
-    bool applyWeek() const override { return true; }
-    bool timeSync() const override { return false; }
-    std::optional<int> reservedExitAt() const override { return exitAt; }
-    bool showsStopped() const override { return true; }
-    void restartSchedule() override {}
-    void beforePowerOff() override {}
 };
 
 // Refused when logind says no, with its answer; asked once at the minute when
@@ -47,8 +37,12 @@ TEST_F(ReservedExit, LogindIsAskedOnceAtTheMinuteAndANoIsReported) {
     RingLog log{dir.path() / "rings.log"};
     LogindPowerOff logind;
     clock.wallMs = clock.runningMs = test::SteppingClock::localMs("2026-12-07 17:29:58");
+    std::filesystem::create_directories(dir.path() / "data");
+    ScheduleModel model{AppPaths(dir.path())};
+    model.setExitTime(17, 30);
+    model.setAutoExit(true);
     BellEngine engine(EngineServices{clock, player, mixer, messages, dir.path(), &log, &logind},
-                      *this);
+                      model);
     QString said;
     QObject::connect(&engine, &BellEngine::powerOffRefused,
                      [&](const QString& why) { said = why; });
@@ -61,7 +55,7 @@ TEST_F(ReservedExit, LogindIsAskedOnceAtTheMinuteAndANoIsReported) {
 
     ASSERT_TRUE(answers("yes"));
     said.clear();
-    exitAt = 17 * 60 + 31;
+    model.setExitTime(17, 31);
     run(50);
     EXPECT_EQ(powerOffs(), 0);
     run(30);  // 17:31:00 comes

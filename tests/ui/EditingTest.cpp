@@ -59,51 +59,6 @@ class Editing : public test::WindowTest {
     }
 };
 
-TEST_F(Editing, AddBuildsSortedLinesAndWritesTheWeekList) {
-    settings(2, 1);
-    main& w = load();
-    pick("bell.mp3");
-    add("7", "5");
-    pick("march.mp3");
-    add("23", "0");
-    add("09", "59");
-    const std::string written =
-        "07hr 05min/bell.mp3\r\n09hr 59min/march.mp3\r\n23hr 00min/march.mp3\r\n";
-    EXPECT_EQ(readBytes(paths.weekList()), written);
-    EXPECT_TRUE(messages.shown.empty());
-
-    // A duplicate keeps the old sound, says so, and the file is still written.
-    std::filesystem::remove(paths.weekList());
-    add("7", "05");
-    EXPECT_EQ(lastMessage(), u"The corresponding time is being register already."_s);
-    EXPECT_EQ(readBytes(paths.weekList()), written);
-    EXPECT_EQ(w.AddTimeList->count(), 3);
-}
-
-TEST_F(Editing, AddRefusesInItsOrderAndChangesNothing) {
-    settings(2, 1);
-    main& w = load();
-    const std::string before = readBytes(paths.weekList());
-    const QString hour = u"(Hour)Please input digit between 0 and 23"_s;
-    add("", "");
-    EXPECT_EQ(lastMessage(), u"Select bell sound int [Select bell sound]"_s);
-    pick("morning");
-    add("", "");
-    EXPECT_EQ(lastMessage(), u"Invalid music folder name. (Format : minutes_music folder name)"_s);
-    pick("10_morning");
-    add("", "");
-    EXPECT_EQ(lastMessage(), hour);  // the hour before the minute
-    for (const char* bad : {"24", "1.5"}) {
-        add(bad, "0");
-        EXPECT_EQ(lastMessage(), hour) << bad;
-    }
-    add("8", "60");
-    EXPECT_EQ(lastMessage(), u"(Minute)Please input digit between 0 and 59"_s);
-    EXPECT_EQ(readBytes(paths.weekList()), before);
-    add("8", "0");  // a numbered music folder is a sound
-    EXPECT_EQ(listLines(*w.AddTimeList), QStringList{u"08hr 00min/10_morning"_s});
-}
-
 TEST_F(Editing, DeleteModifyAndDeleteAllOnADayList) {
     settings(2, 2);  // Monday, the day of the fake clock
     main& w = load();
@@ -284,10 +239,6 @@ TEST_F(Editing, TemplatesCopyIntoTheWeekOrTheDayOnScreenAfterAYes) {
     w.ApplyTemplate(3);
     EXPECT_EQ(messages.shown.size(), shown);
     EXPECT_EQ(readBytes(paths.dayList(2)), " 1 \r\n08hr 00min/march.mp3\r\n");
-    // A template that cannot be read applies as an empty one with "No rings" off.
-    std::filesystem::remove(paths.dayList(13));
-    w.ApplyTemplate(6);
-    EXPECT_EQ(readBytes(paths.dayList(2)), " 0 \r\n");
 }
 
 // A Ctrl+click takes the selection away: nothing is selected then, whatever
@@ -314,26 +265,6 @@ TEST_F(Editing, NothingSelectedMeansNothingIsDeletedOrRemembered) {
     QTest::mouseClick(w.fileList->viewport(), Qt::LeftButton, Qt::ControlModifier, sound.center());
     w.SaveSettings();
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).fileListIndex, -1);
-}
-
-// A line an older installation wrote in an 8-bit code page survives an
-// unrelated edit byte for byte; a line that is edited is written as edited.
-TEST_F(Editing, LinesNobodyEditedAreWrittenBackByteForByte) {
-    settings(2, 1);
-    const std::string legacy =
-        "08hr 00min/Gl\xfc"
-        "ckchen.mp3";
-    writeBytes(paths.weekList(), legacy + "\r\n09hr 00min/bell.mp3\r\n");
-    load();
-    pick("march.mp3");
-    add("10", "0");
-    EXPECT_EQ(readBytes(paths.weekList()),
-              legacy + "\r\n09hr 00min/bell.mp3\r\n10hr 00min/march.mp3\r\n");
-    window->AddTimeList->setListIndex(0);
-    pick("bell.mp3");
-    QTest::mouseClick(window->TimeMod, Qt::LeftButton);
-    EXPECT_EQ(readBytes(paths.weekList()),
-              "08hr 00min/bell.mp3\r\n09hr 00min/bell.mp3\r\n10hr 00min/march.mp3\r\n");
 }
 
 }  // namespace
