@@ -3,12 +3,13 @@
 #include "tests/support/Doubles.h"
 #include "tests/support/LoopbackChrony.h"
 #include "tests/support/SystemBus.h"
-#include "tests/support/TimeReply.h"
+#include "tests/support/TimeServer.h"
 #include "timesync/TimeSync.h"
 
 #include <QEventLoop>
 #include <QHostInfo>
 #include <QNetworkDatagram>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUdpSocket>
@@ -22,51 +23,12 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-std::int64_t systemNs() {
-    using namespace std::chrono;
-    return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
-}
+using test::systemNs;
+using Answer = test::ScriptedTimeServer::Answer;
 
-// A time server on a loopback port that answers as the test says.
-// Every bad verdict of a reply takes one path; the packet test tells them apart.
-enum class Answer { Good, Silent, ClientMode, OtherPort, KissRate, Twice, Late };
-
-class ScriptedServer {
+class ScriptedServer : public test::ScriptedTimeServer {
   public:
-    Answer answer = Answer::Good;
-    std::int64_t offsetMs = 0;
-    int holdMs = 0;  // the answer waits on the way back
-    int requests = 0;
-
-    ScriptedServer() {
-        socket_.bind(QHostAddress::LocalHost, 0);
-        other_.bind(QHostAddress::LocalHost, 0);
-        QObject::connect(&socket_, &QUdpSocket::readyRead, [this] { reply(); });
-    }
-    TimeServer address() const { return {"127.0.0.1", socket_.localPort()}; }
-
-  private:
-    void reply() {
-        while (socket_.hasPendingDatagrams()) {
-            const QNetworkDatagram request = socket_.receiveDatagram();
-            ++requests;
-            QByteArray p = test::timeReply(request.data(), systemNs() + offsetMs * 1'000'000);
-            if (answer == Answer::Silent)
-                continue;
-            if (answer == Answer::ClientMode)
-                p[0] = 0x23;
-            if (answer == Answer::KissRate)
-                p[1] = 0, p.replace(12, 4, "RATE");
-            QUdpSocket& from = answer == Answer::OtherPort ? other_ : socket_;
-            const auto send = [&from, p, request] {
-                from.writeDatagram(p, request.senderAddress(), request.senderPort());
-            };
-            QTimer::singleShot(answer == Answer::Late ? 150 : holdMs, &socket_, send);
-            if (answer == Answer::Twice)
-                send();
-        }
-    }
-    QUdpSocket socket_, other_;
+    TimeServer address() const { return {"127.0.0.1", port()}; }
 };
 
 // Refuses or does what it is asked, and remembers it.
@@ -86,12 +48,15 @@ class TimeSyncTest : public ::testing::Test {
     ScriptedServer primary, secondary;
     RecordingTimeSetter setter;
     std::int64_t monotonic = 1'000'000;
+    std::int64_t shiftMs = 0;  // the computer's clock against the real one
     std::unique_ptr<TimeSync> client;
 
     TimeSync& make(std::vector<TimeServer> servers, TimeSetter* system = nullptr) {
-        client = std::make_unique<TimeSync>(std::move(servers),
-                                            TimeSync::Services{system ? system : &setter, systemNs,
-                                                               [this] { return monotonic; }, 100});
+        client = std::make_unique<TimeSync>(
+            std::move(servers),
+            TimeSync::Services{system ? system : &setter,
+                               [this] { return systemNs() + shiftMs * 1'000'000; },
+                               [this] { return monotonic; }, 100});
         return *client;
     }
     // One request at a tick's moment, and its answer or its time-out.
@@ -114,7 +79,7 @@ class TimeSyncTest : public ::testing::Test {
 };
 
 TEST_F(TimeSyncTest, GoodOffsetsAreMeasuredAndSetOrFollowed) {
-    for (const std::int64_t offset : {5'000, -90'000}) {
+    for (const std::int64_t offset : {5'000, -45'000}) {
         primary.offsetMs = offset;
         setter.refusal = u"org.freedesktop.DBus.Error.AccessDenied: no"_s;
         TimeSync& sync = make({primary.address()});
@@ -128,7 +93,7 @@ TEST_F(TimeSyncTest, GoodOffsetsAreMeasuredAndSetOrFollowed) {
         EXPECT_EQ(changed.count(), 1);
         EXPECT_TRUE(sync.status().startsWith(
             offset > 0 ? u"Bells follow 127.0.0.1: this computer is 5.00 s behind"_s
-                       : u"Bells follow 127.0.0.1: this computer is 90.00 s ahead"_s))
+                       : u"Bells follow 127.0.0.1: this computer is 45.00 s ahead"_s))
             << sync.status().toStdString();
         primary.offsetMs = 0;  // someone else put the clock right: the bells follow it again
         sync.clockStepped();
@@ -193,6 +158,12 @@ TEST_F(TimeSyncTest, FallsBackCountsFailuresAndRespectsTheServers) {
     for (int failures = 1; failures <= 5; ++failures) {
         round(1'024'000);
         EXPECT_EQ(sync.syncFailureCount(), failures);
+        // Said at once, from the first round on.
+        EXPECT_TRUE(
+            QRegularExpression(u"^No answer from 127.0.0.1, 127.0.0.1 since \\d\\d:\\d\\d$"_s)
+                .match(sync.status())
+                .hasMatch())
+            << sync.status().toStdString();
     }
     EXPECT_EQ(warned.count(), 0);
     round();
@@ -225,6 +196,71 @@ TEST_F(TimeSyncTest, TheQuickestOfTheRecentAnswersIsTheEstimate) {
     ASSERT_TRUE(sync.estimate());
     EXPECT_NEAR(static_cast<double>(sync.estimate()->offsetNs) / 1e6, 20.0, 2.0);
     EXPECT_LT(sync.estimate()->delayNs, 10'000'000);
+}
+
+// One answer moves the bells 60 s at most; further takes answers asked at
+// least 64 s apart, from either server, that agree within 1 s: two up to
+// 1,000 s, three beyond. Times no server can be at are refused outright.
+TEST_F(TimeSyncTest, AFarCorrectionWaitsForAnswersThatAgree) {
+    const std::int64_t nowMs = systemNs() / 1'000'000;
+    const std::int64_t year = 31'556'952'000;
+    const struct {
+        const char* name;
+        std::vector<std::int64_t> answersMs;  // one a round, 64 s apart
+        std::int64_t followsMs;               // the correction after the last
+        std::int64_t withinMs;
+        int refused;
+    } cases[] = {
+        {"59.5 s on one answer", {59'500}, 59'500, 3, 0},
+        {"61 s waits for a second", {61'000}, 0, 0, 0},
+        {"999 s on two that agree", {999'000, 999'800}, 999'400, 403, 0},
+        {"two that differ by 1.5 s", {400'000, 401'500}, 0, 0, 0},
+        {"1,001 s waits for a third", {1'001'000, 1'001'000}, 0, 0, 0},
+        {"a clock ten years behind, past the 2036 wrap",
+         {10 * year, 10 * year, 10 * year},
+         10 * year,
+         3,
+         0},
+        {"2019", {1'577'836'800'000 - 60'000 - nowMs}, 0, 0, 1},
+        {"1970", {1000 - nowMs}, 0, 0, 1},
+        {"2104, the end of the packet's second era", {4'233'462'143'000 - nowMs}, 0, 0, 1},
+    };
+    setter.refusal = u"no"_s;  // the bells follow; the correction shows what was taken
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TimeSync& sync = make({primary.address(), secondary.address()});
+        QSignalSpy adjusted(&sync, &TimeSync::adjusted);
+        for (std::size_t i = 0; i < c.answersMs.size(); ++i) {
+            primary.answer = i % 2 ? Answer::Silent : Answer::Good;
+            primary.offsetMs = secondary.offsetMs = c.answersMs[i];
+            round();
+        }
+        EXPECT_NEAR(static_cast<double>(sync.correctionMs()), static_cast<double>(c.followsMs),
+                    static_cast<double>(c.withinMs));
+        EXPECT_EQ(adjusted.count(), c.followsMs ? 1 : 0);
+        EXPECT_EQ(sync.syncFailureCount(), c.refused);
+        if (!c.followsMs && !c.refused) {
+            EXPECT_TRUE(sync.status().startsWith(u"Held back: 127.0.0.1 says this computer is"_s))
+                << sync.status().toStdString();
+        }
+    }
+}
+
+// A step voids what was measured before it and asks again at once: the
+// bells follow the server within seconds, not at the next poll.
+TEST_F(TimeSyncTest, AClockStepIsMeasuredAgainAtOnce) {
+    primary.offsetMs = 3'000;
+    setter.refusal = u"no"_s;
+    TimeSync& sync = make({primary.address()});
+    round();
+    shiftMs = -45'000;    // the computer's clock set back
+    primary.holdMs = 60;  // a slower answer than the one before the step
+    sync.clockStepped();
+    round(6'000);
+    EXPECT_EQ(primary.requests, 2);
+    EXPECT_NEAR(static_cast<double>(sync.correctionMs()), 48'000.0, 40.0);
+    round(6'000);  // one request per step
+    EXPECT_EQ(primary.requests, 2);
 }
 
 // timedated of the test's own: the computer's clock is set where the system
@@ -263,8 +299,7 @@ TEST_F(TimeSyncTest, AgreesWithARealServerWithinTwoMilliseconds) {
     test::LoopbackChrony chronyd(30);
     ASSERT_TRUE(chronyd.started());
     TimeSync& sync = make({{"127.0.0.1", chronyd.port()}});
-    QSignalSpy status(&sync, &TimeSync::statusChanged);
-    for (int tries = 0; tries < 20 && status.isEmpty(); ++tries) round();  // until it listens
+    for (int tries = 0; tries < 20 && !sync.estimate(); ++tries) round();  // until it listens
     ASSERT_TRUE(sync.estimate()) << "chronyd did not answer";
     EXPECT_NEAR(static_cast<double>(sync.estimate()->offsetNs) / 1e6, 0.0, 2.0);
     EXPECT_EQ(sync.correctionMs(), 0);
