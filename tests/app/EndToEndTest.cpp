@@ -226,7 +226,7 @@ TEST_F(EndToEnd, BellsFollowTheTimeServerWhereTheClockMayNotBeSet) {
     settings(2, 1, 0, {"08hr 30min/first.wav"}, 1, 1);
     test::ScriptedTimeServer server;
     test::writeBytes(paths.dataFolder() / "timeserver.ini",
-                     "127.0.0.1:" + std::to_string(server.port()) + "\r\n");
+                     "127.0.0.1:" + std::to_string(server.address().port) + "\r\n");
     // No system bus: timedated cannot be asked, and the real clock is never touched.
     env.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, u"unix:path=/nonexistent/tollix-test-bus"_s);
     env.insert(u"FAKETIME_NO_CACHE"_s, u"1"_s);  // the clock is stepped while it runs

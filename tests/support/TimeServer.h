@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QByteArray>
+#include "timesync/TimeSync.h"
+
 #include <QNetworkDatagram>
 #include <QTimer>
 #include <QUdpSocket>
 
 #include <chrono>
-#include <cstdint>
 
 namespace tollix::test {
 
@@ -15,28 +15,21 @@ inline std::int64_t systemNs() {
     return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
 }
 
-inline void put64(QByteArray& packet, int at, std::uint64_t value) {
-    for (int i = 0; i < 8; ++i) packet[at + 7 - i] = static_cast<char>(value >> (8 * i));
-}
-
-// A good server answer to `request` (version 4, stratum 2, our origin echoed),
-// received and sent at `unixNs`.
+// A good answer to `request` (version 4, stratum 2, origin echoed), stamped `unixNs`.
 inline QByteArray timeReply(const QByteArray& request, std::int64_t unixNs) {
-    const std::int64_t seconds = unixNs / 1'000'000'000 + 2208988800LL;
+    const auto seconds = static_cast<std::uint64_t>(unixNs / 1'000'000'000 + 2208988800LL);
     const auto fraction = static_cast<std::uint64_t>(unixNs % 1'000'000'000);
-    const std::uint64_t stamp =
-        static_cast<std::uint64_t>(seconds) << 32 | (fraction << 32) / 1'000'000'000;
+    const std::uint64_t stamp = seconds << 32 | (fraction << 32) / 1'000'000'000;
     QByteArray reply(48, '\0');
     reply[0] = 0x24;
     reply[1] = 2;
     reply.replace(24, 8, request.mid(40, 8));
-    put64(reply, 32, stamp);
-    put64(reply, 40, stamp);
+    for (int i = 0; i < 16; ++i) reply[32 + i] = static_cast<char>(stamp >> (56 - 8 * (i % 8)));
     return reply;
 }
 
 // A time server on a loopback port that answers as the test says: the real
-// clock plus `offsetMs`. Every bad kind of answer takes one path of the client.
+// clock plus `offsetMs`, or one bad kind of answer.
 class ScriptedTimeServer {
   public:
     enum class Answer { Good, Silent, ClientMode, OtherPort, KissRate, Twice, Late };
@@ -50,7 +43,7 @@ class ScriptedTimeServer {
         other_.bind(QHostAddress::LocalHost, 0);
         QObject::connect(&socket_, &QUdpSocket::readyRead, [this] { reply(); });
     }
-    quint16 port() const { return socket_.localPort(); }
+    timesync::TimeServer address() const { return {"127.0.0.1", socket_.localPort()}; }
 
   private:
     void reply() {

@@ -9,7 +9,6 @@
 #include <QEventLoop>
 #include <QHostInfo>
 #include <QNetworkDatagram>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUdpSocket>
@@ -26,11 +25,6 @@ using namespace Qt::StringLiterals;
 using test::systemNs;
 using Answer = test::ScriptedTimeServer::Answer;
 
-class ScriptedServer : public test::ScriptedTimeServer {
-  public:
-    TimeServer address() const { return {"127.0.0.1", port()}; }
-};
-
 // Refuses or does what it is asked, and remembers it.
 class RecordingTimeSetter final : public TimeSetter {
   public:
@@ -45,18 +39,15 @@ class RecordingTimeSetter final : public TimeSetter {
 
 class TimeSyncTest : public ::testing::Test {
   protected:
-    ScriptedServer primary, secondary;
+    test::ScriptedTimeServer primary, secondary;
     RecordingTimeSetter setter;
     std::int64_t monotonic = 1'000'000;
-    std::int64_t shiftMs = 0;  // the computer's clock against the real one
     std::unique_ptr<TimeSync> client;
 
     TimeSync& make(std::vector<TimeServer> servers, TimeSetter* system = nullptr) {
-        client = std::make_unique<TimeSync>(
-            std::move(servers),
-            TimeSync::Services{system ? system : &setter,
-                               [this] { return systemNs() + shiftMs * 1'000'000; },
-                               [this] { return monotonic; }, 100});
+        client = std::make_unique<TimeSync>(std::move(servers),
+                                            TimeSync::Services{system ? system : &setter, systemNs,
+                                                               [this] { return monotonic; }, 100});
         return *client;
     }
     // One request at a tick's moment, and its answer or its time-out.
@@ -81,6 +72,7 @@ class TimeSyncTest : public ::testing::Test {
 TEST_F(TimeSyncTest, GoodOffsetsAreMeasuredAndSetOrFollowed) {
     for (const std::int64_t offset : {5'000, -45'000}) {
         primary.offsetMs = offset;
+        primary.requests = primary.holdMs = 0;
         setter.refusal = u"org.freedesktop.DBus.Error.AccessDenied: no"_s;
         TimeSync& sync = make({primary.address()});
         QSignalSpy changed(&sync, &TimeSync::correctionChanged);
@@ -95,10 +87,14 @@ TEST_F(TimeSyncTest, GoodOffsetsAreMeasuredAndSetOrFollowed) {
             offset > 0 ? u"Bells follow 127.0.0.1: this computer is 5.00 s behind"_s
                        : u"Bells follow 127.0.0.1: this computer is 45.00 s ahead"_s))
             << sync.status().toStdString();
-        primary.offsetMs = 0;  // someone else put the clock right: the bells follow it again
+        // Someone put the clock right: followed at once, though the old answer was quicker.
+        primary.offsetMs = 0;
+        primary.holdMs = 60;  // reads 30 ms early
         sync.clockStepped();
-        round();
-        EXPECT_NEAR(static_cast<double>(sync.correctionMs()), 0.0, 2.0);
+        round(6'000);
+        round(6'000);  // one request per step
+        EXPECT_EQ(primary.requests, 2);
+        EXPECT_NEAR(static_cast<double>(sync.correctionMs()), -30.0, 5.0);
 
         primary.offsetMs = offset;  // and off again
         sync.clockStepped();
@@ -158,12 +154,7 @@ TEST_F(TimeSyncTest, FallsBackCountsFailuresAndRespectsTheServers) {
     for (int failures = 1; failures <= 5; ++failures) {
         round(1'024'000);
         EXPECT_EQ(sync.syncFailureCount(), failures);
-        // Said at once, from the first round on.
-        EXPECT_TRUE(
-            QRegularExpression(u"^No answer from 127.0.0.1, 127.0.0.1 since \\d\\d:\\d\\d$"_s)
-                .match(sync.status())
-                .hasMatch())
-            << sync.status().toStdString();
+        EXPECT_TRUE(sync.status().startsWith(u"No answer from 127.0.0.1, 127.0.0.1 since "_s));
     }
     EXPECT_EQ(warned.count(), 0);
     round();
@@ -202,32 +193,23 @@ TEST_F(TimeSyncTest, TheQuickestOfTheRecentAnswersIsTheEstimate) {
 // least 64 s apart, from either server, that agree within 1 s: two up to
 // 1,000 s, three beyond. Times no server can be at are refused outright.
 TEST_F(TimeSyncTest, AFarCorrectionWaitsForAnswersThatAgree) {
-    const std::int64_t nowMs = systemNs() / 1'000'000;
-    const std::int64_t year = 31'556'952'000;
+    const std::int64_t now = systemNs() / 1'000'000, year = 31'556'952'000;
     const struct {
-        const char* name;
         std::vector<std::int64_t> answersMs;  // one a round, 64 s apart
-        std::int64_t followsMs;               // the correction after the last
-        std::int64_t withinMs;
-        int refused;
+        std::int64_t followsMs;               // the correction after the last; -1: refused
     } cases[] = {
-        {"59.5 s on one answer", {59'500}, 59'500, 3, 0},
-        {"61 s waits for a second", {61'000}, 0, 0, 0},
-        {"999 s on two that agree", {999'000, 999'800}, 999'400, 403, 0},
-        {"two that differ by 1.5 s", {400'000, 401'500}, 0, 0, 0},
-        {"1,001 s waits for a third", {1'001'000, 1'001'000}, 0, 0, 0},
-        {"a clock ten years behind, past the 2036 wrap",
-         {10 * year, 10 * year, 10 * year},
-         10 * year,
-         3,
-         0},
-        {"2019", {1'577'836'800'000 - 60'000 - nowMs}, 0, 0, 1},
-        {"1970", {1000 - nowMs}, 0, 0, 1},
-        {"2104, the end of the packet's second era", {4'233'462'143'000 - nowMs}, 0, 0, 1},
+        {{59'500}, 59'500},
+        {{61'000}, 0},
+        {{999'000, 999'000}, 999'000},
+        {{400'000, 401'500}, 0},  // they differ by 1.5 s
+        {{1'001'000, 1'001'000}, 0},
+        {{10 * year, 10 * year, 10 * year}, 10 * year},  // across the wrap of 2036
+        {{1'577'836'740'000 - now}, -1},                 // 2019
+        {{4'233'462'143'000 - now}, -1},                 // 2104, the packet's second era ends
     };
     setter.refusal = u"no"_s;  // the bells follow; the correction shows what was taken
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.answersMs.back());
         TimeSync& sync = make({primary.address(), secondary.address()});
         QSignalSpy adjusted(&sync, &TimeSync::adjusted);
         for (std::size_t i = 0; i < c.answersMs.size(); ++i) {
@@ -235,32 +217,13 @@ TEST_F(TimeSyncTest, AFarCorrectionWaitsForAnswersThatAgree) {
             primary.offsetMs = secondary.offsetMs = c.answersMs[i];
             round();
         }
-        EXPECT_NEAR(static_cast<double>(sync.correctionMs()), static_cast<double>(c.followsMs),
-                    static_cast<double>(c.withinMs));
-        EXPECT_EQ(adjusted.count(), c.followsMs ? 1 : 0);
-        EXPECT_EQ(sync.syncFailureCount(), c.refused);
-        if (!c.followsMs && !c.refused) {
-            EXPECT_TRUE(sync.status().startsWith(u"Held back: 127.0.0.1 says this computer is"_s))
-                << sync.status().toStdString();
-        }
+        EXPECT_NEAR(static_cast<double>(sync.correctionMs()),
+                    static_cast<double>(std::max<std::int64_t>(c.followsMs, 0)), 5.0);
+        EXPECT_EQ(adjusted.count(), c.followsMs > 0 ? 1 : 0);
+        EXPECT_EQ(sync.syncFailureCount(), c.followsMs < 0 ? 1 : 0);
+        EXPECT_EQ(sync.status().startsWith(u"Held back: 127.0.0.1 says this computer is"_s),
+                  c.followsMs == 0);
     }
-}
-
-// A step voids what was measured before it and asks again at once: the
-// bells follow the server within seconds, not at the next poll.
-TEST_F(TimeSyncTest, AClockStepIsMeasuredAgainAtOnce) {
-    primary.offsetMs = 3'000;
-    setter.refusal = u"no"_s;
-    TimeSync& sync = make({primary.address()});
-    round();
-    shiftMs = -45'000;    // the computer's clock set back
-    primary.holdMs = 60;  // a slower answer than the one before the step
-    sync.clockStepped();
-    round(6'000);
-    EXPECT_EQ(primary.requests, 2);
-    EXPECT_NEAR(static_cast<double>(sync.correctionMs()), 48'000.0, 40.0);
-    round(6'000);  // one request per step
-    EXPECT_EQ(primary.requests, 2);
 }
 
 // timedated of the test's own: the computer's clock is set where the system
