@@ -37,11 +37,17 @@ int main(int argc, char** argv) {
         case tollix::CommandLine::Action::Error:
             std::fprintf(stderr, "%s\n", command.text.toLocal8Bit().constData());
             return command.status();
-        case tollix::CommandLine::Action::RingLog:
+        case tollix::CommandLine::Action::RingLog: {
             // For an administrator over ssh: what the bells did, without a window.
-            for (const auto& line : tollix::RingLog::lastLines(tollix::RingLog::defaultFile(), 50))
+            std::string error;
+            for (const auto& line :
+                 tollix::RingLog::lastLines(tollix::RingLog::defaultFile(), 50, &error))
                 std::printf("%s\n", line.c_str());
-            return 0;
+            if (error.empty())
+                return 0;
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return 1;
+        }
         case tollix::CommandLine::Action::Run:
             break;
     }
@@ -76,8 +82,9 @@ int main(int argc, char** argv) {
     // Internet time: the computer's clock where the system lets us set it,
     // otherwise the program's clock runs at the server's offset.
     tollix::TimedatedTimeSetter timeSetter;
+    std::string serversUnreadable;
     tollix::timesync::TimeSync timeSync(
-        tollix::timesync::ReadTimeServers(paths.timeServerIni()),
+        tollix::timesync::ReadTimeServers(paths.timeServerIni(), &serversUnreadable),
         {&timeSetter,
          [] {
              using namespace std::chrono;
@@ -92,10 +99,16 @@ int main(int argc, char** argv) {
     services.ringLog = &ringLog;
     tollix::main window(services);
     messages.setParent(&window);
-    for (const auto& failure : failures) {
-        messages.information(QStringLiteral("TOLLIX"), QStringLiteral("Error Number : "));
-        messages.information(QStringLiteral("TOLLIX"), QString::fromStdString(failure));
-    }
+    // Said with start-up's own problems, in one box once the schedule has started.
+    messages.gather();
+    for (const auto& failure : failures)
+        messages.information(QStringLiteral("TOLLIX"),
+                             QStringLiteral("Error Number : \n") + QString::fromStdString(failure));
+    if (!serversUnreadable.empty())
+        messages.information(QStringLiteral("Warning"),
+                             QStringLiteral("A file could not be read: %1\nThe public time "
+                                            "servers are used.")
+                                 .arg(QString::fromStdString(serversUnreadable)));
 
     // A clock set by anyone, or a wake from sleep: the tick moves to the new second at once.
     tollix::LinuxClockWatch clockWatch;

@@ -175,14 +175,17 @@ Reading read(const fs::path& file, std::size_t limit) {
         reading.error = failure(file, why);
         return reading;
     };
-    if (static_cast<std::uintmax_t>(info.st_size) > limit)
-        return fail("is larger than such a file can be (" + megabytes(limit) + ")");
+    const std::string tooLarge = "is larger than such a file can be (" + megabytes(limit) + ")";
+    reading.tooLarge = static_cast<std::uintmax_t>(info.st_size) > limit;
+    if (reading.tooLarge)
+        return fail(tooLarge);
     int error = 0;
     // One byte more than allowed tells a file that grew while being read.
     if (!readUpTo(fd.get(), limit + 1, reading.bytes, error))
         return fail(std::strerror(error));
-    if (reading.bytes.size() > limit)
-        return fail("is larger than such a file can be (" + megabytes(limit) + ")");
+    reading.tooLarge = reading.bytes.size() > limit;
+    if (reading.tooLarge)
+        return fail(tooLarge);
     if (!decode(reading.bytes))
         return fail("is not valid UTF-16 text");
     return reading;

@@ -22,6 +22,7 @@ struct Reading {
     std::string bytes;
     // Why the file could not be read, "PATH: why"; empty otherwise.
     std::string error;
+    bool tooLarge = false;  // Unreadable for its size alone
 
     bool read() const { return status == Status::Read; }
     bool missing() const { return status == Status::Missing; }

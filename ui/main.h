@@ -25,9 +25,11 @@
 #include <QListWidget>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -328,6 +330,10 @@ class main final : public QWidget, private BellEngine::Host {
     void startupStep(const QString& what, const std::function<void()>& step);
     void startupError(const QString& what, const QString& description);
     void saved(const std::string& error);
+    // Files that could not be read: said once, and not written over until
+    // the operator changes a setting they hold.
+    void readProblem(const std::filesystem::path& file, const std::string& why);
+    bool mayWrite(const std::filesystem::path& file);
     QString weekdayName(int day) const;
     void lockControls(bool running);
     void PickSound(QLineEdit* target);
@@ -376,6 +382,10 @@ class main final : public QWidget, private BellEngine::Host {
     std::int64_t shownDay_ = -1;
     bool ended_ = false;
     bool restoring_ = false;
+    // Above 0 while the program saves on its own (start-up, the new day, the
+    // reserved exit): such saves leave an unreadable file alone.
+    int automatic_ = 0;
+    std::set<std::filesystem::path> unreadable_;
 };
 
 }  // namespace tollix

@@ -103,9 +103,10 @@ void main::chkAutoExit_Click() {
 }
 
 void main::WriteExitIni() {
-    saved(tollix::WriteExitIni(
-        paths().exitIni(), ExitSettings{chkAutoExit->value(), reservedExitHour, reservedExitMinute,
-                                        exitHourLine_, exitMinuteLine_}));
+    if (mayWrite(paths().exitIni()))
+        saved(tollix::WriteExitIni(
+            paths().exitIni(), ExitSettings{chkAutoExit->value(), reservedExitHour,
+                                            reservedExitMinute, exitHourLine_, exitMinuteLine_}));
 }
 
 std::optional<int> main::reservedExitAt() const {
@@ -116,7 +117,9 @@ std::optional<int> main::reservedExitAt() const {
 
 // What the program's own exit does, before the computer goes off.
 void main::beforePowerOff() {
+    ++automatic_;
     SaveSettings();
+    --automatic_;
 }
 
 void main::connectSystem() {

@@ -1,0 +1,86 @@
+// The real program in a program folder that cannot be written, not even by
+// root: every save of start-up fails, is said without waiting for anyone,
+// and the schedule starts and rings.
+#include "schedule/AppPaths.h"
+#include "schedule/DataFiles.h"
+#include "schedule/DefaultFiles.h"
+#include "sound/BellSynth.h"
+#include "tests/support/Doubles.h"
+#include "tests/support/Mounts.h"
+#include "tests/support/Pulse.h"
+
+#include <QDateTime>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tollix {
+namespace {
+
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+
+TEST(StartUpEndToEnd, AReadOnlyProgramFolderStillRings) {
+    const char* fakeTime = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
+    if (!fs::exists(fakeTime))
+        GTEST_SKIP() << "libfaketime is not installed";
+    test::TempFolder home;
+    const AppPaths paths{home.path() / "tollix"};
+    fs::create_directories(paths.programFolder());
+    test::SmallFileSystem disk(paths.programFolder(), "8m");
+    if (!disk.error().empty() && ::geteuid() == 0)
+        GTEST_SKIP() << "root writes anywhere, and no read-only file system: " << disk.error();
+
+    ASSERT_TRUE(EnsureProgramFolder(paths).empty());
+    GeneralSettings s;
+    s.auto_exe = 1;
+    s.timeMode = 2;  // manual input, the week's list
+    ASSERT_EQ(datafiles::writeGeneral(paths.dataIni(), s), "");
+    const std::string bell = sound::kSynthBells[0].fileName;
+    ASSERT_EQ(datafiles::writeWeekList(paths.weekList(), {"08hr 30min/" + bell}), "");
+    const std::string settings = test::readBytes(paths.dataIni());
+    if (disk.error().empty())
+        ASSERT_TRUE(disk.makeReadOnly());
+    else
+        fs::permissions(paths.dataFolder(),
+                        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::remove);
+
+    test::PulseServer::shared().use();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QString at = QString::fromStdString(home.path().string());
+    const fs::path clockFile = home.path() / "faketime";
+    // Two seconds before the bell.
+    const auto lead = QDateTime(QDate(2026, 12, 7), QTime(8, 29, 58)).toSecsSinceEpoch() -
+                      QDateTime::currentSecsSinceEpoch();
+    test::writeBytes(clockFile, (lead >= 0 ? "+" : "") + std::to_string(lead) + "\n");
+    for (const auto& [name, value] :
+         {std::pair{u"XDG_DATA_HOME"_s, at},
+          {u"XDG_STATE_HOME"_s, at + u"/state"_s},
+          {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
+          {u"QT_QPA_PLATFORM"_s, u"offscreen"_s},
+          {u"LD_PRELOAD"_s, QString::fromLatin1(fakeTime)},
+          {u"FAKETIME_TIMESTAMP_FILE"_s, QString::fromStdString(clockFile.string())},
+          {u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s}})
+        env.insert(name, value);
+
+    QProcess tollix;
+    tollix.setProcessEnvironment(env);
+    tollix.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    test::endWithTest(tollix);
+    tollix.start(QStringLiteral(TOLLIX_EXE), {});
+    ASSERT_TRUE(tollix.waitForStarted(5000));
+    const fs::path record = home.path() / "state" / "tollix" / "rings.log";
+    const bool rang = QTest::qWaitFor(
+        [&] { return test::ringRecords(record).find(bell) != std::string::npos; }, 10000);
+    tollix.terminate();
+    EXPECT_TRUE(tollix.waitForFinished(5000));
+    ASSERT_TRUE(rang) << "no bell in the record: a start-up message held the schedule";
+    EXPECT_EQ(test::ringRecords(record), "rang " + bell);
+    EXPECT_EQ(test::readBytes(paths.dataIni()), settings);
+}
+
+}  // namespace
+}  // namespace tollix
