@@ -30,7 +30,8 @@ TEST_F(StartUp, AnUnreadableDataIniIsKeptUntilTheOperatorChangesASetting) {
 
         main& w = load(services());
         ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_TRUE(messages.shown[0].text.contains(u"data.ini"_s)) << messages.shown[0].text;
+        EXPECT_TRUE(messages.shown[0].text.contains(u"data.ini"_s))
+            << messages.shown[0].text.toStdString();
         EXPECT_EQ(w.state->text(), u"OFF"_s);
         if (bytes == "FIFO")
             EXPECT_TRUE(fs::is_fifo(paths.dataIni()));
