@@ -200,14 +200,15 @@ Reading readTail(const fs::path& file, std::size_t limit) {
     const auto size = static_cast<std::uintmax_t>(info.st_size);
     const bool cut = size > limit;
     int error = 0;
-    if ((cut && ::lseek(fd.get(), static_cast<off_t>(size - limit), SEEK_SET) < 0) ||
-        !readUpTo(fd.get(), limit, reading.bytes, error)) {
+    // One byte before the part kept tells whether its first line is whole.
+    if ((cut && ::lseek(fd.get(), static_cast<off_t>(size - limit - 1), SEEK_SET) < 0) ||
+        !readUpTo(fd.get(), cut ? limit + 1 : limit, reading.bytes, error)) {
         reading.status = Reading::Status::Unreadable;
         reading.bytes.clear();
         reading.error = systemFailure(file, error ? error : errno);
         return reading;
     }
-    if (cut)  // the first line began before the part read
+    if (cut)  // up to the end of the line the part began in
         reading.bytes.erase(0, std::min(reading.bytes.size(), reading.bytes.find('\n') + 1));
     return reading;
 }

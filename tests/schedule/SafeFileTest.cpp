@@ -63,6 +63,16 @@ TEST(SafeFile, HostileFilesAreReadOrRefusedNeverWaitedOnOrReplaced) {
     }
 }
 
+// The record read from its end keeps whole lines only.
+TEST(SafeFile, TheTailKeepsWholeLines) {
+    test::TempFolder dir;
+    const fs::path log = dir.path() / "rings.log";
+    test::writeBytes(log, "first line\nsecond\nthird\n");
+    for (const auto& [limit, tail] :
+         {std::pair{14, "second\nthird\n"}, {13, "second\nthird\n"}, {12, "third\n"}})
+        EXPECT_EQ(safefile::readTail(log, limit).bytes, tail) << limit;
+}
+
 // A full disk: the caller hears why, and the old file stays byte for byte.
 TEST(SafeFile, AFullDiskKeepsTheOldFileAndSaysSo) {
     test::TempFolder dir;
