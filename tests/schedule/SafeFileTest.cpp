@@ -54,11 +54,13 @@ TEST(SafeFile, HostileFilesAreReadOrRefusedNeverWaitedOnOrReplaced) {
         const auto target = fs::status(file).type();
         const std::string error = safefile::write(file, " 0 \r\n");
         EXPECT_EQ(error.empty(), replaceable) << error;
-        if (before != fs::file_type::not_found)
+        if (before != fs::file_type::not_found) {
             EXPECT_EQ(fs::symlink_status(file).type(), before);
+        }
         EXPECT_EQ(fs::status(file).type(), replaceable ? fs::file_type::regular : target);
-        if (replaceable)
+        if (replaceable) {
             EXPECT_EQ(test::readBytes(file), " 0 \r\n");
+        }
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2) << "a file left over";
     }
 }
