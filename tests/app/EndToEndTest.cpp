@@ -5,6 +5,7 @@
 #include "schedule/DefaultFiles.h"
 #include "tests/support/Doubles.h"
 #include "tests/support/Pulse.h"
+#include "tests/support/SystemBus.h"
 #include "tests/support/TimeReply.h"
 
 #include <QDateTime>
@@ -18,6 +19,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <thread>
 
 namespace tollix {
@@ -71,7 +73,9 @@ class EndToEnd : public ::testing::Test {
               {u"QT_QPA_PLATFORM"_s, u"offscreen"_s},
               {u"LD_PRELOAD"_s, QString::fromLatin1(kFakeTimeLibrary)},
               {u"FAKETIME_TIMESTAMP_FILE"_s, QString::fromStdString(fakeTime.string())},
-              {u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s}})
+              {u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s},
+              // Never the machine's logind or timedated; a test may bring its own.
+              {u"DBUS_SYSTEM_BUS_ADDRESS"_s, u"unix:path=/nonexistent/tollix-test-bus"_s}})
             env.insert(name, value);
     }
     void TearDown() override {
@@ -120,6 +124,22 @@ class EndToEnd : public ::testing::Test {
         tollix.start(QStringLiteral(TOLLIX_EXE), {});
         ASSERT_TRUE(tollix.waitForStarted(5000));
     }
+    // Tollix started at `time` while the sink is recorded, run to `until`
+    // seconds after the boundary, with each step taken at its second; what the
+    // sink played, from `lead` seconds before the start.
+    std::vector<std::int16_t> run(QTime time, double until,
+                                  std::vector<std::pair<double, std::function<void()>>> steps = {},
+                                  double lead = 0) {
+        auto recording = record();
+        QTest::qWait(static_cast<int>(lead * 1000));
+        startAt(time);
+        for (auto& [at, step] : steps) {
+            runUntil(at);
+            step();
+        }
+        runUntil(until);
+        return recording->stop();
+    }
     std::unique_ptr<Recording> record() {
         auto recording = std::make_unique<Recording>(test::PulseServer::shared());
         recordingStarted = system_clock::now();
@@ -134,10 +154,11 @@ class EndToEnd : public ::testing::Test {
         return recordingStarted + std::chrono::duration_cast<system_clock::duration>(
                                       std::chrono::duration<double>(boundary + seconds));
     }
-    // Lets the program run until `seconds` after the boundary.
+    // Lets the program run until `seconds` after the boundary; the test's own
+    // servers answer meanwhile.
     void runUntil(double seconds) {
-        std::this_thread::sleep_until(after(seconds));
-        ASSERT_EQ(tollix.state(), QProcess::Running) << "Tollix ended early";
+        while (system_clock::now() < after(seconds)) QTest::qWait(10);
+        EXPECT_EQ(tollix.state(), QProcess::Running) << "Tollix ended early";
     }
     // A bell heard from `at` seconds after the boundary, the slack of the
     // recording's first block allowed (the benchmark measures exactly).
@@ -152,27 +173,31 @@ class EndToEnd : public ::testing::Test {
     }
 };
 
+// The installed program's own services: the start entry, the sound server and
+// logind, whose power-off at 08:31 holds up no bell of that minute.
 TEST_F(EndToEnd, TwoBellsRingAtTheirMinutesAndOtherSoundIsSilentBetween) {
     tone("first.wav", 1.5, 440);
     tone("second.wav", 1.5, 880);
     settings(2, 1, 1, {"08hr 30min/first.wav", "08hr 31min/second.wav"});  // "No com sound"
+    test::writeBytes(paths.exitIni(), " 1 \r\n 8 \r\n 31 \r\n");           // "Reservation Exit"
+    test::MockSystemBus logind{u"logind"_s, u"org.freedesktop.login1"_s};
+    ASSERT_TRUE(logind.ready());
+    ASSERT_TRUE(logind.setMethod(u"/org/freedesktop/login1"_s, u"org.freedesktop.login1.Manager"_s,
+                                 u"PowerOff"_s, u"b"_s, {},
+                                 u"import time; time.sleep(4)"_s));  // a slow login manager
+    env.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS"));
     // Another program plays all the while.
     const fs::path other = test::makeTone(home.path() / "radio.wav", 25, 300);
     ASSERT_FALSE(other.empty());
 
     env.insert(u"FAKETIME_NO_CACHE"_s, u"1"_s);  // the clock is stepped while it runs
-    auto recording = record();
     QProcess radio;
     test::endWithTest(radio);
     radio.start(u"paplay"_s, {QString::fromStdString(other.string())});
-    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
-    startAt(QTime(8, 30));
-    runUntil(4);
-    setClock(offset + 51);  // 08:30:04 becomes 08:30:55: the next minute in 5 s
-    runUntil(11.5);
+    // 08:30:04 becomes 08:30:55: the next minute in 5 s.
+    const auto samples = run(QTime(8, 30), 11.5, {{4, [&] { setClock(offset + 51); }}}, 1.2);
     radio.kill();
     radio.waitForFinished(2000);
-    const auto samples = recording->stop();
 
     // The other program is heard until Tollix starts, then held silent.
     EXPECT_GT(test::rms(samples, 0.2, 1.3), 500);
@@ -185,6 +210,12 @@ TEST_F(EndToEnd, TwoBellsRingAtTheirMinutesAndOtherSoundIsSilentBetween) {
     const double second = test::onset(samples, first + 3);
     EXPECT_NEAR(second - first, 9, 0.3);
     EXPECT_NEAR(hertz(samples, second + 0.2, second + 1.2), 880, 120);
+    EXPECT_EQ(logind.calls().count(u"PowerOff False"_s), 1)
+        << logind.calls().join(u'|').toStdString();
+    // "Auto execution" restored at start-up writes the start entry for this program.
+    EXPECT_NE(test::readBytes(home.path() / "config" / "autostart" / "tollix.desktop")
+                  .find("\nExec=" TOLLIX_EXE "\n"),
+              std::string::npos);
 }
 
 TEST_F(EndToEnd, AtMidnightTheNewWeekdaysFirstBellRings) {
@@ -193,10 +224,7 @@ TEST_F(EndToEnd, AtMidnightTheNewWeekdaysFirstBellRings) {
     settings(2, 2, 0);  // set each day
     ASSERT_TRUE(datafiles::writeDayList(paths.dayList(1), {0, {"23hr 00min/sunday.wav"}}).empty());
     ASSERT_TRUE(datafiles::writeDayList(paths.dayList(2), {0, {"00hr 00min/monday.wav"}}).empty());
-    auto recording = record();
-    startAt(QTime(0, 0));  // a Monday begins
-    runUntil(3.5);
-    const auto samples = recording->stop();
+    const auto samples = run(QTime(0, 0), 3.5);  // a Monday begins
     // The tick at midnight builds the new day's bells; the next one rings them.
     const double heard = test::onset(samples, boundary - 0.5);
     EXPECT_GT(heard, boundary - 0.1);
@@ -208,18 +236,14 @@ TEST_F(EndToEnd, ABellRingsOnceThoughTheClockGoesBackOverIt) {
     tone("first.wav", 1.5, 440);
     settings(2, 1, 0, {"08hr 30min/first.wav"});
     env.insert(u"FAKETIME_NO_CACHE"_s, u"1"_s);  // the clock is stepped while it runs
-    auto recording = record();
-    startAt(QTime(8, 30));
-    runUntil(3);
-    setClock(offset - 8);  // 08:30:03 becomes 08:29:55; 08:30 comes again 5 s later
-    runUntil(10);
-    const auto samples = recording->stop();
+    // 08:30:03 becomes 08:29:55; 08:30 comes again 5 s later.
+    const auto samples = run(QTime(8, 30), 10, {{3, [&] { setClock(offset - 8); }}});
     const double first = expectBellAt(samples, 0);
     EXPECT_LT(test::rms(samples, first + 2.5, boundary + 10), 100) << "the minute rang twice";
     EXPECT_EQ(records(), "rang first.wav, held first.wav");
 }
 
-// The time server is 5 s ahead and the computer's clock may not be set: the
+// The time server is 5 s ahead and timedated refuses to set the clock: the
 // 08:30 bell rings at 08:29:55 of the computer's clock, the server's 08:30.
 TEST_F(EndToEnd, BellsFollowTheTimeServerWhereTheClockMayNotBeSet) {
     tone("first.wav", 1.5, 440);
@@ -240,15 +264,21 @@ TEST_F(EndToEnd, BellsFollowTheTimeServerWhereTheClockMayNotBeSet) {
                 request.senderAddress(), request.senderPort());
         }
     });
-    // No system bus: timedated cannot be asked, and the real clock is never touched.
-    env.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, u"unix:path=/nonexistent/tollix-test-bus"_s);
-    auto recording = record();
+    // A timedated of the test's own: the real clock is never touched.
+    test::MockSystemBus timedated{u"timedated"_s, u"org.freedesktop.timedate1"_s};
+    ASSERT_TRUE(timedated.ready());
+    ASSERT_TRUE(timedated.setMethod(
+        u"/org/freedesktop/timedate1"_s, u"org.freedesktop.timedate1"_s, u"SetTime"_s, u"xbb"_s, {},
+        u"raise dbus.exceptions.DBusException('no', name='org.freedesktop.DBus.Error.AccessDenied')"_s));
+    env.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS"));
     // The first request goes out at 08:29:51, two seconds after the boundary.
-    startAt(QTime(8, 29, 49));
-    while (system_clock::now() < after(8.5)) QTest::qWait(20);  // the server answers from here
-    const auto samples = recording->stop();
+    const auto samples = run(QTime(8, 29, 49), 8.5);
     expectBellAt(samples, 6);  // the server's 08:30
     EXPECT_EQ(records(), "rang first.wav");
+    const QStringList setTime = timedated.calls().filter(u"SetTime "_s);
+    ASSERT_FALSE(setTime.isEmpty()) << "timedated was never asked";
+    EXPECT_NEAR(setTime[0].section(u' ', 1, 1).toDouble(), 5e6, 2e5);
+    EXPECT_EQ(setTime[0].section(u' ', 2), u"True False"_s);
 }
 
 // Killed while a start-up message waits for the operator (a log-out, a
