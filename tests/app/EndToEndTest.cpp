@@ -66,10 +66,14 @@ class EndToEnd : public ::testing::Test {
         ASSERT_TRUE(EnsureProgramFolder(paths).empty());
         for (const auto& entry : fs::directory_iterator(paths.soundFolder())) fs::remove_all(entry);
         const QString at = QString::fromStdString(home.path().string());
+        // A runtime folder of its own: another run's copy would hold the single-copy lock.
+        fs::create_directory(home.path() / "run");
+        fs::permissions(home.path() / "run", fs::perms::owner_all);
         for (const auto& [name, value] :
              {std::pair{u"XDG_DATA_HOME"_s, at},
               {u"XDG_STATE_HOME"_s, at + u"/state"_s},
               {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
+              {u"XDG_RUNTIME_DIR"_s, at + u"/run"_s},
               {u"QT_QPA_PLATFORM"_s, u"offscreen"_s},
               {u"LD_PRELOAD"_s, QString::fromLatin1(kFakeTimeLibrary)},
               {u"FAKETIME_TIMESTAMP_FILE"_s, QString::fromStdString(fakeTime.string())},
