@@ -80,19 +80,23 @@ void MpvPlayer::drainEvents() {
 // passed over.
 void MpvPlayer::poll(double waitSeconds) const {
     using Clock = std::chrono::steady_clock;
-    const auto until = Clock::now() + std::chrono::duration<double>(waitSeconds);
+    const auto until = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                          std::chrono::duration<double>(waitSeconds));
     for (;;) {
-        if (load_ == Load::Loading && Clock::now() >= loadDeadline_) {
-            stop();  // the bounded wait of a slow disk or a file that never loads
-            load_ = Load::Failed;
-        }
-        const double left = load_ == Load::Loading
-                                ? std::chrono::duration<double>(until - Clock::now()).count()
-                                : 0.0;
+        const double left =
+            load_ == Load::Loading
+                ? std::chrono::duration<double>(std::min(until, loadDeadline_) - Clock::now())
+                      .count()
+                : 0.0;
         const mpv_event* event = mpv_wait_event(mpv_, std::max(0.0, left));
         switch (event->event_id) {
             case MPV_EVENT_NONE:
-                if (left <= 0)
+                // Only what the player has not said yet counts against the limit.
+                if (load_ == Load::Loading && Clock::now() >= loadDeadline_) {
+                    stop();  // a slow disk or a file that never loads
+                    load_ = Load::Failed;
+                }
+                if (left <= 0 || load_ != Load::Loading)
                     return;
                 break;
             case MPV_EVENT_START_FILE:
