@@ -129,6 +129,10 @@ int main(int argc, char** argv) {
     env.insert(QStringLiteral("XDG_STATE_HOME"), QString::fromStdString((root / "state").string()));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), logind.address());
+    // A runtime folder of its own: a copy of another run must not hold the single-copy lock.
+    fs::create_directory(root / "run");
+    fs::permissions(root / "run", fs::perms::owner_all);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString((root / "run").string()));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"),
                QString::fromStdString((root / "config").string()));
     tollix.setProcessEnvironment(env);
