@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
     // before it touches any file.
     tollix::SingleInstance instance;
     if (!instance.claim()) {
-        instance.notifyRunningCopy();
+        // On Wayland only a window given the desktop's token may come forward.
+        instance.notifyRunningCopy(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"));
         return 0;
     }
 
@@ -93,8 +94,13 @@ int main(int argc, char** argv) {
          [&clock] { return clock.monotonicMs(); }});
     QObject::connect(&timeSync, &tollix::timesync::TimeSync::correctionChanged,
                      [&clock](std::int64_t ms) { clock.setCorrectionMs(ms); });
-    tollix::MainServices services{paths, clock,  messages,
-                                  mixer, player, [] { QCoreApplication::exit(0); }};
+    // Starting at log-on and the reserved exit: the installed program starts itself.
+    tollix::XdgAutoStart autoStart;
+    tollix::LogindPowerOff powerOff;
+    const std::string executable = QCoreApplication::applicationFilePath().toStdString();
+    tollix::MainServices services{paths,    clock,     messages,
+                                  mixer,    player,    [] { QCoreApplication::exit(0); },
+                                  powerOff, autoStart, executable};
     services.timeSync = &timeSync;
     services.ringLog = &ringLog;
     tollix::main window(services);
@@ -139,7 +145,12 @@ int main(int argc, char** argv) {
 
     // Answering later copies only once the window is up; a benchmark waits for it.
     QObject::connect(&instance, &tollix::SingleInstance::showRequested, &window,
-                     &tollix::main::TrayOut);
+                     [&window](const QString& activationToken) {
+                         // Qt's Wayland plugin raises the window with the token it finds here.
+                         if (!activationToken.isEmpty())
+                             qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+                         window.TrayOut();
+                     });
     instance.listen();
 
     return app.exec();

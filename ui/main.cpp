@@ -54,7 +54,7 @@ constexpr int kStateOffColour = 11263914;  // blue-green-red: red 170, green 223
 main::main(MainServices services, QWidget* parent)
     : QWidget(parent),
       engine(EngineServices{services.clock, services.player, services.mixer, services.messages,
-                            services.paths.soundFolder(), services.ringLog, services.powerOff,
+                            services.paths.soundFolder(), services.powerOff, services.ringLog,
                             timeRequest(services.timeSync)},
              *this),
       services_(std::move(services)) {

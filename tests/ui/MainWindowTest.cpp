@@ -232,9 +232,8 @@ TEST_F(MainWindow, RestoringSavesNothingHalfDoneAndLoadsLongValuesWhole) {
     ASSERT_EQ(datafiles::writeIntervals(paths.weekIntervals(), week, datafiles::IntervalFile::Week),
               "");
     PeekingAutoStart peek(paths.dataIni());
-    MainServices s = services();
-    s.autoStart = &peek;
-    main& w = WindowTest::load(s);
+    main& w = WindowTest::load(
+        MainServices{paths, clock, messages, mixer, player, [] {}, power, peek, executable});
     // When auto_exe was restored, data.ini still said "Manual input".
     EXPECT_EQ(peek.timeModes, (std::vector<int>{2}));
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).timeMode, 2);
