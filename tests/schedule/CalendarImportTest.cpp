@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 namespace tollix {
 namespace {
 
@@ -48,12 +46,16 @@ const Case kCorpus[] = {
          std::string(99, 'a') + "\n2027-01-18 Caf\uFFFD day\n"},
 };
 
+HolidayImport corpus(const char* file) {
+    return importICalendar(
+        std::filesystem::path(TOLLIX_SOURCE_DIR) / "tests/schedule/calendars" / file, 2026);
+}
+
 TEST(CalendarImport, EachFileGivesTheDaysAReaderWouldMark) {
     test::TempFolder dir;
     for (const Case& c : kCorpus) {
         SCOPED_TRACE(c.file);
-        const HolidayImport found = importICalendar(
-            std::filesystem::path(TOLLIX_SOURCE_DIR) / "tests/schedule/calendars" / c.file, 2026);
+        const HolidayImport found = corpus(c.file);
         const HolidayPlan plan = planImport(HolidayCalendar::parse(""), found.rules);
         std::string days = found.error;
         for (const HolidayRule& rule : plan.added) days += rule.line() + "\n";
@@ -79,14 +81,9 @@ TEST(CalendarImport, EachFileGivesTheDaysAReaderWouldMark) {
             EXPECT_EQ(back.calendar.rules()[i].name, plan.added[i].name);
         }
     }
-    EXPECT_EQ(
-        schoolDaysWarning(planImport(HolidayCalendar::parse(""),
-                                     importICalendar(std::filesystem::path(TOLLIX_SOURCE_DIR) /
-                                                         "tests/schedule/calendars/term-dates.ics",
-                                                     2026)
-                                         .rules)),
-        "This looks like a calendar of school days, not holidays: it would silence 211 of "
-        "the 261 weekdays of 2027.");
+    EXPECT_EQ(schoolDaysWarning(planImport({}, corpus("term-dates.ics").rules)),
+              "This looks like a calendar of school days, not holidays: it would silence 211 of "
+              "the 261 weekdays of 2027.");
 }
 
 // An import joins what is there: the same days once, overlapping ranges as one.
@@ -120,12 +117,6 @@ TEST(CalendarImport, AnUnreadableCalendarIsNeverOverwritten) {
     writeBytes(file, "2026-12-24 Christmas \xE9t\xE9\n");  // Latin-1, not UTF-8
     EXPECT_EQ(changeHolidayFile(file, add), "holidays.ini is not UTF-8 text: it is left as it is");
     EXPECT_EQ(readBytes(file), "2026-12-24 Christmas \xE9t\xE9\n");
-    if (::geteuid() != 0) {  // root reads any file
-        std::filesystem::permissions(file, std::filesystem::perms::owner_write);
-        EXPECT_NE(changeHolidayFile(file, add), "");
-        std::filesystem::permissions(file, std::filesystem::perms::owner_all);
-        EXPECT_EQ(readBytes(file), "2026-12-24 Christmas \xE9t\xE9\n");
-    }
     std::filesystem::remove(file);
     std::filesystem::create_directory(file);
     EXPECT_EQ(readHolidayFile(file).unreadable,
