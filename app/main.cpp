@@ -1,6 +1,7 @@
 #include "ui/main.h"
 #include "app/CommandLine.h"
 #include "app/ExitSignals.h"
+#include "app/HolidayCommand.h"
 #include "engine/RingLog.h"
 #include "platform/AutoStart.h"
 #include "platform/Clock.h"
@@ -17,6 +18,7 @@
 #include "ui/BellIcon.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QGuiApplication>
 #include <QTimer>
@@ -48,8 +50,22 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s\n", error.c_str());
             return 1;
         }
+        case tollix::CommandLine::Action::ImportHolidays:
         case tollix::CommandLine::Action::Run:
             break;
+    }
+    const auto programFolder = [&command] {
+        return command.dataFolder
+                   ? tollix::AppPaths(QDir(*command.dataFolder).absolutePath().toStdString())
+                   : tollix::AppPaths::resolve(
+                         QCoreApplication::applicationDirPath().toStdString());
+    };
+    if (command.action == tollix::CommandLine::Action::ImportHolidays) {
+        // Without a display, beside a running copy: that copy sees the file change.
+        QCoreApplication core(argc, argv);
+        return tollix::importHolidays(command.calendarFile.toStdString(),
+                                      programFolder().holidaysIni(), command.yes,
+                                      QDate::currentDate().year());
     }
 
     QApplication app(argc, argv);
@@ -69,10 +85,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    const auto paths =
-        command.dataFolder
-            ? tollix::AppPaths(QDir(*command.dataFolder).absolutePath().toStdString())
-            : tollix::AppPaths::resolve(QCoreApplication::applicationDirPath().toStdString());
+    const auto paths = programFolder();
     const auto failures = tollix::EnsureProgramFolder(paths);
 
     tollix::SystemClock clock;

@@ -16,6 +16,13 @@ void main::connectWindows() {
     connect(info, &MenuLabel::Click, this, &main::info_Click);
     connect(mnHolidays, &MenuLabel::Click, this, &main::mnHolidays_Click);
     connect(&engine, &BellEngine::sideTextsChanged, this, &main::showSideTexts);
+    // Another writer changed the calendar: the bells and the window follow it.
+    auto* watch = new HolidaysFileWatch(paths().holidaysIni(), this);
+    connect(watch, &HolidaysFileWatch::changed, this, [this] {
+        if (holidays_)
+            holidays_->reload();
+        holidaysChanged();
+    });
 }
 
 void main::clearMenuHighlights() {
@@ -122,7 +129,7 @@ void main::mnHolidays_Click() {
 // A running schedule is rebuilt only when today became another kind of day:
 // a rebuild would cut off a bell that sounds.
 void main::holidaysChanged() {
-    engine.setCalendar(holidays_->holidays());
+    engine.setCalendar(HolidayCalendar::read(paths().holidaysIni()));
     if (start->isEnabled())
         return;
     const DayChoice day = engine.dayChoice(services_.clock.now());
