@@ -120,6 +120,8 @@ void BellEngine::keepOthersSilent() {
     silenceCheck_ = 0;
     if (services_.mixer.connectedAfresh())
         soundControl.SetMasterMute(true);
+    // Outputs the mixer muted on its own (a new one) go on record.
+    soundControl.noteMuted();
 }
 
 bool BellEngine::noticeStep(const LocalTime& t) {
@@ -475,11 +477,20 @@ void BellEngine::Shutdown() {
     settleAtOnce("the program ended");
     if (isPlaying)
         soundPlayer.Close();
-    if (volumeSaved) {
-        soundControl.SetMasterVolume(savedVolume);
-        volumeSaved = false;
-    }
+    soundPlayer.PutBackVolume();
     soundControl.SetMasterMute(false);
+}
+
+void BellEngine::keepSoundStateIn(const fs::path& folder) {
+    std::string undone;
+    for (const auto& name : soundControl.keepMutedIn(folder / "muted"))
+        undone += (undone.empty() ? "unmuted " : ", ") + name;
+    if (const auto volume = soundPlayer.keepSavedVolumeIn(folder / "volume"))
+        undone += (undone.empty() ? "" : "; ") + std::string("master volume put back to ") +
+                  std::to_string(*volume);
+    if (!undone.empty())
+        record({services_.clock.now(), RingOutcome::Restored, "No com sound",
+                undone + "; left so by a run that did not end normally"});
 }
 
 }  // namespace tollix
