@@ -248,13 +248,13 @@ class MuteUndone : public ::testing::TestWithParam<MuteCase> {
         fs::create_directories(home.path() / "run");
         fs::permissions(home.path() / "run", fs::perms::owner_all);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const auto& [name, value] : {std::pair{u"XDG_DATA_HOME"_s, at},
-                                          {u"XDG_STATE_HOME"_s, at + u"/state"_s},
-                                          {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
-                                          {u"XDG_RUNTIME_DIR"_s, at + u"/run"_s},
-                                          {u"DISPLAY"_s, display},
-                                          {u"QT_QPA_PLATFORM"_s,
-                                           display.isEmpty() ? u"offscreen"_s : u"xcb"_s}})
+        for (const auto& [name, value] :
+             {std::pair{u"XDG_DATA_HOME"_s, at},
+              {u"XDG_STATE_HOME"_s, at + u"/state"_s},
+              {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
+              {u"XDG_RUNTIME_DIR"_s, at + u"/run"_s},
+              {u"DISPLAY"_s, display},
+              {u"QT_QPA_PLATFORM"_s, display.isEmpty() ? u"offscreen"_s : u"xcb"_s}})
             env.insert(name, value);
         tollix.setProcessEnvironment(env);
         tollix.setProcessChannelMode(QProcess::ForwardedErrorChannel);
