@@ -115,13 +115,13 @@ void BellEngine::clockStepped() {
 // between bells, "No com sound" looks every few seconds and mutes again.
 void BellEngine::keepOthersSilent() {
     constexpr int kEverySeconds = 5;
-    if (isPlaying || !host_.soundZero() || ++silenceCheck_ < kEverySeconds)
+    if (++silenceCheck_ < kEverySeconds)
         return;
     silenceCheck_ = 0;
-    if (services_.mixer.connectedAfresh())
-        soundControl.SetMasterMute(true);
-    // Outputs the mixer muted on its own (a new one) go on record.
+    // Outputs the mixer muted or gave back on its own go on record.
     soundControl.noteMuted();
+    if (!isPlaying && host_.soundZero() && services_.mixer.connectedAfresh())
+        soundControl.SetMasterMute(true);
 }
 
 bool BellEngine::noticeStep(const LocalTime& t) {

@@ -262,13 +262,6 @@ class MuteUndone : public ::testing::TestWithParam<MuteCase> {
         tollix.start(QStringLiteral(TOLLIX_EXE), {});
         ASSERT_TRUE(tollix.waitForStarted(5000));
     }
-    QString startDisplay() {
-        test::endWithTest(xvfb);
-        xvfb.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-nolisten"_s, u"tcp"_s});
-        if (!xvfb.waitForReadyRead(10000))
-            return {};
-        return u":"_s + QString::fromLatin1(xvfb.readAllStandardOutput()).trimmed();
-    }
 };
 
 TEST_P(MuteUndone, EveryOutputItMutedIsGivenBack) {
@@ -278,7 +271,10 @@ TEST_P(MuteUndone, EveryOutputItMutedIsGivenBack) {
     server.pactl({u"set-sink-mute"_s, u"quiet"_s, u"1"_s});
     QString display;
     if (c.end == MuteCase::DisplayLost) {
-        ASSERT_FALSE((display = startDisplay()).isEmpty()) << "Xvfb did not start";
+        test::endWithTest(xvfb);
+        xvfb.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-nolisten"_s, u"tcp"_s});
+        ASSERT_TRUE(xvfb.waitForReadyRead(10000)) << "Xvfb did not start";
+        display = u":"_s + QString::fromLatin1(xvfb.readAllStandardOutput()).trimmed();
     }
     start(1, display);
     ASSERT_TRUE(QTest::qWaitFor([&] { return muted(u"bells"_s); }, 8000));
@@ -305,8 +301,7 @@ TEST_P(MuteUndone, EveryOutputItMutedIsGivenBack) {
         ::kill(static_cast<pid_t>(tollix.processId()), SIGTERM);
     ASSERT_TRUE(tollix.waitForFinished(5000));
     EXPECT_EQ(tollix.exitCode(), c.end == MuteCase::DisplayLost ? 1 : 0);
-    EXPECT_FALSE(muted(u"bells"_s));
-    EXPECT_FALSE(muted(sink));
+    EXPECT_FALSE(muted(u"bells"_s) || muted(sink));
     EXPECT_TRUE(muted(u"quiet"_s));
     EXPECT_FALSE(fs::exists(home.path() / "state/tollix/muted"));
 }

@@ -91,10 +91,9 @@ class FakeMixer final : public Mixer {
     }
     bool writeMute(bool mute) override {
         if (available) {
-            if (mute && !muted)
-                ours = {"speakers"};
-            else if (!mute)
-                ours.clear();
+            ours = !mute   ? std::vector<std::string>{}
+                   : muted ? ours
+                           : std::vector<std::string>{"speakers"};
             muted = mute;
         }
         return note(mute ? "mute" : "unmute");
