@@ -98,6 +98,8 @@ TEST_F(SoundBackends, EachFormatPlaysWithItsTrueLengthAndBrokenFilesAreRefused) 
 
 TEST_F(SoundBackends, AMusicListFadesOverItsLastFourSecondsAndTheVolumeComesBack) {
     sound::sound_control control(mixer);
+    // A first connection may outlast one call's limit on a busy machine.
+    ASSERT_TRUE(QTest::qWaitFor([&control] { return control.OpenMixer(0); }));
     ASSERT_TRUE(control.SetMasterVolume(80));
     EXPECT_TRUE(sink(u"get-sink-volume"_s).contains(u"52400"_s));
     EXPECT_EQ(control.GetMasterVolume(), 80);
