@@ -44,6 +44,7 @@ class SoundPlayer {
     bool FadeStep();
 
   private:
+    void learnLength(int extraSeconds);
     void saveVolume();
     void fadeTo(int volume);
 
@@ -52,6 +53,8 @@ class SoundPlayer {
     BellState& bell_;
     std::function<bool()> soundZero_;
     std::filesystem::path volumeFile_;
+    int extraSeconds_ = 0;
+    bool lengthPending_ = false;
 };
 
 }  // namespace tollix::sound
