@@ -14,6 +14,7 @@
 #include "platform/TimeSetter.h"
 #include "schedule/AppPaths.h"
 #include "schedule/DefaultFiles.h"
+#include "sound/StateFile.h"
 #include "timesync/TimeSync.h"
 #include "ui/BellIcon.h"
 
@@ -26,6 +27,7 @@
 #include <chrono>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
     QStringList arguments;
@@ -149,6 +151,16 @@ int main(int argc, char** argv) {
                      [&window] { window.EndSession(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                      [&window] { window.EndSession(); });
+
+    // What a run that did not end normally left on the sound server is given
+    // back first. exit() (Qt's answer to a lost display) passes by every way
+    // out above: the mixer's mutes are undone at exit all the same.
+    window.engine.keepSoundStateIn(tollix::RingLog::defaultFile().parent_path());
+    static const auto muteMarker = tollix::RingLog::defaultFile().parent_path() / "muted";
+    std::atexit([] {
+        if (tollix::PulseMixer::undoAtExit())
+            tollix::sound::writeStateFile(muteMarker, {});
+    });
 
     window.Form_Load();
     if (window.hasEnded())

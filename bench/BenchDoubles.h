@@ -57,6 +57,8 @@ class AnsweringMixer final : public tollix::Mixer {
     }
     bool writeVolume(long) override { return true; }
     bool writeMute(bool) override { return true; }
+    std::vector<std::string> mutedOutputs() const override { return {}; }
+    bool adoptMuted(const std::vector<std::string>&) override { return true; }
     bool readOutput(Output& output) override {
         output = {true, false, 100};
         return true;

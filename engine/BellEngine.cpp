@@ -145,10 +145,12 @@ void BellEngine::recordAdjusted(const QString& server, std::int64_t ms, bool clo
 // between bells, "No com sound" looks every few seconds and mutes again.
 void BellEngine::keepOthersSilent() {
     constexpr int kEverySeconds = 5;
-    if (isPlaying || !host_.soundZero() || ++silenceCheck_ < kEverySeconds)
+    if (++silenceCheck_ < kEverySeconds)
         return;
     silenceCheck_ = 0;
-    if (services_.mixer.connectedAfresh())
+    // Outputs the mixer muted or gave back on its own go on record.
+    soundControl.noteMuted();
+    if (!isPlaying && host_.soundZero() && services_.mixer.connectedAfresh())
         soundControl.SetMasterMute(true);
 }
 
@@ -513,11 +515,20 @@ void BellEngine::Shutdown() {
     settleAtOnce("the program ended");
     if (isPlaying)
         soundPlayer.Close();
-    if (volumeSaved) {
-        soundControl.SetMasterVolume(savedVolume);
-        volumeSaved = false;
-    }
+    soundPlayer.PutBackVolume();
     soundControl.SetMasterMute(false);
+}
+
+void BellEngine::keepSoundStateIn(const fs::path& folder) {
+    std::string undone;
+    for (const auto& name : soundControl.keepMutedIn(folder / "muted"))
+        undone += (undone.empty() ? "unmuted " : ", ") + name;
+    if (const auto volume = soundPlayer.keepSavedVolumeIn(folder / "volume"))
+        undone += (undone.empty() ? "" : "; ") + std::string("master volume put back to ") +
+                  std::to_string(*volume);
+    if (!undone.empty())
+        record({services_.clock.now(), RingOutcome::Restored, "No com sound",
+                undone + "; left so by a run that did not end normally"});
 }
 
 }  // namespace tollix

@@ -101,6 +101,10 @@ class BellEngine final : public QObject, public sound::BellState {
     void bellStop();
     // The way out: a faded volume put back and the output unmuted.
     void Shutdown();
+    // Keeps what the sound server must get back (the outputs muted, a volume
+    // saved by a fade) in `folder`, after giving back what a run that did not
+    // end normally left there, which the ring record tells.
+    void keepSoundStateIn(const std::filesystem::path& folder);
 
     int scheduleRunning = 0;
     int lastMinute = 0;  // minute of the hour seen by the last tick

@@ -88,6 +88,8 @@ const char* RingLog::word(RingOutcome outcome) {
             return "held";
         case RingOutcome::Adjusted:
             return "adjusted";
+        case RingOutcome::Restored:
+            return "restored";
     }
     return "rang";
 }

@@ -1,11 +1,21 @@
 #include "sound/SoundPlayer.h"
 
+#include "sound/StateFile.h"
+
+#include <algorithm>
+#include <charconv>
+
 namespace tollix::sound {
 
 namespace {
 
-int wholeSeconds(long lengthMs, int extraSeconds) {
-    return static_cast<int>(lengthMs / 1000 + extraSeconds);
+// A file plays no longer than this, whatever length it claims: an absurd or
+// unreadable length must not hold a bell, and the output it unmuted, for days.
+constexpr std::int64_t kLongestFileSeconds = 3 * 3600;
+
+std::int64_t wholeSeconds(long lengthMs, int extraSeconds) {
+    const std::int64_t seconds = std::int64_t{lengthMs} / 1000 + extraSeconds;
+    return std::clamp<std::int64_t>(seconds, 1, kLongestFileSeconds);
 }
 
 }  // namespace
@@ -56,7 +66,7 @@ void SoundPlayer::learnLength(int extraSeconds) {
 bool SoundPlayer::CountSecond() {
     if (lengthPending_ && mmc_.length() > 0)
         learnLength(extraSeconds_);
-    if (bell_.elapsedCount != bell_.durationSeconds) {
+    if (bell_.elapsedCount < bell_.durationSeconds) {
         ++bell_.elapsedCount;
         return true;
     }
@@ -71,10 +81,33 @@ void SoundPlayer::EndBell() {
     mmc_.close();
     if (soundZero_())
         mixer_.SetMasterMute(true);
-    if (bell_.volumeSaved) {
-        mixer_.SetMasterVolume(bell_.savedVolume);
-        bell_.volumeSaved = false;
+    PutBackVolume();
+}
+
+void SoundPlayer::PutBackVolume() {
+    if (!bell_.volumeSaved)
+        return;
+    bell_.volumeSaved = false;
+    // Kept on disk until it is back: the next start tries again.
+    if (mixer_.SetMasterVolume(bell_.savedVolume) && !volumeFile_.empty())
+        writeStateFile(volumeFile_, {});
+}
+
+std::optional<int> SoundPlayer::keepSavedVolumeIn(std::filesystem::path file) {
+    volumeFile_ = std::move(file);
+    const auto lines = readStateFile(volumeFile_);
+    int volume = -1;
+    if (lines.empty() ||
+        std::from_chars(lines[0].data(), lines[0].data() + lines[0].size(), volume).ec !=
+            std::errc() ||
+        volume < 0 || volume > 100) {
+        writeStateFile(volumeFile_, {});
+        return std::nullopt;
     }
+    bell_.savedVolume = volume;
+    bell_.volumeSaved = true;
+    PutBackVolume();
+    return volume;
 }
 
 // A volume that cannot be read is not saved: putting back a guess could leave
@@ -83,6 +116,8 @@ void SoundPlayer::saveVolume() {
     if (const auto volume = mixer_.GetMasterVolume()) {
         bell_.savedVolume = *volume;
         bell_.volumeSaved = true;
+        if (!volumeFile_.empty())
+            writeStateFile(volumeFile_, {std::to_string(*volume)});
     }
 }
 

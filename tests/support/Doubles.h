@@ -91,9 +91,21 @@ class FakeMixer final : public Mixer {
         return note("volume " + std::to_string(raw));
     }
     bool writeMute(bool mute) override {
-        if (available)
+        if (available) {
+            ours = !mute   ? std::vector<std::string>{}
+                   : muted ? ours
+                           : std::vector<std::string>{"speakers"};
             muted = mute;
+        }
         return note(mute ? "mute" : "unmute");
+    }
+    // The outputs it muted; "speakers" is the default output.
+    std::vector<std::string> ours;
+    std::vector<std::string> mutedOutputs() const override { return ours; }
+    bool adoptMuted(const std::vector<std::string>& names) override {
+        std::string call = "adopt";
+        for (const auto& name : names) call += " " + name;
+        return note(call);
     }
     bool readOutput(Output& output) override {
         output = {available && realDevice, muted, volume};
