@@ -103,6 +103,9 @@ int main(int argc, char** argv) {
                      &tollix::BellEngine::clockStepped);
     QObject::connect(&clockWatch, &tollix::ClockWatch::stepped, &timeSync,
                      &tollix::timesync::TimeSync::clockStepped);
+    // A step only the tick sees (the clock faked or moved under a stopped timerfd) re-measures too.
+    QObject::connect(&window.engine, &tollix::BellEngine::clockStepSeen, &timeSync,
+                     &tollix::timesync::TimeSync::clockStepped);
 
     // Every way out unmutes, from before start-up can mute: a log-out during a
     // start-up message must not leave the speakers silent for everyone.

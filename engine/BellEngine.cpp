@@ -18,10 +18,25 @@ namespace {
 // A wall clock that moved this much more or less than the monotonic clock
 // between two ticks was stepped, or the computer slept.
 constexpr std::int64_t kStepMs = 1000;
+// A bell that starts this long after its minute is recorded as late.
+constexpr int kLateMs = 2000;
 
 std::string minuteText(int minuteOfDay) {
     char text[8];
     std::snprintf(text, sizeof text, "%02d:%02d", minuteOfDay / 60 % 100, minuteOfDay % 60);
+    return text;
+}
+
+// A bell of another day than the record's own says which: the same minute
+// of two days is two bells.
+std::string dateUnlessToday(std::int64_t day, const LocalTime& t) {
+    if (day == t.dayNumber())
+        return {};
+    using namespace std::chrono;
+    const year_month_day date{sys_days(days(day))};
+    char text[24];
+    std::snprintf(text, sizeof text, " on %04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
     return text;
 }
 
@@ -55,8 +70,11 @@ void BellEngine::Timer1_Timer() {
     inTick_ = true;
     services_.messages.setWaiting(false);
     const LocalTime t = services_.clock.now();
-    const bool stepped = noticeStep(t) || stepPending_;
+    const bool seen = noticeStep(t);
+    const bool stepped = seen || stepPending_;
     stepPending_ = false;
+    if (seen)
+        emit clockStepSeen();  // before this tick's time request
 
     emit ticked(t);
     settle();
@@ -108,7 +126,17 @@ void BellEngine::Timer1_Timer() {
 
 void BellEngine::clockStepped() {
     stepPending_ = true;
+    haveReading_ = false;  // announced: not seen again as a step
     Timer1.realign();
+}
+
+void BellEngine::recordAdjusted(const QString& server, std::int64_t ms, bool clockSet) {
+    char amount[32];
+    std::snprintf(amount, sizeof amount, "%+.3f s", static_cast<double>(ms) / 1000.0);
+    record({services_.clock.now(), RingOutcome::Adjusted, server.toStdString(),
+            std::string(amount) + (clockSet ? "; the computer's clock was set"
+                                            : "; the bells follow the server, the computer's "
+                                              "clock may not be set")});
 }
 
 // A sound server that restarted (PulseAudio, PipeWire) comes back unmuted:
@@ -191,7 +219,7 @@ void BellEngine::recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, cons
         const std::int64_t key = scheduleDay_ * 1440 + minute;
         if (minute < 1440 && key > fromKey && key < toKey && rung_.count(key) == 0)
             record({t, RingOutcome::Missed, schedule.todaySounds[static_cast<std::size_t>(i)],
-                    "scheduled " + minuteText(minute) +
+                    "scheduled " + minuteText(minute) + dateUnlessToday(scheduleDay_, t) +
                         "; the clock jumped over this minute (time set or computer asleep)"});
     }
 }
@@ -232,7 +260,10 @@ void BellEngine::endBell() {
 void BellEngine::fireEntry(int index, const LocalTime& time) {
     endBell();
     const std::string name = schedule.todaySounds[static_cast<std::size_t>(index)];
-    const std::string reason = "scheduled " + minuteText(time.MinuteOfDay());
+    std::string reason = "scheduled " + minuteText(time.MinuteOfDay());
+    // A tick that came late (a frozen process, a step into the minute) says so.
+    if (const int lateMs = time.second * 1000 + time.millisecond; lateMs > kLateMs)
+        reason += "; late " + std::to_string(lateMs / 1000) + " s";
     const fs::path& folder = services_.soundFolder;
     fs::path file;
     std::string note;

@@ -82,6 +82,8 @@ class BellEngine final : public QObject, public sound::BellState {
     // The wall clock was stepped or the computer woke up: the next tick comes
     // on the new second and the next bell is computed afresh.
     void clockStepped();
+    // Internet time moved the clock the bells go by: on record.
+    void recordAdjusted(const QString& server, std::int64_t ms, bool clockSet);
 
     // No bells on days off, another weekday's bells on make-up days.
     void setCalendar(HolidayCalendar calendar);
@@ -130,6 +132,9 @@ class BellEngine final : public QObject, public sound::BellState {
     void recordUnavailable(const QString& why);
     // The reserved exit came and the computer could not be switched off.
     void powerOffRefused(const QString& why);
+    // The tick saw the wall clock move apart from the monotonic clock, a step
+    // nobody announced through clockStepped().
+    void clockStepSeen();
 
   private:
     bool playingSecond(const LocalTime& time);

@@ -79,6 +79,8 @@ const char* RingLog::word(RingOutcome outcome) {
             return "missed";
         case RingOutcome::Held:
             return "held";
+        case RingOutcome::Adjusted:
+            return "adjusted";
     }
     return "rang";
 }

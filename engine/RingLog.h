@@ -10,7 +10,7 @@
 namespace tollix {
 
 // What became of one bell.
-enum class RingOutcome { Rang, NotHeard, Failed, Missed, Held };
+enum class RingOutcome { Rang, NotHeard, Failed, Missed, Held, Adjusted };
 
 struct RingRecord {
     LocalTime when;

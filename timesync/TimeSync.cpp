@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <utility>
 
 namespace tollix::timesync {
 
@@ -22,6 +23,21 @@ constexpr std::int64_t kQuietMs = 15 * 60'000;  // after a kiss of death
 constexpr std::int64_t kSetThresholdNs = 100'000'000;
 constexpr std::size_t kSamples = 8;
 constexpr int kFailuresShown = 5;
+// One answer may move the bells this far; further needs answers that agree,
+// asked at least the poll's minimum apart: two, or three beyond the
+// threshold where time daemons give up and ask a person.
+constexpr std::int64_t kOneVoiceNs = 60'000'000'000;
+constexpr std::int64_t kPanicNs = 1'000'000'000'000;
+constexpr std::int64_t kAgreeNs = 1'000'000'000;
+constexpr std::size_t kHeld = 8;
+// Times no server can truly be at: before 2020, or 50 years after the build
+// (the packet's eras end in 2036 and 2104; a flat battery gives 1970).
+constexpr std::int64_t kEarliestNs = 1'577'836'800LL * 1'000'000'000;
+constexpr std::int64_t kLatestNs = (TOLLIX_BUILD_DAY * 86'400LL + 1'577'847'600LL) * 1'000'000'000;
+
+bool believable(std::int64_t unixNs) {
+    return unixNs >= kEarliestNs && unixNs <= kLatestNs;
+}
 
 std::optional<TimeServer> parseServer(std::string line) {
     const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
@@ -60,6 +76,14 @@ std::optional<TimeServer> parseServer(std::string line) {
 
 QString hostName(const TimeServer& server) {
     return QString::fromStdString(server.host);
+}
+
+QString seconds(std::int64_t ms) {
+    return QString::number(std::abs(static_cast<double>(ms)) / 1000.0, 'f', 2);
+}
+
+QString behindOrAhead(std::int64_t ms) {
+    return ms >= 0 ? QStringLiteral("behind") : QStringLiteral("ahead");
 }
 
 }  // namespace
@@ -112,17 +136,23 @@ void TimeSync::SendTimeRequest() {
     if (pending_ || setting_ || servers_.empty())
         return;
     const std::int64_t now = services_.monotonicMs();
-    if (lastGoodMs_ && now - *lastGoodMs_ < pollMs_)
+    // After a step one request goes out at once, the 64 s between two to one
+    // server notwithstanding: a step is rare, and the bells follow a stale offset until then.
+    const bool atOnce = std::exchange(askAtOnce_, false);
+    if (!atOnce && lastGoodMs_ && now - *lastGoodMs_ < pollMs_)
         return;
+    roundAsked_.clear();
     for (std::size_t i = 0; i < servers_.size(); ++i)
-        if (mayAsk(i, now))
+        if (atOnce ? now >= servers_[i].quietUntilMs : mayAsk(i, now))
             return ask(i);
 }
 
 void TimeSync::ask(std::size_t server) {
     servers_[server].lastAskedMs = services_.monotonicMs();
+    roundAsked_ << hostName(servers_[server].address);
     pending_.emplace();
     pending_->server = server;
+    pending_->askedMs = *servers_[server].lastAskedMs;
     pending_->cookie = random_();
     pending_->generation = ++generation_;
     answerTimer_.start(services_.answerMs);
@@ -170,16 +200,18 @@ void TimeSync::readReplies() {
         if (reply.verdict == Verdict::Kiss &&
             (reply.kissCode == "RATE" || reply.kissCode == "DENY" || reply.kissCode == "RSTR"))
             servers_[pending_->server].quietUntilMs = services_.monotonicMs() + kQuietMs;
-        if (reply.verdict != Verdict::Good)
+        if (reply.verdict != Verdict::Good || !believable(reply.receiveNs) ||
+            !believable(reply.transmitNs))
             continue;  // no answer: the time-out falls back
         const Sample sample =
             measure(pending_->sentNs, reply.receiveNs, reply.transmitNs, received);
         const QString server = hostName(servers_[pending_->server].address);
+        const std::int64_t askedMs = pending_->askedMs;
         pending_.reset();
         answerTimer_.stop();
         if (syncFailureCount_ > 0)
             --syncFailureCount_;
-        take(sample, server, serverTime(data.subspan<40, 8>()));
+        take(sample, askedMs, server, serverTime(data.subspan<40, 8>()));
     }
 }
 
@@ -193,6 +225,14 @@ void TimeSync::noAnswer() {
     for (std::size_t next = failed + 1; next < servers_.size(); ++next)
         if (mayAsk(next, now))
             return ask(next);
+    // Said at once; the window waits for its count.
+    if (!failingSinceNs_)
+        failingSinceNs_ = services_.systemNs() + correctionMs_ * 1'000'000;
+    setStatus(QStringLiteral("No answer from %1 since %2")
+                  .arg(roundAsked_.join(QStringLiteral(", ")),
+                       QDateTime::fromMSecsSinceEpoch(*failingSinceNs_ / 1'000'000)
+                           .toLocalTime()
+                           .toString(QStringLiteral("HH:mm"))));
     if (++syncFailureCount_ > kFailuresShown) {
         syncFailureCount_ = 0;
         emit failedTooOften();
@@ -201,11 +241,21 @@ void TimeSync::noAnswer() {
 
 // The estimate is the sample with the smallest delay of the last few: the one
 // least bent by a queue on the way.
-void TimeSync::take(const Sample& sample, const QString& server, const ServerTime& at) {
+void TimeSync::take(const Sample& sample, std::int64_t askedMs, const QString& server,
+                    const ServerTime& at) {
     lastGoodMs_ = services_.monotonicMs();
-    samples_.push_back(sample);
-    if (samples_.size() > kSamples)
-        samples_.pop_front();
+    failingSinceNs_.reset();
+    if (std::llabs(sample.offsetNs - correctionMs_ * 1'000'000) > kOneVoiceNs) {
+        if (!confirmed(sample, askedMs, server)) {
+            calmAnswers_ = 0;
+            pollMs_ = kMinimumPollMs;  // the next answer comes as soon as allowed
+            return;
+        }
+    } else {
+        samples_.push_back(sample);
+        if (samples_.size() > kSamples)
+            samples_.pop_front();
+    }
     const Sample best =
         *std::min_element(samples_.begin(), samples_.end(),
                           [](const Sample& a, const Sample& b) { return a.delayNs < b.delayNs; });
@@ -241,31 +291,75 @@ void TimeSync::take(const Sample& sample, const QString& server, const ServerTim
                 return alive->follow(offsetMs, server);
             // The samples measured the clock as it was.
             alive->samples_.clear();
+            alive->held_.clear();
+            const std::int64_t moved = offsetMs - alive->correctionMs_;
             alive->setCorrection(0);
             alive->setStatus(QStringLiteral("Clock set from %1 at %2").arg(server, when));
             emit alive->clockSet();
+            if (alive && std::llabs(moved) >= 1000)
+                emit alive->adjusted(server, moved, true);
         });
 }
 
+// An answer far from the clock the bells go by is believed once answers at
+// least 64 s apart agree with it; then they alone are the recent samples.
+bool TimeSync::confirmed(const Sample& sample, std::int64_t askedMs, const QString& server) {
+    held_.push_back({sample, askedMs});
+    if (held_.size() > kHeld)
+        held_.pop_front();
+    std::vector<Sample> agreeing;
+    std::int64_t before = askedMs + kMinimumPollMs;
+    for (auto it = held_.rbegin(); it != held_.rend(); ++it)
+        if (std::llabs(it->sample.offsetNs - sample.offsetNs) <= kAgreeNs &&
+            it->askedMs <= before - kMinimumPollMs) {
+            agreeing.push_back(it->sample);
+            before = it->askedMs;
+        }
+    const std::int64_t move = sample.offsetNs - correctionMs_ * 1'000'000;
+    const std::size_t needed = std::llabs(move) > kPanicNs ? 3 : 2;
+    if (agreeing.size() >= needed) {
+        held_.clear();
+        samples_.assign(agreeing.rbegin(), agreeing.rend());
+        return true;
+    }
+    const std::int64_t moveMs = std::llround(static_cast<double>(move) / 1e6);
+    setStatus(
+        QStringLiteral("Held back: %1 says this computer is %2 s %3. A change over 60 s "
+                       "needs %4 answers at least 64 s apart that agree within 1 s; %5 so far")
+            .arg(server, seconds(moveMs), behindOrAhead(moveMs))
+            .arg(needed)
+            .arg(agreeing.size()));
+    return false;
+}
+
 void TimeSync::follow(std::int64_t offsetMs, const QString& server) {
+    const std::int64_t moved = offsetMs - correctionMs_;
     setCorrection(offsetMs);
     setStatus(QStringLiteral("Bells follow %1: this computer is %2 s %3")
-                  .arg(server,
-                       QString::number(std::abs(static_cast<double>(offsetMs)) / 1000.0, 'f', 2),
-                       offsetMs >= 0 ? QStringLiteral("behind") : QStringLiteral("ahead")));
+                  .arg(server, seconds(offsetMs), behindOrAhead(offsetMs)));
+    if (std::llabs(moved) >= 1000)
+        emit adjusted(server, moved, false);
 }
 
 void TimeSync::clockStepped() {
+    // An answer on its way measured the clock as it was.
+    pending_.reset();
+    answerTimer_.stop();
     samples_.clear();
+    held_.clear();
     lastGoodMs_.reset();
     calmAnswers_ = 0;
     pollMs_ = kMinimumPollMs;
+    askAtOnce_ = true;
 }
 
 void TimeSync::stop() {
     pending_.reset();
     answerTimer_.stop();
     samples_.clear();
+    held_.clear();
+    askAtOnce_ = false;
+    failingSinceNs_.reset();
     estimate_.reset();
     lastGoodMs_.reset();
     pollMs_ = kMinimumPollMs;

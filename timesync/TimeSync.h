@@ -5,6 +5,7 @@
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <deque>
@@ -65,7 +66,8 @@ class TimeSync final : public QObject {
     void SendTimeRequest();
     // "Internet time" switched off: nothing more is awaited, the offset goes.
     void stop();
-    // Someone set the computer's clock: what was measured before is void.
+    // Someone set the computer's clock: what was measured before is void, and
+    // the next of the tick's moments asks again, however recent the last request.
     void clockStepped();
 
     std::int64_t correctionMs() const { return correctionMs_; }
@@ -86,6 +88,9 @@ class TimeSync final : public QObject {
     void statusChanged(const QString& text);
     // More failures than answers, by more than five.
     void failedTooOften();
+    // The clock the bells go by moved by `ms` (1 s or more) on `server`'s word:
+    // the computer's clock was set, or else the program's clock follows.
+    void adjusted(const QString& server, std::int64_t ms, bool clockSet);
 
   private:
     struct Server {
@@ -100,7 +105,13 @@ class TimeSync final : public QObject {
         QHostAddress address;
         quint16 port = 0;
         std::int64_t sentNs = 0;
+        std::int64_t askedMs = 0;
         bool sent = false;
+    };
+    // An answer that would move the bells far, waiting for others to agree.
+    struct Held {
+        Sample sample;
+        std::int64_t askedMs = 0;
     };
 
     bool mayAsk(std::size_t server, std::int64_t nowMs) const;
@@ -108,7 +119,9 @@ class TimeSync final : public QObject {
     void send(int generation, const QHostAddress& address);
     void readReplies();
     void noAnswer();
-    void take(const Sample& sample, const QString& server, const ServerTime& at);
+    void take(const Sample& sample, std::int64_t askedMs, const QString& server,
+              const ServerTime& at);
+    bool confirmed(const Sample& sample, std::int64_t askedMs, const QString& server);
     void follow(std::int64_t offsetMs, const QString& server);
     void setCorrection(std::int64_t ms);
     void setStatus(const QString& text);
@@ -122,6 +135,10 @@ class TimeSync final : public QObject {
     int generation_ = 0;
     bool setting_ = false;
     std::deque<Sample> samples_;
+    std::deque<Held> held_;
+    bool askAtOnce_ = false;  // a step was seen: the next moment asks
+    QStringList roundAsked_;  // the servers asked since the tick's request
+    std::optional<std::int64_t> failingSinceNs_;
     std::optional<Sample> estimate_;
     std::optional<std::int64_t> lastGoodMs_;
     int pollMs_;

@@ -158,6 +158,7 @@ void main::connectTimeSync() {
     connect(sync, &timesync::TimeSync::correctionChanged, this, &main::timeCorrected);
     connect(sync, &timesync::TimeSync::clockSet, this, &main::timeCorrected);
     connect(sync, &timesync::TimeSync::statusChanged, this, &main::showTimeStatus);
+    connect(sync, &timesync::TimeSync::adjusted, &engine, &BellEngine::recordAdjusted);
     connect(sync, &timesync::TimeSync::failedTooOften, this, [this] {
         if (!syncError_)
             syncError_ = new FrmSyncError(this);

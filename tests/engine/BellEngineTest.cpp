@@ -295,6 +295,22 @@ TEST_F(Engine, AMinuteRingsOnceAndJumpedBellsAreRecordedWhateverTheClockDoes) {
     }
 }
 
+// A bell rung late says how late; every bell jumped over is one line, with
+// its date when it was another day's.
+TEST_F(Engine, TheRecordSaysHowLateABellRangAndWhichDayAMissedOneWas) {
+    for (int day = 1; day <= 7; ++day) byWeekday[day] = bells("08:30 a.mp3 08:45 b.wav");
+    begin("2026-12-07 08:29:50", "08:30 a.mp3 08:45 b.wav");
+    runUntil("2026-12-07 08:29:56");
+    clock.wallMs += 30'000, clock.runningMs += 30'000;  // the process frozen over the minute
+    runUntil("2026-12-07 08:30:40");
+    clock.step(86'400'000 + 20 * 60'000);  // to 08:50 tomorrow
+    runUntil("2026-12-08 08:50:45");
+    EXPECT_EQ(records(), "rang a.mp3, missed b.wav, missed a.mp3, missed b.wav");
+    const std::string text = test::readBytes(log.file());
+    EXPECT_NE(text.find("\trang\ta.mp3\tscheduled 08:30; late 27 s\n"), std::string::npos);
+    EXPECT_NE(text.find("\tb.wav\tscheduled 08:45 on 2026-12-07; the clock"), std::string::npos);
+}
+
 TEST_F(Engine, ABellThatCannotBeHeardIsSaidAndRecordedAndTheNextHeardOneClearsIt) {
     test::writeBytes(sounds / "broken.mp3", "not a sound");
     begin("2026-12-07 08:29:50",
