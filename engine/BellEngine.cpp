@@ -4,6 +4,8 @@
 #include "sound/MusicList.h"
 #include "sound/SoundLibrary.h"
 
+#include <QPointer>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -162,19 +164,24 @@ bool BellEngine::noticeStep(const LocalTime& t) {
 }
 
 // The reserved exit, once a minute whether or not the schedule runs; once
-// only, should the clock live the minute again.
+// only, should the clock live the minute again. The system answers later: the
+// tick, and a bell of this minute, go on meanwhile.
 void BellEngine::reservedExit(const LocalTime& t) {
     const auto exit = host_.reservedExitAt();
-    if (!exit || *exit != t.MinuteOfDay() || !services_.powerOff || poweredOffAt_ == t.minuteKey())
+    if (!exit || *exit != t.MinuteOfDay() || poweredOffAt_ == t.minuteKey())
         return;
     poweredOffAt_ = t.minuteKey();
     host_.beforePowerOff();
     Shutdown();
-    const std::string error = services_.powerOff->powerOff();
-    if (error.empty())
-        return;
+    services_.powerOff.powerOff([self = QPointer<BellEngine>(this), t](const std::string& error) {
+        if (self && !error.empty())
+            self->powerOffFailed(t, error);
+    });
+}
+
+void BellEngine::powerOffFailed(const LocalTime& t, const std::string& error) {
     // Still running: the output goes back to how the operator wants it.
-    if (host_.soundZero())
+    if (host_.soundZero() && !isPlaying)
         soundControl.SetMasterMute(true);
     record({t, RingOutcome::Failed, "Reservation Exit",
             "the computer was not switched off: " + error});

@@ -33,10 +33,10 @@ struct EngineServices {
     Mixer& mixer;
     Messages& messages;
     std::filesystem::path soundFolder;
+    // The reserved exit's power-off.
+    PowerOff& powerOff;
     // None: no record is kept.
     RingLog* ringLog = nullptr;
-    // The reserved exit's power-off; none: the minute passes without effect.
-    PowerOff* powerOff = nullptr;
     // One request to the internet time server.
     std::function<void()> sendTimeRequest = {};
 };
@@ -143,6 +143,7 @@ class BellEngine final : public QObject, public sound::BellState {
     void endBell();
     void checkBells(const LocalTime& time);
     void reservedExit(const LocalTime& time);
+    void powerOffFailed(const LocalTime& time, const std::string& error);
     void recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, const LocalTime& time);
     bool noticeStep(const LocalTime& time);
     void keepOthersSilent();

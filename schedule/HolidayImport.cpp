@@ -1,10 +1,12 @@
 #include "schedule/HolidayImport.h"
 
+#include "schedule/SafeFile.h"
+
 #include <libical/ical.h>
 
+#include <cerrno>
 #include <chrono>
-#include <fstream>
-#include <iterator>
+#include <cstring>
 #include <memory>
 
 namespace tollix {
@@ -93,21 +95,17 @@ HolidayImport importICalendarText(const std::string& text, int year) {
 }
 
 HolidayImport importICalendar(const std::filesystem::path& file, int year) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(file, error);
-    if (error) {
-        HolidayImport result;
-        result.error = "the file cannot be read: " + error.message();
-        return result;
-    }
-    if (size > HolidayImport::kMaxFileSize) {
-        HolidayImport result;
+    const safefile::Reading reading = safefile::read(file, HolidayImport::kMaxFileSize);
+    if (reading.read())
+        return importICalendarText(reading.bytes, year);
+    HolidayImport result;
+    if (reading.missing())
+        result.error = "the file cannot be read: " + std::string(std::strerror(ENOENT));
+    else if (reading.tooLarge)
         result.error = "the file is larger than a calendar can be (16 MB)";
-        return result;
-    }
-    std::ifstream in(file, std::ios::binary);
-    return importICalendarText(
-        std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), year);
+    else
+        result.error = "the file cannot be read: " + reading.error;
+    return result;
 }
 
 }  // namespace tollix

@@ -16,7 +16,7 @@ struct HolidayImport {
     int withTimeOfDay = 0;
     std::string error;  // not empty: nothing was taken
 
-    static constexpr std::uintmax_t kMaxFileSize = 16 * 1024 * 1024;
+    static constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
 };
 
 HolidayImport importICalendar(const std::filesystem::path& file, int year);

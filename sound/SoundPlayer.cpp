@@ -19,7 +19,7 @@ bool SoundPlayer::OpenAndPlay(const std::string& path, int extraSeconds) {
     if (!mmc_.open())
         return false;
     mixer_.SetMasterMute(false);
-    bell_.durationSeconds = wholeSeconds(mmc_.length(), extraSeconds);
+    learnLength(extraSeconds);
     bell_.elapsedCount = 1;
     bell_.isPlaying = true;
     mmc_.play();
@@ -38,14 +38,24 @@ bool SoundPlayer::Replay() {
 bool SoundPlayer::OpenNext(const std::string& path) {
     mmc_.setFileName(path);
     const bool opened = mmc_.open();
-    bell_.durationSeconds = opened ? wholeSeconds(mmc_.length(), 1) : 1;
+    learnLength(1);
     bell_.elapsedCount = 1;
     if (opened)
         mmc_.play();
     return opened;
 }
 
+// A file that still loads when it starts has its length a moment later.
+void SoundPlayer::learnLength(int extraSeconds) {
+    extraSeconds_ = extraSeconds;
+    const long lengthMs = mmc_.length();
+    lengthPending_ = lengthMs <= 0;
+    bell_.durationSeconds = wholeSeconds(lengthMs, extraSeconds);
+}
+
 bool SoundPlayer::CountSecond() {
+    if (lengthPending_ && mmc_.length() > 0)
+        learnLength(extraSeconds_);
     if (bell_.elapsedCount != bell_.durationSeconds) {
         ++bell_.elapsedCount;
         return true;

@@ -36,6 +36,7 @@ class SoundPlayer {
     bool FadeStep();
 
   private:
+    void learnLength(int extraSeconds);
     void saveVolume();
     void fadeTo(int volume);
 
@@ -43,6 +44,8 @@ class SoundPlayer {
     sound_control& mixer_;
     BellState& bell_;
     std::function<bool()> soundZero_;
+    int extraSeconds_ = 0;
+    bool lengthPending_ = false;
 };
 
 }  // namespace tollix::sound

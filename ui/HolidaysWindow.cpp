@@ -153,8 +153,6 @@ void HolidaysWindow::showRules() {
                                           .arg(QString::fromStdString(problem.why)));
     problems->setText(lines.join(QLatin1Char('\n')));
     problems->setVisible(!lines.isEmpty());
-    for (QWidget* control : std::initializer_list<QWidget*>{addRule, deleteRule, importCalendar})
-        control->setEnabled(holidays_.changeable());
     paintMonth();
 }
 

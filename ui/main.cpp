@@ -2,6 +2,7 @@
 
 #include "schedule/DataFiles.h"
 #include "schedule/Intervals.h"
+#include "schedule/SafeFile.h"
 #include "sound/SoundLibrary.h"
 #include "system/ExitIni.h"
 #include "timesync/TimeSync.h"
@@ -18,6 +19,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWindow>
 
@@ -52,7 +54,7 @@ constexpr int kStateOffColour = 11263914;  // blue-green-red: red 170, green 223
 main::main(MainServices services, QWidget* parent)
     : QWidget(parent),
       engine(EngineServices{services.clock, services.player, services.mixer, services.messages,
-                            services.paths.soundFolder(), services.ringLog, services.powerOff,
+                            services.paths.soundFolder(), services.powerOff, services.ringLog,
                             timeRequest(services.timeSync)},
              *this),
       services_(std::move(services)) {
@@ -160,6 +162,12 @@ void main::Form_Load() {
     setWindowTitle(QStringLiteral("TOLLIX"));
     mnBellCount->setEnabled(false);
 
+    // Nothing start-up has to say may hold the schedule: it is said in one
+    // box at the end, and start-up's own saves leave unreadable files alone.
+    services_.messages.gather();
+    ++automatic_;
+    auto started = qScopeGuard([this] { --automatic_; });
+
     const LocalTime time = services_.clock.now();
     loadPhase = 1;
     engine.scheduleRunning = 0;
@@ -172,7 +180,9 @@ void main::Form_Load() {
     QTimer::singleShot(0, this, [this] { placeOnScreen(size()); });
 
     startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().exitIni().string())), [this] {
-        const ExitSettings exit = ReadExitIni(paths().exitIni());
+        std::string why;
+        const ExitSettings exit = ReadExitIni(paths().exitIni(), &why);
+        readProblem(paths().exitIni(), why);
         reservedExitHour = exit.reservedExitHour;
         reservedExitMinute = exit.reservedExitMinute;
         exitHourLine_ = exit.hourLine;
@@ -180,8 +190,12 @@ void main::Form_Load() {
         chkAutoExit->setValue(exit.chkAutoExit);
     });
 
-    startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().holidaysIni().string())),
-                [this] { engine.setCalendar(HolidayCalendar::read(paths().holidaysIni())); });
+    startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().holidaysIni().string())), [this] {
+        HolidayCalendar calendar = HolidayCalendar::read(paths().holidaysIni());
+        readProblem(paths().holidaysIni(),
+                    calendar.unreadable() ? calendar.problems().front().why : "");
+        engine.setCalendar(std::move(calendar));
+    });
 
     engine.soundControl.OpenMixer(0);
     engine.soundControl.SetMasterMute(false);
@@ -205,6 +219,11 @@ void main::Form_Load() {
         if (isAutoModeForm_->isAutoMode2->isChecked())
             TrayIn();
     }
+
+    // Nobody may be at the screen: in the tray the problems are a notification too.
+    const QString said = services_.messages.showGathered();
+    if (!said.isEmpty() && inTray_)
+        tray_->showMessage(QStringLiteral("TOLLIX"), said, QSystemTrayIcon::Warning);
 }
 
 QColor main::stateColour() const {
@@ -230,9 +249,9 @@ void main::startupStep(const QString& what, const std::function<void()>& step) {
 
 // Start-up goes on after a failed step, so that the clock keeps ticking.
 void main::startupError(const QString& what, const QString& description) {
-    services_.messages.information(QStringLiteral("TOLLIX"), QStringLiteral("Error Number : "));
-    services_.messages.information(QStringLiteral("TOLLIX"),
-                                   QStringLiteral("%1 failed: %2").arg(what, description));
+    services_.messages.information(
+        QStringLiteral("TOLLIX"),
+        QStringLiteral("Error Number : \n%1 failed: %2").arg(what, description));
 }
 
 void main::Shutdown(bool end) {
@@ -299,6 +318,35 @@ void main::saved(const std::string& error) {
             QStringLiteral("The setting could not be saved: %1").arg(fromStd(error)));
 }
 
+void main::readProblem(const std::filesystem::path& file, const std::string& why) {
+    if (why.empty()) {
+        unreadable_.erase(file);  // mended meanwhile
+        return;
+    }
+    if (!unreadable_.insert(file).second)
+        return;
+    services_.messages.information(
+        QStringLiteral("Warning"),
+        QStringLiteral("A file could not be read: %1\nThe initial settings are used, and the "
+                       "file is kept as it is until a setting it holds is changed.")
+            .arg(fromStd(why)));
+}
+
+// An unreadable file is written again only for the operator's change; the
+// old one stays beside it as NAME.unreadable.
+bool main::mayWrite(const std::filesystem::path& file) {
+    if (!unreadable_.contains(file))
+        return true;
+    if (automatic_ > 0)
+        return false;
+    if (const std::string error = safefile::keepAside(file); !error.empty()) {
+        saved(error);
+        return false;
+    }
+    unreadable_.erase(file);
+    return true;
+}
+
 // The controls' own behaviours save as they are restored; those saves wait
 // until every control holds its stored value, so a start cut short (killed,
 // a power cut) never leaves a half-restored data.ini behind.
@@ -306,7 +354,9 @@ void main::LoadSettings() {
     restoring_ = true;
     // Also when a step of the restore fails: later clicks must save again.
     auto restored = qScopeGuard([this] { restoring_ = false; });
-    const GeneralSettings s = datafiles::readGeneral(paths().dataIni());
+    std::string why;
+    const GeneralSettings s = datafiles::readGeneral(paths().dataIni(), &why);
+    readProblem(paths().dataIni(), why);
     auto_exe->setValue(s.auto_exe);
     if (fileList->count() > s.fileListIndex)
         fileList->setListIndex(s.fileListIndex);
@@ -324,7 +374,7 @@ void main::LoadSettings() {
 }
 
 void main::SaveSettings() {
-    if (restoring_)
+    if (restoring_ || !mayWrite(paths().dataIni()))
         return;
     GeneralSettings s;
     s.auto_exe = auto_exe->value();
@@ -339,24 +389,31 @@ void main::SaveSettings() {
 }
 
 void main::LoadWeekList() {
-    AddTimeList->AddItems(datafiles::readWeekList(paths().weekList()));
+    std::string why;
+    AddTimeList->AddItems(datafiles::readWeekList(paths().weekList(), &why));
+    readProblem(paths().weekList(), why);
 }
 
 void main::SaveWeekList() {
-    saved(datafiles::writeWeekList(paths().weekList(), AddTimeList->lines()));
+    if (mayWrite(paths().weekList()))
+        saved(datafiles::writeWeekList(paths().weekList(), AddTimeList->lines()));
 }
 
 void main::LoadDayList() {
     AddTimeList->clear();
-    const DayList list = datafiles::readDayList(paths().dayList(VScroll9->position()));
+    std::string why;
+    const auto file = paths().dayList(VScroll9->position());
+    const DayList list = datafiles::readDayList(file, &why);
+    readProblem(file, why);
     AddTimeList->AddItems(list.lines);
     nobell->setValue(list.nobell);
 }
 
 void main::SaveDayList(int useSelector) {
     const int day = useSelector == 1 ? VScroll9->position() : pre_day->text().toInt();
-    saved(datafiles::writeDayList(paths().dayList(day),
-                                  DayList{nobell->value(), AddTimeList->lines()}));
+    if (mayWrite(paths().dayList(day)))
+        saved(datafiles::writeDayList(paths().dayList(day),
+                                      DayList{nobell->value(), AddTimeList->lines()}));
 }
 
 IntervalSettings intervalsOf(const main& w) {
@@ -401,26 +458,32 @@ void showIntervals(main& w, const IntervalSettings& s) {
 }  // namespace
 
 void main::LoadWeekIntervals() {
-    showIntervals(*this,
-                  datafiles::readIntervals(paths().weekIntervals(), datafiles::IntervalFile::Week));
+    std::string why;
+    showIntervals(*this, datafiles::readIntervals(paths().weekIntervals(),
+                                                  datafiles::IntervalFile::Week, &why));
+    readProblem(paths().weekIntervals(), why);
 }
 
 void main::SaveWeekIntervals() {
-    saved(datafiles::writeIntervals(paths().weekIntervals(), intervalsOf(*this),
-                                    datafiles::IntervalFile::Week));
+    if (mayWrite(paths().weekIntervals()))
+        saved(datafiles::writeIntervals(paths().weekIntervals(), intervalsOf(*this),
+                                        datafiles::IntervalFile::Week));
 }
 
 void main::LoadDayIntervals() {
-    const IntervalSettings s = datafiles::readIntervals(paths().dayIntervals(VScroll9->position()),
-                                                        datafiles::IntervalFile::Day);
+    std::string why;
+    const auto file = paths().dayIntervals(VScroll9->position());
+    const IntervalSettings s = datafiles::readIntervals(file, datafiles::IntervalFile::Day, &why);
+    readProblem(file, why);
     showIntervals(*this, s);
     nobell->setValue(s.nobell);
 }
 
 void main::SaveDayIntervals(int useSelector) {
     const int day = useSelector == 1 ? VScroll9->position() : pre_day->text().toInt();
-    saved(datafiles::writeIntervals(paths().dayIntervals(day), intervalsOf(*this),
-                                    datafiles::IntervalFile::Day));
+    if (mayWrite(paths().dayIntervals(day)))
+        saved(datafiles::writeIntervals(paths().dayIntervals(day), intervalsOf(*this),
+                                        datafiles::IntervalFile::Day));
 }
 
 // ---- Mode and day selection -------------------------------------------------

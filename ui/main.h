@@ -25,9 +25,11 @@
 #include <QListWidget>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -62,16 +64,16 @@ struct MainServices {
     MediaPlayer& player;
     // Ends the process; tests record the call instead.
     std::function<void()> endProgram;
-    // The reserved exit's power-off; none: the minute passes without effect.
-    PowerOff* powerOff = nullptr;
+    // The reserved exit's power-off.
+    PowerOff& powerOff;
+    // The start entry of "Auto execution".
+    AutoStart& autoStart;
+    // The program's own path, for the start entry.
+    const std::string& executable;
     // Internet time; none: "Internet time" only saves the setting.
     timesync::TimeSync* timeSync = nullptr;
     // The ring record; none: nothing is recorded.
     RingLog* ringLog = nullptr;
-    // The start entry of "Auto execution"; none: the box only saves the setting.
-    AutoStart* autoStart = nullptr;
-    // The program's own path, for the start entry.
-    std::string executable = {};
 };
 
 // The main window: the whole program. Its controls are the working copy of
@@ -328,6 +330,10 @@ class main final : public QWidget, private BellEngine::Host {
     void startupStep(const QString& what, const std::function<void()>& step);
     void startupError(const QString& what, const QString& description);
     void saved(const std::string& error);
+    // Files that could not be read: said once, and not written over until
+    // the operator changes a setting they hold.
+    void readProblem(const std::filesystem::path& file, const std::string& why);
+    bool mayWrite(const std::filesystem::path& file);
     QString weekdayName(int day) const;
     void lockControls(bool running);
     void PickSound(QLineEdit* target);
@@ -376,6 +382,10 @@ class main final : public QWidget, private BellEngine::Host {
     std::int64_t shownDay_ = -1;
     bool ended_ = false;
     bool restoring_ = false;
+    // Above 0 while the program saves on its own (start-up, the new day, the
+    // reserved exit): such saves leave an unreadable file alone.
+    int automatic_ = 0;
+    std::set<std::filesystem::path> unreadable_;
 };
 
 }  // namespace tollix

@@ -260,9 +260,12 @@ bool main::showsStopped() const {
     return start->isEnabled();
 }
 
+// The new day's start is the program's own: it leaves unreadable files alone.
 void main::restartSchedule() {
+    ++automatic_;
     stop1_Click();
     start_Click();
+    --automatic_;
 }
 
 // ---- What the engine reports ----------------------------------------------------

@@ -69,10 +69,8 @@ void main::auto_exe_Click() {
     if (set && loadPhase == 2)
         isAutoModeForm_->exec();
     SaveSettings();
-    if (!services_.autoStart)
-        return;
     const std::string error =
-        set ? services_.autoStart->write(services_.executable) : services_.autoStart->remove();
+        set ? services_.autoStart.write(services_.executable) : services_.autoStart.remove();
     if (error.empty())
         return;
     services_.messages.information(
@@ -103,9 +101,10 @@ void main::chkAutoExit_Click() {
 }
 
 void main::WriteExitIni() {
-    saved(tollix::WriteExitIni(
-        paths().exitIni(), ExitSettings{chkAutoExit->value(), reservedExitHour, reservedExitMinute,
-                                        exitHourLine_, exitMinuteLine_}));
+    if (mayWrite(paths().exitIni()))
+        saved(tollix::WriteExitIni(
+            paths().exitIni(), ExitSettings{chkAutoExit->value(), reservedExitHour,
+                                            reservedExitMinute, exitHourLine_, exitMinuteLine_}));
 }
 
 std::optional<int> main::reservedExitAt() const {
@@ -116,7 +115,9 @@ std::optional<int> main::reservedExitAt() const {
 
 // What the program's own exit does, before the computer goes off.
 void main::beforePowerOff() {
+    ++automatic_;
     SaveSettings();
+    --automatic_;
 }
 
 void main::connectSystem() {

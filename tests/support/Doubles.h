@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -139,14 +140,14 @@ class FakePlayer final : public MediaPlayer {
     Output output() override { return isOpen ? Output::Playing : Output::Silent; }
 };
 
-// Counts the power-offs asked for; `refusal` is the system's answer.
+// Counts the power-offs asked for; `refusal` is the system's answer, given at once.
 class RecordingPowerOff final : public PowerOff {
   public:
     int calls = 0;
     std::string refusal;
-    std::string powerOff() override {
+    void powerOff(std::function<void(const std::string&)> done) override {
         ++calls;
-        return refusal;
+        done(refusal);
     }
 };
 

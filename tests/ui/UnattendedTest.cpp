@@ -17,14 +17,9 @@ using test::writeBytes;
 
 class Unattended : public test::WindowTest {
   protected:
-    XdgAutoStart autoStart{dir.path() / "config" / "autostart"};
-    test::RecordingPowerOff power;
-
-    main& load(const std::string& executable = "/opt/tollix/tollix") {
-        MainServices s = services([] {}, &power);
-        s.autoStart = &autoStart;
-        s.executable = executable;
-        return WindowTest::load(s);
+    main& load(const std::string& program = "/opt/tollix/tollix") {
+        executable = program;
+        return WindowTest::load(services());
     }
     // Answers the modal window that the next click opens.
     static void whenShown(QDialog* dialog, std::function<void()> answer) {
