@@ -6,6 +6,8 @@
 #include "platform/Mixer.h"
 #include "platform/PowerOff.h"
 #include "schedule/BellEntry.h"
+#include "schedule/DataFiles.h"
+#include "system/ExitIni.h"
 
 #include <QProcess>
 #include <QString>
@@ -14,6 +16,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -175,6 +178,29 @@ BellSchedule bells(const std::string& list, int alarms = 0);
 
 std::string readBytes(const std::filesystem::path& file);
 void writeBytes(const std::filesystem::path& file, const std::string& bytes);
+
+// Each data file written as the program writes it; the test fails when it
+// cannot be. Set-ups name only what differs from a first start, as in
+// save(paths.dataIni(), {.timeMode = 2, .dayMode = 2}).
+void save(const std::filesystem::path& file, const GeneralSettings& settings);
+void save(const std::filesystem::path& file, const DayList& list);
+void saveWeekList(const std::filesystem::path& file, const std::vector<std::string>& lines);
+void save(const std::filesystem::path& file, const IntervalSettings& settings,
+          datafiles::IntervalFile kind);
+void save(const std::filesystem::path& file, const ExitSettings& settings);
+
+// An environment variable set, or with nullptr removed, until the scope ends.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    std::string name_;
+    std::optional<std::string> old_;
+};
 
 // Every file below a folder with its bytes, to see that nothing was written.
 std::vector<std::pair<std::string, std::string>> snapshot(const std::filesystem::path& folder);

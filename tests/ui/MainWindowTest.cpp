@@ -25,7 +25,6 @@ class MainWindow : public test::WindowTest {
 
 TEST_F(MainWindow, FirstStartShowsOffAndTheWeekIntervals) {
     main& w = load();
-    EXPECT_EQ(w.windowTitle(), u"TOLLIX"_s);
     EXPECT_EQ(w.state->text(), u"OFF"_s);
     EXPECT_TRUE(w.Option1->isChecked() && w.Option3->isChecked());
     EXPECT_EQ(w.txtStartBellSound->text(), u"school-bell.wav"_s);
