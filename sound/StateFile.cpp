@@ -1,15 +1,16 @@
 #include "sound/StateFile.h"
 
-#include <QSaveFile>
+#include "schedule/SafeFile.h"
 
-#include <fstream>
+#include <sstream>
 
 namespace tollix::sound {
 
 std::vector<std::string> readStateFile(const std::filesystem::path& file) {
+    // A few sink names or one volume: anything larger is not ours.
     constexpr std::size_t kMostLines = 256;
     std::vector<std::string> lines;
-    std::ifstream in(file);
+    std::istringstream in(safefile::read(file, 64 * 1024).bytes);
     for (std::string line; lines.size() < kMostLines && std::getline(in, line);)
         if (!line.empty())
             lines.push_back(line);
@@ -24,11 +25,9 @@ std::string writeStateFile(const std::filesystem::path& file,
         return ec ? ec.message() : std::string();
     }
     std::filesystem::create_directories(file.parent_path(), ec);
-    QSaveFile out(QString::fromStdString(file.string()));
-    if (!out.open(QIODevice::WriteOnly))
-        return out.errorString().toStdString();
-    for (const auto& line : lines) out.write((line + '\n').c_str());
-    return out.commit() ? std::string() : out.errorString().toStdString();
+    std::string text;
+    for (const auto& line : lines) text += line + '\n';
+    return safefile::write(file, text);
 }
 
 }  // namespace tollix::sound
