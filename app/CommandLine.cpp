@@ -19,7 +19,17 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         QStringLiteral("data"),
         QStringLiteral("Uses <folder> as the program folder (its data/ and sound/)."),
         QStringLiteral("folder"));
-    parser.addOptions({help, version, ringLog, data});
+    const QCommandLineOption importHolidays(
+        QStringLiteral("import-holidays"),
+        QStringLiteral("Adds the whole-day events of the iCalendar <file> to the days without "
+                       "bells, shows what it adds and ends. Exit status 1: the file or the "
+                       "holidays cannot be read or written; 3: the file looks like a calendar "
+                       "of school days, nothing is written (--yes takes it all the same)."),
+        QStringLiteral("file"));
+    const QCommandLineOption yes(
+        QStringLiteral("yes"),
+        QStringLiteral("With --import-holidays: imports a calendar of school days too."));
+    parser.addOptions({help, version, ringLog, data, importHolidays, yes});
 
     CommandLine line;
     if (!parser.parse(arguments)) {
@@ -42,6 +52,10 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         line.text = QStringLiteral("tollix %1").arg(QLatin1String(TOLLIX_VERSION));
     } else if (parser.isSet(ringLog)) {
         line.action = Action::RingLog;
+    } else if (parser.isSet(importHolidays)) {
+        line.action = Action::ImportHolidays;
+        line.calendarFile = parser.value(importHolidays);
+        line.yes = parser.isSet(yes);
     }
     if (parser.isSet(data))
         line.dataFolder = parser.value(data);

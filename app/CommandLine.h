@@ -10,10 +10,14 @@ namespace tollix {
 // What the command line asks. Read before any window or lock exists, so a
 // wrong word costs nothing.
 struct CommandLine {
-    enum class Action { Run, Help, Version, RingLog, Error };
+    enum class Action { Run, Help, Version, RingLog, ImportHolidays, Error };
     Action action = Action::Run;
     // --data DIR: the program folder to use.
     std::optional<QString> dataFolder;
+    // --import-holidays FILE [--yes]: the calendar to import, and whether a
+    // calendar that looks like school days is taken all the same.
+    QString calendarFile;
+    bool yes = false;
     // The help text, the version line, or the one-line error.
     QString text;
 

@@ -1,6 +1,7 @@
 #include "ui/main.h"
 #include "app/CommandLine.h"
 #include "app/ExitSignals.h"
+#include "app/HolidayCommand.h"
 #include "engine/RingLog.h"
 #include "platform/AutoStart.h"
 #include "platform/Clock.h"
@@ -13,10 +14,12 @@
 #include "platform/TimeSetter.h"
 #include "schedule/AppPaths.h"
 #include "schedule/DefaultFiles.h"
+#include "sound/StateFile.h"
 #include "timesync/TimeSync.h"
 #include "ui/BellIcon.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QGuiApplication>
 #include <QTimer>
@@ -24,6 +27,7 @@
 #include <chrono>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
     QStringList arguments;
@@ -37,13 +41,33 @@ int main(int argc, char** argv) {
         case tollix::CommandLine::Action::Error:
             std::fprintf(stderr, "%s\n", command.text.toLocal8Bit().constData());
             return command.status();
-        case tollix::CommandLine::Action::RingLog:
+        case tollix::CommandLine::Action::RingLog: {
             // For an administrator over ssh: what the bells did, without a window.
-            for (const auto& line : tollix::RingLog::lastLines(tollix::RingLog::defaultFile(), 50))
+            std::string error;
+            for (const auto& line :
+                 tollix::RingLog::lastLines(tollix::RingLog::defaultFile(), 50, &error))
                 std::printf("%s\n", line.c_str());
-            return 0;
+            if (error.empty())
+                return 0;
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return 1;
+        }
+        case tollix::CommandLine::Action::ImportHolidays:
         case tollix::CommandLine::Action::Run:
             break;
+    }
+    const auto programFolder = [&command] {
+        return command.dataFolder
+                   ? tollix::AppPaths(QDir(*command.dataFolder).absolutePath().toStdString())
+                   : tollix::AppPaths::resolve(
+                         QCoreApplication::applicationDirPath().toStdString());
+    };
+    if (command.action == tollix::CommandLine::Action::ImportHolidays) {
+        // Without a display, beside a running copy: that copy sees the file change.
+        QCoreApplication core(argc, argv);
+        return tollix::importHolidays(command.calendarFile.toStdString(),
+                                      programFolder().holidaysIni(), command.yes,
+                                      QDate::currentDate().year());
     }
 
     QApplication app(argc, argv);
@@ -58,14 +82,12 @@ int main(int argc, char** argv) {
     // before it touches any file.
     tollix::SingleInstance instance;
     if (!instance.claim()) {
-        instance.notifyRunningCopy();
+        // On Wayland only a window given the desktop's token may come forward.
+        instance.notifyRunningCopy(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"));
         return 0;
     }
 
-    const auto paths =
-        command.dataFolder
-            ? tollix::AppPaths(QDir(*command.dataFolder).absolutePath().toStdString())
-            : tollix::AppPaths::resolve(QCoreApplication::applicationDirPath().toStdString());
+    const auto paths = programFolder();
     const auto failures = tollix::EnsureProgramFolder(paths);
 
     tollix::SystemClock clock;
@@ -76,8 +98,9 @@ int main(int argc, char** argv) {
     // Internet time: the computer's clock where the system lets us set it,
     // otherwise the program's clock runs at the server's offset.
     tollix::TimedatedTimeSetter timeSetter;
+    std::string serversUnreadable;
     tollix::timesync::TimeSync timeSync(
-        tollix::timesync::ReadTimeServers(paths.timeServerIni()),
+        tollix::timesync::ReadTimeServers(paths.timeServerIni(), &serversUnreadable),
         {&timeSetter,
          [] {
              using namespace std::chrono;
@@ -86,16 +109,27 @@ int main(int argc, char** argv) {
          [&clock] { return clock.monotonicMs(); }});
     QObject::connect(&timeSync, &tollix::timesync::TimeSync::correctionChanged,
                      [&clock](std::int64_t ms) { clock.setCorrectionMs(ms); });
-    tollix::MainServices services{paths, clock,  messages,
-                                  mixer, player, [] { QCoreApplication::exit(0); }};
+    // Starting at log-on and the reserved exit: the installed program starts itself.
+    tollix::XdgAutoStart autoStart;
+    tollix::LogindPowerOff powerOff;
+    const std::string executable = QCoreApplication::applicationFilePath().toStdString();
+    tollix::MainServices services{paths,    clock,     messages,
+                                  mixer,    player,    [] { QCoreApplication::exit(0); },
+                                  powerOff, autoStart, executable};
     services.timeSync = &timeSync;
     services.ringLog = &ringLog;
     tollix::main window(services);
     messages.setParent(&window);
-    for (const auto& failure : failures) {
-        messages.information(QStringLiteral("TOLLIX"), QStringLiteral("Error Number : "));
-        messages.information(QStringLiteral("TOLLIX"), QString::fromStdString(failure));
-    }
+    // Said with start-up's own problems, in one box once the schedule has started.
+    messages.gather();
+    for (const auto& failure : failures)
+        messages.information(QStringLiteral("TOLLIX"),
+                             QStringLiteral("Error Number : \n") + QString::fromStdString(failure));
+    if (!serversUnreadable.empty())
+        messages.information(QStringLiteral("Warning"),
+                             QStringLiteral("A file could not be read: %1\nThe public time "
+                                            "servers are used.")
+                                 .arg(QString::fromStdString(serversUnreadable)));
 
     // A clock set by anyone, or a wake from sleep: the tick moves to the new second at once.
     tollix::LinuxClockWatch clockWatch;
@@ -118,6 +152,16 @@ int main(int argc, char** argv) {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                      [&window] { window.EndSession(); });
 
+    // What a run that did not end normally left on the sound server is given
+    // back first. exit() (Qt's answer to a lost display) passes by every way
+    // out above: the mixer's mutes are undone at exit all the same.
+    window.engine.keepSoundStateIn(tollix::RingLog::defaultFile().parent_path());
+    static const auto muteMarker = tollix::RingLog::defaultFile().parent_path() / "muted";
+    std::atexit([] {
+        if (tollix::PulseMixer::undoAtExit())
+            tollix::sound::writeStateFile(muteMarker, {});
+    });
+
     window.Form_Load();
     if (window.hasEnded())
         return 0;  // ended during start-up, in one of its message boxes
@@ -126,7 +170,12 @@ int main(int argc, char** argv) {
 
     // Answering later copies only once the window is up; a benchmark waits for it.
     QObject::connect(&instance, &tollix::SingleInstance::showRequested, &window,
-                     &tollix::main::TrayOut);
+                     [&window](const QString& activationToken) {
+                         // Qt's Wayland plugin raises the window with the token it finds here.
+                         if (!activationToken.isEmpty())
+                             qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+                         window.TrayOut();
+                     });
     instance.listen();
 
     return app.exec();

@@ -3,10 +3,12 @@
 // The main window's services for benchmarks: a clock of the bench's own that
 // steps a second at a time, and a player, mixer and messages that cost
 // nothing, so that only the program's own work is measured.
+#include "platform/AutoStart.h"
 #include "platform/Clock.h"
 #include "platform/MediaPlayer.h"
 #include "platform/Messages.h"
 #include "platform/Mixer.h"
+#include "platform/PowerOff.h"
 
 namespace tollix::bench {
 
@@ -55,10 +57,24 @@ class AnsweringMixer final : public tollix::Mixer {
     }
     bool writeVolume(long) override { return true; }
     bool writeMute(bool) override { return true; }
+    std::vector<std::string> mutedOutputs() const override { return {}; }
+    bool adoptMuted(const std::vector<std::string>&) override { return true; }
     bool readOutput(Output& output) override {
         output = {true, false, 100};
         return true;
     }
+};
+
+// The computer stays on and nothing starts at log-on.
+class StayingOn final : public tollix::PowerOff {
+  public:
+    void powerOff(std::function<void(const std::string&)> done) override { done("a benchmark"); }
+};
+
+class NoAutoStart final : public tollix::AutoStart {
+  public:
+    std::string write(const std::string&) override { return {}; }
+    std::string remove() override { return {}; }
 };
 
 }  // namespace tollix::bench

@@ -78,7 +78,11 @@ int main(int argc, char** argv) {
     tollix::bench::QuietMessages messages;
     tollix::bench::AnsweringMixer mixer;
     tollix::bench::CountingPlayer player;
-    tollix::main window(tollix::MainServices{paths, clock, messages, mixer, player, [] {}});
+    tollix::bench::StayingOn power;
+    tollix::bench::NoAutoStart autoStart;
+    const std::string executable = "/usr/bin/tollix";
+    tollix::main window(tollix::MainServices{paths, clock, messages, mixer, player, [] {}, power,
+                                             autoStart, executable});
     window.Form_Load();
 
     const auto plain = starts(window, 51);

@@ -71,8 +71,12 @@ int measure(int argc, char** argv) {
     QuietMessages messages;
     AnsweringMixer mixer;
     CountingPlayer player;
+    tollix::bench::StayingOn power;
+    tollix::bench::NoAutoStart autoStart;
+    const std::string executable = "/usr/bin/tollix";
     tollix::RingLog ringLog(fs::path(dir.path().toStdString()) / "state" / "rings.log");
-    tollix::MainServices services{paths, clock, messages, mixer, player, [] {}};
+    tollix::MainServices services{paths, clock, messages,  mixer,     player,
+                                  [] {}, power, autoStart, executable};
     services.ringLog = &ringLog;
     // A request stays unanswered here (no event loop): later moments send nothing.
     tollix::timesync::TimeSync timeSync(

@@ -4,6 +4,8 @@
 #include "sound/MusicList.h"
 #include "sound/SoundLibrary.h"
 
+#include <QPointer>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -148,10 +150,12 @@ void BellEngine::recordAdjusted(const QString& server, std::int64_t ms, bool clo
 // between bells, "No com sound" looks every few seconds and mutes again.
 void BellEngine::keepOthersSilent() {
     constexpr int kEverySeconds = 5;
-    if (isPlaying || model_.general().sound_zero != 1 || ++silenceCheck_ < kEverySeconds)
+    if (++silenceCheck_ < kEverySeconds)
         return;
     silenceCheck_ = 0;
-    if (services_.mixer.connectedAfresh())
+    // Outputs the mixer muted or gave back on its own go on record.
+    soundControl.noteMuted();
+    if (!isPlaying && model_.general().sound_zero == 1 && services_.mixer.connectedAfresh())
         soundControl.SetMasterMute(true);
 }
 
@@ -167,20 +171,28 @@ bool BellEngine::noticeStep(const LocalTime& t) {
 }
 
 // The reserved exit, once a minute whether or not the schedule runs; once
-// only, should the clock live the minute again.
+// only, should the clock live the minute again. The system answers later: the
+// tick, and a bell of this minute, go on meanwhile.
 void BellEngine::reservedExit(const LocalTime& t) {
     const auto exit = model_.reservedExitAt();
-    if (!exit || *exit != t.MinuteOfDay() || !services_.powerOff || poweredOffAt_ == t.minuteKey())
+    if (!exit || *exit != t.MinuteOfDay() || poweredOffAt_ == t.minuteKey())
         return;
     poweredOffAt_ = t.minuteKey();
     // What the program's own exit does, before the computer goes off.
-    model_.saveGeneral();
+    {
+        const ScheduleModel::OwnSaves own(model_);
+        model_.saveGeneral();
+    }
     Shutdown();
-    const std::string error = services_.powerOff->powerOff();
-    if (error.empty())
-        return;
+    services_.powerOff.powerOff([self = QPointer<BellEngine>(this), t](const std::string& error) {
+        if (self && !error.empty())
+            self->powerOffFailed(t, error);
+    });
+}
+
+void BellEngine::powerOffFailed(const LocalTime& t, const std::string& error) {
     // Still running: the output goes back to how the operator wants it.
-    if (model_.general().sound_zero == 1)
+    if (model_.general().sound_zero == 1 && !isPlaying)
         soundControl.SetMasterMute(true);
     record({t, RingOutcome::Failed, "Reservation Exit",
             "the computer was not switched off: " + error});
@@ -540,11 +552,20 @@ void BellEngine::Shutdown() {
     settleAtOnce("the program ended");
     if (isPlaying)
         soundPlayer.Close();
-    if (volumeSaved) {
-        soundControl.SetMasterVolume(savedVolume);
-        volumeSaved = false;
-    }
+    soundPlayer.PutBackVolume();
     soundControl.SetMasterMute(false);
+}
+
+void BellEngine::keepSoundStateIn(const fs::path& folder) {
+    std::string undone;
+    for (const auto& name : soundControl.keepMutedIn(folder / "muted"))
+        undone += (undone.empty() ? "unmuted " : ", ") + name;
+    if (const auto volume = soundPlayer.keepSavedVolumeIn(folder / "volume"))
+        undone += (undone.empty() ? "" : "; ") + std::string("master volume put back to ") +
+                  std::to_string(*volume);
+    if (!undone.empty())
+        record({services_.clock.now(), RingOutcome::Restored, "No com sound",
+                undone + "; left so by a run that did not end normally"});
 }
 
 }  // namespace tollix

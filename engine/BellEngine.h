@@ -34,10 +34,10 @@ struct EngineServices {
     Mixer& mixer;
     Messages& messages;
     std::filesystem::path soundFolder;
+    // The reserved exit's power-off.
+    PowerOff& powerOff;
     // None: no record is kept.
     RingLog* ringLog = nullptr;
-    // The reserved exit's power-off; none: the minute passes without effect.
-    PowerOff* powerOff = nullptr;
     // One request to the internet time server.
     std::function<void()> sendTimeRequest = {};
 };
@@ -89,6 +89,10 @@ class BellEngine final : public QObject, public sound::BellState {
     void bellStop();
     // The way out: a faded volume put back and the output unmuted.
     void Shutdown();
+    // Keeps what the sound server must get back (the outputs muted, a volume
+    // saved by a fade) in `folder`, after giving back what a run that did not
+    // end normally left there, which the ring record tells.
+    void keepSoundStateIn(const std::filesystem::path& folder);
 
     sound::sound_control soundControl;
     sound::SoundPlayer soundPlayer;
@@ -130,6 +134,7 @@ class BellEngine final : public QObject, public sound::BellState {
     void endBell();
     void checkBells(const LocalTime& time);
     void reservedExit(const LocalTime& time);
+    void powerOffFailed(const LocalTime& time, const std::string& error);
     void recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, const LocalTime& time);
     bool noticeStep(const LocalTime& time);
     void keepOthersSilent();

@@ -1,10 +1,12 @@
 #include "engine/RingLog.h"
 
+#include "schedule/SafeFile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <sstream>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -43,9 +45,14 @@ std::string timestamp(const LocalTime& t) {
     return text;
 }
 
-std::vector<std::string> readLines(const fs::path& file) {
+// The record is read from its end: never more than it may hold, and nothing
+// at all from what is not a file (an endless device, a FIFO).
+std::vector<std::string> readLines(const fs::path& file, std::string* error) {
+    const safefile::Reading reading = safefile::readTail(file, RingLog::kLimitBytes);
+    if (error && error->empty())
+        *error = reading.error;
     std::vector<std::string> lines;
-    std::ifstream in(file, std::ios::binary);
+    std::istringstream in(reading.bytes);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
 }
@@ -81,6 +88,8 @@ const char* RingLog::word(RingOutcome outcome) {
             return "held";
         case RingOutcome::Adjusted:
             return "adjusted";
+        case RingOutcome::Restored:
+            return "restored";
     }
     return "rang";
 }
@@ -126,7 +135,9 @@ std::string RingLog::append(const RingRecord& record) {
     std::string error;
     if (!rotate(text.size(), error))
         return error;
-    const int fd = ::open(file_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    // Without waiting: a FIFO in the record's place must not hold the tick.
+    const int fd =
+        ::open(file_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0) {
         ready_ = false;  // the folder may have gone: made again next time
         return file_.string() + ": " + std::strerror(errno);
@@ -141,12 +152,13 @@ std::string RingLog::append(const RingRecord& record) {
     return {};
 }
 
-std::vector<std::string> RingLog::lastLines(const fs::path& file, std::size_t count) {
-    std::vector<std::string> lines = readLines(file);
+std::vector<std::string> RingLog::lastLines(const fs::path& file, std::size_t count,
+                                            std::string* error) {
+    std::vector<std::string> lines = readLines(file, error);
     if (lines.size() < count) {
         fs::path old = file;
         old += ".1";
-        std::vector<std::string> older = readLines(old);
+        std::vector<std::string> older = readLines(old, error);
         older.insert(older.end(), lines.begin(), lines.end());
         lines = std::move(older);
     }

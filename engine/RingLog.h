@@ -10,7 +10,7 @@
 namespace tollix {
 
 // What became of one bell.
-enum class RingOutcome { Rang, NotHeard, Failed, Missed, Held, Adjusted };
+enum class RingOutcome { Rang, NotHeard, Failed, Missed, Held, Adjusted, Restored };
 
 struct RingRecord {
     LocalTime when;
@@ -40,8 +40,10 @@ class RingLog {
     // The line as written, newline included, at most kLineBytes long.
     static std::string line(const RingRecord& record);
     static const char* word(RingOutcome outcome);
-    // The last `count` lines of the record, the rotated file included.
-    static std::vector<std::string> lastLines(const std::filesystem::path& file, std::size_t count);
+    // The last `count` lines of the record, the rotated file included. What
+    // could not be read (a record that is not a file) is said in `error`.
+    static std::vector<std::string> lastLines(const std::filesystem::path& file, std::size_t count,
+                                              std::string* error = nullptr);
 
   private:
     bool rotate(std::size_t adding, std::string& error);

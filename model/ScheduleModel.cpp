@@ -2,6 +2,7 @@
 
 #include "schedule/DataFiles.h"
 #include "schedule/Intervals.h"
+#include "schedule/SafeFile.h"
 #include "sound/SoundLibrary.h"
 
 #include <algorithm>
@@ -47,26 +48,36 @@ ScheduleModel::ScheduleModel(AppPaths paths, QObject* parent)
     : QObject(parent), paths_(std::move(paths)) {}
 
 void ScheduleModel::load(int today) {
-    general_ = datafiles::readGeneral(paths_.dataIni());
+    std::string why;
+    general_ = datafiles::readGeneral(paths_.dataIni(), &why);
+    readProblem(paths_.dataIni(), why);
     // A list is kept in its sorted order, whatever order a hand put it in.
     const auto sorted = [](std::vector<std::string> lines) {
         std::stable_sort(lines.begin(), lines.end(),
                          [](const auto& a, const auto& b) { return sound::listOrderLess(a, b); });
         return lines;
     };
-    week_ = sorted(datafiles::readWeekList(paths_.weekList()));
+    week_ = sorted(datafiles::readWeekList(paths_.weekList(), &why));
+    readProblem(paths_.weekList(), why);
     for (int n = 1; n <= kDays + kTemplates; ++n) {
-        DayList list = datafiles::readDayList(paths_.dayList(n));
+        DayList list = datafiles::readDayList(paths_.dayList(n), &why);
+        readProblem(paths_.dayList(n), why);
         list.lines = sorted(std::move(list.lines));
         days_[static_cast<std::size_t>(n)] = std::move(list);
     }
     weekIntervals_ =
-        datafiles::readIntervals(paths_.weekIntervals(), datafiles::IntervalFile::Week);
-    for (int n = 1; n <= kDays; ++n)
+        datafiles::readIntervals(paths_.weekIntervals(), datafiles::IntervalFile::Week, &why);
+    readProblem(paths_.weekIntervals(), why);
+    for (int n = 1; n <= kDays; ++n) {
         dayIntervals_[static_cast<std::size_t>(n)] =
-            datafiles::readIntervals(paths_.dayIntervals(n), datafiles::IntervalFile::Day);
-    exit_ = ReadExitIni(paths_.exitIni());
+            datafiles::readIntervals(paths_.dayIntervals(n), datafiles::IntervalFile::Day, &why);
+        readProblem(paths_.dayIntervals(n), why);
+    }
+    exit_ = ReadExitIni(paths_.exitIni(), &why);
+    readProblem(paths_.exitIni(), why);
     calendar_ = HolidayCalendar::read(paths_.holidaysIni());
+    readProblem(paths_.holidaysIni(),
+                calendar_.unreadable() ? calendar_.problems().front().why : "");
     day_ = std::clamp(today, 1, kDays);
     nobell_ = 0;
     loadCurrent();
@@ -80,10 +91,33 @@ void ScheduleModel::saved(const std::string& error) {
         emit notSaved(QString::fromStdString(error));
 }
 
+void ScheduleModel::readProblem(const std::filesystem::path& file, const std::string& why) {
+    if (why.empty()) {
+        unreadable_.erase(file);  // mended meanwhile
+        return;
+    }
+    if (unreadable_.insert(file).second)
+        emit unreadable(QString::fromStdString(why));
+}
+
+bool ScheduleModel::mayWrite(const std::filesystem::path& file) {
+    if (!unreadable_.contains(file))
+        return true;
+    if (automatic_ > 0)
+        return false;
+    if (const std::string error = safefile::keepAside(file); !error.empty()) {
+        saved(error);
+        return false;
+    }
+    unreadable_.erase(file);
+    return true;
+}
+
 // ---- General settings ---------------------------------------------------------
 
 void ScheduleModel::saveGeneral() {
-    saved(datafiles::writeGeneral(paths_.dataIni(), general_));
+    if (mayWrite(paths_.dataIni()))
+        saved(datafiles::writeGeneral(paths_.dataIni(), general_));
 }
 
 void ScheduleModel::setAutoExecution(bool on) {
@@ -204,12 +238,14 @@ void ScheduleModel::editDay(int day, int nobell) {
 
 void ScheduleModel::saveEditedList() {
     if (dayMode() == DayMode::Week) {
-        saved(datafiles::writeWeekList(paths_.weekList(), week_));
+        if (mayWrite(paths_.weekList()))
+            saved(datafiles::writeWeekList(paths_.weekList(), week_));
         return;
     }
     DayList& list = days_[static_cast<std::size_t>(day_)];
     list.nobell = nobell_;
-    saved(datafiles::writeDayList(paths_.dayList(day_), list));
+    if (mayWrite(paths_.dayList(day_)))
+        saved(datafiles::writeDayList(paths_.dayList(day_), list));
 }
 
 Outcome ScheduleModel::addBell(const std::string& hour, const std::string& minute,
@@ -298,14 +334,16 @@ void ScheduleModel::setIntervals(const IntervalSettings& settings) {
 void ScheduleModel::saveShownIntervals() {
     if (dayMode() == DayMode::Week) {
         weekIntervals_ = shown_;
-        saved(datafiles::writeIntervals(paths_.weekIntervals(), shown_,
-                                        datafiles::IntervalFile::Week));
+        if (mayWrite(paths_.weekIntervals()))
+            saved(datafiles::writeIntervals(paths_.weekIntervals(), shown_,
+                                            datafiles::IntervalFile::Week));
         return;
     }
     shown_.nobell = nobell_;
     dayIntervals_[static_cast<std::size_t>(day_)] = shown_;
-    saved(
-        datafiles::writeIntervals(paths_.dayIntervals(day_), shown_, datafiles::IntervalFile::Day));
+    if (mayWrite(paths_.dayIntervals(day_)))
+        saved(datafiles::writeIntervals(paths_.dayIntervals(day_), shown_,
+                                        datafiles::IntervalFile::Day));
 }
 
 Outcome ScheduleModel::pickSound(IntervalSound field, const std::optional<std::string>& sound) {
@@ -355,28 +393,32 @@ void ScheduleModel::storeGeneral(const GeneralSettings& settings) {
 
 void ScheduleModel::storeWeekList(std::vector<std::string> lines) {
     week_ = std::move(lines);
-    saved(datafiles::writeWeekList(paths_.weekList(), week_));
+    if (mayWrite(paths_.weekList()))
+        saved(datafiles::writeWeekList(paths_.weekList(), week_));
 }
 
 void ScheduleModel::storeDayList(int n, DayList list) {
     if (!storedDay(n))
         return;
     days_[static_cast<std::size_t>(n)] = std::move(list);
-    saved(datafiles::writeDayList(paths_.dayList(n), days_[static_cast<std::size_t>(n)]));
+    if (mayWrite(paths_.dayList(n)))
+        saved(datafiles::writeDayList(paths_.dayList(n), days_[static_cast<std::size_t>(n)]));
 }
 
 void ScheduleModel::storeWeekIntervals(const IntervalSettings& settings) {
     weekIntervals_ = settings;
-    saved(
-        datafiles::writeIntervals(paths_.weekIntervals(), settings, datafiles::IntervalFile::Week));
+    if (mayWrite(paths_.weekIntervals()))
+        saved(datafiles::writeIntervals(paths_.weekIntervals(), settings,
+                                        datafiles::IntervalFile::Week));
 }
 
 void ScheduleModel::storeDayIntervals(int n, const IntervalSettings& settings) {
     if (!storedDay(n))
         return;
     dayIntervals_[static_cast<std::size_t>(n)] = settings;
-    saved(
-        datafiles::writeIntervals(paths_.dayIntervals(n), settings, datafiles::IntervalFile::Day));
+    if (mayWrite(paths_.dayIntervals(n)))
+        saved(datafiles::writeIntervals(paths_.dayIntervals(n), settings,
+                                        datafiles::IntervalFile::Day));
 }
 
 // ---- Start and the days ----------------------------------------------------------------
@@ -458,7 +500,8 @@ std::optional<std::pair<int, std::string>> ScheduleModel::firstBellOf(int weekda
 
 void ScheduleModel::setAutoExit(bool on) {
     exit_.chkAutoExit = on ? 1 : 0;
-    saved(WriteExitIni(paths_.exitIni(), exit_));
+    if (mayWrite(paths_.exitIni()))
+        saved(WriteExitIni(paths_.exitIni(), exit_));
     emit exitChanged();
 }
 
@@ -467,7 +510,8 @@ void ScheduleModel::setExitTime(int hour, int minute) {
     exit_.reservedExitMinute = minute;
     exit_.hourLine.reset();
     exit_.minuteLine.reset();
-    saved(WriteExitIni(paths_.exitIni(), exit_));
+    if (mayWrite(paths_.exitIni()))
+        saved(WriteExitIni(paths_.exitIni(), exit_));
     emit exitChanged();
 }
 

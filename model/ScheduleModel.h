@@ -9,7 +9,9 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,21 @@ class ScheduleModel final : public QObject {
     static constexpr int kTemplates = 6;  // 8 .. 13
 
     explicit ScheduleModel(AppPaths paths, QObject* parent = nullptr);
+
+    // While one lives, the model's saves are the program's own (start-up, the
+    // new day, the reserved exit): they leave a file that could not be read
+    // alone. Only the operator's change writes it again, the old one kept
+    // beside it as NAME.unreadable.
+    class OwnSaves {
+      public:
+        explicit OwnSaves(ScheduleModel& model) : model_(model) { ++model_.automatic_; }
+        ~OwnSaves() { --model_.automatic_; }
+        OwnSaves(const OwnSaves&) = delete;
+        OwnSaves& operator=(const OwnSaves&) = delete;
+
+      private:
+        ScheduleModel& model_;
+    };
 
     // Reads every file; the editor shows `today` (1..7) in the set-each-day mode.
     void load(int today);
@@ -147,6 +164,9 @@ class ScheduleModel final : public QObject {
     void calendarChanged();
     // A file could not be written; the setting holds until the program ends.
     void notSaved(const QString& why);
+    // A data file is there but could not be read: the initial settings stand
+    // in for it. Said once per file until it is read or written again.
+    void unreadable(const QString& why);
 
   private:
     void loadCurrent();
@@ -154,6 +174,8 @@ class ScheduleModel final : public QObject {
     void saveEditedList();
     void saveShownIntervals();
     void saved(const std::string& error);
+    void readProblem(const std::filesystem::path& file, const std::string& why);
+    bool mayWrite(const std::filesystem::path& file);
     DayPlan buildWeekday(int weekday) const;
 
     AppPaths paths_;
@@ -167,6 +189,8 @@ class ScheduleModel final : public QObject {
     int day_ = 1;
     IntervalSettings shown_;
     int nobell_ = 0;
+    int automatic_ = 0;
+    std::set<std::filesystem::path> unreadable_;
 };
 
 }  // namespace tollix

@@ -1,6 +1,6 @@
 #include "platform/AutoStart.h"
 
-#include <QSaveFile>
+#include "schedule/SafeFile.h"
 
 #include <cstdlib>
 
@@ -72,14 +72,7 @@ std::string XdgAutoStart::write(const std::string& executable) {
     fs::create_directories(folder_, ec);
     if (ec)
         return folder_.string() + ": " + ec.message();
-    QSaveFile out(QString::fromStdString(file().string()));
-    const std::string text = entry(executable);
-    if (!out.open(QIODevice::WriteOnly) ||
-        out.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !out.commit())
-        return file().string() + ": " + out.errorString().toStdString();
-    return {};
+    return safefile::write(file(), entry(executable));
 }
 
 std::string XdgAutoStart::remove() {

@@ -4,6 +4,25 @@
 
 namespace tollix {
 
+QString Messages::showGathered() {
+    gathering_ = false;
+    if (gathered_.empty())
+        return {};
+    // One message keeps its own title; several are listed under the program's.
+    QString title = gathered_.front().first;
+    QStringList texts;
+    for (const auto& message : gathered_) texts << message.second;
+    if (gathered_.size() > 1)
+        title = QStringLiteral("TOLLIX");
+    gathered_.clear();
+    const QString text = texts.join(QStringLiteral("\n\n"));
+    const bool wait = waiting_;
+    waiting_ = false;
+    showInformation(title, text);
+    waiting_ = wait;
+    return text;
+}
+
 void QtMessages::showInformation(const QString& title, const QString& text) {
     if (waiting()) {
         QMessageBox::information(parent_, title, text);

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QWidget;
 
@@ -20,6 +23,10 @@ class Messages {
     }
 
     void information(const QString& title, const QString& text) {
+        if (gathering_) {
+            gathered_.push_back({title, shown(text)});
+            return;
+        }
         showInformation(title, shown(text));
     }
     bool question(const QString& title, const QString& text) {
@@ -31,6 +38,12 @@ class Messages {
     void setWaiting(bool waiting) { waiting_ = waiting; }
     bool waiting() const { return waiting_; }
 
+    // Start-up gathers its information boxes: none may hold the schedule.
+    // `showGathered` shows them as one box, without waiting for the operator,
+    // and returns its text (empty when there was nothing to say).
+    void gather() { gathering_ = true; }
+    QString showGathered();
+
   protected:
     virtual void showInformation(const QString& title, const QString& text) = 0;
     virtual bool askQuestion(const QString& title, const QString& text) = 0;
@@ -40,6 +53,8 @@ class Messages {
 
     std::function<QString(const QString&)> showFolder_;
     bool waiting_ = true;
+    bool gathering_ = false;
+    std::vector<std::pair<QString, QString>> gathered_;
 };
 
 // Modal QMessageBox over the given window.

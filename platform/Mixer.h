@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace tollix {
 
 // The computer's master output as the sound server gives it: the volume in
@@ -19,7 +22,16 @@ class Mixer {
     virtual bool volumeRange(Range& range) = 0;
     virtual bool readVolume(long& raw) = 0;
     virtual bool writeVolume(long raw) = 0;
+    // true: holds the outputs muted: the default output now and, while it
+    // holds, a new default output or one that appears later. false: unmutes
+    // every output it muted, and the default output, so that a bell is heard.
     virtual bool writeMute(bool mute) = 0;
+    // The outputs this mixer muted and has not unmuted yet, by name; never
+    // one that was muted already.
+    virtual std::vector<std::string> mutedOutputs() const = 0;
+    // Outputs an earlier run muted and never unmuted: unmuted now where they
+    // can be, and this mixer's to unmute from now on. True when all were.
+    virtual bool adoptMuted(const std::vector<std::string>& names) = 0;
 
     // The master output as a listener would find it.
     struct Output {
@@ -42,6 +54,8 @@ class NoMixer final : public Mixer {
     bool readVolume(long&) override { return false; }
     bool writeVolume(long) override { return false; }
     bool writeMute(bool) override { return false; }
+    std::vector<std::string> mutedOutputs() const override { return {}; }
+    bool adoptMuted(const std::vector<std::string>& names) override { return names.empty(); }
     bool readOutput(Output&) override { return false; }
 };
 

@@ -2,7 +2,11 @@
 
 #include <mpv/client.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <string>
 
 namespace tollix {
@@ -71,38 +75,75 @@ void MpvPlayer::drainEvents() {
     }
 }
 
-// Waits, bounded, for the file just given to load. Events of earlier files
-// come before its start and are passed over.
-bool MpvPlayer::waitUntilLoaded() {
+// Takes the player's news, waiting up to `waitSeconds` while the file given
+// last still loads. Events of earlier files come before its start and are
+// passed over.
+void MpvPlayer::poll(double waitSeconds) const {
     using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + openLimit_;
-    bool started = false;
+    const auto until = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                          std::chrono::duration<double>(waitSeconds));
     for (;;) {
-        const auto left = std::chrono::duration<double>(deadline - Clock::now()).count();
-        if (left <= 0)
-            return false;
-        const mpv_event* event = mpv_wait_event(mpv_, left);
+        const double left =
+            load_ == Load::Loading
+                ? std::chrono::duration<double>(std::min(until, loadDeadline_) - Clock::now())
+                      .count()
+                : 0.0;
+        const mpv_event* event = mpv_wait_event(mpv_, std::max(0.0, left));
         switch (event->event_id) {
+            case MPV_EVENT_NONE:
+                // Only what the player has not said yet counts against the limit.
+                if (load_ == Load::Loading && Clock::now() >= loadDeadline_) {
+                    stop();  // a slow disk or a file that never loads
+                    load_ = Load::Failed;
+                }
+                if (left <= 0 || load_ != Load::Loading)
+                    return;
+                break;
             case MPV_EVENT_START_FILE:
-                started = true;
+                started_ = true;
                 break;
             case MPV_EVENT_FILE_LOADED:
-                if (started)
-                    return true;
+                if (started_ && load_ == Load::Loading)
+                    loaded();
                 break;
             case MPV_EVENT_END_FILE:
-                if (started)
-                    return false;
+                if (!started_)
+                    break;
+                if (load_ == Load::Loading)
+                    load_ = Load::Failed;
+                else if (event->data &&
+                         static_cast<const mpv_event_end_file*>(event->data)->reason ==
+                             MPV_END_FILE_REASON_EOF)
+                    endedAfterPlay_ = true;
                 break;
             case MPV_EVENT_SHUTDOWN:
-                return false;
+                if (load_ == Load::Loading)
+                    load_ = Load::Failed;
+                return;
             default:
                 break;
         }
     }
 }
 
-bool MpvPlayer::hasAudio() {
+void MpvPlayer::loaded() const {
+    if (!hasAudio()) {
+        stop();
+        load_ = Load::Failed;
+        return;
+    }
+    double seconds = 0;
+    if (mpv_get_property(mpv_, "duration", MPV_FORMAT_DOUBLE, &seconds) >= 0 && seconds > 0)
+        lengthMs_ = std::lround(seconds * 1000.0);
+    load_ = Load::Open;
+}
+
+void MpvPlayer::stop() const {
+    const char* command[] = {"stop", nullptr};
+    mpv_command(mpv_, command);
+}
+
+bool MpvPlayer::hasAudio() const {
     int64_t count = 0;
     if (mpv_get_property(mpv_, "track-list/count", MPV_FORMAT_INT64, &count) < 0)
         return false;
@@ -117,11 +158,16 @@ bool MpvPlayer::hasAudio() {
     return false;
 }
 
+// The file is given to the player paused and waited for only as long as a
+// tick can spare: a file still loading plays as soon as it is loaded, and
+// its length follows.
 bool MpvPlayer::open() {
-    if (open_)
+    if (load_ != Load::None)
         close();
     lengthMs_ = 0;
-    if (fileName_.empty() || !ensureCore())
+    std::error_code error;
+    if (fileName_.empty() || !std::filesystem::is_regular_file(fileName_, error) ||
+        ::access(fileName_.c_str(), R_OK) != 0 || !ensureCore())
         return false;
     drainEvents();
     int pause = 1;
@@ -129,20 +175,25 @@ bool MpvPlayer::open() {
     const char* command[] = {"loadfile", fileName_.c_str(), "replace", nullptr};
     if (mpv_command(mpv_, command) < 0)
         return false;
-    if (!waitUntilLoaded() || !hasAudio()) {
-        const char* stop[] = {"stop", nullptr};
-        mpv_command(mpv_, stop);
-        return false;
-    }
-    double seconds = 0;
-    if (mpv_get_property(mpv_, "duration", MPV_FORMAT_DOUBLE, &seconds) >= 0 && seconds > 0)
-        lengthMs_ = std::lround(seconds * 1000.0);
-    open_ = true;
-    return true;
+    started_ = false;
+    endedAfterPlay_ = false;
+    load_ = Load::Loading;
+    loadDeadline_ = std::chrono::steady_clock::now() + openLimit_;
+    poll(std::chrono::duration<double>(kTickShare).count());
+    if (load_ != Load::Failed)
+        return true;
+    load_ = Load::None;
+    return false;
+}
+
+long MpvPlayer::length() const {
+    if (load_ == Load::Loading)
+        poll(0);
+    return load_ == Load::Open ? lengthMs_ : 0;
 }
 
 void MpvPlayer::play() {
-    if (!open_)
+    if (load_ != Load::Open && load_ != Load::Loading)
         return;
     endedAfterPlay_ = false;
     int pause = 0;
@@ -152,16 +203,9 @@ void MpvPlayer::play() {
 MediaPlayer::Output MpvPlayer::output() {
     if (!mpv_)
         return Output::Silent;
-    for (;;) {
-        const mpv_event* event = mpv_wait_event(mpv_, 0);
-        if (event->event_id == MPV_EVENT_NONE)
-            break;
-        if (event->event_id == MPV_EVENT_END_FILE && event->data &&
-            static_cast<const mpv_event_end_file*>(event->data)->reason == MPV_END_FILE_REASON_EOF)
-            endedAfterPlay_ = true;
-    }
+    poll(0);
     double position = 0;
-    const bool moved = open_ &&
+    const bool moved = load_ == Load::Open &&
                        mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &position) >= 0 &&
                        position > 0;
     if (!moved && !endedAfterPlay_)
@@ -176,9 +220,8 @@ MediaPlayer::Output MpvPlayer::output() {
 void MpvPlayer::close() {
     if (!mpv_)
         return;
-    const char* stop[] = {"stop", nullptr};
-    mpv_command(mpv_, stop);
-    open_ = false;
+    stop();
+    load_ = Load::None;
     lengthMs_ = 0;
 }
 

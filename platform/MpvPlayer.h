@@ -19,30 +19,43 @@ class MpvPlayer final : public MediaPlayer {
     MpvPlayer& operator=(const MpvPlayer&) = delete;
 
     void setFileName(const std::string& path) override;
+    // Never holds the caller longer than kTickShare: a file that takes longer
+    // to load is open all the same, plays once loaded and has its length
+    // then; one that is not loaded within the open limit, or holds no audio,
+    // has failed (output() stays Silent).
     bool open() override;
     void play() override;
     void close() override;
-    long length() const override { return lengthMs_; }
+    long length() const override;
     Output output() override;
 
     // Makes the player core now, so that the first bell starts as quickly as
     // every later one. False when no core can be made.
     bool prepare() { return ensureCore(); }
 
+    static constexpr std::chrono::milliseconds kTickShare{15};
+
   private:
+    enum class Load { None, Loading, Open, Failed };
+
     bool ensureCore();
-    bool waitUntilLoaded();
-    bool hasAudio();
     void drainEvents();
+    // Reading the player's events moves the load on, also from const readers.
+    void poll(double waitSeconds) const;
+    void loaded() const;
+    bool hasAudio() const;
+    void stop() const;
 
     mpv_handle* mpv_ = nullptr;
     bool coreFailed_ = false;
     std::chrono::milliseconds openLimit_;
     std::string fileName_;
-    long lengthMs_ = 0;
-    bool open_ = false;
+    mutable Load load_ = Load::None;
+    mutable long lengthMs_ = 0;
+    mutable bool started_ = false;
+    std::chrono::steady_clock::time_point loadDeadline_;
     // The file given to "play" reached its end.
-    bool endedAfterPlay_ = false;
+    mutable bool endedAfterPlay_ = false;
 };
 
 }  // namespace tollix

@@ -2,21 +2,30 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QTimer>
 
 namespace tollix {
 
 namespace {
 
-// A login manager that does not answer in this time is taken as a refusal;
-// the tick must not stand still for long.
-constexpr int kAnswerMs = 5000;
+using Done = std::function<void(const std::string&)>;
 
-QDBusMessage callManager(const QString& method, const QVariantList& arguments = {}) {
+// Calls the login manager and hands its answer to `then` on the event loop.
+void callManager(int answerMs, const QString& method, const QVariantList& arguments,
+                 std::function<void(const QDBusMessage&)> then) {
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
         QStringLiteral("org.freedesktop.login1.Manager"), method);
     call.setArguments(arguments);
-    return QDBusConnection::systemBus().call(call, QDBus::Block, kAnswerMs);
+    auto* watcher =
+        new QDBusPendingCallWatcher(QDBusConnection::systemBus().asyncCall(call, answerMs));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [then = std::move(then)](QDBusPendingCallWatcher* finished) {
+                         finished->deleteLater();
+                         then(finished->reply());
+                     });
 }
 
 std::string failure(const QDBusMessage& answer) {
@@ -25,20 +34,27 @@ std::string failure(const QDBusMessage& answer) {
 
 }  // namespace
 
-std::string LogindPowerOff::powerOff() {
-    if (!QDBusConnection::systemBus().isConnected())
-        return "no system bus: the login manager cannot be asked";
-    const QDBusMessage can = callManager(QStringLiteral("CanPowerOff"));
-    if (can.type() != QDBusMessage::ReplyMessage)
-        return failure(can);
-    const QString answer = can.arguments().value(0).toString();
-    if (answer == QStringLiteral("no") || answer == QStringLiteral("na"))
-        return "the login manager does not allow this user to power off (CanPowerOff: " +
-               answer.toStdString() + ")";
-    const QDBusMessage done = callManager(QStringLiteral("PowerOff"), {QVariant(false)});
-    if (done.type() != QDBusMessage::ReplyMessage)
-        return failure(done);
-    return {};
+void LogindPowerOff::powerOff(Done done) {
+    if (!QDBusConnection::systemBus().isConnected()) {
+        QTimer::singleShot(0, [done] { done("no system bus: the login manager cannot be asked"); });
+        return;
+    }
+    const int answerMs = answerMs_;
+    callManager(
+        answerMs, QStringLiteral("CanPowerOff"), {}, [answerMs, done](const QDBusMessage& can) {
+            if (can.type() != QDBusMessage::ReplyMessage)
+                return done(failure(can));
+            const QString answer = can.arguments().value(0).toString();
+            if (answer == QStringLiteral("no") || answer == QStringLiteral("na"))
+                return done(
+                    "the login manager does not allow this user to power off (CanPowerOff: " +
+                    answer.toStdString() + ")");
+            callManager(
+                answerMs, QStringLiteral("PowerOff"), {QVariant(false)},
+                [done](const QDBusMessage& off) {
+                    done(off.type() == QDBusMessage::ReplyMessage ? std::string() : failure(off));
+                });
+        });
 }
 
 }  // namespace tollix

@@ -3,16 +3,27 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
+#include <list>
 #include <string_view>
 
 namespace tollix {
 
-struct PulseMixer::SinkAnswer {
-    bool done = false;
+struct PulseMixer::Answer {
+    PulseMixer* mixer = nullptr;
+    pa_operation* operation = nullptr;
+    std::atomic<bool> done{false};
+    std::string name;  // the sink asked for, or found
+    bool ok = false;
     bool found = false;
     pa_cvolume volume{};
     bool muted = false;
     bool dummy = false;
+
+    void finish() {
+        done = true;
+        mixer->wake();
+    }
+    bool answered() const { return operation && done; }
 };
 
 namespace {
@@ -22,104 +33,199 @@ constexpr const char* kDefaultSink = "@DEFAULT_SINK@";
 // PulseAudio's stand-in when there is no sound card.
 constexpr const char* kDummySink = "auto_null";
 
-void onSinkInfo(pa_context*, const pa_sink_info* info, int eol, void* data) {
-    auto* answer = static_cast<PulseMixer::SinkAnswer*>(data);
-    if (eol != 0) {
-        answer->done = true;
-        return;
-    }
-    if (info) {
-        answer->volume = info->volume;
-        answer->muted = info->mute != 0;
-        answer->dummy = info->name && std::string_view(info->name) == kDummySink;
-        answer->found = true;
-    }
-}
-
-struct Success {
-    bool done = false;
-    bool ok = false;
+// A mute the loop thread asked for; its answer decides whether it stays remembered.
+struct MuteRequest {
+    PulseMixer* mixer;
+    std::string name;
+    bool mute;
 };
 
-void onSuccess(pa_context*, int success, void* data) {
-    auto* answer = static_cast<Success*>(data);
-    answer->ok = success != 0;
-    answer->done = true;
+// Mixers still alive, for the exit handler; never destroyed, so that it
+// outlives every static of the program.
+std::mutex& registryMutex() {
+    static auto* mutex = new std::mutex;
+    return *mutex;
 }
+
+std::set<PulseMixer*>& liveMixers() {
+    static auto* mixers = new std::set<PulseMixer*>;
+    return *mixers;
+}
+
+// A mixer ended with sinks it could not unmute.
+std::atomic<bool> leftMuted{false};
 
 }  // namespace
 
-PulseMixer::PulseMixer(std::chrono::milliseconds limit) : limit_(limit), loop_(pa_mainloop_new()) {}
+struct PulseEvents {
+    static void sinkInfo(pa_context*, const pa_sink_info* info, int eol, void* data) {
+        auto* answer = static_cast<PulseMixer::Answer*>(data);
+        if (eol != 0) {
+            answer->finish();
+            return;
+        }
+        if (info) {
+            answer->volume = info->volume;
+            answer->muted = info->mute != 0;
+            answer->name = info->name ? info->name : "";
+            answer->dummy = answer->name == kDummySink;
+            answer->found = true;
+        }
+    }
+
+    static void success(pa_context*, int ok, void* data) {
+        auto* answer = static_cast<PulseMixer::Answer*>(data);
+        answer->ok = ok != 0;
+        answer->finish();
+    }
+
+    static void state(pa_context* context, void* data) {
+        auto* mixer = static_cast<PulseMixer*>(data);
+        const pa_context_state_t state = pa_context_get_state(context);
+        mixer->state_ = state;
+        if (state == PA_CONTEXT_READY) {
+            if (pa_operation* op = pa_context_subscribe(
+                    context,
+                    static_cast<pa_subscription_mask_t>(PA_SUBSCRIPTION_MASK_SINK |
+                                                        PA_SUBSCRIPTION_MASK_SERVER),
+                    nullptr, nullptr))
+                pa_operation_unref(op);
+            // A server back after a restart: the hold goes on there, or what
+            // was muted (by this run or an earlier one) is given back.
+            if (mixer->holding_) {
+                if (pa_operation* op =
+                        pa_context_get_sink_info_by_name(context, kDefaultSink, seen, mixer))
+                    pa_operation_unref(op);
+            } else {
+                const std::set<std::string> names = mixer->muted_;
+                for (const auto& name : names) mixer->setMute(name, false);
+            }
+        }
+        mixer->wake();
+    }
+
+    static void event(pa_context* context, pa_subscription_event_type_t type, uint32_t index,
+                      void* data) {
+        auto* mixer = static_cast<PulseMixer*>(data);
+        const int facility = type & PA_SUBSCRIPTION_EVENT_FACILITY_MASK;
+        const int kind = type & PA_SUBSCRIPTION_EVENT_TYPE_MASK;
+        pa_operation* op = nullptr;
+        if (facility == PA_SUBSCRIPTION_EVENT_SINK && kind == PA_SUBSCRIPTION_EVENT_NEW)
+            op = pa_context_get_sink_info_by_index(context, index, seen, mixer);
+        else if (facility == PA_SUBSCRIPTION_EVENT_SERVER && mixer->holding_)
+            op = pa_context_get_sink_info_by_name(context, kDefaultSink, seen, mixer);
+        if (op)
+            pa_operation_unref(op);
+    }
+
+    static void seen(pa_context*, const pa_sink_info* info, int eol, void* data) {
+        if (eol == 0 && info && info->name)
+            static_cast<PulseMixer*>(data)->sinkSeen(info->name, info->mute != 0);
+    }
+
+    static void muteSet(pa_context*, int ok, void* data) {
+        auto* request = static_cast<MuteRequest*>(data);
+        PulseMixer* mixer = request->mixer;
+        if (request->mute) {
+            if (!ok)
+                mixer->muted_.erase(request->name);  // not muted by us
+            else if (!mixer->holding_)
+                mixer->setMute(request->name, false);  // the hold ended meanwhile
+        } else if (ok && !mixer->holding_) {
+            mixer->muted_.erase(request->name);
+        }
+        delete request;
+    }
+};
+
+PulseMixer::PulseMixer(std::chrono::milliseconds limit)
+    : limit_(limit), loop_(pa_threaded_mainloop_new()) {
+    if (loop_ && pa_threaded_mainloop_start(loop_) < 0) {
+        pa_threaded_mainloop_free(loop_);
+        loop_ = nullptr;
+    }
+    std::lock_guard lock(registryMutex());
+    liveMixers().insert(this);
+}
 
 PulseMixer::~PulseMixer() {
+    {
+        std::lock_guard lock(registryMutex());
+        liveMixers().erase(this);
+        if (loop_ && !unmuteAll(false, deadline()))
+            leftMuted = true;
+    }
+    if (!loop_)
+        return;
+    pa_threaded_mainloop_stop(loop_);
     dropContext();
-    if (loop_)
-        pa_mainloop_free(loop_);
+    pa_threaded_mainloop_free(loop_);
 }
 
-PulseMixer::Deadline PulseMixer::deadline() const {
-    return std::chrono::steady_clock::now() + limit_;
+bool PulseMixer::undoAtExit() {
+    std::lock_guard lock(registryMutex());
+    bool all = !leftMuted;
+    for (PulseMixer* mixer : liveMixers())
+        all = mixer->unmuteAll(false, std::chrono::steady_clock::now() + std::chrono::seconds(1)) &&
+              all;
+    return all;
 }
 
+void PulseMixer::wake() {
+    { std::lock_guard lock(waitMutex_); }
+    answered_.notify_all();
+}
+
+void PulseMixer::waitUntil(Deadline until, const std::function<bool()>& done) {
+    std::unique_lock lock(waitMutex_);
+    answered_.wait_until(lock, until, done);
+}
+
+// Under the loop's lock, or once its thread has stopped.
 void PulseMixer::dropContext() {
     if (!context_)
         return;
+    pa_context_set_state_callback(context_, nullptr, nullptr);
+    pa_context_set_subscribe_callback(context_, nullptr, nullptr);
     pa_context_disconnect(context_);
     pa_context_unref(context_);
     context_ = nullptr;
     counted_ = false;
-}
-
-bool PulseMixer::runUntil(const std::function<bool()>& done, Deadline until) {
-    while (!done()) {
-        const auto left = until - std::chrono::steady_clock::now();
-        if (left <= std::chrono::steady_clock::duration::zero())
-            return false;
-        const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(left).count();
-        if (pa_mainloop_prepare(loop_, static_cast<int>(micros)) < 0 ||
-            pa_mainloop_poll(loop_) < 0 || pa_mainloop_dispatch(loop_) < 0)
-            return false;
-    }
-    return true;
+    state_ = PA_CONTEXT_UNCONNECTED;
 }
 
 bool PulseMixer::connected(Deadline until) {
     if (!loop_)
         return false;
-    if (context_) {
-        // A server that went away is only noticed when the loop runs.
-        if (pa_mainloop_prepare(loop_, 0) >= 0 && pa_mainloop_poll(loop_) >= 0)
-            pa_mainloop_dispatch(loop_);
-        const pa_context_state_t state = pa_context_get_state(context_);
-        if (!PA_CONTEXT_IS_GOOD(state))
-            dropContext();  // the server went away; connect afresh
-    }
+    pa_threaded_mainloop_lock(loop_);
+    if (context_ && !PA_CONTEXT_IS_GOOD(pa_context_get_state(context_)))
+        dropContext();  // the server went away; connect afresh
     if (!context_) {
-        context_ = pa_context_new(pa_mainloop_get_api(loop_), "Tollix");
-        if (!context_)
-            return false;
-        if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-            dropContext();
-            return false;
+        context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Tollix");
+        if (context_) {
+            pa_context_set_state_callback(context_, PulseEvents::state, this);
+            pa_context_set_subscribe_callback(context_, PulseEvents::event, this);
+            if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+                dropContext();
         }
     }
-    // A connection still under way when time is up goes on at the next call.
-    runUntil(
-        [this] {
-            const pa_context_state_t state = pa_context_get_state(context_);
-            return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
-        },
-        until);
-    const pa_context_state_t state = pa_context_get_state(context_);
-    if (!PA_CONTEXT_IS_GOOD(state)) {
-        dropContext();
+    const bool connecting = context_ != nullptr;
+    pa_threaded_mainloop_unlock(loop_);
+    if (!connecting)
         return false;
-    }
-    if (state == PA_CONTEXT_READY && !counted_) {
+    // A connection still under way when time is up goes on meanwhile.
+    const auto settled = [this] {
+        const auto state = static_cast<pa_context_state_t>(state_.load());
+        return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
+    };
+    waitUntil(until, settled);
+    if (state_ != PA_CONTEXT_READY)
+        return false;
+    if (!counted_) {
         counted_ = true;
         ++connections_;
     }
-    return state == PA_CONTEXT_READY;
+    return true;
 }
 
 bool PulseMixer::connectedAfresh() {
@@ -131,15 +237,31 @@ bool PulseMixer::connectedAfresh() {
     return afresh;
 }
 
-bool PulseMixer::finish(pa_operation* operation, const bool& done, Deadline until) {
-    if (!operation)
-        return false;
-    const bool answered = runUntil(
-        [&] { return done || pa_operation_get_state(operation) != PA_OPERATION_RUNNING; }, until);
-    if (!answered || !done)
-        pa_operation_cancel(operation);
-    pa_operation_unref(operation);
-    return answered && done;
+void PulseMixer::ask(const std::vector<Answer*>& answers, const Start& start, Deadline until) {
+    pa_threaded_mainloop_lock(loop_);
+    for (Answer* answer : answers) {
+        answer->mixer = this;
+        answer->operation = context_ ? start(context_, *answer) : nullptr;
+    }
+    pa_threaded_mainloop_unlock(loop_);
+    waitUntil(until, [&answers] {
+        return std::all_of(answers.begin(), answers.end(),
+                           [](const Answer* a) { return !a->operation || a->done; });
+    });
+    pa_threaded_mainloop_lock(loop_);
+    for (Answer* answer : answers) {
+        if (!answer->operation)
+            continue;
+        if (!answer->done)
+            pa_operation_cancel(answer->operation);
+        pa_operation_unref(answer->operation);
+    }
+    pa_threaded_mainloop_unlock(loop_);
+}
+
+bool PulseMixer::askOne(Answer& answer, const Start& start, Deadline until) {
+    ask({&answer}, start, until);
+    return answer.answered();
 }
 
 bool PulseMixer::open(int device) {
@@ -153,14 +275,18 @@ bool PulseMixer::volumeRange(Range& range) {
 }
 
 // The default sink as the server describes it; false when it cannot be asked.
-bool PulseMixer::readSink(SinkAnswer& sink, Deadline until) {
-    return connected(until) &&
-           finish(pa_context_get_sink_info_by_name(context_, kDefaultSink, onSinkInfo, &sink),
-                  sink.done, until);
+bool PulseMixer::readSink(Answer& sink, Deadline until) {
+    return connected(until) && askOne(
+                                   sink,
+                                   [](pa_context* context, Answer& a) {
+                                       return pa_context_get_sink_info_by_name(
+                                           context, kDefaultSink, PulseEvents::sinkInfo, &a);
+                                   },
+                                   until);
 }
 
 bool PulseMixer::readVolume(long& raw) {
-    SinkAnswer sink;
+    Answer sink;
     if (!readSink(sink, deadline()) || !sink.found)
         return false;
     raw = static_cast<long>(pa_cvolume_max(&sink.volume));
@@ -169,32 +295,146 @@ bool PulseMixer::readVolume(long& raw) {
 
 bool PulseMixer::writeVolume(long raw) {
     const Deadline until = deadline();
-    SinkAnswer sink;
+    Answer sink;
     if (!readSink(sink, until) || !sink.found)
         return false;
     // Scaled so that the loudest channel gets the value and the balance stays.
     pa_cvolume volume = sink.volume;
     pa_cvolume_scale(&volume, static_cast<pa_volume_t>(raw));
-    Success answer;
-    return finish(pa_context_set_sink_volume_by_name(context_, kDefaultSink, &volume, onSuccess,
-                                                     &answer),
-                  answer.done, until) &&
-           answer.ok;
+    Answer set;
+    return askOne(
+               set,
+               [&volume](pa_context* context, Answer& a) {
+                   return pa_context_set_sink_volume_by_name(context, kDefaultSink, &volume,
+                                                             PulseEvents::success, &a);
+               },
+               until) &&
+           set.ok;
 }
 
 bool PulseMixer::writeMute(bool mute) {
+    if (!mute)
+        return unmuteAll(true, deadline());
     const Deadline until = deadline();
+    if (loop_) {
+        pa_threaded_mainloop_lock(loop_);
+        holding_ = true;
+        pa_threaded_mainloop_unlock(loop_);
+    }
+    Answer sink;
+    if (!readSink(sink, until) || !sink.found)
+        return false;
+    if (sink.muted)
+        return true;  // muted already, and not by this mixer
+    Answer set;
+    set.name = sink.name;
+    const bool answered = askOne(
+        set,
+        [this](pa_context* context, Answer& a) {
+            pa_operation* op = pa_context_set_sink_mute_by_name(context, a.name.c_str(), 1,
+                                                                PulseEvents::success, &a);
+            if (op)
+                muted_.insert(a.name);  // on record before the answer: a crash may come first
+            return op;
+        },
+        until);
+    if (answered && !set.ok) {
+        pa_threaded_mainloop_lock(loop_);
+        muted_.erase(set.name);
+        pa_threaded_mainloop_unlock(loop_);
+    }
+    return answered && set.ok;
+}
+
+bool PulseMixer::unmuteAll(bool withDefault, Deadline until) {
+    if (!loop_)
+        return false;
+    pa_threaded_mainloop_lock(loop_);
+    holding_ = false;
+    const std::set<std::string> names = muted_;
+    pa_threaded_mainloop_unlock(loop_);
+    if (names.empty() && !withDefault)
+        return true;
     if (!connected(until))
         return false;
-    Success answer;
-    return finish(pa_context_set_sink_mute_by_name(context_, kDefaultSink, mute ? 1 : 0, onSuccess,
-                                                   &answer),
-                  answer.done, until) &&
-           answer.ok;
+    std::list<Answer> answers;
+    std::vector<Answer*> asked;
+    for (const auto& name : names) {
+        asked.push_back(&answers.emplace_back());
+        asked.back()->name = name;
+    }
+    if (withDefault) {
+        asked.push_back(&answers.emplace_back());
+        asked.back()->name = kDefaultSink;
+    }
+    ask(
+        asked,
+        [](pa_context* context, Answer& a) {
+            return pa_context_set_sink_mute_by_name(context, a.name.c_str(), 0,
+                                                    PulseEvents::success, &a);
+        },
+        until);
+    bool all = true;
+    pa_threaded_mainloop_lock(loop_);
+    for (const Answer& answer : answers) {
+        if (answer.answered() && answer.ok) {
+            if (!holding_)
+                muted_.erase(answer.name);
+        } else {
+            all = false;  // kept: unmuted when the sink comes back
+        }
+    }
+    pa_threaded_mainloop_unlock(loop_);
+    return all;
+}
+
+std::vector<std::string> PulseMixer::mutedOutputs() const {
+    if (!loop_)
+        return {};
+    pa_threaded_mainloop_lock(loop_);
+    std::vector<std::string> names(muted_.begin(), muted_.end());
+    pa_threaded_mainloop_unlock(loop_);
+    return names;
+}
+
+bool PulseMixer::adoptMuted(const std::vector<std::string>& names) {
+    if (!loop_)
+        return names.empty();
+    pa_threaded_mainloop_lock(loop_);
+    muted_.insert(names.begin(), names.end());
+    const bool holding = holding_;
+    pa_threaded_mainloop_unlock(loop_);
+    return holding || unmuteAll(false, deadline());
+}
+
+// A sink that appeared, or the default output that changed.
+void PulseMixer::sinkSeen(const char* name, bool muted) {
+    if (holding_) {
+        if (!muted)
+            setMute(name, true);
+    } else if (muted && muted_.count(name) > 0) {
+        setMute(name, false);  // one muted before it went away is back
+    }
+}
+
+// Under the loop's lock; the answer comes to PulseEvents::muteSet.
+void PulseMixer::setMute(const std::string& name, bool mute) {
+    if (!context_ || pa_context_get_state(context_) != PA_CONTEXT_READY)
+        return;
+    auto* request = new MuteRequest{this, name, mute};
+    pa_operation* op = pa_context_set_sink_mute_by_name(context_, name.c_str(), mute ? 1 : 0,
+                                                        PulseEvents::muteSet, request);
+    if (!op) {
+        delete request;
+        return;
+    }
+    if (mute)
+        muted_.insert(name);
+    pa_operation_unref(op);
 }
 
 bool PulseMixer::readOutput(Output& output) {
-    SinkAnswer sink;
+    Answer sink;
     if (!readSink(sink, deadline()))
         return false;
     output.exists = sink.found && !sink.dummy;

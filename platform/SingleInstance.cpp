@@ -5,11 +5,22 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace tollix {
 
 namespace {
 
-constexpr char kShow[] = "show\n";
+constexpr char kShow[] = "show";
+// Longer than any compositor's token, short enough that a stray writer
+// cannot make the copy hold much.
+constexpr qsizetype kMaxLine = 1024;
+
+// A token is opaque to us, but it only ever travels as printable text.
+bool plausibleToken(const QByteArray& token) {
+    return token.size() < kMaxLine - 6 &&
+           std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c < 127; });
+}
 
 QString runtimeFolder(const QString& given) {
     if (!given.isEmpty())
@@ -37,12 +48,16 @@ bool SingleInstance::claim() {
     return lock_.tryLock(0);
 }
 
-bool SingleInstance::notifyRunningCopy(int timeoutMs) {
+bool SingleInstance::notifyRunningCopy(const QString& activationToken, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(folder_ + QStringLiteral("/tollix.socket"));
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    socket.write(kShow);
+    QByteArray line = kShow;
+    const QByteArray token = activationToken.toUtf8();
+    if (!token.isEmpty() && plausibleToken(token))
+        line += ' ' + token;
+    socket.write(line + '\n');
     return socket.waitForBytesWritten(timeoutMs);
 }
 
@@ -56,8 +71,21 @@ bool SingleInstance::listen() {
         while (QLocalSocket* socket = server_->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains("show"))
-                    emit showRequested();
+                while (socket->canReadLine()) {
+                    QByteArray line = socket->readLine(kMaxLine);
+                    if (!line.endsWith('\n')) {
+                        socket->abort();  // a line this long is not one of ours
+                        return;
+                    }
+                    line = line.trimmed();
+                    if (line != kShow && !line.startsWith(QByteArray(kShow) + ' '))
+                        continue;
+                    const QByteArray token = line.mid(5);
+                    emit showRequested(plausibleToken(token) ? QString::fromUtf8(token)
+                                                             : QString());
+                }
+                if (socket->bytesAvailable() >= kMaxLine)
+                    socket->abort();  // no line end in sight: not one of us
             });
         }
     });

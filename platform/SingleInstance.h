@@ -24,13 +24,16 @@ class SingleInstance final : public QObject {
     // True when no other copy runs; this copy then holds the lock. A lock left
     // by a copy that was killed is taken over.
     bool claim();
-    // Asks the running copy to show its window. True when it answered.
-    bool notifyRunningCopy(int timeoutMs = 1000);
+    // Asks the running copy to show its window, handing on the desktop's
+    // activation token (Wayland's XDG_ACTIVATION_TOKEN) so that it may raise
+    // it. True when it answered.
+    bool notifyRunningCopy(const QString& activationToken = {}, int timeoutMs = 1000);
     // Starts answering later copies.
     bool listen();
 
   signals:
-    void showRequested();
+    // `activationToken` is empty when the later copy had none or sent a malformed one.
+    void showRequested(const QString& activationToken);
 
   private:
     QString folder_;

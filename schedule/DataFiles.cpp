@@ -7,9 +7,29 @@ namespace tollix::datafiles {
 using textfile::intLine;
 using textfile::Lines;
 
-GeneralSettings readGeneral(const std::filesystem::path& file) {
-    const Lines lines = Lines::read(file);
+namespace {
+
+Lines readLines(const std::filesystem::path& file, std::string* unreadable) {
+    Lines lines = Lines::read(file);
+    if (unreadable)
+        *unreadable = lines.error();
+    return lines;
+}
+
+}  // namespace
+
+GeneralSettings readGeneral(const std::filesystem::path& file, std::string* unreadable) {
+    const Lines lines = readLines(file, unreadable);
     const GeneralSettings initial;
+    // "Auto execution" decides whether any bell rings: a file that does not
+    // say it clearly (emptied by a full disk, damaged) is not a setting.
+    const auto first = lines.integer(0);
+    if (lines.exists() && !(first == 0 || first == 1)) {
+        if (unreadable)
+            *unreadable = file.string() + ": " +
+                          (lines.count() == 0 ? "the file is empty" : "its first line is damaged");
+        return initial;
+    }
     GeneralSettings s;
     s.auto_exe = lines.checkOr(0, initial.auto_exe);
     s.fileListIndex = lines.integerOr(1, initial.fileListIndex);
@@ -45,8 +65,8 @@ std::vector<std::string> entryLines(const Lines& lines, std::size_t first) {
 
 }  // namespace
 
-std::vector<std::string> readWeekList(const std::filesystem::path& file) {
-    return entryLines(Lines::read(file), 0);
+std::vector<std::string> readWeekList(const std::filesystem::path& file, std::string* unreadable) {
+    return entryLines(readLines(file, unreadable), 0);
 }
 
 std::string writeWeekList(const std::filesystem::path& file,
@@ -54,8 +74,8 @@ std::string writeWeekList(const std::filesystem::path& file,
     return textfile::write(file, lines);
 }
 
-DayList readDayList(const std::filesystem::path& file) {
-    const Lines lines = Lines::read(file);
+DayList readDayList(const std::filesystem::path& file, std::string* unreadable) {
+    const Lines lines = readLines(file, unreadable);
     return DayList{lines.checkOr(0, 0), entryLines(lines, 1)};
 }
 
@@ -65,8 +85,9 @@ std::string writeDayList(const std::filesystem::path& file, const DayList& list)
     return textfile::write(file, lines);
 }
 
-IntervalSettings readIntervals(const std::filesystem::path& file, IntervalFile kind) {
-    const Lines lines = Lines::read(file);
+IntervalSettings readIntervals(const std::filesystem::path& file, IntervalFile kind,
+                               std::string* unreadable) {
+    const Lines lines = readLines(file, unreadable);
     const IntervalSettings initial;
     IntervalSettings s;
     std::size_t i = 0;

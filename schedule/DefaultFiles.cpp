@@ -7,6 +7,7 @@
 #include "system/ExitIni.h"
 
 #include <functional>
+#include <map>
 #include <system_error>
 
 namespace tollix {
@@ -16,6 +17,18 @@ namespace {
 class Creator {
   public:
     std::vector<std::string> failures;
+    // Files that could not be written, by folder and reason: a read-only
+    // folder is one line, not one for each of its files.
+    std::map<std::pair<std::string, std::string>, std::vector<std::string>> unwritten;
+
+    std::vector<std::string> report() {
+        for (const auto& [where, names] : unwritten) {
+            std::string list;
+            for (const auto& name : names) list += (list.empty() ? "" : ", ") + name;
+            failures.push_back("Cannot write " + list + " in " + where.first + ": " + where.second);
+        }
+        return failures;
+    }
 
     void folder(const std::filesystem::path& path) {
         std::error_code ec;
@@ -29,8 +42,12 @@ class Creator {
         std::error_code ec;
         if (std::filesystem::exists(path, ec) || ec)
             return;
-        if (const auto error = write(); !error.empty())
-            failures.push_back("Cannot write " + path.string() + ": " + error);
+        std::string error = write();
+        if (error.empty())
+            return;
+        if (const std::string prefix = path.string() + ": "; error.starts_with(prefix))
+            error.erase(0, prefix.size());
+        unwritten[{path.parent_path().string(), error}].push_back(path.filename().string());
     }
 };
 
@@ -102,12 +119,12 @@ std::vector<std::string> EnsureProgramFolder(const AppPaths& paths) {
     // Bells go only into a sound folder made here: an operator's own folder
     // is theirs.
     if (!newSoundFolder)
-        return make.failures;
+        return make.report();
     for (const auto& bell : sound::kSynthBells) {
         const auto path = paths.soundFolder() / bell.fileName;
         make.file(path, [&] { return sound::writeWav(path, sound::synthesize(bell.bell)); });
     }
-    return make.failures;
+    return make.report();
 }
 
 }  // namespace tollix

@@ -1,15 +1,31 @@
 #include "schedule/HolidayImport.h"
 
+#include "schedule/SafeFile.h"
+
+#include <QList>
+#include <QLockFile>
+#include <QString>
+#include <QStringDecoder>
+#include <QTextBoundaryFinder>
+
 #include <libical/ical.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
-#include <fstream>
-#include <iterator>
+#include <cstring>
 #include <memory>
+#include <optional>
+#include <set>
+#include <sstream>
 
 namespace tollix {
 
 namespace {
+
+constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
+// A rule repeating every second from long ago must not hold the import up.
+constexpr int kMaxRepeats = 100000;
 
 std::int64_t dayOf(const icaltimetype& date) {
     using namespace std::chrono;
@@ -20,94 +36,475 @@ std::int64_t dayOf(const icaltimetype& date) {
         .count();
 }
 
+int yearOf(std::int64_t day) {
+    using namespace std::chrono;
+    return static_cast<int>(year_month_day{sys_days(days(day))}.year());
+}
+
+std::int64_t firstDayOf(int year) {
+    using namespace std::chrono;
+    return sys_days(std::chrono::year(year) / January / 1).time_since_epoch().count();
+}
+
+bool atMidnight(const icaltimetype& time) {
+    return time.hour == 0 && time.minute == 0 && time.second == 0;
+}
+
 struct ComponentDeleter {
     void operator()(icalcomponent* component) const { icalcomponent_free(component); }
 };
 
-// One all-day event: its days, the end date not included as the standard says.
-void takeEvent(icalcomponent* event, int year, HolidayImport& result) {
-    const icaltimetype start = icalcomponent_get_dtstart(event);
-    if (icaltime_is_null_time(start))
-        return;
-    if (!start.is_date) {
-        ++result.withTimeOfDay;
-        return;
+// The file's lines with folds undone, each with the number of its first line.
+struct Line {
+    std::string text;
+    int number;
+};
+
+std::vector<Line> unfold(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    std::vector<Line> lines;
+    int number = 0;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++number;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (!line.empty() && (line.front() == ' ' || line.front() == '\t') && !lines.empty())
+            lines.back().text.append(line.substr(1));
+        else if (!line.empty())
+            lines.push_back({std::string(line), number});
     }
-    const icaltimetype end = icalcomponent_get_dtend(event);
-    const std::int64_t length =
-        icaltime_is_null_time(end) ? 1 : std::max<std::int64_t>(1, dayOf(end) - dayOf(start));
-    const char* summary = icalcomponent_get_summary(event);
-    const auto add = [&](const icaltimetype& first) {
-        result.rules.push_back(
-            HolidayRule{dayOf(first), dayOf(first) + length - 1, 0, summary ? summary : ""});
+    return lines;
+}
+
+std::string upper(std::string_view text) {
+    std::string result(text);
+    for (char& c : result)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return result;
+}
+
+// BEGIN and END must pair up. Returns why not, and the line of each event.
+std::string checkStructure(const std::vector<Line>& lines, std::vector<int>& events) {
+    std::vector<std::pair<std::string, int>> open;
+    bool calendar = false;
+    for (const Line& line : lines) {
+        const std::string text = upper(line.text);
+        const bool begin = text.rfind("BEGIN:", 0) == 0;
+        if (!begin && text.rfind("END:", 0) != 0)
+            continue;
+        const std::string name = text.substr(begin ? 6 : 4);
+        const std::string at = "line " + std::to_string(line.number) + ": ";
+        if (begin) {
+            if (open.empty() && name != "VCALENDAR")
+                return at + "BEGIN:" + name + " outside of a calendar (BEGIN:VCALENDAR)";
+            calendar = true;
+            if (name == "VEVENT")
+                events.push_back(line.number);
+            open.emplace_back(name, line.number);
+        } else if (open.empty()) {
+            return at + "END:" + name + " without its BEGIN";
+        } else if (open.back().first != name) {
+            return at + "END:" + name + " where BEGIN:" + open.back().first + " of line " +
+                   std::to_string(open.back().second) + " is still open";
+        } else {
+            open.pop_back();
+        }
+    }
+    if (!open.empty())
+        return "line " + std::to_string(open.back().second) + ": BEGIN:" + open.back().first +
+               " is never ended (END:" + open.back().first + ")";
+    if (!calendar)
+        return "this is not an iCalendar file (no BEGIN:VCALENDAR)";
+    return {};
+}
+
+struct Reader {
+    int year;
+    HolidayImport& result;
+    // Instances of repeating events moved or cancelled by an event of their own.
+    std::set<std::pair<std::string, std::int64_t>> overridden;
+
+    std::int64_t windowFirst() const { return firstDayOf(year); }
+    std::int64_t windowLast() const { return firstDayOf(year + 2) - 1; }
+
+    // The days an event covers from its start, or 0 for one with a time of day.
+    static std::int64_t length(icalcomponent* event, const icaltimetype& start) {
+        icalproperty* endProperty = icalcomponent_get_first_property(event, ICAL_DTEND_PROPERTY);
+        icalproperty* duration = icalcomponent_get_first_property(event, ICAL_DURATION_PROPERTY);
+        if (start.is_date) {
+            if (endProperty) {
+                const icaltimetype end = icalproperty_get_dtend(endProperty);
+                return icaltime_is_null_time(end)
+                           ? 1
+                           : std::max<std::int64_t>(1, dayOf(end) - dayOf(start));
+            }
+            if (duration) {
+                const std::int64_t seconds =
+                    icaldurationtype_as_int(icalproperty_get_duration(duration));
+                return std::max<std::int64_t>(1, (seconds + kSecondsPerDay - 1) / kSecondsPerDay);
+            }
+            return 1;
+        }
+        // A date-time event is whole days only from midnight to midnight.
+        icaltimetype end = icaltime_null_time();
+        if (endProperty)
+            end = icalproperty_get_dtend(endProperty);
+        else if (duration)
+            end = icaltime_add(start, icalproperty_get_duration(duration));
+        if (icaltime_is_null_time(end) || !atMidnight(start) || !atMidnight(end))
+            return 0;
+        return std::max<std::int64_t>(0, dayOf(end) - dayOf(start));
+    }
+
+    std::vector<std::int64_t> starts(icalcomponent* event, const icaltimetype& start,
+                                     const std::string& uid) const {
+        std::set<std::int64_t> days;
+        bool repeats = false;
+        for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY); p;
+             p = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
+            repeats = true;
+            const icalrecurrencetype rule = icalproperty_get_rrule(p);
+            icalrecur_iterator* each = icalrecur_iterator_new(rule, start);
+            if (!each)
+                continue;
+            // Each step is costly: a rule without a count starts at the years asked for.
+            if (rule.count == 0 && dayOf(start) < windowFirst()) {
+                icaltimetype from = start;
+                from.year = year;
+                from.month = 1;
+                from.day = 1;
+                icalrecur_iterator_set_start(each, from);
+            }
+            int count = 0;
+            for (icaltimetype next = icalrecur_iterator_next(each);
+                 !icaltime_is_null_time(next) && dayOf(next) <= windowLast() &&
+                 ++count < kMaxRepeats;
+                 next = icalrecur_iterator_next(each))
+                days.insert(dayOf(next));
+            icalrecur_iterator_free(each);
+        }
+        for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY); p;
+             p = icalcomponent_get_next_property(event, ICAL_RDATE_PROPERTY)) {
+            repeats = true;
+            const icaldatetimeperiodtype date = icalproperty_get_rdate(p);
+            const icaltimetype time =
+                icaltime_is_null_time(date.time) ? date.period.start : date.time;
+            if (!icaltime_is_null_time(time) && dayOf(time) <= windowLast())
+                days.insert(dayOf(time));
+        }
+        if (!repeats)
+            return {dayOf(start)};
+        days.insert(dayOf(start));  // the start is always the first instance
+        for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
+             p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
+            days.erase(dayOf(icalproperty_get_exdate(p)));
+        std::erase_if(days, [&](std::int64_t day) { return overridden.count({uid, day}) > 0; });
+        return {days.begin(), days.end()};
+    }
+
+    // Returns why the event is refused, empty if it is not.
+    std::string take(icalcomponent* event, int line) {
+        const char* summary = icalcomponent_get_summary(event);
+        const std::string name = safeName(summary ? summary : "");
+        icalproperty* startProperty =
+            icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+        const icaltimetype start =
+            startProperty ? icalproperty_get_dtstart(startProperty) : icaltime_null_time();
+        if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start))
+            return "line " + std::to_string(line) + ": the event \"" + name +
+                   "\" has no date it starts on (DTSTART)";
+        if (icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED) {
+            ++result.cancelled;
+            return {};
+        }
+        const std::int64_t days = length(event, start);
+        if (days == 0) {
+            ++result.withTimeOfDay;
+            return {};
+        }
+        const char* uid = icalcomponent_get_uid(event);
+        const bool single = !icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY) &&
+                            !icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY);
+        bool taken = false;
+        for (const std::int64_t first : starts(event, start, uid ? uid : "")) {
+            if (first + days - 1 < windowFirst() || (!single && first > windowLast()))
+                continue;
+            result.rules.push_back(HolidayRule{first, first + days - 1, 0, name});
+            taken = true;
+        }
+        if (!taken)
+            ++result.past;
+        return {};
+    }
+};
+
+template <typename Each>
+void forEachEvent(icalcomponent* root, Each each) {
+    const auto events = [&](icalcomponent* calendar) {
+        for (icalcomponent* event =
+                 icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+             event; event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+            each(event);
     };
-    icalproperty* rrule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
-    if (!rrule) {
-        add(start);
+    if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT) {
+        events(root);
         return;
     }
-    const icalrecurrencetype recurrence = icalproperty_get_rrule(rrule);
-    if (recurrence.freq != ICAL_YEARLY_RECURRENCE) {
-        add(start);  // only yearly days are repeated
-        return;
-    }
-    icalrecur_iterator* each = icalrecur_iterator_new(recurrence, start);
-    if (!each)
-        return;
-    for (icaltimetype next = icalrecur_iterator_next(each);
-         !icaltime_is_null_time(next) && next.year <= year + 1;
-         next = icalrecur_iterator_next(each))
-        if (next.year >= year)
-            add(next);
-    icalrecur_iterator_free(each);
+    for (icalcomponent* c = icalcomponent_get_first_component(root, ICAL_VCALENDAR_COMPONENT); c;
+         c = icalcomponent_get_next_component(root, ICAL_VCALENDAR_COMPONENT))
+        events(c);
+}
+
+int weekdaysIn(int year) {
+    int count = 0;
+    for (std::int64_t day = firstDayOf(year); day < firstDayOf(year + 1); ++day)
+        count += weekdayOf(day) >= 2 && weekdayOf(day) <= 6;
+    return count;
+}
+
+bool joins(const HolidayRule& a, const HolidayRule& b) {
+    return (a.first <= b.last && b.first <= a.last) ||
+           ((a.last + 1 == b.first || b.last + 1 == a.first) && a.name == b.name);
+}
+
+bool covers(const HolidayRule& a, const HolidayRule& b) {
+    return a.first <= b.first && b.last <= a.last;
+}
+
+// Two joined ranges keep the name of the longer.
+HolidayRule joined(const HolidayRule& a, const HolidayRule& b) {
+    const HolidayRule& longer = b.last - b.first > a.last - a.first ? b : a;
+    return {std::min(a.first, b.first), std::max(a.last, b.last), 0, longer.name};
 }
 
 }  // namespace
 
+std::string safeName(std::string_view text) {
+    QString name = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    for (QChar& c : name) {
+        const auto category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line ||
+            category == QChar::Separator_Paragraph)
+            c = QLatin1Char(' ');
+        else if (c == QLatin1Char('#'))
+            c = QChar(0xFF03);  // FULLWIDTH NUMBER SIGN: reads the same, starts no comment
+    }
+    name = name.simplified();
+    if (name.startsWith(QLatin1Char('=')))
+        name[0] = QChar(0xFF1D);  // FULLWIDTH EQUALS SIGN: no make-up day
+    // Cut between two characters as a reader sees them, not inside one.
+    if (name.toUcs4().size() > static_cast<qsizetype>(kMaxNameLength)) {
+        QTextBoundaryFinder boundaries(QTextBoundaryFinder::Grapheme, name);
+        qsizetype cut = 0;
+        for (qsizetype at = boundaries.toNextBoundary(); at > 0; at = boundaries.toNextBoundary()) {
+            if (QStringView(name).left(at).toUcs4().size() > static_cast<qsizetype>(kMaxNameLength))
+                break;
+            cut = at;
+        }
+        name = name.left(cut).trimmed();
+    }
+    return name.toStdString();
+}
+
 HolidayImport importICalendarText(const std::string& text, int year) {
     HolidayImport result;
+    std::vector<int> eventLines;
+    const std::vector<Line> lines = unfold(text);
+    result.error = checkStructure(lines, eventLines);
+    if (!result.error.empty())
+        return result;
+    // libical is given the lines unfolded, so any fold it would misread is gone.
+    std::string clean;
+    clean.reserve(text.size());
+    for (const Line& line : lines) clean.append(line.text).append("\r\n");
     icalerror_set_errors_are_fatal(0);
-    std::unique_ptr<icalcomponent, ComponentDeleter> root(
-        text.find("BEGIN:VCALENDAR") == std::string::npos ? nullptr
-                                                          : icalparser_parse_string(text.c_str()));
-    if (!root || (icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT &&
-                  icalcomponent_isa(root.get()) != ICAL_XROOT_COMPONENT)) {
+    std::unique_ptr<icalcomponent, ComponentDeleter> root(icalparser_parse_string(clean.c_str()));
+    if (!root) {
         result.error = "this is not an iCalendar file (no BEGIN:VCALENDAR)";
         return result;
     }
-    const auto calendars = [&](auto each) {
-        if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT)
-            return each(root.get());
-        for (icalcomponent* c =
-                 icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT);
-             c; c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
-            each(c);
-    };
-    calendars([&](icalcomponent* calendar) {
-        for (icalcomponent* event =
-                 icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
-             event; event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
-            takeEvent(event, year, result);
+    Reader reader{year, result, {}};
+    forEachEvent(root.get(), [&](icalcomponent* event) {
+        icalproperty* moved = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
+        const char* uid = icalcomponent_get_uid(event);
+        if (moved && uid)
+            reader.overridden.insert({uid, dayOf(icalproperty_get_recurrenceid(moved))});
     });
+    std::size_t index = 0;
+    forEachEvent(root.get(), [&](icalcomponent* event) {
+        const int line = index < eventLines.size() ? eventLines[index] : 0;
+        ++index;
+        if (result.error.empty())
+            result.error = reader.take(event, line);
+    });
+    if (!result.error.empty())
+        result.rules.clear();
     return result;
 }
 
 HolidayImport importICalendar(const std::filesystem::path& file, int year) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(file, error);
-    if (error) {
-        HolidayImport result;
-        result.error = "the file cannot be read: " + error.message();
-        return result;
-    }
-    if (size > HolidayImport::kMaxFileSize) {
-        HolidayImport result;
+    const safefile::Reading reading = safefile::read(file, HolidayImport::kMaxFileSize);
+    if (reading.read())
+        return importICalendarText(reading.bytes, year);
+    HolidayImport result;
+    if (reading.missing())
+        result.error = "the file cannot be read: " + std::string(std::strerror(ENOENT));
+    else if (reading.tooLarge)
         result.error = "the file is larger than a calendar can be (16 MB)";
-        return result;
+    else
+        result.error = "the file cannot be read: " + reading.error;
+    return result;
+}
+
+HolidayPlan planImport(const HolidayCalendar& calendar, const std::vector<HolidayRule>& found) {
+    HolidayPlan plan;
+    std::vector<HolidayRule> ranges = found;
+    std::sort(ranges.begin(), ranges.end(), [](const HolidayRule& a, const HolidayRule& b) {
+        return a.first != b.first ? a.first < b.first : a.last > b.last;
+    });
+    // What is there already, with its place in the calendar; then each new range
+    // swallows every range it meets.
+    struct Range {
+        HolidayRule rule;
+        std::optional<std::size_t> existing;
+    };
+    std::vector<Range> days;
+    for (std::size_t i = 0; i < calendar.rules().size(); ++i)
+        if (!calendar.rules()[i].makeUp())
+            days.push_back({calendar.rules()[i], i});
+    for (HolidayRule range : ranges) {
+        bool duplicate = false;
+        for (auto it = days.begin(); it != days.end();) {
+            if (!joins(it->rule, range)) {
+                ++it;
+                continue;
+            }
+            if (covers(it->rule, range)) {
+                duplicate = true;
+                break;
+            }
+            range = joined(range, it->rule);
+            if (it->existing)
+                plan.replaced.push_back(*it->existing);
+            days.erase(it);
+            it = days.begin();
+        }
+        if (duplicate) {
+            ++plan.duplicates;
+            continue;
+        }
+        days.push_back({range, std::nullopt});
     }
-    std::ifstream in(file, std::ios::binary);
-    return importICalendarText(
-        std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), year);
+    for (const Range& range : days)
+        if (!range.existing)
+            plan.added.push_back(range.rule);
+    std::sort(plan.added.begin(), plan.added.end(),
+              [](const HolidayRule& a, const HolidayRule& b) { return a.first < b.first; });
+    std::sort(plan.replaced.begin(), plan.replaced.end());
+
+    // The school days silenced: each imported day once.
+    std::set<std::int64_t> silenced;
+    for (const HolidayRule& rule : found)
+        for (std::int64_t day = rule.first; day <= rule.last; ++day)
+            if (weekdayOf(day) >= 2 && weekdayOf(day) <= 6 && silenced.insert(day).second)
+                ++plan.schoolDays[yearOf(day)];
+    for (const auto& [year, count] : plan.schoolDays)
+        if (plan.schoolDaysYear == 0 && 2 * count > weekdaysIn(year))
+            plan.schoolDaysYear = year;
+    return plan;
+}
+
+void applyPlan(HolidayCalendar& calendar, const HolidayPlan& plan) {
+    for (auto it = plan.replaced.rbegin(); it != plan.replaced.rend(); ++it) calendar.remove(*it);
+    for (const HolidayRule& rule : plan.added) calendar.add(rule);
+}
+
+std::string schoolDaysWarning(const HolidayPlan& plan) {
+    if (!plan.looksLikeSchoolDays())
+        return {};
+    return "This looks like a calendar of school days, not holidays: it would silence " +
+           std::to_string(plan.schoolDays.at(plan.schoolDaysYear)) + " of the " +
+           std::to_string(weekdaysIn(plan.schoolDaysYear)) + " weekdays of " +
+           std::to_string(plan.schoolDaysYear) + ".";
+}
+
+std::string previewText(const HolidayImport& found, const HolidayPlan& plan,
+                        std::size_t maxRanges) {
+    std::ostringstream text;
+    if (plan.added.empty())
+        text << "No new days without bells.\n";
+    else
+        text << "Days without bells to add:\n";
+    for (std::size_t i = 0; i < plan.added.size() && i < maxRanges; ++i)
+        text << "  " << plan.added[i].line() << "\n";
+    if (plan.added.size() > maxRanges)
+        text << "  ... and " << plan.added.size() - maxRanges << " more\n";
+    if (!plan.schoolDays.empty()) {
+        text << "School days (Monday to Friday) without bells:";
+        const char* separator = " ";
+        for (const auto& [year, count] : plan.schoolDays) {
+            text << separator << count << " in " << year;
+            separator = ", ";
+        }
+        text << "\n";
+    }
+    std::vector<std::string> skipped;
+    const auto skip = [&](int count, const char* what) {
+        if (count > 0)
+            skipped.push_back(std::to_string(count) + " " + what);
+    };
+    skip(found.withTimeOfDay, "with a time of day");
+    skip(found.past, "in the past");
+    skip(found.cancelled, "cancelled");
+    skip(plan.duplicates, "already days without bells");
+    if (!skipped.empty()) {
+        text << "Skipped events:";
+        for (std::size_t i = 0; i < skipped.size(); ++i)
+            text << (i == 0 ? " " : ", ") << skipped[i];
+        text << "\n";
+    }
+    if (plan.looksLikeSchoolDays())
+        text << schoolDaysWarning(plan) << "\n";
+    return text.str();
+}
+
+HolidayFile readHolidayFile(const std::filesystem::path& file) {
+    HolidayFile result;
+    const safefile::Reading reading = safefile::read(file, safefile::kHolidaysLimit);
+    if (reading.missing())
+        return result;
+    const auto unreadable = [&](const std::string& why) {
+        result.unreadable = file.filename().string() + " " + why + ": it is left as it is";
+        result.calendar = HolidayCalendar::parse("");
+        return result;
+    };
+    if (!reading.read())
+        return unreadable("cannot be read (" + reading.error + ")");
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(
+        QByteArrayView(reading.bytes.data(), static_cast<qsizetype>(reading.bytes.size())));
+    if (utf8.hasError())
+        return unreadable("is not UTF-8 text");
+    result.calendar = HolidayCalendar::parse(reading.bytes);
+    return result;
+}
+
+std::string changeHolidayFile(const std::filesystem::path& file,
+                              const std::function<std::string(HolidayCalendar&)>& change) {
+    QLockFile lock(QString::fromStdString(file.string() + ".lock"));
+    if (!lock.tryLock(10000))
+        return "another copy of the program is changing the holidays; try again";
+    HolidayFile current = readHolidayFile(file);
+    if (!current.unreadable.empty())
+        return current.unreadable;
+    if (std::string refused = change(current.calendar); !refused.empty())
+        return refused;
+    return current.calendar.write(file);
 }
 
 }  // namespace tollix

@@ -1,13 +1,12 @@
 #include "schedule/Holidays.h"
 
+#include "schedule/SafeFile.h"
 #include "schedule/TextFile.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <chrono>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace tollix {
@@ -165,28 +164,21 @@ void HolidayCalendar::addLine(std::string text, int number) {
 }
 
 HolidayCalendar HolidayCalendar::read(const std::filesystem::path& file) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(file, error);
-    if (error)
-        return {};  // no calendar: every day is ordinary
-    if (size > kMaxFileSize) {
-        HolidayCalendar calendar;
-        calendar.changeable_ = false;
-        calendar.problems_.push_back({0,
-                                      {},
-                                      "the file is " + std::to_string(size / 1024) +
-                                          " KB, more than a calendar " +
-                                          "can be (1 MB): it is not read, and not changed"});
-        return calendar;
-    }
-    std::ifstream in(file, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return parse(text);
+    const safefile::Reading reading = safefile::read(file, safefile::kHolidaysLimit);
+    if (!reading.unreadable())
+        return parse(reading.bytes);  // a missing file: every day is ordinary
+    HolidayCalendar calendar;
+    calendar.unreadable_ = true;
+    calendar.problems_.push_back({0, {}, reading.error});
+    return calendar;
 }
 
-std::string HolidayCalendar::write(const std::filesystem::path& file) const {
-    if (!changeable_)
-        return "the calendar was not read, so it is not written";
+std::string HolidayCalendar::write(const std::filesystem::path& file) {
+    if (unreadable_) {
+        if (auto error = safefile::keepAside(file); !error.empty())
+            return error;
+        unreadable_ = false;
+    }
     std::vector<std::string> lines;
     lines.reserve(lines_.size());
     for (const Line& line : lines_) lines.push_back(line.text);

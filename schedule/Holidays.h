@@ -50,18 +50,17 @@ class HolidayCalendar {
         std::string why;
     };
 
-    static constexpr std::uintmax_t kMaxFileSize = 1024 * 1024;
-
     static HolidayCalendar parse(std::string_view text);
-    // A missing file is an empty calendar. A file too large to be a calendar
-    // is reported and left alone: such a calendar cannot be changed.
+    // A missing file is an empty calendar. A file that cannot be read (not a
+    // file, too large, broken UTF-16) is reported as problem line 0; writing
+    // the calendar again keeps it beside the new one as NAME.unreadable.
     static HolidayCalendar read(const std::filesystem::path& file);
     // Whole and atomically. Returns an error text, empty on success.
-    std::string write(const std::filesystem::path& file) const;
+    std::string write(const std::filesystem::path& file);
 
     const std::vector<HolidayRule>& rules() const { return rules_; }
     const std::vector<Problem>& problems() const { return problems_; }
-    bool changeable() const { return changeable_; }
+    bool unreadable() const { return unreadable_; }
 
     void add(const HolidayRule& rule);
     void remove(std::size_t rule);
@@ -78,7 +77,7 @@ class HolidayCalendar {
     std::vector<Line> lines_;
     std::vector<HolidayRule> rules_;
     std::vector<Problem> problems_;
-    bool changeable_ = true;
+    bool unreadable_ = false;
 };
 
 }  // namespace tollix

@@ -1,11 +1,8 @@
 #include "schedule/TextFile.h"
 
-#include <QByteArray>
-#include <QSaveFile>
-#include <QString>
+#include "schedule/SafeFile.h"
 
 #include <charconv>
-#include <fstream>
 
 namespace tollix::textfile {
 
@@ -35,13 +32,12 @@ std::optional<int> parseInt(std::string_view line) {
 
 Lines Lines::read(const std::filesystem::path& file) {
     Lines result;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+    const safefile::Reading reading = safefile::read(file, safefile::kDataLimit);
+    result.error_ = reading.error;
+    if (!reading.read())
         return result;
     result.exists_ = true;
-    std::string data(kMaxFileSize, '\0');
-    in.read(data.data(), static_cast<std::streamsize>(data.size()));
-    data.resize(static_cast<std::size_t>(in.gcount()));
+    const std::string& data = reading.bytes;
 
     std::size_t start = 0;
     while (start < data.size()) {
@@ -88,19 +84,12 @@ int Lines::checkOr(std::size_t index, int initial) const {
 }
 
 std::string write(const std::filesystem::path& file, const std::vector<std::string>& lines) {
-    QByteArray bytes;
+    std::string bytes;
     for (const auto& line : lines) {
-        bytes.append(line.data(), static_cast<qsizetype>(line.size()));
-        bytes.append("\r\n", 2);
+        bytes += line;
+        bytes += "\r\n";
     }
-    QSaveFile out(QString::fromStdString(file.string()));
-    if (!out.open(QIODevice::WriteOnly))
-        return out.errorString().toStdString();
-    if (out.write(bytes) != bytes.size())
-        return out.errorString().toStdString();
-    if (!out.commit())
-        return out.errorString().toStdString();
-    return {};
+    return safefile::write(file, bytes);
 }
 
 }  // namespace tollix::textfile

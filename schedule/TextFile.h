@@ -14,8 +14,6 @@ namespace textfile {
 
 // Longest line a reader accepts; anything longer is damage, not a setting.
 inline constexpr std::size_t kMaxLineLength = 4096;
-// Largest file a reader looks at; the rest is ignored.
-inline constexpr std::uintmax_t kMaxFileSize = 4 * 1024 * 1024;
 
 std::string intLine(int value);
 
@@ -30,6 +28,9 @@ class Lines {
     static Lines read(const std::filesystem::path& file);
 
     bool exists() const { return exists_; }
+    // Why a file that is there could not be read (not a file, too large);
+    // empty when it was read or is missing.
+    const std::string& error() const { return error_; }
     std::size_t count() const { return lines_.size(); }
     std::optional<std::string> text(std::size_t index) const;
     std::optional<int> integer(std::size_t index) const;
@@ -41,6 +42,7 @@ class Lines {
 
   private:
     bool exists_ = false;
+    std::string error_;
     std::vector<std::optional<std::string>> lines_;
 };
 

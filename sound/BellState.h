@@ -2,14 +2,16 @@
 
 #include "sound/MusicList.h"
 
+#include <cstdint>
+
 namespace tollix::sound {
 
 // The bell now sounding: its end detection, the music list it plays and the
 // volume a fade-out saved.
 struct BellState {
     bool isPlaying = false;
-    int durationSeconds = 0;
-    int elapsedCount = 0;
+    std::int64_t durationSeconds = 0;
+    std::int64_t elapsedCount = 0;
     int savedVolume = 0;
     bool volumeSaved = false;
     // Seconds a music list still plays: counted down by the ticks, so a list

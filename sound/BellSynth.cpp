@@ -1,7 +1,8 @@
 #include "sound/BellSynth.h"
 
+#include "schedule/SafeFile.h"
+
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 
 #include <algorithm>
@@ -130,10 +131,8 @@ std::string writeWav(const std::filesystem::path& file, const std::vector<std::i
     putLe(bytes, dataSize, 4);
     for (std::int16_t s : samples) putLe(bytes, static_cast<std::uint16_t>(s), 2);
 
-    QSaveFile out(QString::fromStdString(file.string()));
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return out.errorString().toStdString();
-    return {};
+    return safefile::write(
+        file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace tollix::sound

@@ -4,7 +4,9 @@
 #include "sound/BellState.h"
 #include "sound/sound_control.h"
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tollix::sound {
@@ -30,12 +32,19 @@ class SoundPlayer {
     bool CountSecond();
     void Close();
     void EndBell();
+    // A volume saved by a fade goes back to the master output.
+    void PutBackVolume();
+    // Keeps the volume saved before a fade in `file` until it is put back,
+    // after putting back first one that a run which did not end normally
+    // left there. That volume, if there was one.
+    std::optional<int> keepSavedVolumeIn(std::filesystem::path file);
     // One second of a music list, with the fade-out over its last four
     // seconds. True when the list has ended: the bell is ended and its state
     // reset.
     bool FadeStep();
 
   private:
+    void learnLength(int extraSeconds);
     void saveVolume();
     void fadeTo(int volume);
 
@@ -43,6 +52,9 @@ class SoundPlayer {
     sound_control& mixer_;
     BellState& bell_;
     std::function<bool()> soundZero_;
+    std::filesystem::path volumeFile_;
+    int extraSeconds_ = 0;
+    bool lengthPending_ = false;
 };
 
 }  // namespace tollix::sound

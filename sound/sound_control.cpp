@@ -1,5 +1,7 @@
 #include "sound/sound_control.h"
 
+#include "sound/StateFile.h"
+
 #include <cmath>
 
 namespace tollix::sound {
@@ -41,7 +43,30 @@ bool sound_control::SetMasterVolume(int volume) {
 }
 
 bool sound_control::SetMasterMute(bool mute) {
-    return mixer_.writeMute(mute);
+    const bool done = mixer_.writeMute(mute);
+    noteMuted();
+    return done;
+}
+
+std::vector<std::string> sound_control::keepMutedIn(std::filesystem::path marker) {
+    marker_ = std::move(marker);
+    std::vector<std::string> left = readStateFile(marker_);
+    noted_ = left;
+    if (!left.empty())
+        mixer_.adoptMuted(left);
+    noteMuted();
+    return left;
+}
+
+void sound_control::noteMuted() {
+    if (marker_.empty())
+        return;
+    std::vector<std::string> muted = mixer_.mutedOutputs();
+    if (muted == noted_)
+        return;
+    // Not written, it is written at the next change or check.
+    if (writeStateFile(marker_, muted).empty())
+        noted_ = std::move(muted);
 }
 
 }  // namespace tollix::sound

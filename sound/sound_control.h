@@ -2,7 +2,10 @@
 
 #include "platform/Mixer.h"
 
+#include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace tollix::sound {
 
@@ -19,12 +22,21 @@ class sound_control {
     bool SetMasterVolume(int volume);
     bool SetMasterMute(bool mute);
 
+    // Lists the outputs the mixer holds muted in `marker` from now on, after
+    // giving back first those it lists: outputs muted by a run that ended
+    // without unmuting them. Those names; empty when there were none.
+    std::vector<std::string> keepMutedIn(std::filesystem::path marker);
+    // The marker brought up to date with the mixer, which also mutes on its own.
+    void noteMuted();
+
     // The scaling between the 0..100 scale and raw mixer values.
     static long rawVolume(int volume, const Mixer::Range& range);
     static int scaledVolume(long raw, const Mixer::Range& range);
 
   private:
     Mixer& mixer_;
+    std::filesystem::path marker_;
+    std::vector<std::string> noted_;
 };
 
 }  // namespace tollix::sound

@@ -23,9 +23,11 @@ void readTimeLine(const textfile::Lines& lines, std::size_t index, int highest, 
 
 }  // namespace
 
-ExitSettings ReadExitIni(const std::filesystem::path& file) {
+ExitSettings ReadExitIni(const std::filesystem::path& file, std::string* unreadable) {
     const auto lines = textfile::Lines::read(file);
     ExitSettings s;
+    if (unreadable)
+        *unreadable = lines.error();
     s.chkAutoExit = lines.checkOr(0, s.chkAutoExit);
     readTimeLine(lines, 1, 23, s.reservedExitHour, s.hourLine);
     readTimeLine(lines, 2, 59, s.reservedExitMinute, s.minuteLine);

@@ -20,7 +20,9 @@ struct ExitSettings {
     bool operator==(const ExitSettings&) const = default;
 };
 
-ExitSettings ReadExitIni(const std::filesystem::path& file);
+// A file that is there but cannot be read (not a file, too large) gives the
+// initial settings and says why in `unreadable`.
+ExitSettings ReadExitIni(const std::filesystem::path& file, std::string* unreadable = nullptr);
 // Returns an error text, empty on success.
 std::string WriteExitIni(const std::filesystem::path& file, const ExitSettings& settings);
 

@@ -1,6 +1,7 @@
 #include "timesync/TimeSync.h"
 
 #include "platform/TimeSetter.h"
+#include "schedule/SafeFile.h"
 
 #include <QDateTime>
 #include <QHostInfo>
@@ -10,7 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
+#include <sstream>
 #include <utility>
 
 namespace tollix::timesync {
@@ -88,9 +89,13 @@ QString behindOrAhead(std::int64_t ms) {
 
 }  // namespace
 
-std::vector<TimeServer> ReadTimeServers(const std::filesystem::path& file) {
+std::vector<TimeServer> ReadTimeServers(const std::filesystem::path& file,
+                                        std::string* unreadable) {
     std::vector<TimeServer> servers;
-    std::ifstream in(file, std::ios::binary);
+    const safefile::Reading reading = safefile::read(file, safefile::kDataLimit);
+    if (unreadable)
+        *unreadable = reading.error;
+    std::istringstream in(reading.bytes);
     std::string line;
     while (servers.size() < 2 && std::getline(in, line))
         if (auto server = parseServer(line))

@@ -30,8 +30,10 @@ struct TimeServer {
 };
 
 // data/timeserver.ini: the primary and the secondary server, one a line,
-// `host` or `host:port`. Absent or empty: two public pool servers.
-std::vector<TimeServer> ReadTimeServers(const std::filesystem::path& file);
+// `host` or `host:port`. Absent, empty or unreadable (then said in
+// `unreadable`): two public pool servers.
+std::vector<TimeServer> ReadTimeServers(const std::filesystem::path& file,
+                                        std::string* unreadable = nullptr);
 
 // The server's transmit time as the written rule reads it: whole seconds and
 // milliseconds, rounded to the millisecond with halves to even.

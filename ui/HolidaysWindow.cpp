@@ -17,6 +17,10 @@
 #include <QTextCharFormat>
 #include <QVBoxLayout>
 
+#include <sys/stat.h>
+
+#include <algorithm>
+
 #include <chrono>
 
 namespace tollix {
@@ -37,6 +41,46 @@ QLabel* swatch(const QColor& colour, const char* text) {
 }
 
 }  // namespace
+
+HolidaysFileWatch::HolidaysFileWatch(std::filesystem::path file, QObject* parent)
+    : QObject(parent), file_(std::move(file)) {
+    // A rename over the file ends the watch of the old one: the folder says
+    // that the name has a new file, and the watch is put on it.
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { settle_.start(); });
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { settle_.start(); });
+    settle_.setSingleShot(true);
+    settle_.setInterval(200);  // a writer may take a few steps
+    connect(&settle_, &QTimer::timeout, this, &HolidaysFileWatch::look);
+    arm();
+    seen_ = signature();
+}
+
+void HolidaysFileWatch::arm() {
+    const QString file = QString::fromStdString(file_.string());
+    const QString folder = QString::fromStdString(file_.parent_path().string());
+    if (!watcher_.directories().contains(folder) && std::filesystem::exists(file_.parent_path()))
+        watcher_.addPath(folder);
+    if (!watcher_.files().contains(file) && std::filesystem::exists(file_))
+        watcher_.addPath(file);
+}
+
+void HolidaysFileWatch::look() {
+    arm();
+    const std::string now = signature();
+    if (now == seen_)
+        return;  // another file of the folder
+    seen_ = now;
+    emit changed();
+}
+
+// Which file the name stands for, and its size and time: a change of any.
+std::string HolidaysFileWatch::signature() const {
+    struct stat about {};
+    if (::stat(file_.c_str(), &about) != 0)
+        return "none";
+    return std::to_string(about.st_ino) + " " + std::to_string(about.st_size) + " " +
+           std::to_string(about.st_mtim.tv_sec) + "." + std::to_string(about.st_mtim.tv_nsec);
+}
 
 HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, QWidget* parent)
     : QDialog(parent), file_(std::move(file)), messages_(messages) {
@@ -131,11 +175,17 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
 }
 
 void HolidaysWindow::showCalendar() {
-    holidays_ = HolidayCalendar::read(file_);
-    showRules();
+    reload();
     show();
     raise();
     activateWindow();
+}
+
+void HolidaysWindow::reload() {
+    HolidayFile found = readHolidayFile(file_);
+    holidays_ = std::move(found.calendar);
+    unreadable_ = std::move(found.unreadable);
+    showRules();
 }
 
 void HolidaysWindow::showRules() {
@@ -145,6 +195,9 @@ void HolidaysWindow::showRules() {
         item->setBackground(rule.makeUp() ? kMakeUp : kNoBells);
     }
     QStringList lines;
+    if (!unreadable_.empty())
+        lines << QStringLiteral("The file cannot be used: %1")
+                     .arg(QString::fromStdString(unreadable_));
     for (const auto& problem : holidays_.problems())
         lines << (problem.line == 0 ? QStringLiteral("The file cannot be used: %1")
                                           .arg(QString::fromStdString(problem.why))
@@ -154,7 +207,7 @@ void HolidaysWindow::showRules() {
     problems->setText(lines.join(QLatin1Char('\n')));
     problems->setVisible(!lines.isEmpty());
     for (QWidget* control : std::initializer_list<QWidget*>{addRule, deleteRule, importCalendar})
-        control->setEnabled(holidays_.changeable());
+        control->setEnabled(unreadable_.empty());
     paintMonth();
 }
 
@@ -178,9 +231,11 @@ void HolidaysWindow::addRule_Click() {
     rule.first = dayNumber(fromDate->date());
     rule.last = dayNumber(std::max(fromDate->date(), toDate->date()));
     rule.weekday = makeUp->isChecked() ? makeUpDay->currentData().toInt() : 0;
-    rule.name = ruleName->text().simplified().toStdString();
-    holidays_.add(rule);
-    save();
+    rule.name = safeName(ruleName->text().toStdString());
+    change([&rule](HolidayCalendar& holidays) {
+        holidays.add(rule);
+        return std::string();
+    });
     ruleName->clear();
 }
 
@@ -191,8 +246,17 @@ void HolidaysWindow::deleteRule_Click() {
                               QStringLiteral("Select a rule to delete."));
         return;
     }
-    holidays_.remove(static_cast<std::size_t>(row));
-    save();
+    // The rule as shown, wherever another writer has moved it since.
+    const HolidayRule shown = holidays_.rules().at(static_cast<std::size_t>(row));
+    change([&shown](HolidayCalendar& holidays) {
+        const auto& now = holidays.rules();
+        const auto it = std::find_if(now.begin(), now.end(), [&](const HolidayRule& rule) {
+            return rule.line() == shown.line();
+        });
+        if (it != now.end())
+            holidays.remove(static_cast<std::size_t>(it - now.begin()));
+        return std::string();
+    });
 }
 
 void HolidaysWindow::importCalendar_Click() {
@@ -204,29 +268,47 @@ void HolidaysWindow::importCalendar_Click() {
 }
 
 void HolidaysWindow::importFile(const std::filesystem::path& file, int year) {
+    const QString name = QString::fromStdString(file.filename().string());
     const HolidayImport found = importICalendar(file, year);
     if (!found.error.empty()) {
         messages_.information(QStringLiteral("Holidays"),
                               QStringLiteral("%1 was not imported: %2")
-                                  .arg(QString::fromStdString(file.filename().string()),
-                                       QString::fromStdString(found.error)));
+                                  .arg(name, QString::fromStdString(found.error)));
         return;
     }
-    for (const HolidayRule& rule : found.rules) holidays_.add(rule);
-    save();
-    QString text = QStringLiteral("%1 holidays imported").arg(found.rules.size());
+    reload();
+    if (!unreadable_.empty())
+        return;
+    // A long calendar is shown in part: the box must fit the screen.
+    const HolidayPlan plan = planImport(holidays_, found.rules);
+    const QString preview = QString::fromStdString(previewText(found, plan, 25));
+    if (!messages_.question(
+            QStringLiteral("Holidays"),
+            QStringLiteral("%1\n%2\n%3")
+                .arg(name, preview,
+                     plan.looksLikeSchoolDays() ? QStringLiteral("Import it all the same?")
+                                                : QStringLiteral("Import these days?"))))
+        return;
+    std::size_t added = 0;
+    change([&](HolidayCalendar& holidays) {
+        const HolidayPlan now = planImport(holidays, found.rules);
+        applyPlan(holidays, now);
+        added = now.added.size();
+        return std::string();
+    });
+    QString text = QStringLiteral("%1 holidays imported").arg(added);
     if (found.withTimeOfDay > 0)
         text += QStringLiteral(", %1 events with a time of day skipped").arg(found.withTimeOfDay);
     messages_.information(QStringLiteral("Holidays"), text);
 }
 
-void HolidaysWindow::save() {
-    const std::string error = holidays_.write(file_);
+void HolidaysWindow::change(const std::function<std::string(HolidayCalendar&)>& edit) {
+    const std::string error = changeHolidayFile(file_, edit);
     if (!error.empty())
         messages_.information(
             QStringLiteral("Warning"),
             QStringLiteral("The holidays cannot be saved: %1").arg(QString::fromStdString(error)));
-    showRules();
+    reload();
     emit changed();
 }
 

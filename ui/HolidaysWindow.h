@@ -4,8 +4,11 @@
 #include "schedule/Holidays.h"
 
 #include <QDialog>
+#include <QFileSystemWatcher>
+#include <QTimer>
 
 #include <filesystem>
+#include <functional>
 
 class QCalendarWidget;
 class QComboBox;
@@ -18,8 +21,32 @@ class QRadioButton;
 
 namespace tollix {
 
+// holidays.ini as other writers change it: an import from the command line,
+// another copy on a shared folder, an editor. Seen within a second, also after
+// a save that renames a new file over the old one.
+class HolidaysFileWatch final : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit HolidaysFileWatch(std::filesystem::path file, QObject* parent = nullptr);
+
+  signals:
+    void changed();
+
+  private:
+    void arm();
+    void look();
+    std::string signature() const;
+
+    std::filesystem::path file_;
+    QFileSystemWatcher watcher_;
+    QTimer settle_;
+    std::string seen_;
+};
+
 // "Holidays": the days without bells and the make-up days, on a calendar and
-// as the rules of data/holidays.ini. Every change is saved at once.
+// as the rules of data/holidays.ini. Every change is made to the file as it is
+// on disk at that moment, and saved at once.
 class HolidaysWindow final : public QDialog {
     Q_OBJECT
 
@@ -28,12 +55,14 @@ class HolidaysWindow final : public QDialog {
 
     // Reads the file afresh and shows it.
     void showCalendar();
+    void reload();
     const HolidayCalendar& holidays() const { return holidays_; }
 
     void addRule_Click();
     void deleteRule_Click();
     void importCalendar_Click();
-    // Takes the all-day events of an iCalendar file as days without bells.
+    // Shows what the whole-day events of an iCalendar file would add to the
+    // days without bells and, if the operator agrees, adds them.
     void importFile(const std::filesystem::path& file, int year);
 
     QCalendarWidget* calendar;
@@ -54,13 +83,14 @@ class HolidaysWindow final : public QDialog {
     void changed();
 
   private:
-    void save();
+    void change(const std::function<std::string(HolidayCalendar&)>& edit);
     void showRules();
     void paintMonth();
 
     std::filesystem::path file_;
     Messages& messages_;
     HolidayCalendar holidays_;
+    std::string unreadable_;
 };
 
 }  // namespace tollix

@@ -16,6 +16,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWindow>
 
@@ -51,7 +52,7 @@ main::main(MainServices services, QWidget* parent)
     : QWidget(parent),
       model(services.paths),
       engine(EngineServices{services.clock, services.player, services.mixer, services.messages,
-                            services.paths.soundFolder(), services.ringLog, services.powerOff,
+                            services.paths.soundFolder(), services.powerOff, services.ringLog,
                             timeRequest(services.timeSync)},
              model),
       services_(std::move(services)) {
@@ -106,6 +107,13 @@ void main::connectBehaviours() {
     connect(&engine, &BellEngine::nextBellChanged, this, &main::showNextBellTexts);
     connect(&engine, &BellEngine::dayChanged, this, &main::showDay);
     connect(&model, &ScheduleModel::notSaved, this, &main::notSaved);
+    connect(&model, &ScheduleModel::unreadable, this, [this](const QString& why) {
+        services_.messages.information(
+            QStringLiteral("Warning"),
+            QStringLiteral("A file could not be read: %1\nThe initial settings are used, and the "
+                           "file is kept as it is until a setting it holds is changed.")
+                .arg(why));
+    });
     connect(&engine, &BellEngine::hearingChanged, this, [this](const QString& problem) {
         // Two short lines fit the state area where one long one would not.
         bellProblem->setText(QString(problem).replace(QStringLiteral(": "), QStringLiteral(":\n")));
@@ -161,6 +169,11 @@ void main::Form_Load() {
     setWindowTitle(QStringLiteral("TOLLIX"));
     mnBellCount->setEnabled(false);
 
+    // Nothing start-up has to say may hold the schedule: it is said in one
+    // box at the end, and start-up's own saves leave unreadable files alone.
+    services_.messages.gather();
+    const ScheduleModel::OwnSaves own(model);
+
     loadPhase = 1;
 
     placeOnScreen(QSize(1180, 700));
@@ -193,6 +206,11 @@ void main::Form_Load() {
         if (isAutoModeForm_->isAutoMode2->isChecked())
             TrayIn();
     }
+
+    // Nobody may be at the screen: in the tray the problems are a notification too.
+    const QString said = services_.messages.showGathered();
+    if (!said.isEmpty() && inTray_)
+        tray_->showMessage(QStringLiteral("TOLLIX"), said, QSystemTrayIcon::Warning);
 }
 
 QColor main::stateColour() const {
@@ -218,9 +236,9 @@ void main::startupStep(const QString& what, const std::function<void()>& step) {
 
 // Start-up goes on after a failed step, so that the clock keeps ticking.
 void main::startupError(const QString& what, const QString& description) {
-    services_.messages.information(QStringLiteral("TOLLIX"), QStringLiteral("Error Number : "));
-    services_.messages.information(QStringLiteral("TOLLIX"),
-                                   QStringLiteral("%1 failed: %2").arg(what, description));
+    services_.messages.information(
+        QStringLiteral("TOLLIX"),
+        QStringLiteral("Error Number : \n%1 failed: %2").arg(what, description));
 }
 
 void main::Shutdown(bool end) {

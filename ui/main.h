@@ -26,6 +26,7 @@
 #include <QListWidget>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -63,16 +64,16 @@ struct MainServices {
     MediaPlayer& player;
     // Ends the process; tests record the call instead.
     std::function<void()> endProgram;
-    // The reserved exit's power-off; none: the minute passes without effect.
-    PowerOff* powerOff = nullptr;
+    // The reserved exit's power-off.
+    PowerOff& powerOff;
+    // The start entry of "Auto execution".
+    AutoStart& autoStart;
+    // The program's own path, for the start entry.
+    const std::string& executable;
     // Internet time; none: "Internet time" only saves the setting.
     timesync::TimeSync* timeSync = nullptr;
     // The ring record; none: nothing is recorded.
     RingLog* ringLog = nullptr;
-    // The start entry of "Auto execution"; none: the box only saves the setting.
-    AutoStart* autoStart = nullptr;
-    // The program's own path, for the start entry.
-    std::string executable = {};
 };
 
 // The main window: the whole program. Its controls are the working copy of

@@ -68,10 +68,8 @@ void main::auto_exe_Click() {
     if (set && loadPhase == 2)
         isAutoModeForm_->exec();
     SaveSettings();
-    if (!services_.autoStart)
-        return;
     const std::string error =
-        set ? services_.autoStart->write(services_.executable) : services_.autoStart->remove();
+        set ? services_.autoStart.write(services_.executable) : services_.autoStart.remove();
     if (error.empty())
         return;
     services_.messages.information(

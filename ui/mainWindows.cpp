@@ -16,6 +16,13 @@ void main::connectWindows() {
     connect(info, &MenuLabel::Click, this, &main::info_Click);
     connect(mnHolidays, &MenuLabel::Click, this, &main::mnHolidays_Click);
     connect(&engine, &BellEngine::sideTextsChanged, this, &main::showSideTexts);
+    // Another writer changed the calendar: the bells and the window follow it.
+    auto* watch = new HolidaysFileWatch(paths().holidaysIni(), this);
+    connect(watch, &HolidaysFileWatch::changed, this, [this] {
+        if (holidays_)
+            holidays_->reload();
+        holidaysChanged();
+    });
 }
 
 void main::clearMenuHighlights() {
@@ -121,7 +128,8 @@ void main::mnHolidays_Click() {
 
 // The engine rebuilds a running schedule's day when it became another kind.
 void main::holidaysChanged() {
-    model.setCalendar(holidays_->holidays());
+    // Read from the file: its window's save and another writer's alike.
+    model.setCalendar(HolidayCalendar::read(paths().holidaysIni()));
 }
 
 }  // namespace tollix

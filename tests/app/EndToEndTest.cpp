@@ -5,6 +5,7 @@
 #include "schedule/DefaultFiles.h"
 #include "tests/support/Doubles.h"
 #include "tests/support/Pulse.h"
+#include "tests/support/SystemBus.h"
 #include "tests/support/TimeServer.h"
 
 #include <QDateTime>
@@ -16,6 +17,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <thread>
 
 namespace tollix {
@@ -62,14 +64,20 @@ class EndToEnd : public ::testing::Test {
         ASSERT_TRUE(EnsureProgramFolder(paths).empty());
         for (const auto& entry : fs::directory_iterator(paths.soundFolder())) fs::remove_all(entry);
         const QString at = QString::fromStdString(home.path().string());
+        // A runtime folder of its own: another run's copy would hold the single-copy lock.
+        fs::create_directory(home.path() / "run");
+        fs::permissions(home.path() / "run", fs::perms::owner_all);
         for (const auto& [name, value] :
              {std::pair{u"XDG_DATA_HOME"_s, at},
               {u"XDG_STATE_HOME"_s, at + u"/state"_s},
               {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
+              {u"XDG_RUNTIME_DIR"_s, at + u"/run"_s},
               {u"QT_QPA_PLATFORM"_s, u"offscreen"_s},
               {u"LD_PRELOAD"_s, QString::fromLatin1(kFakeTimeLibrary)},
               {u"FAKETIME_TIMESTAMP_FILE"_s, QString::fromStdString(fakeTime.string())},
-              {u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s}})
+              {u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s},
+              // Never the machine's logind or timedated; a test may bring its own.
+              {u"DBUS_SYSTEM_BUS_ADDRESS"_s, u"unix:path=/nonexistent/tollix-test-bus"_s}})
             env.insert(name, value);
     }
     void TearDown() override {
@@ -118,6 +126,22 @@ class EndToEnd : public ::testing::Test {
         tollix.start(QStringLiteral(TOLLIX_EXE), {});
         ASSERT_TRUE(tollix.waitForStarted(5000));
     }
+    // Tollix started at `time` while the sink is recorded, run to `until`
+    // seconds after the boundary, with each step taken at its second; what the
+    // sink played, from `lead` seconds before the start.
+    std::vector<std::int16_t> run(QTime time, double until,
+                                  std::vector<std::pair<double, std::function<void()>>> steps = {},
+                                  double lead = 0) {
+        auto recording = record();
+        QTest::qWait(static_cast<int>(lead * 1000));
+        startAt(time);
+        for (auto& [at, step] : steps) {
+            runUntil(at);
+            step();
+        }
+        runUntil(until);
+        return recording->stop();
+    }
     std::unique_ptr<Recording> record() {
         auto recording = std::make_unique<Recording>(test::PulseServer::shared());
         recordingStarted = system_clock::now();
@@ -132,10 +156,11 @@ class EndToEnd : public ::testing::Test {
         return recordingStarted + std::chrono::duration_cast<system_clock::duration>(
                                       std::chrono::duration<double>(boundary + seconds));
     }
-    // Lets the program run until `seconds` after the boundary.
+    // Lets the program run until `seconds` after the boundary; the test's own
+    // servers answer meanwhile.
     void runUntil(double seconds) {
-        std::this_thread::sleep_until(after(seconds));
-        ASSERT_EQ(tollix.state(), QProcess::Running) << "Tollix ended early";
+        while (system_clock::now() < after(seconds)) QTest::qWait(10);
+        EXPECT_EQ(tollix.state(), QProcess::Running) << "Tollix ended early";
     }
     // A bell heard from `at` seconds after the boundary, the slack of the
     // recording's first block allowed (the benchmark measures exactly).
@@ -159,22 +184,17 @@ TEST_F(EndToEnd, TwoBellsRingAtTheirMinutesAndOtherSoundIsSilentBetween) {
     ASSERT_FALSE(other.empty());
 
     env.insert(u"FAKETIME_NO_CACHE"_s, u"1"_s);  // the clock is stepped while it runs
-    auto recording = record();
     QProcess radio;
     test::endWithTest(radio);
     radio.start(u"paplay"_s, {QString::fromStdString(other.string())});
-    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
-    startAt(QTime(8, 30));
-    runUntil(4);
-    setClock(offset + 51);  // 08:30:04 becomes 08:30:55: the next minute in 5 s
-    runUntil(11.5);
+    // 08:30:04 becomes 08:30:55: the next minute in 5 s.
+    const auto samples = run(QTime(8, 30), 11.5, {{4, [&] { setClock(offset + 51); }}}, 1.2);
     radio.kill();
     radio.waitForFinished(2000);
-    const auto samples = recording->stop();
 
     // The other program is heard until Tollix starts, then held silent.
     EXPECT_GT(test::rms(samples, 0.2, 1.3), 500);
-    EXPECT_LT(test::rms(samples, boundary - 1.5, boundary - 0.2), 100);
+    EXPECT_LT(test::rms(samples, boundary - 1, boundary - 0.2), 100);  // start-up may be slow
     const double first = expectBellAt(samples, 0);
     EXPECT_GT(test::rms(samples, first + 0.2, first + 1.2), 1000);
     EXPECT_NEAR(hertz(samples, first + 0.2, first + 1.2), 440, 80);
@@ -191,10 +211,7 @@ TEST_F(EndToEnd, AtMidnightTheNewWeekdaysFirstBellRings) {
     settings(2, 2, 0);  // set each day
     ASSERT_TRUE(datafiles::writeDayList(paths.dayList(1), {0, {"23hr 00min/sunday.wav"}}).empty());
     ASSERT_TRUE(datafiles::writeDayList(paths.dayList(2), {0, {"00hr 00min/monday.wav"}}).empty());
-    auto recording = record();
-    startAt(QTime(0, 0));  // a Monday begins
-    runUntil(3.5);
-    const auto samples = recording->stop();
+    const auto samples = run(QTime(0, 0), 3.5);  // a Monday begins
     // The tick at midnight builds the new day's bells; the next one rings them.
     const double heard = test::onset(samples, boundary - 0.5);
     EXPECT_GT(heard, boundary - 0.1);
@@ -202,22 +219,33 @@ TEST_F(EndToEnd, AtMidnightTheNewWeekdaysFirstBellRings) {
     EXPECT_NEAR(hertz(samples, heard + 0.2, heard + 1.2), 880, 120);
 }
 
+// Also the program's own services: the start entry, and logind, whose
+// power-off at 08:30 holds up no bell of that minute and comes once.
 TEST_F(EndToEnd, ABellRingsOnceThoughTheClockGoesBackOverIt) {
     tone("first.wav", 1.5, 440);
     settings(2, 1, 0, {"08hr 30min/first.wav"});
+    test::writeBytes(paths.exitIni(), " 1 \r\n 8 \r\n 30 \r\n");  // "Reservation Exit"
+    test::MockSystemBus logind{u"logind"_s, u"org.freedesktop.login1"_s};
+    ASSERT_TRUE(logind.ready());
+    ASSERT_TRUE(logind.setMethod(u"/org/freedesktop/login1"_s, u"org.freedesktop.login1.Manager"_s,
+                                 u"PowerOff"_s, u"b"_s, {},
+                                 u"import time; time.sleep(4)"_s));  // a slow login manager
+    env.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS"));
     env.insert(u"FAKETIME_NO_CACHE"_s, u"1"_s);  // the clock is stepped while it runs
-    auto recording = record();
-    startAt(QTime(8, 30));
-    runUntil(3);
-    setClock(offset - 8);  // 08:30:03 becomes 08:29:55; 08:30 comes again 5 s later
-    runUntil(10);
-    const auto samples = recording->stop();
+    // 08:30:03 becomes 08:29:55; 08:30 comes again 5 s later.
+    const auto samples = run(QTime(8, 30), 10, {{3, [&] { setClock(offset - 8); }}});
     const double first = expectBellAt(samples, 0);
     EXPECT_LT(test::rms(samples, first + 2.5, boundary + 10), 100) << "the minute rang twice";
     EXPECT_EQ(records(), "rang first.wav, held first.wav");
+    EXPECT_EQ(logind.calls().count(u"PowerOff False"_s), 1)
+        << logind.calls().join(u'|').toStdString();
+    // "Auto execution" restored at start-up writes the start entry for this program.
+    EXPECT_NE(test::readBytes(home.path() / "config" / "autostart" / "tollix.desktop")
+                  .find("\nExec=" TOLLIX_EXE "\n"),
+              std::string::npos);
 }
 
-// The time server is 5 s ahead and the computer's clock may not be set: the
+// The time server is 5 s ahead and timedated refuses to set the clock: the
 // 08:30 bell rings at 08:29:55 of the computer's clock, the server's 08:30.
 // When the computer's clock is set back, the bells follow the server again
 // within seconds.
@@ -227,19 +255,25 @@ TEST_F(EndToEnd, BellsFollowTheTimeServerWhereTheClockMayNotBeSet) {
     test::ScriptedTimeServer server;
     test::writeBytes(paths.dataFolder() / "timeserver.ini",
                      "127.0.0.1:" + std::to_string(server.address().port) + "\r\n");
-    // No system bus: timedated cannot be asked, and the real clock is never touched.
-    env.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, u"unix:path=/nonexistent/tollix-test-bus"_s);
+    // A timedated of the test's own that refuses: the real clock is never touched.
+    test::MockSystemBus timedated{u"timedated"_s, u"org.freedesktop.timedate1"_s};
+    ASSERT_TRUE(timedated.ready());
+    ASSERT_TRUE(timedated.setMethod(
+        u"/org/freedesktop/timedate1"_s, u"org.freedesktop.timedate1"_s, u"SetTime"_s, u"xbb"_s, {},
+        u"raise dbus.exceptions.DBusException('no', name='org.freedesktop.DBus.Error.AccessDenied')"_s));
+    env.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS"));
     env.insert(u"FAKETIME_NO_CACHE"_s, u"1"_s);  // the clock is stepped while it runs
-    auto recording = record();
     // The first request goes out at 08:29:51, two seconds after the boundary.
-    startAt(QTime(8, 29, 49));
-    server.offsetMs = (offset + 5) * 1000;                      // the program's clock + 5 s
-    while (system_clock::now() < after(8.5)) QTest::qWait(20);  // the server answers from here
-    const auto samples = recording->stop();
+    const auto samples =
+        run(QTime(8, 29, 49), 8.5, {{0, [&] { server.offsetMs = (offset + 5) * 1000; }}});
     expectBellAt(samples, 6);  // the server's 08:30
     EXPECT_EQ(server.requests, 1);
+    const QStringList setTime = timedated.calls().filter(u"SetTime "_s);
+    ASSERT_FALSE(setTime.isEmpty()) << "timedated was never asked";
+    EXPECT_NEAR(setTime[0].section(u' ', 1, 1).toDouble(), 5e6, 2e5);
+    EXPECT_EQ(setTime[0].section(u' ', 2), u"True False"_s);
     setClock(offset - 45);  // only the tick sees this step: libfaketime moves no kernel timer
-    while (system_clock::now() < after(16)) QTest::qWait(20);
+    runUntil(16);
     EXPECT_EQ(server.requests, 2);
     // Back at the server's 08:30:1x, a minute that has rung.
     EXPECT_EQ(records(), "adjusted 127.0.0.1, rang first.wav, adjusted 127.0.0.1, held first.wav");

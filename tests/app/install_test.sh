@@ -56,6 +56,7 @@ if command -v lintian >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
     check "CPack makes a package" test -n "$deb"
     check "lintian finds no error" lintian --fail-on error "$deb"
     check "the package depends on its libraries" bash -c "dpkg-deb -f '$deb' Depends | grep -q libmpv"
+    check "the package recommends the Wayland plugin" bash -c "dpkg-deb -f '$deb' Recommends | grep -q qt6-wayland"
 fi
 
 echo "install: $passed passed, $failed failed"

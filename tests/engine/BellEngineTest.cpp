@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <ctime>
 #include <map>
 #include <sstream>
@@ -74,7 +75,7 @@ class Engine : public ::testing::Test {
     void begin(const char* local, const std::string& bells = {}) {
         clock.wallMs = clock.runningMs = SteppingClock::localMs(local);
         engine = std::make_unique<BellEngine>(
-            EngineServices{clock, player, mixer, messages, sounds, logUsed, &power}, model);
+            EngineServices{clock, player, mixer, messages, sounds, power, logUsed}, model);
         QObject::connect(engine.get(), &BellEngine::hearingChanged,
                          [this](const QString& problem) { problems.push_back(problem); });
         if (!bells.empty()) {
@@ -412,6 +413,63 @@ TEST_F(Engine, RingNowDuringAFadePutsTheVolumeBackFirst) {
     engine->RingNow(std::string("a.mp3"), {"2_x", "a.mp3"});
     EXPECT_EQ(mixer.volume, 80);
     EXPECT_EQ(engine->musicFileCount(), 0);
+}
+
+// Whatever length a file claims, the bell ends when its count reaches it,
+// three hours at most, and "No com sound" mutes again.
+TEST_F(Engine, ABellEndsWhenItsTimeIsUpWhateverLengthTheFileClaims) {
+    model.setSoundZero(true);
+    begin("2026-12-07 08:00:00");
+    for (const auto& [ms, seconds] : {std::pair{5600L, 7L},
+                                      {-4000L, 1L},
+                                      {9'000'000'000'000L, 3 * 3600L},
+                                      {LONG_MAX, 3 * 3600L}}) {
+        sound("x.wav", ms);
+        engine->RingNow(std::string("x.wav"), {"x.wav"});  // two seconds more than its length
+        long ticks = 0;
+        while (engine->isPlaying && ticks <= 4 * 3600) {
+            tick();
+            ++ticks;
+        }
+        EXPECT_EQ(ticks, seconds) << ms;
+        EXPECT_TRUE(mixer.muted) << ms;
+    }
+}
+
+// A run that ends without giving back the output (a crash, SIGKILL, a power
+// cut) leaves it on record; the next start gives it back and says so.
+TEST_F(Engine, MutesAndAFadesVolumeLeftByAnEndedRunAreGivenBackAtTheNextStart) {
+    const fs::path state = dir.path() / "state";
+    sound("1_x/song.mp3", 200000);
+    mixer.volume = 80;
+    begin("2026-12-07 09:00:00");
+    engine->keepSoundStateIn(state);
+    model.setSoundZero(true);
+    engine->soundControl.SetMasterMute(true);
+    EXPECT_EQ(test::readBytes(state / "muted"), "speakers\n");
+    engine->RingNow(std::string("1_x"), {"1_x", "a.mp3"});
+    EXPECT_FALSE(fs::exists(state / "muted"));  // unmuted for the bell
+    runUntil("2026-12-07 09:00:56");
+    EXPECT_EQ(mixer.volume, 40);
+    EXPECT_EQ(test::readBytes(state / "volume"), "80\n");
+
+    // Ended here (and an earlier run between bells): the next start unmutes
+    // and puts the volume back first.
+    test::writeBytes(state / "muted", "speakers\nprojector\n");
+    mixer.calls.clear();
+    begin("2026-12-07 09:05:00");
+    engine->keepSoundStateIn(state);
+    EXPECT_EQ(mixer.calls, (std::vector<std::string>{"adopt speakers projector", "volume 80"}));
+    EXPECT_FALSE(fs::exists(state / "volume"));
+    EXPECT_EQ(records().substr(records().rfind(", ") + 2), "restored No com sound");
+
+    // A fade that ends as it should leaves nothing behind.
+    engine->RingNow(std::string("1_x"), {"1_x", "a.mp3"});
+    runUntil("2026-12-07 09:06:10");
+    EXPECT_EQ(mixer.volume, 80);
+    EXPECT_FALSE(fs::exists(state / "volume"));
+    engine->Shutdown();
+    EXPECT_FALSE(fs::exists(state / "muted"));
 }
 
 }  // namespace

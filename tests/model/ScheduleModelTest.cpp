@@ -201,5 +201,28 @@ TEST_F(Model, StartChecksTheSettingsOnScreenAndSavesThem) {
               model.dayIntervals(3));
 }
 
+// A file that could not be read is said once, left alone by the program's own
+// saves and replaced only for the operator's change, the old one kept aside.
+TEST_F(Model, AnUnreadableFileIsReplacedOnlyForTheOperatorsChange) {
+    namespace fs = std::filesystem;
+    std::vector<QString> said;
+    QObject::connect(&model, &ScheduleModel::unreadable,
+                     [&said](const QString& why) { said.push_back(why); });
+    fs::create_directory(paths.exitIni());
+    load(Mode::Manual, Days::Week);
+    model.load(2);
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_TRUE(said[0].contains(QStringLiteral("exit.ini"))) << said[0].toStdString();
+    {
+        const ScheduleModel::OwnSaves own(model);
+        model.setAutoExit(true);
+    }
+    EXPECT_TRUE(fs::is_directory(paths.exitIni()));
+    model.setAutoExit(true);
+    EXPECT_TRUE(fs::is_directory(paths.exitIni().string() + ".unreadable"));
+    EXPECT_EQ(ReadExitIni(paths.exitIni()).chkAutoExit, 1);
+    EXPECT_TRUE(notSaved.empty());
+}
+
 }  // namespace
 }  // namespace tollix

@@ -3,6 +3,9 @@
 // between bells is heard end to end.
 #include "platform/MpvPlayer.h"
 #include "platform/PulseMixer.h"
+#include "schedule/AppPaths.h"
+#include "schedule/DataFiles.h"
+#include "schedule/DefaultFiles.h"
 #include "sound/SoundPlayer.h"
 #include "tests/support/Doubles.h"
 #include "tests/support/Pulse.h"
@@ -13,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <thread>
 
 namespace tollix {
@@ -54,7 +58,8 @@ class SoundBackends : public ::testing::Test {
     PulseMixer mixer;
 };
 
-// Every format plays for its true length; what cannot play is refused at once.
+// Every format plays for its true length; what cannot play is refused, at
+// once or when its load fails, and never plays.
 TEST_F(SoundBackends, EachFormatPlaysWithItsTrueLengthAndBrokenFilesAreRefused) {
     for (const char* name : {"tone.wav", "tone.mp3", "tone.wma"}) {
         SCOPED_TRACE(name);
@@ -64,6 +69,7 @@ TEST_F(SoundBackends, EachFormatPlaysWithItsTrueLengthAndBrokenFilesAreRefused) 
         const auto opening = Clock::now();
         ASSERT_TRUE(mmc.open());
         EXPECT_LT(msSince(opening), 1000);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return mmc.length() > 0; }, 1500));
         EXPECT_NEAR(mmc.length(), 1500, 50);
         test::Recording recording(test::PulseServer::shared());
         mmc.play();
@@ -84,16 +90,21 @@ TEST_F(SoundBackends, EachFormatPlaysWithItsTrueLengthAndBrokenFilesAreRefused) 
     for (const char* bad : {"text.mp3", "empty.wav", "half.wav", "gone.mp3"}) {
         mmc.setFileName((dir.path() / bad).string());
         const auto opening = Clock::now();
-        EXPECT_FALSE(mmc.open()) << bad;
-        EXPECT_LE(msSince(opening), 1100) << bad;
+        if (mmc.open()) {
+            mmc.play();  // still loading: it would play once loaded
+            QThread::msleep(1200);
+        }
+        EXPECT_LE(msSince(opening), 1300) << bad;
         EXPECT_EQ(mmc.length(), 0) << bad;
-        mmc.play();  // nothing is open: no effect
+        EXPECT_EQ(mmc.output(), MediaPlayer::Output::Silent) << bad;
         mmc.close();
     }
 }
 
 TEST_F(SoundBackends, AMusicListFadesOverItsLastFourSecondsAndTheVolumeComesBack) {
     sound::sound_control control(mixer);
+    // A first connection may outlast one call's limit on a busy machine.
+    ASSERT_TRUE(QTest::qWaitFor([&control] { return control.OpenMixer(0); }));
     ASSERT_TRUE(control.SetMasterVolume(80));
     EXPECT_TRUE(sink(u"get-sink-volume"_s).contains(u"52400"_s));
     EXPECT_EQ(control.GetMasterVolume(), 80);
@@ -101,8 +112,8 @@ TEST_F(SoundBackends, AMusicListFadesOverItsLastFourSecondsAndTheVolumeComesBack
     sound::BellState bell;
     sound::SoundPlayer player(mmc, control, bell, [] { return false; });
     test::Recording recording(test::PulseServer::shared());
-    const auto begun = Clock::now();
     ASSERT_TRUE(player.OpenAndPlay(tone("long.wav", 12).string(), 1));
+    const auto begun = Clock::now();  // the ticks count from the play, however long the open took
     bell.music.musicFiles = {"long.wav"};
     bell.musicSecondsLeft = 6;
     bool ended = false;
@@ -196,6 +207,116 @@ TEST(SoundServerLoss, EveryMixerCallFailsFastAndTheNextWorksWhenItIsBack) {
     own.stop();
     qputenv("PULSE_SERVER", before);
 }
+
+// "No com sound" in the real program: every output it muted is given back
+// however it ends, and none it did not mute. A sink appears while it holds
+// them muted (and may become the default output).
+struct MuteCase {
+    const char* sink;
+    bool becomesDefault;
+    enum End { Signal, DisplayLost, Killed } end;
+};
+
+class MuteUndone : public ::testing::TestWithParam<MuteCase> {
+  protected:
+    test::PulseServer& server = test::PulseServer::shared();
+    test::TempFolder home;
+    QProcess tollix, xvfb;
+    std::vector<QString> modules;
+
+    void SetUp() override { TearDown(); }
+    void TearDown() override {
+        for (QProcess* p : {&tollix, &xvfb}) {
+            p->kill();
+            p->waitForFinished(3000);
+        }
+        server.pactl({u"set-default-sink"_s, u"bells"_s});
+        server.pactl({u"set-sink-mute"_s, u"bells"_s, u"0"_s});
+        for (const auto& module : modules) server.pactl({u"unload-module"_s, module});
+        modules.clear();
+    }
+    void load(const QString& sink) {
+        modules.push_back(
+            server.pactl({u"load-module"_s, u"module-null-sink"_s, u"sink_name="_s + sink})
+                .trimmed());
+    }
+    bool muted(const QString& sink) const {
+        return server.pactl({u"get-sink-mute"_s, sink}).contains(u"yes"_s);
+    }
+    std::string marker() const { return test::readBytes(home.path() / "state/tollix/muted"); }
+    // The real program with "No com sound" as given, on `display` (X) or offscreen.
+    void start(int soundZero, const QString& display = {}) {
+        const AppPaths paths(home.path() / "tollix");
+        ASSERT_TRUE(EnsureProgramFolder(paths).empty());
+        GeneralSettings settings;
+        settings.sound_zero = soundZero;
+        ASSERT_TRUE(datafiles::writeGeneral(paths.dataIni(), settings).empty());
+        const QString at = QString::fromStdString(home.path().string());
+        fs::create_directories(home.path() / "run");
+        fs::permissions(home.path() / "run", fs::perms::owner_all);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const auto& [name, value] :
+             {std::pair{u"XDG_DATA_HOME"_s, at},
+              {u"XDG_STATE_HOME"_s, at + u"/state"_s},
+              {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
+              {u"XDG_RUNTIME_DIR"_s, at + u"/run"_s},
+              {u"DISPLAY"_s, display},
+              {u"QT_QPA_PLATFORM"_s, display.isEmpty() ? u"offscreen"_s : u"xcb"_s}})
+            env.insert(name, value);
+        tollix.setProcessEnvironment(env);
+        tollix.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        test::endWithTest(tollix);
+        tollix.start(QStringLiteral(TOLLIX_EXE), {});
+        ASSERT_TRUE(tollix.waitForStarted(5000));
+    }
+};
+
+TEST_P(MuteUndone, EveryOutputItMutedIsGivenBack) {
+    const MuteCase& c = GetParam();
+    const QString sink = QString::fromLatin1(c.sink);
+    load(u"quiet"_s);  // muted by its user: never Tollix's to unmute
+    server.pactl({u"set-sink-mute"_s, u"quiet"_s, u"1"_s});
+    QString display;
+    if (c.end == MuteCase::DisplayLost) {
+        test::endWithTest(xvfb);
+        xvfb.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-nolisten"_s, u"tcp"_s});
+        ASSERT_TRUE(xvfb.waitForReadyRead(10000)) << "Xvfb did not start";
+        display = u":"_s + QString::fromLatin1(xvfb.readAllStandardOutput()).trimmed();
+    }
+    start(1, display);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return muted(u"bells"_s); }, 8000));
+    load(sink);
+    if (c.becomesDefault)
+        server.pactl({u"set-default-sink"_s, sink});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return muted(sink); }, 3000)) << "not followed";
+    // On record within a check's five seconds, so that a crash cannot lose it.
+    const std::string expected = "bells\n" + std::string(c.sink) + "\n";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return marker() == expected; }, 7000)) << marker();
+
+    if (c.end == MuteCase::Killed) {
+        tollix.kill();
+        ASSERT_TRUE(tollix.waitForFinished(5000));
+        ASSERT_TRUE(muted(sink));
+        start(0);  // the next start gives them back first
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !muted(sink); }, 5000));
+        EXPECT_EQ(test::ringRecords(home.path() / "state/tollix/rings.log"),
+                  "restored No com sound");
+    }
+    if (c.end == MuteCase::DisplayLost)
+        xvfb.kill();  // Qt's platform plugin calls exit(1)
+    else
+        ::kill(static_cast<pid_t>(tollix.processId()), SIGTERM);
+    ASSERT_TRUE(tollix.waitForFinished(5000));
+    EXPECT_EQ(tollix.exitCode(), c.end == MuteCase::DisplayLost ? 1 : 0);
+    EXPECT_FALSE(muted(u"bells"_s) || muted(sink));
+    EXPECT_TRUE(muted(u"quiet"_s));
+    EXPECT_FALSE(fs::exists(home.path() / "state/tollix/muted"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, MuteUndone,
+                         ::testing::Values(MuteCase{"projector", true, MuteCase::Signal},
+                                           MuteCase{"headset", false, MuteCase::DisplayLost},
+                                           MuteCase{"usb", false, MuteCase::Killed}));
 
 }  // namespace
 }  // namespace tollix

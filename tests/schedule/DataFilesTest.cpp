@@ -7,6 +7,8 @@
 namespace tollix {
 namespace {
 
+using namespace datafiles;
+using enum IntervalFile;
 using test::readBytes;
 using test::writeBytes;
 
@@ -39,107 +41,78 @@ class DataFiles : public ::testing::Test {
 };
 
 TEST_F(DataFiles, GeneralSettingsBytesAndRoundTrip) {
-    GeneralSettings s;
-    s.auto_exe = 1;
-    s.fileListIndex = -1;
-    s.timeMode = 2;
-    s.dayMode = 1;
-    s.sound_zero = 1;
-    s.autoMode = 2;
-    s.bellRepeat = 0;
-    s.chkTimeSync = 1;
-    ASSERT_EQ(datafiles::writeGeneral(file("data.ini"), s), "");
+    const GeneralSettings s{1, -1, 2, 1, 1, 2, 0, 1};  // line by line
+    ASSERT_EQ(writeGeneral(file("data.ini"), s), "");
     EXPECT_EQ(readBytes(file("data.ini")),
               " 1 \r\n-1 \r\n 2 \r\n 1 \r\n 1 \r\n 2 \r\n 0 \r\n 1 \r\n");
-    EXPECT_EQ(datafiles::readGeneral(file("data.ini")), s);
+    EXPECT_EQ(readGeneral(file("data.ini")), s);
 }
 
 // The week list is its lines; a day list (or a template) has "No rings" first.
 TEST_F(DataFiles, ListsByteForByteAndBack) {
     const std::vector<std::string> lines{"07hr 05min/bell.mp3", "08hr 30min/10_music"};
     for (const auto& week : {std::vector<std::string>{}, lines}) {
-        ASSERT_EQ(datafiles::writeWeekList(file("mdata.ini"), week), "");
+        ASSERT_EQ(writeWeekList(file("mdata.ini"), week), "");
         EXPECT_EQ(readBytes(file("mdata.ini")),
                   week.empty() ? "" : "07hr 05min/bell.mp3\r\n08hr 30min/10_music\r\n");
-        EXPECT_EQ(datafiles::readWeekList(file("mdata.ini")), week);
+        EXPECT_EQ(readWeekList(file("mdata.ini")), week);
     }
     for (const DayList& day : {DayList{}, DayList{1, lines}}) {
-        ASSERT_EQ(datafiles::writeDayList(file("mdata_3.ini"), day), "");
+        ASSERT_EQ(writeDayList(file("mdata_3.ini"), day), "");
         EXPECT_EQ(readBytes(file("mdata_3.ini")),
                   day.nobell ? " 1 \r\n07hr 05min/bell.mp3\r\n08hr 30min/10_music\r\n" : " 0 \r\n");
-        const DayList back = datafiles::readDayList(file("mdata_3.ini"));
+        const DayList back = readDayList(file("mdata_3.ini"));
         EXPECT_EQ(back.nobell, day.nobell);
         EXPECT_EQ(back.lines, day.lines);
     }
 }
 
-TEST_F(DataFiles, WeekIntervalsFromTheInitialControls) {
-    ASSERT_EQ(datafiles::writeIntervals(file("adata.ini"), IntervalSettings{},
-                                        datafiles::IntervalFile::Week),
-              "");
+// The week's file starts from the initial controls; a day's carries "No rings" as line 7.
+TEST_F(DataFiles, IntervalsWeekAndDay) {
+    ASSERT_EQ(writeIntervals(file("adata.ini"), {}, Week), "");
     EXPECT_EQ(readBytes(file("adata.ini")),
               "5\r\n0\r\n23\r\n0\r\n50\r\n10\r\n\r\n\r\n 0 \r\n1\r\n\r\n 0 \r\n1\r\n\r\n");
-}
-
-TEST_F(DataFiles, DayIntervalsCarryNoRingsAsLineSeven) {
-    IntervalSettings s;
-    s.start_h = "8";
-    s.worktime = "45";
-    s.nobell = 1;
-    s.txtStartBellSound = "start.mp3";
-    s.txtEndBellSound = "5_music";
-    s.ChkPreBell1 = 1;
-    s.TxtPreBell1 = "3";
-    s.TxtPreBellName1 = "pre.wav";
-    s.ChkPreBell2 = 0;
-    s.TxtPreBell2 = "2";
-    s.TxtPreBellName2 = "";
-    ASSERT_EQ(datafiles::writeIntervals(file("adata_2.ini"), s, datafiles::IntervalFile::Day), "");
+    const IntervalSettings s{"8",       "0", "23", "0",       "45", "10", 1, "start.mp3",
+                             "5_music", 1,   "3",  "pre.wav", 0,    "2",  ""};
+    ASSERT_EQ(writeIntervals(file("adata_2.ini"), s, Day), "");
     EXPECT_EQ(readBytes(file("adata_2.ini")),
               "8\r\n0\r\n23\r\n0\r\n45\r\n10\r\n 1 \r\nstart.mp3\r\n5_music\r\n 1 \r\n3\r\n"
               "pre.wav\r\n 0 \r\n2\r\n\r\n");
-    EXPECT_EQ(datafiles::readIntervals(file("adata_2.ini"), datafiles::IntervalFile::Day), s);
+    EXPECT_EQ(readIntervals(file("adata_2.ini"), Day), s);
     // The week layout has no line for "No rings".
     IntervalSettings week = s;
     week.nobell = 0;
-    ASSERT_EQ(datafiles::writeIntervals(file("adata.ini"), s, datafiles::IntervalFile::Week), "");
-    EXPECT_EQ(datafiles::readIntervals(file("adata.ini"), datafiles::IntervalFile::Week), week);
+    ASSERT_EQ(writeIntervals(file("adata.ini"), s, Week), "");
+    EXPECT_EQ(readIntervals(file("adata.ini"), Week), week);
 }
 
 TEST_F(DataFiles, MissingShortAndDamagedFilesKeepWhatIsGoodAndInitialiseTheRest) {
-    EXPECT_EQ(datafiles::readGeneral(file("none.ini")), GeneralSettings{});
-    EXPECT_EQ(datafiles::readIntervals(file("none.ini"), datafiles::IntervalFile::Day),
-              IntervalSettings{});
-    EXPECT_EQ(datafiles::readDayList(file("none.ini")).nobell, 0);
+    EXPECT_EQ(readGeneral(file("none.ini")), GeneralSettings{});
+    EXPECT_EQ(readIntervals(file("none.ini"), Day), IntervalSettings{});
+    EXPECT_EQ(readDayList(file("none.ini")).nobell, 0);
 
     // Two good lines, then a word where a number belongs, then the file ends.
     writeBytes(file("data.ini"), " 1 \r\n 3 \r\nmanual\r\n");
-    GeneralSettings expected;
-    expected.auto_exe = 1;
-    expected.fileListIndex = 3;
-    EXPECT_EQ(datafiles::readGeneral(file("data.ini")), expected);
+    EXPECT_EQ(readGeneral(file("data.ini")), (GeneralSettings{.auto_exe = 1, .fileListIndex = 3}));
 
     // An over-long line and a check box state that is no state.
     writeBytes(file("adata.ini"), "7\r\n" + std::string(100000, '9') +
                                       "\r\n23\r\n0\r\n50\r\n10\r\n"
                                       "a.mp3\r\nb.mp3\r\n 5 \r\n");
-    const auto s = datafiles::readIntervals(file("adata.ini"), datafiles::IntervalFile::Week);
-    EXPECT_EQ(s.start_h, "7");
-    EXPECT_EQ(s.start_m, "0");
-    EXPECT_EQ(s.txtEndBellSound, "b.mp3");
-    EXPECT_EQ(s.ChkPreBell1, 0);
-    EXPECT_EQ(s.TxtPreBell1, "1");
+    EXPECT_EQ(readIntervals(file("adata.ini"), Week),
+              (IntervalSettings{"7", "0", "23", "0", "50", "10", 0, "a.mp3", "b.mp3", 0, "1", "", 0,
+                                "1", ""}));
 
     // Lists skip what is no bell and take bare line feeds.
     writeBytes(file("mdata_5.ini"), " 0 \n07hr 00min/a.mp3\ngarbage\n\n08hr 00min/b.mp3");
-    EXPECT_EQ(datafiles::readDayList(file("mdata_5.ini")).lines,
+    EXPECT_EQ(readDayList(file("mdata_5.ini")).lines,
               (std::vector<std::string>{"07hr 00min/a.mp3", "08hr 00min/b.mp3"}));
     std::string junk;
     for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919) % 256);
     writeBytes(file("mdata.ini"), junk);
-    EXPECT_TRUE(datafiles::readWeekList(file("mdata.ini")).empty());
-    EXPECT_EQ(datafiles::readGeneral(file("mdata.ini")), GeneralSettings{});
-    EXPECT_NE(datafiles::writeWeekList(dir.path() / "missing" / "mdata.ini", {}), "");
+    EXPECT_TRUE(readWeekList(file("mdata.ini")).empty());
+    EXPECT_EQ(readGeneral(file("mdata.ini")), GeneralSettings{});
+    EXPECT_NE(writeWeekList(dir.path() / "missing" / "mdata.ini", {}), "");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "schedule/HolidayImport.h"
 #include "schedule/Holidays.h"
+#include "schedule/SafeFile.h"
 #include "tests/support/Doubles.h"
 
 #include <gtest/gtest.h>
@@ -76,13 +77,14 @@ TEST(Holidays, BadLinesAreReportedKeptAndHarmless) {
               "2027-01-09 = Monday Make-up\r\n"
               "2027-04-01..2027-04-09 Easter\r\n");
 
-    // A file far too large is not read and never overwritten.
-    writeBytes(file, std::string(10 * 1024 * 1024, '#'));
-    const HolidayCalendar huge = HolidayCalendar::read(file);
+    // A file far too large is not read; a change keeps it beside the new file.
+    writeBytes(file, std::string(safefile::kHolidaysLimit + 1, '#'));
+    HolidayCalendar huge = HolidayCalendar::read(file);
     EXPECT_EQ(huge.problems().size(), 1u);
     EXPECT_EQ(huge.choose(*parseDate("2026-12-24")).kind, DayChoice::Kind::Ordinary);
-    EXPECT_NE(huge.write(file), "");
-    EXPECT_EQ(std::filesystem::file_size(file), 10u * 1024 * 1024);
+    EXPECT_EQ(huge.write(file), "");
+    EXPECT_EQ(std::filesystem::file_size(file.string() + ".unreadable"),
+              safefile::kHolidaysLimit + 1);
 }
 
 TEST(HolidayImport, AllDayEventsBecomeRulesAndTimedOnesAreCounted) {

@@ -25,6 +25,11 @@ TEST_F(Bell, ALengthOfNoneStillRingsOneSecondAndEndsOnce) {
     ASSERT_TRUE(player.OpenAndPlay("short.wav", 1));
     EXPECT_EQ(bell.durationSeconds, 1);
     EXPECT_FALSE(player.CountSecond());
+    // A file still loading at its start has its length by the next tick.
+    ASSERT_TRUE(player.OpenAndPlay("short.wav", 2));
+    mmc.lengths["short.wav"] = 2500;
+    EXPECT_TRUE(player.CountSecond());
+    EXPECT_EQ(bell.durationSeconds, 4);
 }
 
 TEST_F(Bell, BrokenFilesAreSkippedWithoutTouchingTheMute) {

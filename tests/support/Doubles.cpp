@@ -2,7 +2,10 @@
 
 #include "engine/RingLog.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <iomanip>
@@ -60,6 +63,37 @@ std::string readBytes(const std::filesystem::path& file) {
 void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << bytes;
+}
+
+void save(const std::filesystem::path& file, const GeneralSettings& settings) {
+    ASSERT_EQ(datafiles::writeGeneral(file, settings), "");
+}
+
+void save(const std::filesystem::path& file, const DayList& list) {
+    ASSERT_EQ(datafiles::writeDayList(file, list), "");
+}
+
+void saveWeekList(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+    ASSERT_EQ(datafiles::writeWeekList(file, lines), "");
+}
+
+void save(const std::filesystem::path& file, const IntervalSettings& settings,
+          datafiles::IntervalFile kind) {
+    ASSERT_EQ(datafiles::writeIntervals(file, settings, kind), "");
+}
+
+void save(const std::filesystem::path& file, const ExitSettings& settings) {
+    ASSERT_EQ(WriteExitIni(file, settings), "");
+}
+
+ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name))
+        old_ = old;
+    value ? ::setenv(name, value, 1) : ::unsetenv(name);
+}
+
+ScopedEnv::~ScopedEnv() {
+    old_ ? ::setenv(name_.c_str(), old_->c_str(), 1) : ::unsetenv(name_.c_str());
 }
 
 std::vector<std::pair<std::string, std::string>> snapshot(const std::filesystem::path& folder) {

@@ -6,13 +6,17 @@
 #include "platform/Mixer.h"
 #include "platform/PowerOff.h"
 #include "schedule/BellEntry.h"
+#include "schedule/DataFiles.h"
+#include "system/ExitIni.h"
 
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -90,9 +94,21 @@ class FakeMixer final : public Mixer {
         return note("volume " + std::to_string(raw));
     }
     bool writeMute(bool mute) override {
-        if (available)
+        if (available) {
+            ours = !mute   ? std::vector<std::string>{}
+                   : muted ? ours
+                           : std::vector<std::string>{"speakers"};
             muted = mute;
+        }
         return note(mute ? "mute" : "unmute");
+    }
+    // The outputs it muted; "speakers" is the default output.
+    std::vector<std::string> ours;
+    std::vector<std::string> mutedOutputs() const override { return ours; }
+    bool adoptMuted(const std::vector<std::string>& names) override {
+        std::string call = "adopt";
+        for (const auto& name : names) call += " " + name;
+        return note(call);
     }
     bool readOutput(Output& output) override {
         output = {available && realDevice, muted, volume};
@@ -136,14 +152,14 @@ class FakePlayer final : public MediaPlayer {
     Output output() override { return isOpen ? Output::Playing : Output::Silent; }
 };
 
-// Counts the power-offs asked for; `refusal` is the system's answer.
+// Counts the power-offs asked for; `refusal` is the system's answer, given at once.
 class RecordingPowerOff final : public PowerOff {
   public:
     int calls = 0;
     std::string refusal;
-    std::string powerOff() override {
+    void powerOff(std::function<void(const std::string&)> done) override {
         ++calls;
-        return refusal;
+        done(refusal);
     }
 };
 
@@ -162,6 +178,29 @@ BellSchedule bells(const std::string& list, int alarms = 0);
 
 std::string readBytes(const std::filesystem::path& file);
 void writeBytes(const std::filesystem::path& file, const std::string& bytes);
+
+// Each data file written as the program writes it; the test fails when it
+// cannot be. Set-ups name only what differs from a first start, as in
+// save(paths.dataIni(), {.timeMode = 2, .dayMode = 2}).
+void save(const std::filesystem::path& file, const GeneralSettings& settings);
+void save(const std::filesystem::path& file, const DayList& list);
+void saveWeekList(const std::filesystem::path& file, const std::vector<std::string>& lines);
+void save(const std::filesystem::path& file, const IntervalSettings& settings,
+          datafiles::IntervalFile kind);
+void save(const std::filesystem::path& file, const ExitSettings& settings);
+
+// An environment variable set, or with nullptr removed, until the scope ends.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    std::string name_;
+    std::optional<std::string> old_;
+};
 
 // Every file below a folder with its bytes, to see that nothing was written.
 std::vector<std::pair<std::string, std::string>> snapshot(const std::filesystem::path& folder);

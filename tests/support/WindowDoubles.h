@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AutoStart.h"
 #include "schedule/AppPaths.h"
 #include "schedule/DataFiles.h"
 #include "schedule/DefaultFiles.h"
@@ -24,10 +25,13 @@ struct WindowDoubles {
     RecordingMessages messages;
     FakeMixer mixer;
     FakePlayer player;
+    RecordingPowerOff power;
+    XdgAutoStart autoStart{dir.path() / "config" / "autostart"};
+    std::string executable = "/opt/tollix/tollix";
 
-    MainServices services(
-        std::function<void()> endProgram = [] {}, PowerOff* powerOff = nullptr) {
-        return MainServices{paths, clock, messages, mixer, player, std::move(endProgram), powerOff};
+    MainServices services(std::function<void()> endProgram = [] {}) {
+        return MainServices{paths, clock,     messages,  mixer, player, std::move(endProgram),
+                            power, autoStart, executable};
     }
 };
 

@@ -1,6 +1,7 @@
 #include "platform/SingleInstance.h"
 #include "tests/support/Doubles.h"
 
+#include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSignalSpy>
@@ -26,8 +27,11 @@ class TwoCopies : public ::testing::Test {
         std::filesystem::create_directories(data);
     }
 
-    void startTollix(QProcess& process) {
+    void startTollix(QProcess& process, const QString& activationToken = {}) {
         auto env = QProcessEnvironment::systemEnvironment();
+        env.remove(u"XDG_ACTIVATION_TOKEN"_s);
+        if (!activationToken.isEmpty())
+            env.insert(u"XDG_ACTIVATION_TOKEN"_s, activationToken);
         env.insert(u"XDG_RUNTIME_DIR"_s, QString::fromStdString(run.string()));
         env.insert(u"XDG_DATA_HOME"_s, QString::fromStdString(data.string()));
         env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
@@ -75,12 +79,39 @@ TEST_F(TwoCopies, TheSecondAsksTheFirstToShowItsWindow) {
     QSignalSpy shown(&first, &SingleInstance::showRequested);
 
     QProcess second;
-    startTollix(second);
-    EXPECT_TRUE(shown.wait(10000));
+    startTollix(second, u"kwin-4711_a.b"_s);  // the token of a Wayland desktop
+    ASSERT_TRUE(shown.wait(10000));
+    EXPECT_EQ(shown.at(0).at(0).toString(), u"kwin-4711_a.b"_s);
     ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitCode(), 0);
     // It ended before making a program folder.
     EXPECT_FALSE(std::filesystem::exists(data / "tollix"));
+}
+
+// Whatever else reaches the socket never becomes a token to act on.
+TEST_F(TwoCopies, OnlyAPlainTokenIsHandedOn) {
+    SingleInstance first(QString::fromStdString(run.string()));
+    ASSERT_TRUE(first.claim());
+    ASSERT_TRUE(first.listen());
+    QSignalSpy shown(&first, &SingleInstance::showRequested);
+    SingleInstance second(QString::fromStdString(run.string()));
+    for (const QString& token : {u""_s, u"a b"_s, u"x\nshow y"_s, QString(2000, u'z')}) {
+        ASSERT_TRUE(second.notifyRunningCopy(token));
+        ASSERT_TRUE(shown.wait(5000)) << token.toStdString();
+        EXPECT_EQ(shown.takeFirst().at(0).toString(), QString()) << token.toStdString();
+        EXPECT_TRUE(shown.isEmpty()) << "one show per copy";
+    }
+    QLocalSocket stray;  // a line from something that is not a copy of ours
+    stray.connectToServer(QString::fromStdString((run / "tollix.socket").string()));
+    ASSERT_TRUE(stray.waitForConnected(5000));
+    stray.write("show t\x01k\nshow " + QByteArray(3000, 'q') + "\nshow\n");
+    stray.waitForBytesWritten(5000);
+    ASSERT_TRUE(shown.wait(5000));
+    EXPECT_EQ(shown.takeFirst().at(0).toString(), QString());
+    ASSERT_TRUE(second.notifyRunningCopy(u"ok-1"_s));
+    ASSERT_TRUE(QTest::qWaitFor([&shown] { return !shown.isEmpty(); }, 5000));
+    EXPECT_EQ(shown.takeFirst().at(0).toString(), u"ok-1"_s)
+        << "the stray's last line was acted on";
 }
 
 TEST_F(TwoCopies, ALockLeftByAKilledCopyDoesNotStopTheNextStart) {

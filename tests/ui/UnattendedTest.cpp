@@ -17,14 +17,9 @@ using test::writeBytes;
 
 class Unattended : public test::WindowTest {
   protected:
-    XdgAutoStart autoStart{dir.path() / "config" / "autostart"};
-    test::RecordingPowerOff power;
-
-    main& load(const std::string& executable = "/opt/tollix/tollix") {
-        MainServices s = services([] {}, &power);
-        s.autoStart = &autoStart;
-        s.executable = executable;
-        return WindowTest::load(s);
+    main& load(const std::string& program = "/opt/tollix/tollix") {
+        executable = program;
+        return WindowTest::load(services());
     }
     // Answers the modal window that the next click opens.
     static void whenShown(QDialog* dialog, std::function<void()> answer) {
@@ -256,10 +251,19 @@ TEST_F(DaysOff, TheWindowAddsDeletesImportsAndMarksTheDays) {
                "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20270104\r\n"
                "SUMMARY:Inset day\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nDTSTART:20270105T090000\r\n"
                "SUMMARY:Assembly\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    // Another writer adds a day meanwhile: the window's next write keeps it.
+    writeBytes(paths.holidaysIni(), readBytes(paths.holidaysIni()) + "2027-02-01 Snow day\r\n");
     h->importFile(dir.path() / "school.ics", 2026);
+    EXPECT_EQ(messages.shown.at(messages.shown.size() - 2).text,
+              u"school.ics\nDays without bells to add:\n  2027-01-04 Inset day\nSchool days "
+              "(Monday to Friday) without bells: 1 in 2027\nSkipped events: 1 with a time of "
+              "day\n\nImport these days?"_s);
     EXPECT_EQ(messages.shown.back().text,
               u"1 holidays imported, 1 events with a time of day skipped"_s);
-    EXPECT_EQ(h->rules->count(), 2);
+    EXPECT_EQ(readBytes(paths.holidaysIni()),
+              "2026-12-24..2026-12-26 Christmas\r\nnot a rule\r\n"
+              "2027-02-01 Snow day\r\n2027-01-04 Inset day\r\n");
+    EXPECT_EQ(h->rules->count(), 3);
 }
 
 }  // namespace

@@ -1,0 +1,79 @@
+// The real program in a program folder that cannot be written, not even by
+// root: every save of start-up fails, is said without waiting for anyone,
+// and the schedule starts and rings.
+#include "schedule/AppPaths.h"
+#include "schedule/DataFiles.h"
+#include "schedule/DefaultFiles.h"
+#include "sound/BellSynth.h"
+#include "tests/support/Doubles.h"
+#include "tests/support/Mounts.h"
+#include "tests/support/Pulse.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tollix {
+namespace {
+
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+
+TEST(StartUpEndToEnd, AReadOnlyProgramFolderStillRings) {
+    const char* fakeTime = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
+    if (!fs::exists(fakeTime))
+        GTEST_SKIP() << "libfaketime is not installed";
+    test::TempFolder home;
+    const AppPaths paths{home.path() / "tollix"};
+    fs::create_directories(paths.programFolder());
+    test::SmallFileSystem disk(paths.programFolder(), "8m");
+    if (!disk.error().empty())
+        GTEST_SKIP() << "no read-only file system (root writes anywhere else): " << disk.error();
+
+    ASSERT_TRUE(EnsureProgramFolder(paths).empty());
+    GeneralSettings s;
+    s.auto_exe = 1;
+    s.timeMode = 2;  // manual input, the week's list
+    ASSERT_EQ(datafiles::writeGeneral(paths.dataIni(), s), "");
+    const std::string bell = sound::kSynthBells[0].fileName;
+    ASSERT_EQ(datafiles::writeWeekList(paths.weekList(), {"08hr 30min/" + bell}), "");
+    ASSERT_TRUE(disk.makeReadOnly());
+
+    test::PulseServer::shared().use();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QString at = QString::fromStdString(home.path().string());
+    const fs::path clockFile = home.path() / "faketime";
+    test::writeBytes(clockFile, "@2026-12-07 08:29:45\n");  // time to start on a busy machine
+    // A runtime folder of its own: another run's copy would hold the single-copy lock.
+    fs::create_directory(home.path() / "run");
+    fs::permissions(home.path() / "run", fs::perms::owner_all);
+    for (const auto& [name, value] :
+         {std::pair{u"XDG_DATA_HOME"_s, at},
+          {u"XDG_STATE_HOME"_s, at + u"/state"_s},
+          {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
+          {u"XDG_RUNTIME_DIR"_s, at + u"/run"_s},
+          {u"DBUS_SYSTEM_BUS_ADDRESS"_s, u"unix:path=/nonexistent/tollix-test-bus"_s},
+          {u"LD_PRELOAD"_s, QString::fromLatin1(fakeTime)},
+          {u"FAKETIME_TIMESTAMP_FILE"_s, QString::fromStdString(clockFile.string())},
+          {u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s}})
+        env.insert(name, value);
+
+    QProcess tollix;
+    tollix.setProcessEnvironment(env);
+    tollix.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    test::endWithTest(tollix);
+    tollix.start(QStringLiteral(TOLLIX_EXE), {});
+    ASSERT_TRUE(tollix.waitForStarted(5000));
+    const fs::path record = home.path() / "state" / "tollix" / "rings.log";
+    const bool rang = QTest::qWaitFor(
+        [&] { return test::ringRecords(record).find(bell) != std::string::npos; }, 45000);
+    tollix.terminate();
+    EXPECT_TRUE(tollix.waitForFinished(10000));
+    ASSERT_TRUE(rang) << "no bell in the record: a start-up message held the schedule";
+    EXPECT_EQ(test::ringRecords(record), "rang " + bell);
+}
+
+}  // namespace
+}  // namespace tollix
