@@ -483,8 +483,14 @@ HolidayFile readHolidayFile(const std::filesystem::path& file) {
         result.calendar = HolidayCalendar::parse("");
         return result;
     };
-    if (!reading.read())
-        return unreadable("cannot be read (" + reading.error + ")");
+    if (!reading.read()) {
+        // The file is named already: only why.
+        const std::string prefix = file.string() + ": ";
+        std::string why = reading.error;
+        if (why.rfind(prefix, 0) == 0)
+            why.erase(0, prefix.size());
+        return unreadable("cannot be read (" + why + ")");
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = utf8.decode(
         QByteArrayView(reading.bytes.data(), static_cast<qsizetype>(reading.bytes.size())));

@@ -28,8 +28,6 @@ namespace fs = std::filesystem;
 using std::chrono::system_clock;
 using test::Recording;
 
-constexpr char kFakeTimeLibrary[] = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
-
 // Zero crossings per second over [from, to): the pitch of a plain tone.
 double hertz(const std::vector<std::int16_t>& samples, double from, double to) {
     const auto first = static_cast<std::size_t>(from * Recording::kRate);
@@ -53,32 +51,17 @@ class EndToEnd : public ::testing::Test {
     QProcessEnvironment env;
 
     void SetUp() override {
-        if (!fs::exists(kFakeTimeLibrary))
+        if (!fs::exists(test::kFakeTimeLibrary))
             GTEST_SKIP() << "libfaketime is not installed";
         test::PulseServer& server = test::PulseServer::shared();
         server.use();
-        env = QProcessEnvironment::systemEnvironment();
         // Earlier tests leave the sink where they faded it.
         server.pactl({u"set-sink-volume"_s, u"bells"_s, u"100%"_s});
         server.pactl({u"set-sink-mute"_s, u"bells"_s, u"0"_s});
         ASSERT_TRUE(EnsureProgramFolder(paths).empty());
         for (const auto& entry : fs::directory_iterator(paths.soundFolder())) fs::remove_all(entry);
-        const QString at = QString::fromStdString(home.path().string());
-        // A runtime folder of its own: another run's copy would hold the single-copy lock.
-        fs::create_directory(home.path() / "run");
-        fs::permissions(home.path() / "run", fs::perms::owner_all);
-        for (const auto& [name, value] :
-             {std::pair{u"XDG_DATA_HOME"_s, at},
-              {u"XDG_STATE_HOME"_s, at + u"/state"_s},
-              {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
-              {u"XDG_RUNTIME_DIR"_s, at + u"/run"_s},
-              {u"QT_QPA_PLATFORM"_s, u"offscreen"_s},
-              {u"LD_PRELOAD"_s, QString::fromLatin1(kFakeTimeLibrary)},
-              {u"FAKETIME_TIMESTAMP_FILE"_s, QString::fromStdString(fakeTime.string())},
-              {u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s},
-              // Never the machine's logind or timedated; a test may bring its own.
-              {u"DBUS_SYSTEM_BUS_ADDRESS"_s, u"unix:path=/nonexistent/tollix-test-bus"_s}})
-            env.insert(name, value);
+        env = test::programEnvironment(home.path());
+        env.insert(u"FAKETIME_TIMESTAMP_FILE"_s, QString::fromStdString(fakeTime.string()));
     }
     void TearDown() override {
         if (tollix.state() != QProcess::NotRunning) {

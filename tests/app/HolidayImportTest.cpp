@@ -22,8 +22,7 @@ using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
 
 TEST(HolidayImportCommand, ARunningTollixReloadsTheImportedDaysOff) {
-    constexpr char kFakeTime[] = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
-    if (!fs::exists(kFakeTime))
+    if (!fs::exists(test::kFakeTimeLibrary))
         GTEST_SKIP() << "libfaketime is not installed";
     test::PulseServer::shared().use();
     test::TempFolder home;
@@ -39,17 +38,8 @@ TEST(HolidayImportCommand, ARunningTollixReloadsTheImportedDaysOff) {
     ASSERT_TRUE(datafiles::writeWeekList(paths.weekList(), {"08hr 30min/first.wav"}).empty());
     test::writeBytes(paths.holidaysIni(), "2026-12-24..2026-12-26 Christmas\r\n");
 
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const QString at = QString::fromStdString(home.path().string());
-    for (const auto& [name, value] :
-         {std::pair{u"XDG_DATA_HOME"_s, at},
-          {u"XDG_STATE_HOME"_s, at + u"/state"_s},
-          {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
-          {u"QT_QPA_PLATFORM"_s, u"offscreen"_s},
-          {u"LD_PRELOAD"_s, QString::fromLatin1(kFakeTime)},
-          {u"FAKETIME"_s, u"@2026-12-07 08:29:40"_s},  // a Monday, 20 s before its bell
-          {u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s}})
-        env.insert(name, value);
+    QProcessEnvironment env = test::programEnvironment(home.path());
+    env.insert(u"FAKETIME"_s, u"@2026-12-07 08:29:40"_s);  // a Monday, 20 s before its bell
     const auto import = [&](const std::string& calendar) {
         QProcess command;
         command.setProcessEnvironment(env);

@@ -22,8 +22,7 @@ using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
 
 TEST(StartUpEndToEnd, AReadOnlyProgramFolderStillRings) {
-    const char* fakeTime = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
-    if (!fs::exists(fakeTime))
+    if (!fs::exists(test::kFakeTimeLibrary))
         GTEST_SKIP() << "libfaketime is not installed";
     test::TempFolder home;
     const AppPaths paths{home.path() / "tollix"};
@@ -42,23 +41,10 @@ TEST(StartUpEndToEnd, AReadOnlyProgramFolderStillRings) {
     ASSERT_TRUE(disk.makeReadOnly());
 
     test::PulseServer::shared().use();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const QString at = QString::fromStdString(home.path().string());
     const fs::path clockFile = home.path() / "faketime";
     test::writeBytes(clockFile, "@2026-12-07 08:29:45\n");  // time to start on a busy machine
-    // A runtime folder of its own: another run's copy would hold the single-copy lock.
-    fs::create_directory(home.path() / "run");
-    fs::permissions(home.path() / "run", fs::perms::owner_all);
-    for (const auto& [name, value] :
-         {std::pair{u"XDG_DATA_HOME"_s, at},
-          {u"XDG_STATE_HOME"_s, at + u"/state"_s},
-          {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
-          {u"XDG_RUNTIME_DIR"_s, at + u"/run"_s},
-          {u"DBUS_SYSTEM_BUS_ADDRESS"_s, u"unix:path=/nonexistent/tollix-test-bus"_s},
-          {u"LD_PRELOAD"_s, QString::fromLatin1(fakeTime)},
-          {u"FAKETIME_TIMESTAMP_FILE"_s, QString::fromStdString(clockFile.string())},
-          {u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s}})
-        env.insert(name, value);
+    QProcessEnvironment env = test::programEnvironment(home.path());
+    env.insert(u"FAKETIME_TIMESTAMP_FILE"_s, QString::fromStdString(clockFile.string()));
 
     QProcess tollix;
     tollix.setProcessEnvironment(env);

@@ -120,7 +120,7 @@ TEST(CalendarImport, AnUnreadableCalendarIsNeverOverwritten) {
     std::filesystem::remove(file);
     std::filesystem::create_directory(file);
     EXPECT_EQ(readHolidayFile(file).unreadable,
-              "holidays.ini is a folder, not a file: it is left as it is");
+              "holidays.ini cannot be read (is a folder, not a file): it is left as it is");
     EXPECT_NE(changeHolidayFile(file, add), "");
     EXPECT_TRUE(std::filesystem::is_directory(file));
 }

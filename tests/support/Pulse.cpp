@@ -155,4 +155,23 @@ fs::path makeTone(const fs::path& file, double seconds, int hertz) {
     return run(u"ffmpeg"_s, arguments) ? file : fs::path();
 }
 
+QProcessEnvironment programEnvironment(const fs::path& home) {
+    using namespace Qt::StringLiterals;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    fs::create_directory(home / "run");
+    fs::permissions(home / "run", fs::perms::owner_all);
+    const QString at = QString::fromStdString(home.string());
+    for (const auto& [name, value] :
+         {std::pair{u"XDG_DATA_HOME"_s, at},
+          {u"XDG_STATE_HOME"_s, at + u"/state"_s},
+          {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
+          {u"XDG_RUNTIME_DIR"_s, at + u"/run"_s},
+          {u"QT_QPA_PLATFORM"_s, u"offscreen"_s},
+          {u"LD_PRELOAD"_s, QString::fromLatin1(kFakeTimeLibrary)},
+          {u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s},
+          {u"DBUS_SYSTEM_BUS_ADDRESS"_s, u"unix:path=/nonexistent/tollix-test-bus"_s}})
+        env.insert(name, value);
+    return env;
+}
+
 }  // namespace tollix::test

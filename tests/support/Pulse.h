@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -57,5 +58,14 @@ double onset(const std::vector<std::int16_t>& samples, double from = 0, int thre
 // A tone made with ffmpeg: `seconds` long at `hertz`, in the format of the
 // file name's extension (wav, mp3, wma). Empty path when ffmpeg failed.
 std::filesystem::path makeTone(const std::filesystem::path& file, double seconds, int hertz = 440);
+
+// libfaketime, which the runs of the real program live under.
+inline constexpr char kFakeTimeLibrary[] = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
+
+// The real program's surroundings under `home`: XDG folders and a runtime
+// folder of its own (another run's copy would hold the single-copy lock),
+// libfaketime loaded, and never the machine's logind or timedated (a test
+// may bring its own bus). The fake time itself is the test's to add.
+QProcessEnvironment programEnvironment(const std::filesystem::path& home);
 
 }  // namespace tollix::test
