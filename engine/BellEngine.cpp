@@ -141,6 +141,10 @@ void BellEngine::recordAdjusted(const QString& server, std::int64_t ms, bool clo
                                               "clock may not be set")});
 }
 
+void BellEngine::recordNotSaved(const std::string& error) {
+    record({services_.clock.now(), RingOutcome::Failed, "settings", "not saved: " + error});
+}
+
 // A sound server that restarted (PulseAudio, PipeWire) comes back unmuted:
 // between bells, "No com sound" looks every few seconds and mutes again.
 void BellEngine::keepOthersSilent() {

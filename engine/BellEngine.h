@@ -84,6 +84,8 @@ class BellEngine final : public QObject, public sound::BellState {
     void clockStepped();
     // Internet time moved the clock the bells go by: on record.
     void recordAdjusted(const QString& server, std::int64_t ms, bool clockSet);
+    // A save that nobody asked for failed: nobody may be there to read the message.
+    void recordNotSaved(const std::string& error);
 
     // No bells on days off, another weekday's bells on make-up days.
     void setCalendar(HolidayCalendar calendar);

@@ -312,10 +312,13 @@ void main::sound_zero_Click() {
 
 void main::saved(const std::string& error) {
     // Settings that do not reach the disk would be lost at the next start.
-    if (!error.empty())
-        services_.messages.information(
-            QStringLiteral("Warning"),
-            QStringLiteral("The setting could not be saved: %1").arg(fromStd(error)));
+    if (error.empty())
+        return;
+    services_.messages.information(
+        QStringLiteral("Warning"),
+        QStringLiteral("The setting could not be saved: %1").arg(fromStd(error)));
+    if (automatic_ > 0)
+        engine.recordNotSaved(error);
 }
 
 void main::readProblem(const std::filesystem::path& file, const std::string& why) {
