@@ -57,9 +57,10 @@ int main(int argc, char** argv) {
     tollix::bench::CountingPlayer player;
     tollix::LogindPowerOff powerOff;
     ExitHost host;
-    tollix::BellEngine engine(
-        tollix::EngineServices{clock, player, mixer, messages, dir.path().toStdString(), powerOff},
-        host);
+    tollix::RingLog ringLog(std::filesystem::path(dir.path().toStdString()) / "rings.log");
+    tollix::BellEngine engine(tollix::EngineServices{clock, player, mixer, messages,
+                                                     dir.path().toStdString(), powerOff, ringLog},
+                              host);
 
     std::vector<double> lateness;
     std::vector<double> lengths;

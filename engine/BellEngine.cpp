@@ -379,9 +379,7 @@ void BellEngine::report(const QString& problem) {
 }
 
 void BellEngine::record(RingRecord entry) {
-    if (!services_.ringLog)
-        return;
-    const std::string error = services_.ringLog->append(entry);
+    const std::string error = services_.ringLog.append(entry);
     if (!error.empty() && !recordFailedShown_) {
         recordFailedShown_ = true;
         emit recordUnavailable(QString::fromStdString(error));

@@ -55,7 +55,7 @@ main::main(MainServices services, QWidget* parent)
     : QWidget(parent),
       engine(EngineServices{services.clock, services.player, services.mixer, services.messages,
                             services.paths.soundFolder(), services.powerOff, services.ringLog,
-                            timeRequest(services.timeSync)},
+                            timeRequest(&services.timeSync)},
              *this),
       services_(std::move(services)) {
     initPictures();

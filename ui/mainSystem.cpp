@@ -153,7 +153,7 @@ void main::connectSystem() {
 
 void main::connectTimeSync() {
     connect(chkTimeSync, &CheckBox::Click, this, &main::chkTimeSync_Click);
-    timesync::TimeSync* sync = services_.timeSync;
+    timesync::TimeSync* sync = &services_.timeSync;
     if (!sync)
         return;
     connect(sync, &timesync::TimeSync::correctionChanged, this, &main::timeCorrected);
@@ -175,8 +175,8 @@ void main::chkTimeSync_Click() {
                 QStringLiteral("TOLLIX"),
                 QStringLiteral("It uses the Internet time server, at real-time it synchronizes "
                                "a computer time in standard time."));
-    } else if (services_.timeSync) {
-        services_.timeSync->stop();  // the bells go back to the computer's clock
+    } else {
+        services_.timeSync.stop();  // the bells go back to the computer's clock
         showTimeStatus(QString());
     }
 }

@@ -82,7 +82,7 @@ class Engine : public ::testing::Test, public BellEngine::Host {
     void begin(const char* local, const std::string& list = {}) {
         clock.wallMs = clock.runningMs = SteppingClock::localMs(local);
         engine = std::make_unique<BellEngine>(
-            EngineServices{clock, player, mixer, messages, sounds, power, logUsed}, *this);
+            EngineServices{clock, player, mixer, messages, sounds, power, *logUsed}, *this);
         QObject::connect(engine.get(), &BellEngine::hearingChanged,
                          [this](const QString& problem) { problems.push_back(problem); });
         if (!list.empty())
