@@ -1,9 +1,6 @@
 // The controls of the main window and where they stand.
+#include "ui/MainForm.h"
 #include "ui/BellIcon.h"
-#include "ui/isAutoExitForm.h"
-#include "ui/isAutoModeForm.h"
-#include "ui/main.h"
-#include "ui/templet.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -71,6 +68,14 @@ SpinButton* counting(const char* name, int minimum, int maximum, int position) {
     return spin;
 }
 
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string toStd(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
+
 const char kStyle[] = R"(
 #Picture2, #templet, #isAutoModeForm, #isAutoExitForm, #RingLogWindow { background: #eef3f8; }
 #Picture1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2b5f93, stop:1 #1d4670); }
@@ -90,11 +95,11 @@ QLineEdit[readOnly="true"] { background: #eef2f6; }
 
 }  // namespace
 
-void main::createControls() {
-    setObjectName(QStringLiteral("main"));
-    setWindowFlag(Qt::FramelessWindowHint);
-    setWindowIcon(bellIcon());
-    setStyleSheet(QLatin1String(kStyle));
+void MainForm::setupUi(QWidget* window) {
+    window->setObjectName(QStringLiteral("main"));
+    window->setWindowFlag(Qt::FramelessWindowHint);
+    window->setWindowIcon(bellIcon());
+    window->setStyleSheet(QLatin1String(kStyle));
 
     // Title bar.
     Picture1 = named<QWidget>("Picture1");
@@ -242,8 +247,6 @@ void main::createControls() {
     reg_day->setReadOnly(true);
     reg_day->setFixedWidth(150);
     nobell = named<CheckBox>("nobell", QStringLiteral("No rings"));
-    pre_day = named<QLineEdit>("pre_day", QStringLiteral("1"));
-    pre_day->setVisible(false);
     auto* dayFrame = frame("Select day");
     auto* dayRow = new QHBoxLayout(dayFrame);
     dayRow->setSpacing(2);
@@ -251,7 +254,6 @@ void main::createControls() {
     dayRow->addWidget(VScroll9);
     dayRow->addSpacing(10);
     dayRow->addWidget(nobell);
-    dayRow->addWidget(pre_day);
     dayRow->addStretch();
 
     auto* choiceRow = new QHBoxLayout;
@@ -395,36 +397,80 @@ void main::createControls() {
     body->addWidget(menuBar);
     body->addLayout(columns, 1);
 
-    auto* window = new QVBoxLayout(this);
-    window->setContentsMargins(0, 0, 0, 0);
-    window->setSpacing(0);
-    window->addWidget(Picture1);
-    window->addWidget(Picture2, 1);
+    auto* whole = new QVBoxLayout(window);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->setSpacing(0);
+    whole->addWidget(Picture1);
+    whole->addWidget(Picture2, 1);
 
     // Tight frames, so that the whole window fits screens down to 1024x600.
-    for (QGroupBox* box : findChildren<QGroupBox*>()) {
+    for (QGroupBox* box : window->findChildren<QGroupBox*>()) {
         box->layout()->setContentsMargins(8, 2, 8, 2);
         box->layout()->setSpacing(4);
     }
     right->setSpacing(4);
     left->setSpacing(4);
-    resize(1180, 700);
-    // The window has no frame of the system's to pull at.
-    sizeGrip_ = new QSizeGrip(this);
+    window->resize(1180, 700);
+    sizeGrip = new QSizeGrip(window);
 
     // Not shown.
-    Timer1 = &engine.Timer1;
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    help = new QMenu(QStringLiteral("Help"), this);
+    help = new QMenu(QStringLiteral("Help"), window);
     help->setObjectName(QStringLiteral("help"));
     mOpen = help->addAction(QStringLiteral("Open Window"));
     mOpen->setObjectName(QStringLiteral("mOpen"));
     mnExit1 = help->addAction(QStringLiteral("Exit"));
     mnExit1->setObjectName(QStringLiteral("mnExit1"));
+}
 
-    isAutoModeForm_ = std::make_unique<isAutoModeForm>(this);
-    isAutoExitForm_ = std::make_unique<isAutoExitForm>(services_.messages, this);
-    templet_ = std::make_unique<templet>(this);
+IntervalSettings MainForm::intervals() const {
+    IntervalSettings s;
+    s.start_h = toStd(start_h);
+    s.start_m = toStd(start_m);
+    s.exit_h = toStd(exit_h);
+    s.exit_m = toStd(exit_m);
+    s.worktime = toStd(worktime);
+    s.resttime = toStd(resttime);
+    s.nobell = nobell->value();
+    s.txtStartBellSound = toStd(txtStartBellSound);
+    s.txtEndBellSound = toStd(txtEndBellSound);
+    s.ChkPreBell1 = ChkPreBell1->value();
+    s.TxtPreBell1 = toStd(TxtPreBell1);
+    s.TxtPreBellName1 = toStd(TxtPreBellName1);
+    s.ChkPreBell2 = ChkPreBell2->value();
+    s.TxtPreBell2 = toStd(TxtPreBell2);
+    s.TxtPreBellName2 = toStd(TxtPreBellName2);
+    return s;
+}
+
+void MainForm::showIntervals(const IntervalSettings& s) {
+    start_h->setText(fromStd(s.start_h));
+    start_m->setText(fromStd(s.start_m));
+    exit_h->setText(fromStd(s.exit_h));
+    exit_m->setText(fromStd(s.exit_m));
+    worktime->setText(fromStd(s.worktime));
+    resttime->setText(fromStd(s.resttime));
+    txtStartBellSound->setText(fromStd(s.txtStartBellSound));
+    txtEndBellSound->setText(fromStd(s.txtEndBellSound));
+    ChkPreBell1->setValue(s.ChkPreBell1);
+    TxtPreBell1->setText(fromStd(s.TxtPreBell1));
+    TxtPreBellName1->setText(fromStd(s.TxtPreBellName1));
+    ChkPreBell2->setValue(s.ChkPreBell2);
+    TxtPreBell2->setText(fromStd(s.TxtPreBell2));
+    TxtPreBellName2->setText(fromStd(s.TxtPreBellName2));
+}
+
+void MainForm::ShowManualPanels() {
+    for (QGroupBox* panel : {frameStartEnd, frameInterval, frameBellSound, frameAlarm})
+        panel->setVisible(false);
+    for (QGroupBox* panel : {frameInputTime, frameAddedTime}) panel->setVisible(true);
+    applyTemplet->setVisible(true);
+}
+
+void MainForm::ShowAutoPanels() {
+    for (QGroupBox* panel : {frameInputTime, frameAddedTime}) panel->setVisible(false);
+    for (QGroupBox* panel : {frameStartEnd, frameInterval, frameBellSound, frameAlarm})
+        panel->setVisible(true);
+    applyTemplet->setVisible(false);
 }
 
 }  // namespace tollix
