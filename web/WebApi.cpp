@@ -31,6 +31,7 @@ WebApi::Reply done() {
     return {200, {{QStringLiteral("ok"), true}}};
 }
 
+// A bell rung from the page says so in its reason; an order's line says it in its outcome.
 std::string by(const std::string& from) {
     return "web from " + from;
 }
@@ -153,7 +154,7 @@ WebApi::Reply WebApi::ring(const QByteArray& body, const std::string& from) {
 }
 
 WebApi::Reply WebApi::stopBell(const std::string& from) {
-    services_.engine.recordOrder("Stop bell", by(from));
+    services_.engine.recordOrder("Stop bell", "from " + from);
     services_.engine.bellStop();
     return done();
 }
@@ -163,7 +164,7 @@ WebApi::Reply WebApi::startSchedule(const std::string& from) {
         return refused(409, QStringLiteral("The schedule is running."));
     if (const auto refusal = services_.engine.start(soundList(services_.soundFolder)))
         return refused(409, text(refusal->text));
-    services_.engine.recordOrder("Start", by(from));
+    services_.engine.recordOrder("Start", "from " + from);
     return done();
 }
 
@@ -171,12 +172,12 @@ WebApi::Reply WebApi::stopSchedule(const std::string& from) {
     if (!services_.engine.running())
         return refused(409, QStringLiteral("The schedule is stopped."));
     services_.engine.stopSchedule();
-    services_.engine.recordOrder("Stop", by(from));
+    services_.engine.recordOrder("Stop", "from " + from);
     return done();
 }
 
 void WebApi::recordOrder(const std::string& what, const std::string& from) {
-    services_.engine.recordOrder(what, by(from));
+    services_.engine.recordOrder(what, "from " + from);
 }
 
 }  // namespace tollix::web

@@ -145,6 +145,8 @@ void WebServer::answer(QHttpServerResponder&& responder, Answer answer) const {
 }
 
 bool WebServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
+    // Headers and body go out in separate writes: no waiting for the client's acknowledgement.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     QHttpServerResponder responder = makeResponder(request, socket);
     const QString path = request.url().path();
     if (path.startsWith(QLatin1String("/api/")))
@@ -167,6 +169,8 @@ WebServer::Answer WebServer::page(const QString& path) const {
         return {200, "text/javascript; charset=utf-8", resource(":/web/app.js"), {}};
     if (path == QLatin1String("/app.css"))
         return {200, "text/css; charset=utf-8", resource(":/web/app.css"), {}};
+    if (path == QLatin1String("/icon.svg"))
+        return {200, "image/svg+xml", resource(":/web/icon.svg"), {}};
     return {404, "text/plain", "Not found", {}};
 }
 
