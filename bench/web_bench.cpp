@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
     tollix::RingLog log(paths.dataFolder() / "rings.log");
     tollix::ScheduleModel model(paths);
     model.load(2);
-    tollix::BellEngine engine({clock, player, mixer, messages, paths.soundFolder(), power, &log},
+    tollix::BellEngine engine({clock, player, mixer, messages, paths.soundFolder(), power, log},
                               model);
     engine.startSchedule();
     long worstLateMs = 0;

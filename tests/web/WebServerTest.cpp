@@ -29,7 +29,7 @@ class WebServerTest : public ::testing::Test {
     test::RecordingPowerOff power;
     RingLog log{dir.path() / "rings.log"};
     BellEngine engine{
-        EngineServices{clock, player, mixer, messages, paths.soundFolder(), power, &log}, model};
+        EngineServices{clock, player, mixer, messages, paths.soundFolder(), power, log}, model};
     web::WebApi api{{model, engine, clock, paths.soundFolder(), log.file()}};
     std::int64_t nowMs = 0;
     std::unique_ptr<web::WebServer> server;
