@@ -43,6 +43,7 @@ struct MainForm {
     MenuLabel* helpword;
     MenuLabel* info;
     MenuLabel* mnHolidays;
+    MenuLabel* mnWebPage;
     MenuLabel* mexit;
 
     QLabel* now_day;

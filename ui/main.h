@@ -84,6 +84,8 @@ class main final : public QWidget, public MainForm {
     void EndSession();
     // One of the ways out was taken.
     bool hasEnded() const { return ended_; }
+    // "Web page" opens it; set where the web server is created.
+    std::function<void()> showWebPage;
 
     // The tray: the window hides into it and comes back from it.
     void TrayIn();
