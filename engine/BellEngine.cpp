@@ -59,6 +59,12 @@ BellEngine::BellEngine(EngineServices services, ScheduleModel& model, QObject* p
       model_(model) {
     connect(&Timer1, &SecondTicker::tick, this, &BellEngine::Timer1_Timer);
     connect(&model_, &ScheduleModel::calendarChanged, this, &BellEngine::calendarChanged);
+    // Nobody may be there to read the message of a save nobody asked for.
+    connect(&model_, &ScheduleModel::notSaved, this, [this](const QString& why, bool own) {
+        if (own)
+            record({services_.clock.now(), RingOutcome::Failed, "settings",
+                    "not saved: " + why.toStdString()});
+    });
     const LocalTime now = services_.clock.now();
     lastMinute = now.minute;
     lastMinuteKey_ = now.minuteKey();
@@ -379,9 +385,7 @@ void BellEngine::report(const QString& problem) {
 }
 
 void BellEngine::record(RingRecord entry) {
-    if (!services_.ringLog)
-        return;
-    const std::string error = services_.ringLog->append(entry);
+    const std::string error = services_.ringLog.append(entry);
     if (!error.empty() && !recordFailedShown_) {
         recordFailedShown_ = true;
         emit recordUnavailable(QString::fromStdString(error));

@@ -131,9 +131,7 @@ void main::connectSystem() {
 
 void main::connectTimeSync() {
     connect(chkTimeSync, &CheckBox::Click, this, &main::chkTimeSync_Click);
-    timesync::TimeSync* sync = services_.timeSync;
-    if (!sync)
-        return;
+    timesync::TimeSync* sync = &services_.timeSync;
     connect(sync, &timesync::TimeSync::correctionChanged, this, &main::timeCorrected);
     connect(sync, &timesync::TimeSync::clockSet, this, &main::timeCorrected);
     connect(sync, &timesync::TimeSync::statusChanged, this, &main::showTimeStatus);
@@ -154,8 +152,8 @@ void main::chkTimeSync_Click() {
                 QStringLiteral("TOLLIX"),
                 QStringLiteral("It uses the Internet time server, at real-time it synchronizes "
                                "a computer time in standard time."));
-    } else if (services_.timeSync) {
-        services_.timeSync->stop();  // the bells go back to the computer's clock
+    } else {
+        services_.timeSync.stop();  // the bells go back to the computer's clock
         showTimeStatus(QString());
     }
 }
