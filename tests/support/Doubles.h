@@ -189,7 +189,8 @@ void save(const std::filesystem::path& file, const IntervalSettings& settings,
           datafiles::IntervalFile kind);
 void save(const std::filesystem::path& file, const ExitSettings& settings);
 
-// An environment variable set, or with nullptr removed, until the scope ends.
+// An environment variable set, or with nullptr removed, until the scope ends
+// (TZ included: the zone is read again at both ends).
 class ScopedEnv {
   public:
     ScopedEnv(const char* name, const char* value);
