@@ -182,7 +182,7 @@ void main::Form_Load() {
     QTimer::singleShot(0, this, [this] { placeOnScreen(size()); });
 
     startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().dataFolder().string())),
-                [this] { model.load(services_.clock.now().weekday); });
+                [this] { model.load(engine.clock().now().weekday); });
     chkAutoExit->setValue(model.exitSettings().chkAutoExit);
 
     engine.soundControl.OpenMixer(0);
@@ -250,18 +250,32 @@ void main::Shutdown(bool end) {
     }
 }
 
+// The operator's exits end running bells only when asked; the session's end
+// and the signals do not ask.
+bool main::exitWanted() {
+    return ended_ || !engine.running() ||
+           services_.messages.question(QStringLiteral("TOLLIX"),
+                                       QStringLiteral("Stop all bells and exit TOLLIX?"));
+}
+
 void main::closeEvent(QCloseEvent* event) {
+    if (!exitWanted()) {
+        event->ignore();
+        return;
+    }
     Shutdown(true);
     event->accept();
 }
 
 void main::mexit_Click() {
     clearMenuHighlights();
-    Shutdown(true);
+    if (exitWanted())
+        Shutdown(true);
 }
 
 void main::mnExit1_Click() {
-    Shutdown(true);
+    if (exitWanted())
+        Shutdown(true);
 }
 
 void main::EndSession() {
@@ -474,7 +488,7 @@ void main::Option3_Click() {
 void main::Option4_Click() {
     nobell->setEnabled(true);
     VScroll9->setEnabled(true);
-    const int today = services_.clock.now().weekday;
+    const int today = engine.clock().now().weekday;
     reg_day->setText(weekdayName(today));
     pre_day->setText(QString::number(today));
     VScroll9->setPosition(today);

@@ -35,6 +35,7 @@
 
 class QAction;
 class QMenu;
+class QPushButton;
 class QSystemTrayIcon;
 
 namespace tollix {
@@ -47,6 +48,7 @@ class FrmCountDown;
 class FrmSyncError;
 class HelpWindow;
 class HolidaysWindow;
+class SchoolClockWindow;
 class RingLogWindow;
 class isAutoExitForm;
 class isAutoModeForm;
@@ -182,6 +184,8 @@ class main final : public QWidget {
     HolidaysWindow* holidaysWindow();
     // The calendar changed: today may have become another kind of day.
     void holidaysChanged();
+    // "Align to school clock".
+    SchoolClockWindow* schoolClockWindow();
     // The countdown reached zero: the selected bell rings now.
     void countdownBell();
 
@@ -289,6 +293,7 @@ class main final : public QWidget {
     CheckBox* bellRepeat;
     CheckBox* chkTimeSync;
     CheckBox* chkAutoExit;
+    QPushButton* schoolClock;
 
     SecondTicker* Timer1;
     QMenu* help;
@@ -311,6 +316,7 @@ class main final : public QWidget {
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool exitWanted();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -359,6 +365,8 @@ class main final : public QWidget {
     HelpWindow* playMusic_ = nullptr;
     HelpWindow* info1_ = nullptr;
     HolidaysWindow* holidays_ = nullptr;
+    SchoolClockWindow* schoolClock_ = nullptr;
+    QString timeStatus_;
     QSystemTrayIcon* tray_ = nullptr;
     bool inTray_ = false;
     // Moving the window by hand where the system cannot move it.

@@ -109,7 +109,7 @@ void main::start_Click() {
         clock_list->setFocus();
 
     // A make-up day rings another weekday's list.
-    const DayChoice day = engine.dayChoice(services_.clock.now());
+    const DayChoice day = engine.dayChoice(engine.clock().now());
     if (Option3->isChecked()) {
         reg_day->setText(QStringLiteral("All days"));
     } else {
@@ -179,6 +179,12 @@ void main::showDay() {
                 QStringLiteral("Make-up day: %1's bells%2")
                     .arg(weekdayName(day.weekday),
                          name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
+            break;
+        case DayChoice::Kind::Special:
+            dayNote->setText(
+                QStringLiteral("Special day: Templet %1%2")
+                    .arg(day.templet)
+                    .arg(name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
             break;
     }
     dayNote->setVisible(true);

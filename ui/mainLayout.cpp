@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSizeGrip>
 #include <QVBoxLayout>
@@ -217,6 +218,8 @@ void main::createControls() {
     checkGrid->addWidget(bellRepeat, 1, 0);
     checkGrid->addWidget(chkTimeSync, 1, 1);
     checkGrid->addWidget(chkAutoExit, 2, 0);
+    schoolClock = named<QPushButton>("schoolClock", QStringLiteral("Align to school clock"));
+    checkGrid->addWidget(schoolClock, 2, 1);
 
     auto* middle = new QVBoxLayout;
     middle->addWidget(soundFrame, 1);
