@@ -113,11 +113,9 @@ int main(int argc, char** argv) {
     tollix::XdgAutoStart autoStart;
     tollix::LogindPowerOff powerOff;
     const std::string executable = QCoreApplication::applicationFilePath().toStdString();
-    tollix::MainServices services{paths,    clock,     messages,
-                                  mixer,    player,    [] { QCoreApplication::exit(0); },
-                                  powerOff, autoStart, executable};
-    services.timeSync = &timeSync;
-    services.ringLog = &ringLog;
+    tollix::MainServices services{
+        paths,    clock,     messages,   mixer,    player, [] { QCoreApplication::exit(0); },
+        powerOff, autoStart, executable, timeSync, ringLog};
     tollix::main window(services);
     messages.setParent(&window);
     // Said with start-up's own problems, in one box once the schedule has started.

@@ -48,10 +48,11 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder = dir.path().toStdString();
     std::filesystem::create_directories(folder / "data");
     tollix::ScheduleModel model{tollix::AppPaths(folder)};
+    tollix::RingLog ringLog(folder / "rings.log");
     model.setExitTime(kExitMinute / 60, kExitMinute % 60);
     model.setAutoExit(true);
     tollix::BellEngine engine(
-        tollix::EngineServices{clock, player, mixer, messages, folder, powerOff}, model);
+        tollix::EngineServices{clock, player, mixer, messages, folder, powerOff, ringLog}, model);
 
     std::vector<double> lateness;
     std::vector<double> lengths;

@@ -4,10 +4,12 @@
 // whose list is read from its file. Without a calendar for comparison.
 #include "bench/BenchDoubles.h"
 #include "bench/Timing.h"
+#include "engine/RingLog.h"
 #include "schedule/AppPaths.h"
 #include "schedule/DataFiles.h"
 #include "schedule/DefaultFiles.h"
 #include "schedule/Holidays.h"
+#include "timesync/TimeSync.h"
 #include "ui/main.h"
 
 #include <QApplication>
@@ -81,8 +83,10 @@ int main(int argc, char** argv) {
     tollix::bench::StayingOn power;
     tollix::bench::NoAutoStart autoStart;
     const std::string executable = "/usr/bin/tollix";
+    tollix::timesync::TimeSync timeSync({}, {});
+    tollix::RingLog ringLog(std::filesystem::path(dir.path().toStdString()) / "rings.log");
     tollix::main window(tollix::MainServices{paths, clock, messages, mixer, player, [] {}, power,
-                                             autoStart, executable});
+                                             autoStart, executable, timeSync, ringLog});
     window.Form_Load();
 
     const auto plain = starts(window, 51);

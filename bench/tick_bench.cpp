@@ -75,14 +75,12 @@ int measure(int argc, char** argv) {
     tollix::bench::NoAutoStart autoStart;
     const std::string executable = "/usr/bin/tollix";
     tollix::RingLog ringLog(fs::path(dir.path().toStdString()) / "state" / "rings.log");
-    tollix::MainServices services{paths, clock, messages,  mixer,     player,
-                                  [] {}, power, autoStart, executable};
-    services.ringLog = &ringLog;
     // A request stays unanswered here (no event loop): later moments send nothing.
     tollix::timesync::TimeSync timeSync(
         {{"127.0.0.1", 9}},
         {nullptr, [] { return std::int64_t{0}; }, [&clock] { return clock.monotonicMs(); }});
-    services.timeSync = &timeSync;
+    tollix::MainServices services{paths, clock,     messages,   mixer,    player, [] {},
+                                  power, autoStart, executable, timeSync, ringLog};
     tollix::main window(services);
     window.Form_Load();
     // No event loop runs: the bench gives every tick itself.

@@ -62,6 +62,12 @@ BellEngine::BellEngine(EngineServices services, ScheduleModel& model, QObject* p
     connect(&model_, &ScheduleModel::calendarChanged, this, &BellEngine::calendarChanged);
     connect(&model_, &ScheduleModel::schoolClockChanged, this, &BellEngine::schoolClockChanged);
     clock_.setAheadMs(model_.schoolClockMs());
+    // Nobody may be there to read the message of a save nobody asked for.
+    connect(&model_, &ScheduleModel::notSaved, this, [this](const QString& why, bool own) {
+        if (own)
+            record({clock_.now(), RingOutcome::Failed, "settings",
+                    "not saved: " + why.toStdString()});
+    });
     const LocalTime now = clock_.now();
     lastMinute = now.minute;
     lastMinuteKey_ = now.minuteKey();
@@ -411,9 +417,7 @@ void BellEngine::report(const QString& problem) {
 }
 
 void BellEngine::record(RingRecord entry) {
-    if (!services_.ringLog)
-        return;
-    const std::string error = services_.ringLog->append(entry);
+    const std::string error = services_.ringLog.append(entry);
     if (!error.empty() && !recordFailedShown_) {
         recordFailedShown_ = true;
         emit recordUnavailable(QString::fromStdString(error));

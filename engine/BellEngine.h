@@ -37,8 +37,7 @@ struct EngineServices {
     std::filesystem::path soundFolder;
     // The reserved exit's power-off.
     PowerOff& powerOff;
-    // None: no record is kept.
-    RingLog* ringLog = nullptr;
+    RingLog& ringLog;
     // One request to the internet time server.
     std::function<void()> sendTimeRequest = {};
 };

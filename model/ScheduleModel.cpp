@@ -114,7 +114,7 @@ void ScheduleModel::setSchoolClockMs(std::int64_t ms) {
 
 void ScheduleModel::saved(const std::string& error) {
     if (!error.empty())
-        emit notSaved(QString::fromStdString(error));
+        emit notSaved(QString::fromStdString(error), automatic_ > 0);
 }
 
 void ScheduleModel::readProblem(const std::filesystem::path& file, const std::string& why) {

@@ -38,10 +38,8 @@ std::string toStd(const QLineEdit* edit) {
 }
 
 // The engine's request at the tick's moments goes to the internet time client.
-std::function<void()> timeRequest(timesync::TimeSync* timeSync) {
-    if (!timeSync)
-        return {};
-    return [timeSync] { timeSync->SendTimeRequest(); };
+std::function<void()> timeRequest(timesync::TimeSync& timeSync) {
+    return [&timeSync] { timeSync.SendTimeRequest(); };
 }
 
 constexpr int kStateOffColour = 11263914;  // blue-green-red: red 170, green 223, blue 171

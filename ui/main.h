@@ -72,10 +72,10 @@ struct MainServices {
     AutoStart& autoStart;
     // The program's own path, for the start entry.
     const std::string& executable;
-    // Internet time; none: "Internet time" only saves the setting.
-    timesync::TimeSync* timeSync = nullptr;
-    // The ring record; none: nothing is recorded.
-    RingLog* ringLog = nullptr;
+    // Internet time.
+    timesync::TimeSync& timeSync;
+    // The ring record.
+    RingLog& ringLog;
 };
 
 // The main window: the whole program. Its controls are the working copy of

@@ -223,8 +223,7 @@ void main::showNextBellTexts() {
 
 void main::showRingLog() {
     if (!ringLogWindow_)
-        ringLogWindow_ = new RingLogWindow(
-            services_.ringLog ? services_.ringLog->file() : RingLog::defaultFile(), this);
+        ringLogWindow_ = new RingLogWindow(services_.ringLog.file(), this);
     ringLogWindow_->showLatest();
 }
 

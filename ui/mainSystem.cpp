@@ -139,9 +139,7 @@ void main::connectTimeSync() {
     });
     connect(&model, &ScheduleModel::schoolClockChanged, this,
             [this] { showTimeStatus(timeStatus_); });
-    timesync::TimeSync* sync = services_.timeSync;
-    if (!sync)
-        return;
+    timesync::TimeSync* sync = &services_.timeSync;
     connect(sync, &timesync::TimeSync::correctionChanged, this, &main::timeCorrected);
     connect(sync, &timesync::TimeSync::clockSet, this, &main::timeCorrected);
     connect(sync, &timesync::TimeSync::statusChanged, this, &main::showTimeStatus);
@@ -162,8 +160,8 @@ void main::chkTimeSync_Click() {
                 QStringLiteral("TOLLIX"),
                 QStringLiteral("It uses the Internet time server, at real-time it synchronizes "
                                "a computer time in standard time."));
-    } else if (services_.timeSync) {
-        services_.timeSync->stop();  // the bells go back to the computer's clock
+    } else {
+        services_.timeSync.stop();  // the bells go back to the computer's clock
         showTimeStatus(QString());
     }
 }

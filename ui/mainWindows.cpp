@@ -77,8 +77,7 @@ HelpWindow* main::playMusicWindow() {
 
 HelpWindow* main::info1Window() {
     if (!info1_) {
-        const std::string record = services_.ringLog ? services_.ringLog->file().string()
-                                                     : RingLog::defaultFile().string();
+        const std::string record = services_.ringLog.file().string();
         info1_ = new HelpWindow(QStringLiteral("info1"), QStringLiteral("Infomation"),
                                 info1Text(QLatin1String(TOLLIX_VERSION),
                                           QString::fromStdString(paths().programFolder().string()),

@@ -58,7 +58,10 @@ TEST(StartUpEndToEnd, AReadOnlyProgramFolderStillRings) {
     tollix.terminate();
     EXPECT_TRUE(tollix.waitForFinished(10000));
     ASSERT_TRUE(rang) << "no bell in the record: a start-up message held the schedule";
-    EXPECT_EQ(test::ringRecords(record), "rang " + bell);
+    // Start-up's own saves failed: said in the record too, for nobody may be there.
+    const std::string lines = test::ringRecords(record);
+    EXPECT_EQ(lines.rfind("failed settings", 0), 0u) << lines;
+    EXPECT_NE(lines.find("rang " + bell), std::string::npos) << lines;
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ class Engine : public ::testing::Test {
     void begin(const char* local, const std::string& bells = {}) {
         clock.wallMs = clock.runningMs = SteppingClock::localMs(local);
         engine = std::make_unique<BellEngine>(
-            EngineServices{clock, player, mixer, messages, sounds, power, logUsed}, model);
+            EngineServices{clock, player, mixer, messages, sounds, power, *logUsed}, model);
         QObject::connect(engine.get(), &BellEngine::hearingChanged,
                          [this](const QString& problem) { problems.push_back(problem); });
         if (!bells.empty()) {

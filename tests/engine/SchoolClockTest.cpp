@@ -53,7 +53,7 @@ TEST(SchoolClock, BellsGoBySchoolTimeAndAChangeRingsNoMinuteTwice) {
     test::RecordingPowerOff power;
     RingLog log{dir.path() / "rings.log"};
     clock.wallMs = clock.runningMs = test::SteppingClock::localMs("2026-12-07 08:29:20");
-    BellEngine engine({clock, player, mixer, messages, paths.soundFolder(), power, &log}, model);
+    BellEngine engine({clock, player, mixer, messages, paths.soundFolder(), power, log}, model);
     model.load(2);  // read at start: no step on record
     EXPECT_EQ(engine.clock().now().second, 50);
     engine.startSchedule();

@@ -24,7 +24,7 @@ class Model : public ::testing::Test {
     void SetUp() override {
         std::filesystem::create_directories(paths.dataFolder());
         QObject::connect(&model, &ScheduleModel::notSaved,
-                         [this](const QString& why) { notSaved.push_back(why); });
+                         [this](const QString& why, bool) { notSaved.push_back(why); });
     }
     // data.ini with the two modes; Monday is today.
     void load(Mode time, Days days) {

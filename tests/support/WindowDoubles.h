@@ -1,10 +1,12 @@
 #pragma once
 
+#include "engine/RingLog.h"
 #include "platform/AutoStart.h"
 #include "schedule/AppPaths.h"
 #include "schedule/DataFiles.h"
 #include "schedule/DefaultFiles.h"
 #include "tests/support/Doubles.h"
+#include "timesync/TimeSync.h"
 #include "ui/controls/SpinButton.h"
 #include "ui/main.h"
 
@@ -28,10 +30,12 @@ struct WindowDoubles {
     RecordingPowerOff power;
     XdgAutoStart autoStart{dir.path() / "config" / "autostart"};
     std::string executable = "/opt/tollix/tollix";
+    timesync::TimeSync timeSync{{}, {}};  // no servers: asks nobody
+    RingLog ringLog{dir.path() / "state" / "rings.log"};
 
     MainServices services(std::function<void()> endProgram = [] {}) {
-        return MainServices{paths, clock,     messages,  mixer, player, std::move(endProgram),
-                            power, autoStart, executable};
+        return MainServices{paths, clock,     messages,   mixer,    player, std::move(endProgram),
+                            power, autoStart, executable, timeSync, ringLog};
     }
 };
 

@@ -170,10 +170,7 @@ TEST_F(MainWindow, StartIsRefusedWithoutTimes) {
 }
 
 TEST_F(MainWindow, ABellNotHeardIsShownInRedUntilOneIsHeardAndTheStateOpensTheRingLog) {
-    RingLog log(dir.path() / "state" / "rings.log");
-    MainServices withLog = services();
-    withLog.ringLog = &log;
-    main& w = WindowTest::load(withLog);
+    main& w = WindowTest::load(services());
     player.lengths[(paths.soundFolder() / "chime.wav").string()] = 1500;
     w.fileList->setListIndex(0);
     ASSERT_EQ(w.fileList->text(0), u"chime.wav"_s);
@@ -231,8 +228,8 @@ TEST_F(MainWindow, RestoringSavesNothingHalfDoneAndLoadsLongValuesWhole) {
     ASSERT_EQ(datafiles::writeIntervals(paths.weekIntervals(), week, datafiles::IntervalFile::Week),
               "");
     PeekingAutoStart peek(paths.dataIni());
-    main& w = WindowTest::load(
-        MainServices{paths, clock, messages, mixer, player, [] {}, power, peek, executable});
+    main& w = WindowTest::load(MainServices{paths, clock, messages, mixer, player, [] {}, power,
+                                            peek, executable, timeSync, ringLog});
     // When auto_exe was restored, data.ini still said "Manual input".
     EXPECT_EQ(peek.timeModes, (std::vector<int>{2}));
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).timeMode, 2);

@@ -163,9 +163,8 @@ class InternetTime : public Unattended {};
 // What the time client reports reaches the operator, and a correction moves
 // the next bell at once.
 TEST_F(InternetTime, TheWindowShowsWhatTheClientReportsAndFollowsItsCorrections) {
-    timesync::TimeSync sync({}, {});
+    timesync::TimeSync& sync = timeSync;
     MainServices s = services();
-    s.timeSync = &sync;
     writeBytes(paths.weekList(), "08hr 30min/chime.wav\r\n09hr 00min/chime.wav\r\n");
     writeBytes(paths.dataIni(), " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
     main& w = WindowTest::load(s);
