@@ -65,8 +65,8 @@ BellEngine::BellEngine(EngineServices services, ScheduleModel& model, QObject* p
     // Nobody may be there to read the message of a save nobody asked for.
     connect(&model_, &ScheduleModel::notSaved, this, [this](const QString& why, bool own) {
         if (own)
-            record({clock_.now(), RingOutcome::Failed, "settings",
-                    "not saved: " + why.toStdString()});
+            record(
+                {clock_.now(), RingOutcome::Failed, "settings", "not saved: " + why.toStdString()});
     });
     const LocalTime now = clock_.now();
     lastMinute = now.minute;
