@@ -447,6 +447,25 @@ void ScheduleModel::storeDayIntervals(int n, const IntervalSettings& settings) {
                                         datafiles::IntervalFile::Day));
 }
 
+bool ScheduleModel::weekdaysEmpty() const {
+    return std::all_of(days_.begin() + 1, days_.begin() + 1 + kDays,
+                       [](const DayList& day) { return day.lines.empty(); });
+}
+
+void ScheduleModel::startWeekdaysFromWeek() {
+    for (int day = 1; day <= kDays; ++day)
+        storeDayList(day, {days_[static_cast<std::size_t>(day)].nobell, week_});
+    loadCurrent();
+}
+
+void ScheduleModel::copyListTo(const std::vector<int>& weekdays) {
+    const std::vector<std::string> shown = list();
+    for (const int day : weekdays)
+        if (day >= 1 && day <= kDays)
+            storeDayList(day, {days_[static_cast<std::size_t>(day)].nobell, shown});
+    loadCurrent();
+}
+
 // ---- Start and the days ----------------------------------------------------------------
 
 Outcome ScheduleModel::prepareStart(bool soundFound) {

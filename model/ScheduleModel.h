@@ -116,6 +116,12 @@ class ScheduleModel final : public QObject {
     Outcome modifyBell(int index, const std::optional<std::string>& sound);
     void deleteAllBells();
     void applyTemplate(int number);  // 1..6
+    // Every weekday's list is empty: "Set each day" would start from nothing.
+    bool weekdaysEmpty() const;
+    // Each weekday starts from the week's list.
+    void startWeekdaysFromWeek();
+    // The list on screen becomes that of each of `weekdays` (1..7), "No rings" kept.
+    void copyListTo(const std::vector<int>& weekdays);
 
     // ---- The interval settings on screen ----
     const IntervalSettings& intervals() const { return shown_; }

@@ -3,6 +3,7 @@
 #include "schedule/Intervals.h"
 #include "sound/SoundLibrary.h"
 #include "timesync/TimeSync.h"
+#include "ui/CopyToDialog.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
 #include "ui/templet.h"
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -69,6 +71,11 @@ void main::connectBehaviours() {
     connect(Option2, &OptionButton::Click, this, &main::Option2_Click);
     connect(Option3, &OptionButton::Click, this, &main::Option3_Click);
     connect(Option4, &OptionButton::Click, this, &main::Option4_Click);
+    connect(copyTo, &QPushButton::clicked, this, [this] {
+        CopyToDialog choose(this);
+        if (choose.exec() == QDialog::Accepted)
+            model.copyListTo(choose.chosen());
+    });
 
     // Settings that are saved as soon as they change.
     connect(sound_zero, &CheckBox::Click, this, &main::sound_zero_Click);
@@ -492,6 +499,12 @@ void main::Option4_Click() {
     VScroll9->setPosition(today);
     if (loadPhase == 2) {
         SaveSettings();
+        // Five empty days help nobody: the week's list is a start.
+        if (Option2->isChecked() && model.weekdaysEmpty() && !model.weekList().empty() &&
+            services_.messages.question(QStringLiteral("TOLLIX"),
+                                        QStringLiteral("Start every weekday from the week's list?"),
+                                        true))
+            model.startWeekdaysFromWeek();
         services_.messages.information(
             QStringLiteral("Help"),
             QStringLiteral("Click arrow in right [Select day], Seting each day bell time."));

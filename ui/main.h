@@ -294,6 +294,7 @@ class main final : public QWidget {
     CheckBox* chkTimeSync;
     CheckBox* chkAutoExit;
     QPushButton* schoolClock;
+    QPushButton* copyTo;  // the list on screen to chosen weekdays
 
     SecondTicker* Timer1;
     QMenu* help;

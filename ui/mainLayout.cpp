@@ -369,6 +369,8 @@ void main::createControls() {
     auto* listButtons = new QVBoxLayout;
     for (PictureButton* button : {TimeDel, TimeMod, allDel, applyTemplet})
         listButtons->addWidget(button);
+    copyTo = named<QPushButton>("copyTo", QStringLiteral("Copy to..."));
+    listButtons->addWidget(copyTo);
     listButtons->addStretch();
     addedGrid->addLayout(listButtons);
 
