@@ -10,7 +10,7 @@ namespace tollix {
 // What the command line asks. Read before any window or lock exists, so a
 // wrong word costs nothing.
 struct CommandLine {
-    enum class Action { Run, Help, Version, RingLog, ImportHolidays, Error };
+    enum class Action { Run, Help, Version, RingLog, ImportHolidays, WebPassword, Error };
     Action action = Action::Run;
     // --data DIR: the program folder to use.
     std::optional<QString> dataFolder;
