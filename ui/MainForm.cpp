@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSizeGrip>
 #include <QVBoxLayout>
@@ -224,6 +225,8 @@ void MainForm::setupUi(QWidget* window) {
     checkGrid->addWidget(bellRepeat, 1, 0);
     checkGrid->addWidget(chkTimeSync, 1, 1);
     checkGrid->addWidget(chkAutoExit, 2, 0);
+    schoolClock = named<QPushButton>("schoolClock", QStringLiteral("Align to school clock"));
+    checkGrid->addWidget(schoolClock, 2, 1);
 
     auto* middle = new QVBoxLayout;
     middle->addWidget(soundFrame, 1);
@@ -370,6 +373,8 @@ void MainForm::setupUi(QWidget* window) {
     auto* listButtons = new QVBoxLayout;
     for (PictureButton* button : {TimeDel, TimeMod, allDel, applyTemplet})
         listButtons->addWidget(button);
+    copyTo = named<QPushButton>("copyTo", QStringLiteral("Copy to..."));
+    listButtons->addWidget(copyTo);
     listButtons->addStretch();
     addedGrid->addLayout(listButtons);
 

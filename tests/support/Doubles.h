@@ -63,7 +63,7 @@ class RecordingMessages final : public Messages {
     void showInformation(const QString& title, const QString& text) override {
         shown.push_back({title, text});
     }
-    bool askQuestion(const QString& title, const QString& text) override {
+    bool askQuestion(const QString& title, const QString& text, bool) override {
         shown.push_back({title, text});
         return answer;
     }
