@@ -194,7 +194,7 @@ TEST_F(EndToEnd, AtMidnightTheNewWeekdaysFirstBellRings) {
 TEST_F(EndToEnd, ASpecialDayRingsItsTemplateByTheSchoolClock) {
     tone("week.wav", 1.5, 440);
     tone("exam.wav", 1.5, 880);
-    settings(2, 1, 0, {"08hr 30min/week.wav"});
+    settings({.timeMode = 2}, {"08hr 30min/week.wav"});
     ASSERT_TRUE(datafiles::writeDayList(paths.dayList(9), {0, {"08hr 30min/exam.wav"}}).empty());
     test::writeBytes(paths.holidaysIni(), "2026-12-07 = Templet 2 Exams\n");
     test::writeBytes(paths.clockIni(), "5\n");
