@@ -34,8 +34,8 @@ std::int64_t dayNumber(const QDate& date) {
     return QDate(1970, 1, 1).daysTo(date);
 }
 
-QLabel* swatch(const QColor& colour, const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text));
+QLabel* swatch(const QColor& colour, const QString& text) {
+    auto* label = new QLabel(text);
     label->setStyleSheet(QStringLiteral("background: %1; padding: 2px 6px;").arg(colour.name()));
     return label;
 }
@@ -85,7 +85,7 @@ std::string HolidaysFileWatch::signature() const {
 HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, QWidget* parent)
     : QDialog(parent), file_(std::move(file)), messages_(messages) {
     setObjectName(QStringLiteral("HolidaysWindow"));
-    setWindowTitle(QStringLiteral("Holidays"));
+    setWindowTitle(tr("Holidays"));
 
     calendar = new QCalendarWidget;
     calendar->setObjectName(QStringLiteral("calendar"));
@@ -116,29 +116,31 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
     });
     ruleName = new QLineEdit;
     ruleName->setObjectName(QStringLiteral("ruleName"));
-    ruleName->setPlaceholderText(QStringLiteral("Name, for example Winter holidays"));
-    noBells = new QRadioButton(QStringLiteral("No bells"));
+    ruleName->setPlaceholderText(tr("Name, for example Winter holidays"));
+    noBells = new QRadioButton(tr("No bells"));
     noBells->setChecked(true);
-    makeUp = new QRadioButton(QStringLiteral("Make-up day with the bells of"));
+    makeUp = new QRadioButton(tr("Make-up day with the bells of"));
     makeUpDay = new QComboBox;
     // The week from Monday, numbered as the day selector numbers it.
-    static constexpr const char* kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                            "Thursday", "Friday", "Saturday"};
-    for (int day : {2, 3, 4, 5, 6, 7, 1}) makeUpDay->addItem(QLatin1String(kDays[day - 1]), day);
-    addRule = new QPushButton(QStringLiteral("Add"));
-    deleteRule = new QPushButton(QStringLiteral("Delete"));
-    importCalendar = new QPushButton(QStringLiteral("Import calendar (.ics)..."));
-    auto* close = new QPushButton(QStringLiteral("Close"));
+    static constexpr const char* kDays[] = {QT_TR_NOOP("Sunday"),   QT_TR_NOOP("Monday"),
+                                            QT_TR_NOOP("Tuesday"),  QT_TR_NOOP("Wednesday"),
+                                            QT_TR_NOOP("Thursday"), QT_TR_NOOP("Friday"),
+                                            QT_TR_NOOP("Saturday")};
+    for (int day : {2, 3, 4, 5, 6, 7, 1}) makeUpDay->addItem(tr(kDays[day - 1]), day);
+    addRule = new QPushButton(tr("Add"));
+    deleteRule = new QPushButton(tr("Delete"));
+    importCalendar = new QPushButton(tr("Import calendar (.ics)..."));
+    auto* close = new QPushButton(tr("Close"));
     connect(addRule, &QPushButton::clicked, this, &HolidaysWindow::addRule_Click);
     connect(deleteRule, &QPushButton::clicked, this, &HolidaysWindow::deleteRule_Click);
     connect(importCalendar, &QPushButton::clicked, this, &HolidaysWindow::importCalendar_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
 
-    auto* newRule = new QGroupBox(QStringLiteral("A date or a range"));
+    auto* newRule = new QGroupBox(tr("A date or a range"));
     auto* form = new QGridLayout(newRule);
-    form->addWidget(new QLabel(QStringLiteral("From")), 0, 0);
+    form->addWidget(new QLabel(tr("From")), 0, 0);
     form->addWidget(fromDate, 0, 1);
-    form->addWidget(new QLabel(QStringLiteral("to")), 0, 2);
+    form->addWidget(new QLabel(tr("to")), 0, 2);
     form->addWidget(toDate, 0, 3);
     form->addWidget(ruleName, 1, 0, 1, 4);
     form->addWidget(noBells, 2, 0, 1, 4);
@@ -147,8 +149,8 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
     form->addWidget(addRule, 4, 3);
 
     auto* legend = new QHBoxLayout;
-    legend->addWidget(swatch(kNoBells, "No bells"));
-    legend->addWidget(swatch(kMakeUp, "Make-up day"));
+    legend->addWidget(swatch(kNoBells, tr("No bells")));
+    legend->addWidget(swatch(kMakeUp, tr("Make-up day")));
     legend->addStretch();
 
     auto* left = new QVBoxLayout;
@@ -162,8 +164,7 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
     listButtons->addStretch();
     listButtons->addWidget(close);
     auto* right = new QVBoxLayout;
-    right->addWidget(
-        new QLabel(QStringLiteral("Rules of %1").arg(QString::fromStdString(file_.string()))));
+    right->addWidget(new QLabel(tr("Rules of %1").arg(QString::fromStdString(file_.string()))));
     right->addWidget(rules, 1);
     right->addWidget(problems);
     right->addLayout(listButtons);
@@ -196,14 +197,13 @@ void HolidaysWindow::showRules() {
     }
     QStringList lines;
     if (!unreadable_.empty())
-        lines << QStringLiteral("The file cannot be used: %1")
-                     .arg(QString::fromStdString(unreadable_));
+        lines << tr("The file cannot be used: %1").arg(QString::fromStdString(unreadable_));
     for (const auto& problem : holidays_.problems())
-        lines << (problem.line == 0 ? QStringLiteral("The file cannot be used: %1")
-                                          .arg(QString::fromStdString(problem.why))
-                                    : QStringLiteral("Line %1 is not read: %2")
-                                          .arg(problem.line)
-                                          .arg(QString::fromStdString(problem.why)));
+        lines << (problem.line == 0
+                      ? tr("The file cannot be used: %1").arg(QString::fromStdString(problem.why))
+                      : tr("Line %1 is not read: %2")
+                            .arg(problem.line)
+                            .arg(QString::fromStdString(problem.why)));
     problems->setText(lines.join(QLatin1Char('\n')));
     problems->setVisible(!lines.isEmpty());
     for (QWidget* control : std::initializer_list<QWidget*>{addRule, deleteRule, importCalendar})
@@ -242,8 +242,7 @@ void HolidaysWindow::addRule_Click() {
 void HolidaysWindow::deleteRule_Click() {
     const int row = rules->currentRow();
     if (row < 0 || !rules->currentItem()->isSelected()) {
-        messages_.information(QStringLiteral("Holidays"),
-                              QStringLiteral("Select a rule to delete."));
+        messages_.information(tr("Holidays"), tr("Select a rule to delete."));
         return;
     }
     // The rule as shown, wherever another writer has moved it since.
@@ -261,8 +260,8 @@ void HolidaysWindow::deleteRule_Click() {
 
 void HolidaysWindow::importCalendar_Click() {
     const QString file =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Import a holiday calendar"), QString(),
-                                     QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+        QFileDialog::getOpenFileName(this, tr("Import a holiday calendar"), QString(),
+                                     tr("iCalendar files (*.ics);;All files (*)"));
     if (!file.isEmpty())
         importFile(file.toStdString(), QDate::currentDate().year());
 }
@@ -271,9 +270,9 @@ void HolidaysWindow::importFile(const std::filesystem::path& file, int year) {
     const QString name = QString::fromStdString(file.filename().string());
     const HolidayImport found = importICalendar(file, year);
     if (!found.error.empty()) {
-        messages_.information(QStringLiteral("Holidays"),
-                              QStringLiteral("%1 was not imported: %2")
-                                  .arg(name, QString::fromStdString(found.error)));
+        messages_.information(
+            tr("Holidays"),
+            tr("%1 was not imported: %2").arg(name, QString::fromStdString(found.error)));
         return;
     }
     reload();
@@ -282,12 +281,11 @@ void HolidaysWindow::importFile(const std::filesystem::path& file, int year) {
     // A long calendar is shown in part: the box must fit the screen.
     const HolidayPlan plan = planImport(holidays_, found.rules);
     const QString preview = QString::fromStdString(previewText(found, plan, 25));
-    if (!messages_.question(
-            QStringLiteral("Holidays"),
-            QStringLiteral("%1\n%2\n%3")
-                .arg(name, preview,
-                     plan.looksLikeSchoolDays() ? QStringLiteral("Import it all the same?")
-                                                : QStringLiteral("Import these days?"))))
+    if (!messages_.question(tr("Holidays"),
+                            QStringLiteral("%1\n%2\n%3")
+                                .arg(name, preview,
+                                     plan.looksLikeSchoolDays() ? tr("Import it all the same?")
+                                                                : tr("Import these days?"))))
         return;
     std::size_t added = 0;
     change([&](HolidayCalendar& holidays) {
@@ -296,18 +294,18 @@ void HolidaysWindow::importFile(const std::filesystem::path& file, int year) {
         added = now.added.size();
         return std::string();
     });
-    QString text = QStringLiteral("%1 holidays imported").arg(added);
+    QString text = tr("%1 holidays imported").arg(added);
     if (found.withTimeOfDay > 0)
-        text += QStringLiteral(", %1 events with a time of day skipped").arg(found.withTimeOfDay);
-    messages_.information(QStringLiteral("Holidays"), text);
+        text += tr(", %1 events with a time of day skipped").arg(found.withTimeOfDay);
+    messages_.information(tr("Holidays"), text);
 }
 
 void HolidaysWindow::change(const std::function<std::string(HolidayCalendar&)>& edit) {
     const std::string error = changeHolidayFile(file_, edit);
     if (!error.empty())
         messages_.information(
-            QStringLiteral("Warning"),
-            QStringLiteral("The holidays cannot be saved: %1").arg(QString::fromStdString(error)));
+            tr("Warning"),
+            tr("The holidays cannot be saved: %1").arg(QString::fromStdString(error)));
     reload();
     emit changed();
 }

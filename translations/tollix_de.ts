@@ -1,0 +1,505 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Tollix rings the day&apos;s school bells through the speakers at their minute.</source>
+        <translation>Tollix läutet die Schulglocken des Tages zur richtigen Minute über die Lautsprecher.</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation>Zeigt diese Hilfe und endet.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation>Zeigt die Version und endet.</translation>
+    </message>
+    <message>
+        <source>Prints the last 50 lines of the ring record and ends.</source>
+        <translation>Gibt die letzten 50 Zeilen des Klingelprotokolls aus und endet.</translation>
+    </message>
+    <message>
+        <source>Uses &lt;folder&gt; as the program folder (its data/ and sound/).</source>
+        <translation>Verwendet &lt;Ordner&gt; als Programmordner (mit data/ und sound/).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Adds the whole-day events of the iCalendar &lt;file&gt; to the days without bells, shows what it adds and ends. Exit status 1: the file or the holidays cannot be read or written; 3: the file looks like a calendar of school days, nothing is written (--yes takes it all the same).</source>
+        <translation>Fügt die ganztägigen Termine der iCalendar-&lt;Datei&gt; zu den Tagen ohne Klingeln hinzu, zeigt, was hinzukommt, und endet. Exit-Status 1: Die Datei oder die Ferien können nicht gelesen oder geschrieben werden; 3: Die Datei sieht wie ein Kalender der Schultage aus, nichts wird geschrieben (--yes übernimmt sie trotzdem).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>With --import-holidays: imports a calendar of school days too.</source>
+        <translation>Mit --import-holidays: importiert auch einen Kalender der Schultage.</translation>
+    </message>
+    <message>
+        <source>tollix: %1 (try --help)</source>
+        <translation>tollix: %1 (siehe --help)</translation>
+    </message>
+    <message>
+        <source>tollix: unexpected argument &apos;%1&apos; (try --help)</source>
+        <translation>tollix: unerwartetes Argument „%1“ (siehe --help)</translation>
+    </message>
+</context>
+<context>
+    <name>Countdown</name>
+    <message>
+        <source>Please input hour</source>
+        <translation>Bitte die Stunden eingeben</translation>
+    </message>
+    <message>
+        <source>Please input minute</source>
+        <translation>Bitte die Minuten eingeben</translation>
+    </message>
+    <message>
+        <source>Please input second</source>
+        <translation>Bitte die Sekunden eingeben</translation>
+    </message>
+    <message>
+        <source>(Hour)Please input digit between 0 and 99</source>
+        <translation>Stunden: bitte eine Zahl von 0 bis 99 eingeben</translation>
+    </message>
+    <message>
+        <source>(minute)Please input digit between 0 and 59</source>
+        <translation>Minuten: bitte eine Zahl von 0 bis 59 eingeben</translation>
+    </message>
+    <message>
+        <source>(second)Please input digit between 0 and 59</source>
+        <translation>Sekunden: bitte eine Zahl von 0 bis 59 eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayCommand</name>
+    <message>
+        <source>tollix: %1 was not imported: %2</source>
+        <translation>tollix: %1 wurde nicht importiert: %2</translation>
+    </message>
+    <message>
+        <source>nothing was written (--yes imports it all the same)</source>
+        <translation>nichts wurde geschrieben (--yes importiert trotzdem)</translation>
+    </message>
+    <message>
+        <source>%1 new ranges written to %2</source>
+        <translation>%1 neue Zeiträume in %2 geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>This looks like a calendar of school days, not holidays: it would silence %1 of the %2 weekdays of %3.</source>
+        <translation>Das sieht wie ein Kalender der Schultage aus, nicht der Ferien: Er würde %1 der %2 Wochentage von %3 stumm schalten.</translation>
+    </message>
+    <message>
+        <source>No new days without bells.</source>
+        <translation>Keine neuen Tage ohne Klingeln.</translation>
+    </message>
+    <message>
+        <source>Days without bells to add:</source>
+        <translation>Hinzuzufügende Tage ohne Klingeln:</translation>
+    </message>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>School days (Monday to Friday) without bells: %1</source>
+        <translation>Schultage (Montag bis Freitag) ohne Klingeln: %1</translation>
+    </message>
+    <message>
+        <source>%1 with a time of day</source>
+        <translation>%1 mit Uhrzeit</translation>
+    </message>
+    <message>
+        <source>%1 in the past</source>
+        <translation>%1 in der Vergangenheit</translation>
+    </message>
+    <message>
+        <source>%1 cancelled</source>
+        <translation>%1 abgesagt</translation>
+    </message>
+    <message>
+        <source>%1 already days without bells</source>
+        <translation>%1 schon Tage ohne Klingeln</translation>
+    </message>
+    <message>
+        <source>Skipped events: %1</source>
+        <translation>Übersprungene Termine: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Error Number : 
+</source>
+        <translation>Fehler: 
+</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>A file could not be read: %1
+The public time servers are used.</source>
+        <translation>Eine Datei konnte nicht gelesen werden: %1
+Die öffentlichen Zeitserver werden verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FrmBellCount</name>
+    <message>
+        <source>Countdown next bell</source>
+        <translation>Countdown bis zum nächsten Klingeln</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FrmCountDown</name>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>Std</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>Sek</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FrmFullScreen</name>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>Small window</source>
+        <translation>Kleines Fenster</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Weiter</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FrmSyncError</name>
+    <message>
+        <source>Because failure of connecting in the Internet time server, it cannot fix time.</source>
+        <translation>Der Internet-Zeitserver war nicht erreichbar, daher kann die Uhrzeit nicht korrigiert werden.</translation>
+    </message>
+    <message>
+        <source>Please confirm network condition which probably is normal.</source>
+        <translation>Bitte prüfen Sie, ob das Netzwerk funktioniert.</translation>
+    </message>
+    <message>
+        <source>If this warning window are opened frequently, it means that the network condition is unstable. therefore, you not be able to use internet time function.</source>
+        <translation>Erscheint diese Warnung oft, ist das Netzwerk unzuverlässig, und die Internetzeit kann nicht genutzt werden.</translation>
+    </message>
+    <message>
+        <source>So, please cancel the check box [Internet time] of TOLLIX main window.</source>
+        <translation>Schalten Sie dann bitte das Kästchen [Internetzeit] im TOLLIX-Hauptfenster aus.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::HelpWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Points of caution&lt;/h3&gt;&lt;p&gt;&lt;b&gt;The clock is the 24-hour clock.&lt;/b&gt; 5 PM is 17 hr, midnight is 0 hr. A bell at 17 hr 30 min rings at half past five in the afternoon.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Sounds&lt;/b&gt; are the .mp3, .wav and .wma files in the sound folder:&lt;br&gt;%1&lt;br&gt;Copy your bells there, then start TOLLIX again to see them in the list.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Auto interval&lt;/b&gt; makes the bells for you: from the start time, a work bell, then after the work time a rest bell, then after the rest time the next work bell, and so on until the end time. &lt;b&gt;Manual input&lt;/b&gt; rings only the times you add to the list, each with its own sound.&lt;/p&gt;&lt;p&gt;&lt;b&gt;No com sound&lt;/b&gt; keeps the speakers silent between bells, so music or videos of other programs are not heard in class. The speakers are on for each bell and again when TOLLIX ends.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Bitte beachten&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Die Uhr ist eine 24-Stunden-Uhr.&lt;/b&gt; 17 Uhr ist 17 Std, Mitternacht ist 0 Std. Eine Klingel um 17 Std 30 Min läutet um halb sechs am Nachmittag.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Klänge&lt;/b&gt; sind die .mp3-, .wav- und .wma-Dateien im Klangordner:&lt;br&gt;%1&lt;br&gt;Kopieren Sie Ihre Klingeltöne dorthin und starten Sie TOLLIX neu, um sie in der Liste zu sehen.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Automatische Abstände&lt;/b&gt; erzeugt die Klingelzeiten für Sie: ab der Startzeit eine Unterrichtsklingel, nach der Unterrichtszeit eine Pausenklingel, nach der Pausenzeit die nächste Unterrichtsklingel und so weiter bis zur Endzeit. &lt;b&gt;Manuelle Eingabe&lt;/b&gt; läutet nur zu den Zeiten, die Sie in die Liste eintragen, jede mit ihrem eigenen Klang.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Kein PC-Ton&lt;/b&gt; hält die Lautsprecher zwischen den Klingelzeichen stumm, damit Musik oder Videos anderer Programme im Unterricht nicht zu hören sind. Zu jedem Klingeln und beim Beenden von TOLLIX sind die Lautsprecher wieder an.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Keyboard&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Ctrl+S&lt;/b&gt; Start, &lt;b&gt;Ctrl+T&lt;/b&gt; Stop, &lt;b&gt;Ctrl+R&lt;/b&gt; Ring now, &lt;b&gt;Esc&lt;/b&gt; stops the bell that sounds. &lt;b&gt;Enter&lt;/b&gt; in the minute field adds the time, &lt;b&gt;Del&lt;/b&gt; in the list deletes the selected time. &lt;b&gt;Tab&lt;/b&gt; goes from control to control; the arrow keys and the mouse wheel change the numbers.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tastatur&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Strg+S&lt;/b&gt; Start, &lt;b&gt;Strg+T&lt;/b&gt; Stopp, &lt;b&gt;Strg+R&lt;/b&gt; Jetzt klingeln, &lt;b&gt;Esc&lt;/b&gt; beendet die Klingel, die gerade läutet. &lt;b&gt;Eingabe&lt;/b&gt; im Minutenfeld fügt die Zeit hinzu, &lt;b&gt;Entf&lt;/b&gt; in der Liste löscht die gewählte Zeit. &lt;b&gt;Tab&lt;/b&gt; springt von Element zu Element; die Pfeiltasten und das Mausrad ändern die Zahlen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Play music list&lt;/h3&gt;&lt;p&gt;A bell can be a list of music instead of one sound, for example during a break.&lt;/p&gt;&lt;p&gt;Make a folder inside the sound folder (%1) and name it with the number of minutes it plays, an underscore and a name: &lt;b&gt;15_lunch&lt;/b&gt; plays for 15 minutes.&lt;/p&gt;&lt;p&gt;Put .mp3, .wav or .wma files in it. They play one after another in the order of their names, and again from the first until the minutes are over. A file whose name starts with &lt;b&gt;##&lt;/b&gt; plays once at the beginning.&lt;/p&gt;&lt;p&gt;In the last four seconds the music fades out. Start TOLLIX again to see a new folder in the list of sounds.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Musikliste abspielen&lt;/h3&gt;&lt;p&gt;Eine Klingel kann statt eines Klangs eine Musikliste sein, zum Beispiel in einer Pause.&lt;/p&gt;&lt;p&gt;Legen Sie im Klangordner (%1) einen Ordner an und benennen Sie ihn mit der Zahl der Minuten, die er spielt, einem Unterstrich und einem Namen: &lt;b&gt;15_lunch&lt;/b&gt; spielt 15 Minuten.&lt;/p&gt;&lt;p&gt;Legen Sie .mp3-, .wav- oder .wma-Dateien hinein. Sie spielen nacheinander in der Reihenfolge ihrer Namen und wieder von vorn, bis die Minuten um sind. Eine Datei, deren Name mit &lt;b&gt;##&lt;/b&gt; beginnt, spielt einmal am Anfang.&lt;/p&gt;&lt;p&gt;In den letzten vier Sekunden wird die Musik ausgeblendet. Starten Sie TOLLIX neu, um einen neuen Ordner in der Klangliste zu sehen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;TOLLIX %1&lt;/h3&gt;&lt;p&gt;The bell ringer for schools and workplaces.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Program folder&lt;/b&gt; (settings and sounds):&lt;br&gt;%2&lt;/p&gt;&lt;p&gt;&lt;b&gt;Ring record&lt;/b&gt; (every bell and what became of it):&lt;br&gt;%3&lt;/p&gt;&lt;p&gt;Copyright 2026 the Tollix developers. All rights reserved.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;TOLLIX %1&lt;/h3&gt;&lt;p&gt;Die Klingel für Schulen und Arbeitsplätze.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Programmordner&lt;/b&gt; (Einstellungen und Klänge):&lt;br&gt;%2&lt;/p&gt;&lt;p&gt;&lt;b&gt;Klingelprotokoll&lt;/b&gt; (jedes Klingeln und was daraus wurde):&lt;br&gt;%3&lt;/p&gt;&lt;p&gt;Copyright 2026 die Tollix-Entwickler. Alle Rechte vorbehalten.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::HolidaysWindow</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Ferien</translation>
+    </message>
+    <message>
+        <source>Name, for example Winter holidays</source>
+        <translation>Name, zum Beispiel Winterferien</translation>
+    </message>
+    <message>
+        <source>No bells</source>
+        <translation>Keine Klingel</translation>
+    </message>
+    <message>
+        <source>Make-up day with the bells of</source>
+        <translation>Ersatztag mit den Klingelzeiten von</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Import calendar (.ics)...</source>
+        <translation>Kalender importieren (.ics)...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>A date or a range</source>
+        <translation>Ein Datum oder ein Zeitraum</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Make-up day</source>
+        <translation>Ersatztag</translation>
+    </message>
+    <message>
+        <source>Rules of %1</source>
+        <translation>Regeln aus %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be used: %1</source>
+        <translation>Die Datei kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>Line %1 is not read: %2</source>
+        <translation>Zeile %1 wird nicht gelesen: %2</translation>
+    </message>
+    <message>
+        <source>Select a rule to delete.</source>
+        <translation>Wählen Sie eine Regel zum Löschen.</translation>
+    </message>
+    <message>
+        <source>Import a holiday calendar</source>
+        <translation>Ferienkalender importieren</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>iCalendar-Dateien (*.ics);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 wurde nicht importiert: %2</translation>
+    </message>
+    <message>
+        <source>Import it all the same?</source>
+        <translation>Trotzdem importieren?</translation>
+    </message>
+    <message>
+        <source>Import these days?</source>
+        <translation>Diese Tage importieren?</translation>
+    </message>
+    <message>
+        <source>%1 holidays imported</source>
+        <translation>%1 Ferientage importiert</translation>
+    </message>
+    <message>
+        <source>, %1 events with a time of day skipped</source>
+        <translation>, %1 Termine mit Uhrzeit übersprungen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>The holidays cannot be saved: %1</source>
+        <translation>Die Ferien können nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::RingLogWindow</name>
+    <message>
+        <source>Ring log</source>
+        <translation>Klingelprotokoll</translation>
+    </message>
+    <message>
+        <source>The last %1 bells, newest at the bottom. Kept in %2</source>
+        <translation>Die letzten %1 Klingelzeichen, das neueste unten. Gespeichert in %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No bell has rung yet.</source>
+        <translation>Es hat noch nicht geklingelt.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::isAutoExitForm</name>
+    <message>
+        <source>Reservation computer exit</source>
+        <translation>Geplantes Ausschalten des Computers</translation>
+    </message>
+    <message>
+        <source>Exit time (Type 24Hour)</source>
+        <translation>Ausschaltzeit (24-Stunden-Uhr)</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>Std</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>(Hour)Please input digit between 0 and 23</source>
+        <translation>Stunde: bitte eine Zahl von 0 bis 23 eingeben</translation>
+    </message>
+    <message>
+        <source>(minute)Please input digit between 0 and 59</source>
+        <translation>Minuten: bitte eine Zahl von 0 bis 59 eingeben</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::isAutoModeForm</name>
+    <message>
+        <source>Auto execution</source>
+        <translation>Start bei der Anmeldung</translation>
+    </message>
+    <message>
+        <source>Auto execution way</source>
+        <translation>Art des Starts bei der Anmeldung</translation>
+    </message>
+    <message>
+        <source>Execution to tray icon</source>
+        <translation>Im Infobereich starten</translation>
+    </message>
+    <message>
+        <source>Execution to monitor</source>
+        <translation>Mit sichtbarem Fenster starten</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::templet</name>
+    <message>
+        <source>Select templet</source>
+        <translation>Vorlage wählen</translation>
+    </message>
+    <message>
+        <source>Templet %1</source>
+        <translation>Vorlage %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,505 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Tollix rings the day&apos;s school bells through the speakers at their minute.</source>
+        <translation>Tollix rings the day&apos;s school bells through the speakers at their minute.</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation>Shows this help and ends.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation>Shows the version and ends.</translation>
+    </message>
+    <message>
+        <source>Prints the last 50 lines of the ring record and ends.</source>
+        <translation>Prints the last 50 lines of the ring record and ends.</translation>
+    </message>
+    <message>
+        <source>Uses &lt;folder&gt; as the program folder (its data/ and sound/).</source>
+        <translation>Uses &lt;folder&gt; as the program folder (its data/ and sound/).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>Adds the whole-day events of the iCalendar &lt;file&gt; to the days without bells, shows what it adds and ends. Exit status 1: the file or the holidays cannot be read or written; 3: the file looks like a calendar of school days, nothing is written (--yes takes it all the same).</source>
+        <translation>Adds the whole-day events of the iCalendar &lt;file&gt; to the days without bells, shows what it adds and ends. Exit status 1: the file or the holidays cannot be read or written; 3: the file looks like a calendar of school days, nothing is written (--yes takes it all the same).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>With --import-holidays: imports a calendar of school days too.</source>
+        <translation>With --import-holidays: imports a calendar of school days too.</translation>
+    </message>
+    <message>
+        <source>tollix: %1 (try --help)</source>
+        <translation>tollix: %1 (try --help)</translation>
+    </message>
+    <message>
+        <source>tollix: unexpected argument &apos;%1&apos; (try --help)</source>
+        <translation>tollix: unexpected argument &apos;%1&apos; (try --help)</translation>
+    </message>
+</context>
+<context>
+    <name>Countdown</name>
+    <message>
+        <source>Please input hour</source>
+        <translation>Please enter the hours</translation>
+    </message>
+    <message>
+        <source>Please input minute</source>
+        <translation>Please enter the minutes</translation>
+    </message>
+    <message>
+        <source>Please input second</source>
+        <translation>Please enter the seconds</translation>
+    </message>
+    <message>
+        <source>(Hour)Please input digit between 0 and 99</source>
+        <translation>Hours: please enter a number from 0 to 99</translation>
+    </message>
+    <message>
+        <source>(minute)Please input digit between 0 and 59</source>
+        <translation>Minutes: please enter a number from 0 to 59</translation>
+    </message>
+    <message>
+        <source>(second)Please input digit between 0 and 59</source>
+        <translation>Seconds: please enter a number from 0 to 59</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayCommand</name>
+    <message>
+        <source>tollix: %1 was not imported: %2</source>
+        <translation>tollix: %1 was not imported: %2</translation>
+    </message>
+    <message>
+        <source>nothing was written (--yes imports it all the same)</source>
+        <translation>nothing was written (--yes imports it all the same)</translation>
+    </message>
+    <message>
+        <source>%1 new ranges written to %2</source>
+        <translation>%1 new ranges written to %2</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>This looks like a calendar of school days, not holidays: it would silence %1 of the %2 weekdays of %3.</source>
+        <translation>This looks like a calendar of school days, not holidays: it would silence %1 of the %2 weekdays of %3.</translation>
+    </message>
+    <message>
+        <source>No new days without bells.</source>
+        <translation>No new days without bells.</translation>
+    </message>
+    <message>
+        <source>Days without bells to add:</source>
+        <translation>Days without bells to add:</translation>
+    </message>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ... and %1 more</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>School days (Monday to Friday) without bells: %1</source>
+        <translation>School days (Monday to Friday) without bells: %1</translation>
+    </message>
+    <message>
+        <source>%1 with a time of day</source>
+        <translation>%1 with a time of day</translation>
+    </message>
+    <message>
+        <source>%1 in the past</source>
+        <translation>%1 in the past</translation>
+    </message>
+    <message>
+        <source>%1 cancelled</source>
+        <translation>%1 cancelled</translation>
+    </message>
+    <message>
+        <source>%1 already days without bells</source>
+        <translation>%1 already days without bells</translation>
+    </message>
+    <message>
+        <source>Skipped events: %1</source>
+        <translation>Skipped events: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Error Number : 
+</source>
+        <translation>Error: 
+</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>A file could not be read: %1
+The public time servers are used.</source>
+        <translation>A file could not be read: %1
+The public time servers are used.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FrmBellCount</name>
+    <message>
+        <source>Countdown next bell</source>
+        <translation>Countdown to the next bell</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FrmCountDown</name>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>hr</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>sec</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FrmFullScreen</name>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>Small window</source>
+        <translation>Small window</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Resume</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FrmSyncError</name>
+    <message>
+        <source>Because failure of connecting in the Internet time server, it cannot fix time.</source>
+        <translation>The Internet time server could not be reached, so the time cannot be corrected.</translation>
+    </message>
+    <message>
+        <source>Please confirm network condition which probably is normal.</source>
+        <translation>Please check that the network is working.</translation>
+    </message>
+    <message>
+        <source>If this warning window are opened frequently, it means that the network condition is unstable. therefore, you not be able to use internet time function.</source>
+        <translation>If this warning opens often, the network is unstable and internet time cannot be used.</translation>
+    </message>
+    <message>
+        <source>So, please cancel the check box [Internet time] of TOLLIX main window.</source>
+        <translation>In that case, please clear the [Internet time] check box in the TOLLIX main window.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::HelpWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Points of caution&lt;/h3&gt;&lt;p&gt;&lt;b&gt;The clock is the 24-hour clock.&lt;/b&gt; 5 PM is 17 hr, midnight is 0 hr. A bell at 17 hr 30 min rings at half past five in the afternoon.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Sounds&lt;/b&gt; are the .mp3, .wav and .wma files in the sound folder:&lt;br&gt;%1&lt;br&gt;Copy your bells there, then start TOLLIX again to see them in the list.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Auto interval&lt;/b&gt; makes the bells for you: from the start time, a work bell, then after the work time a rest bell, then after the rest time the next work bell, and so on until the end time. &lt;b&gt;Manual input&lt;/b&gt; rings only the times you add to the list, each with its own sound.&lt;/p&gt;&lt;p&gt;&lt;b&gt;No com sound&lt;/b&gt; keeps the speakers silent between bells, so music or videos of other programs are not heard in class. The speakers are on for each bell and again when TOLLIX ends.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Points to note&lt;/h3&gt;&lt;p&gt;&lt;b&gt;The clock is the 24-hour clock.&lt;/b&gt; 5 PM is 17 hr, midnight is 0 hr. A bell at 17 hr 30 min rings at half past five in the afternoon.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Sounds&lt;/b&gt; are the .mp3, .wav and .wma files in the sound folder:&lt;br&gt;%1&lt;br&gt;Copy your bells there, then start TOLLIX again to see them in the list.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Auto interval&lt;/b&gt; makes the bells for you: from the start time, a work bell, then after the work time a rest bell, then after the rest time the next work bell, and so on until the end time. &lt;b&gt;Manual input&lt;/b&gt; rings only the times you add to the list, each with its own sound.&lt;/p&gt;&lt;p&gt;&lt;b&gt;No computer sound&lt;/b&gt; keeps the speakers silent between bells, so music or videos of other programs are not heard in class. The speakers are on for each bell and again when TOLLIX ends.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Keyboard&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Ctrl+S&lt;/b&gt; Start, &lt;b&gt;Ctrl+T&lt;/b&gt; Stop, &lt;b&gt;Ctrl+R&lt;/b&gt; Ring now, &lt;b&gt;Esc&lt;/b&gt; stops the bell that sounds. &lt;b&gt;Enter&lt;/b&gt; in the minute field adds the time, &lt;b&gt;Del&lt;/b&gt; in the list deletes the selected time. &lt;b&gt;Tab&lt;/b&gt; goes from control to control; the arrow keys and the mouse wheel change the numbers.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Keyboard&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Ctrl+S&lt;/b&gt; Start, &lt;b&gt;Ctrl+T&lt;/b&gt; Stop, &lt;b&gt;Ctrl+R&lt;/b&gt; Ring now, &lt;b&gt;Esc&lt;/b&gt; stops the bell that sounds. &lt;b&gt;Enter&lt;/b&gt; in the minute field adds the time, &lt;b&gt;Del&lt;/b&gt; in the list deletes the selected time. &lt;b&gt;Tab&lt;/b&gt; goes from control to control; the arrow keys and the mouse wheel change the numbers.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Play music list&lt;/h3&gt;&lt;p&gt;A bell can be a list of music instead of one sound, for example during a break.&lt;/p&gt;&lt;p&gt;Make a folder inside the sound folder (%1) and name it with the number of minutes it plays, an underscore and a name: &lt;b&gt;15_lunch&lt;/b&gt; plays for 15 minutes.&lt;/p&gt;&lt;p&gt;Put .mp3, .wav or .wma files in it. They play one after another in the order of their names, and again from the first until the minutes are over. A file whose name starts with &lt;b&gt;##&lt;/b&gt; plays once at the beginning.&lt;/p&gt;&lt;p&gt;In the last four seconds the music fades out. Start TOLLIX again to see a new folder in the list of sounds.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Play music list&lt;/h3&gt;&lt;p&gt;A bell can be a list of music instead of one sound, for example during a break.&lt;/p&gt;&lt;p&gt;Make a folder inside the sound folder (%1) and name it with the number of minutes it plays, an underscore and a name: &lt;b&gt;15_lunch&lt;/b&gt; plays for 15 minutes.&lt;/p&gt;&lt;p&gt;Put .mp3, .wav or .wma files in it. They play one after another in the order of their names, and again from the first until the minutes are over. A file whose name starts with &lt;b&gt;##&lt;/b&gt; plays once at the beginning.&lt;/p&gt;&lt;p&gt;In the last four seconds the music fades out. Start TOLLIX again to see a new folder in the list of sounds.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;TOLLIX %1&lt;/h3&gt;&lt;p&gt;The bell ringer for schools and workplaces.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Program folder&lt;/b&gt; (settings and sounds):&lt;br&gt;%2&lt;/p&gt;&lt;p&gt;&lt;b&gt;Ring record&lt;/b&gt; (every bell and what became of it):&lt;br&gt;%3&lt;/p&gt;&lt;p&gt;Copyright 2026 the Tollix developers. All rights reserved.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;TOLLIX %1&lt;/h3&gt;&lt;p&gt;The bell ringer for schools and workplaces.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Program folder&lt;/b&gt; (settings and sounds):&lt;br&gt;%2&lt;/p&gt;&lt;p&gt;&lt;b&gt;Ring record&lt;/b&gt; (every bell and what became of it):&lt;br&gt;%3&lt;/p&gt;&lt;p&gt;Copyright 2026 the Tollix developers. All rights reserved.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::HolidaysWindow</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Holidays</translation>
+    </message>
+    <message>
+        <source>Name, for example Winter holidays</source>
+        <translation>Name, for example Winter holidays</translation>
+    </message>
+    <message>
+        <source>No bells</source>
+        <translation>No bells</translation>
+    </message>
+    <message>
+        <source>Make-up day with the bells of</source>
+        <translation>Make-up day with the bells of</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Import calendar (.ics)...</source>
+        <translation>Import calendar (.ics)...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>A date or a range</source>
+        <translation>A date or a range</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Make-up day</source>
+        <translation>Make-up day</translation>
+    </message>
+    <message>
+        <source>Rules of %1</source>
+        <translation>Rules of %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be used: %1</source>
+        <translation>The file cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>Line %1 is not read: %2</source>
+        <translation>Line %1 is not read: %2</translation>
+    </message>
+    <message>
+        <source>Select a rule to delete.</source>
+        <translation>Select a rule to delete.</translation>
+    </message>
+    <message>
+        <source>Import a holiday calendar</source>
+        <translation>Import a holiday calendar</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>iCalendar files (*.ics);;All files (*)</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 was not imported: %2</translation>
+    </message>
+    <message>
+        <source>Import it all the same?</source>
+        <translation>Import it all the same?</translation>
+    </message>
+    <message>
+        <source>Import these days?</source>
+        <translation>Import these days?</translation>
+    </message>
+    <message>
+        <source>%1 holidays imported</source>
+        <translation>%1 holidays imported</translation>
+    </message>
+    <message>
+        <source>, %1 events with a time of day skipped</source>
+        <translation>, %1 events with a time of day skipped</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>The holidays cannot be saved: %1</source>
+        <translation>The holidays cannot be saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::RingLogWindow</name>
+    <message>
+        <source>Ring log</source>
+        <translation>Ring log</translation>
+    </message>
+    <message>
+        <source>The last %1 bells, newest at the bottom. Kept in %2</source>
+        <translation>The last %1 bells, newest at the bottom. Kept in %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>No bell has rung yet.</source>
+        <translation>No bell has rung yet.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::isAutoExitForm</name>
+    <message>
+        <source>Reservation computer exit</source>
+        <translation>Scheduled computer shutdown</translation>
+    </message>
+    <message>
+        <source>Exit time (Type 24Hour)</source>
+        <translation>Shutdown time (24-hour clock)</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>hr</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>(Hour)Please input digit between 0 and 23</source>
+        <translation>Hour: please enter a number from 0 to 23</translation>
+    </message>
+    <message>
+        <source>(minute)Please input digit between 0 and 59</source>
+        <translation>Minutes: please enter a number from 0 to 59</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::isAutoModeForm</name>
+    <message>
+        <source>Auto execution</source>
+        <translation>Start at log-on</translation>
+    </message>
+    <message>
+        <source>Auto execution way</source>
+        <translation>How to start at log-on</translation>
+    </message>
+    <message>
+        <source>Execution to tray icon</source>
+        <translation>Start in the tray</translation>
+    </message>
+    <message>
+        <source>Execution to monitor</source>
+        <translation>Start with the window shown</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::templet</name>
+    <message>
+        <source>Select templet</source>
+        <translation>Select template</translation>
+    </message>
+    <message>
+        <source>Templet %1</source>
+        <translation>Template %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,505 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Tollix rings the day&apos;s school bells through the speakers at their minute.</source>
+        <translation>Tollix fait sonner les sonneries scolaires du jour dans les haut-parleurs à la minute prévue.</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation>Affiche cette aide et se termine.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation>Affiche la version et se termine.</translation>
+    </message>
+    <message>
+        <source>Prints the last 50 lines of the ring record and ends.</source>
+        <translation>Affiche les 50 dernières lignes du journal des sonneries et se termine.</translation>
+    </message>
+    <message>
+        <source>Uses &lt;folder&gt; as the program folder (its data/ and sound/).</source>
+        <translation>Utilise &lt;dossier&gt; comme dossier du programme (ses data/ et sound/).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>dossier</translation>
+    </message>
+    <message>
+        <source>Adds the whole-day events of the iCalendar &lt;file&gt; to the days without bells, shows what it adds and ends. Exit status 1: the file or the holidays cannot be read or written; 3: the file looks like a calendar of school days, nothing is written (--yes takes it all the same).</source>
+        <translation>Ajoute les événements d&apos;une journée entière du &lt;fichier&gt; iCalendar aux jours sans sonnerie, affiche ce qu&apos;il ajoute et se termine. Code de sortie 1 : le fichier ou les congés ne peuvent être lus ou écrits ; 3 : le fichier ressemble à un calendrier de jours de classe, rien n&apos;est écrit (--yes l&apos;importe quand même).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>With --import-holidays: imports a calendar of school days too.</source>
+        <translation>Avec --import-holidays : importe aussi un calendrier de jours de classe.</translation>
+    </message>
+    <message>
+        <source>tollix: %1 (try --help)</source>
+        <translation>tollix : %1 (essayez --help)</translation>
+    </message>
+    <message>
+        <source>tollix: unexpected argument &apos;%1&apos; (try --help)</source>
+        <translation>tollix : argument inattendu « %1 » (essayez --help)</translation>
+    </message>
+</context>
+<context>
+    <name>Countdown</name>
+    <message>
+        <source>Please input hour</source>
+        <translation>Veuillez saisir les heures</translation>
+    </message>
+    <message>
+        <source>Please input minute</source>
+        <translation>Veuillez saisir les minutes</translation>
+    </message>
+    <message>
+        <source>Please input second</source>
+        <translation>Veuillez saisir les secondes</translation>
+    </message>
+    <message>
+        <source>(Hour)Please input digit between 0 and 99</source>
+        <translation>Heures : veuillez saisir un nombre de 0 à 99</translation>
+    </message>
+    <message>
+        <source>(minute)Please input digit between 0 and 59</source>
+        <translation>Minutes : veuillez saisir un nombre de 0 à 59</translation>
+    </message>
+    <message>
+        <source>(second)Please input digit between 0 and 59</source>
+        <translation>Secondes : veuillez saisir un nombre de 0 à 59</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayCommand</name>
+    <message>
+        <source>tollix: %1 was not imported: %2</source>
+        <translation>tollix : %1 n&apos;a pas été importé : %2</translation>
+    </message>
+    <message>
+        <source>nothing was written (--yes imports it all the same)</source>
+        <translation>rien n&apos;a été écrit (--yes l&apos;importe quand même)</translation>
+    </message>
+    <message>
+        <source>%1 new ranges written to %2</source>
+        <translation>%1 nouvelles périodes écrites dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>This looks like a calendar of school days, not holidays: it would silence %1 of the %2 weekdays of %3.</source>
+        <translation>Cela ressemble à un calendrier de jours de classe, pas de congés : il rendrait muets %1 des %2 jours de semaine de %3.</translation>
+    </message>
+    <message>
+        <source>No new days without bells.</source>
+        <translation>Aucun nouveau jour sans sonnerie.</translation>
+    </message>
+    <message>
+        <source>Days without bells to add:</source>
+        <translation>Jours sans sonnerie à ajouter :</translation>
+    </message>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ... et %1 de plus</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>School days (Monday to Friday) without bells: %1</source>
+        <translation>Jours de classe (du lundi au vendredi) sans sonnerie : %1</translation>
+    </message>
+    <message>
+        <source>%1 with a time of day</source>
+        <translation>%1 avec une heure</translation>
+    </message>
+    <message>
+        <source>%1 in the past</source>
+        <translation>%1 dans le passé</translation>
+    </message>
+    <message>
+        <source>%1 cancelled</source>
+        <translation>%1 annulés</translation>
+    </message>
+    <message>
+        <source>%1 already days without bells</source>
+        <translation>%1 déjà jours sans sonnerie</translation>
+    </message>
+    <message>
+        <source>Skipped events: %1</source>
+        <translation>Événements ignorés : %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Error Number : 
+</source>
+        <translation>Erreur : 
+</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>A file could not be read: %1
+The public time servers are used.</source>
+        <translation>Un fichier n&apos;a pas pu être lu : %1
+Les serveurs de temps publics sont utilisés.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FrmBellCount</name>
+    <message>
+        <source>Countdown next bell</source>
+        <translation>Compte à rebours jusqu&apos;à la prochaine sonnerie</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FrmCountDown</name>
+    <message>
+        <source>Countdown</source>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FrmFullScreen</name>
+    <message>
+        <source>Countdown</source>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <source>Small window</source>
+        <translation>Petite fenêtre</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Reprendre</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FrmSyncError</name>
+    <message>
+        <source>Because failure of connecting in the Internet time server, it cannot fix time.</source>
+        <translation>Le serveur de temps Internet est injoignable : l&apos;heure ne peut pas être corrigée.</translation>
+    </message>
+    <message>
+        <source>Please confirm network condition which probably is normal.</source>
+        <translation>Veuillez vérifier que le réseau fonctionne.</translation>
+    </message>
+    <message>
+        <source>If this warning window are opened frequently, it means that the network condition is unstable. therefore, you not be able to use internet time function.</source>
+        <translation>Si cet avertissement s&apos;ouvre souvent, le réseau est instable et l&apos;heure Internet ne peut pas être utilisée.</translation>
+    </message>
+    <message>
+        <source>So, please cancel the check box [Internet time] of TOLLIX main window.</source>
+        <translation>Dans ce cas, décochez la case [Heure Internet] de la fenêtre principale de TOLLIX.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::HelpWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Points of caution&lt;/h3&gt;&lt;p&gt;&lt;b&gt;The clock is the 24-hour clock.&lt;/b&gt; 5 PM is 17 hr, midnight is 0 hr. A bell at 17 hr 30 min rings at half past five in the afternoon.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Sounds&lt;/b&gt; are the .mp3, .wav and .wma files in the sound folder:&lt;br&gt;%1&lt;br&gt;Copy your bells there, then start TOLLIX again to see them in the list.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Auto interval&lt;/b&gt; makes the bells for you: from the start time, a work bell, then after the work time a rest bell, then after the rest time the next work bell, and so on until the end time. &lt;b&gt;Manual input&lt;/b&gt; rings only the times you add to the list, each with its own sound.&lt;/p&gt;&lt;p&gt;&lt;b&gt;No com sound&lt;/b&gt; keeps the speakers silent between bells, so music or videos of other programs are not heard in class. The speakers are on for each bell and again when TOLLIX ends.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Points d&apos;attention&lt;/h3&gt;&lt;p&gt;&lt;b&gt;L&apos;horloge est au format 24 heures.&lt;/b&gt; 17 h correspond à 5 heures de l&apos;après-midi, minuit à 0 h. Une sonnerie à 17 h 30 min retentit à cinq heures et demie de l&apos;après-midi.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Les sons&lt;/b&gt; sont les fichiers .mp3, .wav et .wma du dossier des sons :&lt;br&gt;%1&lt;br&gt;Copiez-y vos sonneries, puis redémarrez TOLLIX pour les voir dans la liste.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Intervalle automatique&lt;/b&gt; crée les sonneries pour vous : à l&apos;heure de début une sonnerie de cours, après le temps de cours une sonnerie de pause, après la pause la sonnerie de cours suivante, et ainsi de suite jusqu&apos;à l&apos;heure de fin. &lt;b&gt;Saisie manuelle&lt;/b&gt; ne sonne qu&apos;aux heures que vous ajoutez à la liste, chacune avec son propre son.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Pas de son du PC&lt;/b&gt; rend les haut-parleurs muets entre les sonneries, pour que la musique ou les vidéos d&apos;autres programmes ne s&apos;entendent pas en classe. Les haut-parleurs sont rétablis pour chaque sonnerie et à la fermeture de TOLLIX.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Keyboard&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Ctrl+S&lt;/b&gt; Start, &lt;b&gt;Ctrl+T&lt;/b&gt; Stop, &lt;b&gt;Ctrl+R&lt;/b&gt; Ring now, &lt;b&gt;Esc&lt;/b&gt; stops the bell that sounds. &lt;b&gt;Enter&lt;/b&gt; in the minute field adds the time, &lt;b&gt;Del&lt;/b&gt; in the list deletes the selected time. &lt;b&gt;Tab&lt;/b&gt; goes from control to control; the arrow keys and the mouse wheel change the numbers.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Clavier&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Ctrl+S&lt;/b&gt; Démarrer, &lt;b&gt;Ctrl+T&lt;/b&gt; Arrêter, &lt;b&gt;Ctrl+R&lt;/b&gt; Sonner maintenant, &lt;b&gt;Échap&lt;/b&gt; arrête la sonnerie en cours. &lt;b&gt;Entrée&lt;/b&gt; dans le champ des minutes ajoute l&apos;heure, &lt;b&gt;Suppr&lt;/b&gt; dans la liste supprime l&apos;heure choisie. &lt;b&gt;Tab&lt;/b&gt; passe d&apos;un élément à l&apos;autre ; les flèches et la molette de la souris changent les nombres.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Play music list&lt;/h3&gt;&lt;p&gt;A bell can be a list of music instead of one sound, for example during a break.&lt;/p&gt;&lt;p&gt;Make a folder inside the sound folder (%1) and name it with the number of minutes it plays, an underscore and a name: &lt;b&gt;15_lunch&lt;/b&gt; plays for 15 minutes.&lt;/p&gt;&lt;p&gt;Put .mp3, .wav or .wma files in it. They play one after another in the order of their names, and again from the first until the minutes are over. A file whose name starts with &lt;b&gt;##&lt;/b&gt; plays once at the beginning.&lt;/p&gt;&lt;p&gt;In the last four seconds the music fades out. Start TOLLIX again to see a new folder in the list of sounds.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Jouer une liste de musique&lt;/h3&gt;&lt;p&gt;Une sonnerie peut être une liste de musique au lieu d&apos;un seul son, par exemple pendant une pause.&lt;/p&gt;&lt;p&gt;Créez un dossier dans le dossier des sons (%1) et nommez-le avec le nombre de minutes de lecture, un trait de soulignement et un nom : &lt;b&gt;15_lunch&lt;/b&gt; joue pendant 15 minutes.&lt;/p&gt;&lt;p&gt;Mettez-y des fichiers .mp3, .wav ou .wma. Ils sont joués l&apos;un après l&apos;autre dans l&apos;ordre de leurs noms, puis à nouveau depuis le premier jusqu&apos;à la fin des minutes. Un fichier dont le nom commence par &lt;b&gt;##&lt;/b&gt; est joué une fois au début.&lt;/p&gt;&lt;p&gt;Dans les quatre dernières secondes, la musique s&apos;estompe. Redémarrez TOLLIX pour voir un nouveau dossier dans la liste des sons.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;TOLLIX %1&lt;/h3&gt;&lt;p&gt;The bell ringer for schools and workplaces.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Program folder&lt;/b&gt; (settings and sounds):&lt;br&gt;%2&lt;/p&gt;&lt;p&gt;&lt;b&gt;Ring record&lt;/b&gt; (every bell and what became of it):&lt;br&gt;%3&lt;/p&gt;&lt;p&gt;Copyright 2026 the Tollix developers. All rights reserved.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;TOLLIX %1&lt;/h3&gt;&lt;p&gt;La sonnerie pour les écoles et les lieux de travail.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Dossier du programme&lt;/b&gt; (réglages et sons) :&lt;br&gt;%2&lt;/p&gt;&lt;p&gt;&lt;b&gt;Journal des sonneries&lt;/b&gt; (chaque sonnerie et ce qu&apos;il en est advenu) :&lt;br&gt;%3&lt;/p&gt;&lt;p&gt;Copyright 2026 les développeurs de Tollix. Tous droits réservés.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::HolidaysWindow</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Congés</translation>
+    </message>
+    <message>
+        <source>Name, for example Winter holidays</source>
+        <translation>Nom, par exemple Vacances d&apos;hiver</translation>
+    </message>
+    <message>
+        <source>No bells</source>
+        <translation>Pas de sonnerie</translation>
+    </message>
+    <message>
+        <source>Make-up day with the bells of</source>
+        <translation>Jour de rattrapage avec les sonneries du</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Import calendar (.ics)...</source>
+        <translation>Importer un calendrier (.ics)...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>A date or a range</source>
+        <translation>Une date ou une période</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>au</translation>
+    </message>
+    <message>
+        <source>Make-up day</source>
+        <translation>Jour de rattrapage</translation>
+    </message>
+    <message>
+        <source>Rules of %1</source>
+        <translation>Règles de %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be used: %1</source>
+        <translation>Le fichier ne peut pas être utilisé : %1</translation>
+    </message>
+    <message>
+        <source>Line %1 is not read: %2</source>
+        <translation>La ligne %1 n&apos;est pas lue : %2</translation>
+    </message>
+    <message>
+        <source>Select a rule to delete.</source>
+        <translation>Choisissez une règle à supprimer.</translation>
+    </message>
+    <message>
+        <source>Import a holiday calendar</source>
+        <translation>Importer un calendrier de congés</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>Fichiers iCalendar (*.ics);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 n&apos;a pas été importé : %2</translation>
+    </message>
+    <message>
+        <source>Import it all the same?</source>
+        <translation>L&apos;importer quand même ?</translation>
+    </message>
+    <message>
+        <source>Import these days?</source>
+        <translation>Importer ces jours ?</translation>
+    </message>
+    <message>
+        <source>%1 holidays imported</source>
+        <translation>%1 congés importés</translation>
+    </message>
+    <message>
+        <source>, %1 events with a time of day skipped</source>
+        <translation>, %1 événements avec une heure ignorés</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>The holidays cannot be saved: %1</source>
+        <translation>Les congés ne peuvent pas être enregistrés : %1</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::RingLogWindow</name>
+    <message>
+        <source>Ring log</source>
+        <translation>Journal des sonneries</translation>
+    </message>
+    <message>
+        <source>The last %1 bells, newest at the bottom. Kept in %2</source>
+        <translation>Les %1 dernières sonneries, la plus récente en bas. Conservé dans %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No bell has rung yet.</source>
+        <translation>Aucune sonnerie n&apos;a encore retenti.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::isAutoExitForm</name>
+    <message>
+        <source>Reservation computer exit</source>
+        <translation>Arrêt programmé de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Exit time (Type 24Hour)</source>
+        <translation>Heure d&apos;arrêt (format 24 heures)</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>(Hour)Please input digit between 0 and 23</source>
+        <translation>Heure : veuillez saisir un nombre de 0 à 23</translation>
+    </message>
+    <message>
+        <source>(minute)Please input digit between 0 and 59</source>
+        <translation>Minutes : veuillez saisir un nombre de 0 à 59</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::isAutoModeForm</name>
+    <message>
+        <source>Auto execution</source>
+        <translation>Démarrage à l&apos;ouverture de session</translation>
+    </message>
+    <message>
+        <source>Auto execution way</source>
+        <translation>Mode de démarrage à l&apos;ouverture de session</translation>
+    </message>
+    <message>
+        <source>Execution to tray icon</source>
+        <translation>Démarrer dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Execution to monitor</source>
+        <translation>Démarrer avec la fenêtre affichée</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::templet</name>
+    <message>
+        <source>Select templet</source>
+        <translation>Choisir un modèle</translation>
+    </message>
+    <message>
+        <source>Templet %1</source>
+        <translation>Modèle %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+</TS>
