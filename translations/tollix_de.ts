@@ -213,6 +213,22 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Verbleibende Zeit</translation>
+    </message>
 </context>
 <context>
     <name>tollix::FrmFullScreen</name>
@@ -409,6 +425,22 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
         <source>The holidays cannot be saved: %1</source>
         <translation>Die Ferien können nicht gespeichert werden: %1</translation>
     </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Days without bells and make-up days</source>
+        <translation>Tage ohne Klingeln und Ersatztage</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Weekday whose bells ring</source>
+        <translation>Wochentag, dessen Klingelzeiten gelten</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>
@@ -462,6 +494,14 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
     <message>
         <source>Warning</source>
         <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
     </message>
 </context>
 <context>

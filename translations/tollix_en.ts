@@ -213,6 +213,22 @@ The public time servers are used.</translation>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
+    <message>
+        <source>Hours</source>
+        <translation>Hours</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Seconds</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Time left</translation>
+    </message>
 </context>
 <context>
     <name>tollix::FrmFullScreen</name>
@@ -409,6 +425,22 @@ The public time servers are used.</translation>
         <source>The holidays cannot be saved: %1</source>
         <translation>The holidays cannot be saved: %1</translation>
     </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendar</translation>
+    </message>
+    <message>
+        <source>Days without bells and make-up days</source>
+        <translation>Days without bells and make-up days</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Weekday whose bells ring</source>
+        <translation>Weekday whose bells ring</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>
@@ -462,6 +494,14 @@ The public time servers are used.</translation>
     <message>
         <source>Warning</source>
         <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
     </message>
 </context>
 <context>

@@ -213,6 +213,22 @@ Se usan los servidores de hora públicos.</translation>
         <source>Warning</source>
         <translation>Aviso</translation>
     </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Tiempo restante</translation>
+    </message>
 </context>
 <context>
     <name>tollix::FrmFullScreen</name>
@@ -409,6 +425,22 @@ Se usan los servidores de hora públicos.</translation>
         <source>The holidays cannot be saved: %1</source>
         <translation>No se pueden guardar los festivos: %1</translation>
     </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Days without bells and make-up days</source>
+        <translation>Días sin timbres y días de recuperación</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Weekday whose bells ring</source>
+        <translation>Día de la semana cuyos timbres suenan</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>
@@ -462,6 +494,14 @@ Se usan los servidores de hora públicos.</translation>
     <message>
         <source>Warning</source>
         <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuto</translation>
     </message>
 </context>
 <context>

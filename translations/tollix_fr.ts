@@ -213,6 +213,22 @@ Les serveurs de temps publics sont utilisés.</translation>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
+    <message>
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Temps restant</translation>
+    </message>
 </context>
 <context>
     <name>tollix::FrmFullScreen</name>
@@ -409,6 +425,22 @@ Les serveurs de temps publics sont utilisés.</translation>
         <source>The holidays cannot be saved: %1</source>
         <translation>Les congés ne peuvent pas être enregistrés : %1</translation>
     </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Days without bells and make-up days</source>
+        <translation>Jours sans sonnerie et jours de rattrapage</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Weekday whose bells ring</source>
+        <translation>Jour de la semaine dont les sonneries retentissent</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>
@@ -462,6 +494,14 @@ Les serveurs de temps publics sont utilisés.</translation>
     <message>
         <source>Warning</source>
         <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
     </message>
 </context>
 <context>

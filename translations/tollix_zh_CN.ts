@@ -213,6 +213,22 @@ The public time servers are used.</source>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
+    <message>
+        <source>Hours</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>剩余时间</translation>
+    </message>
 </context>
 <context>
     <name>tollix::FrmFullScreen</name>
@@ -409,6 +425,22 @@ The public time servers are used.</source>
         <source>The holidays cannot be saved: %1</source>
         <translation>无法保存假期：%1</translation>
     </message>
+    <message>
+        <source>Calendar</source>
+        <translation>日历</translation>
+    </message>
+    <message>
+        <source>Days without bells and make-up days</source>
+        <translation>无铃日和补课日</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Weekday whose bells ring</source>
+        <translation>使用其铃声的星期</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>
@@ -462,6 +494,14 @@ The public time servers are used.</source>
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分钟</translation>
     </message>
 </context>
 <context>

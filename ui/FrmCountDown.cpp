@@ -54,6 +54,8 @@ FrmCountDown::FrmCountDown(Messages& messages, QWidget* parent)
     auto* frame = new QGroupBox(tr("Countdown"));
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* row = new QHBoxLayout(frame);
+    static const char* const kNames[] = {QT_TR_NOOP("Hours"), QT_TR_NOOP("Minutes"),
+                                         QT_TR_NOOP("Seconds")};
     const std::pair<const char*, const char*> captions[] = {{"Label15", QT_TR_NOOP("hr")},
                                                             {"Label16", QT_TR_NOOP("min")},
                                                             {"Label1", QT_TR_NOOP("sec")}};
@@ -62,6 +64,8 @@ FrmCountDown::FrmCountDown(Messages& messages, QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         auto* caption = new QLabel(tr(captions[i].second));
         caption->setObjectName(QLatin1String(captions[i].first));
+        fields[i]->setAccessibleName(tr(kNames[i]));
+        spins[i]->setAccessibleName(tr(kNames[i]));
         row->addWidget(fields[i]);
         row->addWidget(spins[i]);
         row->addWidget(caption);
@@ -71,6 +75,7 @@ FrmCountDown::FrmCountDown(Messages& messages, QWidget* parent)
     txtShowCount = new QLineEdit(QStringLiteral("00:00:00"));
     txtShowCount->setObjectName(QStringLiteral("txtShowCount"));
     txtShowCount->setReadOnly(true);
+    txtShowCount->setAccessibleName(tr("Time left"));
     txtShowCount->setAlignment(Qt::AlignCenter);
     txtShowCount->setStyleSheet(QStringLiteral("font-size: 34px; font-weight: bold;"));
     txtShowCount->setVisible(false);

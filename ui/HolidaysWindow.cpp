@@ -90,6 +90,7 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
     calendar = new QCalendarWidget;
     calendar->setObjectName(QStringLiteral("calendar"));
     calendar->setGridVisible(true);
+    calendar->setAccessibleName(tr("Calendar"));
     calendar->setFirstDayOfWeek(Qt::Monday);
     connect(calendar, &QCalendarWidget::currentPageChanged, this, [this] { paintMonth(); });
     connect(calendar, &QCalendarWidget::clicked, this, [this](const QDate& date) {
@@ -99,6 +100,7 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
 
     rules = new QListWidget;
     rules->setObjectName(QStringLiteral("rules"));
+    rules->setAccessibleName(tr("Days without bells and make-up days"));
     problems = new QLabel;
     problems->setObjectName(QStringLiteral("problems"));
     problems->setWordWrap(true);
@@ -110,17 +112,21 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         edit->setCalendarPopup(true);
     }
+    fromDate->setAccessibleName(tr("From"));
+    toDate->setAccessibleName(tr("to"));
     connect(fromDate, &QDateEdit::dateChanged, this, [this](const QDate& date) {
         if (toDate->date() < date)
             toDate->setDate(date);
     });
     ruleName = new QLineEdit;
     ruleName->setObjectName(QStringLiteral("ruleName"));
+    ruleName->setAccessibleName(tr("Name"));
     ruleName->setPlaceholderText(tr("Name, for example Winter holidays"));
     noBells = new QRadioButton(tr("No bells"));
     noBells->setChecked(true);
     makeUp = new QRadioButton(tr("Make-up day with the bells of"));
     makeUpDay = new QComboBox;
+    makeUpDay->setAccessibleName(tr("Weekday whose bells ring"));
     // The week from Monday, numbered as the day selector numbers it.
     static constexpr const char* kDays[] = {QT_TR_NOOP("Sunday"),   QT_TR_NOOP("Monday"),
                                             QT_TR_NOOP("Tuesday"),  QT_TR_NOOP("Wednesday"),

@@ -19,6 +19,7 @@ RingLogWindow::RingLogWindow(std::filesystem::path file, QWidget* parent)
     lines = new QPlainTextEdit;
     lines->setObjectName(QStringLiteral("lines"));
     lines->setReadOnly(true);
+    lines->setAccessibleName(tr("Ring log"));
     lines->setLineWrapMode(QPlainTextEdit::NoWrap);
     lines->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto* where = new QLabel(tr("The last %1 bells, newest at the bottom. Kept in %2")

@@ -37,6 +37,10 @@ isAutoExitForm::isAutoExitForm(Messages& messages, QWidget* parent)
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
     VScroll2 = new SpinButton(0, 60, 0, SpinButton::TopArrow::CountsUp);
     VScroll2->setObjectName(QStringLiteral("VScroll2"));
+    input_h->setAccessibleName(tr("Hour"));
+    VScroll1->setAccessibleName(tr("Hour"));
+    input_m->setAccessibleName(tr("Minute"));
+    VScroll2->setAccessibleName(tr("Minute"));
     bindWrappingSpin(VScroll1, input_h, 24);
     bindWrappingSpin(VScroll2, input_m, 60);
 
