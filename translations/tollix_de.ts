@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BellEngine</name>
+    <message>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mär</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Okt</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez</translation>
+    </message>
+    <message>
+        <source>NEXT DAY</source>
+        <translation>NÄCHSTER TAG</translation>
+    </message>
+    <message>
+        <source>Select bell sound int [Select bell sound]</source>
+        <translation>Wählen Sie einen Klingelton unter [Klingelton wählen]</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
+        <translation>Der Klangordner muss mindestens eine mp3-, wav- oder wma-Datei enthalten</translation>
+    </message>
+    <message>
+        <source>Not exist selected bell in sound folder.</source>
+        <translation>Der gewählte Klingelton ist nicht im Klangordner.</translation>
+    </message>
+    <message>
+        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
+        <translation>Der Musiklistenordner muss mindestens eine Musikdatei enthalten, deren Name nicht mit ## beginnt</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Tollix rings the day&apos;s school bells through the speakers at their minute.</source>
@@ -135,6 +234,180 @@
     <message>
         <source>Skipped events: %1</source>
         <translation>Übersprungene Termine: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>All days</source>
+        <translation>Alle Tage</translation>
+    </message>
+    <message>
+        <source>Select bell sound int [Select bell sound]</source>
+        <translation>Wählen Sie einen Klingelton unter [Klingelton wählen]</translation>
+    </message>
+    <message>
+        <source>Invalid music folder name. (Format : minutes_music folder name)</source>
+        <translation>Ungültiger Name des Musikordners (Form: Minuten_Name)</translation>
+    </message>
+    <message>
+        <source>(Hour)Please input digit between 0 and 23</source>
+        <translation>Stunde: bitte eine Zahl von 0 bis 23 eingeben</translation>
+    </message>
+    <message>
+        <source>(Minute)Please input digit between 0 and 59</source>
+        <translation>Minute: bitte eine Zahl von 0 bis 59 eingeben</translation>
+    </message>
+    <message>
+        <source>The corresponding time is being register already.</source>
+        <translation>Diese Zeit ist schon eingetragen.</translation>
+    </message>
+    <message>
+        <source>Select time that you want to delete in [Added time]</source>
+        <translation>Wählen Sie die zu löschende Zeit unter [Eingetragene Zeiten]</translation>
+    </message>
+    <message>
+        <source>Select time that you want to modify in [Added time]</source>
+        <translation>Wählen Sie die zu ändernde Zeit unter [Eingetragene Zeiten]</translation>
+    </message>
+    <message>
+        <source>Select bell sound in [Select bell sound]</source>
+        <translation>Wählen Sie einen Klingelton unter [Klingelton wählen]</translation>
+    </message>
+    <message>
+        <source>Select bell sound from [Select bell sound]</source>
+        <translation>Wählen Sie einen Klingelton unter [Klingelton wählen]</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one sound file</source>
+        <translation>Der Klangordner muss mindestens eine Klangdatei enthalten</translation>
+    </message>
+    <message>
+        <source>nothing added time. please add time.</source>
+        <translation>Es ist keine Zeit eingetragen. Bitte fügen Sie eine Zeit hinzu.</translation>
+    </message>
+    <message>
+        <source>Please input exit minute</source>
+        <translation>Bitte die Endminute eingeben</translation>
+    </message>
+    <message>
+        <source>Please input start hour</source>
+        <translation>Bitte die Startstunde eingeben</translation>
+    </message>
+    <message>
+        <source>Please input start minute</source>
+        <translation>Bitte die Startminute eingeben</translation>
+    </message>
+    <message>
+        <source>Please input end hour</source>
+        <translation>Bitte die Endstunde eingeben</translation>
+    </message>
+    <message>
+        <source>(End minute)Please input digit between 0 and 59</source>
+        <translation>Endminute: bitte eine Zahl von 0 bis 59 eingeben</translation>
+    </message>
+    <message>
+        <source>(Start Hour)Please input digit between 0 and 23</source>
+        <translation>Startstunde: bitte eine Zahl von 0 bis 23 eingeben</translation>
+    </message>
+    <message>
+        <source>(Start minute)Please input digit between 0 and 59</source>
+        <translation>Startminute: bitte eine Zahl von 0 bis 59 eingeben</translation>
+    </message>
+    <message>
+        <source>(End hour)Please input digit between 0 and 23</source>
+        <translation>Endstunde: bitte eine Zahl von 0 bis 23 eingeben</translation>
+    </message>
+    <message>
+        <source>(Work time)must over 1 minute</source>
+        <translation>Die Unterrichtszeit muss mindestens 1 Minute betragen</translation>
+    </message>
+    <message>
+        <source>(rest time)must over 1 minute</source>
+        <translation>Die Pausenzeit muss mindestens 1 Minute betragen</translation>
+    </message>
+    <message>
+        <source>must end time bigger then start time</source>
+        <translation>Die Endzeit muss nach der Startzeit liegen</translation>
+    </message>
+    <message>
+        <source>(Alarm after start bell time)Please input digit between 1 and 99</source>
+        <translation>Alarm nach der Startklingel: bitte eine Zahl von 1 bis 99 eingeben</translation>
+    </message>
+    <message>
+        <source>(Alarm before end bell time)Please input digit between 1 and 99</source>
+        <translation>Alarm vor der Endklingel: bitte eine Zahl von 1 bis 99 eingeben</translation>
+    </message>
+    <message>
+        <source>Sum of [Alarm after start bell time minute] and [Alarm before end bell minute] is must not over work time.</source>
+        <translation>Die Alarmminuten nach der Startklingel und vor der Endklingel müssen zusammen kürzer als die Unterrichtszeit sein.</translation>
+    </message>
+    <message>
+        <source>Start time and end time is must over sum of work time and rest time.</source>
+        <translation>Die Zeit von Start bis Ende muss länger sein als Unterrichts- und Pausenzeit zusammen.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSync</name>
+    <message>
+        <source>behind</source>
+        <translation>nach</translation>
+    </message>
+    <message>
+        <source>ahead</source>
+        <translation>vor</translation>
+    </message>
+    <message>
+        <source>No answer from %1 since %2</source>
+        <translation>Keine Antwort von %1 seit %2</translation>
+    </message>
+    <message>
+        <source>Clock agrees with %1 at %2</source>
+        <translation>Die Uhr stimmt um %2 mit %1 überein</translation>
+    </message>
+    <message>
+        <source>Clock set from %1 at %2</source>
+        <translation>Uhr um %2 nach %1 gestellt</translation>
+    </message>
+    <message>
+        <source>Held back: %1 says this computer is %2 s %3. A change over 60 s needs %4 answers at least 64 s apart that agree within 1 s; %5 so far</source>
+        <translation>Zurückgehalten: Laut %1 geht dieser Computer %2 s %3. Eine Änderung über 60 s braucht %4 Antworten im Abstand von mindestens 64 s, die auf 1 s übereinstimmen; bisher %5</translation>
+    </message>
+    <message>
+        <source>Bells follow %1: this computer is %2 s %3</source>
+        <translation>Die Klingeln folgen %1: Dieser Computer geht %2 s %3</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>BellEngine</name>
+    <message>
+        <source>Sun</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dec</translation>
+    </message>
+    <message>
+        <source>NEXT DAY</source>
+        <translation>NEXT DAY</translation>
+    </message>
+    <message>
+        <source>Select bell sound int [Select bell sound]</source>
+        <translation>Select a bell sound in [Select bell sound]</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
+        <translation>The sound folder must hold at least one mp3, wav or wma sound file</translation>
+    </message>
+    <message>
+        <source>Not exist selected bell in sound folder.</source>
+        <translation>The selected bell is not in the sound folder.</translation>
+    </message>
+    <message>
+        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
+        <translation>The music list folder must hold at least one music file whose name does not start with ##</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Tollix rings the day&apos;s school bells through the speakers at their minute.</source>
@@ -135,6 +234,180 @@
     <message>
         <source>Skipped events: %1</source>
         <translation>Skipped events: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>All days</source>
+        <translation>All days</translation>
+    </message>
+    <message>
+        <source>Select bell sound int [Select bell sound]</source>
+        <translation>Select a bell sound in [Select bell sound]</translation>
+    </message>
+    <message>
+        <source>Invalid music folder name. (Format : minutes_music folder name)</source>
+        <translation>Invalid music folder name (format: minutes_name)</translation>
+    </message>
+    <message>
+        <source>(Hour)Please input digit between 0 and 23</source>
+        <translation>Hour: please enter a number from 0 to 23</translation>
+    </message>
+    <message>
+        <source>(Minute)Please input digit between 0 and 59</source>
+        <translation>Minute: please enter a number from 0 to 59</translation>
+    </message>
+    <message>
+        <source>The corresponding time is being register already.</source>
+        <translation>This time is already in the list.</translation>
+    </message>
+    <message>
+        <source>Select time that you want to delete in [Added time]</source>
+        <translation>Select the time to delete in [Added times]</translation>
+    </message>
+    <message>
+        <source>Select time that you want to modify in [Added time]</source>
+        <translation>Select the time to change in [Added times]</translation>
+    </message>
+    <message>
+        <source>Select bell sound in [Select bell sound]</source>
+        <translation>Select a bell sound in [Select bell sound]</translation>
+    </message>
+    <message>
+        <source>Select bell sound from [Select bell sound]</source>
+        <translation>Select a bell sound in [Select bell sound]</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one sound file</source>
+        <translation>The sound folder must hold at least one sound file</translation>
+    </message>
+    <message>
+        <source>nothing added time. please add time.</source>
+        <translation>No time has been added. Please add a time.</translation>
+    </message>
+    <message>
+        <source>Please input exit minute</source>
+        <translation>Please enter the end minute</translation>
+    </message>
+    <message>
+        <source>Please input start hour</source>
+        <translation>Please enter the start hour</translation>
+    </message>
+    <message>
+        <source>Please input start minute</source>
+        <translation>Please enter the start minute</translation>
+    </message>
+    <message>
+        <source>Please input end hour</source>
+        <translation>Please enter the end hour</translation>
+    </message>
+    <message>
+        <source>(End minute)Please input digit between 0 and 59</source>
+        <translation>End minute: please enter a number from 0 to 59</translation>
+    </message>
+    <message>
+        <source>(Start Hour)Please input digit between 0 and 23</source>
+        <translation>Start hour: please enter a number from 0 to 23</translation>
+    </message>
+    <message>
+        <source>(Start minute)Please input digit between 0 and 59</source>
+        <translation>Start minute: please enter a number from 0 to 59</translation>
+    </message>
+    <message>
+        <source>(End hour)Please input digit between 0 and 23</source>
+        <translation>End hour: please enter a number from 0 to 23</translation>
+    </message>
+    <message>
+        <source>(Work time)must over 1 minute</source>
+        <translation>The work time must be at least 1 minute</translation>
+    </message>
+    <message>
+        <source>(rest time)must over 1 minute</source>
+        <translation>The rest time must be at least 1 minute</translation>
+    </message>
+    <message>
+        <source>must end time bigger then start time</source>
+        <translation>The end time must be later than the start time</translation>
+    </message>
+    <message>
+        <source>(Alarm after start bell time)Please input digit between 1 and 99</source>
+        <translation>Alarm after the start bell: please enter a number from 1 to 99</translation>
+    </message>
+    <message>
+        <source>(Alarm before end bell time)Please input digit between 1 and 99</source>
+        <translation>Alarm before the end bell: please enter a number from 1 to 99</translation>
+    </message>
+    <message>
+        <source>Sum of [Alarm after start bell time minute] and [Alarm before end bell minute] is must not over work time.</source>
+        <translation>The alarm minutes after the start bell and before the end bell together must be less than the work time.</translation>
+    </message>
+    <message>
+        <source>Start time and end time is must over sum of work time and rest time.</source>
+        <translation>The time from start to end must be longer than the work time and the rest time together.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSync</name>
+    <message>
+        <source>behind</source>
+        <translation>behind</translation>
+    </message>
+    <message>
+        <source>ahead</source>
+        <translation>ahead</translation>
+    </message>
+    <message>
+        <source>No answer from %1 since %2</source>
+        <translation>No answer from %1 since %2</translation>
+    </message>
+    <message>
+        <source>Clock agrees with %1 at %2</source>
+        <translation>Clock agrees with %1 at %2</translation>
+    </message>
+    <message>
+        <source>Clock set from %1 at %2</source>
+        <translation>Clock set from %1 at %2</translation>
+    </message>
+    <message>
+        <source>Held back: %1 says this computer is %2 s %3. A change over 60 s needs %4 answers at least 64 s apart that agree within 1 s; %5 so far</source>
+        <translation>Held back: %1 says this computer is %2 s %3. A change over 60 s needs %4 answers at least 64 s apart that agree within 1 s; %5 so far</translation>
+    </message>
+    <message>
+        <source>Bells follow %1: this computer is %2 s %3</source>
+        <translation>Bells follow %1: this computer is %2 s %3</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>BellEngine</name>
+    <message>
+        <source>Sun</source>
+        <translation>dom</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>mié</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>jue</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>vie</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>sáb</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>ene</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>abr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>may</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>dic</translation>
+    </message>
+    <message>
+        <source>NEXT DAY</source>
+        <translation>DÍA SIGUIENTE</translation>
+    </message>
+    <message>
+        <source>Select bell sound int [Select bell sound]</source>
+        <translation>Elija un sonido en [Elegir sonido del timbre]</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
+        <translation>La carpeta de sonidos debe contener al menos un archivo mp3, wav o wma</translation>
+    </message>
+    <message>
+        <source>Not exist selected bell in sound folder.</source>
+        <translation>El timbre elegido no está en la carpeta de sonidos.</translation>
+    </message>
+    <message>
+        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
+        <translation>La carpeta de la lista de música debe contener al menos un archivo cuyo nombre no empiece por ##</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Tollix rings the day&apos;s school bells through the speakers at their minute.</source>
@@ -135,6 +234,180 @@
     <message>
         <source>Skipped events: %1</source>
         <translation>Eventos omitidos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sábado</translation>
+    </message>
+    <message>
+        <source>All days</source>
+        <translation>Todos los días</translation>
+    </message>
+    <message>
+        <source>Select bell sound int [Select bell sound]</source>
+        <translation>Elija un sonido en [Elegir sonido del timbre]</translation>
+    </message>
+    <message>
+        <source>Invalid music folder name. (Format : minutes_music folder name)</source>
+        <translation>Nombre de carpeta de música no válido (formato: minutos_nombre)</translation>
+    </message>
+    <message>
+        <source>(Hour)Please input digit between 0 and 23</source>
+        <translation>Hora: introduzca un número de 0 a 23</translation>
+    </message>
+    <message>
+        <source>(Minute)Please input digit between 0 and 59</source>
+        <translation>Minuto: introduzca un número de 0 a 59</translation>
+    </message>
+    <message>
+        <source>The corresponding time is being register already.</source>
+        <translation>Esta hora ya está en la lista.</translation>
+    </message>
+    <message>
+        <source>Select time that you want to delete in [Added time]</source>
+        <translation>Elija la hora que desea borrar en [Horas añadidas]</translation>
+    </message>
+    <message>
+        <source>Select time that you want to modify in [Added time]</source>
+        <translation>Elija la hora que desea cambiar en [Horas añadidas]</translation>
+    </message>
+    <message>
+        <source>Select bell sound in [Select bell sound]</source>
+        <translation>Elija un sonido en [Elegir sonido del timbre]</translation>
+    </message>
+    <message>
+        <source>Select bell sound from [Select bell sound]</source>
+        <translation>Elija un sonido en [Elegir sonido del timbre]</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one sound file</source>
+        <translation>La carpeta de sonidos debe contener al menos un archivo de sonido</translation>
+    </message>
+    <message>
+        <source>nothing added time. please add time.</source>
+        <translation>No se ha añadido ninguna hora. Añada una hora.</translation>
+    </message>
+    <message>
+        <source>Please input exit minute</source>
+        <translation>Introduzca el minuto de fin</translation>
+    </message>
+    <message>
+        <source>Please input start hour</source>
+        <translation>Introduzca la hora de inicio</translation>
+    </message>
+    <message>
+        <source>Please input start minute</source>
+        <translation>Introduzca el minuto de inicio</translation>
+    </message>
+    <message>
+        <source>Please input end hour</source>
+        <translation>Introduzca la hora de fin</translation>
+    </message>
+    <message>
+        <source>(End minute)Please input digit between 0 and 59</source>
+        <translation>Minuto de fin: introduzca un número de 0 a 59</translation>
+    </message>
+    <message>
+        <source>(Start Hour)Please input digit between 0 and 23</source>
+        <translation>Hora de inicio: introduzca un número de 0 a 23</translation>
+    </message>
+    <message>
+        <source>(Start minute)Please input digit between 0 and 59</source>
+        <translation>Minuto de inicio: introduzca un número de 0 a 59</translation>
+    </message>
+    <message>
+        <source>(End hour)Please input digit between 0 and 23</source>
+        <translation>Hora de fin: introduzca un número de 0 a 23</translation>
+    </message>
+    <message>
+        <source>(Work time)must over 1 minute</source>
+        <translation>El tiempo de clase debe ser de al menos 1 minuto</translation>
+    </message>
+    <message>
+        <source>(rest time)must over 1 minute</source>
+        <translation>El tiempo de descanso debe ser de al menos 1 minuto</translation>
+    </message>
+    <message>
+        <source>must end time bigger then start time</source>
+        <translation>La hora de fin debe ser posterior a la de inicio</translation>
+    </message>
+    <message>
+        <source>(Alarm after start bell time)Please input digit between 1 and 99</source>
+        <translation>Alarma tras el timbre de inicio: introduzca un número de 1 a 99</translation>
+    </message>
+    <message>
+        <source>(Alarm before end bell time)Please input digit between 1 and 99</source>
+        <translation>Alarma antes del timbre de fin: introduzca un número de 1 a 99</translation>
+    </message>
+    <message>
+        <source>Sum of [Alarm after start bell time minute] and [Alarm before end bell minute] is must not over work time.</source>
+        <translation>Los minutos de alarma tras el timbre de inicio y antes del de fin deben sumar menos que el tiempo de clase.</translation>
+    </message>
+    <message>
+        <source>Start time and end time is must over sum of work time and rest time.</source>
+        <translation>El tiempo entre el inicio y el fin debe ser mayor que la suma del tiempo de clase y de descanso.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSync</name>
+    <message>
+        <source>behind</source>
+        <translation>atrasado</translation>
+    </message>
+    <message>
+        <source>ahead</source>
+        <translation>adelantado</translation>
+    </message>
+    <message>
+        <source>No answer from %1 since %2</source>
+        <translation>Sin respuesta de %1 desde las %2</translation>
+    </message>
+    <message>
+        <source>Clock agrees with %1 at %2</source>
+        <translation>El reloj coincide con %1 a las %2</translation>
+    </message>
+    <message>
+        <source>Clock set from %1 at %2</source>
+        <translation>Reloj ajustado desde %1 a las %2</translation>
+    </message>
+    <message>
+        <source>Held back: %1 says this computer is %2 s %3. A change over 60 s needs %4 answers at least 64 s apart that agree within 1 s; %5 so far</source>
+        <translation>Retenido: según %1 este ordenador va %2 s %3. Un cambio de más de 60 s necesita %4 respuestas separadas al menos 64 s que coincidan en 1 s; hasta ahora %5</translation>
+    </message>
+    <message>
+        <source>Bells follow %1: this computer is %2 s %3</source>
+        <translation>Los timbres siguen a %1: este ordenador va %2 s %3</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BellEngine</name>
+    <message>
+        <source>Sun</source>
+        <translation>dim</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>mer</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>jeu</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>ven</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>sam</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>janv</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>févr</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>avr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>juil</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>sept</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>déc</translation>
+    </message>
+    <message>
+        <source>NEXT DAY</source>
+        <translation>JOUR SUIVANT</translation>
+    </message>
+    <message>
+        <source>Select bell sound int [Select bell sound]</source>
+        <translation>Choisissez un son dans [Choisir le son de la sonnerie]</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
+        <translation>Le dossier des sons doit contenir au moins un fichier mp3, wav ou wma</translation>
+    </message>
+    <message>
+        <source>Not exist selected bell in sound folder.</source>
+        <translation>La sonnerie choisie n&apos;est pas dans le dossier des sons.</translation>
+    </message>
+    <message>
+        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
+        <translation>Le dossier de la liste de musique doit contenir au moins un fichier dont le nom ne commence pas par ##</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Tollix rings the day&apos;s school bells through the speakers at their minute.</source>
@@ -135,6 +234,180 @@
     <message>
         <source>Skipped events: %1</source>
         <translation>Événements ignorés : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>All days</source>
+        <translation>Tous les jours</translation>
+    </message>
+    <message>
+        <source>Select bell sound int [Select bell sound]</source>
+        <translation>Choisissez un son dans [Choisir le son de la sonnerie]</translation>
+    </message>
+    <message>
+        <source>Invalid music folder name. (Format : minutes_music folder name)</source>
+        <translation>Nom de dossier de musique non valide (format : minutes_nom)</translation>
+    </message>
+    <message>
+        <source>(Hour)Please input digit between 0 and 23</source>
+        <translation>Heure : veuillez saisir un nombre de 0 à 23</translation>
+    </message>
+    <message>
+        <source>(Minute)Please input digit between 0 and 59</source>
+        <translation>Minute : veuillez saisir un nombre de 0 à 59</translation>
+    </message>
+    <message>
+        <source>The corresponding time is being register already.</source>
+        <translation>Cette heure est déjà dans la liste.</translation>
+    </message>
+    <message>
+        <source>Select time that you want to delete in [Added time]</source>
+        <translation>Choisissez l&apos;heure à supprimer dans [Heures ajoutées]</translation>
+    </message>
+    <message>
+        <source>Select time that you want to modify in [Added time]</source>
+        <translation>Choisissez l&apos;heure à modifier dans [Heures ajoutées]</translation>
+    </message>
+    <message>
+        <source>Select bell sound in [Select bell sound]</source>
+        <translation>Choisissez un son dans [Choisir le son de la sonnerie]</translation>
+    </message>
+    <message>
+        <source>Select bell sound from [Select bell sound]</source>
+        <translation>Choisissez un son dans [Choisir le son de la sonnerie]</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one sound file</source>
+        <translation>Le dossier des sons doit contenir au moins un fichier son</translation>
+    </message>
+    <message>
+        <source>nothing added time. please add time.</source>
+        <translation>Aucune heure n&apos;a été ajoutée. Veuillez ajouter une heure.</translation>
+    </message>
+    <message>
+        <source>Please input exit minute</source>
+        <translation>Veuillez saisir la minute de fin</translation>
+    </message>
+    <message>
+        <source>Please input start hour</source>
+        <translation>Veuillez saisir l&apos;heure de début</translation>
+    </message>
+    <message>
+        <source>Please input start minute</source>
+        <translation>Veuillez saisir la minute de début</translation>
+    </message>
+    <message>
+        <source>Please input end hour</source>
+        <translation>Veuillez saisir l&apos;heure de fin</translation>
+    </message>
+    <message>
+        <source>(End minute)Please input digit between 0 and 59</source>
+        <translation>Minute de fin : veuillez saisir un nombre de 0 à 59</translation>
+    </message>
+    <message>
+        <source>(Start Hour)Please input digit between 0 and 23</source>
+        <translation>Heure de début : veuillez saisir un nombre de 0 à 23</translation>
+    </message>
+    <message>
+        <source>(Start minute)Please input digit between 0 and 59</source>
+        <translation>Minute de début : veuillez saisir un nombre de 0 à 59</translation>
+    </message>
+    <message>
+        <source>(End hour)Please input digit between 0 and 23</source>
+        <translation>Heure de fin : veuillez saisir un nombre de 0 à 23</translation>
+    </message>
+    <message>
+        <source>(Work time)must over 1 minute</source>
+        <translation>Le temps de cours doit être d&apos;au moins 1 minute</translation>
+    </message>
+    <message>
+        <source>(rest time)must over 1 minute</source>
+        <translation>Le temps de pause doit être d&apos;au moins 1 minute</translation>
+    </message>
+    <message>
+        <source>must end time bigger then start time</source>
+        <translation>L&apos;heure de fin doit être après l&apos;heure de début</translation>
+    </message>
+    <message>
+        <source>(Alarm after start bell time)Please input digit between 1 and 99</source>
+        <translation>Alarme après la sonnerie de début : veuillez saisir un nombre de 1 à 99</translation>
+    </message>
+    <message>
+        <source>(Alarm before end bell time)Please input digit between 1 and 99</source>
+        <translation>Alarme avant la sonnerie de fin : veuillez saisir un nombre de 1 à 99</translation>
+    </message>
+    <message>
+        <source>Sum of [Alarm after start bell time minute] and [Alarm before end bell minute] is must not over work time.</source>
+        <translation>Les minutes d&apos;alarme après la sonnerie de début et avant celle de fin doivent ensemble rester sous le temps de cours.</translation>
+    </message>
+    <message>
+        <source>Start time and end time is must over sum of work time and rest time.</source>
+        <translation>La durée du début à la fin doit dépasser la somme du temps de cours et du temps de pause.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSync</name>
+    <message>
+        <source>behind</source>
+        <translation>en retard</translation>
+    </message>
+    <message>
+        <source>ahead</source>
+        <translation>en avance</translation>
+    </message>
+    <message>
+        <source>No answer from %1 since %2</source>
+        <translation>Pas de réponse de %1 depuis %2</translation>
+    </message>
+    <message>
+        <source>Clock agrees with %1 at %2</source>
+        <translation>L&apos;horloge concorde avec %1 à %2</translation>
+    </message>
+    <message>
+        <source>Clock set from %1 at %2</source>
+        <translation>Horloge réglée sur %1 à %2</translation>
+    </message>
+    <message>
+        <source>Held back: %1 says this computer is %2 s %3. A change over 60 s needs %4 answers at least 64 s apart that agree within 1 s; %5 so far</source>
+        <translation>Retenu : selon %1, cet ordinateur est %2 s %3. Un changement de plus de 60 s demande %4 réponses espacées d&apos;au moins 64 s et concordantes à 1 s près ; %5 jusqu&apos;ici</translation>
+    </message>
+    <message>
+        <source>Bells follow %1: this computer is %2 s %3</source>
+        <translation>Les sonneries suivent %1 : cet ordinateur est %2 s %3</translation>
     </message>
 </context>
 <context>

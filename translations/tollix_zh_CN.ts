@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>BellEngine</name>
+    <message>
+        <source>Sun</source>
+        <translation>周日</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>周一</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>周二</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>周三</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>周四</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>周五</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>周六</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>1月</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>2月</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>3月</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>4月</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>5月</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>6月</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>7月</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>8月</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>9月</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>10月</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>11月</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>12月</translation>
+    </message>
+    <message>
+        <source>NEXT DAY</source>
+        <translation>次日</translation>
+    </message>
+    <message>
+        <source>Select bell sound int [Select bell sound]</source>
+        <translation>请在 [选择铃声] 中选择铃声</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
+        <translation>声音文件夹中必须至少有一个 mp3、wav 或 wma 声音文件</translation>
+    </message>
+    <message>
+        <source>Not exist selected bell in sound folder.</source>
+        <translation>所选铃声不在声音文件夹中。</translation>
+    </message>
+    <message>
+        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
+        <translation>音乐列表文件夹中必须至少有一个文件名不以 ## 开头的音乐文件</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Tollix rings the day&apos;s school bells through the speakers at their minute.</source>
@@ -135,6 +234,180 @@
     <message>
         <source>Skipped events: %1</source>
         <translation>跳过的事件：%1</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>星期日</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>星期六</translation>
+    </message>
+    <message>
+        <source>All days</source>
+        <translation>所有日期</translation>
+    </message>
+    <message>
+        <source>Select bell sound int [Select bell sound]</source>
+        <translation>请在 [选择铃声] 中选择铃声</translation>
+    </message>
+    <message>
+        <source>Invalid music folder name. (Format : minutes_music folder name)</source>
+        <translation>音乐文件夹名称无效（格式：分钟数_名称）</translation>
+    </message>
+    <message>
+        <source>(Hour)Please input digit between 0 and 23</source>
+        <translation>小时：请输入 0 到 23 之间的数字</translation>
+    </message>
+    <message>
+        <source>(Minute)Please input digit between 0 and 59</source>
+        <translation>分钟：请输入 0 到 59 之间的数字</translation>
+    </message>
+    <message>
+        <source>The corresponding time is being register already.</source>
+        <translation>该时间已在列表中。</translation>
+    </message>
+    <message>
+        <source>Select time that you want to delete in [Added time]</source>
+        <translation>请在 [已添加时间] 中选择要删除的时间</translation>
+    </message>
+    <message>
+        <source>Select time that you want to modify in [Added time]</source>
+        <translation>请在 [已添加时间] 中选择要修改的时间</translation>
+    </message>
+    <message>
+        <source>Select bell sound in [Select bell sound]</source>
+        <translation>请在 [选择铃声] 中选择铃声</translation>
+    </message>
+    <message>
+        <source>Select bell sound from [Select bell sound]</source>
+        <translation>请在 [选择铃声] 中选择铃声</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one sound file</source>
+        <translation>声音文件夹中必须至少有一个声音文件</translation>
+    </message>
+    <message>
+        <source>nothing added time. please add time.</source>
+        <translation>尚未添加时间，请添加时间。</translation>
+    </message>
+    <message>
+        <source>Please input exit minute</source>
+        <translation>请输入结束分钟</translation>
+    </message>
+    <message>
+        <source>Please input start hour</source>
+        <translation>请输入开始小时</translation>
+    </message>
+    <message>
+        <source>Please input start minute</source>
+        <translation>请输入开始分钟</translation>
+    </message>
+    <message>
+        <source>Please input end hour</source>
+        <translation>请输入结束小时</translation>
+    </message>
+    <message>
+        <source>(End minute)Please input digit between 0 and 59</source>
+        <translation>结束分钟：请输入 0 到 59 之间的数字</translation>
+    </message>
+    <message>
+        <source>(Start Hour)Please input digit between 0 and 23</source>
+        <translation>开始小时：请输入 0 到 23 之间的数字</translation>
+    </message>
+    <message>
+        <source>(Start minute)Please input digit between 0 and 59</source>
+        <translation>开始分钟：请输入 0 到 59 之间的数字</translation>
+    </message>
+    <message>
+        <source>(End hour)Please input digit between 0 and 23</source>
+        <translation>结束小时：请输入 0 到 23 之间的数字</translation>
+    </message>
+    <message>
+        <source>(Work time)must over 1 minute</source>
+        <translation>上课时间必须至少 1 分钟</translation>
+    </message>
+    <message>
+        <source>(rest time)must over 1 minute</source>
+        <translation>休息时间必须至少 1 分钟</translation>
+    </message>
+    <message>
+        <source>must end time bigger then start time</source>
+        <translation>结束时间必须晚于开始时间</translation>
+    </message>
+    <message>
+        <source>(Alarm after start bell time)Please input digit between 1 and 99</source>
+        <translation>开始铃后的提醒：请输入 1 到 99 之间的数字</translation>
+    </message>
+    <message>
+        <source>(Alarm before end bell time)Please input digit between 1 and 99</source>
+        <translation>结束铃前的提醒：请输入 1 到 99 之间的数字</translation>
+    </message>
+    <message>
+        <source>Sum of [Alarm after start bell time minute] and [Alarm before end bell minute] is must not over work time.</source>
+        <translation>开始铃后与结束铃前的提醒分钟数之和必须小于上课时间。</translation>
+    </message>
+    <message>
+        <source>Start time and end time is must over sum of work time and rest time.</source>
+        <translation>开始到结束的时间必须长于上课时间与休息时间之和。</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSync</name>
+    <message>
+        <source>behind</source>
+        <translation>慢</translation>
+    </message>
+    <message>
+        <source>ahead</source>
+        <translation>快</translation>
+    </message>
+    <message>
+        <source>No answer from %1 since %2</source>
+        <translation>自 %2 起 %1 无应答</translation>
+    </message>
+    <message>
+        <source>Clock agrees with %1 at %2</source>
+        <translation>%2 时时钟与 %1 一致</translation>
+    </message>
+    <message>
+        <source>Clock set from %1 at %2</source>
+        <translation>%2 时已按 %1 校准时钟</translation>
+    </message>
+    <message>
+        <source>Held back: %1 says this computer is %2 s %3. A change over 60 s needs %4 answers at least 64 s apart that agree within 1 s; %5 so far</source>
+        <translation>暂缓：%1 显示本机%3 %2 秒。超过 60 秒的调整需要 %4 个相隔至少 64 秒且相差不超过 1 秒的应答；目前 %5 个</translation>
+    </message>
+    <message>
+        <source>Bells follow %1: this computer is %2 s %3</source>
+        <translation>铃声以 %1 为准：本机%3 %2 秒</translation>
     </message>
 </context>
 <context>
