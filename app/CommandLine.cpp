@@ -27,7 +27,11 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     const QCommandLineOption yes(
         QStringLiteral("yes"),
         tr("With --import-holidays: imports a calendar of school days too."));
-    parser.addOptions({help, version, ringLog, data, importHolidays, yes});
+    const QCommandLineOption webPassword(
+        QStringLiteral("web-password"),
+        tr("Reads a new password for the web page from standard input, stores "
+           "its hash in data/web.ini and ends."));
+    parser.addOptions({help, version, ringLog, data, importHolidays, yes, webPassword});
 
     CommandLine line;
     if (!parser.parse(arguments)) {
@@ -49,6 +53,8 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         line.text = QStringLiteral("tollix %1").arg(QLatin1String(TOLLIX_VERSION));
     } else if (parser.isSet(ringLog)) {
         line.action = Action::RingLog;
+    } else if (parser.isSet(webPassword)) {
+        line.action = Action::WebPassword;
     } else if (parser.isSet(importHolidays)) {
         line.action = Action::ImportHolidays;
         line.calendarFile = parser.value(importHolidays);

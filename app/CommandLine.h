@@ -14,7 +14,7 @@ struct CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
   public:
-    enum class Action { Run, Help, Version, RingLog, ImportHolidays, Error };
+    enum class Action { Run, Help, Version, RingLog, ImportHolidays, WebPassword, Error };
     Action action = Action::Run;
     // --data DIR: the program folder to use.
     std::optional<QString> dataFolder;

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/ExitSignals.h"
 #include "app/HolidayCommand.h"
+#include "app/WebPasswordCommand.h"
 #include "engine/RingLog.h"
 #include "platform/AutoStart.h"
 #include "platform/Clock.h"
@@ -18,11 +19,14 @@
 #include "timesync/TimeSync.h"
 #include "ui/BellIcon.h"
 #include "ui/Translations.h"
+#include "ui/WebPageWindow.h"
+#include "web/WebServer.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QTimer>
 
 #include <chrono>
@@ -61,6 +65,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         case tollix::CommandLine::Action::ImportHolidays:
+        case tollix::CommandLine::Action::WebPassword:
         case tollix::CommandLine::Action::Run:
             break;
     }
@@ -77,6 +82,12 @@ int main(int argc, char** argv) {
         return tollix::importHolidays(command.calendarFile.toStdString(),
                                       programFolder().holidaysIni(), command.yes,
                                       QDate::currentDate().year());
+    }
+
+    if (command.action == tollix::CommandLine::Action::WebPassword) {
+        // Over ssh on a computer without a screen; a running copy follows the file.
+        QCoreApplication core(argc, argv);
+        return tollix::setWebPassword(programFolder().webIni(), stdin);
     }
 
     QApplication app(argc, argv);
@@ -175,6 +186,20 @@ int main(int argc, char** argv) {
     window.Form_Load();
     if (window.hasEnded())
         return 0;  // ended during start-up, in one of its message boxes
+
+    // The web page, off until data/web.ini names a port and a password.
+    tollix::web::WebApi webApi(
+        {window.model, window.engine, clock, paths.soundFolder(), ringLog.file(), &timeSync});
+    tollix::web::WebServer webServer(
+        webApi, {paths.webIni(), paths.dataFolder() / "web.crt", paths.dataFolder() / "web.key"},
+        [&clock] { return clock.monotonicMs(); });
+    QPointer<tollix::WebPageWindow> webPage;
+    window.showWebPage = [&] {
+        if (!webPage)
+            webPage = new tollix::WebPageWindow(webServer, &window);
+        webPage->show();
+        webPage->raise();
+    };
     // Once the window is up: the first bell must not wait for the player core.
     QTimer::singleShot(0, &app, [&player] { player.prepare(); });
 

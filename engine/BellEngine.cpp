@@ -400,8 +400,20 @@ void BellEngine::startSchedule() {
     lastMinute = now.minute;
     lastMinuteKey_ = now.minuteKey();
     scheduleRunning = 1;
+    emit runningChanged(true);  // before the day: a day off then says so
     buildToday(now);
     ShowNextBell();
+}
+
+Outcome BellEngine::start(const std::vector<std::string>& library) {
+    if (auto refused = model_.prepareStart(holdsPlayableFile(library)))
+        return refused;
+    startSchedule();
+    return std::nullopt;
+}
+
+void BellEngine::recordOrder(const std::string& what, const std::string& by) {
+    record({services_.clock.now(), RingOutcome::Web, what, by});
 }
 
 // The day's bells from the settings as stored. A day that cannot be built
@@ -453,6 +465,7 @@ void BellEngine::stopSchedule() {
     nextBell.clear();
     nextBellSound.clear();
     emit nextBellChanged();
+    emit runningChanged(false);
 }
 
 // On a day off: the first bell of the first day that rings, with its date.
@@ -519,30 +532,29 @@ void BellEngine::ShowNextBell() {
 
 void BellEngine::RingNow(const std::optional<std::string>& selected,
                          const std::vector<std::string>& library, RingCause cause) {
-    Messages& messages = services_.messages;
-    if (!selected) {
-        messages.information(
-            QStringLiteral("TOLLIX"),
-            QCoreApplication::translate("BellEngine", "Select bell sound int [Select bell sound]"));
-        return;
-    }
-    if (!holdsPlayableFile(library)) {
-        messages.information(
-            QStringLiteral("Warning"),
-            QCoreApplication::translate(
-                "BellEngine",
-                "C:\\tollix\\sound folder must over one mp3 or wav or wma sound file"));
-        return;
-    }
+    if (const auto refused =
+            ringNow(selected, library, cause == RingCause::Countdown ? "countdown" : "ring now"))
+        services_.messages.information(
+            QCoreApplication::translate("Refusal", refused->title.c_str()),
+            QCoreApplication::translate("Refusal", refused->text.c_str()));
+}
+
+Outcome BellEngine::ringNow(const std::optional<std::string>& selected,
+                            const std::vector<std::string>& library, const std::string& reason) {
+    if (!selected)
+        return Refusal{"TOLLIX",
+                       QT_TRANSLATE_NOOP("Refusal", "Select bell sound int [Select bell sound]")};
+    if (!holdsPlayableFile(library))
+        return Refusal{
+            QT_TRANSLATE_NOOP("Refusal", "Warning"),
+            QT_TRANSLATE_NOOP(
+                "Refusal", "C:\\tollix\\sound folder must over one mp3 or wav or wma sound file")};
     const std::string& name = *selected;
     const fs::path& folder = services_.soundFolder;
     std::error_code ec;
-    if (!fs::exists(folder / name, ec)) {
-        messages.information(
-            QStringLiteral("TOLLIX"),
-            QCoreApplication::translate("BellEngine", "Not exist selected bell in sound folder."));
-        return;
-    }
+    if (!fs::exists(folder / name, ec))
+        return Refusal{"TOLLIX",
+                       QT_TRANSLATE_NOOP("Refusal", "Not exist selected bell in sound folder.")};
     endBell();
     const LocalTime now = services_.clock.now();
     fs::path file = folder / name;
@@ -551,18 +563,15 @@ void BellEngine::RingNow(const std::optional<std::string>& selected,
         file = sound::StartMusicList(music, folder, name);
         if (file.empty()) {
             ResetBellState();
-            messages.information(
-                QStringLiteral("TOLLIX"),
-                QCoreApplication::translate(
-                    "BellEngine",
-                    "Music file must exist more than one in music list folder, except "
-                    "file name starting ##"));
-            return;
+            return Refusal{"TOLLIX", QT_TRANSLATE_NOOP("Refusal",
+                                                       "Music file must exist more than one in "
+                                                       "music list folder, except file name "
+                                                       "starting ##")};
         }
     }
-    const char* reason = cause == RingCause::Countdown ? "countdown" : "ring now";
     if (!startBell(file, 2, {now, RingOutcome::Rang, name, reason}))
         ResetBellState();
+    return std::nullopt;
 }
 
 void BellEngine::bellStop() {

@@ -72,6 +72,9 @@ class BellEngine final : public QObject, public sound::BellState {
     // on record and said; the schedule runs on and builds the next day.
     void startSchedule();
     void stopSchedule();
+    // Start as the operator gives it: the settings' checks first, whose
+    // refusal is returned. `library`: the sound list.
+    Outcome start(const std::vector<std::string>& library);
     bool running() const { return scheduleRunning == 1; }
     const BellSchedule& bells() const { return schedule; }
     // Today's regular bells as "Today Bells" shows them.
@@ -85,6 +88,13 @@ class BellEngine final : public QObject, public sound::BellState {
     // Rings `selected` of the sound list `library` at once; refusals are shown.
     void RingNow(const std::optional<std::string>& selected,
                  const std::vector<std::string>& library, RingCause cause = RingCause::ByHand);
+    // The same, the refusal returned; `reason` goes on record ("ring now").
+    Outcome ringNow(const std::optional<std::string>& selected,
+                    const std::vector<std::string>& library, const std::string& reason);
+    // An order from outside the window on record: what, and by whom.
+    void recordOrder(const std::string& what, const std::string& by);
+    // Empty once a bell is heard; otherwise why the last was not.
+    const QString& hearing() const { return shownProblem_; }
     void bellStop();
     // The way out: a faded volume put back and the output unmuted.
     void Shutdown();
@@ -106,6 +116,8 @@ class BellEngine final : public QObject, public sound::BellState {
     static constexpr std::size_t kRungMinutesKept = 4 * 1440;
 
   signals:
+    // The schedule was started or stopped, by whichever front end.
+    void runningChanged(bool running);
     // Today's bells were built afresh: at start, at midnight, after a calendar change.
     void dayChanged();
     // Every tick, for the clock labels.

@@ -90,6 +90,8 @@ const char* RingLog::word(RingOutcome outcome) {
             return "adjusted";
         case RingOutcome::Restored:
             return "restored";
+        case RingOutcome::Web:
+            return "web";
     }
     return "rang";
 }

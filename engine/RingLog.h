@@ -10,7 +10,8 @@
 namespace tollix {
 
 // What became of one bell.
-enum class RingOutcome { Rang, NotHeard, Failed, Missed, Held, Adjusted, Restored };
+// Web: an order given from the web page (stop, start, log in), with the address.
+enum class RingOutcome { Rang, NotHeard, Failed, Missed, Held, Adjusted, Restored, Web };
 
 struct RingRecord {
     LocalTime when;

@@ -83,22 +83,6 @@
         <source>NEXT DAY</source>
         <translation>NÄCHSTER TAG</translation>
     </message>
-    <message>
-        <source>Select bell sound int [Select bell sound]</source>
-        <translation>Wählen Sie einen Klingelton unter [Klingelton wählen]</translation>
-    </message>
-    <message>
-        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
-        <translation>Der Klangordner muss mindestens eine mp3-, wav- oder wma-Datei enthalten</translation>
-    </message>
-    <message>
-        <source>Not exist selected bell in sound folder.</source>
-        <translation>Der gewählte Klingelton ist nicht im Klangordner.</translation>
-    </message>
-    <message>
-        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
-        <translation>Der Musiklistenordner muss mindestens eine Musikdatei enthalten, deren Name nicht mit ## beginnt</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -145,6 +129,10 @@
     <message>
         <source>tollix: unexpected argument &apos;%1&apos; (try --help)</source>
         <translation>tollix: unerwartetes Argument „%1“ (siehe --help)</translation>
+    </message>
+    <message>
+        <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
+        <translation>Liest ein neues Passwort für die Webseite von der Standardeingabe, speichert seinen Hash in data/web.ini und endet.</translation>
     </message>
 </context>
 <context>
@@ -377,6 +365,18 @@
     <message>
         <source>Start time and end time is must over sum of work time and rest time.</source>
         <translation>Die Zeit von Start bis Ende muss länger sein als Unterrichts- und Pausenzeit zusammen.</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
+        <translation>Der Klangordner muss mindestens eine mp3-, wav- oder wma-Datei enthalten</translation>
+    </message>
+    <message>
+        <source>Not exist selected bell in sound folder.</source>
+        <translation>Der gewählte Klingelton ist nicht im Klangordner.</translation>
+    </message>
+    <message>
+        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
+        <translation>Der Musiklistenordner muss mindestens eine Musikdatei enthalten, deren Name nicht mit ## beginnt</translation>
     </message>
 </context>
 <context>

@@ -83,22 +83,6 @@
         <source>NEXT DAY</source>
         <translation>NEXT DAY</translation>
     </message>
-    <message>
-        <source>Select bell sound int [Select bell sound]</source>
-        <translation>Select a bell sound in [Select bell sound]</translation>
-    </message>
-    <message>
-        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
-        <translation>The sound folder must hold at least one mp3, wav or wma sound file</translation>
-    </message>
-    <message>
-        <source>Not exist selected bell in sound folder.</source>
-        <translation>The selected bell is not in the sound folder.</translation>
-    </message>
-    <message>
-        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
-        <translation>The music list folder must hold at least one music file whose name does not start with ##</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -145,6 +129,10 @@
     <message>
         <source>tollix: unexpected argument &apos;%1&apos; (try --help)</source>
         <translation>tollix: unexpected argument &apos;%1&apos; (try --help)</translation>
+    </message>
+    <message>
+        <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
+        <translation>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</translation>
     </message>
 </context>
 <context>
@@ -377,6 +365,18 @@
     <message>
         <source>Start time and end time is must over sum of work time and rest time.</source>
         <translation>The time from start to end must be longer than the work time and the rest time together.</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
+        <translation>The sound folder must hold at least one mp3, wav or wma sound file</translation>
+    </message>
+    <message>
+        <source>Not exist selected bell in sound folder.</source>
+        <translation>The selected bell is not in the sound folder.</translation>
+    </message>
+    <message>
+        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
+        <translation>The music list folder must hold at least one music file whose name does not start with ##</translation>
     </message>
 </context>
 <context>

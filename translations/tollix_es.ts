@@ -83,22 +83,6 @@
         <source>NEXT DAY</source>
         <translation>DÍA SIGUIENTE</translation>
     </message>
-    <message>
-        <source>Select bell sound int [Select bell sound]</source>
-        <translation>Elija un sonido en [Elegir sonido del timbre]</translation>
-    </message>
-    <message>
-        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
-        <translation>La carpeta de sonidos debe contener al menos un archivo mp3, wav o wma</translation>
-    </message>
-    <message>
-        <source>Not exist selected bell in sound folder.</source>
-        <translation>El timbre elegido no está en la carpeta de sonidos.</translation>
-    </message>
-    <message>
-        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
-        <translation>La carpeta de la lista de música debe contener al menos un archivo cuyo nombre no empiece por ##</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -145,6 +129,10 @@
     <message>
         <source>tollix: unexpected argument &apos;%1&apos; (try --help)</source>
         <translation>tollix: argumento inesperado «%1» (pruebe --help)</translation>
+    </message>
+    <message>
+        <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
+        <translation>Lee una contraseña nueva para la página web de la entrada estándar, guarda su hash en data/web.ini y termina.</translation>
     </message>
 </context>
 <context>
@@ -377,6 +365,18 @@
     <message>
         <source>Start time and end time is must over sum of work time and rest time.</source>
         <translation>El tiempo entre el inicio y el fin debe ser mayor que la suma del tiempo de clase y de descanso.</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
+        <translation>La carpeta de sonidos debe contener al menos un archivo mp3, wav o wma</translation>
+    </message>
+    <message>
+        <source>Not exist selected bell in sound folder.</source>
+        <translation>El timbre elegido no está en la carpeta de sonidos.</translation>
+    </message>
+    <message>
+        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
+        <translation>La carpeta de la lista de música debe contener al menos un archivo cuyo nombre no empiece por ##</translation>
     </message>
 </context>
 <context>

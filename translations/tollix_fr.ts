@@ -83,22 +83,6 @@
         <source>NEXT DAY</source>
         <translation>JOUR SUIVANT</translation>
     </message>
-    <message>
-        <source>Select bell sound int [Select bell sound]</source>
-        <translation>Choisissez un son dans [Choisir le son de la sonnerie]</translation>
-    </message>
-    <message>
-        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
-        <translation>Le dossier des sons doit contenir au moins un fichier mp3, wav ou wma</translation>
-    </message>
-    <message>
-        <source>Not exist selected bell in sound folder.</source>
-        <translation>La sonnerie choisie n&apos;est pas dans le dossier des sons.</translation>
-    </message>
-    <message>
-        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
-        <translation>Le dossier de la liste de musique doit contenir au moins un fichier dont le nom ne commence pas par ##</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -145,6 +129,10 @@
     <message>
         <source>tollix: unexpected argument &apos;%1&apos; (try --help)</source>
         <translation>tollix : argument inattendu « %1 » (essayez --help)</translation>
+    </message>
+    <message>
+        <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
+        <translation>Lit un nouveau mot de passe pour la page web sur l&apos;entrée standard, enregistre son empreinte dans data/web.ini et se termine.</translation>
     </message>
 </context>
 <context>
@@ -377,6 +365,18 @@
     <message>
         <source>Start time and end time is must over sum of work time and rest time.</source>
         <translation>La durée du début à la fin doit dépasser la somme du temps de cours et du temps de pause.</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
+        <translation>Le dossier des sons doit contenir au moins un fichier mp3, wav ou wma</translation>
+    </message>
+    <message>
+        <source>Not exist selected bell in sound folder.</source>
+        <translation>La sonnerie choisie n&apos;est pas dans le dossier des sons.</translation>
+    </message>
+    <message>
+        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
+        <translation>Le dossier de la liste de musique doit contenir au moins un fichier dont le nom ne commence pas par ##</translation>
     </message>
 </context>
 <context>

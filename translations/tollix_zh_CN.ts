@@ -83,22 +83,6 @@
         <source>NEXT DAY</source>
         <translation>次日</translation>
     </message>
-    <message>
-        <source>Select bell sound int [Select bell sound]</source>
-        <translation>请在 [选择铃声] 中选择铃声</translation>
-    </message>
-    <message>
-        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
-        <translation>声音文件夹中必须至少有一个 mp3、wav 或 wma 声音文件</translation>
-    </message>
-    <message>
-        <source>Not exist selected bell in sound folder.</source>
-        <translation>所选铃声不在声音文件夹中。</translation>
-    </message>
-    <message>
-        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
-        <translation>音乐列表文件夹中必须至少有一个文件名不以 ## 开头的音乐文件</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -145,6 +129,10 @@
     <message>
         <source>tollix: unexpected argument &apos;%1&apos; (try --help)</source>
         <translation>tollix：意外的参数“%1”（请尝试 --help）</translation>
+    </message>
+    <message>
+        <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
+        <translation>从标准输入读取网页的新密码，将其哈希保存到 data/web.ini 并退出。</translation>
     </message>
 </context>
 <context>
@@ -377,6 +365,18 @@
     <message>
         <source>Start time and end time is must over sum of work time and rest time.</source>
         <translation>开始到结束的时间必须长于上课时间与休息时间之和。</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one mp3 or wav or wma sound file</source>
+        <translation>声音文件夹中必须至少有一个 mp3、wav 或 wma 声音文件</translation>
+    </message>
+    <message>
+        <source>Not exist selected bell in sound folder.</source>
+        <translation>所选铃声不在声音文件夹中。</translation>
+    </message>
+    <message>
+        <source>Music file must exist more than one in music list folder, except file name starting ##</source>
+        <translation>音乐列表文件夹中必须至少有一个文件名不以 ## 开头的音乐文件</translation>
     </message>
 </context>
 <context>

@@ -104,6 +104,13 @@ void main::connectBehaviours() {
     connect(&engine, &BellEngine::ticked, this, &main::showClock);
     connect(&engine, &BellEngine::nextBellChanged, this, &main::showNextBellTexts);
     connect(&engine, &BellEngine::dayChanged, this, &main::showDay);
+    // Started or stopped from the web page too: the controls follow.
+    connect(&engine, &BellEngine::runningChanged, this, [this](bool on) {
+        lockControls(on);
+        mnBellCount->setEnabled(on);
+        if (!on)
+            clock_list->clear();
+    });
     connect(&model, &ScheduleModel::notSaved, this, &main::notSaved);
     connect(&model, &ScheduleModel::unreadable, this, [this](const QString& why) {
         services_.messages.information(

@@ -94,6 +94,8 @@ class main final : public QWidget {
     void EndSession();
     // One of the ways out was taken.
     bool hasEnded() const { return ended_; }
+    // "Web page" opens it; set where the web server is created.
+    std::function<void()> showWebPage;
 
     // The tray: the window hides into it and comes back from it.
     void TrayIn();
@@ -211,6 +213,7 @@ class main final : public QWidget {
     MenuLabel* helpword;
     MenuLabel* info;
     MenuLabel* mnHolidays;
+    MenuLabel* mnWebPage;
     MenuLabel* mexit;
 
     QLabel* now_day;

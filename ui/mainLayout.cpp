@@ -120,10 +120,12 @@ void main::createControls() {
     helpword = named<MenuLabel>("helpword", QStringLiteral("Help"));
     info = named<MenuLabel>("info", QStringLiteral("Infomation"));
     mnHolidays = named<MenuLabel>("mnHolidays", QStringLiteral("Holidays"));
+    mnWebPage = named<MenuLabel>("mnWebPage", QStringLiteral("Web page"));
     mexit = named<MenuLabel>("mexit", QStringLiteral("Exit"));
     auto* menuRow = new QHBoxLayout(menuBar);
     menuRow->setContentsMargins(6, 2, 6, 2);
-    for (MenuLabel* entry : {mnPlayMusic, mnBellCount, mnCountDown, helpword, info, mnHolidays})
+    for (MenuLabel* entry :
+         {mnPlayMusic, mnBellCount, mnCountDown, helpword, info, mnHolidays, mnWebPage})
         menuRow->addWidget(entry);
     menuRow->addStretch();
     menuRow->addWidget(mexit);

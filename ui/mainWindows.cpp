@@ -15,6 +15,10 @@ void main::connectWindows() {
     connect(helpword, &MenuLabel::Click, this, &main::helpword_Click);
     connect(info, &MenuLabel::Click, this, &main::info_Click);
     connect(mnHolidays, &MenuLabel::Click, this, &main::mnHolidays_Click);
+    connect(mnWebPage, &MenuLabel::Click, this, [this] {
+        if (showWebPage)
+            showWebPage();
+    });
     connect(&engine, &BellEngine::sideTextsChanged, this, &main::showSideTexts);
     // Another writer changed the calendar: the bells and the window follow it.
     auto* watch = new HolidaysFileWatch(paths().holidaysIni(), this);
@@ -27,7 +31,7 @@ void main::connectWindows() {
 
 void main::clearMenuHighlights() {
     for (MenuLabel* entry :
-         {mexit, mnHolidays, info, helpword, mnCountDown, mnBellCount, mnPlayMusic})
+         {mexit, mnHolidays, mnWebPage, info, helpword, mnCountDown, mnBellCount, mnPlayMusic})
         entry->clearHighlight();
 }
 

@@ -1,0 +1,144 @@
+// The web page's server on a loopback port: who may do what, and how often.
+#include "tests/support/Doubles.h"
+#include "tests/web/Http.h"
+#include "web/WebServer.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTcpServer>
+
+#include <gtest/gtest.h>
+#include <sodium.h>
+
+namespace tollix {
+namespace {
+
+namespace fs = std::filesystem;
+using test::http;
+using namespace Qt::StringLiterals;
+
+class WebServerTest : public ::testing::Test {
+  protected:
+    test::TempFolder dir;
+    AppPaths paths{dir.path()};
+    ScheduleModel model{paths};
+    test::FakeClock clock;
+    test::RecordingMessages messages;
+    test::FakeMixer mixer;
+    test::FakePlayer player;
+    test::RecordingPowerOff power;
+    RingLog log{dir.path() / "rings.log"};
+    BellEngine engine{
+        EngineServices{clock, player, mixer, messages, paths.soundFolder(), power, log}, model};
+    web::WebApi api{{model, engine, clock, paths.soundFolder(), log.file()}};
+    std::int64_t nowMs = 0;
+    std::unique_ptr<web::WebServer> server;
+
+    void SetUp() override {
+        fs::create_directories(paths.dataFolder());
+        fs::create_directories(paths.soundFolder());
+        test::writeBytes(paths.soundFolder() / "bell.wav", "x");
+        ASSERT_GE(sodium_init(), 0);
+        char hash[crypto_pwhash_STRBYTES];  // the cheapest hash: the test checks rules, not cost
+        ASSERT_EQ(crypto_pwhash_str(hash, "right", 5, crypto_pwhash_OPSLIMIT_MIN,
+                                    crypto_pwhash_MEMLIMIT_MIN),
+                  0);
+        QTcpServer probe;  // a port nobody uses
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+        const int port = probe.serverPort();
+        probe.close();
+        ASSERT_EQ(web::writeWebSettings(paths.webIni(), {port, hash}), "");
+        server = std::make_unique<web::WebServer>(
+            api,
+            web::WebServer::Files{paths.webIni(), paths.dataFolder() / "web.crt",
+                                  paths.dataFolder() / "web.key"},
+            [this] { return nowMs; });
+        ASSERT_EQ(server->port(), port) << server->problem().toStdString();
+    }
+};
+
+TEST_F(WebServerTest, OnlyALoggedInPageWithItsTokenMayActAndGuessingIsSlowedDown) {
+    QByteArray cookie;
+    QByteArray csrf;
+    const QByteArray wrong = R"({"password":"wrong"})";
+    const QByteArray right = R"({"password":"right"})";
+    struct Row {
+        std::int64_t atSeconds;
+        QByteArray method, path, body;
+        bool withCookie, withCsrf;
+        int status;
+    };
+    const Row rows[] = {
+        {0, "GET", "/api/status", {}, false, false, 401},
+        {0, "POST", "/api/stop", {}, false, false, 401},
+        {0, "GET", "/api/nothing", {}, false, false, 401},
+        {0, "POST", "/api/login", "{password", false, false, 400},
+        {0, "POST", "/api/login", wrong, false, false, 401},
+        {0, "POST", "/api/login", right, false, false, 200},
+        {0, "GET", "/api/status", {}, true, false, 200},
+        {0, "POST", "/api/stop", {}, true, false, 403},
+        {0, "POST", "/api/schedule/start", {}, true, false, 403},
+        {0, "POST", "/api/stop", {}, true, true, 200},
+        {0, "POST", "/api/ring", R"({"sound":"../data/web.ini"})", true, true, 400},
+        {0, "POST", "/api/schedule/stop", {}, true, true, 409},  // not running
+        {0, "POST", "/api/logout", {}, true, true, 200},
+        {0, "GET", "/api/status", {}, true, false, 401},
+        // Five failures, then even the right password waits 30 s.
+        {0, "POST", "/api/login", wrong, false, false, 401},
+        {0, "POST", "/api/login", wrong, false, false, 401},
+        {0, "POST", "/api/login", wrong, false, false, 401},
+        {0, "POST", "/api/login", wrong, false, false, 401},
+        {0, "POST", "/api/login", wrong, false, false, 401},
+        {0, "POST", "/api/login", right, false, false, 429},
+        {29, "POST", "/api/login", right, false, false, 429},
+        {30, "POST", "/api/login", right, false, false, 200},
+        // A session idle for 12 hours ends; one in use lives on.
+        {30 + 11 * 3600, "GET", "/api/status", {}, true, false, 200},
+        {30 + 22 * 3600, "GET", "/api/status", {}, true, false, 200},
+        {30 + 35 * 3600, "GET", "/api/status", {}, true, false, 401},
+    };
+    int line = 0;
+    for (const Row& row : rows) {
+        ++line;
+        nowMs = row.atSeconds * 1000;
+        QByteArray headers;
+        if (row.withCookie)
+            headers += "Cookie: other=1; " + cookie + "\r\n";
+        if (row.withCsrf)
+            headers += "X-CSRF-Token: " + csrf + "\r\n";
+        if (!row.withCsrf && row.withCookie && row.method == "POST")
+            headers += "X-CSRF-Token: " + QByteArray(csrf.size(), '0') + "\r\n";
+        const auto answer = http(server->port(), row.method, row.path, headers, row.body);
+        EXPECT_EQ(answer.status, row.status) << "row " << line << ": " << answer.body.data();
+        EXPECT_TRUE(answer.head.contains("X-Frame-Options: DENY")) << "row " << line;
+        if (row.path == "/api/login" && answer.status == 200) {
+            const qsizetype at = answer.head.indexOf("Set-Cookie: ") + 12;
+            const QByteArray set = answer.head.mid(at, answer.head.indexOf("\r\n", at) - at);
+            EXPECT_TRUE(set.endsWith("; Path=/; HttpOnly; SameSite=Strict")) << set.data();
+            cookie = set.split(';').first();
+            EXPECT_EQ(cookie.size(), 15 + 32);  // 128 bits
+            csrf = QJsonDocument::fromJson(answer.body)[u"csrf"_s].toString().toLatin1();
+        }
+    }
+    // Refused orders did nothing; each order and log-in is on record with its address.
+    EXPECT_EQ(test::ringRecords(log.file()),
+              "web Log in refused, web Log in, web Stop bell, web Log out, web Log in refused, "
+              "web Log in refused, web Log in refused, web Log in refused, web Log in refused, "
+              "web Log in");
+}
+
+TEST_F(WebServerTest, EachFurtherFailureDoublesTheWait) {
+    const QByteArray wrong = R"({"password":"wrong"})";
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(http(server->port(), "POST", "/api/login", {}, wrong).status, 401);
+    const std::pair<std::int64_t, int> steps[] = {{29, 429}, {30, 401},  {89, 429},
+                                                  {90, 401}, {209, 429}, {210, 401}};
+    for (const auto& [seconds, status] : steps) {
+        nowMs = seconds * 1000;
+        EXPECT_EQ(http(server->port(), "POST", "/api/login", {}, wrong).status, status)
+            << "at " << seconds << " s";
+    }
+}
+
+}  // namespace
+}  // namespace tollix

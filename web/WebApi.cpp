@@ -1,0 +1,183 @@
+#include "web/WebApi.h"
+
+#include "engine/RingLog.h"
+#include "sound/SoundLibrary.h"
+#include "timesync/TimeSync.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tollix::web {
+
+namespace {
+
+constexpr int kMaxRings = 500;
+constexpr const char* kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                     "Thursday", "Friday", "Saturday"};
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+WebApi::Reply refused(int status, const QString& message) {
+    return {status, {{QStringLiteral("error"), message}}};
+}
+
+WebApi::Reply done() {
+    return {200, {{QStringLiteral("ok"), true}}};
+}
+
+// A bell rung from the page says so in its reason; an order's line says it in its outcome.
+std::string by(const std::string& from) {
+    return "web from " + from;
+}
+
+QString isoTime(const LocalTime& t) {
+    const int offset = t.utcOffsetSeconds;
+    const int minutes = (offset < 0 ? -offset : offset) / 60;
+    char out[40];
+    std::snprintf(out, sizeof out, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", t.year, t.month,
+                  t.day, t.hour, t.minute, t.second, offset < 0 ? '-' : '+', minutes / 60 % 100,
+                  minutes % 60);
+    return QString::fromLatin1(out);
+}
+
+QString clockText(int minuteOfDay) {
+    return QStringLiteral("%1:%2")
+        .arg(minuteOfDay / 60 % 100, 2, 10, QLatin1Char('0'))
+        .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
+}
+
+// What the main window says about the day under its state.
+QString dayNote(const BellEngine& engine) {
+    if (!engine.dayProblem().isEmpty())
+        return QStringLiteral("No bells today: ") + engine.dayProblem();
+    const DayChoice& day = engine.today();
+    switch (day.kind) {
+        case DayChoice::Kind::Ordinary:
+            return {};
+        case DayChoice::Kind::NoBells:
+            return day.name.empty() ? QStringLiteral("No bells today") : text(day.name);
+        case DayChoice::Kind::MakeUp:
+            return QStringLiteral("Make-up day: %1's bells%2")
+                .arg(QLatin1String(kWeekdays[std::clamp(day.weekday, 1, 7) - 1]),
+                     day.name.empty() ? QString() : QStringLiteral(" (%1)").arg(text(day.name)));
+    }
+    return {};
+}
+
+std::vector<std::string> soundList(const std::filesystem::path& folder) {
+    try {
+        return sound::SoundFolderScan(folder);
+    } catch (const std::filesystem::filesystem_error&) {
+        return {};  // no list: nothing may be rung
+    }
+}
+
+}  // namespace
+
+WebApi::WebApi(Services services) : services_(std::move(services)) {}
+
+WebApi::Reply WebApi::status() const {
+    const BellEngine& engine = services_.engine;
+    QString state = QStringLiteral("OFF");
+    if (engine.running())
+        state = engine.today().kind == DayChoice::Kind::NoBells ? QStringLiteral("HOLIDAY")
+                                                                : QStringLiteral("ON");
+    QJsonArray today;
+    if (engine.running()) {
+        const BellSchedule& bells = engine.bells();
+        std::vector<std::pair<int, std::string>> regular;
+        for (int i = 0; i < bells.regularCount; ++i)
+            regular.emplace_back(bells.todayTimes[static_cast<std::size_t>(i)],
+                                 bells.todaySounds[static_cast<std::size_t>(i)]);
+        std::stable_sort(regular.begin(), regular.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& [minute, sound] : regular)
+            today.append(QJsonObject{{QStringLiteral("time"), clockText(minute)},
+                                     {QStringLiteral("sound"), text(sound)}});
+    }
+    const timesync::TimeSync* sync = services_.timeSync;
+    const bool internetTime = sync && services_.model.general().chkTimeSync == 1;
+    QJsonObject time{{QStringLiteral("source"),
+                      internetTime ? QStringLiteral("server") : QStringLiteral("PC clock")}};
+    if (internetTime) {
+        time.insert(QStringLiteral("offset_ms"), static_cast<qint64>(sync->correctionMs()));
+        time.insert(QStringLiteral("text"), sync->status());
+    }
+    return {200,
+            {{QStringLiteral("state"), state},
+             {QStringLiteral("day"), dayNote(engine)},
+             {QStringLiteral("now"), isoTime(services_.clock.now())},
+             {QStringLiteral("next_bell"), engine.nextBell},
+             {QStringLiteral("next_sound"), engine.nextBellSound},
+             {QStringLiteral("today"), today},
+             {QStringLiteral("playing"), engine.isPlaying},
+             {QStringLiteral("hearing"), engine.hearing()},
+             {QStringLiteral("time_source"), time}}};
+}
+
+WebApi::Reply WebApi::rings(int limit) const {
+    QJsonArray lines;
+    for (const auto& line : RingLog::lastLines(
+             services_.ringLog, static_cast<std::size_t>(std::clamp(limit, 1, kMaxRings)))) {
+        const QStringList fields = text(line).split(QLatin1Char('\t'));
+        lines.append(QJsonObject{{QStringLiteral("time"), fields.value(0)},
+                                 {QStringLiteral("outcome"), fields.value(1)},
+                                 {QStringLiteral("sound"), fields.value(2)},
+                                 {QStringLiteral("reason"), fields.value(3)}});
+    }
+    return {200, {{QStringLiteral("rings"), lines}}};
+}
+
+WebApi::Reply WebApi::sounds() const {
+    QJsonArray files;
+    QJsonArray music;
+    for (const auto& name : soundList(services_.soundFolder))
+        (sound::isMusicFolder(name) ? music : files).append(text(name));
+    return {200, {{QStringLiteral("sounds"), files}, {QStringLiteral("music"), music}}};
+}
+
+WebApi::Reply WebApi::ring(const QByteArray& body, const std::string& from) {
+    const QJsonValue name = QJsonDocument::fromJson(body).object().value(QStringLiteral("sound"));
+    const std::vector<std::string> library = soundList(services_.soundFolder);
+    const std::string sound = name.toString().toStdString();
+    if (!name.isString() || std::find(library.begin(), library.end(), sound) == library.end())
+        return refused(400, QStringLiteral("Not exist selected bell in sound folder."));
+    if (const auto refusal = services_.engine.ringNow(sound, library, by(from)))
+        return refused(409, text(refusal->text));
+    return done();
+}
+
+WebApi::Reply WebApi::stopBell(const std::string& from) {
+    services_.engine.recordOrder("Stop bell", "from " + from);
+    services_.engine.bellStop();
+    return done();
+}
+
+WebApi::Reply WebApi::startSchedule(const std::string& from) {
+    if (services_.engine.running())
+        return refused(409, QStringLiteral("The schedule is running."));
+    if (const auto refusal = services_.engine.start(soundList(services_.soundFolder)))
+        return refused(409, text(refusal->text));
+    services_.engine.recordOrder("Start", "from " + from);
+    return done();
+}
+
+WebApi::Reply WebApi::stopSchedule(const std::string& from) {
+    if (!services_.engine.running())
+        return refused(409, QStringLiteral("The schedule is stopped."));
+    services_.engine.stopSchedule();
+    services_.engine.recordOrder("Stop", "from " + from);
+    return done();
+}
+
+void WebApi::recordOrder(const std::string& what, const std::string& from) {
+    services_.engine.recordOrder(what, "from " + from);
+}
+
+}  // namespace tollix::web

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "engine/BellEngine.h"
+#include "model/ScheduleModel.h"
+#include "platform/Clock.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+
+#include <filesystem>
+#include <string>
+
+namespace tollix::timesync {
+class TimeSync;
+}
+
+namespace tollix::web {
+
+// What the page may see and do, in JSON: the answers are the engine's and
+// the model's own, never read back from a window. Every order is put on the
+// ring record with the address it came from.
+class WebApi {
+  public:
+    struct Services {
+        ScheduleModel& model;
+        BellEngine& engine;
+        const Clock& clock;
+        std::filesystem::path soundFolder;
+        std::filesystem::path ringLog;
+        // Internet time; none: the bells go by the computer's clock.
+        const timesync::TimeSync* timeSync = nullptr;
+    };
+    struct Reply {
+        int status = 200;
+        QJsonObject body;
+    };
+
+    explicit WebApi(Services services);
+
+    Reply status() const;
+    Reply rings(int limit) const;
+    Reply sounds() const;
+    // `body`: {"sound": NAME}; `from`: the client's address.
+    Reply ring(const QByteArray& body, const std::string& from);
+    Reply stopBell(const std::string& from);
+    Reply startSchedule(const std::string& from);
+    Reply stopSchedule(const std::string& from);
+    // A log-in, a refused one or a log-out, on record.
+    void recordOrder(const std::string& what, const std::string& from);
+
+  private:
+    Services services_;
+};
+
+}  // namespace tollix::web
