@@ -801,6 +801,457 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
     </message>
 </context>
 <context>
+    <name>tollix::main</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>A file could not be read: %1
+The initial settings are used, and the file is kept as it is until a setting it holds is changed.</source>
+        <translation>Eine Datei konnte nicht gelesen werden: %1
+Die Anfangseinstellungen werden verwendet; die Datei bleibt unverändert, bis eine ihrer Einstellungen geändert wird.</translation>
+    </message>
+    <message>
+        <source>The ring record cannot be kept: %1
+The bells ring all the same.</source>
+        <translation>Das Klingelprotokoll kann nicht geführt werden: %1
+Die Klingeln läuten trotzdem.</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>%1 wird gelesen</translation>
+    </message>
+    <message>
+        <source>Reading the sound folder %1</source>
+        <translation>Klangordner %1 wird gelesen</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>Error Number : 
+%1 failed: %2</source>
+        <translation>Fehler:
+%1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>The setting could not be saved: %1</source>
+        <translation>Die Einstellung konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>All days</source>
+        <translation>Alle Tage</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Click arrow in right [Select day], Seting each day bell time.</source>
+        <translation>Klicken Sie auf die Pfeile rechts von [Tag wählen], um die Klingelzeiten jedes Tages einzustellen.</translation>
+    </message>
+    <message>
+        <source>templet%1</source>
+        <translation>Vorlage %1</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>AN</translation>
+    </message>
+    <message>
+        <source>C:\tollix\sound folder must over one sound file</source>
+        <translation>Der Klangordner muss mindestens eine Klangdatei enthalten</translation>
+    </message>
+    <message>
+        <source>nothing added time. please add time.</source>
+        <translation>Es ist keine Zeit eingetragen. Bitte fügen Sie eine Zeit hinzu.</translation>
+    </message>
+    <message>
+        <source>No bells today: %1</source>
+        <translation>Heute keine Klingel: %1</translation>
+    </message>
+    <message>
+        <source>HOLIDAY</source>
+        <translation>FERIEN</translation>
+    </message>
+    <message>
+        <source>No bells today</source>
+        <translation>Heute keine Klingel</translation>
+    </message>
+    <message>
+        <source>Make-up day: %1&apos;s bells%2</source>
+        <translation>Ersatztag: Klingelzeiten von %1%2</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete all times of time box?</source>
+        <translation>Alle Zeiten der Liste löschen?</translation>
+    </message>
+    <message>
+        <source>Replace the %1 bells in the list with Templet %2?</source>
+        <translation>Die %1 Klingelzeiten der Liste durch Vorlage %2 ersetzen?</translation>
+    </message>
+    <message>
+        <source>Play music list</source>
+        <translation>Musikliste abspielen</translation>
+    </message>
+    <message>
+        <source>Countdown next bell</source>
+        <translation>Countdown bis zum nächsten Klingeln</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>Infomation</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Ferien</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Webseite</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Today     :</source>
+        <translation>Heute:</translation>
+    </message>
+    <message>
+        <source>Now time :</source>
+        <translation>Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>Now state</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Click to see the ring log: every bell and what became of it.</source>
+        <translation>Klicken Sie für das Klingelprotokoll: jedes Klingeln und was daraus wurde.</translation>
+    </message>
+    <message>
+        <source>Next bell</source>
+        <translation>Nächste Klingel</translation>
+    </message>
+    <message>
+        <source>Next sound</source>
+        <translation>Nächster Klang</translation>
+    </message>
+    <message>
+        <source>Today Bells</source>
+        <translation>Heutige Klingelzeiten</translation>
+    </message>
+    <message>
+        <source>Select bell sound</source>
+        <translation>Klingelton wählen</translation>
+    </message>
+    <message>
+        <source>Auto execution</source>
+        <translation>Start bei der Anmeldung</translation>
+    </message>
+    <message>
+        <source>If you want TOLLIX to operate automatically at computer start time.</source>
+        <translation>Startet TOLLIX von selbst bei der Anmeldung.</translation>
+    </message>
+    <message>
+        <source>No com sound</source>
+        <translation>Kein PC-Ton</translation>
+    </message>
+    <message>
+        <source>Repeating bell</source>
+        <translation>Klingel wiederholen</translation>
+    </message>
+    <message>
+        <source>if you click [Stop Bell], bell sound will be stoped.</source>
+        <translation>Die Klingel läutet immer wieder, bis Sie auf [Klingel aus] klicken.</translation>
+    </message>
+    <message>
+        <source>If you want purge external sound generating other program.</source>
+        <translation>Schaltet den Ton anderer Programme zwischen den Klingelzeichen stumm.</translation>
+    </message>
+    <message>
+        <source>Internet time</source>
+        <translation>Internetzeit</translation>
+    </message>
+    <message>
+        <source>At real-time it synchronizes a computer time in standard time.</source>
+        <translation>Hält die Uhr des Computers nach der Internetzeit genau.</translation>
+    </message>
+    <message>
+        <source>Reservation Exit</source>
+        <translation>Geplant ausschalten</translation>
+    </message>
+    <message>
+        <source>Auto interval</source>
+        <translation>Automatische Abstände</translation>
+    </message>
+    <message>
+        <source>Manual input</source>
+        <translation>Manuelle Eingabe</translation>
+    </message>
+    <message>
+        <source>Set time mode</source>
+        <translation>Zeitmodus</translation>
+    </message>
+    <message>
+        <source>Apply week</source>
+        <translation>Ganze Woche</translation>
+    </message>
+    <message>
+        <source>Set each day </source>
+        <translation>Jeder Tag einzeln</translation>
+    </message>
+    <message>
+        <source>Apply day</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>No rings</source>
+        <translation>Keine Klingel</translation>
+    </message>
+    <message>
+        <source>Select day</source>
+        <translation>Tag wählen</translation>
+    </message>
+    <message>
+        <source>Set start and end time</source>
+        <translation>Start- und Endzeit</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>Std</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Set time interval</source>
+        <translation>Zeitabstände</translation>
+    </message>
+    <message>
+        <source>Work time</source>
+        <translation>Unterricht</translation>
+    </message>
+    <message>
+        <source>Rest time</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Set start bell sound</source>
+        <translation>Klingeltöne</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Unterricht</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>min after</source>
+        <translation>Min danach</translation>
+    </message>
+    <message>
+        <source>min before</source>
+        <translation>Min davor</translation>
+    </message>
+    <message>
+        <source>Alarm before and after bell time (After check,Apply sound)</source>
+        <translation>Alarm nach Start- und vor Endklingel (ankreuzen, dann Klang übernehmen)</translation>
+    </message>
+    <message>
+        <source>Input time (Add after selecting sound)</source>
+        <translation>Neue Zeit (Klang wählen, dann hinzufügen)</translation>
+    </message>
+    <message>
+        <source>Added time (24H clock : 5PM -&gt; 17hr)</source>
+        <translation>Eingetragene Zeiten (24-Stunden-Uhr: 17 Uhr = 17 Std)</translation>
+    </message>
+    <message>
+        <source>Open Window</source>
+        <translation>Fenster öffnen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Ring now</source>
+        <translation>Jetzt klingeln</translation>
+    </message>
+    <message>
+        <source>Stop Bell</source>
+        <translation>Klingel aus</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Templet</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>To the tray</source>
+        <translation>In den Infobereich</translation>
+    </message>
+    <message>
+        <source>Today&apos;s bells</source>
+        <translation>Heutige Klingelzeiten</translation>
+    </message>
+    <message>
+        <source>Bell sounds</source>
+        <translation>Klingeltöne</translation>
+    </message>
+    <message>
+        <source>Day shown</source>
+        <translation>Angezeigter Tag</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Start hour</source>
+        <translation>Startstunde</translation>
+    </message>
+    <message>
+        <source>Start minute</source>
+        <translation>Startminute</translation>
+    </message>
+    <message>
+        <source>End hour</source>
+        <translation>Endstunde</translation>
+    </message>
+    <message>
+        <source>End minute</source>
+        <translation>Endminute</translation>
+    </message>
+    <message>
+        <source>Work minutes</source>
+        <translation>Unterrichtsminuten</translation>
+    </message>
+    <message>
+        <source>Rest minutes</source>
+        <translation>Pausenminuten</translation>
+    </message>
+    <message>
+        <source>Sound of the work bell</source>
+        <translation>Klang der Unterrichtsklingel</translation>
+    </message>
+    <message>
+        <source>Sound of the rest bell</source>
+        <translation>Klang der Pausenklingel</translation>
+    </message>
+    <message>
+        <source>Minutes after the start bell</source>
+        <translation>Minuten nach der Startklingel</translation>
+    </message>
+    <message>
+        <source>Sound of the alarm after the start bell</source>
+        <translation>Klang des Alarms nach der Startklingel</translation>
+    </message>
+    <message>
+        <source>Minutes before the end bell</source>
+        <translation>Minuten vor der Endklingel</translation>
+    </message>
+    <message>
+        <source>Sound of the alarm before the end bell</source>
+        <translation>Klang des Alarms vor der Endklingel</translation>
+    </message>
+    <message>
+        <source>Hour of the new time</source>
+        <translation>Stunde der neuen Zeit</translation>
+    </message>
+    <message>
+        <source>Minute of the new time (Enter adds it)</source>
+        <translation>Minute der neuen Zeit (Eingabe fügt sie hinzu)</translation>
+    </message>
+    <message>
+        <source>Added times (Del deletes)</source>
+        <translation>Eingetragene Zeiten (Entf löscht)</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the work bell</source>
+        <translation>Gewählten Klang für die Unterrichtsklingel übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the rest bell</source>
+        <translation>Gewählten Klang für die Pausenklingel übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the alarm after the start bell</source>
+        <translation>Gewählten Klang für den Alarm nach der Startklingel übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the alarm before the end bell</source>
+        <translation>Gewählten Klang für den Alarm vor der Endklingel übernehmen</translation>
+    </message>
+    <message>
+        <source>TOLLIX-Stop</source>
+        <translation>TOLLIX – angehalten</translation>
+    </message>
+    <message>
+        <source>TOLLIX-Excuting...</source>
+        <translation>TOLLIX – läuft</translation>
+    </message>
+    <message>
+        <source>TOLLIX cannot be set to start at log-on: %1</source>
+        <translation>TOLLIX kann nicht für den Start bei der Anmeldung eingerichtet werden: %1</translation>
+    </message>
+    <message>
+        <source>The start entry at log-on could not be removed: %1</source>
+        <translation>Der Starteintrag für die Anmeldung konnte nicht entfernt werden: %1</translation>
+    </message>
+    <message>
+        <source>The computer could not be switched off at the reserved time.
+%1</source>
+        <translation>Der Computer konnte zur geplanten Zeit nicht ausgeschaltet werden.
+%1</translation>
+    </message>
+    <message>
+        <source>It uses the Internet time server, at real-time it synchronizes a computer time in standard time.</source>
+        <translation>TOLLIX nutzt den Internet-Zeitserver und hält die Uhr des Computers genau.</translation>
+    </message>
+</context>
+<context>
     <name>tollix::templet</name>
     <message>
         <source>Select templet</source>

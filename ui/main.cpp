@@ -114,9 +114,9 @@ void main::connectBehaviours() {
     connect(&model, &ScheduleModel::notSaved, this, &main::notSaved);
     connect(&model, &ScheduleModel::unreadable, this, [this](const QString& why) {
         services_.messages.information(
-            QStringLiteral("Warning"),
-            QStringLiteral("A file could not be read: %1\nThe initial settings are used, and the "
-                           "file is kept as it is until a setting it holds is changed.")
+            tr("Warning"),
+            tr("A file could not be read: %1\nThe initial settings are used, and the "
+               "file is kept as it is until a setting it holds is changed.")
                 .arg(why));
     });
     connect(&engine, &BellEngine::hearingChanged, this, [this](const QString& problem) {
@@ -127,9 +127,8 @@ void main::connectBehaviours() {
     });
     connect(&engine, &BellEngine::recordUnavailable, this, [this](const QString& why) {
         services_.messages.information(
-            QStringLiteral("Warning"),
-            QStringLiteral("The ring record cannot be kept: %1\nThe bells ring all the same.")
-                .arg(why));
+            tr("Warning"),
+            tr("The ring record cannot be kept: %1\nThe bells ring all the same.").arg(why));
     });
     connect(mexit, &MenuLabel::Click, this, &main::mexit_Click);
     connect(mnExit1, &QAction::triggered, this, &main::mnExit1_Click);
@@ -186,24 +185,23 @@ void main::Form_Load() {
     // Once more when the shown frames have told their real minimum.
     QTimer::singleShot(0, this, [this] { placeOnScreen(size()); });
 
-    startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().dataFolder().string())),
+    startupStep(tr("Reading %1").arg(fromStd(paths().dataFolder().string())),
                 [this] { model.load(services_.clock.now().weekday); });
     chkAutoExit->setValue(model.exitSettings().chkAutoExit);
 
     engine.soundControl.OpenMixer(0);
     engine.soundControl.SetMasterMute(false);
 
-    startupStep(
-        QStringLiteral("Reading the sound folder %1").arg(fromStd(paths().soundFolder().string())),
-        [this] { fileList->AddItems(sound::SoundFolderScan(paths().soundFolder())); });
+    startupStep(tr("Reading the sound folder %1").arg(fromStd(paths().soundFolder().string())),
+                [this] { fileList->AddItems(sound::SoundFolderScan(paths().soundFolder())); });
 
     Timer1->setEnabled(true);
     Timer1_Timer();
 
-    startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().dataIni().string())),
+    startupStep(tr("Reading %1").arg(fromStd(paths().dataIni().string())),
                 [this] { LoadSettings(); });
 
-    state->setText(QStringLiteral("OFF"));
+    state->setText(tr("OFF"));
     setStateColour(kStateOffColour);
 
     if (auto_exe->value() == 1) {
@@ -241,9 +239,8 @@ void main::startupStep(const QString& what, const std::function<void()>& step) {
 
 // Start-up goes on after a failed step, so that the clock keeps ticking.
 void main::startupError(const QString& what, const QString& description) {
-    services_.messages.information(
-        QStringLiteral("TOLLIX"),
-        QStringLiteral("Error Number : \n%1 failed: %2").arg(what, description));
+    services_.messages.information(QStringLiteral("TOLLIX"),
+                                   tr("Error Number : \n%1 failed: %2").arg(what, description));
 }
 
 void main::Shutdown(bool end) {
@@ -304,8 +301,8 @@ void main::sound_zero_Click() {
 
 // Settings that do not reach the disk would be lost at the next start.
 void main::notSaved(const QString& error) {
-    services_.messages.information(QStringLiteral("Warning"),
-                                   QStringLiteral("The setting could not be saved: %1").arg(error));
+    services_.messages.information(tr("Warning"),
+                                   tr("The setting could not be saved: %1").arg(error));
 }
 
 // The controls' own behaviours save as they are restored; those saves wait
@@ -470,7 +467,7 @@ void main::Option3_Click() {
         SaveSettings();
     else
         loadPhase = 2;
-    reg_day->setText(QStringLiteral("All days"));
+    reg_day->setText(tr("All days"));
     LoadCurrent();
     if (Option2->isChecked())
         applyTemplet->setVisible(true);
@@ -486,8 +483,7 @@ void main::Option4_Click() {
     if (loadPhase == 2) {
         SaveSettings();
         services_.messages.information(
-            QStringLiteral("Help"),
-            QStringLiteral("Click arrow in right [Select day], Seting each day bell time."));
+            tr("Help"), tr("Click arrow in right [Select day], Seting each day bell time."));
     } else {
         loadPhase = 2;
     }

@@ -3,6 +3,7 @@
 #include "schedule/Intervals.h"
 #include "sound/SoundLibrary.h"
 #include "ui/RingLogWindow.h"
+#include "ui/Translations.h"
 #include "ui/main.h"
 
 #include <QSignalBlocker>
@@ -40,7 +41,7 @@ void main::VScroll9_Change() {
             // The day on screen stays the day the selector shows.
             const QSignalBlocker quiet(VScroll9);
             VScroll9->setPosition(pre_day->text().toInt());
-            services_.messages.information(QStringLiteral("Warning"), fromStd(*refused));
+            services_.messages.information(tr("Warning"), refusalText(*refused));
             return;
         }
         if (pre_day->text().toInt() != position)
@@ -59,7 +60,7 @@ void main::VScroll9_Change() {
             return;
         }
         if (position >= 8) {
-            reg_day->setText(QStringLiteral("templet%1").arg(position - 7));
+            reg_day->setText(tr("templet%1").arg(position - 7));
             nobell->setEnabled(false);
         } else {
             reg_day->setText(weekdayName(position));
@@ -97,7 +98,7 @@ void main::lockControls(bool running) {
         control->setEnabled(usable);
     start->setEnabled(usable);
     dayNote->setVisible(false);
-    state->setText(running ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    state->setText(running ? tr("ON") : tr("OFF"));
     setStateColour(running ? kStateOnColour : kStateOffColour);
     nobell->setEnabled(usable && !Option3->isChecked());
     VScroll9->setEnabled(usable && Option4->isChecked());
@@ -111,22 +112,21 @@ void main::start_Click() {
     // A make-up day rings another weekday's list.
     const DayChoice day = engine.dayChoice(services_.clock.now());
     if (Option3->isChecked()) {
-        reg_day->setText(QStringLiteral("All days"));
+        reg_day->setText(tr("All days"));
     } else {
         reg_day->setText(weekdayName(day.weekday));
         VScroll9->setPosition(day.weekday);  // saves the day it leaves, loads today
     }
 
     if (!listHoldsPlayableFile(*fileList)) {
-        services_.messages.information(QStringLiteral("Warning"),
-                                       QStringLiteral("C:\\tollix\\sound folder must over one "
-                                                      "sound file"));
+        services_.messages.information(tr("Warning"),
+                                       tr("C:\\tollix\\sound folder must over one sound file"));
         return;
     }
 
     if (Option1->isChecked()) {
         if (const auto refused = ValidateIntervals(intervalsOf(*this), true)) {
-            services_.messages.information(QStringLiteral("Warning"), fromStd(*refused));
+            services_.messages.information(tr("Warning"), refusalText(*refused));
             return;
         }
         lockControls(true);
@@ -136,8 +136,8 @@ void main::start_Click() {
             SaveDayIntervals(1);
     } else {
         if (Option3->isChecked() && AddTimeList->count() == 0) {
-            services_.messages.information(QStringLiteral("Warning"),
-                                           QStringLiteral("nothing added time. please add time."));
+            services_.messages.information(tr("Warning"),
+                                           tr("nothing added time. please add time."));
             return;
         }
         lockControls(true);
@@ -162,7 +162,8 @@ void main::showDay() {
     dayNote->setStyleSheet(QString());
     if (!engine.dayProblem().isEmpty()) {
         dayNote->setStyleSheet(QStringLiteral("color: #c00000;"));
-        dayNote->setText(QStringLiteral("No bells today: ") + engine.dayProblem());
+        dayNote->setText(
+            tr("No bells today: %1").arg(refusalText(engine.dayProblem().toStdString())));
         dayNote->setVisible(true);
         return;
     }
@@ -171,12 +172,12 @@ void main::showDay() {
             dayNote->setVisible(false);
             return;
         case DayChoice::Kind::NoBells:
-            state->setText(QStringLiteral("HOLIDAY"));
-            dayNote->setText(name.isEmpty() ? QStringLiteral("No bells today") : name);
+            state->setText(tr("HOLIDAY"));
+            dayNote->setText(name.isEmpty() ? tr("No bells today") : name);
             break;
         case DayChoice::Kind::MakeUp:
             dayNote->setText(
-                QStringLiteral("Make-up day: %1's bells%2")
+                tr("Make-up day: %1's bells%2")
                     .arg(weekdayName(day.weekday),
                          name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
             break;

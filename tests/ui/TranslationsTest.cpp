@@ -120,6 +120,10 @@ TEST(Translations, TheDesktopsLanguageComesFromTheEnvironment) {
     }
     const Untranslated afterwards;
     EXPECT_EQ(installTranslations({u"xx"_s, u"de_CH"_s}), u"de_DE"_s);
+    // The plain code's refusals, part by part.
+    EXPECT_EQ(refusalText("Tuesday: must end time bigger then start time"),
+              u"Dienstag: Die Endzeit muss nach der Startzeit liegen"_s);
+    EXPECT_EQ(refusalText("Tuesday: 12:30 unknown"), u"Dienstag: 12:30 unknown"_s);
     EXPECT_EQ(installTranslations({u"xx"_s}), QString());
 }
 
