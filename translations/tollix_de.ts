@@ -225,6 +225,341 @@
     </message>
 </context>
 <context>
+    <name>MainForm</name>
+    <message>
+        <source>Play music list</source>
+        <translation>Musikliste abspielen</translation>
+    </message>
+    <message>
+        <source>Countdown next bell</source>
+        <translation>Countdown bis zum nächsten Klingeln</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Infomation</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Ferien</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Webseite</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Today     :</source>
+        <translation>Heute:</translation>
+    </message>
+    <message>
+        <source>Now time :</source>
+        <translation>Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>Now state</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Click to see the ring log: every bell and what became of it.</source>
+        <translation>Klicken Sie für das Klingelprotokoll: jedes Klingeln und was daraus wurde.</translation>
+    </message>
+    <message>
+        <source>Next bell</source>
+        <translation>Nächste Klingel</translation>
+    </message>
+    <message>
+        <source>Next sound</source>
+        <translation>Nächster Klang</translation>
+    </message>
+    <message>
+        <source>Today Bells</source>
+        <translation>Heutige Klingelzeiten</translation>
+    </message>
+    <message>
+        <source>Select bell sound</source>
+        <translation>Klingelton wählen</translation>
+    </message>
+    <message>
+        <source>Auto execution</source>
+        <translation>Start bei der Anmeldung</translation>
+    </message>
+    <message>
+        <source>If you want TOLLIX to operate automatically at computer start time.</source>
+        <translation>Startet TOLLIX von selbst bei der Anmeldung.</translation>
+    </message>
+    <message>
+        <source>No com sound</source>
+        <translation>Kein PC-Ton</translation>
+    </message>
+    <message>
+        <source>Repeating bell</source>
+        <translation>Klingel wiederholen</translation>
+    </message>
+    <message>
+        <source>if you click [Stop Bell], bell sound will be stoped.</source>
+        <translation>Die Klingel läutet immer wieder, bis Sie auf [Klingel aus] klicken.</translation>
+    </message>
+    <message>
+        <source>If you want purge external sound generating other program.</source>
+        <translation>Schaltet den Ton anderer Programme zwischen den Klingelzeichen stumm.</translation>
+    </message>
+    <message>
+        <source>Internet time</source>
+        <translation>Internetzeit</translation>
+    </message>
+    <message>
+        <source>At real-time it synchronizes a computer time in standard time.</source>
+        <translation>Hält die Uhr des Computers nach der Internetzeit genau.</translation>
+    </message>
+    <message>
+        <source>Reservation Exit</source>
+        <translation>Geplant ausschalten</translation>
+    </message>
+    <message>
+        <source>Auto interval</source>
+        <translation>Automatische Abstände</translation>
+    </message>
+    <message>
+        <source>Manual input</source>
+        <translation>Manuelle Eingabe</translation>
+    </message>
+    <message>
+        <source>Set time mode</source>
+        <translation>Zeitmodus</translation>
+    </message>
+    <message>
+        <source>Apply week</source>
+        <translation>Ganze Woche</translation>
+    </message>
+    <message>
+        <source>Set each day </source>
+        <translation>Jeder Tag einzeln</translation>
+    </message>
+    <message>
+        <source>Apply day</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>No rings</source>
+        <translation>Keine Klingel</translation>
+    </message>
+    <message>
+        <source>Select day</source>
+        <translation>Tag wählen</translation>
+    </message>
+    <message>
+        <source>Set start and end time</source>
+        <translation>Start- und Endzeit</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>Std</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Set time interval</source>
+        <translation>Zeitabstände</translation>
+    </message>
+    <message>
+        <source>Work time</source>
+        <translation>Unterricht</translation>
+    </message>
+    <message>
+        <source>Rest time</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Set start bell sound</source>
+        <translation>Klingeltöne</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Unterricht</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>min after</source>
+        <translation>Min danach</translation>
+    </message>
+    <message>
+        <source>min before</source>
+        <translation>Min davor</translation>
+    </message>
+    <message>
+        <source>Alarm before and after bell time (After check,Apply sound)</source>
+        <translation>Alarm nach Start- und vor Endklingel (ankreuzen, dann Klang übernehmen)</translation>
+    </message>
+    <message>
+        <source>Input time (Add after selecting sound)</source>
+        <translation>Neue Zeit (Klang wählen, dann hinzufügen)</translation>
+    </message>
+    <message>
+        <source>Added time (24H clock : 5PM -&gt; 17hr)</source>
+        <translation>Eingetragene Zeiten (24-Stunden-Uhr: 17 Uhr = 17 Std)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Ring now</source>
+        <translation>Jetzt klingeln</translation>
+    </message>
+    <message>
+        <source>Stop Bell</source>
+        <translation>Klingel aus</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Templet</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>To the tray</source>
+        <translation>In den Infobereich</translation>
+    </message>
+    <message>
+        <source>Today&apos;s bells</source>
+        <translation>Heutige Klingelzeiten</translation>
+    </message>
+    <message>
+        <source>Bell sounds</source>
+        <translation>Klingeltöne</translation>
+    </message>
+    <message>
+        <source>Day shown</source>
+        <translation>Angezeigter Tag</translation>
+    </message>
+    <message>
+        <source>Start hour</source>
+        <translation>Startstunde</translation>
+    </message>
+    <message>
+        <source>Start minute</source>
+        <translation>Startminute</translation>
+    </message>
+    <message>
+        <source>End hour</source>
+        <translation>Endstunde</translation>
+    </message>
+    <message>
+        <source>End minute</source>
+        <translation>Endminute</translation>
+    </message>
+    <message>
+        <source>Work minutes</source>
+        <translation>Unterrichtsminuten</translation>
+    </message>
+    <message>
+        <source>Rest minutes</source>
+        <translation>Pausenminuten</translation>
+    </message>
+    <message>
+        <source>Sound of the work bell</source>
+        <translation>Klang der Unterrichtsklingel</translation>
+    </message>
+    <message>
+        <source>Sound of the rest bell</source>
+        <translation>Klang der Pausenklingel</translation>
+    </message>
+    <message>
+        <source>Minutes after the start bell</source>
+        <translation>Minuten nach der Startklingel</translation>
+    </message>
+    <message>
+        <source>Sound of the alarm after the start bell</source>
+        <translation>Klang des Alarms nach der Startklingel</translation>
+    </message>
+    <message>
+        <source>Minutes before the end bell</source>
+        <translation>Minuten vor der Endklingel</translation>
+    </message>
+    <message>
+        <source>Sound of the alarm before the end bell</source>
+        <translation>Klang des Alarms vor der Endklingel</translation>
+    </message>
+    <message>
+        <source>Hour of the new time</source>
+        <translation>Stunde der neuen Zeit</translation>
+    </message>
+    <message>
+        <source>Minute of the new time (Enter adds it)</source>
+        <translation>Minute der neuen Zeit (Eingabe fügt sie hinzu)</translation>
+    </message>
+    <message>
+        <source>Added times (Del deletes)</source>
+        <translation>Eingetragene Zeiten (Entf löscht)</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the work bell</source>
+        <translation>Gewählten Klang für die Unterrichtsklingel übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the rest bell</source>
+        <translation>Gewählten Klang für die Pausenklingel übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the alarm after the start bell</source>
+        <translation>Gewählten Klang für den Alarm nach der Startklingel übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the alarm before the end bell</source>
+        <translation>Gewählten Klang für den Alarm vor der Endklingel übernehmen</translation>
+    </message>
+    <message>
+        <source>Open Window</source>
+        <translation>Fenster öffnen</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>Warning</source>
@@ -861,14 +1196,6 @@ Die Klingeln läuten trotzdem.</translation>
         <translation>AN</translation>
     </message>
     <message>
-        <source>C:\tollix\sound folder must over one sound file</source>
-        <translation>Der Klangordner muss mindestens eine Klangdatei enthalten</translation>
-    </message>
-    <message>
-        <source>nothing added time. please add time.</source>
-        <translation>Es ist keine Zeit eingetragen. Bitte fügen Sie eine Zeit hinzu.</translation>
-    </message>
-    <message>
         <source>No bells today: %1</source>
         <translation>Heute keine Klingel: %1</translation>
     </message>
@@ -901,328 +1228,12 @@ Die Klingeln läuten trotzdem.</translation>
         <translation>Musikliste abspielen</translation>
     </message>
     <message>
-        <source>Countdown next bell</source>
-        <translation>Countdown bis zum nächsten Klingeln</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Countdown</translation>
-    </message>
-    <message>
         <source>Infomation</source>
         <translation>Information</translation>
     </message>
     <message>
-        <source>Holidays</source>
-        <translation>Ferien</translation>
-    </message>
-    <message>
-        <source>Web page</source>
-        <translation>Webseite</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Today     :</source>
-        <translation>Heute:</translation>
-    </message>
-    <message>
-        <source>Now time :</source>
-        <translation>Uhrzeit:</translation>
-    </message>
-    <message>
-        <source>Now state</source>
-        <translation>Zustand</translation>
-    </message>
-    <message>
-        <source>Click to see the ring log: every bell and what became of it.</source>
-        <translation>Klicken Sie für das Klingelprotokoll: jedes Klingeln und was daraus wurde.</translation>
-    </message>
-    <message>
-        <source>Next bell</source>
-        <translation>Nächste Klingel</translation>
-    </message>
-    <message>
-        <source>Next sound</source>
-        <translation>Nächster Klang</translation>
-    </message>
-    <message>
-        <source>Today Bells</source>
-        <translation>Heutige Klingelzeiten</translation>
-    </message>
-    <message>
-        <source>Select bell sound</source>
-        <translation>Klingelton wählen</translation>
-    </message>
-    <message>
-        <source>Auto execution</source>
-        <translation>Start bei der Anmeldung</translation>
-    </message>
-    <message>
-        <source>If you want TOLLIX to operate automatically at computer start time.</source>
-        <translation>Startet TOLLIX von selbst bei der Anmeldung.</translation>
-    </message>
-    <message>
-        <source>No com sound</source>
-        <translation>Kein PC-Ton</translation>
-    </message>
-    <message>
-        <source>Repeating bell</source>
-        <translation>Klingel wiederholen</translation>
-    </message>
-    <message>
-        <source>if you click [Stop Bell], bell sound will be stoped.</source>
-        <translation>Die Klingel läutet immer wieder, bis Sie auf [Klingel aus] klicken.</translation>
-    </message>
-    <message>
-        <source>If you want purge external sound generating other program.</source>
-        <translation>Schaltet den Ton anderer Programme zwischen den Klingelzeichen stumm.</translation>
-    </message>
-    <message>
-        <source>Internet time</source>
-        <translation>Internetzeit</translation>
-    </message>
-    <message>
         <source>At real-time it synchronizes a computer time in standard time.</source>
         <translation>Hält die Uhr des Computers nach der Internetzeit genau.</translation>
-    </message>
-    <message>
-        <source>Reservation Exit</source>
-        <translation>Geplant ausschalten</translation>
-    </message>
-    <message>
-        <source>Auto interval</source>
-        <translation>Automatische Abstände</translation>
-    </message>
-    <message>
-        <source>Manual input</source>
-        <translation>Manuelle Eingabe</translation>
-    </message>
-    <message>
-        <source>Set time mode</source>
-        <translation>Zeitmodus</translation>
-    </message>
-    <message>
-        <source>Apply week</source>
-        <translation>Ganze Woche</translation>
-    </message>
-    <message>
-        <source>Set each day </source>
-        <translation>Jeder Tag einzeln</translation>
-    </message>
-    <message>
-        <source>Apply day</source>
-        <translation>Tage</translation>
-    </message>
-    <message>
-        <source>No rings</source>
-        <translation>Keine Klingel</translation>
-    </message>
-    <message>
-        <source>Select day</source>
-        <translation>Tag wählen</translation>
-    </message>
-    <message>
-        <source>Set start and end time</source>
-        <translation>Start- und Endzeit</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>hr</source>
-        <translation>Std</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>Min</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Ende</translation>
-    </message>
-    <message>
-        <source>Set time interval</source>
-        <translation>Zeitabstände</translation>
-    </message>
-    <message>
-        <source>Work time</source>
-        <translation>Unterricht</translation>
-    </message>
-    <message>
-        <source>Rest time</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Set start bell sound</source>
-        <translation>Klingeltöne</translation>
-    </message>
-    <message>
-        <source>Work</source>
-        <translation>Unterricht</translation>
-    </message>
-    <message>
-        <source>Rest</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>min after</source>
-        <translation>Min danach</translation>
-    </message>
-    <message>
-        <source>min before</source>
-        <translation>Min davor</translation>
-    </message>
-    <message>
-        <source>Alarm before and after bell time (After check,Apply sound)</source>
-        <translation>Alarm nach Start- und vor Endklingel (ankreuzen, dann Klang übernehmen)</translation>
-    </message>
-    <message>
-        <source>Input time (Add after selecting sound)</source>
-        <translation>Neue Zeit (Klang wählen, dann hinzufügen)</translation>
-    </message>
-    <message>
-        <source>Added time (24H clock : 5PM -&gt; 17hr)</source>
-        <translation>Eingetragene Zeiten (24-Stunden-Uhr: 17 Uhr = 17 Std)</translation>
-    </message>
-    <message>
-        <source>Open Window</source>
-        <translation>Fenster öffnen</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stopp</translation>
-    </message>
-    <message>
-        <source>Ring now</source>
-        <translation>Jetzt klingeln</translation>
-    </message>
-    <message>
-        <source>Stop Bell</source>
-        <translation>Klingel aus</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Ändern</translation>
-    </message>
-    <message>
-        <source>Delete all</source>
-        <translation>Alle löschen</translation>
-    </message>
-    <message>
-        <source>Templet</source>
-        <translation>Vorlage</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Übernehmen</translation>
-    </message>
-    <message>
-        <source>Minimize</source>
-        <translation>Minimieren</translation>
-    </message>
-    <message>
-        <source>To the tray</source>
-        <translation>In den Infobereich</translation>
-    </message>
-    <message>
-        <source>Today&apos;s bells</source>
-        <translation>Heutige Klingelzeiten</translation>
-    </message>
-    <message>
-        <source>Bell sounds</source>
-        <translation>Klingeltöne</translation>
-    </message>
-    <message>
-        <source>Day shown</source>
-        <translation>Angezeigter Tag</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>Tag</translation>
-    </message>
-    <message>
-        <source>Start hour</source>
-        <translation>Startstunde</translation>
-    </message>
-    <message>
-        <source>Start minute</source>
-        <translation>Startminute</translation>
-    </message>
-    <message>
-        <source>End hour</source>
-        <translation>Endstunde</translation>
-    </message>
-    <message>
-        <source>End minute</source>
-        <translation>Endminute</translation>
-    </message>
-    <message>
-        <source>Work minutes</source>
-        <translation>Unterrichtsminuten</translation>
-    </message>
-    <message>
-        <source>Rest minutes</source>
-        <translation>Pausenminuten</translation>
-    </message>
-    <message>
-        <source>Sound of the work bell</source>
-        <translation>Klang der Unterrichtsklingel</translation>
-    </message>
-    <message>
-        <source>Sound of the rest bell</source>
-        <translation>Klang der Pausenklingel</translation>
-    </message>
-    <message>
-        <source>Minutes after the start bell</source>
-        <translation>Minuten nach der Startklingel</translation>
-    </message>
-    <message>
-        <source>Sound of the alarm after the start bell</source>
-        <translation>Klang des Alarms nach der Startklingel</translation>
-    </message>
-    <message>
-        <source>Minutes before the end bell</source>
-        <translation>Minuten vor der Endklingel</translation>
-    </message>
-    <message>
-        <source>Sound of the alarm before the end bell</source>
-        <translation>Klang des Alarms vor der Endklingel</translation>
-    </message>
-    <message>
-        <source>Hour of the new time</source>
-        <translation>Stunde der neuen Zeit</translation>
-    </message>
-    <message>
-        <source>Minute of the new time (Enter adds it)</source>
-        <translation>Minute der neuen Zeit (Eingabe fügt sie hinzu)</translation>
-    </message>
-    <message>
-        <source>Added times (Del deletes)</source>
-        <translation>Eingetragene Zeiten (Entf löscht)</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the work bell</source>
-        <translation>Gewählten Klang für die Unterrichtsklingel übernehmen</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the rest bell</source>
-        <translation>Gewählten Klang für die Pausenklingel übernehmen</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the alarm after the start bell</source>
-        <translation>Gewählten Klang für den Alarm nach der Startklingel übernehmen</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the alarm before the end bell</source>
-        <translation>Gewählten Klang für den Alarm vor der Endklingel übernehmen</translation>
     </message>
     <message>
         <source>TOLLIX-Stop</source>

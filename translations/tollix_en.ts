@@ -225,6 +225,341 @@
     </message>
 </context>
 <context>
+    <name>MainForm</name>
+    <message>
+        <source>Play music list</source>
+        <translation>Play music list</translation>
+    </message>
+    <message>
+        <source>Countdown next bell</source>
+        <translation>Countdown to the next bell</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Infomation</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Holidays</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Web page</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Today     :</source>
+        <translation>Today:</translation>
+    </message>
+    <message>
+        <source>Now time :</source>
+        <translation>Time now:</translation>
+    </message>
+    <message>
+        <source>Now state</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Click to see the ring log: every bell and what became of it.</source>
+        <translation>Click to see the ring log: every bell and what became of it.</translation>
+    </message>
+    <message>
+        <source>Next bell</source>
+        <translation>Next bell</translation>
+    </message>
+    <message>
+        <source>Next sound</source>
+        <translation>Next sound</translation>
+    </message>
+    <message>
+        <source>Today Bells</source>
+        <translation>Today&apos;s bells</translation>
+    </message>
+    <message>
+        <source>Select bell sound</source>
+        <translation>Select bell sound</translation>
+    </message>
+    <message>
+        <source>Auto execution</source>
+        <translation>Start at log-on</translation>
+    </message>
+    <message>
+        <source>If you want TOLLIX to operate automatically at computer start time.</source>
+        <translation>Starts TOLLIX by itself when you log on.</translation>
+    </message>
+    <message>
+        <source>No com sound</source>
+        <translation>No computer sound</translation>
+    </message>
+    <message>
+        <source>Repeating bell</source>
+        <translation>Repeating bell</translation>
+    </message>
+    <message>
+        <source>if you click [Stop Bell], bell sound will be stoped.</source>
+        <translation>The bell repeats until you click [Stop bell].</translation>
+    </message>
+    <message>
+        <source>If you want purge external sound generating other program.</source>
+        <translation>Silences the sound of other programs between bells.</translation>
+    </message>
+    <message>
+        <source>Internet time</source>
+        <translation>Internet time</translation>
+    </message>
+    <message>
+        <source>At real-time it synchronizes a computer time in standard time.</source>
+        <translation>Keeps the computer&apos;s clock on standard time from the internet.</translation>
+    </message>
+    <message>
+        <source>Reservation Exit</source>
+        <translation>Scheduled shutdown</translation>
+    </message>
+    <message>
+        <source>Auto interval</source>
+        <translation>Auto interval</translation>
+    </message>
+    <message>
+        <source>Manual input</source>
+        <translation>Manual input</translation>
+    </message>
+    <message>
+        <source>Set time mode</source>
+        <translation>Time mode</translation>
+    </message>
+    <message>
+        <source>Apply week</source>
+        <translation>Whole week</translation>
+    </message>
+    <message>
+        <source>Set each day </source>
+        <translation>Each day</translation>
+    </message>
+    <message>
+        <source>Apply day</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>No rings</source>
+        <translation>No bells</translation>
+    </message>
+    <message>
+        <source>Select day</source>
+        <translation>Select day</translation>
+    </message>
+    <message>
+        <source>Set start and end time</source>
+        <translation>Start and end time</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>hr</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Set time interval</source>
+        <translation>Time intervals</translation>
+    </message>
+    <message>
+        <source>Work time</source>
+        <translation>Work time</translation>
+    </message>
+    <message>
+        <source>Rest time</source>
+        <translation>Rest time</translation>
+    </message>
+    <message>
+        <source>Set start bell sound</source>
+        <translation>Bell sounds</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Work</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>min after</source>
+        <translation>min after</translation>
+    </message>
+    <message>
+        <source>min before</source>
+        <translation>min before</translation>
+    </message>
+    <message>
+        <source>Alarm before and after bell time (After check,Apply sound)</source>
+        <translation>Alarms after the start and before the end bell (tick, then apply a sound)</translation>
+    </message>
+    <message>
+        <source>Input time (Add after selecting sound)</source>
+        <translation>New time (select a sound, then add)</translation>
+    </message>
+    <message>
+        <source>Added time (24H clock : 5PM -&gt; 17hr)</source>
+        <translation>Added times (24-hour clock: 5 PM is 17 hr)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Ring now</source>
+        <translation>Ring now</translation>
+    </message>
+    <message>
+        <source>Stop Bell</source>
+        <translation>Stop bell</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Delete all</translation>
+    </message>
+    <message>
+        <source>Templet</source>
+        <translation>Template</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>To the tray</source>
+        <translation>To the tray</translation>
+    </message>
+    <message>
+        <source>Today&apos;s bells</source>
+        <translation>Today&apos;s bells</translation>
+    </message>
+    <message>
+        <source>Bell sounds</source>
+        <translation>Bell sounds</translation>
+    </message>
+    <message>
+        <source>Day shown</source>
+        <translation>Day shown</translation>
+    </message>
+    <message>
+        <source>Start hour</source>
+        <translation>Start hour</translation>
+    </message>
+    <message>
+        <source>Start minute</source>
+        <translation>Start minute</translation>
+    </message>
+    <message>
+        <source>End hour</source>
+        <translation>End hour</translation>
+    </message>
+    <message>
+        <source>End minute</source>
+        <translation>End minute</translation>
+    </message>
+    <message>
+        <source>Work minutes</source>
+        <translation>Work minutes</translation>
+    </message>
+    <message>
+        <source>Rest minutes</source>
+        <translation>Rest minutes</translation>
+    </message>
+    <message>
+        <source>Sound of the work bell</source>
+        <translation>Sound of the work bell</translation>
+    </message>
+    <message>
+        <source>Sound of the rest bell</source>
+        <translation>Sound of the rest bell</translation>
+    </message>
+    <message>
+        <source>Minutes after the start bell</source>
+        <translation>Minutes after the start bell</translation>
+    </message>
+    <message>
+        <source>Sound of the alarm after the start bell</source>
+        <translation>Sound of the alarm after the start bell</translation>
+    </message>
+    <message>
+        <source>Minutes before the end bell</source>
+        <translation>Minutes before the end bell</translation>
+    </message>
+    <message>
+        <source>Sound of the alarm before the end bell</source>
+        <translation>Sound of the alarm before the end bell</translation>
+    </message>
+    <message>
+        <source>Hour of the new time</source>
+        <translation>Hour of the new time</translation>
+    </message>
+    <message>
+        <source>Minute of the new time (Enter adds it)</source>
+        <translation>Minute of the new time (Enter adds it)</translation>
+    </message>
+    <message>
+        <source>Added times (Del deletes)</source>
+        <translation>Added times (Del deletes)</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the work bell</source>
+        <translation>Apply the selected sound to the work bell</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the rest bell</source>
+        <translation>Apply the selected sound to the rest bell</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the alarm after the start bell</source>
+        <translation>Apply the selected sound to the alarm after the start bell</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the alarm before the end bell</source>
+        <translation>Apply the selected sound to the alarm before the end bell</translation>
+    </message>
+    <message>
+        <source>Open Window</source>
+        <translation>Open window</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>Warning</source>
@@ -861,14 +1196,6 @@ The bells ring all the same.</translation>
         <translation>ON</translation>
     </message>
     <message>
-        <source>C:\tollix\sound folder must over one sound file</source>
-        <translation>The sound folder must hold at least one sound file</translation>
-    </message>
-    <message>
-        <source>nothing added time. please add time.</source>
-        <translation>No time has been added. Please add a time.</translation>
-    </message>
-    <message>
         <source>No bells today: %1</source>
         <translation>No bells today: %1</translation>
     </message>
@@ -901,328 +1228,12 @@ The bells ring all the same.</translation>
         <translation>Play music list</translation>
     </message>
     <message>
-        <source>Countdown next bell</source>
-        <translation>Countdown to the next bell</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Countdown</translation>
-    </message>
-    <message>
         <source>Infomation</source>
         <translation>Information</translation>
     </message>
     <message>
-        <source>Holidays</source>
-        <translation>Holidays</translation>
-    </message>
-    <message>
-        <source>Web page</source>
-        <translation>Web page</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>Today     :</source>
-        <translation>Today:</translation>
-    </message>
-    <message>
-        <source>Now time :</source>
-        <translation>Time now:</translation>
-    </message>
-    <message>
-        <source>Now state</source>
-        <translation>State</translation>
-    </message>
-    <message>
-        <source>Click to see the ring log: every bell and what became of it.</source>
-        <translation>Click to see the ring log: every bell and what became of it.</translation>
-    </message>
-    <message>
-        <source>Next bell</source>
-        <translation>Next bell</translation>
-    </message>
-    <message>
-        <source>Next sound</source>
-        <translation>Next sound</translation>
-    </message>
-    <message>
-        <source>Today Bells</source>
-        <translation>Today&apos;s bells</translation>
-    </message>
-    <message>
-        <source>Select bell sound</source>
-        <translation>Select bell sound</translation>
-    </message>
-    <message>
-        <source>Auto execution</source>
-        <translation>Start at log-on</translation>
-    </message>
-    <message>
-        <source>If you want TOLLIX to operate automatically at computer start time.</source>
-        <translation>Starts TOLLIX by itself when you log on.</translation>
-    </message>
-    <message>
-        <source>No com sound</source>
-        <translation>No computer sound</translation>
-    </message>
-    <message>
-        <source>Repeating bell</source>
-        <translation>Repeating bell</translation>
-    </message>
-    <message>
-        <source>if you click [Stop Bell], bell sound will be stoped.</source>
-        <translation>The bell repeats until you click [Stop bell].</translation>
-    </message>
-    <message>
-        <source>If you want purge external sound generating other program.</source>
-        <translation>Silences the sound of other programs between bells.</translation>
-    </message>
-    <message>
-        <source>Internet time</source>
-        <translation>Internet time</translation>
-    </message>
-    <message>
         <source>At real-time it synchronizes a computer time in standard time.</source>
         <translation>Keeps the computer&apos;s clock on standard time from the internet.</translation>
-    </message>
-    <message>
-        <source>Reservation Exit</source>
-        <translation>Scheduled shutdown</translation>
-    </message>
-    <message>
-        <source>Auto interval</source>
-        <translation>Auto interval</translation>
-    </message>
-    <message>
-        <source>Manual input</source>
-        <translation>Manual input</translation>
-    </message>
-    <message>
-        <source>Set time mode</source>
-        <translation>Time mode</translation>
-    </message>
-    <message>
-        <source>Apply week</source>
-        <translation>Whole week</translation>
-    </message>
-    <message>
-        <source>Set each day </source>
-        <translation>Each day</translation>
-    </message>
-    <message>
-        <source>Apply day</source>
-        <translation>Days</translation>
-    </message>
-    <message>
-        <source>No rings</source>
-        <translation>No bells</translation>
-    </message>
-    <message>
-        <source>Select day</source>
-        <translation>Select day</translation>
-    </message>
-    <message>
-        <source>Set start and end time</source>
-        <translation>Start and end time</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>hr</source>
-        <translation>hr</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>End</translation>
-    </message>
-    <message>
-        <source>Set time interval</source>
-        <translation>Time intervals</translation>
-    </message>
-    <message>
-        <source>Work time</source>
-        <translation>Work time</translation>
-    </message>
-    <message>
-        <source>Rest time</source>
-        <translation>Rest time</translation>
-    </message>
-    <message>
-        <source>Set start bell sound</source>
-        <translation>Bell sounds</translation>
-    </message>
-    <message>
-        <source>Work</source>
-        <translation>Work</translation>
-    </message>
-    <message>
-        <source>Rest</source>
-        <translation>Rest</translation>
-    </message>
-    <message>
-        <source>min after</source>
-        <translation>min after</translation>
-    </message>
-    <message>
-        <source>min before</source>
-        <translation>min before</translation>
-    </message>
-    <message>
-        <source>Alarm before and after bell time (After check,Apply sound)</source>
-        <translation>Alarms after the start and before the end bell (tick, then apply a sound)</translation>
-    </message>
-    <message>
-        <source>Input time (Add after selecting sound)</source>
-        <translation>New time (select a sound, then add)</translation>
-    </message>
-    <message>
-        <source>Added time (24H clock : 5PM -&gt; 17hr)</source>
-        <translation>Added times (24-hour clock: 5 PM is 17 hr)</translation>
-    </message>
-    <message>
-        <source>Open Window</source>
-        <translation>Open window</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Ring now</source>
-        <translation>Ring now</translation>
-    </message>
-    <message>
-        <source>Stop Bell</source>
-        <translation>Stop bell</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Change</translation>
-    </message>
-    <message>
-        <source>Delete all</source>
-        <translation>Delete all</translation>
-    </message>
-    <message>
-        <source>Templet</source>
-        <translation>Template</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Apply</translation>
-    </message>
-    <message>
-        <source>Minimize</source>
-        <translation>Minimize</translation>
-    </message>
-    <message>
-        <source>To the tray</source>
-        <translation>To the tray</translation>
-    </message>
-    <message>
-        <source>Today&apos;s bells</source>
-        <translation>Today&apos;s bells</translation>
-    </message>
-    <message>
-        <source>Bell sounds</source>
-        <translation>Bell sounds</translation>
-    </message>
-    <message>
-        <source>Day shown</source>
-        <translation>Day shown</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>Day</translation>
-    </message>
-    <message>
-        <source>Start hour</source>
-        <translation>Start hour</translation>
-    </message>
-    <message>
-        <source>Start minute</source>
-        <translation>Start minute</translation>
-    </message>
-    <message>
-        <source>End hour</source>
-        <translation>End hour</translation>
-    </message>
-    <message>
-        <source>End minute</source>
-        <translation>End minute</translation>
-    </message>
-    <message>
-        <source>Work minutes</source>
-        <translation>Work minutes</translation>
-    </message>
-    <message>
-        <source>Rest minutes</source>
-        <translation>Rest minutes</translation>
-    </message>
-    <message>
-        <source>Sound of the work bell</source>
-        <translation>Sound of the work bell</translation>
-    </message>
-    <message>
-        <source>Sound of the rest bell</source>
-        <translation>Sound of the rest bell</translation>
-    </message>
-    <message>
-        <source>Minutes after the start bell</source>
-        <translation>Minutes after the start bell</translation>
-    </message>
-    <message>
-        <source>Sound of the alarm after the start bell</source>
-        <translation>Sound of the alarm after the start bell</translation>
-    </message>
-    <message>
-        <source>Minutes before the end bell</source>
-        <translation>Minutes before the end bell</translation>
-    </message>
-    <message>
-        <source>Sound of the alarm before the end bell</source>
-        <translation>Sound of the alarm before the end bell</translation>
-    </message>
-    <message>
-        <source>Hour of the new time</source>
-        <translation>Hour of the new time</translation>
-    </message>
-    <message>
-        <source>Minute of the new time (Enter adds it)</source>
-        <translation>Minute of the new time (Enter adds it)</translation>
-    </message>
-    <message>
-        <source>Added times (Del deletes)</source>
-        <translation>Added times (Del deletes)</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the work bell</source>
-        <translation>Apply the selected sound to the work bell</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the rest bell</source>
-        <translation>Apply the selected sound to the rest bell</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the alarm after the start bell</source>
-        <translation>Apply the selected sound to the alarm after the start bell</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the alarm before the end bell</source>
-        <translation>Apply the selected sound to the alarm before the end bell</translation>
     </message>
     <message>
         <source>TOLLIX-Stop</source>

@@ -225,6 +225,341 @@
     </message>
 </context>
 <context>
+    <name>MainForm</name>
+    <message>
+        <source>Play music list</source>
+        <translation>Reproducir lista de música</translation>
+    </message>
+    <message>
+        <source>Countdown next bell</source>
+        <translation>Cuenta atrás hasta el próximo timbre</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Infomation</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Festivos</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Página web</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Today     :</source>
+        <translation>Hoy:</translation>
+    </message>
+    <message>
+        <source>Now time :</source>
+        <translation>Hora actual:</translation>
+    </message>
+    <message>
+        <source>Now state</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Click to see the ring log: every bell and what became of it.</source>
+        <translation>Haga clic para ver el registro de timbres: cada timbre y qué fue de él.</translation>
+    </message>
+    <message>
+        <source>Next bell</source>
+        <translation>Próximo timbre</translation>
+    </message>
+    <message>
+        <source>Next sound</source>
+        <translation>Próximo sonido</translation>
+    </message>
+    <message>
+        <source>Today Bells</source>
+        <translation>Timbres de hoy</translation>
+    </message>
+    <message>
+        <source>Select bell sound</source>
+        <translation>Elegir sonido del timbre</translation>
+    </message>
+    <message>
+        <source>Auto execution</source>
+        <translation>Inicio al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>If you want TOLLIX to operate automatically at computer start time.</source>
+        <translation>Inicia TOLLIX por sí solo al iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>No com sound</source>
+        <translation>Sin sonido del PC</translation>
+    </message>
+    <message>
+        <source>Repeating bell</source>
+        <translation>Repetir timbre</translation>
+    </message>
+    <message>
+        <source>if you click [Stop Bell], bell sound will be stoped.</source>
+        <translation>El timbre se repite hasta que haga clic en [Parar timbre].</translation>
+    </message>
+    <message>
+        <source>If you want purge external sound generating other program.</source>
+        <translation>Silencia el sonido de otros programas entre timbres.</translation>
+    </message>
+    <message>
+        <source>Internet time</source>
+        <translation>Hora de Internet</translation>
+    </message>
+    <message>
+        <source>At real-time it synchronizes a computer time in standard time.</source>
+        <translation>Mantiene el reloj del ordenador en la hora oficial de Internet.</translation>
+    </message>
+    <message>
+        <source>Reservation Exit</source>
+        <translation>Apagado programado</translation>
+    </message>
+    <message>
+        <source>Auto interval</source>
+        <translation>Intervalo automático</translation>
+    </message>
+    <message>
+        <source>Manual input</source>
+        <translation>Entrada manual</translation>
+    </message>
+    <message>
+        <source>Set time mode</source>
+        <translation>Modo de horas</translation>
+    </message>
+    <message>
+        <source>Apply week</source>
+        <translation>Toda la semana</translation>
+    </message>
+    <message>
+        <source>Set each day </source>
+        <translation>Cada día</translation>
+    </message>
+    <message>
+        <source>Apply day</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>No rings</source>
+        <translation>Sin timbres</translation>
+    </message>
+    <message>
+        <source>Select day</source>
+        <translation>Elegir día</translation>
+    </message>
+    <message>
+        <source>Set start and end time</source>
+        <translation>Hora de inicio y de fin</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Set time interval</source>
+        <translation>Intervalos</translation>
+    </message>
+    <message>
+        <source>Work time</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Rest time</source>
+        <translation>Descanso</translation>
+    </message>
+    <message>
+        <source>Set start bell sound</source>
+        <translation>Sonidos de los timbres</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <translation>Descanso</translation>
+    </message>
+    <message>
+        <source>min after</source>
+        <translation>min después</translation>
+    </message>
+    <message>
+        <source>min before</source>
+        <translation>min antes</translation>
+    </message>
+    <message>
+        <source>Alarm before and after bell time (After check,Apply sound)</source>
+        <translation>Alarmas tras el inicio y antes del fin (marque y aplique un sonido)</translation>
+    </message>
+    <message>
+        <source>Input time (Add after selecting sound)</source>
+        <translation>Nueva hora (elija un sonido y añada)</translation>
+    </message>
+    <message>
+        <source>Added time (24H clock : 5PM -&gt; 17hr)</source>
+        <translation>Horas añadidas (reloj de 24 h: 5 de la tarde = 17 h)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Ring now</source>
+        <translation>Tocar ahora</translation>
+    </message>
+    <message>
+        <source>Stop Bell</source>
+        <translation>Parar timbre</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Templet</source>
+        <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>To the tray</source>
+        <translation>A la bandeja</translation>
+    </message>
+    <message>
+        <source>Today&apos;s bells</source>
+        <translation>Timbres de hoy</translation>
+    </message>
+    <message>
+        <source>Bell sounds</source>
+        <translation>Sonidos de timbre</translation>
+    </message>
+    <message>
+        <source>Day shown</source>
+        <translation>Día mostrado</translation>
+    </message>
+    <message>
+        <source>Start hour</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>Start minute</source>
+        <translation>Minuto de inicio</translation>
+    </message>
+    <message>
+        <source>End hour</source>
+        <translation>Hora de fin</translation>
+    </message>
+    <message>
+        <source>End minute</source>
+        <translation>Minuto de fin</translation>
+    </message>
+    <message>
+        <source>Work minutes</source>
+        <translation>Minutos de clase</translation>
+    </message>
+    <message>
+        <source>Rest minutes</source>
+        <translation>Minutos de descanso</translation>
+    </message>
+    <message>
+        <source>Sound of the work bell</source>
+        <translation>Sonido del timbre de clase</translation>
+    </message>
+    <message>
+        <source>Sound of the rest bell</source>
+        <translation>Sonido del timbre de descanso</translation>
+    </message>
+    <message>
+        <source>Minutes after the start bell</source>
+        <translation>Minutos tras el timbre de inicio</translation>
+    </message>
+    <message>
+        <source>Sound of the alarm after the start bell</source>
+        <translation>Sonido de la alarma tras el inicio</translation>
+    </message>
+    <message>
+        <source>Minutes before the end bell</source>
+        <translation>Minutos antes del timbre de fin</translation>
+    </message>
+    <message>
+        <source>Sound of the alarm before the end bell</source>
+        <translation>Sonido de la alarma antes del fin</translation>
+    </message>
+    <message>
+        <source>Hour of the new time</source>
+        <translation>Hora de la nueva hora</translation>
+    </message>
+    <message>
+        <source>Minute of the new time (Enter adds it)</source>
+        <translation>Minuto de la nueva hora (Intro la añade)</translation>
+    </message>
+    <message>
+        <source>Added times (Del deletes)</source>
+        <translation>Horas añadidas (Supr borra)</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the work bell</source>
+        <translation>Aplicar el sonido elegido al timbre de clase</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the rest bell</source>
+        <translation>Aplicar el sonido elegido al timbre de descanso</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the alarm after the start bell</source>
+        <translation>Aplicar el sonido elegido a la alarma tras el inicio</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the alarm before the end bell</source>
+        <translation>Aplicar el sonido elegido a la alarma antes del fin</translation>
+    </message>
+    <message>
+        <source>Open Window</source>
+        <translation>Abrir ventana</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>Warning</source>
@@ -861,14 +1196,6 @@ Los timbres suenan de todos modos.</translation>
         <translation>ENCENDIDO</translation>
     </message>
     <message>
-        <source>C:\tollix\sound folder must over one sound file</source>
-        <translation>La carpeta de sonidos debe contener al menos un archivo de sonido</translation>
-    </message>
-    <message>
-        <source>nothing added time. please add time.</source>
-        <translation>No se ha añadido ninguna hora. Añada una hora.</translation>
-    </message>
-    <message>
         <source>No bells today: %1</source>
         <translation>Hoy no hay timbres: %1</translation>
     </message>
@@ -901,328 +1228,12 @@ Los timbres suenan de todos modos.</translation>
         <translation>Reproducir lista de música</translation>
     </message>
     <message>
-        <source>Countdown next bell</source>
-        <translation>Cuenta atrás hasta el próximo timbre</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Cuenta atrás</translation>
-    </message>
-    <message>
         <source>Infomation</source>
         <translation>Información</translation>
     </message>
     <message>
-        <source>Holidays</source>
-        <translation>Festivos</translation>
-    </message>
-    <message>
-        <source>Web page</source>
-        <translation>Página web</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Today     :</source>
-        <translation>Hoy:</translation>
-    </message>
-    <message>
-        <source>Now time :</source>
-        <translation>Hora actual:</translation>
-    </message>
-    <message>
-        <source>Now state</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
-        <source>Click to see the ring log: every bell and what became of it.</source>
-        <translation>Haga clic para ver el registro de timbres: cada timbre y qué fue de él.</translation>
-    </message>
-    <message>
-        <source>Next bell</source>
-        <translation>Próximo timbre</translation>
-    </message>
-    <message>
-        <source>Next sound</source>
-        <translation>Próximo sonido</translation>
-    </message>
-    <message>
-        <source>Today Bells</source>
-        <translation>Timbres de hoy</translation>
-    </message>
-    <message>
-        <source>Select bell sound</source>
-        <translation>Elegir sonido del timbre</translation>
-    </message>
-    <message>
-        <source>Auto execution</source>
-        <translation>Inicio al iniciar sesión</translation>
-    </message>
-    <message>
-        <source>If you want TOLLIX to operate automatically at computer start time.</source>
-        <translation>Inicia TOLLIX por sí solo al iniciar sesión.</translation>
-    </message>
-    <message>
-        <source>No com sound</source>
-        <translation>Sin sonido del PC</translation>
-    </message>
-    <message>
-        <source>Repeating bell</source>
-        <translation>Repetir timbre</translation>
-    </message>
-    <message>
-        <source>if you click [Stop Bell], bell sound will be stoped.</source>
-        <translation>El timbre se repite hasta que haga clic en [Parar timbre].</translation>
-    </message>
-    <message>
-        <source>If you want purge external sound generating other program.</source>
-        <translation>Silencia el sonido de otros programas entre timbres.</translation>
-    </message>
-    <message>
-        <source>Internet time</source>
-        <translation>Hora de Internet</translation>
-    </message>
-    <message>
         <source>At real-time it synchronizes a computer time in standard time.</source>
         <translation>Mantiene el reloj del ordenador en la hora oficial de Internet.</translation>
-    </message>
-    <message>
-        <source>Reservation Exit</source>
-        <translation>Apagado programado</translation>
-    </message>
-    <message>
-        <source>Auto interval</source>
-        <translation>Intervalo automático</translation>
-    </message>
-    <message>
-        <source>Manual input</source>
-        <translation>Entrada manual</translation>
-    </message>
-    <message>
-        <source>Set time mode</source>
-        <translation>Modo de horas</translation>
-    </message>
-    <message>
-        <source>Apply week</source>
-        <translation>Toda la semana</translation>
-    </message>
-    <message>
-        <source>Set each day </source>
-        <translation>Cada día</translation>
-    </message>
-    <message>
-        <source>Apply day</source>
-        <translation>Días</translation>
-    </message>
-    <message>
-        <source>No rings</source>
-        <translation>Sin timbres</translation>
-    </message>
-    <message>
-        <source>Select day</source>
-        <translation>Elegir día</translation>
-    </message>
-    <message>
-        <source>Set start and end time</source>
-        <translation>Hora de inicio y de fin</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Iniciar</translation>
-    </message>
-    <message>
-        <source>hr</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <source>Set time interval</source>
-        <translation>Intervalos</translation>
-    </message>
-    <message>
-        <source>Work time</source>
-        <translation>Clase</translation>
-    </message>
-    <message>
-        <source>Rest time</source>
-        <translation>Descanso</translation>
-    </message>
-    <message>
-        <source>Set start bell sound</source>
-        <translation>Sonidos de los timbres</translation>
-    </message>
-    <message>
-        <source>Work</source>
-        <translation>Clase</translation>
-    </message>
-    <message>
-        <source>Rest</source>
-        <translation>Descanso</translation>
-    </message>
-    <message>
-        <source>min after</source>
-        <translation>min después</translation>
-    </message>
-    <message>
-        <source>min before</source>
-        <translation>min antes</translation>
-    </message>
-    <message>
-        <source>Alarm before and after bell time (After check,Apply sound)</source>
-        <translation>Alarmas tras el inicio y antes del fin (marque y aplique un sonido)</translation>
-    </message>
-    <message>
-        <source>Input time (Add after selecting sound)</source>
-        <translation>Nueva hora (elija un sonido y añada)</translation>
-    </message>
-    <message>
-        <source>Added time (24H clock : 5PM -&gt; 17hr)</source>
-        <translation>Horas añadidas (reloj de 24 h: 5 de la tarde = 17 h)</translation>
-    </message>
-    <message>
-        <source>Open Window</source>
-        <translation>Abrir ventana</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Detener</translation>
-    </message>
-    <message>
-        <source>Ring now</source>
-        <translation>Tocar ahora</translation>
-    </message>
-    <message>
-        <source>Stop Bell</source>
-        <translation>Parar timbre</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Añadir</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Cambiar</translation>
-    </message>
-    <message>
-        <source>Delete all</source>
-        <translation>Borrar todo</translation>
-    </message>
-    <message>
-        <source>Templet</source>
-        <translation>Plantilla</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Aplicar</translation>
-    </message>
-    <message>
-        <source>Minimize</source>
-        <translation>Minimizar</translation>
-    </message>
-    <message>
-        <source>To the tray</source>
-        <translation>A la bandeja</translation>
-    </message>
-    <message>
-        <source>Today&apos;s bells</source>
-        <translation>Timbres de hoy</translation>
-    </message>
-    <message>
-        <source>Bell sounds</source>
-        <translation>Sonidos de timbre</translation>
-    </message>
-    <message>
-        <source>Day shown</source>
-        <translation>Día mostrado</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>Día</translation>
-    </message>
-    <message>
-        <source>Start hour</source>
-        <translation>Hora de inicio</translation>
-    </message>
-    <message>
-        <source>Start minute</source>
-        <translation>Minuto de inicio</translation>
-    </message>
-    <message>
-        <source>End hour</source>
-        <translation>Hora de fin</translation>
-    </message>
-    <message>
-        <source>End minute</source>
-        <translation>Minuto de fin</translation>
-    </message>
-    <message>
-        <source>Work minutes</source>
-        <translation>Minutos de clase</translation>
-    </message>
-    <message>
-        <source>Rest minutes</source>
-        <translation>Minutos de descanso</translation>
-    </message>
-    <message>
-        <source>Sound of the work bell</source>
-        <translation>Sonido del timbre de clase</translation>
-    </message>
-    <message>
-        <source>Sound of the rest bell</source>
-        <translation>Sonido del timbre de descanso</translation>
-    </message>
-    <message>
-        <source>Minutes after the start bell</source>
-        <translation>Minutos tras el timbre de inicio</translation>
-    </message>
-    <message>
-        <source>Sound of the alarm after the start bell</source>
-        <translation>Sonido de la alarma tras el inicio</translation>
-    </message>
-    <message>
-        <source>Minutes before the end bell</source>
-        <translation>Minutos antes del timbre de fin</translation>
-    </message>
-    <message>
-        <source>Sound of the alarm before the end bell</source>
-        <translation>Sonido de la alarma antes del fin</translation>
-    </message>
-    <message>
-        <source>Hour of the new time</source>
-        <translation>Hora de la nueva hora</translation>
-    </message>
-    <message>
-        <source>Minute of the new time (Enter adds it)</source>
-        <translation>Minuto de la nueva hora (Intro la añade)</translation>
-    </message>
-    <message>
-        <source>Added times (Del deletes)</source>
-        <translation>Horas añadidas (Supr borra)</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the work bell</source>
-        <translation>Aplicar el sonido elegido al timbre de clase</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the rest bell</source>
-        <translation>Aplicar el sonido elegido al timbre de descanso</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the alarm after the start bell</source>
-        <translation>Aplicar el sonido elegido a la alarma tras el inicio</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the alarm before the end bell</source>
-        <translation>Aplicar el sonido elegido a la alarma antes del fin</translation>
     </message>
     <message>
         <source>TOLLIX-Stop</source>

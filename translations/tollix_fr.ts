@@ -225,6 +225,341 @@
     </message>
 </context>
 <context>
+    <name>MainForm</name>
+    <message>
+        <source>Play music list</source>
+        <translation>Jouer une liste de musique</translation>
+    </message>
+    <message>
+        <source>Countdown next bell</source>
+        <translation>Compte à rebours jusqu&apos;à la prochaine sonnerie</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Infomation</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Congés</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Page web</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Today     :</source>
+        <translation>Aujourd&apos;hui :</translation>
+    </message>
+    <message>
+        <source>Now time :</source>
+        <translation>Heure :</translation>
+    </message>
+    <message>
+        <source>Now state</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Click to see the ring log: every bell and what became of it.</source>
+        <translation>Cliquez pour voir le journal des sonneries : chaque sonnerie et ce qu&apos;il en est advenu.</translation>
+    </message>
+    <message>
+        <source>Next bell</source>
+        <translation>Prochaine sonnerie</translation>
+    </message>
+    <message>
+        <source>Next sound</source>
+        <translation>Prochain son</translation>
+    </message>
+    <message>
+        <source>Today Bells</source>
+        <translation>Sonneries du jour</translation>
+    </message>
+    <message>
+        <source>Select bell sound</source>
+        <translation>Choisir le son de la sonnerie</translation>
+    </message>
+    <message>
+        <source>Auto execution</source>
+        <translation>Démarrage à l&apos;ouverture de session</translation>
+    </message>
+    <message>
+        <source>If you want TOLLIX to operate automatically at computer start time.</source>
+        <translation>Démarre TOLLIX tout seul à l&apos;ouverture de session.</translation>
+    </message>
+    <message>
+        <source>No com sound</source>
+        <translation>Pas de son du PC</translation>
+    </message>
+    <message>
+        <source>Repeating bell</source>
+        <translation>Répéter la sonnerie</translation>
+    </message>
+    <message>
+        <source>if you click [Stop Bell], bell sound will be stoped.</source>
+        <translation>La sonnerie se répète jusqu&apos;à ce que vous cliquiez sur [Arrêter la sonnerie].</translation>
+    </message>
+    <message>
+        <source>If you want purge external sound generating other program.</source>
+        <translation>Coupe le son des autres programmes entre les sonneries.</translation>
+    </message>
+    <message>
+        <source>Internet time</source>
+        <translation>Heure Internet</translation>
+    </message>
+    <message>
+        <source>At real-time it synchronizes a computer time in standard time.</source>
+        <translation>Garde l&apos;horloge de l&apos;ordinateur à l&apos;heure officielle d&apos;Internet.</translation>
+    </message>
+    <message>
+        <source>Reservation Exit</source>
+        <translation>Arrêt programmé</translation>
+    </message>
+    <message>
+        <source>Auto interval</source>
+        <translation>Intervalle automatique</translation>
+    </message>
+    <message>
+        <source>Manual input</source>
+        <translation>Saisie manuelle</translation>
+    </message>
+    <message>
+        <source>Set time mode</source>
+        <translation>Mode des heures</translation>
+    </message>
+    <message>
+        <source>Apply week</source>
+        <translation>Toute la semaine</translation>
+    </message>
+    <message>
+        <source>Set each day </source>
+        <translation>Chaque jour</translation>
+    </message>
+    <message>
+        <source>Apply day</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>No rings</source>
+        <translation>Pas de sonnerie</translation>
+    </message>
+    <message>
+        <source>Select day</source>
+        <translation>Choisir le jour</translation>
+    </message>
+    <message>
+        <source>Set start and end time</source>
+        <translation>Heure de début et de fin</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Set time interval</source>
+        <translation>Intervalles</translation>
+    </message>
+    <message>
+        <source>Work time</source>
+        <translation>Cours</translation>
+    </message>
+    <message>
+        <source>Rest time</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Set start bell sound</source>
+        <translation>Sons des sonneries</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Cours</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>min after</source>
+        <translation>min après</translation>
+    </message>
+    <message>
+        <source>min before</source>
+        <translation>min avant</translation>
+    </message>
+    <message>
+        <source>Alarm before and after bell time (After check,Apply sound)</source>
+        <translation>Alarmes après le début et avant la fin (cochez, puis appliquez un son)</translation>
+    </message>
+    <message>
+        <source>Input time (Add after selecting sound)</source>
+        <translation>Nouvelle heure (choisissez un son, puis ajoutez)</translation>
+    </message>
+    <message>
+        <source>Added time (24H clock : 5PM -&gt; 17hr)</source>
+        <translation>Heures ajoutées (format 24 h : 17 h = 5 heures de l&apos;après-midi)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Ring now</source>
+        <translation>Sonner maintenant</translation>
+    </message>
+    <message>
+        <source>Stop Bell</source>
+        <translation>Arrêter la sonnerie</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Templet</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>To the tray</source>
+        <translation>Dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Today&apos;s bells</source>
+        <translation>Sonneries du jour</translation>
+    </message>
+    <message>
+        <source>Bell sounds</source>
+        <translation>Sons de sonnerie</translation>
+    </message>
+    <message>
+        <source>Day shown</source>
+        <translation>Jour affiché</translation>
+    </message>
+    <message>
+        <source>Start hour</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>Start minute</source>
+        <translation>Minute de début</translation>
+    </message>
+    <message>
+        <source>End hour</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>End minute</source>
+        <translation>Minute de fin</translation>
+    </message>
+    <message>
+        <source>Work minutes</source>
+        <translation>Minutes de cours</translation>
+    </message>
+    <message>
+        <source>Rest minutes</source>
+        <translation>Minutes de pause</translation>
+    </message>
+    <message>
+        <source>Sound of the work bell</source>
+        <translation>Son de la sonnerie de cours</translation>
+    </message>
+    <message>
+        <source>Sound of the rest bell</source>
+        <translation>Son de la sonnerie de pause</translation>
+    </message>
+    <message>
+        <source>Minutes after the start bell</source>
+        <translation>Minutes après la sonnerie de début</translation>
+    </message>
+    <message>
+        <source>Sound of the alarm after the start bell</source>
+        <translation>Son de l&apos;alarme après le début</translation>
+    </message>
+    <message>
+        <source>Minutes before the end bell</source>
+        <translation>Minutes avant la sonnerie de fin</translation>
+    </message>
+    <message>
+        <source>Sound of the alarm before the end bell</source>
+        <translation>Son de l&apos;alarme avant la fin</translation>
+    </message>
+    <message>
+        <source>Hour of the new time</source>
+        <translation>Heure de la nouvelle heure</translation>
+    </message>
+    <message>
+        <source>Minute of the new time (Enter adds it)</source>
+        <translation>Minute de la nouvelle heure (Entrée l&apos;ajoute)</translation>
+    </message>
+    <message>
+        <source>Added times (Del deletes)</source>
+        <translation>Heures ajoutées (Suppr supprime)</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the work bell</source>
+        <translation>Appliquer le son choisi à la sonnerie de cours</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the rest bell</source>
+        <translation>Appliquer le son choisi à la sonnerie de pause</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the alarm after the start bell</source>
+        <translation>Appliquer le son choisi à l&apos;alarme après le début</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the alarm before the end bell</source>
+        <translation>Appliquer le son choisi à l&apos;alarme avant la fin</translation>
+    </message>
+    <message>
+        <source>Open Window</source>
+        <translation>Ouvrir la fenêtre</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>Warning</source>
@@ -861,14 +1196,6 @@ Les sonneries retentissent quand même.</translation>
         <translation>MARCHE</translation>
     </message>
     <message>
-        <source>C:\tollix\sound folder must over one sound file</source>
-        <translation>Le dossier des sons doit contenir au moins un fichier son</translation>
-    </message>
-    <message>
-        <source>nothing added time. please add time.</source>
-        <translation>Aucune heure n&apos;a été ajoutée. Veuillez ajouter une heure.</translation>
-    </message>
-    <message>
         <source>No bells today: %1</source>
         <translation>Pas de sonnerie aujourd&apos;hui : %1</translation>
     </message>
@@ -901,328 +1228,12 @@ Les sonneries retentissent quand même.</translation>
         <translation>Jouer une liste de musique</translation>
     </message>
     <message>
-        <source>Countdown next bell</source>
-        <translation>Compte à rebours jusqu&apos;à la prochaine sonnerie</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Compte à rebours</translation>
-    </message>
-    <message>
         <source>Infomation</source>
         <translation>Informations</translation>
     </message>
     <message>
-        <source>Holidays</source>
-        <translation>Congés</translation>
-    </message>
-    <message>
-        <source>Web page</source>
-        <translation>Page web</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Today     :</source>
-        <translation>Aujourd&apos;hui :</translation>
-    </message>
-    <message>
-        <source>Now time :</source>
-        <translation>Heure :</translation>
-    </message>
-    <message>
-        <source>Now state</source>
-        <translation>État</translation>
-    </message>
-    <message>
-        <source>Click to see the ring log: every bell and what became of it.</source>
-        <translation>Cliquez pour voir le journal des sonneries : chaque sonnerie et ce qu&apos;il en est advenu.</translation>
-    </message>
-    <message>
-        <source>Next bell</source>
-        <translation>Prochaine sonnerie</translation>
-    </message>
-    <message>
-        <source>Next sound</source>
-        <translation>Prochain son</translation>
-    </message>
-    <message>
-        <source>Today Bells</source>
-        <translation>Sonneries du jour</translation>
-    </message>
-    <message>
-        <source>Select bell sound</source>
-        <translation>Choisir le son de la sonnerie</translation>
-    </message>
-    <message>
-        <source>Auto execution</source>
-        <translation>Démarrage à l&apos;ouverture de session</translation>
-    </message>
-    <message>
-        <source>If you want TOLLIX to operate automatically at computer start time.</source>
-        <translation>Démarre TOLLIX tout seul à l&apos;ouverture de session.</translation>
-    </message>
-    <message>
-        <source>No com sound</source>
-        <translation>Pas de son du PC</translation>
-    </message>
-    <message>
-        <source>Repeating bell</source>
-        <translation>Répéter la sonnerie</translation>
-    </message>
-    <message>
-        <source>if you click [Stop Bell], bell sound will be stoped.</source>
-        <translation>La sonnerie se répète jusqu&apos;à ce que vous cliquiez sur [Arrêter la sonnerie].</translation>
-    </message>
-    <message>
-        <source>If you want purge external sound generating other program.</source>
-        <translation>Coupe le son des autres programmes entre les sonneries.</translation>
-    </message>
-    <message>
-        <source>Internet time</source>
-        <translation>Heure Internet</translation>
-    </message>
-    <message>
         <source>At real-time it synchronizes a computer time in standard time.</source>
         <translation>Garde l&apos;horloge de l&apos;ordinateur à l&apos;heure officielle d&apos;Internet.</translation>
-    </message>
-    <message>
-        <source>Reservation Exit</source>
-        <translation>Arrêt programmé</translation>
-    </message>
-    <message>
-        <source>Auto interval</source>
-        <translation>Intervalle automatique</translation>
-    </message>
-    <message>
-        <source>Manual input</source>
-        <translation>Saisie manuelle</translation>
-    </message>
-    <message>
-        <source>Set time mode</source>
-        <translation>Mode des heures</translation>
-    </message>
-    <message>
-        <source>Apply week</source>
-        <translation>Toute la semaine</translation>
-    </message>
-    <message>
-        <source>Set each day </source>
-        <translation>Chaque jour</translation>
-    </message>
-    <message>
-        <source>Apply day</source>
-        <translation>Jours</translation>
-    </message>
-    <message>
-        <source>No rings</source>
-        <translation>Pas de sonnerie</translation>
-    </message>
-    <message>
-        <source>Select day</source>
-        <translation>Choisir le jour</translation>
-    </message>
-    <message>
-        <source>Set start and end time</source>
-        <translation>Heure de début et de fin</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Démarrer</translation>
-    </message>
-    <message>
-        <source>hr</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <source>Set time interval</source>
-        <translation>Intervalles</translation>
-    </message>
-    <message>
-        <source>Work time</source>
-        <translation>Cours</translation>
-    </message>
-    <message>
-        <source>Rest time</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Set start bell sound</source>
-        <translation>Sons des sonneries</translation>
-    </message>
-    <message>
-        <source>Work</source>
-        <translation>Cours</translation>
-    </message>
-    <message>
-        <source>Rest</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>min after</source>
-        <translation>min après</translation>
-    </message>
-    <message>
-        <source>min before</source>
-        <translation>min avant</translation>
-    </message>
-    <message>
-        <source>Alarm before and after bell time (After check,Apply sound)</source>
-        <translation>Alarmes après le début et avant la fin (cochez, puis appliquez un son)</translation>
-    </message>
-    <message>
-        <source>Input time (Add after selecting sound)</source>
-        <translation>Nouvelle heure (choisissez un son, puis ajoutez)</translation>
-    </message>
-    <message>
-        <source>Added time (24H clock : 5PM -&gt; 17hr)</source>
-        <translation>Heures ajoutées (format 24 h : 17 h = 5 heures de l&apos;après-midi)</translation>
-    </message>
-    <message>
-        <source>Open Window</source>
-        <translation>Ouvrir la fenêtre</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Arrêter</translation>
-    </message>
-    <message>
-        <source>Ring now</source>
-        <translation>Sonner maintenant</translation>
-    </message>
-    <message>
-        <source>Stop Bell</source>
-        <translation>Arrêter la sonnerie</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Modifier</translation>
-    </message>
-    <message>
-        <source>Delete all</source>
-        <translation>Tout supprimer</translation>
-    </message>
-    <message>
-        <source>Templet</source>
-        <translation>Modèle</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Appliquer</translation>
-    </message>
-    <message>
-        <source>Minimize</source>
-        <translation>Réduire</translation>
-    </message>
-    <message>
-        <source>To the tray</source>
-        <translation>Dans la zone de notification</translation>
-    </message>
-    <message>
-        <source>Today&apos;s bells</source>
-        <translation>Sonneries du jour</translation>
-    </message>
-    <message>
-        <source>Bell sounds</source>
-        <translation>Sons de sonnerie</translation>
-    </message>
-    <message>
-        <source>Day shown</source>
-        <translation>Jour affiché</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>Jour</translation>
-    </message>
-    <message>
-        <source>Start hour</source>
-        <translation>Heure de début</translation>
-    </message>
-    <message>
-        <source>Start minute</source>
-        <translation>Minute de début</translation>
-    </message>
-    <message>
-        <source>End hour</source>
-        <translation>Heure de fin</translation>
-    </message>
-    <message>
-        <source>End minute</source>
-        <translation>Minute de fin</translation>
-    </message>
-    <message>
-        <source>Work minutes</source>
-        <translation>Minutes de cours</translation>
-    </message>
-    <message>
-        <source>Rest minutes</source>
-        <translation>Minutes de pause</translation>
-    </message>
-    <message>
-        <source>Sound of the work bell</source>
-        <translation>Son de la sonnerie de cours</translation>
-    </message>
-    <message>
-        <source>Sound of the rest bell</source>
-        <translation>Son de la sonnerie de pause</translation>
-    </message>
-    <message>
-        <source>Minutes after the start bell</source>
-        <translation>Minutes après la sonnerie de début</translation>
-    </message>
-    <message>
-        <source>Sound of the alarm after the start bell</source>
-        <translation>Son de l&apos;alarme après le début</translation>
-    </message>
-    <message>
-        <source>Minutes before the end bell</source>
-        <translation>Minutes avant la sonnerie de fin</translation>
-    </message>
-    <message>
-        <source>Sound of the alarm before the end bell</source>
-        <translation>Son de l&apos;alarme avant la fin</translation>
-    </message>
-    <message>
-        <source>Hour of the new time</source>
-        <translation>Heure de la nouvelle heure</translation>
-    </message>
-    <message>
-        <source>Minute of the new time (Enter adds it)</source>
-        <translation>Minute de la nouvelle heure (Entrée l&apos;ajoute)</translation>
-    </message>
-    <message>
-        <source>Added times (Del deletes)</source>
-        <translation>Heures ajoutées (Suppr supprime)</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the work bell</source>
-        <translation>Appliquer le son choisi à la sonnerie de cours</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the rest bell</source>
-        <translation>Appliquer le son choisi à la sonnerie de pause</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the alarm after the start bell</source>
-        <translation>Appliquer le son choisi à l&apos;alarme après le début</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the alarm before the end bell</source>
-        <translation>Appliquer le son choisi à l&apos;alarme avant la fin</translation>
     </message>
     <message>
         <source>TOLLIX-Stop</source>

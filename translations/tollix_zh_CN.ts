@@ -225,6 +225,341 @@
     </message>
 </context>
 <context>
+    <name>MainForm</name>
+    <message>
+        <source>Play music list</source>
+        <translation>播放音乐列表</translation>
+    </message>
+    <message>
+        <source>Countdown next bell</source>
+        <translation>下一次铃声倒计时</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>倒计时</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Infomation</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>假期</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>网页</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Today     :</source>
+        <translation>今天：</translation>
+    </message>
+    <message>
+        <source>Now time :</source>
+        <translation>当前时间：</translation>
+    </message>
+    <message>
+        <source>Now state</source>
+        <translation>当前状态</translation>
+    </message>
+    <message>
+        <source>Click to see the ring log: every bell and what became of it.</source>
+        <translation>点击查看铃声记录：每次铃声及其结果。</translation>
+    </message>
+    <message>
+        <source>Next bell</source>
+        <translation>下次铃声</translation>
+    </message>
+    <message>
+        <source>Next sound</source>
+        <translation>下一个声音</translation>
+    </message>
+    <message>
+        <source>Today Bells</source>
+        <translation>今日铃声</translation>
+    </message>
+    <message>
+        <source>Select bell sound</source>
+        <translation>选择铃声</translation>
+    </message>
+    <message>
+        <source>Auto execution</source>
+        <translation>登录时启动</translation>
+    </message>
+    <message>
+        <source>If you want TOLLIX to operate automatically at computer start time.</source>
+        <translation>登录时自动启动 TOLLIX。</translation>
+    </message>
+    <message>
+        <source>No com sound</source>
+        <translation>屏蔽电脑声音</translation>
+    </message>
+    <message>
+        <source>Repeating bell</source>
+        <translation>重复响铃</translation>
+    </message>
+    <message>
+        <source>if you click [Stop Bell], bell sound will be stoped.</source>
+        <translation>铃声会一直重复，直到您点击 [停止铃声]。</translation>
+    </message>
+    <message>
+        <source>If you want purge external sound generating other program.</source>
+        <translation>在铃声之间屏蔽其他程序的声音。</translation>
+    </message>
+    <message>
+        <source>Internet time</source>
+        <translation>互联网时间</translation>
+    </message>
+    <message>
+        <source>At real-time it synchronizes a computer time in standard time.</source>
+        <translation>按互联网标准时间校准电脑时钟。</translation>
+    </message>
+    <message>
+        <source>Reservation Exit</source>
+        <translation>定时关机</translation>
+    </message>
+    <message>
+        <source>Auto interval</source>
+        <translation>自动间隔</translation>
+    </message>
+    <message>
+        <source>Manual input</source>
+        <translation>手动输入</translation>
+    </message>
+    <message>
+        <source>Set time mode</source>
+        <translation>时间模式</translation>
+    </message>
+    <message>
+        <source>Apply week</source>
+        <translation>整周</translation>
+    </message>
+    <message>
+        <source>Set each day </source>
+        <translation>每天单独设置</translation>
+    </message>
+    <message>
+        <source>Apply day</source>
+        <translation>适用日期</translation>
+    </message>
+    <message>
+        <source>No rings</source>
+        <translation>不响铃</translation>
+    </message>
+    <message>
+        <source>Select day</source>
+        <translation>选择日期</translation>
+    </message>
+    <message>
+        <source>Set start and end time</source>
+        <translation>开始和结束时间</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>时</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>Set time interval</source>
+        <translation>时间间隔</translation>
+    </message>
+    <message>
+        <source>Work time</source>
+        <translation>上课时间</translation>
+    </message>
+    <message>
+        <source>Rest time</source>
+        <translation>休息时间</translation>
+    </message>
+    <message>
+        <source>Set start bell sound</source>
+        <translation>铃声声音</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>上课</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <translation>休息</translation>
+    </message>
+    <message>
+        <source>min after</source>
+        <translation>分钟后</translation>
+    </message>
+    <message>
+        <source>min before</source>
+        <translation>分钟前</translation>
+    </message>
+    <message>
+        <source>Alarm before and after bell time (After check,Apply sound)</source>
+        <translation>开始铃后和结束铃前的提醒（勾选后应用声音）</translation>
+    </message>
+    <message>
+        <source>Input time (Add after selecting sound)</source>
+        <translation>输入时间（先选择声音再添加）</translation>
+    </message>
+    <message>
+        <source>Added time (24H clock : 5PM -&gt; 17hr)</source>
+        <translation>已添加时间（24 小时制：下午 5 点为 17 时）</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Ring now</source>
+        <translation>立即响铃</translation>
+    </message>
+    <message>
+        <source>Stop Bell</source>
+        <translation>停止铃声</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>全部删除</translation>
+    </message>
+    <message>
+        <source>Templet</source>
+        <translation>模板</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>To the tray</source>
+        <translation>最小化到托盘</translation>
+    </message>
+    <message>
+        <source>Today&apos;s bells</source>
+        <translation>今日铃声</translation>
+    </message>
+    <message>
+        <source>Bell sounds</source>
+        <translation>铃声列表</translation>
+    </message>
+    <message>
+        <source>Day shown</source>
+        <translation>显示的日期</translation>
+    </message>
+    <message>
+        <source>Start hour</source>
+        <translation>开始小时</translation>
+    </message>
+    <message>
+        <source>Start minute</source>
+        <translation>开始分钟</translation>
+    </message>
+    <message>
+        <source>End hour</source>
+        <translation>结束小时</translation>
+    </message>
+    <message>
+        <source>End minute</source>
+        <translation>结束分钟</translation>
+    </message>
+    <message>
+        <source>Work minutes</source>
+        <translation>上课分钟</translation>
+    </message>
+    <message>
+        <source>Rest minutes</source>
+        <translation>休息分钟</translation>
+    </message>
+    <message>
+        <source>Sound of the work bell</source>
+        <translation>上课铃声</translation>
+    </message>
+    <message>
+        <source>Sound of the rest bell</source>
+        <translation>休息铃声</translation>
+    </message>
+    <message>
+        <source>Minutes after the start bell</source>
+        <translation>开始铃后的分钟数</translation>
+    </message>
+    <message>
+        <source>Sound of the alarm after the start bell</source>
+        <translation>开始铃后提醒的声音</translation>
+    </message>
+    <message>
+        <source>Minutes before the end bell</source>
+        <translation>结束铃前的分钟数</translation>
+    </message>
+    <message>
+        <source>Sound of the alarm before the end bell</source>
+        <translation>结束铃前提醒的声音</translation>
+    </message>
+    <message>
+        <source>Hour of the new time</source>
+        <translation>新时间的小时</translation>
+    </message>
+    <message>
+        <source>Minute of the new time (Enter adds it)</source>
+        <translation>新时间的分钟（按 Enter 添加）</translation>
+    </message>
+    <message>
+        <source>Added times (Del deletes)</source>
+        <translation>已添加时间（Del 删除）</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the work bell</source>
+        <translation>将所选声音用于上课铃</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the rest bell</source>
+        <translation>将所选声音用于休息铃</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the alarm after the start bell</source>
+        <translation>将所选声音用于开始铃后的提醒</translation>
+    </message>
+    <message>
+        <source>Apply the selected sound to the alarm before the end bell</source>
+        <translation>将所选声音用于结束铃前的提醒</translation>
+    </message>
+    <message>
+        <source>Open Window</source>
+        <translation>打开窗口</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>Warning</source>
@@ -861,14 +1196,6 @@ The bells ring all the same.</source>
         <translation>运行</translation>
     </message>
     <message>
-        <source>C:\tollix\sound folder must over one sound file</source>
-        <translation>声音文件夹中必须至少有一个声音文件</translation>
-    </message>
-    <message>
-        <source>nothing added time. please add time.</source>
-        <translation>尚未添加时间，请添加时间。</translation>
-    </message>
-    <message>
         <source>No bells today: %1</source>
         <translation>今天不响铃：%1</translation>
     </message>
@@ -901,328 +1228,12 @@ The bells ring all the same.</source>
         <translation>播放音乐列表</translation>
     </message>
     <message>
-        <source>Countdown next bell</source>
-        <translation>下一次铃声倒计时</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>倒计时</translation>
-    </message>
-    <message>
         <source>Infomation</source>
         <translation>信息</translation>
     </message>
     <message>
-        <source>Holidays</source>
-        <translation>假期</translation>
-    </message>
-    <message>
-        <source>Web page</source>
-        <translation>网页</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>退出</translation>
-    </message>
-    <message>
-        <source>Today     :</source>
-        <translation>今天：</translation>
-    </message>
-    <message>
-        <source>Now time :</source>
-        <translation>当前时间：</translation>
-    </message>
-    <message>
-        <source>Now state</source>
-        <translation>当前状态</translation>
-    </message>
-    <message>
-        <source>Click to see the ring log: every bell and what became of it.</source>
-        <translation>点击查看铃声记录：每次铃声及其结果。</translation>
-    </message>
-    <message>
-        <source>Next bell</source>
-        <translation>下次铃声</translation>
-    </message>
-    <message>
-        <source>Next sound</source>
-        <translation>下一个声音</translation>
-    </message>
-    <message>
-        <source>Today Bells</source>
-        <translation>今日铃声</translation>
-    </message>
-    <message>
-        <source>Select bell sound</source>
-        <translation>选择铃声</translation>
-    </message>
-    <message>
-        <source>Auto execution</source>
-        <translation>登录时启动</translation>
-    </message>
-    <message>
-        <source>If you want TOLLIX to operate automatically at computer start time.</source>
-        <translation>登录时自动启动 TOLLIX。</translation>
-    </message>
-    <message>
-        <source>No com sound</source>
-        <translation>屏蔽电脑声音</translation>
-    </message>
-    <message>
-        <source>Repeating bell</source>
-        <translation>重复响铃</translation>
-    </message>
-    <message>
-        <source>if you click [Stop Bell], bell sound will be stoped.</source>
-        <translation>铃声会一直重复，直到您点击 [停止铃声]。</translation>
-    </message>
-    <message>
-        <source>If you want purge external sound generating other program.</source>
-        <translation>在铃声之间屏蔽其他程序的声音。</translation>
-    </message>
-    <message>
-        <source>Internet time</source>
-        <translation>互联网时间</translation>
-    </message>
-    <message>
         <source>At real-time it synchronizes a computer time in standard time.</source>
         <translation>按互联网标准时间校准电脑时钟。</translation>
-    </message>
-    <message>
-        <source>Reservation Exit</source>
-        <translation>定时关机</translation>
-    </message>
-    <message>
-        <source>Auto interval</source>
-        <translation>自动间隔</translation>
-    </message>
-    <message>
-        <source>Manual input</source>
-        <translation>手动输入</translation>
-    </message>
-    <message>
-        <source>Set time mode</source>
-        <translation>时间模式</translation>
-    </message>
-    <message>
-        <source>Apply week</source>
-        <translation>整周</translation>
-    </message>
-    <message>
-        <source>Set each day </source>
-        <translation>每天单独设置</translation>
-    </message>
-    <message>
-        <source>Apply day</source>
-        <translation>适用日期</translation>
-    </message>
-    <message>
-        <source>No rings</source>
-        <translation>不响铃</translation>
-    </message>
-    <message>
-        <source>Select day</source>
-        <translation>选择日期</translation>
-    </message>
-    <message>
-        <source>Set start and end time</source>
-        <translation>开始和结束时间</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>开始</translation>
-    </message>
-    <message>
-        <source>hr</source>
-        <translation>时</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>分</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>结束</translation>
-    </message>
-    <message>
-        <source>Set time interval</source>
-        <translation>时间间隔</translation>
-    </message>
-    <message>
-        <source>Work time</source>
-        <translation>上课时间</translation>
-    </message>
-    <message>
-        <source>Rest time</source>
-        <translation>休息时间</translation>
-    </message>
-    <message>
-        <source>Set start bell sound</source>
-        <translation>铃声声音</translation>
-    </message>
-    <message>
-        <source>Work</source>
-        <translation>上课</translation>
-    </message>
-    <message>
-        <source>Rest</source>
-        <translation>休息</translation>
-    </message>
-    <message>
-        <source>min after</source>
-        <translation>分钟后</translation>
-    </message>
-    <message>
-        <source>min before</source>
-        <translation>分钟前</translation>
-    </message>
-    <message>
-        <source>Alarm before and after bell time (After check,Apply sound)</source>
-        <translation>开始铃后和结束铃前的提醒（勾选后应用声音）</translation>
-    </message>
-    <message>
-        <source>Input time (Add after selecting sound)</source>
-        <translation>输入时间（先选择声音再添加）</translation>
-    </message>
-    <message>
-        <source>Added time (24H clock : 5PM -&gt; 17hr)</source>
-        <translation>已添加时间（24 小时制：下午 5 点为 17 时）</translation>
-    </message>
-    <message>
-        <source>Open Window</source>
-        <translation>打开窗口</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-    <message>
-        <source>Ring now</source>
-        <translation>立即响铃</translation>
-    </message>
-    <message>
-        <source>Stop Bell</source>
-        <translation>停止铃声</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>添加</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>修改</translation>
-    </message>
-    <message>
-        <source>Delete all</source>
-        <translation>全部删除</translation>
-    </message>
-    <message>
-        <source>Templet</source>
-        <translation>模板</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>应用</translation>
-    </message>
-    <message>
-        <source>Minimize</source>
-        <translation>最小化</translation>
-    </message>
-    <message>
-        <source>To the tray</source>
-        <translation>最小化到托盘</translation>
-    </message>
-    <message>
-        <source>Today&apos;s bells</source>
-        <translation>今日铃声</translation>
-    </message>
-    <message>
-        <source>Bell sounds</source>
-        <translation>铃声列表</translation>
-    </message>
-    <message>
-        <source>Day shown</source>
-        <translation>显示的日期</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>日期</translation>
-    </message>
-    <message>
-        <source>Start hour</source>
-        <translation>开始小时</translation>
-    </message>
-    <message>
-        <source>Start minute</source>
-        <translation>开始分钟</translation>
-    </message>
-    <message>
-        <source>End hour</source>
-        <translation>结束小时</translation>
-    </message>
-    <message>
-        <source>End minute</source>
-        <translation>结束分钟</translation>
-    </message>
-    <message>
-        <source>Work minutes</source>
-        <translation>上课分钟</translation>
-    </message>
-    <message>
-        <source>Rest minutes</source>
-        <translation>休息分钟</translation>
-    </message>
-    <message>
-        <source>Sound of the work bell</source>
-        <translation>上课铃声</translation>
-    </message>
-    <message>
-        <source>Sound of the rest bell</source>
-        <translation>休息铃声</translation>
-    </message>
-    <message>
-        <source>Minutes after the start bell</source>
-        <translation>开始铃后的分钟数</translation>
-    </message>
-    <message>
-        <source>Sound of the alarm after the start bell</source>
-        <translation>开始铃后提醒的声音</translation>
-    </message>
-    <message>
-        <source>Minutes before the end bell</source>
-        <translation>结束铃前的分钟数</translation>
-    </message>
-    <message>
-        <source>Sound of the alarm before the end bell</source>
-        <translation>结束铃前提醒的声音</translation>
-    </message>
-    <message>
-        <source>Hour of the new time</source>
-        <translation>新时间的小时</translation>
-    </message>
-    <message>
-        <source>Minute of the new time (Enter adds it)</source>
-        <translation>新时间的分钟（按 Enter 添加）</translation>
-    </message>
-    <message>
-        <source>Added times (Del deletes)</source>
-        <translation>已添加时间（Del 删除）</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the work bell</source>
-        <translation>将所选声音用于上课铃</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the rest bell</source>
-        <translation>将所选声音用于休息铃</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the alarm after the start bell</source>
-        <translation>将所选声音用于开始铃后的提醒</translation>
-    </message>
-    <message>
-        <source>Apply the selected sound to the alarm before the end bell</source>
-        <translation>将所选声音用于结束铃前的提醒</translation>
     </message>
     <message>
         <source>TOLLIX-Stop</source>

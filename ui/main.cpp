@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -31,10 +32,6 @@ namespace {
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-std::string toStd(const QLineEdit* edit) {
-    return edit->text().toStdString();
 }
 
 // The engine's request at the tick's moments goes to the internet time client.
@@ -58,7 +55,12 @@ main::main(MainServices services, QWidget* parent)
     services_.messages.setFolderText([this](const QString& text) {
         return fromStd(services_.paths.showFolder(text.toStdString()));
     });
-    createControls();
+    setupUi(this);
+    Timer1 = &engine.Timer1;
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    isAutoModeForm_ = std::make_unique<isAutoModeForm>(this);
+    isAutoExitForm_ = std::make_unique<isAutoExitForm>(services_.messages, this);
+    templet_ = std::make_unique<templet>(this);
     connectBehaviours();
 }
 
@@ -78,6 +80,28 @@ void main::connectBehaviours() {
     connect(stop1, &QAbstractButton::clicked, this, &main::stop1_Click);
     connect(btnNowBell, &QAbstractButton::clicked, this, &main::btnNowBell_Click);
     connect(bellStop, &QAbstractButton::clicked, this, &main::bellStop_Click);
+    // The common jobs from the keyboard, named in the tool tips and the help.
+    const std::pair<PictureButton*, QKeySequence> keys[] = {
+        {start, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {stop1, QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {btnNowBell, QKeySequence(Qt::CTRL | Qt::Key_R)}};
+    for (const auto& [button, sequence] : keys) {
+        auto* shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, button, [target = button] {
+            if (target->isVisible() && target->isEnabled())
+                target->click();
+        });
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(
+            button->text(), sequence.toString(QKeySequence::NativeText)));
+    }
+    // Esc stops the bell that sounds, shown or not its button; no bell, no harm.
+    const QKeySequence quiet(Qt::Key_Escape);
+    connect(new QShortcut(quiet, this), &QShortcut::activated, this, &main::bellStop_Click);
+    bellStop->setToolTip(
+        QStringLiteral("%1 (%2)").arg(bellStop->text(), quiet.toString(QKeySequence::NativeText)));
+    connect(input_m, &QLineEdit::returnPressed, TimeAdd, &PictureButton::click);
+    connect(new QShortcut(QKeySequence::Delete, AddTimeList, nullptr, nullptr, Qt::WidgetShortcut),
+            &QShortcut::activated, TimeDel, &PictureButton::click);
 
     connect(TimeAdd, &QAbstractButton::clicked, this, &main::TimeAdd_Click);
     connect(TimeDel, &QAbstractButton::clicked, this, &main::TimeDel_Click);
@@ -112,6 +136,13 @@ void main::connectBehaviours() {
             clock_list->clear();
     });
     connect(&model, &ScheduleModel::notSaved, this, &main::notSaved);
+    connect(&model, &ScheduleModel::editorChanged, this, &main::LoadCurrent);
+    connect(isAutoModeForm_->isAutoMode1, &OptionButton::Click, this,
+            [this] { model.setAutoMode(1); });
+    connect(isAutoModeForm_->isAutoMode2, &OptionButton::Click, this,
+            [this] { model.setAutoMode(2); });
+    connect(fileList, &QListWidget::itemSelectionChanged, this,
+            [this] { model.selectSound(fileList->ListIndex()); });
     connect(&model, &ScheduleModel::unreadable, this, [this](const QString& why) {
         services_.messages.information(
             tr("Warning"),
@@ -294,7 +325,7 @@ QString main::weekdayName(int day) const {
 // "No com sound": other programs stay silent between bells.
 void main::sound_zero_Click() {
     engine.soundControl.SetMasterMute(sound_zero->value() == 1);
-    SaveSettings();
+    model.setSoundZero(sound_zero->value() == 1);
 }
 
 // ---- The data files ------------------------------------------------------------
@@ -305,13 +336,9 @@ void main::notSaved(const QString& error) {
                                    tr("The setting could not be saved: %1").arg(error));
 }
 
-// The controls' own behaviours save as they are restored; those saves wait
-// until every control holds its stored value, so a start cut short (killed,
-// a power cut) never leaves a half-restored data.ini behind.
+// The general settings as the model holds them. The controls' own
+// behaviours run as each is set and save what the model already holds.
 void main::LoadSettings() {
-    restoring_ = true;
-    // Also when a step of the restore fails: later clicks must save again.
-    auto restored = qScopeGuard([this] { restoring_ = false; });
     const GeneralSettings s = model.general();
     auto_exe->setValue(s.auto_exe);
     if (fileList->count() > s.fileListIndex)
@@ -324,186 +351,64 @@ void main::LoadSettings() {
     (s.timeMode == 1 ? Option1 : Option2)->select();
     if (!bellRepeat->isChecked())
         bellStop->setVisible(false);
-    restored.dismiss();
-    restoring_ = false;
     SaveSettings();
 }
 
 void main::SaveSettings() {
-    if (restoring_)
-        return;
-    GeneralSettings s;
-    s.auto_exe = auto_exe->value();
-    s.fileListIndex = fileList->ListIndex();
-    s.timeMode = Option2->isChecked() ? 2 : 1;
-    s.dayMode = Option4->isChecked() ? 2 : 1;
-    s.sound_zero = sound_zero->value();
-    s.autoMode = isAutoModeForm_->isAutoMode1->isChecked() ? 1 : 2;
-    s.bellRepeat = bellRepeat->value();
-    s.chkTimeSync = chkTimeSync->value();
-    model.storeGeneral(s);
-}
-
-void main::LoadWeekList() {
-    AddTimeList->AddItems(model.weekList());
-}
-
-void main::SaveWeekList() {
-    model.storeWeekList(AddTimeList->lines());
-}
-
-void main::LoadDayList() {
-    AddTimeList->clear();
-    const DayList& list = model.dayList(VScroll9->position());
-    AddTimeList->AddItems(list.lines);
-    nobell->setValue(list.nobell);
-}
-
-void main::SaveDayList(int useSelector) {
-    const int day = useSelector == 1 ? VScroll9->position() : pre_day->text().toInt();
-    model.storeDayList(day, DayList{nobell->value(), AddTimeList->lines()});
-}
-
-IntervalSettings intervalsOf(const main& w) {
-    IntervalSettings s;
-    s.start_h = toStd(w.start_h);
-    s.start_m = toStd(w.start_m);
-    s.exit_h = toStd(w.exit_h);
-    s.exit_m = toStd(w.exit_m);
-    s.worktime = toStd(w.worktime);
-    s.resttime = toStd(w.resttime);
-    s.nobell = w.nobell->value();
-    s.txtStartBellSound = toStd(w.txtStartBellSound);
-    s.txtEndBellSound = toStd(w.txtEndBellSound);
-    s.ChkPreBell1 = w.ChkPreBell1->value();
-    s.TxtPreBell1 = toStd(w.TxtPreBell1);
-    s.TxtPreBellName1 = toStd(w.TxtPreBellName1);
-    s.ChkPreBell2 = w.ChkPreBell2->value();
-    s.TxtPreBell2 = toStd(w.TxtPreBell2);
-    s.TxtPreBellName2 = toStd(w.TxtPreBellName2);
-    return s;
-}
-
-namespace {
-
-void showIntervals(main& w, const IntervalSettings& s) {
-    w.start_h->setText(fromStd(s.start_h));
-    w.start_m->setText(fromStd(s.start_m));
-    w.exit_h->setText(fromStd(s.exit_h));
-    w.exit_m->setText(fromStd(s.exit_m));
-    w.worktime->setText(fromStd(s.worktime));
-    w.resttime->setText(fromStd(s.resttime));
-    w.txtStartBellSound->setText(fromStd(s.txtStartBellSound));
-    w.txtEndBellSound->setText(fromStd(s.txtEndBellSound));
-    w.ChkPreBell1->setValue(s.ChkPreBell1);
-    w.TxtPreBell1->setText(fromStd(s.TxtPreBell1));
-    w.TxtPreBellName1->setText(fromStd(s.TxtPreBellName1));
-    w.ChkPreBell2->setValue(s.ChkPreBell2);
-    w.TxtPreBell2->setText(fromStd(s.TxtPreBell2));
-    w.TxtPreBellName2->setText(fromStd(s.TxtPreBellName2));
-}
-
-}  // namespace
-
-void main::LoadWeekIntervals() {
-    showIntervals(*this, model.weekIntervals());
-}
-
-void main::SaveWeekIntervals() {
-    model.storeWeekIntervals(intervalsOf(*this));
-}
-
-void main::LoadDayIntervals() {
-    const IntervalSettings s = model.dayIntervals(VScroll9->position());
-    showIntervals(*this, s);
-    nobell->setValue(s.nobell);
-}
-
-void main::SaveDayIntervals(int useSelector) {
-    const int day = useSelector == 1 ? VScroll9->position() : pre_day->text().toInt();
-    model.storeDayIntervals(day, intervalsOf(*this));
+    model.saveGeneral();
 }
 
 // ---- Mode and day selection -------------------------------------------------
 
+// The editor as the model holds it: the day shown, its list or its interval
+// fields, and "No rings".
 void main::LoadCurrent() {
-    if (Option1->isChecked()) {
-        txtStartBellSound->clear();
-        txtEndBellSound->clear();
-        if (Option3->isChecked())
-            LoadWeekIntervals();
-        else
-            LoadDayIntervals();
+    const bool week = model.dayMode() == ScheduleModel::DayMode::Week;
+    const int day = model.day();
+    if (week) {
+        reg_day->setText(tr("All days"));
     } else {
-        AddTimeList->clear();
-        if (Option3->isChecked())
-            LoadWeekList();
-        else
-            LoadDayList();
+        reg_day->setText(day > ScheduleModel::kDays
+                             ? tr("templet%1").arg(day - ScheduleModel::kDays)
+                             : weekdayName(day));
+        const QSignalBlocker quiet(VScroll9);  // drawn, not moved by the operator
+        VScroll9->setPosition(day);
     }
+    nobell->setValue(model.nobell());
+    nobell->setEnabled(!engine.running() && !week && day <= ScheduleModel::kDays);
+    if (model.timeMode() == ScheduleModel::TimeMode::Auto)
+        showIntervals(model.intervals());
+    else
+        drawList(-1);
 }
 
 void main::Option1_Click() {
-    nobell->setEnabled(!Option3->isChecked());
-    if (VScroll9->position() >= 8)
-        VScroll9->setPosition(7);
-    SaveSettings();
-    LoadCurrent();
+    model.setTimeMode(ScheduleModel::TimeMode::Auto);
     ShowAutoPanels();
 }
 
 void main::Option2_Click() {
-    nobell->setEnabled(!Option3->isChecked());
-    SaveSettings();
-    LoadCurrent();
+    model.setTimeMode(ScheduleModel::TimeMode::Manual);
     ShowManualPanels();
 }
 
 void main::Option3_Click() {
-    nobell->setValue(0);
-    nobell->setEnabled(false);
     VScroll9->setEnabled(false);
-    if (loadPhase == 2)
-        SaveSettings();
-    else
-        loadPhase = 2;
-    reg_day->setText(tr("All days"));
-    LoadCurrent();
+    model.setDayMode(ScheduleModel::DayMode::Week, services_.clock.now().weekday);
+    loadPhase = 2;
     if (Option2->isChecked())
         applyTemplet->setVisible(true);
 }
 
 void main::Option4_Click() {
-    nobell->setEnabled(true);
     VScroll9->setEnabled(true);
-    const int today = services_.clock.now().weekday;
-    reg_day->setText(weekdayName(today));
-    pre_day->setText(QString::number(today));
-    VScroll9->setPosition(today);
-    if (loadPhase == 2) {
-        SaveSettings();
+    model.setDayMode(ScheduleModel::DayMode::EachDay, services_.clock.now().weekday);
+    if (loadPhase == 2)
         services_.messages.information(
             tr("Help"), tr("Click arrow in right [Select day], Seting each day bell time."));
-    } else {
-        loadPhase = 2;
-    }
-    LoadCurrent();
+    loadPhase = 2;
     if (Option2->isChecked())
         applyTemplet->setVisible(true);
-}
-
-void main::ShowManualPanels() {
-    for (QGroupBox* panel : {frameStartEnd, frameInterval, frameBellSound, frameAlarm})
-        panel->setVisible(false);
-    for (QGroupBox* panel : {frameInputTime, frameAddedTime}) panel->setVisible(true);
-    applyTemplet->setVisible(true);
-}
-
-void main::ShowAutoPanels() {
-    for (QGroupBox* panel : {frameInputTime, frameAddedTime}) panel->setVisible(false);
-    for (QGroupBox* panel : {frameStartEnd, frameInterval, frameBellSound, frameAlarm})
-        panel->setVisible(true);
-    applyTemplet->setVisible(false);
 }
 
 }  // namespace tollix

@@ -14,16 +14,8 @@
 #include "schedule/BellEntry.h"
 #include "sound/SoundPlayer.h"
 #include "sound/sound_control.h"
-#include "ui/controls/Choices.h"
-#include "ui/controls/MenuLabel.h"
-#include "ui/controls/PictureButton.h"
-#include "ui/controls/SortedListBox.h"
-#include "ui/controls/SpinButton.h"
+#include "ui/MainForm.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QWidget>
 
 #include <filesystem>
@@ -52,8 +44,6 @@ class isAutoExitForm;
 class isAutoModeForm;
 class main;
 class templet;
-// The auto-interval settings as the controls hold them.
-IntervalSettings intervalsOf(const main& w);
 
 // What the main window is given from outside.
 struct MainServices {
@@ -76,9 +66,9 @@ struct MainServices {
     RingLog& ringLog;
 };
 
-// The main window: the whole program. Its controls are the working copy of
-// every setting; its procedures copy them to and from the data files.
-class main final : public QWidget {
+// The main window: draws the settings model and the engine, and forwards the
+// operator's edits to them.
+class main final : public QWidget, public MainForm {
     Q_OBJECT
 
   public:
@@ -117,14 +107,6 @@ class main final : public QWidget {
     // The data files.
     void LoadSettings();
     void SaveSettings();
-    void LoadWeekList();
-    void SaveWeekList();
-    void LoadDayList();
-    void SaveDayList(int useSelector = 0);
-    void LoadWeekIntervals();
-    void SaveWeekIntervals();
-    void LoadDayIntervals();
-    void SaveDayIntervals(int useSelector = 0);
     void WriteExitIni();
 
     // Mode and day selection.
@@ -133,8 +115,6 @@ class main final : public QWidget {
     void Option3_Click();
     void Option4_Click();
     void LoadCurrent();
-    void ShowManualPanels();
-    void ShowAutoPanels();
 
     void VScroll9_Change();
 
@@ -143,7 +123,6 @@ class main final : public QWidget {
     void TimeDel_Click();
     void TimeMod_Click();
     void allDel_Click();
-    void SaveEditedList();
 
     // The pick buttons of the interval sounds and alarms.
     void cmdStartBellSound_Click() { PickSound(txtStartBellSound, IntervalSound::StartBell); }
@@ -199,116 +178,8 @@ class main final : public QWidget {
     ScheduleModel model;
     BellEngine engine;
 
-    // Title bar of its own.
-    QWidget* Picture1;
-    QLabel* titleText;
-    PictureButton* ImageMin;
-    PictureButton* CmdTray;
-    QWidget* Picture2;
-
-    // Menu bar of labels.
-    MenuLabel* mnPlayMusic;
-    MenuLabel* mnBellCount;
-    MenuLabel* mnCountDown;
-    MenuLabel* helpword;
-    MenuLabel* info;
-    MenuLabel* mnHolidays;
-    MenuLabel* mnWebPage;
-    MenuLabel* mexit;
-
-    QLabel* now_day;
-    QLabel* now;
-    QLabel* state;
-    QLabel* stateColor;
-    // Why the last bell was not heard, in red; empty while bells are heard.
-    QLabel* bellProblem;
-    QLabel* dayNote;  // a day off or a make-up day
-    QLabel* nextBell;
-    QLabel* nextBellSound;
-    QListWidget* clock_list;
-    PictureButton* start;
-    PictureButton* stop1;
-    PictureButton* btnNowBell;
-    PictureButton* bellStop;
-
-    SortedListBox* fileList;
-
-    OptionButton* Option1;
-    OptionButton* Option2;
-    OptionButton* Option3;
-    OptionButton* Option4;
-
-    SpinButton* VScroll9;
-    QLineEdit* reg_day;
-    CheckBox* nobell;
-    QLineEdit* pre_day;
-
-    QLineEdit* start_h;
-    QLineEdit* start_m;
-    QLineEdit* exit_h;
-    QLineEdit* exit_m;
-    SpinButton* VScroll1;
-    SpinButton* VScroll2;
-    SpinButton* VScroll3;
-    SpinButton* VScroll4;
-    QLineEdit* worktime;
-    QLineEdit* resttime;
-    SpinButton* VScroll5;
-    SpinButton* VScroll6;
-
-    QLineEdit* txtStartBellSound;
-    QLineEdit* txtEndBellSound;
-    PictureButton* cmdStartBellSound;
-    PictureButton* cmdEndBellSound;
-
-    CheckBox* ChkPreBell1;
-    QLineEdit* TxtPreBell1;
-    SpinButton* VScrollPreBell1;
-    QLabel* LblPreBell1;
-    QLineEdit* TxtPreBellName1;
-    PictureButton* CmdPreBell1;
-    CheckBox* ChkPreBell2;
-    QLineEdit* TxtPreBell2;
-    SpinButton* VScrollPreBell2;
-    QLabel* LblPreBell2;
-    QLineEdit* TxtPreBellName2;
-    PictureButton* CmdPreBell2;
-
-    QLineEdit* input_h;
-    QLineEdit* input_m;
-    SpinButton* VScroll7;
-    SpinButton* VScroll8;
-    PictureButton* TimeAdd;
-    QListWidget* List1;
-
-    SortedListBox* AddTimeList;
-    PictureButton* TimeDel;
-    PictureButton* TimeMod;
-    PictureButton* allDel;
-    PictureButton* applyTemplet;
-
-    CheckBox* auto_exe;
-    CheckBox* sound_zero;
-    CheckBox* bellRepeat;
-    CheckBox* chkTimeSync;
-    CheckBox* chkAutoExit;
-
     SecondTicker* Timer1;
-    QMenu* help;
-    QAction* mOpen;
-    QAction* mnExit1;
-
     isAutoModeForm* autoModeForm() const { return isAutoModeForm_.get(); }
-
-    // The frames that the two time modes show and hide.
-    QGroupBox* frameInputTime;
-    QGroupBox* frameAddedTime;
-    QGroupBox* frameStartEnd;
-    QGroupBox* frameInterval;
-    QGroupBox* frameBellSound;
-    QGroupBox* frameAlarm;
-    // "Now state": a click opens the ring record.
-    QGroupBox* frameState;
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -317,7 +188,6 @@ class main final : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void createControls();
     void connectBehaviours();
     void connectSystem();
     void connectWindows();
@@ -367,10 +237,8 @@ class main final : public QWidget {
     // Moving the window by hand where the system cannot move it.
     bool dragging_ = false;
     QPoint dragOffset_;
-    QWidget* sizeGrip_ = nullptr;
     std::int64_t shownDay_ = -1;
     bool ended_ = false;
-    bool restoring_ = false;
 };
 
 }  // namespace tollix

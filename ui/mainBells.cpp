@@ -32,43 +32,18 @@ bool listHoldsPlayableFile(const SortedListBox& list) {
 
 // ---- The day selector -------------------------------------------------------
 
+// In the auto mode the fields on screen must pass their checks before the
+// day is left; the day on screen then stays the day the selector shows.
 void main::VScroll9_Change() {
     if (!Option1->isChecked() && !Option2->isChecked())
         return;
-    int position = VScroll9->position();
-    if (Option1->isChecked()) {
-        if (const auto refused = ValidateIntervals(intervalsOf(*this), false)) {
-            // The day on screen stays the day the selector shows.
-            const QSignalBlocker quiet(VScroll9);
-            VScroll9->setPosition(pre_day->text().toInt());
-            services_.messages.information(tr("Warning"), refusalText(*refused));
-            return;
-        }
-        if (pre_day->text().toInt() != position)
-            SaveDayIntervals();
-        // No template has interval settings: the selector stays on the days.
-        if (position == 0 || position >= 8) {
-            VScroll9->setPosition(position == 0 ? 7 : position == 8 ? 1 : 7);
-            return;  // the run for the new position did the rest
-        }
-        reg_day->setText(weekdayName(position));
-    } else {
-        if (pre_day->text().toInt() != position)
-            SaveDayList();
-        if (position == 0 || position == 14) {
-            VScroll9->setPosition(position == 0 ? 13 : 1);
-            return;
-        }
-        if (position >= 8) {
-            reg_day->setText(tr("templet%1").arg(position - 7));
-            nobell->setEnabled(false);
-        } else {
-            reg_day->setText(weekdayName(position));
-            nobell->setEnabled(true);
-        }
+    editHere();
+    const Outcome outcome = model.selectDay(VScroll9->position());
+    refused(outcome);
+    if (outcome) {
+        const QSignalBlocker quiet(VScroll9);
+        VScroll9->setPosition(model.day());
     }
-    pre_day->setText(QString::number(position));
-    LoadCurrent();
 }
 
 // ---- Start and stop ---------------------------------------------------------
@@ -109,42 +84,17 @@ void main::start_Click() {
     if (isActiveWindow())
         clock_list->setFocus();
 
-    // A make-up day rings another weekday's list.
-    const DayChoice day = engine.dayChoice(services_.clock.now());
-    if (Option3->isChecked()) {
-        reg_day->setText(tr("All days"));
-    } else {
-        reg_day->setText(weekdayName(day.weekday));
-        VScroll9->setPosition(day.weekday);  // saves the day it leaves, loads today
+    // A make-up day rings another weekday's list: the editor goes to it.
+    if (Option4->isChecked()) {
+        editHere();
+        refused(model.selectDay(engine.dayChoice(services_.clock.now()).weekday));
     }
-
-    if (!listHoldsPlayableFile(*fileList)) {
-        services_.messages.information(tr("Warning"),
-                                       tr("C:\\tollix\\sound folder must over one sound file"));
+    editHere();
+    if (const Outcome outcome = model.prepareStart(listHoldsPlayableFile(*fileList))) {
+        refused(outcome);
         return;
     }
-
-    if (Option1->isChecked()) {
-        if (const auto refused = ValidateIntervals(intervalsOf(*this), true)) {
-            services_.messages.information(tr("Warning"), refusalText(*refused));
-            return;
-        }
-        lockControls(true);
-        if (Option3->isChecked())
-            SaveWeekIntervals();
-        else
-            SaveDayIntervals(1);
-    } else {
-        if (Option3->isChecked() && AddTimeList->count() == 0) {
-            services_.messages.information(tr("Warning"),
-                                           tr("nothing added time. please add time."));
-            return;
-        }
-        lockControls(true);
-        // "No rings" as the box shows it is what today rings.
-        if (Option4->isChecked() && model.dayList(VScroll9->position()).nobell != nobell->value())
-            SaveDayList(1);
-    }
+    lockControls(true);
 
     // Today's bells are built afresh on every start, from what was just saved.
     engine.startSchedule();
@@ -249,7 +199,7 @@ void main::bellStop_Click() {
 
 void main::bellRepeat_Click() {
     bellStop->setVisible(bellRepeat->value() == 1);
-    SaveSettings();
+    model.setBellRepeat(bellRepeat->value() == 1);
 }
 
 }  // namespace tollix

@@ -8,16 +8,12 @@ namespace tollix {
 
 // ---- The manual list ---------------------------------------------------------
 
-void main::SaveEditedList() {
-    if (Option3->isChecked())
-        SaveWeekList();
-    else
-        SaveDayList(1);
-}
-
-// The model edits the list the selector stands on, with "No rings" as shown.
+// What the operator typed or ticked reaches the model before it acts: the
+// interval fields and "No rings".
 void main::editHere() {
-    model.editDay(VScroll9->position(), nobell->value());
+    model.editDay(model.day(), nobell->value());
+    if (model.timeMode() == ScheduleModel::TimeMode::Auto)
+        model.setIntervals(intervals());
 }
 
 std::optional<std::string> main::selectedSound() const {
@@ -72,7 +68,6 @@ void main::allDel_Click() {
 
 void main::PickSound(QLineEdit* target, IntervalSound field) {
     editHere();
-    model.setIntervals(intervalsOf(*this));
     const Outcome outcome = model.pickSound(field, selectedSound());
     refused(outcome);
     if (!outcome)

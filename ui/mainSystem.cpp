@@ -67,7 +67,7 @@ void main::auto_exe_Click() {
     const bool set = auto_exe->value() == 1;
     if (set && loadPhase == 2)
         isAutoModeForm_->exec();
-    SaveSettings();
+    model.setAutoExecution(set);
     const std::string error =
         set ? services_.autoStart.write(services_.executable) : services_.autoStart.remove();
     if (error.empty())
@@ -196,9 +196,9 @@ void main::placeOnScreen(QSize wished) {
 
 void main::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    sizeGrip_->adjustSize();
-    sizeGrip_->move(width() - sizeGrip_->width(), height() - sizeGrip_->height());
-    sizeGrip_->raise();
+    sizeGrip->adjustSize();
+    sizeGrip->move(width() - sizeGrip->width(), height() - sizeGrip->height());
+    sizeGrip->raise();
 }
 
 // The title and its picture move the window: the system moves it where it

@@ -107,7 +107,7 @@ TEST_F(Editing, TheManualSelectorRunsThroughTheWeekAndTheTemplates) {
     clickArrow(w.VScroll9, kDown);  // past the last template: Sunday
     EXPECT_EQ(w.reg_day->text(), QLocale::system().standaloneDayName(7));
     clickArrow(w.VScroll9, kUp);  // before Sunday: the last template
-    EXPECT_EQ(w.pre_day->text(), u"13"_s);
+    EXPECT_EQ(w.model.day(), 13);
     EXPECT_EQ(readBytes(paths.dayList(8)), " 1 \r\n06hr 00min/march.mp3\r\n");
 }
 
@@ -116,7 +116,7 @@ TEST_F(Editing, TheAutoSelectorStaysOnTheWeekAndRefusesBadFields) {
     main& w = load();
     w.VScroll9->setPosition(9);  // templet2
     w.Option1->click();          // no template has intervals: Saturday
-    EXPECT_EQ(w.pre_day->text(), u"7"_s);
+    EXPECT_EQ(w.model.day(), 7);
     clickArrow(w.VScroll9, kDown);
     EXPECT_EQ(w.VScroll9->position(), 1);
     clickArrow(w.VScroll9, kUp);
@@ -138,7 +138,7 @@ TEST_F(Editing, TheAutoSelectorStaysOnTheWeekAndRefusesBadFields) {
     clickArrow(w.VScroll9, kDown);
     EXPECT_EQ(datafiles::readIntervals(paths.dayIntervals(3), datafiles::IntervalFile::Day).start_h,
               "6");
-    EXPECT_EQ(w.pre_day->text(), u"4"_s);
+    EXPECT_EQ(w.model.day(), 4);
 }
 
 TEST_F(Editing, ApplyWeekAndSetEachDayChooseTheirFiles) {

@@ -154,7 +154,7 @@ TEST_F(MainWindow, StartBuildsTheIntervalDayFromTheControlsAndLocksTheEditors) {
     EXPECT_EQ(w.nextBell->text(), u"09hr 00min"_s);
     EXPECT_EQ(w.nextBellSound->text(), u"a.mp3"_s);
     EXPECT_EQ(datafiles::readIntervals(paths.weekIntervals(), datafiles::IntervalFile::Week),
-              intervalsOf(w));
+              w.intervals());
     w.stop1_Click();
     EXPECT_EQ(w.state->text(), u"OFF"_s);
     EXPECT_TRUE(w.nextBell->text().isEmpty());
@@ -235,7 +235,7 @@ TEST_F(MainWindow, RestoringSavesNothingHalfDoneAndLoadsLongValuesWhole) {
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).timeMode, 2);
 
     w.Option1->click();  // the week's intervals, every value read whole
-    EXPECT_EQ(intervalsOf(w), week);
+    EXPECT_EQ(w.intervals(), week);
 }
 
 TEST_F(MainWindow, NoRingsInAutoModeShowsNoNextBellLikeTheManualMode) {

@@ -1,9 +1,6 @@
 // The controls of the main window and where they stand.
+#include "ui/MainForm.h"
 #include "ui/BellIcon.h"
-#include "ui/isAutoExitForm.h"
-#include "ui/isAutoModeForm.h"
-#include "ui/main.h"
-#include "ui/templet.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -73,6 +70,14 @@ SpinButton* counting(const char* name, int minimum, int maximum, int position) {
     return spin;
 }
 
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string toStd(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
+
 const char kStyle[] = R"(
 #Picture2, #templet, #isAutoModeForm, #isAutoExitForm, #RingLogWindow { background: #eef3f8; }
 #Picture1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2b5f93, stop:1 #1d4670); }
@@ -92,11 +97,11 @@ QLineEdit[readOnly="true"] { background: #eef2f6; }
 
 }  // namespace
 
-void main::createControls() {
-    setObjectName(QStringLiteral("main"));
-    setWindowFlag(Qt::FramelessWindowHint);
-    setWindowIcon(bellIcon());
-    setStyleSheet(QLatin1String(kStyle));
+void MainForm::setupUi(QWidget* window) {
+    window->setObjectName(QStringLiteral("main"));
+    window->setWindowFlag(Qt::FramelessWindowHint);
+    window->setWindowIcon(bellIcon());
+    window->setStyleSheet(QLatin1String(kStyle));
 
     // Title bar.
     Picture1 = named<QWidget>("Picture1");
@@ -242,8 +247,6 @@ void main::createControls() {
     reg_day->setReadOnly(true);
     reg_day->setFixedWidth(150);
     nobell = named<CheckBox>("nobell", tr("No rings"));
-    pre_day = named<QLineEdit>("pre_day", QStringLiteral("1"));
-    pre_day->setVisible(false);
     auto* dayFrame = frame(tr("Select day"));
     auto* dayRow = new QHBoxLayout(dayFrame);
     dayRow->setSpacing(2);
@@ -251,7 +254,6 @@ void main::createControls() {
     dayRow->addWidget(VScroll9);
     dayRow->addSpacing(10);
     dayRow->addWidget(nobell);
-    dayRow->addWidget(pre_day);
     dayRow->addStretch();
 
     auto* choiceRow = new QHBoxLayout;
@@ -392,8 +394,8 @@ void main::createControls() {
     auto* body = new QVBoxLayout(Picture2);
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
-    // The menu and the page scroll where the screen is too small for it (800x600):
-    // nothing is cut and nothing is off screen.
+    // The menu and the page scroll where the screen is too small for them
+    // (800x600): nothing is cut and nothing is off screen.
     auto* page = named<QWidget>("page");
     auto* pageColumn = new QVBoxLayout(page);
     pageColumn->setContentsMargins(0, 0, 0, 0);
@@ -409,36 +411,21 @@ void main::createControls() {
     pageArea->viewport()->setAutoFillBackground(false);
     body->addWidget(pageArea, 1);
 
-    auto* window = new QVBoxLayout(this);
-    window->setContentsMargins(0, 0, 0, 0);
-    window->setSpacing(0);
-    window->addWidget(Picture1);
-    window->addWidget(Picture2, 1);
+    auto* whole = new QVBoxLayout(window);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->setSpacing(0);
+    whole->addWidget(Picture1);
+    whole->addWidget(Picture2, 1);
 
     // Tight frames, so that the whole window fits screens down to 1024x600.
-    for (QGroupBox* box : findChildren<QGroupBox*>()) {
+    for (QGroupBox* box : window->findChildren<QGroupBox*>()) {
         box->layout()->setContentsMargins(8, 2, 8, 2);
         box->layout()->setSpacing(4);
     }
     right->setSpacing(4);
     left->setSpacing(4);
-    resize(1180, 700);
-    // The window has no frame of the system's to pull at.
-    sizeGrip_ = new QSizeGrip(this);
-
-    // Not shown.
-    Timer1 = &engine.Timer1;
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    help = new QMenu(tr("Help"), this);
-    help->setObjectName(QStringLiteral("help"));
-    mOpen = help->addAction(tr("Open Window"));
-    mOpen->setObjectName(QStringLiteral("mOpen"));
-    mnExit1 = help->addAction(tr("Exit"));
-    mnExit1->setObjectName(QStringLiteral("mnExit1"));
-
-    isAutoModeForm_ = std::make_unique<isAutoModeForm>(this);
-    isAutoExitForm_ = std::make_unique<isAutoExitForm>(services_.messages, this);
-    templet_ = std::make_unique<templet>(this);
+    window->resize(1180, 700);
+    sizeGrip = new QSizeGrip(window);
 
     // The buttons' words, and what a screen reader says of the controls
     // without words of their own.
@@ -458,7 +445,6 @@ void main::createControls() {
         {fileList, QT_TR_NOOP("Bell sounds")},
         {reg_day, QT_TR_NOOP("Day shown")},
         {VScroll9, QT_TR_NOOP("Day shown")},
-        {pre_day, QT_TR_NOOP("Day")},
         {start_h, QT_TR_NOOP("Start hour")},
         {VScroll1, QT_TR_NOOP("Start hour")},
         {start_m, QT_TR_NOOP("Start minute")},
@@ -505,28 +491,64 @@ void main::createControls() {
                                {VScroll9, reg_day}})
         spin->stepFrom(field);
 
-    // The common jobs from the keyboard, named in the tool tips and the help.
-    const std::pair<PictureButton*, QKeySequence> keys[] = {
-        {start, QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {stop1, QKeySequence(Qt::CTRL | Qt::Key_T)},
-        {btnNowBell, QKeySequence(Qt::CTRL | Qt::Key_R)}};
-    for (const auto& [button, sequence] : keys) {
-        auto* shortcut = new QShortcut(sequence, this);
-        connect(shortcut, &QShortcut::activated, button, [target = button] {
-            if (target->isVisible() && target->isEnabled())
-                target->click();
-        });
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(
-            button->text(), sequence.toString(QKeySequence::NativeText)));
-    }
-    // Esc stops the bell that sounds, shown or not its button; no bell, no harm.
-    const QKeySequence quiet(Qt::Key_Escape);
-    connect(new QShortcut(quiet, this), &QShortcut::activated, this, &main::bellStop_Click);
-    bellStop->setToolTip(
-        QStringLiteral("%1 (%2)").arg(bellStop->text(), quiet.toString(QKeySequence::NativeText)));
-    connect(input_m, &QLineEdit::returnPressed, TimeAdd, &PictureButton::click);
-    connect(new QShortcut(QKeySequence::Delete, AddTimeList, nullptr, nullptr, Qt::WidgetShortcut),
-            &QShortcut::activated, TimeDel, &PictureButton::click);
+    // Not shown.
+    help = new QMenu(tr("Help"), window);
+    help->setObjectName(QStringLiteral("help"));
+    mOpen = help->addAction(tr("Open Window"));
+    mOpen->setObjectName(QStringLiteral("mOpen"));
+    mnExit1 = help->addAction(tr("Exit"));
+    mnExit1->setObjectName(QStringLiteral("mnExit1"));
+}
+
+IntervalSettings MainForm::intervals() const {
+    IntervalSettings s;
+    s.start_h = toStd(start_h);
+    s.start_m = toStd(start_m);
+    s.exit_h = toStd(exit_h);
+    s.exit_m = toStd(exit_m);
+    s.worktime = toStd(worktime);
+    s.resttime = toStd(resttime);
+    s.nobell = nobell->value();
+    s.txtStartBellSound = toStd(txtStartBellSound);
+    s.txtEndBellSound = toStd(txtEndBellSound);
+    s.ChkPreBell1 = ChkPreBell1->value();
+    s.TxtPreBell1 = toStd(TxtPreBell1);
+    s.TxtPreBellName1 = toStd(TxtPreBellName1);
+    s.ChkPreBell2 = ChkPreBell2->value();
+    s.TxtPreBell2 = toStd(TxtPreBell2);
+    s.TxtPreBellName2 = toStd(TxtPreBellName2);
+    return s;
+}
+
+void MainForm::showIntervals(const IntervalSettings& s) {
+    start_h->setText(fromStd(s.start_h));
+    start_m->setText(fromStd(s.start_m));
+    exit_h->setText(fromStd(s.exit_h));
+    exit_m->setText(fromStd(s.exit_m));
+    worktime->setText(fromStd(s.worktime));
+    resttime->setText(fromStd(s.resttime));
+    txtStartBellSound->setText(fromStd(s.txtStartBellSound));
+    txtEndBellSound->setText(fromStd(s.txtEndBellSound));
+    ChkPreBell1->setValue(s.ChkPreBell1);
+    TxtPreBell1->setText(fromStd(s.TxtPreBell1));
+    TxtPreBellName1->setText(fromStd(s.TxtPreBellName1));
+    ChkPreBell2->setValue(s.ChkPreBell2);
+    TxtPreBell2->setText(fromStd(s.TxtPreBell2));
+    TxtPreBellName2->setText(fromStd(s.TxtPreBellName2));
+}
+
+void MainForm::ShowManualPanels() {
+    for (QGroupBox* panel : {frameStartEnd, frameInterval, frameBellSound, frameAlarm})
+        panel->setVisible(false);
+    for (QGroupBox* panel : {frameInputTime, frameAddedTime}) panel->setVisible(true);
+    applyTemplet->setVisible(true);
+}
+
+void MainForm::ShowAutoPanels() {
+    for (QGroupBox* panel : {frameInputTime, frameAddedTime}) panel->setVisible(false);
+    for (QGroupBox* panel : {frameStartEnd, frameInterval, frameBellSound, frameAlarm})
+        panel->setVisible(true);
+    applyTemplet->setVisible(false);
 }
 
 }  // namespace tollix
