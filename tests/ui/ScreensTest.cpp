@@ -123,7 +123,7 @@ TEST_F(Screens, TheMainWindowFitsEachScreenInGerman) {
                 wrong << fault;
         }
         EXPECT_EQ(wrong.join(u", "_s).toStdString(), "");
-        fonts[screen->name()] = w.font().pointSizeF();
+        fonts[screen->name()] = w.Option1->font().pointSizeF();
         if (area.width() >= 1920) {
             EXPECT_GE(w.width(), area.width() * 2 / 3);
         }
