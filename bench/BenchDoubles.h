@@ -30,7 +30,7 @@ class BenchClock final : public tollix::Clock {
 class QuietMessages final : public tollix::Messages {
   protected:
     void showInformation(const QString&, const QString&) override {}
-    bool askQuestion(const QString&, const QString&) override { return true; }
+    bool askQuestion(const QString&, const QString&, bool) override { return true; }
 };
 
 class CountingPlayer final : public tollix::MediaPlayer {

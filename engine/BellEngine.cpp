@@ -52,21 +52,24 @@ bool holdsPlayableFile(const std::vector<std::string>& library) {
 
 BellEngine::BellEngine(EngineServices services, ScheduleModel& model, QObject* parent)
     : QObject(parent),
+      clock_(services.clock),
       soundControl(services.mixer),
       soundPlayer(services.player, soundControl, *this,
                   [&model] { return model.general().sound_zero == 1; }),
-      Timer1(services.clock),
+      Timer1(clock_),
       services_(std::move(services)),
       model_(model) {
     connect(&Timer1, &SecondTicker::tick, this, &BellEngine::Timer1_Timer);
     connect(&model_, &ScheduleModel::calendarChanged, this, &BellEngine::calendarChanged);
+    connect(&model_, &ScheduleModel::schoolClockChanged, this, &BellEngine::schoolClockChanged);
+    clock_.setAheadMs(model_.schoolClockMs());
     // Nobody may be there to read the message of a save nobody asked for.
     connect(&model_, &ScheduleModel::notSaved, this, [this](const QString& why, bool own) {
         if (own)
-            record({services_.clock.now(), RingOutcome::Failed, "settings",
-                    "not saved: " + why.toStdString()});
+            record(
+                {clock_.now(), RingOutcome::Failed, "settings", "not saved: " + why.toStdString()});
     });
-    const LocalTime now = services_.clock.now();
+    const LocalTime now = clock_.now();
     lastMinute = now.minute;
     lastMinuteKey_ = now.minuteKey();
     scheduleDay_ = now.dayNumber();
@@ -80,7 +83,7 @@ void BellEngine::Timer1_Timer() {
         return;
     inTick_ = true;
     services_.messages.setWaiting(false);
-    const LocalTime t = services_.clock.now();
+    const LocalTime t = clock_.now();
     const bool seen = noticeStep(t);
     const bool stepped = seen || stepPending_;
     stepPending_ = false;
@@ -100,6 +103,8 @@ void BellEngine::Timer1_Timer() {
         lastMinute = t.minute;
         bellCheckArmed = 1;
         reservedExit(t);
+        if (minuteSound_)
+            RingNow(minuteSound_, minuteLibrary_, RingCause::ClockCheck);
         if (scheduleRunning == 0)
             bellCheckArmed = 0;
     }
@@ -144,10 +149,37 @@ void BellEngine::clockStepped() {
     Timer1.realign();
 }
 
+// The school's clocks set apart from the computer's: the bells' time steps.
+void BellEngine::schoolClockChanged() {
+    const std::int64_t ahead = model_.schoolClockMs();
+    const std::int64_t moved = ahead - clock_.aheadMs();
+    if (moved == 0) {
+        schoolClockRead_ = true;
+        return;
+    }
+    clock_.setAheadMs(ahead);
+    clockStepped();
+    if (!schoolClockRead_) {
+        schoolClockRead_ = true;  // the settings as read at start
+        return;
+    }
+    char amount[32];
+    std::snprintf(amount, sizeof amount, "%+.3f s", static_cast<double>(moved) / 1000.0);
+    record({clock_.now(), RingOutcome::Adjusted, "School clock",
+            std::string(amount) + "; the school's clocks are " + schoolClockText(ahead) +
+                " s ahead of the computer's"});
+}
+
+void BellEngine::ringEachMinute(std::optional<std::string> sound,
+                                std::vector<std::string> library) {
+    minuteSound_ = std::move(sound);
+    minuteLibrary_ = std::move(library);
+}
+
 void BellEngine::recordAdjusted(const QString& server, std::int64_t ms, bool clockSet) {
     char amount[32];
     std::snprintf(amount, sizeof amount, "%+.3f s", static_cast<double>(ms) / 1000.0);
-    record({services_.clock.now(), RingOutcome::Adjusted, server.toStdString(),
+    record({clock_.now(), RingOutcome::Adjusted, server.toStdString(),
             std::string(amount) + (clockSet ? "; the computer's clock was set"
                                             : "; the bells follow the server, the computer's "
                                               "clock may not be set")});
@@ -168,7 +200,7 @@ void BellEngine::keepOthersSilent() {
 
 bool BellEngine::noticeStep(const LocalTime& t) {
     const std::int64_t wall = t.epochMs();
-    const std::int64_t monotonic = services_.clock.monotonicMs();
+    const std::int64_t monotonic = clock_.monotonicMs();
     const bool stepped = haveReading_ && std::llabs((wall - lastWallMs_) -
                                                     (monotonic - lastMonotonicMs_)) >= kStepMs;
     lastWallMs_ = wall;
@@ -396,7 +428,7 @@ void BellEngine::record(RingRecord entry) {
 // ---- Start and stop -------------------------------------------------------------
 
 void BellEngine::startSchedule() {
-    const LocalTime now = services_.clock.now();
+    const LocalTime now = clock_.now();
     lastMinute = now.minute;
     lastMinuteKey_ = now.minuteKey();
     scheduleRunning = 1;
@@ -446,9 +478,9 @@ void BellEngine::calendarChanged() {
     if (scheduleRunning != 1)
         return;
     const DayChoice day = model_.calendar().choose(scheduleDay_);
-    if (day.kind != today_.kind || day.weekday != today_.weekday) {
+    if (day.kind != today_.kind || day.weekday != today_.weekday || day.templet != today_.templet) {
         endForNewDay();
-        buildToday(services_.clock.now());
+        buildToday(clock_.now());
     } else {
         today_.name = day.name;
         emit dayChanged();
@@ -472,10 +504,7 @@ void BellEngine::stopSchedule() {
 void BellEngine::showBellAfterDaysOff() {
     constexpr int kLookAhead = 400;
     for (std::int64_t day = scheduleDay_ + 1; day <= scheduleDay_ + kLookAhead; ++day) {
-        const DayChoice choice = model_.calendar().choose(day);
-        if (choice.kind == DayChoice::Kind::NoBells)
-            continue;
-        const auto first = model_.firstBellOf(choice.weekday);
+        const auto first = model_.firstBellOn(day);
         if (!first)
             continue;
         using namespace std::chrono;
@@ -507,9 +536,9 @@ void BellEngine::showBellAfterDaysOff() {
 }
 
 void BellEngine::ShowNextBell() {
-    const int minute = services_.clock.now().MinuteOfDay();
-    // On a day off, and after today's last bell before one, the next bell
-    // is the first after the days off.
+    const int minute = clock_.now().MinuteOfDay();
+    // On a day off, and after today's last bell before one or before a
+    // special day, the next bell is the first after, with its date.
     const auto bellLeft = [&] {
         for (int i = 0; i < schedule.regularCount; ++i)
             if (schedule.todayTimes[static_cast<std::size_t>(i)] > minute)
@@ -517,9 +546,12 @@ void BellEngine::ShowNextBell() {
         return false;
     };
     const HolidayCalendar& calendar = model_.calendar();
+    const auto unusual = [&] {
+        const auto kind = calendar.choose(scheduleDay_ + 1).kind;
+        return kind == DayChoice::Kind::NoBells || kind == DayChoice::Kind::Special;
+    };
     if (today_.kind == DayChoice::Kind::NoBells ||
-        (!calendar.rules().empty() &&
-         calendar.choose(scheduleDay_ + 1).kind == DayChoice::Kind::NoBells && !bellLeft()))
+        (!calendar.rules().empty() && !bellLeft() && unusual()))
         return showBellAfterDaysOff();
     const NextBellText text =
         tollix::ShowNextBell(schedule, minute, model_.dayMode() == ScheduleModel::DayMode::Week);
@@ -532,8 +564,10 @@ void BellEngine::ShowNextBell() {
 
 void BellEngine::RingNow(const std::optional<std::string>& selected,
                          const std::vector<std::string>& library, RingCause cause) {
-    if (const auto refused =
-            ringNow(selected, library, cause == RingCause::Countdown ? "countdown" : "ring now"))
+    if (const auto refused = ringNow(selected, library,
+                                     cause == RingCause::Countdown    ? "countdown"
+                                     : cause == RingCause::ClockCheck ? "school clock check"
+                                                                      : "ring now"))
         services_.messages.information(
             QCoreApplication::translate("Refusal", refused->title.c_str()),
             QCoreApplication::translate("Refusal", refused->text.c_str()));
@@ -556,7 +590,7 @@ Outcome BellEngine::ringNow(const std::optional<std::string>& selected,
         return Refusal{"TOLLIX",
                        QT_TRANSLATE_NOOP("Refusal", "Not exist selected bell in sound folder.")};
     endBell();
-    const LocalTime now = services_.clock.now();
+    const LocalTime now = clock_.now();
     fs::path file = folder / name;
     if (name.find('.') == std::string::npos) {
         musicSecondsLeft = sound::musicMinutes(name) * 60;
@@ -594,7 +628,7 @@ void BellEngine::keepSoundStateIn(const fs::path& folder) {
         undone += (undone.empty() ? "" : "; ") + std::string("master volume put back to ") +
                   std::to_string(*volume);
     if (!undone.empty())
-        record({services_.clock.now(), RingOutcome::Restored, "No com sound",
+        record({clock_.now(), RingOutcome::Restored, "No com sound",
                 undone + "; left so by a run that did not end normally"});
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/RingLog.h"
+#include "engine/SchoolClock.h"
 #include "engine/SecondTicker.h"
 #include "model/ScheduleModel.h"
 #include "platform/Clock.h"
@@ -42,7 +43,7 @@ struct EngineServices {
 };
 
 // Why a bell is rung by hand.
-enum class RingCause { ByHand, Countdown };
+enum class RingCause { ByHand, Countdown, ClockCheck };
 
 // The bell engine: today's bells, the one-second tick that rings them, the
 // bell now sounding, ringing by hand and the next bell. It owns the day; the
@@ -103,6 +104,16 @@ class BellEngine final : public QObject, public sound::BellState {
     // end normally left there, which the ring record tells.
     void keepSoundStateIn(const std::filesystem::path& folder);
 
+    // The school's time, which the bells and every clock shown go by.
+    const Clock& clock() const { return clock_; }
+    // While set, `sound` of `library` rings at every full minute of school
+    // time: the operator lines the school clock up by ear.
+    void ringEachMinute(std::optional<std::string> sound, std::vector<std::string> library = {});
+
+  private:
+    SchoolClock clock_;
+
+  public:
     sound::sound_control soundControl;
     sound::SoundPlayer soundPlayer;
     SecondTicker Timer1;
@@ -138,6 +149,7 @@ class BellEngine final : public QObject, public sound::BellState {
   private:
     void buildToday(const LocalTime& time);
     void calendarChanged();
+    void schoolClockChanged();
     void endForNewDay();
     bool playingSecond(const LocalTime& time);
     void fireEntry(int index, const LocalTime& time);
@@ -185,6 +197,9 @@ class BellEngine final : public QObject, public sound::BellState {
     bool recordFailedShown_ = false;
     QString shownProblem_;
     bool inTick_ = false;
+    bool schoolClockRead_ = false;
+    std::optional<std::string> minuteSound_;
+    std::vector<std::string> minuteLibrary_;
 };
 
 }  // namespace tollix

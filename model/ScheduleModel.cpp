@@ -1,5 +1,6 @@
 #include "model/ScheduleModel.h"
 
+#include "engine/SchoolClock.h"
 #include "schedule/DataFiles.h"
 #include "schedule/Intervals.h"
 #include "schedule/SafeFile.h"
@@ -83,12 +84,37 @@ void ScheduleModel::load(int today) {
     calendar_ = HolidayCalendar::read(paths_.holidaysIni());
     readProblem(paths_.holidaysIni(),
                 calendar_.unreadable() ? calendar_.problems().front().why : "");
+    loadSchoolClock();
     day_ = std::clamp(today, 1, kDays);
     nobell_ = 0;
     loadCurrent();
     emit generalChanged();
+    emit schoolClockChanged();
     emit exitChanged();
     emit calendarChanged();
+}
+
+// A missing file: the school's clocks go with this computer's.
+void ScheduleModel::loadSchoolClock() {
+    const safefile::Reading reading = safefile::read(paths_.clockIni(), safefile::kDataLimit);
+    std::optional<std::int64_t> ms = 0;
+    std::string why = reading.error;
+    if (reading.read()) {
+        const std::string_view text = reading.bytes;
+        ms = parseSchoolClock(text.substr(0, text.find('\n')));
+        if (!ms)
+            why = paths_.clockIni().string() + ": not a number of seconds from -3600 to 3600";
+    }
+    schoolClockMs_ = ms.value_or(0);
+    readProblem(paths_.clockIni(), why);
+}
+
+void ScheduleModel::setSchoolClockMs(std::int64_t ms) {
+    constexpr auto kLimit = static_cast<std::int64_t>(kSchoolClockLimitSeconds * 1000);
+    schoolClockMs_ = std::clamp(ms, -kLimit, kLimit);
+    if (mayWrite(paths_.clockIni()))
+        saved(safefile::write(paths_.clockIni(), schoolClockText(schoolClockMs_) + "\n"));
+    emit schoolClockChanged();
 }
 
 void ScheduleModel::saved(const std::string& error) {
@@ -434,6 +460,25 @@ void ScheduleModel::storeDayIntervals(int n, const IntervalSettings& settings) {
                                         datafiles::IntervalFile::Day));
 }
 
+bool ScheduleModel::weekdaysEmpty() const {
+    return std::all_of(days_.begin() + 1, days_.begin() + 1 + kDays,
+                       [](const DayList& day) { return day.lines.empty(); });
+}
+
+void ScheduleModel::startWeekdaysFromWeek() {
+    for (int day = 1; day <= kDays; ++day)
+        storeDayList(day, {days_[static_cast<std::size_t>(day)].nobell, week_});
+    loadCurrent();
+}
+
+void ScheduleModel::copyListTo(const std::vector<int>& weekdays) {
+    const std::vector<std::string> shown = list();
+    for (const int day : weekdays)
+        if (day >= 1 && day <= kDays)
+            storeDayList(day, {days_[static_cast<std::size_t>(day)].nobell, shown});
+    loadCurrent();
+}
+
 // ---- Start and the days ----------------------------------------------------------------
 
 Outcome ScheduleModel::prepareStart(bool soundFound) {
@@ -475,6 +520,11 @@ DayPlan ScheduleModel::buildWeekday(int weekday) const {
     }
     if (!week && days_[n].nobell == 1)
         return plan;
+    fillFromList(lines, plan);
+    return plan;
+}
+
+void ScheduleModel::fillFromList(const std::vector<std::string>& lines, DayPlan& plan) {
     int count = 0;
     for (const auto& line : lines) {
         const auto entry = BellEntry::parse(line);
@@ -487,6 +537,15 @@ DayPlan ScheduleModel::buildWeekday(int weekday) const {
     }
     plan.bells.regularCount = count;
     plan.bells.todayCount = static_cast<std::int16_t>(count);
+}
+
+// A special day rings its template's list, whatever the mode.
+DayPlan ScheduleModel::buildTemplet(int templet) const {
+    DayPlan plan;
+    const auto n = static_cast<std::size_t>(7 + std::clamp(templet, 1, kTemplates));
+    fillFromList(days_[n].lines, plan);
+    if (plan.bells.regularCount == 0)
+        plan.refusal = "Templet " + std::to_string(templet) + " holds no bells";
     return plan;
 }
 
@@ -494,13 +553,26 @@ DayPlan ScheduleModel::buildDay(std::int64_t date) const {
     const DayChoice choice = calendar_.choose(date);
     if (choice.kind == DayChoice::Kind::NoBells)
         return DayPlan{choice, {}, {}, {}};
-    DayPlan plan = buildWeekday(choice.weekday);
+    DayPlan plan = choice.kind == DayChoice::Kind::Special ? buildTemplet(choice.templet)
+                                                           : buildWeekday(choice.weekday);
     plan.choice = choice;
     return plan;
 }
 
+std::optional<std::pair<int, std::string>> ScheduleModel::firstBellOn(std::int64_t date) const {
+    const DayChoice choice = calendar_.choose(date);
+    if (choice.kind == DayChoice::Kind::NoBells)
+        return std::nullopt;
+    if (choice.kind != DayChoice::Kind::Special)
+        return firstBellOf(choice.weekday);
+    return firstOf(buildTemplet(choice.templet));
+}
+
 std::optional<std::pair<int, std::string>> ScheduleModel::firstBellOf(int weekday) const {
-    const DayPlan plan = buildWeekday(weekday);
+    return firstOf(buildWeekday(weekday));
+}
+
+std::optional<std::pair<int, std::string>> ScheduleModel::firstOf(const DayPlan& plan) {
     std::optional<std::pair<int, std::string>> first;
     for (int i = 0; i < plan.bells.regularCount; ++i) {
         const auto at = static_cast<std::size_t>(i);

@@ -116,6 +116,12 @@ class ScheduleModel final : public QObject {
     Outcome modifyBell(int index, const std::optional<std::string>& sound);
     void deleteAllBells();
     void applyTemplate(int number);  // 1..6
+    // Every weekday's list is empty: "Set each day" would start from nothing.
+    bool weekdaysEmpty() const;
+    // Each weekday starts from the week's list.
+    void startWeekdaysFromWeek();
+    // The list on screen becomes that of each of `weekdays` (1..7), "No rings" kept.
+    void copyListTo(const std::vector<int>& weekdays);
 
     // ---- The interval settings on screen ----
     const IntervalSettings& intervals() const { return shown_; }
@@ -143,6 +149,8 @@ class ScheduleModel final : public QObject {
     DayPlan buildDay(std::int64_t date) const;
     // The first regular bell of a weekday's settings as stored.
     std::optional<std::pair<int, std::string>> firstBellOf(int weekday) const;
+    // The first bell a date rings, as the calendar chooses its list.
+    std::optional<std::pair<int, std::string>> firstBellOn(std::int64_t date) const;
 
     // ---- Reserved exit ("exit.ini") ----
     const ExitSettings& exitSettings() const { return exit_; }
@@ -156,8 +164,15 @@ class ScheduleModel final : public QObject {
     // The calendar as its window saved it.
     void setCalendar(HolidayCalendar calendar);
 
+    // ---- The school's wall clocks ("clock.ini") ----
+    // How far the school's clocks are ahead of this computer's time.
+    std::int64_t schoolClockMs() const { return schoolClockMs_; }
+    // Limited to what the file may hold; saved at once.
+    void setSchoolClockMs(std::int64_t ms);
+
   signals:
     void generalChanged();
+    void schoolClockChanged();
     // The mode, the day shown, the list, "No rings" or the interval fields.
     void editorChanged();
     void exitChanged();
@@ -171,6 +186,7 @@ class ScheduleModel final : public QObject {
 
   private:
     void loadCurrent();
+    void loadSchoolClock();
     std::vector<std::string>& editedList();
     void saveEditedList();
     void saveShownIntervals();
@@ -178,6 +194,9 @@ class ScheduleModel final : public QObject {
     void readProblem(const std::filesystem::path& file, const std::string& why);
     bool mayWrite(const std::filesystem::path& file);
     DayPlan buildWeekday(int weekday) const;
+    DayPlan buildTemplet(int templet) const;
+    static void fillFromList(const std::vector<std::string>& lines, DayPlan& plan);
+    static std::optional<std::pair<int, std::string>> firstOf(const DayPlan& plan);
 
     AppPaths paths_;
     GeneralSettings general_;
@@ -187,6 +206,7 @@ class ScheduleModel final : public QObject {
     std::array<IntervalSettings, 14> dayIntervals_;  // 1..7, 8..13 as written by the selector
     ExitSettings exit_;
     HolidayCalendar calendar_;
+    std::int64_t schoolClockMs_ = 0;
     int day_ = 1;
     IntervalSettings shown_;
     int nobell_ = 0;

@@ -35,9 +35,10 @@ void QtMessages::showInformation(const QString& title, const QString& text) {
 
 // Every question the program asks is about undoing the operator's work:
 // Enter must not say yes to it.
-bool QtMessages::askQuestion(const QString& title, const QString& text) {
+bool QtMessages::askQuestion(const QString& title, const QString& text, bool yesByDefault) {
     return QMessageBox::question(parent_, title, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+                                 yesByDefault ? QMessageBox::Yes : QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 }  // namespace tollix

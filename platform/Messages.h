@@ -29,8 +29,9 @@ class Messages {
         }
         showInformation(title, shown(text));
     }
-    bool question(const QString& title, const QString& text) {
-        return askQuestion(title, shown(text));
+    // No is the answer of Enter unless `yesByDefault`.
+    bool question(const QString& title, const QString& text, bool yesByDefault = false) {
+        return askQuestion(title, shown(text), yesByDefault);
     }
 
     // While the clock tick runs, information boxes must not hold it up: they
@@ -46,7 +47,7 @@ class Messages {
 
   protected:
     virtual void showInformation(const QString& title, const QString& text) = 0;
-    virtual bool askQuestion(const QString& title, const QString& text) = 0;
+    virtual bool askQuestion(const QString& title, const QString& text, bool yesByDefault) = 0;
 
   private:
     QString shown(const QString& text) const { return showFolder_ ? showFolder_(text) : text; }
@@ -65,7 +66,7 @@ class QtMessages final : public Messages {
 
   protected:
     void showInformation(const QString& title, const QString& text) override;
-    bool askQuestion(const QString& title, const QString& text) override;
+    bool askQuestion(const QString& title, const QString& text, bool yesByDefault) override;
 
   private:
     QWidget* parent_;

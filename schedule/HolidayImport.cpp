@@ -375,7 +375,7 @@ HolidayPlan planImport(const HolidayCalendar& calendar, const std::vector<Holida
     };
     std::vector<Range> days;
     for (std::size_t i = 0; i < calendar.rules().size(); ++i)
-        if (!calendar.rules()[i].makeUp())
+        if (!calendar.rules()[i].makeUp() && !calendar.rules()[i].special())
             days.push_back({calendar.rules()[i], i});
     for (HolidayRule range : ranges) {
         bool duplicate = false;

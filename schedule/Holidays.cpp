@@ -62,7 +62,15 @@ Reading readRule(std::string_view line) {
     rule.first = *first;
     rule.last = *last;
     if (!rest.empty() && rest.front() == '=') {
-        const auto [day, name] = firstWord(rest.substr(1));
+        auto [day, name] = firstWord(rest.substr(1));
+        if (equalIgnoringCase(day, "Templet")) {
+            const auto [number, after] = firstWord(name);
+            if (number.size() != 1 || number[0] < '1' || number[0] > '6')
+                return {std::nullopt, "\"" + std::string(number) + "\" is no template (1 .. 6)"};
+            rule.templet = number[0] - '0';
+            rule.name = std::string(after);
+            return {rule, {}};
+        }
         rule.weekday = parseWeekday(day);
         if (rule.weekday == 0)
             return {std::nullopt,
@@ -125,7 +133,9 @@ std::string HolidayRule::line() const {
     std::string text = dateText(first);
     if (last != first)
         text += ".." + dateText(last);
-    if (makeUp())
+    if (special())
+        text += " = Templet " + std::to_string(templet);
+    else if (makeUp())
         text += " = " + std::string(kWeekdays[static_cast<std::size_t>(weekday - 1)]);
     if (!name.empty())
         text += " " + name;
@@ -204,15 +214,17 @@ void HolidayCalendar::remove(std::size_t rule) {
 
 DayChoice HolidayCalendar::choose(std::int64_t day) const {
     const HolidayRule* noBells = nullptr;
-    const HolidayRule* makeUp = nullptr;
+    const HolidayRule* rings = nullptr;
     for (const HolidayRule& rule : rules_)
         if (rule.first <= day && day <= rule.last)
-            (rule.makeUp() ? makeUp : noBells) = &rule;
-    if (makeUp)
-        return {DayChoice::Kind::MakeUp, makeUp->weekday, makeUp->name};
+            (rule.makeUp() || rule.special() ? rings : noBells) = &rule;
+    if (rings && rings->special())
+        return {DayChoice::Kind::Special, weekdayOf(day), rings->templet, rings->name};
+    if (rings)
+        return {DayChoice::Kind::MakeUp, rings->weekday, 0, rings->name};
     if (noBells)
-        return {DayChoice::Kind::NoBells, weekdayOf(day), noBells->name};
-    return {DayChoice::Kind::Ordinary, weekdayOf(day), {}};
+        return {DayChoice::Kind::NoBells, weekdayOf(day), 0, noBells->name};
+    return {DayChoice::Kind::Ordinary, weekdayOf(day), 0, {}};
 }
 
 }  // namespace tollix

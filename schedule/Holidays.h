@@ -9,25 +9,29 @@
 
 namespace tollix {
 
-// A line of data/holidays.ini: a date or a range of dates without bells, or
-// a make-up date that rings the list of another weekday.
+// A line of data/holidays.ini: a date or a range of dates without bells, a
+// make-up date that rings the list of another weekday, or a special day (an
+// exam day, a half day) that rings the list of a template.
 struct HolidayRule {
     std::int64_t first = 0;  // days since 1970-01-01
     std::int64_t last = 0;
     int weekday = 0;  // 0: no bells; 1 Sunday .. 7 Saturday: that day's bells
     std::string name;
+    int templet = 0;  // 1 .. 6: that template's bells
 
     bool makeUp() const { return weekday != 0; }
+    bool special() const { return templet != 0; }
     // The line as the file holds it: "2026-12-21..2027-01-06 Winter holidays",
-    // "2027-01-09 = Monday Make-up day".
+    // "2027-01-09 = Monday Make-up day", "2027-03-02 = Templet 2 Exams".
     std::string line() const;
 };
 
 // What a day is.
 struct DayChoice {
-    enum class Kind { Ordinary, NoBells, MakeUp };
+    enum class Kind { Ordinary, NoBells, MakeUp, Special };
     Kind kind = Kind::Ordinary;
     int weekday = 0;  // whose list rings: the day's own, or the make-up's
+    int templet = 0;  // a special day's template, 1 .. 6
     std::string name;
 };
 
@@ -40,8 +44,8 @@ int weekdayOf(std::int64_t day);
 int parseWeekday(std::string_view text);
 
 // The calendar file. Lines it cannot read are kept as they are and reported
-// with their number; the rules are applied in order, a make-up rule before a
-// no-bell rule, a later line before an earlier one.
+// with their number; the rules are applied in order, a day that rings (make-up
+// or special) before a no-bell rule, a later line before an earlier one.
 class HolidayCalendar {
   public:
     struct Problem {

@@ -558,6 +558,14 @@
         <source>Open Window</source>
         <translation>Fenster öffnen</translation>
     </message>
+    <message>
+        <source>Align to school clock</source>
+        <translation>An Schuluhr angleichen</translation>
+    </message>
+    <message>
+        <source>Copy to...</source>
+        <translation>Kopieren nach...</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -1049,6 +1057,18 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
         <source>Weekday whose bells ring</source>
         <translation>Wochentag, dessen Klingelzeiten gelten</translation>
     </message>
+    <message>
+        <source>Special day with the bells of</source>
+        <translation>Sondertag mit den Klingelzeiten von</translation>
+    </message>
+    <message>
+        <source>Templet %1</source>
+        <translation>Vorlage %1</translation>
+    </message>
+    <message>
+        <source>Special day</source>
+        <translation>Sondertag</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>
@@ -1260,6 +1280,18 @@ Die Klingeln läuten trotzdem.</translation>
     <message>
         <source>It uses the Internet time server, at real-time it synchronizes a computer time in standard time.</source>
         <translation>TOLLIX nutzt den Internet-Zeitserver und hält die Uhr des Computers genau.</translation>
+    </message>
+    <message>
+        <source>Stop all bells and exit TOLLIX?</source>
+        <translation>Alle Klingeln anhalten und TOLLIX beenden?</translation>
+    </message>
+    <message>
+        <source>Start every weekday from the week&apos;s list?</source>
+        <translation>Jeden Wochentag mit der Wochenliste beginnen?</translation>
+    </message>
+    <message>
+        <source>Special day: Templet %1%2</source>
+        <translation>Sondertag: Vorlage %1%2</translation>
     </message>
 </context>
 <context>

@@ -558,6 +558,14 @@
         <source>Open Window</source>
         <translation>Open window</translation>
     </message>
+    <message>
+        <source>Align to school clock</source>
+        <translation>Align to school clock</translation>
+    </message>
+    <message>
+        <source>Copy to...</source>
+        <translation>Copy to...</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -1049,6 +1057,18 @@ The public time servers are used.</translation>
         <source>Weekday whose bells ring</source>
         <translation>Weekday whose bells ring</translation>
     </message>
+    <message>
+        <source>Special day with the bells of</source>
+        <translation>Special day with the bells of</translation>
+    </message>
+    <message>
+        <source>Templet %1</source>
+        <translation>Template %1</translation>
+    </message>
+    <message>
+        <source>Special day</source>
+        <translation>Special day</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>
@@ -1260,6 +1280,18 @@ The bells ring all the same.</translation>
     <message>
         <source>It uses the Internet time server, at real-time it synchronizes a computer time in standard time.</source>
         <translation>TOLLIX uses the internet time server to keep the computer&apos;s clock on standard time.</translation>
+    </message>
+    <message>
+        <source>Stop all bells and exit TOLLIX?</source>
+        <translation>Stop all bells and exit TOLLIX?</translation>
+    </message>
+    <message>
+        <source>Start every weekday from the week&apos;s list?</source>
+        <translation>Start every weekday from the week&apos;s list?</translation>
+    </message>
+    <message>
+        <source>Special day: Templet %1%2</source>
+        <translation>Special day: Template %1%2</translation>
     </message>
 </context>
 <context>

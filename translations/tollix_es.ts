@@ -558,6 +558,14 @@
         <source>Open Window</source>
         <translation>Abrir ventana</translation>
     </message>
+    <message>
+        <source>Align to school clock</source>
+        <translation>Ajustar al reloj de la escuela</translation>
+    </message>
+    <message>
+        <source>Copy to...</source>
+        <translation>Copiar a...</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -1049,6 +1057,18 @@ Se usan los servidores de hora públicos.</translation>
         <source>Weekday whose bells ring</source>
         <translation>Día de la semana cuyos timbres suenan</translation>
     </message>
+    <message>
+        <source>Special day with the bells of</source>
+        <translation>Día especial con los timbres de</translation>
+    </message>
+    <message>
+        <source>Templet %1</source>
+        <translation>Plantilla %1</translation>
+    </message>
+    <message>
+        <source>Special day</source>
+        <translation>Día especial</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>
@@ -1260,6 +1280,18 @@ Los timbres suenan de todos modos.</translation>
     <message>
         <source>It uses the Internet time server, at real-time it synchronizes a computer time in standard time.</source>
         <translation>TOLLIX usa el servidor de hora de Internet para mantener el reloj del ordenador en hora.</translation>
+    </message>
+    <message>
+        <source>Stop all bells and exit TOLLIX?</source>
+        <translation>¿Detener todos los timbres y salir de TOLLIX?</translation>
+    </message>
+    <message>
+        <source>Start every weekday from the week&apos;s list?</source>
+        <translation>¿Empezar cada día laborable con la lista de la semana?</translation>
+    </message>
+    <message>
+        <source>Special day: Templet %1%2</source>
+        <translation>Día especial: plantilla %1%2</translation>
     </message>
 </context>
 <context>

@@ -558,6 +558,14 @@
         <source>Open Window</source>
         <translation>Ouvrir la fenêtre</translation>
     </message>
+    <message>
+        <source>Align to school clock</source>
+        <translation>Aligner sur l&apos;horloge de l&apos;école</translation>
+    </message>
+    <message>
+        <source>Copy to...</source>
+        <translation>Copier vers...</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -1049,6 +1057,18 @@ Les serveurs de temps publics sont utilisés.</translation>
         <source>Weekday whose bells ring</source>
         <translation>Jour de la semaine dont les sonneries retentissent</translation>
     </message>
+    <message>
+        <source>Special day with the bells of</source>
+        <translation>Jour spécial avec les sonneries de</translation>
+    </message>
+    <message>
+        <source>Templet %1</source>
+        <translation>Modèle %1</translation>
+    </message>
+    <message>
+        <source>Special day</source>
+        <translation>Jour spécial</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>
@@ -1260,6 +1280,18 @@ Les sonneries retentissent quand même.</translation>
     <message>
         <source>It uses the Internet time server, at real-time it synchronizes a computer time in standard time.</source>
         <translation>TOLLIX utilise le serveur de temps Internet pour garder l&apos;horloge de l&apos;ordinateur à l&apos;heure.</translation>
+    </message>
+    <message>
+        <source>Stop all bells and exit TOLLIX?</source>
+        <translation>Arrêter toutes les sonneries et quitter TOLLIX ?</translation>
+    </message>
+    <message>
+        <source>Start every weekday from the week&apos;s list?</source>
+        <translation>Commencer chaque jour de semaine avec la liste de la semaine ?</translation>
+    </message>
+    <message>
+        <source>Special day: Templet %1%2</source>
+        <translation>Jour spécial : modèle %1%2</translation>
     </message>
 </context>
 <context>

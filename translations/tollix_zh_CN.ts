@@ -558,6 +558,14 @@
         <source>Open Window</source>
         <translation>打开窗口</translation>
     </message>
+    <message>
+        <source>Align to school clock</source>
+        <translation>与学校时钟对齐</translation>
+    </message>
+    <message>
+        <source>Copy to...</source>
+        <translation>复制到...</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -1049,6 +1057,18 @@ The public time servers are used.</source>
         <source>Weekday whose bells ring</source>
         <translation>使用其铃声的星期</translation>
     </message>
+    <message>
+        <source>Special day with the bells of</source>
+        <translation>特殊日，使用以下铃声：</translation>
+    </message>
+    <message>
+        <source>Templet %1</source>
+        <translation>模板 %1</translation>
+    </message>
+    <message>
+        <source>Special day</source>
+        <translation>特殊日</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>
@@ -1260,6 +1280,18 @@ The bells ring all the same.</source>
     <message>
         <source>It uses the Internet time server, at real-time it synchronizes a computer time in standard time.</source>
         <translation>TOLLIX 使用互联网时间服务器，使电脑时钟保持标准时间。</translation>
+    </message>
+    <message>
+        <source>Stop all bells and exit TOLLIX?</source>
+        <translation>停止所有铃声并退出 TOLLIX 吗？</translation>
+    </message>
+    <message>
+        <source>Start every weekday from the week&apos;s list?</source>
+        <translation>每个工作日都从整周列表开始吗？</translation>
+    </message>
+    <message>
+        <source>Special day: Templet %1%2</source>
+        <translation>特殊日：模板 %1%2</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,13 @@ namespace {
 
 const QColor kNoBells(0xf4, 0xc7, 0xc3);
 const QColor kMakeUp(0xc8, 0xe6, 0xc9);
+const QColor kSpecial(0xc5, 0xd8, 0xf4);
+
+const QColor& colourOf(DayChoice::Kind kind) {
+    return kind == DayChoice::Kind::NoBells  ? kNoBells
+           : kind == DayChoice::Kind::MakeUp ? kMakeUp
+                                             : kSpecial;
+}
 
 std::int64_t dayNumber(const QDate& date) {
     return QDate(1970, 1, 1).daysTo(date);
@@ -133,6 +140,9 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
                                             QT_TR_NOOP("Thursday"), QT_TR_NOOP("Friday"),
                                             QT_TR_NOOP("Saturday")};
     for (int day : {2, 3, 4, 5, 6, 7, 1}) makeUpDay->addItem(tr(kDays[day - 1]), day);
+    special = new QRadioButton(tr("Special day with the bells of"));
+    specialTemplet = new QComboBox;
+    for (int n = 1; n <= 6; ++n) specialTemplet->addItem(tr("Templet %1").arg(n), n);
     addRule = new QPushButton(tr("Add"));
     deleteRule = new QPushButton(tr("Delete"));
     importCalendar = new QPushButton(tr("Import calendar (.ics)..."));
@@ -152,11 +162,14 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
     form->addWidget(noBells, 2, 0, 1, 4);
     form->addWidget(makeUp, 3, 0, 1, 3);
     form->addWidget(makeUpDay, 3, 3);
-    form->addWidget(addRule, 4, 3);
+    form->addWidget(special, 4, 0, 1, 3);
+    form->addWidget(specialTemplet, 4, 3);
+    form->addWidget(addRule, 5, 3);
 
     auto* legend = new QHBoxLayout;
     legend->addWidget(swatch(kNoBells, tr("No bells")));
     legend->addWidget(swatch(kMakeUp, tr("Make-up day")));
+    legend->addWidget(swatch(kSpecial, tr("Special day")));
     legend->addStretch();
 
     auto* left = new QVBoxLayout;
@@ -199,7 +212,7 @@ void HolidaysWindow::showRules() {
     rules->clear();
     for (const HolidayRule& rule : holidays_.rules()) {
         auto* item = new QListWidgetItem(QString::fromStdString(rule.line()), rules);
-        item->setBackground(rule.makeUp() ? kMakeUp : kNoBells);
+        item->setBackground(rule.special() ? kSpecial : rule.makeUp() ? kMakeUp : kNoBells);
     }
     QStringList lines;
     if (!unreadable_.empty())
@@ -226,7 +239,7 @@ void HolidaysWindow::paintMonth() {
         if (day.kind == DayChoice::Kind::Ordinary)
             continue;
         QTextCharFormat format;
-        format.setBackground(day.kind == DayChoice::Kind::NoBells ? kNoBells : kMakeUp);
+        format.setBackground(colourOf(day.kind));
         format.setToolTip(QString::fromStdString(day.name));
         calendar->setDateTextFormat(date, format);
     }
@@ -237,6 +250,7 @@ void HolidaysWindow::addRule_Click() {
     rule.first = dayNumber(fromDate->date());
     rule.last = dayNumber(std::max(fromDate->date(), toDate->date()));
     rule.weekday = makeUp->isChecked() ? makeUpDay->currentData().toInt() : 0;
+    rule.templet = special->isChecked() ? specialTemplet->currentData().toInt() : 0;
     rule.name = safeName(ruleName->text().toStdString());
     change([&rule](HolidayCalendar& holidays) {
         holidays.add(rule);

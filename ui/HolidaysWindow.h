@@ -44,7 +44,8 @@ class HolidaysFileWatch final : public QObject {
     std::string seen_;
 };
 
-// "Holidays": the days without bells and the make-up days, on a calendar and
+// "Holidays": the days without bells, the make-up days and the special days
+// that ring a template, on a calendar and
 // as the rules of data/holidays.ini. Every change is made to the file as it is
 // on disk at that moment, and saved at once.
 class HolidaysWindow final : public QDialog {
@@ -74,6 +75,8 @@ class HolidaysWindow final : public QDialog {
     QRadioButton* noBells;
     QRadioButton* makeUp;
     QComboBox* makeUpDay;  // Monday .. Sunday
+    QRadioButton* special;
+    QComboBox* specialTemplet;  // Templet 1 .. 6
     QPushButton* addRule;
     QPushButton* deleteRule;
     QPushButton* importCalendar;

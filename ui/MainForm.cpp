@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QShortcut>
@@ -222,6 +223,8 @@ void MainForm::setupUi(QWidget* window) {
     checkGrid->addWidget(bellRepeat, 1, 0);
     checkGrid->addWidget(chkTimeSync, 1, 1);
     checkGrid->addWidget(chkAutoExit, 2, 0);
+    schoolClock = named<QPushButton>("schoolClock", tr("Align to school clock"));
+    checkGrid->addWidget(schoolClock, 2, 1);
 
     auto* middle = new QVBoxLayout;
     middle->addWidget(soundFrame, 1);
@@ -368,6 +371,8 @@ void MainForm::setupUi(QWidget* window) {
     auto* listButtons = new QVBoxLayout;
     for (PictureButton* button : {TimeDel, TimeMod, allDel, applyTemplet})
         listButtons->addWidget(button);
+    copyTo = named<QPushButton>("copyTo", tr("Copy to..."));
+    listButtons->addWidget(copyTo);
     listButtons->addStretch();
     addedGrid->addLayout(listButtons);
 

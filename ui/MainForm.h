@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 class QAction;
 class QMenu;
@@ -125,6 +126,8 @@ struct MainForm {
     CheckBox* bellRepeat;
     CheckBox* chkTimeSync;
     CheckBox* chkAutoExit;
+    QPushButton* schoolClock;
+    QPushButton* copyTo;  // the list on screen to chosen weekdays
 
     // The frames that the two time modes show and hide.
     QGroupBox* frameInputTime;

@@ -3,6 +3,7 @@
 #include "schedule/Intervals.h"
 #include "sound/SoundLibrary.h"
 #include "timesync/TimeSync.h"
+#include "ui/CopyToDialog.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
 #include "ui/templet.h"
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QShortcut>
@@ -71,6 +73,11 @@ void main::connectBehaviours() {
     connect(Option2, &OptionButton::Click, this, &main::Option2_Click);
     connect(Option3, &OptionButton::Click, this, &main::Option3_Click);
     connect(Option4, &OptionButton::Click, this, &main::Option4_Click);
+    connect(copyTo, &QPushButton::clicked, this, [this] {
+        CopyToDialog choose(this);
+        if (choose.exec() == QDialog::Accepted)
+            model.copyListTo(choose.chosen());
+    });
 
     // Settings that are saved as soon as they change.
     connect(sound_zero, &CheckBox::Click, this, &main::sound_zero_Click);
@@ -217,7 +224,7 @@ void main::Form_Load() {
     QTimer::singleShot(0, this, [this] { placeOnScreen(size()); });
 
     startupStep(tr("Reading %1").arg(fromStd(paths().dataFolder().string())),
-                [this] { model.load(services_.clock.now().weekday); });
+                [this] { model.load(engine.clock().now().weekday); });
     chkAutoExit->setValue(model.exitSettings().chkAutoExit);
 
     engine.soundControl.OpenMixer(0);
@@ -283,18 +290,32 @@ void main::Shutdown(bool end) {
     }
 }
 
+// The operator's exits end running bells only when asked; the session's end
+// and the signals do not ask.
+bool main::exitWanted() {
+    return ended_ || !engine.running() ||
+           services_.messages.question(QStringLiteral("TOLLIX"),
+                                       tr("Stop all bells and exit TOLLIX?"));
+}
+
 void main::closeEvent(QCloseEvent* event) {
+    if (!exitWanted()) {
+        event->ignore();
+        return;
+    }
     Shutdown(true);
     event->accept();
 }
 
 void main::mexit_Click() {
     clearMenuHighlights();
-    Shutdown(true);
+    if (exitWanted())
+        Shutdown(true);
 }
 
 void main::mnExit1_Click() {
-    Shutdown(true);
+    if (exitWanted())
+        Shutdown(true);
 }
 
 void main::EndSession() {
@@ -394,7 +415,7 @@ void main::Option2_Click() {
 
 void main::Option3_Click() {
     VScroll9->setEnabled(false);
-    model.setDayMode(ScheduleModel::DayMode::Week, services_.clock.now().weekday);
+    model.setDayMode(ScheduleModel::DayMode::Week, engine.clock().now().weekday);
     loadPhase = 2;
     if (Option2->isChecked())
         applyTemplet->setVisible(true);
@@ -402,10 +423,16 @@ void main::Option3_Click() {
 
 void main::Option4_Click() {
     VScroll9->setEnabled(true);
-    model.setDayMode(ScheduleModel::DayMode::EachDay, services_.clock.now().weekday);
-    if (loadPhase == 2)
+    model.setDayMode(ScheduleModel::DayMode::EachDay, engine.clock().now().weekday);
+    if (loadPhase == 2) {
+        // Five empty days help nobody: the week's list is a start.
+        if (Option2->isChecked() && model.weekdaysEmpty() && !model.weekList().empty() &&
+            services_.messages.question(QStringLiteral("TOLLIX"),
+                                        tr("Start every weekday from the week's list?"), true))
+            model.startWeekdaysFromWeek();
         services_.messages.information(
             tr("Help"), tr("Click arrow in right [Select day], Seting each day bell time."));
+    }
     loadPhase = 2;
     if (Option2->isChecked())
         applyTemplet->setVisible(true);

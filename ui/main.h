@@ -27,6 +27,7 @@
 
 class QAction;
 class QMenu;
+class QPushButton;
 class QSystemTrayIcon;
 
 namespace tollix {
@@ -39,6 +40,7 @@ class FrmCountDown;
 class FrmSyncError;
 class HelpWindow;
 class HolidaysWindow;
+class SchoolClockWindow;
 class RingLogWindow;
 class isAutoExitForm;
 class isAutoModeForm;
@@ -163,6 +165,8 @@ class main final : public QWidget, public MainForm {
     HolidaysWindow* holidaysWindow();
     // The calendar changed: today may have become another kind of day.
     void holidaysChanged();
+    // "Align to school clock".
+    SchoolClockWindow* schoolClockWindow();
     // The countdown reached zero: the selected bell rings now.
     void countdownBell();
 
@@ -185,6 +189,7 @@ class main final : public QWidget, public MainForm {
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool exitWanted();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -232,6 +237,8 @@ class main final : public QWidget, public MainForm {
     HelpWindow* playMusic_ = nullptr;
     HelpWindow* info1_ = nullptr;
     HolidaysWindow* holidays_ = nullptr;
+    SchoolClockWindow* schoolClock_ = nullptr;
+    QString timeStatus_;
     QSystemTrayIcon* tray_ = nullptr;
     bool inTray_ = false;
     // Moving the window by hand where the system cannot move it.

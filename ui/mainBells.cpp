@@ -87,7 +87,7 @@ void main::start_Click() {
     // A make-up day rings another weekday's list: the editor goes to it.
     if (Option4->isChecked()) {
         editHere();
-        refused(model.selectDay(engine.dayChoice(services_.clock.now()).weekday));
+        refused(model.selectDay(engine.dayChoice(engine.clock().now()).weekday));
     }
     editHere();
     if (const Outcome outcome = model.prepareStart(listHoldsPlayableFile(*fileList))) {
@@ -130,6 +130,12 @@ void main::showDay() {
                 tr("Make-up day: %1's bells%2")
                     .arg(weekdayName(day.weekday),
                          name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
+            break;
+        case DayChoice::Kind::Special:
+            dayNote->setText(
+                tr("Special day: Templet %1%2")
+                    .arg(day.templet)
+                    .arg(name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
             break;
     }
     dayNote->setVisible(true);

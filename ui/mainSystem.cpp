@@ -2,6 +2,7 @@
 // reserved exit, and moving a window that has no title bar of the system's.
 #include "timesync/TimeSync.h"
 #include "ui/FrmSyncError.h"
+#include "ui/SchoolClockWindow.h"
 #include "ui/ScreenFit.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
@@ -12,6 +13,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QWindow>
@@ -129,6 +131,12 @@ void main::connectSystem() {
 
 void main::connectTimeSync() {
     connect(chkTimeSync, &CheckBox::Click, this, &main::chkTimeSync_Click);
+    connect(schoolClock, &QPushButton::clicked, this, [this] {
+        schoolClockWindow()->show();
+        schoolClockWindow()->raise();
+    });
+    connect(&model, &ScheduleModel::schoolClockChanged, this,
+            [this] { showTimeStatus(timeStatus_); });
     timesync::TimeSync* sync = &services_.timeSync;
     connect(sync, &timesync::TimeSync::correctionChanged, this, &main::timeCorrected);
     connect(sync, &timesync::TimeSync::clockSet, this, &main::timeCorrected);
@@ -165,9 +173,26 @@ void main::timeCorrected() {
 }
 
 void main::showTimeStatus(const QString& status) {
-    chkTimeSync->setToolTip(
-        status.isEmpty() ? tr("At real-time it synchronizes a computer time in standard time.")
-                         : status);
+    timeStatus_ = status;
+    QString tip = status.isEmpty() ? tr("At real-time it synchronizes a computer time in "
+                                        "standard time.")
+                                   : status;
+    const QString ahead = SchoolClockWindow::aheadText(model.schoolClockMs());
+    if (!ahead.isEmpty())
+        tip += QLatin1Char('\n') + ahead;
+    chkTimeSync->setToolTip(tip);
+    schoolClock->setToolTip(ahead);
+}
+
+SchoolClockWindow* main::schoolClockWindow() {
+    if (!schoolClock_)
+        schoolClock_ = new SchoolClockWindow(
+            model, engine,
+            [this](bool on) {
+                engine.ringEachMinute(on ? selectedSound() : std::nullopt, soundList());
+            },
+            this);
+    return schoolClock_;
 }
 
 // ---- Moving the window ------------------------------------------------------------

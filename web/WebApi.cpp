@@ -66,6 +66,10 @@ QString dayNote(const BellEngine& engine) {
             return QStringLiteral("Make-up day: %1's bells%2")
                 .arg(QLatin1String(kWeekdays[std::clamp(day.weekday, 1, 7) - 1]),
                      day.name.empty() ? QString() : QStringLiteral(" (%1)").arg(text(day.name)));
+        case DayChoice::Kind::Special:
+            return QStringLiteral("Special day: Templet %1%2")
+                .arg(day.templet)
+                .arg(day.name.empty() ? QString() : QStringLiteral(" (%1)").arg(text(day.name)));
     }
     return {};
 }

@@ -15,7 +15,7 @@ namespace {
 class NoMessages final : public tollix::Messages {
   protected:
     void showInformation(const QString&, const QString&) override {}
-    bool askQuestion(const QString&, const QString&) override { return false; }
+    bool askQuestion(const QString&, const QString&, bool) override { return false; }
 };
 
 bool save(QWidget& window, const QString& folder, const QString& name) {

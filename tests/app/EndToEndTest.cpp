@@ -1,7 +1,6 @@
 // The real program under a shifted clock, ringing into the private sound
 // server: what the null sink plays is what a school would hear.
 #include "schedule/AppPaths.h"
-#include "schedule/DataFiles.h"
 #include "schedule/DefaultFiles.h"
 #include "tests/support/Doubles.h"
 #include "tests/support/Pulse.h"
@@ -18,7 +17,6 @@
 #include <chrono>
 #include <csignal>
 #include <functional>
-#include <thread>
 
 namespace tollix {
 namespace {
@@ -77,22 +75,15 @@ class EndToEnd : public ::testing::Test {
             tollix.waitForFinished(2000);
         }
     }
-    void tone(const std::string& name, double seconds, int frequency) {
+    void tone(const std::string& name, double seconds, int frequency = 440) {
         ASSERT_FALSE(test::makeTone(paths.soundFolder() / name, seconds, frequency).empty());
     }
     // data.ini with "Auto execution" set, so the schedule starts with the program,
     // and the week's list.
-    void settings(int timeMode, int dayMode, int soundZero, std::vector<std::string> week = {},
-                  int autoMode = 1, int timeSync = 0) {
-        GeneralSettings s;
+    void settings(GeneralSettings s, const std::vector<std::string>& week = {}) {
         s.auto_exe = 1;
-        s.autoMode = autoMode;
-        s.timeMode = timeMode;
-        s.dayMode = dayMode;
-        s.sound_zero = soundZero;
-        s.chkTimeSync = timeSync;
-        ASSERT_TRUE(datafiles::writeGeneral(paths.dataIni(), s).empty());
-        ASSERT_TRUE(datafiles::writeWeekList(paths.weekList(), week).empty());
+        test::save(paths.dataIni(), s);
+        test::saveWeekList(paths.weekList(), week);
     }
     // Starts Tollix so that its clock reaches `time` on Monday 7 December 2026
     // three whole seconds from now; `boundary` is that moment in the recording.
@@ -118,7 +109,8 @@ class EndToEnd : public ::testing::Test {
     std::vector<std::int16_t> run(QTime time, double until,
                                   std::vector<std::pair<double, std::function<void()>>> steps = {},
                                   double lead = 0) {
-        auto recording = record();
+        Recording recording(test::PulseServer::shared());
+        recordingStarted = system_clock::now();
         QTest::qWait(static_cast<int>(lead * 1000));
         startAt(time);
         for (auto& [at, step] : steps) {
@@ -126,26 +118,20 @@ class EndToEnd : public ::testing::Test {
             step();
         }
         runUntil(until);
-        return recording->stop();
-    }
-    std::unique_ptr<Recording> record() {
-        auto recording = std::make_unique<Recording>(test::PulseServer::shared());
-        recordingStarted = system_clock::now();
-        return recording;
+        return recording.stop();
     }
     // The fake clock: read at the program's start, and afresh at every call of
     // the runs that set FAKETIME_NO_CACHE.
     void setClock(long long lead) {
         test::writeBytes(fakeTime, (lead >= 0 ? "+" : "") + std::to_string(lead) + "\n");
     }
-    system_clock::time_point after(double seconds) const {
-        return recordingStarted + std::chrono::duration_cast<system_clock::duration>(
-                                      std::chrono::duration<double>(boundary + seconds));
-    }
     // Lets the program run until `seconds` after the boundary; the test's own
     // servers answer meanwhile.
     void runUntil(double seconds) {
-        while (system_clock::now() < after(seconds)) QTest::qWait(10);
+        const auto until =
+            recordingStarted + std::chrono::duration_cast<system_clock::duration>(
+                                   std::chrono::duration<double>(boundary + seconds));
+        while (system_clock::now() < until) QTest::qWait(10);
         EXPECT_EQ(tollix.state(), QProcess::Running) << "Tollix ended early";
     }
     // A bell heard from `at` seconds after the boundary, the slack of the
@@ -162,9 +148,9 @@ class EndToEnd : public ::testing::Test {
 };
 
 TEST_F(EndToEnd, TwoBellsRingAtTheirMinutesAndOtherSoundIsSilentBetween) {
-    tone("first.wav", 1.5, 440);
+    tone("first.wav", 1.5);
     tone("second.wav", 1.5, 880);
-    settings(2, 1, 1, {"08hr 30min/first.wav", "08hr 31min/second.wav"});  // "No com sound"
+    settings({.timeMode = 2, .sound_zero = 1}, {"08hr 30min/first.wav", "08hr 31min/second.wav"});
     // Another program plays all the while.
     const fs::path other = test::makeTone(home.path() / "radio.wav", 25, 300);
     ASSERT_FALSE(other.empty());
@@ -192,24 +178,37 @@ TEST_F(EndToEnd, TwoBellsRingAtTheirMinutesAndOtherSoundIsSilentBetween) {
 }
 
 TEST_F(EndToEnd, AtMidnightTheNewWeekdaysFirstBellRings) {
-    tone("sunday.wav", 1, 440);
-    tone("monday.wav", 1.5, 880);
-    settings(2, 2, 0);  // set each day
-    ASSERT_TRUE(datafiles::writeDayList(paths.dayList(1), {0, {"23hr 00min/sunday.wav"}}).empty());
-    ASSERT_TRUE(datafiles::writeDayList(paths.dayList(2), {0, {"00hr 00min/monday.wav"}}).empty());
+    tone("monday.wav", 1.5);                  // Sunday's bell has no file: it would not be heard
+    settings({.timeMode = 2, .dayMode = 2});  // set each day
+    test::save(paths.dayList(1), {0, {"23hr 00min/sunday.wav"}});
+    test::save(paths.dayList(2), {0, {"00hr 00min/monday.wav"}});
     const auto samples = run(QTime(0, 0), 3.5);  // a Monday begins
     // The tick at midnight builds the new day's bells; the next one rings them.
     const double heard = test::onset(samples, boundary - 0.5);
     EXPECT_GT(heard, boundary - 0.1);
     EXPECT_LT(heard, boundary + 1.9);
+}
+
+// An exam day rings its template's list, not the week's, and by the school's
+// clocks, which are 5 s ahead: 08:30 comes at the computer's 08:29:55.
+TEST_F(EndToEnd, ASpecialDayRingsItsTemplateByTheSchoolClock) {
+    tone("week.wav", 1.5, 440);
+    tone("exam.wav", 1.5, 880);
+    settings(2, 1, 0, {"08hr 30min/week.wav"});
+    ASSERT_TRUE(datafiles::writeDayList(paths.dayList(9), {0, {"08hr 30min/exam.wav"}}).empty());
+    test::writeBytes(paths.holidaysIni(), "2026-12-07 = Templet 2 Exams\n");
+    test::writeBytes(paths.clockIni(), "5\n");
+    const auto samples = run(QTime(8, 29, 50), 8);
+    const double heard = expectBellAt(samples, 5);
     EXPECT_NEAR(hertz(samples, heard + 0.2, heard + 1.2), 880, 120);
+    EXPECT_EQ(records(), "rang exam.wav");
 }
 
 // Also the program's own services: the start entry, and logind, whose
 // power-off at 08:30 holds up no bell of that minute and comes once.
 TEST_F(EndToEnd, ABellRingsOnceThoughTheClockGoesBackOverIt) {
-    tone("first.wav", 1.5, 440);
-    settings(2, 1, 0, {"08hr 30min/first.wav"});
+    tone("first.wav", 1.5);
+    settings({.timeMode = 2}, {"08hr 30min/first.wav"});
     test::writeBytes(paths.exitIni(), " 1 \r\n 8 \r\n 30 \r\n");  // "Reservation Exit"
     test::MockSystemBus logind{u"logind"_s, u"org.freedesktop.login1"_s};
     ASSERT_TRUE(logind.ready());
@@ -236,8 +235,8 @@ TEST_F(EndToEnd, ABellRingsOnceThoughTheClockGoesBackOverIt) {
 // When the computer's clock is set back, the bells follow the server again
 // within seconds.
 TEST_F(EndToEnd, BellsFollowTheTimeServerWhereTheClockMayNotBeSet) {
-    tone("first.wav", 1.5, 440);
-    settings(2, 1, 0, {"08hr 30min/first.wav"}, 1, 1);
+    tone("first.wav", 1.5);
+    settings({.timeMode = 2, .chkTimeSync = 1}, {"08hr 30min/first.wav"});
     test::ScriptedTimeServer server;
     test::writeBytes(paths.dataFolder() / "timeserver.ini",
                      "127.0.0.1:" + std::to_string(server.address().port) + "\r\n");
@@ -267,25 +266,22 @@ TEST_F(EndToEnd, BellsFollowTheTimeServerWhereTheClockMayNotBeSet) {
 
 // Killed while a start-up message waits for the operator (a log-out, a
 // shutdown): the speakers "No com sound" muted are given back.
-class EndedInStartUp : public EndToEnd, public ::testing::WithParamInterface<int> {};
-
-TEST_P(EndedInStartUp, TheOutputIsUnmuted) {
-    settings(2, 1, 1);  // manual input with an empty list: start refused with a message
-    tone("first.wav", 1, 440);
-    startAt(QTime(8, 0));
+TEST_F(EndToEnd, EndedInStartUpBySignalTheOutputIsUnmuted) {
+    settings({.timeMode = 2, .sound_zero = 1});  // an empty list: start refused with a message
     const auto muted = [] {
         return test::PulseServer::shared()
             .pactl({u"get-sink-mute"_s, u"bells"_s})
             .contains(u"yes"_s);
     };
-    ASSERT_TRUE(QTest::qWaitFor(muted, 5000)) << "No com sound did not mute at start-up";
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the message is up
-    ::kill(static_cast<pid_t>(tollix.processId()), GetParam());
-    EXPECT_TRUE(tollix.waitForFinished(5000)) << "it did not end";
-    EXPECT_FALSE(muted());
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        startAt(QTime(8, 0));
+        ASSERT_TRUE(QTest::qWaitFor(muted, 5000)) << "No com sound did not mute at start-up";
+        QTest::qWait(500);  // the message is up
+        ::kill(static_cast<pid_t>(tollix.processId()), signal);
+        EXPECT_TRUE(tollix.waitForFinished(5000)) << "it did not end: " << signal;
+        EXPECT_FALSE(muted()) << signal;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Signals, EndedInStartUp, ::testing::Values(SIGTERM, SIGHUP, SIGINT));
 
 }  // namespace
 }  // namespace tollix

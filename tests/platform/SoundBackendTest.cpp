@@ -248,21 +248,11 @@ class MuteUndone : public ::testing::TestWithParam<MuteCase> {
     void start(int soundZero, const QString& display = {}) {
         const AppPaths paths(home.path() / "tollix");
         ASSERT_TRUE(EnsureProgramFolder(paths).empty());
-        GeneralSettings settings;
-        settings.sound_zero = soundZero;
-        ASSERT_TRUE(datafiles::writeGeneral(paths.dataIni(), settings).empty());
-        const QString at = QString::fromStdString(home.path().string());
-        fs::create_directories(home.path() / "run");
-        fs::permissions(home.path() / "run", fs::perms::owner_all);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const auto& [name, value] :
-             {std::pair{u"XDG_DATA_HOME"_s, at},
-              {u"XDG_STATE_HOME"_s, at + u"/state"_s},
-              {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
-              {u"XDG_RUNTIME_DIR"_s, at + u"/run"_s},
-              {u"DISPLAY"_s, display},
-              {u"QT_QPA_PLATFORM"_s, display.isEmpty() ? u"offscreen"_s : u"xcb"_s}})
-            env.insert(name, value);
+        test::save(paths.dataIni(), {.sound_zero = soundZero});
+        QProcessEnvironment env = test::programEnvironment(home.path());
+        env.remove(u"LD_PRELOAD"_s);  // the real clock
+        if (!display.isEmpty())
+            env.insert(u"DISPLAY"_s, display), env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
         tollix.setProcessEnvironment(env);
         tollix.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         test::endWithTest(tollix);

@@ -16,11 +16,8 @@ TEST(AtomicSave, KillingTheWriterNeverLeavesAnEmptyOrHalfFile) {
     const auto file = dir.path() / "data.ini";
     ASSERT_EQ(datafiles::writeGeneral(file, GeneralSettings{}), "");
     const std::string a = test::readBytes(file);
-    GeneralSettings other;
-    other.auto_exe = 1;
-    other.fileListIndex = 12;
-    other.timeMode = 2;
-    ASSERT_EQ(datafiles::writeGeneral(file, other), "");
+    ASSERT_EQ(datafiles::writeGeneral(file, {.auto_exe = 1, .fileListIndex = 12, .timeMode = 2}),
+              "");  // what the writer alternates with
     const std::string b = test::readBytes(file);
 
     std::mt19937 random(12345);

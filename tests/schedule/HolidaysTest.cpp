@@ -87,27 +87,9 @@ TEST(Holidays, BadLinesAreReportedKeptAndHarmless) {
               safefile::kHolidaysLimit + 1);
 }
 
-TEST(HolidayImport, AllDayEventsBecomeRulesAndTimedOnesAreCounted) {
-    const std::string ics =
-        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n"
-        "BEGIN:VEVENT\r\nUID:1\r\nDTSTART;VALUE=DATE:20261224\r\nDTEND;VALUE=DATE:20261225\r\n"
-        "SUMMARY:Christmas Eve\r\nEND:VEVENT\r\n"
-        "BEGIN:VEVENT\r\nUID:2\r\nDTSTART;VALUE=DATE:20270215\r\nDTEND;VALUE=DATE:20270220\r\n"
-        "SUMMARY:Winter break\r\nEND:VEVENT\r\n"
-        "BEGIN:VEVENT\r\nUID:3\r\nDTSTART;VALUE=DATE:20200501\r\nRRULE:FREQ=YEARLY\r\n"
-        "SUMMARY:Labour Day\r\nEND:VEVENT\r\n"
-        "BEGIN:VEVENT\r\nUID:4\r\nDTSTART:20261210T140000Z\r\nDTEND:20261210T150000Z\r\n"
-        "SUMMARY:Staff meeting\r\nEND:VEVENT\r\n"
-        "END:VCALENDAR\r\n";
-    const HolidayImport found = importICalendarText(ics, 2026);
-    ASSERT_EQ(found.error, "");
-    EXPECT_EQ(found.withTimeOfDay, 1);
-    std::vector<std::string> lines;
-    for (const HolidayRule& rule : found.rules) lines.push_back(rule.line());
-    EXPECT_EQ(lines, (std::vector<std::string>{"2026-12-24 Christmas Eve",
-                                               "2027-02-15..2027-02-19 Winter break",
-                                               "2026-05-01 Labour Day", "2027-05-01 Labour Day"}));
-
+// What the import takes from a calendar is in the calendar files' table;
+// here what is no calendar at all.
+TEST(HolidayImport, WhatIsNoCalendarIsRefusedAndSaidWhy) {
     for (const char* broken : {"", "just text\n", "BEGIN:VCARD\r\nEND:VCARD\r\n"})
         EXPECT_NE(importICalendarText(broken, 2026).error, "") << broken;
     // A file that cannot be read, or is too large to be a calendar, is said so.

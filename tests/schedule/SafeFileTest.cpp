@@ -87,9 +87,7 @@ TEST(SafeFile, AFullDiskKeepsTheOldFileAndSaysSo) {
     std::ofstream filler(dir.path() / "filler", std::ios::binary);
     while (filler.write(old.data(), static_cast<std::streamsize>(old.size())) && filler.flush()) {
     }
-    GeneralSettings changed;
-    changed.bellRepeat = 1;
-    const std::string error = datafiles::writeGeneral(file, changed);
+    const std::string error = datafiles::writeGeneral(file, {.bellRepeat = 1});
     EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
     EXPECT_EQ(test::readBytes(file), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2);

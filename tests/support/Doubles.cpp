@@ -90,10 +90,12 @@ ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
     if (const char* old = std::getenv(name))
         old_ = old;
     value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    ::tzset();  // TZ takes effect at once
 }
 
 ScopedEnv::~ScopedEnv() {
     old_ ? ::setenv(name_.c_str(), old_->c_str(), 1) : ::unsetenv(name_.c_str());
+    ::tzset();
 }
 
 std::vector<std::pair<std::string, std::string>> snapshot(const std::filesystem::path& folder) {

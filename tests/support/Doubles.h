@@ -63,7 +63,7 @@ class RecordingMessages final : public Messages {
     void showInformation(const QString& title, const QString& text) override {
         shown.push_back({title, text});
     }
-    bool askQuestion(const QString& title, const QString& text) override {
+    bool askQuestion(const QString& title, const QString& text, bool) override {
         shown.push_back({title, text});
         return answer;
     }
@@ -189,7 +189,8 @@ void save(const std::filesystem::path& file, const IntervalSettings& settings,
           datafiles::IntervalFile kind);
 void save(const std::filesystem::path& file, const ExitSettings& settings);
 
-// An environment variable set, or with nullptr removed, until the scope ends.
+// An environment variable set, or with nullptr removed, until the scope ends
+// (TZ included: the zone is read again at both ends).
 class ScopedEnv {
   public:
     ScopedEnv(const char* name, const char* value);

@@ -33,11 +33,10 @@ class LoopbackChrony {
             << "cmdport 0\nbindcmdaddress /\npidfile "
             << folder_.filePath(QStringLiteral("chronyd.pid")).toStdString() << "\n";
         chronyd_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        chronyd_.start(
-            QStringLiteral("/usr/sbin/chronyd"),
-            {QStringLiteral("-d"), QStringLiteral("-x"), QStringLiteral("-U"), QStringLiteral("-u"),
-             QString::fromLocal8Bit(getpwuid(getuid())->pw_name), QStringLiteral("-t"),
-             QString::number(seconds), QStringLiteral("-f"), conf});
+        const QString user = QString::fromLocal8Bit(getpwuid(getuid())->pw_name);
+        chronyd_.start(QStringLiteral("/usr/sbin/chronyd"),
+                       QStringLiteral("-d -x -U -t %1").arg(seconds).split(QLatin1Char(' ')) +
+                           QStringList{QStringLiteral("-u"), user, QStringLiteral("-f"), conf});
         chronyd_.waitForStarted();
     }
     ~LoopbackChrony() {

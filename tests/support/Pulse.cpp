@@ -9,7 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
 
 namespace fs = std::filesystem;
 
@@ -117,12 +117,9 @@ std::vector<std::int16_t> Recording::stop() {
         parec_->terminate();
         parec_->waitForFinished(5000);
     }
-    std::ifstream in(file_, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = readBytes(file_);  // s16le, as the host's own order
     std::vector<std::int16_t> samples(bytes.size() / 2);
-    for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = static_cast<std::int16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                               (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
     return samples;
 }
 

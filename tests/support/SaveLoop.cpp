@@ -7,11 +7,7 @@
 int main(int argc, char** argv) {
     if (argc != 2)
         return 2;
-    tollix::GeneralSettings a;
-    tollix::GeneralSettings b;
-    b.auto_exe = 1;
-    b.fileListIndex = 12;
-    b.timeMode = 2;
+    const tollix::GeneralSettings a, b{.auto_exe = 1, .fileListIndex = 12, .timeMode = 2};
     std::puts("saving");
     std::fflush(stdout);
     for (unsigned long i = 0;; ++i)

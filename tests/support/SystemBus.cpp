@@ -7,15 +7,7 @@
 
 namespace tollix::test {
 
-namespace {
-
 using namespace Qt::StringLiterals;
-
-QString logFile(const TempFolder& folder) {
-    return QString::fromStdString((folder.path() / "calls.log").string());
-}
-
-}  // namespace
 
 MockSystemBus::MockSystemBus(const QString& templateName, const QString& busName)
     : bus_(std::make_unique<QProcess>()), mock_(std::make_unique<QProcess>()), busName_(busName) {
@@ -26,17 +18,15 @@ MockSystemBus::MockSystemBus(const QString& templateName, const QString& busName
                                    u"--address="_s + address, u"--print-address=1"_s});
     if (!bus_->waitForStarted(5000) || !bus_->waitForReadyRead(5000))
         return;
-    // The program's backends take the system bus from here.
+    // The program's backends, and the mock, take the system bus from here.
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", address.toUtf8());
-
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, address);
-    mock_->setProcessEnvironment(env);
     mock_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     endWithTest(*mock_);
     // Debian's dbusmock belongs to the system's Python.
-    mock_->start(u"/usr/bin/python3"_s, {u"-m"_s, u"dbusmock"_s, u"--system"_s, u"-l"_s,
-                                         logFile(folder_), u"--template"_s, templateName});
+    mock_->start(u"/usr/bin/python3"_s,
+                 {u"-m"_s, u"dbusmock"_s, u"--system"_s, u"-l"_s,
+                  QString::fromStdString((folder_.path() / "calls.log").string()), u"--template"_s,
+                  templateName});
     if (!mock_->waitForStarted(5000))
         return;
     QDBusConnectionInterface* names = QDBusConnection::systemBus().interface();

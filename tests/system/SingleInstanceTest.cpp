@@ -45,55 +45,52 @@ class TwoCopies : public ::testing::Test {
         return QTest::qWaitFor([this] { return std::filesystem::exists(run / "tollix.socket"); },
                                15000);
     }
-
-    static void end(QProcess& process) {
-        process.terminate();  // SIGTERM: the program's own way out
-        ASSERT_TRUE(process.waitForFinished(10000));
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(process.exitCode(), 0);
-    }
 };
 
-TEST_F(TwoCopies, TheSecondEndsAtOnceWithoutTouchingAFile) {
+// A lock left by a killed copy stops no start; a second copy then ends at
+// once, and neither it nor the first's SIGTERM writes a file.
+TEST_F(TwoCopies, AKilledCopysLockStopsNothingAndTheSecondEndsAtOnce) {
+    QProcess killed;
+    startTollix(killed);
+    ASSERT_TRUE(answering());
+    killed.kill();
+    ASSERT_TRUE(killed.waitForFinished(10000));
+    ASSERT_TRUE(std::filesystem::exists(run / "tollix.lock"));
+    std::filesystem::remove(run / "tollix.socket");
+
     QProcess first;
     startTollix(first);
-    ASSERT_TRUE(answering());
+    ASSERT_TRUE(answering()) << "the next copy did not come up";
     const auto before = test::snapshot(data);
     ASSERT_FALSE(before.empty());  // the first start made the program folder
-
     QProcess second;
     startTollix(second);
     ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(first.state(), QProcess::Running);
     EXPECT_EQ(test::snapshot(data), before);
-    end(first);
-    // Ending by SIGTERM writes nothing either.
+    first.terminate();  // SIGTERM: the program's own way out
+    ASSERT_TRUE(first.waitForFinished(10000));
+    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first.exitCode(), 0);
     EXPECT_EQ(test::snapshot(data), before);
 }
 
-TEST_F(TwoCopies, TheSecondAsksTheFirstToShowItsWindow) {
+// The second copy hands on its desktop's token; whatever else reaches the
+// socket never becomes a token to act on.
+TEST_F(TwoCopies, TheSecondAsksTheFirstToShowItsWindowWithAPlainTokenOnly) {
     SingleInstance first(QString::fromStdString(run.string()));
     ASSERT_TRUE(first.claim());
     ASSERT_TRUE(first.listen());
     QSignalSpy shown(&first, &SingleInstance::showRequested);
-
-    QProcess second;
-    startTollix(second, u"kwin-4711_a.b"_s);  // the token of a Wayland desktop
+    QProcess copy;
+    startTollix(copy, u"kwin-4711_a.b"_s);  // the token of a Wayland desktop
     ASSERT_TRUE(shown.wait(10000));
-    EXPECT_EQ(shown.at(0).at(0).toString(), u"kwin-4711_a.b"_s);
-    ASSERT_TRUE(second.waitForFinished(10000));
-    EXPECT_EQ(second.exitCode(), 0);
-    // It ended before making a program folder.
-    EXPECT_FALSE(std::filesystem::exists(data / "tollix"));
-}
+    EXPECT_EQ(shown.takeFirst().at(0).toString(), u"kwin-4711_a.b"_s);
+    ASSERT_TRUE(copy.waitForFinished(10000));
+    EXPECT_EQ(copy.exitCode(), 0);
+    EXPECT_FALSE(std::filesystem::exists(data / "tollix")) << "it made a program folder";
 
-// Whatever else reaches the socket never becomes a token to act on.
-TEST_F(TwoCopies, OnlyAPlainTokenIsHandedOn) {
-    SingleInstance first(QString::fromStdString(run.string()));
-    ASSERT_TRUE(first.claim());
-    ASSERT_TRUE(first.listen());
-    QSignalSpy shown(&first, &SingleInstance::showRequested);
     SingleInstance second(QString::fromStdString(run.string()));
     for (const QString& token : {u""_s, u"a b"_s, u"x\nshow y"_s, QString(2000, u'z')}) {
         ASSERT_TRUE(second.notifyRunningCopy(token));
@@ -112,22 +109,6 @@ TEST_F(TwoCopies, OnlyAPlainTokenIsHandedOn) {
     ASSERT_TRUE(QTest::qWaitFor([&shown] { return !shown.isEmpty(); }, 5000));
     EXPECT_EQ(shown.takeFirst().at(0).toString(), u"ok-1"_s)
         << "the stray's last line was acted on";
-}
-
-TEST_F(TwoCopies, ALockLeftByAKilledCopyDoesNotStopTheNextStart) {
-    QProcess killed;
-    startTollix(killed);
-    ASSERT_TRUE(answering());
-    killed.kill();
-    ASSERT_TRUE(killed.waitForFinished(10000));
-    ASSERT_TRUE(std::filesystem::exists(run / "tollix.lock"));
-
-    std::filesystem::remove(run / "tollix.socket");
-    QProcess next;
-    startTollix(next);
-    ASSERT_TRUE(answering()) << "the next copy did not come up";
-    EXPECT_EQ(next.state(), QProcess::Running);
-    end(next);
 }
 
 }  // namespace

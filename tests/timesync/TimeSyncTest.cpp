@@ -70,7 +70,8 @@ class TimeSyncTest : public ::testing::Test {
 };
 
 TEST_F(TimeSyncTest, GoodOffsetsAreMeasuredAndSetOrFollowed) {
-    for (const std::int64_t offset : {5'000, -45'000}) {
+    for (const auto& [offset, says] : {std::pair<std::int64_t, const char*>{5'000, "5.00 s behind"},
+                                       {-45'000, "45.00 s ahead"}}) {
         primary.offsetMs = offset;
         primary.requests = primary.holdMs = 0;
         setter.refusal = u"org.freedesktop.DBus.Error.AccessDenied: no"_s;
@@ -83,9 +84,8 @@ TEST_F(TimeSyncTest, GoodOffsetsAreMeasuredAndSetOrFollowed) {
         ASSERT_EQ(setter.asked.size(), 1u);
         EXPECT_NEAR(static_cast<double>(setter.asked[0]), offset * 1000.0, 2000.0);
         EXPECT_EQ(changed.count(), 1);
-        EXPECT_TRUE(sync.status().startsWith(
-            offset > 0 ? u"Bells follow 127.0.0.1: this computer is 5.00 s behind"_s
-                       : u"Bells follow 127.0.0.1: this computer is 45.00 s ahead"_s))
+        EXPECT_TRUE(sync.status().startsWith(u"Bells follow 127.0.0.1: this computer is "_s +
+                                             QLatin1StringView(says)))
             << sync.status().toStdString();
         // Someone put the clock right: followed at once, though the old answer was quicker.
         primary.offsetMs = 0;

@@ -234,7 +234,8 @@ TEST_F(Editing, TemplatesCopyIntoTheWeekOrTheDayOnScreenAfterAYes) {
     EXPECT_FALSE(choose.isVisible());
     EXPECT_EQ(w.nobell->value(), 0);  // the week has no "No rings"
 
-    w.Option4->click();  // Monday, an empty day: no question
+    messages.answer = false;  // the weekdays do not start from the week
+    w.Option4->click();       // Monday, an empty day: no question
     const std::size_t shown = messages.shown.size();
     w.ApplyTemplate(3);
     EXPECT_EQ(messages.shown.size(), shown);
