@@ -1069,6 +1069,10 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
         <source>Special day</source>
         <translation>Sondertag</translation>
     </message>
+    <message>
+        <source>Template of the special day</source>
+        <translation>Vorlage des Sondertags</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>

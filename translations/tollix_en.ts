@@ -1069,6 +1069,10 @@ The public time servers are used.</translation>
         <source>Special day</source>
         <translation>Special day</translation>
     </message>
+    <message>
+        <source>Template of the special day</source>
+        <translation>Template of the special day</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>

@@ -1069,6 +1069,10 @@ Se usan los servidores de hora públicos.</translation>
         <source>Special day</source>
         <translation>Día especial</translation>
     </message>
+    <message>
+        <source>Template of the special day</source>
+        <translation>Plantilla del día especial</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>

@@ -1069,6 +1069,10 @@ Les serveurs de temps publics sont utilisés.</translation>
         <source>Special day</source>
         <translation>Jour spécial</translation>
     </message>
+    <message>
+        <source>Template of the special day</source>
+        <translation>Modèle du jour spécial</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>

@@ -1069,6 +1069,10 @@ The public time servers are used.</source>
         <source>Special day</source>
         <translation>特殊日</translation>
     </message>
+    <message>
+        <source>Template of the special day</source>
+        <translation>特殊日的模板</translation>
+    </message>
 </context>
 <context>
     <name>tollix::RingLogWindow</name>

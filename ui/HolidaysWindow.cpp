@@ -142,6 +142,7 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
     for (int day : {2, 3, 4, 5, 6, 7, 1}) makeUpDay->addItem(tr(kDays[day - 1]), day);
     special = new QRadioButton(tr("Special day with the bells of"));
     specialTemplet = new QComboBox;
+    specialTemplet->setAccessibleName(tr("Template of the special day"));
     for (int n = 1; n <= 6; ++n) specialTemplet->addItem(tr("Templet %1").arg(n), n);
     addRule = new QPushButton(tr("Add"));
     deleteRule = new QPushButton(tr("Delete"));

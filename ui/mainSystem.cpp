@@ -213,6 +213,8 @@ void main::placeOnScreen(QSize wished) {
     QFont print = QApplication::font();
     print.setPointSizeF(print.pointSizeF() * zoom);
     setFont(print);
+    // The style sheet keeps a font from passing down by itself.
+    for (QWidget* control : findChildren<QWidget*>()) control->setFont(print);
     wished = wished.expandedTo((QSizeF(1180, 700) * zoom).toSize());
     const QRect placed = fitOnScreen(area, wished, minimumSize());
     resize(placed.size());
