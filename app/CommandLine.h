@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,9 @@ namespace tollix {
 // What the command line asks. Read before any window or lock exists, so a
 // wrong word costs nothing.
 struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+  public:
     enum class Action { Run, Help, Version, RingLog, ImportHolidays, WebPassword, Error };
     Action action = Action::Run;
     // --data DIR: the program folder to use.

@@ -2,16 +2,31 @@
 
 #include "schedule/HolidayImport.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace tollix {
+
+namespace {
+
+// A line in the desktop's language, for the terminal.
+void say(std::FILE* to, const QString& text) {
+    std::fprintf(to, "%s\n", text.toLocal8Bit().constData());
+}
+
+QString local(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+}  // namespace
 
 int importHolidays(const std::filesystem::path& calendar, const std::filesystem::path& holidaysIni,
                    bool yes, int year) {
     const HolidayImport found = importICalendar(calendar, year);
     if (!found.error.empty()) {
-        std::fprintf(stderr, "tollix: %s was not imported: %s\n", calendar.string().c_str(),
-                     found.error.c_str());
+        say(stderr, QCoreApplication::translate("HolidayCommand", "tollix: %1 was not imported: %2")
+                        .arg(local(calendar), QString::fromStdString(found.error)));
         return kImportFailed;
     }
     std::error_code ignored;
@@ -23,17 +38,21 @@ int importHolidays(const std::filesystem::path& calendar, const std::filesystem:
         std::printf("%s", previewText(found, plan).c_str());
         if (plan.looksLikeSchoolDays() && !yes) {
             status = kImportRefused;
-            return std::string("nothing was written (--yes imports it all the same)");
+            return QCoreApplication::translate(
+                       "HolidayCommand", "nothing was written (--yes imports it all the same)")
+                .toStdString();
         }
         applyPlan(holidays, plan);
         added = plan.added.size();
         return std::string();
     });
     if (!error.empty()) {
-        std::fprintf(stderr, "tollix: %s\n", error.c_str());
+        say(stderr, QStringLiteral("tollix: ") + QString::fromStdString(error));
         return status;
     }
-    std::printf("%zu new ranges written to %s\n", added, holidaysIni.string().c_str());
+    say(stdout, QCoreApplication::translate("HolidayCommand", "%1 new ranges written to %2")
+                    .arg(added)
+                    .arg(local(holidaysIni)));
     return 0;
 }
 

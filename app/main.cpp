@@ -18,6 +18,7 @@
 #include "sound/StateFile.h"
 #include "timesync/TimeSync.h"
 #include "ui/BellIcon.h"
+#include "ui/Translations.h"
 #include "ui/WebPageWindow.h"
 #include "web/WebServer.h"
 
@@ -36,7 +37,14 @@
 int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    const tollix::CommandLine command = tollix::CommandLine::parse(arguments);
+    tollix::CommandLine command = tollix::CommandLine::parse(arguments);
+    if (command.action == tollix::CommandLine::Action::Help ||
+        command.action == tollix::CommandLine::Action::Error) {
+        // Said in the desktop's language, which needs the application object.
+        QCoreApplication core(argc, argv);
+        tollix::installTranslations(tollix::desktopLanguages());
+        command = tollix::CommandLine::parse(arguments);
+    }
     switch (command.action) {
         case tollix::CommandLine::Action::Help:
         case tollix::CommandLine::Action::Version:
@@ -70,6 +78,7 @@ int main(int argc, char** argv) {
     if (command.action == tollix::CommandLine::Action::ImportHolidays) {
         // Without a display, beside a running copy: that copy sees the file change.
         QCoreApplication core(argc, argv);
+        tollix::installTranslations(tollix::desktopLanguages());
         return tollix::importHolidays(command.calendarFile.toStdString(),
                                       programFolder().holidaysIni(), command.yes,
                                       QDate::currentDate().year());
@@ -88,6 +97,7 @@ int main(int argc, char** argv) {
     // The window goes to the tray hidden; only the exits end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     std::setlocale(LC_NUMERIC, "C");
+    tollix::installTranslations(tollix::desktopLanguages());
 
     // A second copy would ring every bell twice: it shows the first and ends,
     // before it touches any file.
@@ -133,11 +143,13 @@ int main(int argc, char** argv) {
     messages.gather();
     for (const auto& failure : failures)
         messages.information(QStringLiteral("TOLLIX"),
-                             QStringLiteral("Error Number : \n") + QString::fromStdString(failure));
+                             QCoreApplication::translate("main", "Error Number : \n") +
+                                 QString::fromStdString(failure));
     if (!serversUnreadable.empty())
-        messages.information(QStringLiteral("Warning"),
-                             QStringLiteral("A file could not be read: %1\nThe public time "
-                                            "servers are used.")
+        messages.information(QCoreApplication::translate("main", "Warning"),
+                             QCoreApplication::translate("main",
+                                                         "A file could not be read: %1\nThe "
+                                                         "public time servers are used.")
                                  .arg(QString::fromStdString(serversUnreadable)));
 
     // A clock set by anyone, or a wake from sleep: the tick moves to the new second at once.

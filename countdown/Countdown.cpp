@@ -2,29 +2,32 @@
 
 #include "schedule/Intervals.h"
 
+#include <QtGlobal>
+
 #include <cstdio>
 
 namespace tollix::countdown {
 
+// The refusals are shown translated: the window looks them up under "Countdown".
 std::optional<std::string> CheckEntry(const std::string& hours, const std::string& minutes,
                                       const std::string& seconds) {
     if (hours.empty())
-        return "Please input hour";
+        return QT_TRANSLATE_NOOP("Countdown", "Please input hour");
     if (minutes.empty())
-        return "Please input minute";
+        return QT_TRANSLATE_NOOP("Countdown", "Please input minute");
     if (seconds.empty())
-        return "Please input second";
+        return QT_TRANSLATE_NOOP("Countdown", "Please input second");
     const auto h = wholeNumber(hours);
     const auto m = wholeNumber(minutes);
     const auto s = wholeNumber(seconds);
     if (!h || *h > 99)
-        return "(Hour)Please input digit between 0 and 99";
+        return QT_TRANSLATE_NOOP("Countdown", "(Hour)Please input digit between 0 and 99");
     if (!m || *m > 59)
-        return "(minute)Please input digit between 0 and 59";
+        return QT_TRANSLATE_NOOP("Countdown", "(minute)Please input digit between 0 and 59");
     if (!s || *s > 59)
-        return "(second)Please input digit between 0 and 59";
+        return QT_TRANSLATE_NOOP("Countdown", "(second)Please input digit between 0 and 59");
     if (*h == 0 && *m == 0 && *s == 0)
-        return "Please input second";
+        return QT_TRANSLATE_NOOP("Countdown", "Please input second");
     return std::nullopt;
 }
 

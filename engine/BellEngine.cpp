@@ -4,6 +4,7 @@
 #include "sound/MusicList.h"
 #include "sound/SoundLibrary.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <algorithm>
@@ -508,19 +509,29 @@ void BellEngine::showBellAfterDaysOff() {
             continue;
         using namespace std::chrono;
         const year_month_day date{sys_days(days(day))};
-        static constexpr const char* kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-        static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+        static constexpr const char* kDays[] = {
+            QT_TRANSLATE_NOOP("BellEngine", "Sun"), QT_TRANSLATE_NOOP("BellEngine", "Mon"),
+            QT_TRANSLATE_NOOP("BellEngine", "Tue"), QT_TRANSLATE_NOOP("BellEngine", "Wed"),
+            QT_TRANSLATE_NOOP("BellEngine", "Thu"), QT_TRANSLATE_NOOP("BellEngine", "Fri"),
+            QT_TRANSLATE_NOOP("BellEngine", "Sat")};
+        static constexpr const char* kMonths[] = {
+            QT_TRANSLATE_NOOP("BellEngine", "Jan"), QT_TRANSLATE_NOOP("BellEngine", "Feb"),
+            QT_TRANSLATE_NOOP("BellEngine", "Mar"), QT_TRANSLATE_NOOP("BellEngine", "Apr"),
+            QT_TRANSLATE_NOOP("BellEngine", "May"), QT_TRANSLATE_NOOP("BellEngine", "Jun"),
+            QT_TRANSLATE_NOOP("BellEngine", "Jul"), QT_TRANSLATE_NOOP("BellEngine", "Aug"),
+            QT_TRANSLATE_NOOP("BellEngine", "Sep"), QT_TRANSLATE_NOOP("BellEngine", "Oct"),
+            QT_TRANSLATE_NOOP("BellEngine", "Nov"), QT_TRANSLATE_NOOP("BellEngine", "Dec")};
         nextBell = QStringLiteral("%1 %2 %3 %4")
-                       .arg(QLatin1String(kDays[weekdayOf(day) - 1]))
+                       .arg(QCoreApplication::translate("BellEngine", kDays[weekdayOf(day) - 1]))
                        .arg(static_cast<unsigned>(date.day()))
-                       .arg(QLatin1String(kMonths[static_cast<unsigned>(date.month()) - 1]),
+                       .arg(QCoreApplication::translate(
+                                "BellEngine", kMonths[static_cast<unsigned>(date.month()) - 1]),
                             QString::fromStdString(bellText(first->first)));
         nextBellSound = QString::fromStdString(first->second);
         emit nextBellChanged();
         return;
     }
-    nextBell = nextBellSound = QStringLiteral("NEXT DAY");
+    nextBell = nextBellSound = QCoreApplication::translate("BellEngine", "NEXT DAY");
     emit nextBellChanged();
 }
 
@@ -557,22 +568,27 @@ void BellEngine::RingNow(const std::optional<std::string>& selected,
                                      cause == RingCause::Countdown    ? "countdown"
                                      : cause == RingCause::ClockCheck ? "school clock check"
                                                                       : "ring now"))
-        services_.messages.information(QString::fromStdString(refused->title),
-                                       QString::fromStdString(refused->text));
+        services_.messages.information(
+            QCoreApplication::translate("Refusal", refused->title.c_str()),
+            QCoreApplication::translate("Refusal", refused->text.c_str()));
 }
 
 Outcome BellEngine::ringNow(const std::optional<std::string>& selected,
                             const std::vector<std::string>& library, const std::string& reason) {
     if (!selected)
-        return Refusal{"TOLLIX", "Select bell sound int [Select bell sound]"};
+        return Refusal{"TOLLIX",
+                       QT_TRANSLATE_NOOP("Refusal", "Select bell sound int [Select bell sound]")};
     if (!holdsPlayableFile(library))
-        return Refusal{"Warning",
-                       "C:\\tollix\\sound folder must over one mp3 or wav or wma sound file"};
+        return Refusal{
+            QT_TRANSLATE_NOOP("Refusal", "Warning"),
+            QT_TRANSLATE_NOOP(
+                "Refusal", "C:\\tollix\\sound folder must over one mp3 or wav or wma sound file")};
     const std::string& name = *selected;
     const fs::path& folder = services_.soundFolder;
     std::error_code ec;
     if (!fs::exists(folder / name, ec))
-        return Refusal{"TOLLIX", "Not exist selected bell in sound folder."};
+        return Refusal{"TOLLIX",
+                       QT_TRANSLATE_NOOP("Refusal", "Not exist selected bell in sound folder.")};
     endBell();
     const LocalTime now = clock_.now();
     fs::path file = folder / name;
@@ -581,9 +597,10 @@ Outcome BellEngine::ringNow(const std::optional<std::string>& selected,
         file = sound::StartMusicList(music, folder, name);
         if (file.empty()) {
             ResetBellState();
-            return Refusal{"TOLLIX",
-                           "Music file must exist more than one in music list folder, except "
-                           "file name starting ##"};
+            return Refusal{"TOLLIX", QT_TRANSLATE_NOOP("Refusal",
+                                                       "Music file must exist more than one in "
+                                                       "music list folder, except file name "
+                                                       "starting ##")};
         }
     }
     if (!startBell(file, 2, {now, RingOutcome::Rang, name, reason}))

@@ -6,6 +6,8 @@
 #include "schedule/SafeFile.h"
 #include "sound/SoundLibrary.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -13,9 +15,12 @@ namespace tollix {
 
 namespace {
 
-constexpr const char* kWarning = "Warning";
-constexpr const char* kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                     "Thursday", "Friday", "Saturday"};
+constexpr const char* kWarning = QT_TRANSLATE_NOOP("Refusal", "Warning");
+constexpr const char* kWeekdays[] = {
+    QT_TRANSLATE_NOOP("Refusal", "Sunday"),   QT_TRANSLATE_NOOP("Refusal", "Monday"),
+    QT_TRANSLATE_NOOP("Refusal", "Tuesday"),  QT_TRANSLATE_NOOP("Refusal", "Wednesday"),
+    QT_TRANSLATE_NOOP("Refusal", "Thursday"), QT_TRANSLATE_NOOP("Refusal", "Friday"),
+    QT_TRANSLATE_NOOP("Refusal", "Saturday")};
 
 Refusal warning(std::string text) {
     return {kWarning, std::move(text)};
@@ -236,7 +241,7 @@ Outcome ScheduleModel::selectDay(int position) {
 
 std::string ScheduleModel::dayName() const {
     if (dayMode() == DayMode::Week)
-        return "All days";
+        return QT_TRANSLATE_NOOP("Refusal", "All days");
     if (day_ > kDays)
         return "templet" + std::to_string(day_ - kDays);
     return kWeekdays[day_ - 1];
@@ -277,11 +282,16 @@ void ScheduleModel::saveEditedList() {
 Outcome ScheduleModel::addBell(const std::string& hour, const std::string& minute,
                                const std::optional<std::string>& sound) {
     if (!sound)
-        return warning("Select bell sound int [Select bell sound]");
+        return warning(QT_TRANSLATE_NOOP("Refusal", "Select bell sound int [Select bell sound]"));
     if (!validSoundName(*sound))
-        return Refusal{"TOLLIX", "Invalid music folder name. (Format : minutes_music folder name)"};
-    const Refusal badHour = warning("(Hour)Please input digit between 0 and 23");
-    const Refusal badMinute = warning("(Minute)Please input digit between 0 and 59");
+        return Refusal{
+            "TOLLIX",
+            QT_TRANSLATE_NOOP("Refusal",
+                              "Invalid music folder name. (Format : minutes_music folder name)")};
+    const Refusal badHour =
+        warning(QT_TRANSLATE_NOOP("Refusal", "(Hour)Please input digit between 0 and 23"));
+    const Refusal badMinute =
+        warning(QT_TRANSLATE_NOOP("Refusal", "(Minute)Please input digit between 0 and 59"));
     if (hour.empty())
         return badHour;
     if (minute.empty())
@@ -299,7 +309,8 @@ Outcome ScheduleModel::addBell(const std::string& hour, const std::string& minut
     if (std::any_of(lines.begin(), lines.end(), [&](const std::string& existing) {
             return existing.substr(0, existing.find('/')) == time;
         }))
-        outcome = warning("The corresponding time is being register already.");
+        outcome = warning(
+            QT_TRANSLATE_NOOP("Refusal", "The corresponding time is being register already."));
     else
         insertSorted(lines, line);
     // Written in both cases, as the list on screen is.
@@ -311,7 +322,8 @@ Outcome ScheduleModel::addBell(const std::string& hour, const std::string& minut
 Outcome ScheduleModel::deleteBell(int index) {
     auto& lines = editedList();
     if (index < 0 || index >= static_cast<int>(lines.size()))
-        return warning("Select time that you want to delete in [Added time]");
+        return warning(
+            QT_TRANSLATE_NOOP("Refusal", "Select time that you want to delete in [Added time]"));
     lines.erase(lines.begin() + index);
     saveEditedList();
     emit editorChanged();
@@ -321,9 +333,10 @@ Outcome ScheduleModel::deleteBell(int index) {
 Outcome ScheduleModel::modifyBell(int index, const std::optional<std::string>& sound) {
     auto& lines = editedList();
     if (index < 0 || index >= static_cast<int>(lines.size()))
-        return warning("Select time that you want to modify in [Added time]");
+        return warning(
+            QT_TRANSLATE_NOOP("Refusal", "Select time that you want to modify in [Added time]"));
     if (!sound)
-        return warning("Select bell sound in [Select bell sound]");
+        return warning(QT_TRANSLATE_NOOP("Refusal", "Select bell sound in [Select bell sound]"));
     // The time part has a fixed width, so the line keeps its place.
     std::string& line = lines[static_cast<std::size_t>(index)];
     line = line.substr(0, 11) + *sound;
@@ -374,7 +387,7 @@ void ScheduleModel::saveShownIntervals() {
 
 Outcome ScheduleModel::pickSound(IntervalSound field, const std::optional<std::string>& sound) {
     if (!sound)
-        return warning("Select bell sound from [Select bell sound]");
+        return warning(QT_TRANSLATE_NOOP("Refusal", "Select bell sound from [Select bell sound]"));
     std::string& target = field == IntervalSound::StartBell    ? shown_.txtStartBellSound
                           : field == IntervalSound::EndBell    ? shown_.txtEndBellSound
                           : field == IntervalSound::AfterStart ? shown_.TxtPreBellName1
@@ -470,7 +483,8 @@ void ScheduleModel::copyListTo(const std::vector<int>& weekdays) {
 
 Outcome ScheduleModel::prepareStart(bool soundFound) {
     if (!soundFound)
-        return warning("C:\\tollix\\sound folder must over one sound file");
+        return warning(
+            QT_TRANSLATE_NOOP("Refusal", "C:\\tollix\\sound folder must over one sound file"));
     if (timeMode() == TimeMode::Auto) {
         if (auto refused = validateIntervals(true))
             return refused;
@@ -478,7 +492,7 @@ Outcome ScheduleModel::prepareStart(bool soundFound) {
         return std::nullopt;
     }
     if (dayMode() == DayMode::Week && week_.empty())
-        return warning("nothing added time. please add time.");
+        return warning(QT_TRANSLATE_NOOP("Refusal", "nothing added time. please add time."));
     // "No rings" as the box shows it is what today rings.
     if (dayMode() == DayMode::EachDay && days_[static_cast<std::size_t>(day_)].nobell != nobell_)
         saveEditedList();

@@ -2,6 +2,7 @@
 
 #include "schedule/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QLockFile>
 #include <QString>
@@ -17,7 +18,6 @@
 #include <memory>
 #include <optional>
 #include <set>
-#include <sstream>
 
 namespace tollix {
 
@@ -424,53 +424,65 @@ void applyPlan(HolidayCalendar& calendar, const HolidayPlan& plan) {
     for (const HolidayRule& rule : plan.added) calendar.add(rule);
 }
 
+namespace {
+
+// The preview is read by a person: in the desktop's language when the
+// program has installed one, the written words otherwise.
+QString said(const char* text) {
+    return QCoreApplication::translate("HolidayImport", text);
+}
+
+}  // namespace
+
 std::string schoolDaysWarning(const HolidayPlan& plan) {
     if (!plan.looksLikeSchoolDays())
         return {};
-    return "This looks like a calendar of school days, not holidays: it would silence " +
-           std::to_string(plan.schoolDays.at(plan.schoolDaysYear)) + " of the " +
-           std::to_string(weekdaysIn(plan.schoolDaysYear)) + " weekdays of " +
-           std::to_string(plan.schoolDaysYear) + ".";
+    return said(QT_TRANSLATE_NOOP("HolidayImport",
+                                  "This looks like a calendar of school days, not holidays: it "
+                                  "would silence %1 of the %2 weekdays of %3."))
+        .arg(plan.schoolDays.at(plan.schoolDaysYear))
+        .arg(weekdaysIn(plan.schoolDaysYear))
+        .arg(plan.schoolDaysYear)
+        .toStdString();
 }
 
 std::string previewText(const HolidayImport& found, const HolidayPlan& plan,
                         std::size_t maxRanges) {
-    std::ostringstream text;
-    if (plan.added.empty())
-        text << "No new days without bells.\n";
-    else
-        text << "Days without bells to add:\n";
+    QString text = plan.added.empty()
+                       ? said(QT_TRANSLATE_NOOP("HolidayImport", "No new days without bells."))
+                       : said(QT_TRANSLATE_NOOP("HolidayImport", "Days without bells to add:"));
+    text += QLatin1Char('\n');
     for (std::size_t i = 0; i < plan.added.size() && i < maxRanges; ++i)
-        text << "  " << plan.added[i].line() << "\n";
+        text += QStringLiteral("  %1\n").arg(QString::fromStdString(plan.added[i].line()));
     if (plan.added.size() > maxRanges)
-        text << "  ... and " << plan.added.size() - maxRanges << " more\n";
+        text += said(QT_TRANSLATE_NOOP("HolidayImport", "  ... and %1 more"))
+                    .arg(plan.added.size() - maxRanges) +
+                QLatin1Char('\n');
     if (!plan.schoolDays.empty()) {
-        text << "School days (Monday to Friday) without bells:";
-        const char* separator = " ";
-        for (const auto& [year, count] : plan.schoolDays) {
-            text << separator << count << " in " << year;
-            separator = ", ";
-        }
-        text << "\n";
+        QStringList years;
+        for (const auto& [year, count] : plan.schoolDays)
+            years << said(QT_TRANSLATE_NOOP("HolidayImport", "%1 in %2")).arg(count).arg(year);
+        text += said(QT_TRANSLATE_NOOP("HolidayImport",
+                                       "School days (Monday to Friday) without bells: %1"))
+                    .arg(years.join(QStringLiteral(", "))) +
+                QLatin1Char('\n');
     }
-    std::vector<std::string> skipped;
+    QStringList skipped;
     const auto skip = [&](int count, const char* what) {
         if (count > 0)
-            skipped.push_back(std::to_string(count) + " " + what);
+            skipped << said(what).arg(count);
     };
-    skip(found.withTimeOfDay, "with a time of day");
-    skip(found.past, "in the past");
-    skip(found.cancelled, "cancelled");
-    skip(plan.duplicates, "already days without bells");
-    if (!skipped.empty()) {
-        text << "Skipped events:";
-        for (std::size_t i = 0; i < skipped.size(); ++i)
-            text << (i == 0 ? " " : ", ") << skipped[i];
-        text << "\n";
-    }
+    skip(found.withTimeOfDay, QT_TRANSLATE_NOOP("HolidayImport", "%1 with a time of day"));
+    skip(found.past, QT_TRANSLATE_NOOP("HolidayImport", "%1 in the past"));
+    skip(found.cancelled, QT_TRANSLATE_NOOP("HolidayImport", "%1 cancelled"));
+    skip(plan.duplicates, QT_TRANSLATE_NOOP("HolidayImport", "%1 already days without bells"));
+    if (!skipped.isEmpty())
+        text += said(QT_TRANSLATE_NOOP("HolidayImport", "Skipped events: %1"))
+                    .arg(skipped.join(QStringLiteral(", "))) +
+                QLatin1Char('\n');
     if (plan.looksLikeSchoolDays())
-        text << schoolDaysWarning(plan) << "\n";
-    return text.str();
+        text += QString::fromStdString(schoolDaysWarning(plan)) + QLatin1Char('\n');
+    return text.toStdString();
 }
 
 HolidayFile readHolidayFile(const std::filesystem::path& file) {

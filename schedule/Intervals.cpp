@@ -1,5 +1,7 @@
 #include "schedule/Intervals.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 
 namespace tollix {
@@ -32,44 +34,50 @@ long number(const std::string& text) {
 
 }  // namespace
 
+// The refusals are shown translated: the windows look them up under "Refusal".
 std::optional<std::string> ValidateIntervals(const IntervalSettings& s, bool withAlarms) {
     if (s.exit_m.empty())
-        return "Please input exit minute";
+        return QT_TRANSLATE_NOOP("Refusal", "Please input exit minute");
     if (s.start_h.empty())
-        return "Please input start hour";
+        return QT_TRANSLATE_NOOP("Refusal", "Please input start hour");
     if (s.start_m.empty())
-        return "Please input start minute";
+        return QT_TRANSLATE_NOOP("Refusal", "Please input start minute");
     if (s.exit_h.empty())
-        return "Please input end hour";
+        return QT_TRANSLATE_NOOP("Refusal", "Please input end hour");
     if (!inRange(s.exit_m, 0, 59))
-        return "(End minute)Please input digit between 0 and 59";
+        return QT_TRANSLATE_NOOP("Refusal", "(End minute)Please input digit between 0 and 59");
     if (!inRange(s.start_h, 0, 23))
-        return "(Start Hour)Please input digit between 0 and 23";
+        return QT_TRANSLATE_NOOP("Refusal", "(Start Hour)Please input digit between 0 and 23");
     if (!inRange(s.start_m, 0, 59))
-        return "(Start minute)Please input digit between 0 and 59";
+        return QT_TRANSLATE_NOOP("Refusal", "(Start minute)Please input digit between 0 and 59");
     if (!inRange(s.exit_h, 0, 23))
-        return "(End hour)Please input digit between 0 and 23";
+        return QT_TRANSLATE_NOOP("Refusal", "(End hour)Please input digit between 0 and 23");
     const auto work = wholeNumber(s.worktime);
     if (!work || *work < 1)
-        return "(Work time)must over 1 minute";
+        return QT_TRANSLATE_NOOP("Refusal", "(Work time)must over 1 minute");
     const auto rest = wholeNumber(s.resttime);
     if (!rest || *rest < 1)
-        return "(rest time)must over 1 minute";
+        return QT_TRANSLATE_NOOP("Refusal", "(rest time)must over 1 minute");
     const long startMinute = number(s.start_h) * 60 + number(s.start_m);
     const long endMinute = number(s.exit_h) * 60 + number(s.exit_m);
     if (endMinute <= startMinute)
-        return "must end time bigger then start time";
+        return QT_TRANSLATE_NOOP("Refusal", "must end time bigger then start time");
     if (withAlarms && (s.ChkPreBell1 == 1 || s.ChkPreBell2 == 1)) {
         if (!inRange(s.TxtPreBell1, 1, 99))
-            return "(Alarm after start bell time)Please input digit between 1 and 99";
+            return QT_TRANSLATE_NOOP(
+                "Refusal", "(Alarm after start bell time)Please input digit between 1 and 99");
         if (!inRange(s.TxtPreBell2, 1, 99))
-            return "(Alarm before end bell time)Please input digit between 1 and 99";
+            return QT_TRANSLATE_NOOP(
+                "Refusal", "(Alarm before end bell time)Please input digit between 1 and 99");
         if (number(s.TxtPreBell1) + number(s.TxtPreBell2) >= *work)
-            return "Sum of [Alarm after start bell time minute] and [Alarm before end bell "
-                   "minute] is must not over work time.";
+            return QT_TRANSLATE_NOOP(
+                "Refusal",
+                "Sum of [Alarm after start bell time minute] and [Alarm before end bell "
+                "minute] is must not over work time.");
     }
     if (endMinute - startMinute <= *work + *rest)
-        return "Start time and end time is must over sum of work time and rest time.";
+        return QT_TRANSLATE_NOOP(
+            "Refusal", "Start time and end time is must over sum of work time and rest time.");
     return std::nullopt;
 }
 

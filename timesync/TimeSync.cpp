@@ -3,6 +3,7 @@
 #include "platform/TimeSetter.h"
 #include "schedule/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHostInfo>
 #include <QNetworkDatagram>
@@ -84,7 +85,8 @@ QString seconds(std::int64_t ms) {
 }
 
 QString behindOrAhead(std::int64_t ms) {
-    return ms >= 0 ? QStringLiteral("behind") : QStringLiteral("ahead");
+    return ms >= 0 ? QCoreApplication::translate("TimeSync", "behind")
+                   : QCoreApplication::translate("TimeSync", "ahead");
 }
 
 }  // namespace
@@ -233,7 +235,7 @@ void TimeSync::noAnswer() {
     // Said at once; the window waits for its count.
     if (!failingSinceNs_)
         failingSinceNs_ = services_.systemNs() + correctionMs_ * 1'000'000;
-    setStatus(QStringLiteral("No answer from %1 since %2")
+    setStatus(QCoreApplication::translate("TimeSync", "No answer from %1 since %2")
                   .arg(roundAsked_.join(QStringLiteral(", ")),
                        QDateTime::fromMSecsSinceEpoch(*failingSinceNs_ / 1'000'000)
                            .toLocalTime()
@@ -280,30 +282,32 @@ void TimeSync::take(const Sample& sample, std::int64_t askedMs, const QString& s
         if (correctionMs_ != 0)
             follow(offsetMs, server);
         else
-            setStatus(QStringLiteral("Clock agrees with %1 at %2").arg(server, when));
+            setStatus(QCoreApplication::translate("TimeSync", "Clock agrees with %1 at %2")
+                          .arg(server, when));
         return;
     }
     if (!services_.setter)
         return follow(offsetMs, server);
     setting_ = true;
     QPointer<TimeSync> alive(this);
-    services_.setter->setTimeRelative(
-        best.offsetNs / 1000, [alive, offsetMs, server, when](const QString& refusal) {
-            if (!alive)
-                return;
-            alive->setting_ = false;
-            if (!refusal.isEmpty())
-                return alive->follow(offsetMs, server);
-            // The samples measured the clock as it was.
-            alive->samples_.clear();
-            alive->held_.clear();
-            const std::int64_t moved = offsetMs - alive->correctionMs_;
-            alive->setCorrection(0);
-            alive->setStatus(QStringLiteral("Clock set from %1 at %2").arg(server, when));
-            emit alive->clockSet();
-            if (alive && std::llabs(moved) >= 1000)
-                emit alive->adjusted(server, moved, true);
-        });
+    services_.setter->setTimeRelative(best.offsetNs / 1000, [alive, offsetMs, server,
+                                                             when](const QString& refusal) {
+        if (!alive)
+            return;
+        alive->setting_ = false;
+        if (!refusal.isEmpty())
+            return alive->follow(offsetMs, server);
+        // The samples measured the clock as it was.
+        alive->samples_.clear();
+        alive->held_.clear();
+        const std::int64_t moved = offsetMs - alive->correctionMs_;
+        alive->setCorrection(0);
+        alive->setStatus(
+            QCoreApplication::translate("TimeSync", "Clock set from %1 at %2").arg(server, when));
+        emit alive->clockSet();
+        if (alive && std::llabs(moved) >= 1000)
+            emit alive->adjusted(server, moved, true);
+    });
 }
 
 // An answer far from the clock the bells go by is believed once answers at
@@ -328,19 +332,20 @@ bool TimeSync::confirmed(const Sample& sample, std::int64_t askedMs, const QStri
         return true;
     }
     const std::int64_t moveMs = std::llround(static_cast<double>(move) / 1e6);
-    setStatus(
-        QStringLiteral("Held back: %1 says this computer is %2 s %3. A change over 60 s "
-                       "needs %4 answers at least 64 s apart that agree within 1 s; %5 so far")
-            .arg(server, seconds(moveMs), behindOrAhead(moveMs))
-            .arg(needed)
-            .arg(agreeing.size()));
+    setStatus(QCoreApplication::translate(
+                  "TimeSync",
+                  "Held back: %1 says this computer is %2 s %3. A change over 60 s "
+                  "needs %4 answers at least 64 s apart that agree within 1 s; %5 so far")
+                  .arg(server, seconds(moveMs), behindOrAhead(moveMs))
+                  .arg(needed)
+                  .arg(agreeing.size()));
     return false;
 }
 
 void TimeSync::follow(std::int64_t offsetMs, const QString& server) {
     const std::int64_t moved = offsetMs - correctionMs_;
     setCorrection(offsetMs);
-    setStatus(QStringLiteral("Bells follow %1: this computer is %2 s %3")
+    setStatus(QCoreApplication::translate("TimeSync", "Bells follow %1: this computer is %2 s %3")
                   .arg(server, seconds(offsetMs), behindOrAhead(offsetMs)));
     if (std::llabs(moved) >= 1000)
         emit adjusted(server, moved, false);

@@ -1,5 +1,6 @@
 #include "ui/FrmCountDown.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,9 +25,10 @@ SpinButton* spin(const char* name, int top) {
     return spin;
 }
 
-PictureButton* button(const char* name, const char* picture) {
+PictureButton* button(const char* name, const char* picture, const QString& caption) {
     auto* b = new PictureButton(QLatin1String(picture), QLatin1String(picture) + QLatin1Char('1'));
     b->setObjectName(QLatin1String(name));
+    b->setCaption(caption);
     return b;
 }
 
@@ -35,7 +37,7 @@ PictureButton* button(const char* name, const char* picture) {
 FrmCountDown::FrmCountDown(Messages& messages, QWidget* parent)
     : QDialog(parent), messages_(messages), fullScreen_(new FrmFullScreen(this)) {
     setObjectName(QStringLiteral("FrmCountDown"));
-    setWindowTitle(QStringLiteral("Countdown"));
+    setWindowTitle(tr("Countdown"));
     setModal(true);
     setStyleSheet(QStringLiteral("#FrmCountDown { background: #eef3f8; }"));
 
@@ -49,16 +51,21 @@ FrmCountDown::FrmCountDown(Messages& messages, QWidget* parent)
     bindWrappingSpin(VScroll8, input_m, 60);
     bindWrappingSpin(VScroll1, input_s, 60);
 
-    auto* frame = new QGroupBox(QStringLiteral("Countdown"));
+    auto* frame = new QGroupBox(tr("Countdown"));
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* row = new QHBoxLayout(frame);
-    const std::pair<const char*, const char*> captions[] = {
-        {"Label15", "hr"}, {"Label16", "min"}, {"Label1", "sec"}};
+    static const char* const kNames[] = {QT_TR_NOOP("Hours"), QT_TR_NOOP("Minutes"),
+                                         QT_TR_NOOP("Seconds")};
+    const std::pair<const char*, const char*> captions[] = {{"Label15", QT_TR_NOOP("hr")},
+                                                            {"Label16", QT_TR_NOOP("min")},
+                                                            {"Label1", QT_TR_NOOP("sec")}};
     QLineEdit* fields[] = {input_h, input_m, input_s};
     SpinButton* spins[] = {VScroll7, VScroll8, VScroll1};
     for (int i = 0; i < 3; ++i) {
-        auto* caption = new QLabel(QString::fromLatin1(captions[i].second));
+        auto* caption = new QLabel(tr(captions[i].second));
         caption->setObjectName(QLatin1String(captions[i].first));
+        fields[i]->setAccessibleName(tr(kNames[i]));
+        spins[i]->setAccessibleName(tr(kNames[i]));
         row->addWidget(fields[i]);
         row->addWidget(spins[i]);
         row->addWidget(caption);
@@ -68,16 +75,17 @@ FrmCountDown::FrmCountDown(Messages& messages, QWidget* parent)
     txtShowCount = new QLineEdit(QStringLiteral("00:00:00"));
     txtShowCount->setObjectName(QStringLiteral("txtShowCount"));
     txtShowCount->setReadOnly(true);
+    txtShowCount->setAccessibleName(tr("Time left"));
     txtShowCount->setAlignment(Qt::AlignCenter);
     txtShowCount->setStyleSheet(QStringLiteral("font-size: 34px; font-weight: bold;"));
     txtShowCount->setVisible(false);
 
-    cmdStartCount = button("cmdStartCount", "StartCount");
-    cmdPause = button("cmdPause", "Pause");
-    cmdRePlay = button("cmdRePlay", "RePlay");
-    cmdCountExit = button("cmdCountExit", "CountExit");
-    cmdAllWin = button("cmdAllWin", "AllWin");
-    cmdClose = button("cmdClose", "closeWin");
+    cmdStartCount = button("cmdStartCount", "StartCount", tr("Start"));
+    cmdPause = button("cmdPause", "Pause", tr("Pause"));
+    cmdRePlay = button("cmdRePlay", "RePlay", tr("Resume"));
+    cmdCountExit = button("cmdCountExit", "CountExit", tr("Reset"));
+    cmdAllWin = button("cmdAllWin", "AllWin", tr("Full screen"));
+    cmdClose = button("cmdClose", "closeWin", tr("Close"));
     for (QWidget* hidden : {static_cast<QWidget*>(cmdPause), static_cast<QWidget*>(cmdRePlay),
                             static_cast<QWidget*>(cmdCountExit), static_cast<QWidget*>(cmdAllWin)})
         hidden->setVisible(false);
@@ -132,7 +140,8 @@ void FrmCountDown::cmdStartCount_Click() {
     const std::string m = input_m->text().toStdString();
     const std::string s = input_s->text().toStdString();
     if (const auto refused = countdown::CheckEntry(h, m, s)) {
-        messages_.information(QStringLiteral("Warning"), QString::fromStdString(*refused));
+        messages_.information(tr("Warning"),
+                              QCoreApplication::translate("Countdown", refused->c_str()));
         return;
     }
     for (QWidget* b : {static_cast<QWidget*>(fullScreen_->cmdPause),

@@ -20,6 +20,7 @@ HelpWindow::HelpWindow(const QString& name, const QString& title, const QString&
     text->setStyleSheet(QStringLiteral("font-size: 14px; color: #1b2733;"));
     close = new PictureButton(QStringLiteral("closeWin"), QStringLiteral("closeWin1"));
     close->setObjectName(closeName);
+    close->setCaption(tr("Close"));
     connect(close, &PictureButton::clicked, this, &QDialog::hide);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(20, 18, 20, 14);
@@ -28,24 +29,30 @@ HelpWindow::HelpWindow(const QString& name, const QString& title, const QString&
 }
 
 QString help1Text(const QString& soundFolder) {
-    return QStringLiteral(
-               "<h3>Points of caution</h3>"
-               "<p><b>The clock is the 24-hour clock.</b> 5 PM is 17 hr, midnight is 0 hr. A "
-               "bell at 17 hr 30 min rings at half past five in the afternoon.</p>"
-               "<p><b>Sounds</b> are the .mp3, .wav and .wma files in the sound folder:<br>%1"
-               "<br>Copy your bells there, then start TOLLIX again to see them in the list.</p>"
-               "<p><b>Auto interval</b> makes the bells for you: from the start time, a work "
-               "bell, then after the work time a rest bell, then after the rest time the next "
-               "work bell, and so on until the end time. <b>Manual input</b> rings only the "
-               "times you add to the list, each with its own sound.</p>"
-               "<p><b>No com sound</b> keeps the speakers silent between bells, so music or "
-               "videos of other programs are not heard in class. The speakers are on for each "
-               "bell and again when TOLLIX ends.</p>")
+    return (HelpWindow::tr(
+                "<h3>Points of caution</h3>"
+                "<p><b>The clock is the 24-hour clock.</b> 5 PM is 17 hr, midnight is 0 hr. A "
+                "bell at 17 hr 30 min rings at half past five in the afternoon.</p>"
+                "<p><b>Sounds</b> are the .mp3, .wav and .wma files in the sound folder:<br>%1"
+                "<br>Copy your bells there, then start TOLLIX again to see them in the list.</p>"
+                "<p><b>Auto interval</b> makes the bells for you: from the start time, a work "
+                "bell, then after the work time a rest bell, then after the rest time the next "
+                "work bell, and so on until the end time. <b>Manual input</b> rings only the "
+                "times you add to the list, each with its own sound.</p>"
+                "<p><b>No com sound</b> keeps the speakers silent between bells, so music or "
+                "videos of other programs are not heard in class. The speakers are on for each "
+                "bell and again when TOLLIX ends.</p>") +
+            HelpWindow::tr(
+                "<h3>Keyboard</h3>"
+                "<p><b>Ctrl+S</b> Start, <b>Ctrl+T</b> Stop, <b>Ctrl+R</b> Ring now, <b>Esc</b> "
+                "stops the bell that sounds. <b>Enter</b> in the minute field adds the time, "
+                "<b>Del</b> in the list deletes the selected time. <b>Tab</b> goes from control "
+                "to control; the arrow keys and the mouse wheel change the numbers.</p>"))
         .arg(soundFolder.toHtmlEscaped());
 }
 
 QString playMusicText(const QString& soundFolder) {
-    return QStringLiteral(
+    return HelpWindow::tr(
                "<h3>Play music list</h3>"
                "<p>A bell can be a list of music instead of one sound, for example during a "
                "break.</p>"
@@ -61,7 +68,7 @@ QString playMusicText(const QString& soundFolder) {
 }
 
 QString info1Text(const QString& version, const QString& programFolder, const QString& ringLog) {
-    return QStringLiteral(
+    return HelpWindow::tr(
                "<h3>TOLLIX %1</h3>"
                "<p>The bell ringer for schools and workplaces.</p>"
                "<p><b>Program folder</b> (settings and sounds):<br>%2</p>"

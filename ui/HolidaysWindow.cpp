@@ -41,8 +41,8 @@ std::int64_t dayNumber(const QDate& date) {
     return QDate(1970, 1, 1).daysTo(date);
 }
 
-QLabel* swatch(const QColor& colour, const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text));
+QLabel* swatch(const QColor& colour, const QString& text) {
+    auto* label = new QLabel(text);
     label->setStyleSheet(QStringLiteral("background: %1; padding: 2px 6px;").arg(colour.name()));
     return label;
 }
@@ -92,11 +92,12 @@ std::string HolidaysFileWatch::signature() const {
 HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, QWidget* parent)
     : QDialog(parent), file_(std::move(file)), messages_(messages) {
     setObjectName(QStringLiteral("HolidaysWindow"));
-    setWindowTitle(QStringLiteral("Holidays"));
+    setWindowTitle(tr("Holidays"));
 
     calendar = new QCalendarWidget;
     calendar->setObjectName(QStringLiteral("calendar"));
     calendar->setGridVisible(true);
+    calendar->setAccessibleName(tr("Calendar"));
     calendar->setFirstDayOfWeek(Qt::Monday);
     connect(calendar, &QCalendarWidget::currentPageChanged, this, [this] { paintMonth(); });
     connect(calendar, &QCalendarWidget::clicked, this, [this](const QDate& date) {
@@ -106,6 +107,7 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
 
     rules = new QListWidget;
     rules->setObjectName(QStringLiteral("rules"));
+    rules->setAccessibleName(tr("Days without bells and make-up days"));
     problems = new QLabel;
     problems->setObjectName(QStringLiteral("problems"));
     problems->setWordWrap(true);
@@ -117,38 +119,45 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         edit->setCalendarPopup(true);
     }
+    fromDate->setAccessibleName(tr("From"));
+    toDate->setAccessibleName(tr("to"));
     connect(fromDate, &QDateEdit::dateChanged, this, [this](const QDate& date) {
         if (toDate->date() < date)
             toDate->setDate(date);
     });
     ruleName = new QLineEdit;
     ruleName->setObjectName(QStringLiteral("ruleName"));
-    ruleName->setPlaceholderText(QStringLiteral("Name, for example Winter holidays"));
-    noBells = new QRadioButton(QStringLiteral("No bells"));
+    ruleName->setAccessibleName(tr("Name"));
+    ruleName->setPlaceholderText(tr("Name, for example Winter holidays"));
+    noBells = new QRadioButton(tr("No bells"));
     noBells->setChecked(true);
-    makeUp = new QRadioButton(QStringLiteral("Make-up day with the bells of"));
+    makeUp = new QRadioButton(tr("Make-up day with the bells of"));
     makeUpDay = new QComboBox;
+    makeUpDay->setAccessibleName(tr("Weekday whose bells ring"));
     // The week from Monday, numbered as the day selector numbers it.
-    static constexpr const char* kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                            "Thursday", "Friday", "Saturday"};
-    for (int day : {2, 3, 4, 5, 6, 7, 1}) makeUpDay->addItem(QLatin1String(kDays[day - 1]), day);
-    special = new QRadioButton(QStringLiteral("Special day with the bells of"));
+    static constexpr const char* kDays[] = {QT_TR_NOOP("Sunday"),   QT_TR_NOOP("Monday"),
+                                            QT_TR_NOOP("Tuesday"),  QT_TR_NOOP("Wednesday"),
+                                            QT_TR_NOOP("Thursday"), QT_TR_NOOP("Friday"),
+                                            QT_TR_NOOP("Saturday")};
+    for (int day : {2, 3, 4, 5, 6, 7, 1}) makeUpDay->addItem(tr(kDays[day - 1]), day);
+    special = new QRadioButton(tr("Special day with the bells of"));
     specialTemplet = new QComboBox;
-    for (int n = 1; n <= 6; ++n) specialTemplet->addItem(QStringLiteral("Templet %1").arg(n), n);
-    addRule = new QPushButton(QStringLiteral("Add"));
-    deleteRule = new QPushButton(QStringLiteral("Delete"));
-    importCalendar = new QPushButton(QStringLiteral("Import calendar (.ics)..."));
-    auto* close = new QPushButton(QStringLiteral("Close"));
+    specialTemplet->setAccessibleName(tr("Template of the special day"));
+    for (int n = 1; n <= 6; ++n) specialTemplet->addItem(tr("Templet %1").arg(n), n);
+    addRule = new QPushButton(tr("Add"));
+    deleteRule = new QPushButton(tr("Delete"));
+    importCalendar = new QPushButton(tr("Import calendar (.ics)..."));
+    auto* close = new QPushButton(tr("Close"));
     connect(addRule, &QPushButton::clicked, this, &HolidaysWindow::addRule_Click);
     connect(deleteRule, &QPushButton::clicked, this, &HolidaysWindow::deleteRule_Click);
     connect(importCalendar, &QPushButton::clicked, this, &HolidaysWindow::importCalendar_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
 
-    auto* newRule = new QGroupBox(QStringLiteral("A date or a range"));
+    auto* newRule = new QGroupBox(tr("A date or a range"));
     auto* form = new QGridLayout(newRule);
-    form->addWidget(new QLabel(QStringLiteral("From")), 0, 0);
+    form->addWidget(new QLabel(tr("From")), 0, 0);
     form->addWidget(fromDate, 0, 1);
-    form->addWidget(new QLabel(QStringLiteral("to")), 0, 2);
+    form->addWidget(new QLabel(tr("to")), 0, 2);
     form->addWidget(toDate, 0, 3);
     form->addWidget(ruleName, 1, 0, 1, 4);
     form->addWidget(noBells, 2, 0, 1, 4);
@@ -159,9 +168,9 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
     form->addWidget(addRule, 5, 3);
 
     auto* legend = new QHBoxLayout;
-    legend->addWidget(swatch(kNoBells, "No bells"));
-    legend->addWidget(swatch(kMakeUp, "Make-up day"));
-    legend->addWidget(swatch(kSpecial, "Special day"));
+    legend->addWidget(swatch(kNoBells, tr("No bells")));
+    legend->addWidget(swatch(kMakeUp, tr("Make-up day")));
+    legend->addWidget(swatch(kSpecial, tr("Special day")));
     legend->addStretch();
 
     auto* left = new QVBoxLayout;
@@ -175,8 +184,7 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
     listButtons->addStretch();
     listButtons->addWidget(close);
     auto* right = new QVBoxLayout;
-    right->addWidget(
-        new QLabel(QStringLiteral("Rules of %1").arg(QString::fromStdString(file_.string()))));
+    right->addWidget(new QLabel(tr("Rules of %1").arg(QString::fromStdString(file_.string()))));
     right->addWidget(rules, 1);
     right->addWidget(problems);
     right->addLayout(listButtons);
@@ -209,14 +217,13 @@ void HolidaysWindow::showRules() {
     }
     QStringList lines;
     if (!unreadable_.empty())
-        lines << QStringLiteral("The file cannot be used: %1")
-                     .arg(QString::fromStdString(unreadable_));
+        lines << tr("The file cannot be used: %1").arg(QString::fromStdString(unreadable_));
     for (const auto& problem : holidays_.problems())
-        lines << (problem.line == 0 ? QStringLiteral("The file cannot be used: %1")
-                                          .arg(QString::fromStdString(problem.why))
-                                    : QStringLiteral("Line %1 is not read: %2")
-                                          .arg(problem.line)
-                                          .arg(QString::fromStdString(problem.why)));
+        lines << (problem.line == 0
+                      ? tr("The file cannot be used: %1").arg(QString::fromStdString(problem.why))
+                      : tr("Line %1 is not read: %2")
+                            .arg(problem.line)
+                            .arg(QString::fromStdString(problem.why)));
     problems->setText(lines.join(QLatin1Char('\n')));
     problems->setVisible(!lines.isEmpty());
     for (QWidget* control : std::initializer_list<QWidget*>{addRule, deleteRule, importCalendar})
@@ -256,8 +263,7 @@ void HolidaysWindow::addRule_Click() {
 void HolidaysWindow::deleteRule_Click() {
     const int row = rules->currentRow();
     if (row < 0 || !rules->currentItem()->isSelected()) {
-        messages_.information(QStringLiteral("Holidays"),
-                              QStringLiteral("Select a rule to delete."));
+        messages_.information(tr("Holidays"), tr("Select a rule to delete."));
         return;
     }
     // The rule as shown, wherever another writer has moved it since.
@@ -275,8 +281,8 @@ void HolidaysWindow::deleteRule_Click() {
 
 void HolidaysWindow::importCalendar_Click() {
     const QString file =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Import a holiday calendar"), QString(),
-                                     QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+        QFileDialog::getOpenFileName(this, tr("Import a holiday calendar"), QString(),
+                                     tr("iCalendar files (*.ics);;All files (*)"));
     if (!file.isEmpty())
         importFile(file.toStdString(), QDate::currentDate().year());
 }
@@ -285,9 +291,9 @@ void HolidaysWindow::importFile(const std::filesystem::path& file, int year) {
     const QString name = QString::fromStdString(file.filename().string());
     const HolidayImport found = importICalendar(file, year);
     if (!found.error.empty()) {
-        messages_.information(QStringLiteral("Holidays"),
-                              QStringLiteral("%1 was not imported: %2")
-                                  .arg(name, QString::fromStdString(found.error)));
+        messages_.information(
+            tr("Holidays"),
+            tr("%1 was not imported: %2").arg(name, QString::fromStdString(found.error)));
         return;
     }
     reload();
@@ -296,12 +302,11 @@ void HolidaysWindow::importFile(const std::filesystem::path& file, int year) {
     // A long calendar is shown in part: the box must fit the screen.
     const HolidayPlan plan = planImport(holidays_, found.rules);
     const QString preview = QString::fromStdString(previewText(found, plan, 25));
-    if (!messages_.question(
-            QStringLiteral("Holidays"),
-            QStringLiteral("%1\n%2\n%3")
-                .arg(name, preview,
-                     plan.looksLikeSchoolDays() ? QStringLiteral("Import it all the same?")
-                                                : QStringLiteral("Import these days?"))))
+    if (!messages_.question(tr("Holidays"),
+                            QStringLiteral("%1\n%2\n%3")
+                                .arg(name, preview,
+                                     plan.looksLikeSchoolDays() ? tr("Import it all the same?")
+                                                                : tr("Import these days?"))))
         return;
     std::size_t added = 0;
     change([&](HolidayCalendar& holidays) {
@@ -310,18 +315,18 @@ void HolidaysWindow::importFile(const std::filesystem::path& file, int year) {
         added = now.added.size();
         return std::string();
     });
-    QString text = QStringLiteral("%1 holidays imported").arg(added);
+    QString text = tr("%1 holidays imported").arg(added);
     if (found.withTimeOfDay > 0)
-        text += QStringLiteral(", %1 events with a time of day skipped").arg(found.withTimeOfDay);
-    messages_.information(QStringLiteral("Holidays"), text);
+        text += tr(", %1 events with a time of day skipped").arg(found.withTimeOfDay);
+    messages_.information(tr("Holidays"), text);
 }
 
 void HolidaysWindow::change(const std::function<std::string(HolidayCalendar&)>& edit) {
     const std::string error = changeHolidayFile(file_, edit);
     if (!error.empty())
         messages_.information(
-            QStringLiteral("Warning"),
-            QStringLiteral("The holidays cannot be saved: %1").arg(QString::fromStdString(error)));
+            tr("Warning"),
+            tr("The holidays cannot be saved: %1").arg(QString::fromStdString(error)));
     reload();
     emit changed();
 }

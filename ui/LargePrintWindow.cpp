@@ -121,21 +121,20 @@ bool LargePrintWindow::placed(double scale) {
 }
 
 FrmBellCount::FrmBellCount(QWidget* parent)
-    : LargePrintWindow(QStringLiteral("FrmBellCount"), QStringLiteral("Countdown next bell"),
-                       parent) {
-    cmdClose = new QPushButton(QStringLiteral("Close"));
+    : LargePrintWindow(QStringLiteral("FrmBellCount"), tr("Countdown next bell"), parent) {
+    cmdClose = new QPushButton(tr("Close"));
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     addButton(cmdClose, 0);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::hide);
 }
 
 FrmFullScreen::FrmFullScreen(QWidget* parent)
-    : LargePrintWindow(QStringLiteral("FrmFullScreen"), QStringLiteral("Countdown"), parent) {
-    cmdSmallWin = new QPushButton(QStringLiteral("Small window"));
+    : LargePrintWindow(QStringLiteral("FrmFullScreen"), tr("Countdown"), parent) {
+    cmdSmallWin = new QPushButton(tr("Small window"));
     cmdSmallWin->setObjectName(QStringLiteral("cmdSmallWin"));
-    cmdPause = new QPushButton(QStringLiteral("Pause"));
+    cmdPause = new QPushButton(tr("Pause"));
     cmdPause->setObjectName(QStringLiteral("cmdPause"));
-    cmdRePlay = new QPushButton(QStringLiteral("Replay"));
+    cmdRePlay = new QPushButton(tr("Replay"));
     cmdRePlay->setObjectName(QStringLiteral("cmdRePlay"));
     cmdRePlay->setVisible(false);
     addButton(cmdSmallWin, -750);

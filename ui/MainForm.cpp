@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QSizeGrip>
 #include <QVBoxLayout>
 
@@ -22,8 +24,8 @@ T* named(const char* name, Args&&... args) {
     return control;
 }
 
-QLabel* label(const char* text) {
-    return new QLabel(QString::fromUtf8(text));
+QLabel* label(const QString& text) {
+    return new QLabel(text);
 }
 
 QLineEdit* field(const char* name, const char* initial, int width = 44) {
@@ -40,8 +42,8 @@ QLineEdit* soundField(const char* name) {
     return edit;
 }
 
-QGroupBox* frame(const char* caption) {
-    return new QGroupBox(QString::fromUtf8(caption));
+QGroupBox* frame(const QString& caption) {
+    return new QGroupBox(caption);
 }
 
 PictureButton* pictureButton(const char* name, const char* normal, const char* pressed,
@@ -53,12 +55,12 @@ PictureButton* pictureButton(const char* name, const char* normal, const char* p
 }
 
 // A numeric field with its spin button beside it and the unit behind.
-QHBoxLayout* spinRow(QLineEdit* edit, SpinButton* spin, const char* unit) {
+QHBoxLayout* spinRow(QLineEdit* edit, SpinButton* spin, const QString& unit) {
     auto* row = new QHBoxLayout;
     row->setSpacing(2);
     row->addWidget(edit);
     row->addWidget(spin);
-    if (*unit)
+    if (!unit.isEmpty())
         row->addWidget(label(unit));
     return row;
 }
@@ -120,14 +122,14 @@ void MainForm::setupUi(QWidget* window) {
     // Menu bar of labels.
     auto* menuBar = named<QWidget>("menuBar");
     menuBar->setAttribute(Qt::WA_StyledBackground);
-    mnPlayMusic = named<MenuLabel>("mnPlayMusic", QStringLiteral("Play music list"));
-    mnBellCount = named<MenuLabel>("mnBellCount", QStringLiteral("Countdown next bell"));
-    mnCountDown = named<MenuLabel>("mnCountDown", QStringLiteral("Countdown"));
-    helpword = named<MenuLabel>("helpword", QStringLiteral("Help"));
-    info = named<MenuLabel>("info", QStringLiteral("Infomation"));
-    mnHolidays = named<MenuLabel>("mnHolidays", QStringLiteral("Holidays"));
-    mnWebPage = named<MenuLabel>("mnWebPage", QStringLiteral("Web page"));
-    mexit = named<MenuLabel>("mexit", QStringLiteral("Exit"));
+    mnPlayMusic = named<MenuLabel>("mnPlayMusic", tr("Play music list"));
+    mnBellCount = named<MenuLabel>("mnBellCount", tr("Countdown next bell"));
+    mnCountDown = named<MenuLabel>("mnCountDown", tr("Countdown"));
+    helpword = named<MenuLabel>("helpword", tr("Help"));
+    info = named<MenuLabel>("info", tr("Infomation"));
+    mnHolidays = named<MenuLabel>("mnHolidays", tr("Holidays"));
+    mnWebPage = named<MenuLabel>("mnWebPage", tr("Web page"));
+    mexit = named<MenuLabel>("mexit", tr("Exit"));
     auto* menuRow = new QHBoxLayout(menuBar);
     menuRow->setContentsMargins(6, 2, 6, 2);
     for (MenuLabel* entry :
@@ -141,9 +143,9 @@ void MainForm::setupUi(QWidget* window) {
     now = named<QLabel>("now");
     auto* clockFrame = new QGroupBox;
     auto* clockGrid = new QGridLayout(clockFrame);
-    clockGrid->addWidget(label("Today     :"), 0, 0);
+    clockGrid->addWidget(label(tr("Today     :")), 0, 0);
     clockGrid->addWidget(now_day, 0, 1);
-    clockGrid->addWidget(label("Now time :"), 1, 0);
+    clockGrid->addWidget(label(tr("Now time :")), 1, 0);
     clockGrid->addWidget(now, 1, 1);
     clockGrid->setColumnStretch(1, 1);
 
@@ -153,10 +155,9 @@ void MainForm::setupUi(QWidget* window) {
     bellProblem = named<QLabel>("bellProblem");
     bellProblem->setWordWrap(true);
     bellProblem->setVisible(false);
-    auto* stateFrame = frameState = frame("Now state");
+    auto* stateFrame = frameState = frame(tr("Now state"));
     stateFrame->setObjectName(QStringLiteral("frameState"));
-    stateFrame->setToolTip(
-        QStringLiteral("Click to see the ring log: every bell and what became of it."));
+    stateFrame->setToolTip(tr("Click to see the ring log: every bell and what became of it."));
     stateFrame->setCursor(Qt::PointingHandCursor);
     auto* stateColumn = new QVBoxLayout(stateFrame);
     auto* stateRow = new QHBoxLayout;
@@ -172,13 +173,13 @@ void MainForm::setupUi(QWidget* window) {
     nextBell = named<QLabel>("nextBell");
     nextBellSound = named<QLabel>("nextBellSound");
     nextBellSound->setMinimumWidth(1);  // a long name is elided, not wrapped
-    auto* nextBellFrame = frame("Next bell");
+    auto* nextBellFrame = frame(tr("Next bell"));
     (new QVBoxLayout(nextBellFrame))->addWidget(nextBell);
-    auto* nextSoundFrame = frame("Next sound");
+    auto* nextSoundFrame = frame(tr("Next sound"));
     (new QVBoxLayout(nextSoundFrame))->addWidget(nextBellSound);
 
     clock_list = named<QListWidget>("clock_list");
-    auto* todayFrame = frame("Today Bells");
+    auto* todayFrame = frame(tr("Today Bells"));
     (new QVBoxLayout(todayFrame))->addWidget(clock_list);
 
     start = pictureButton("start", "start", "start1", "start2");
@@ -203,21 +204,18 @@ void MainForm::setupUi(QWidget* window) {
 
     // Middle column: the sounds and the check boxes.
     fileList = named<SortedListBox>("fileList");
-    auto* soundFrame = frame("Select bell sound");
+    auto* soundFrame = frame(tr("Select bell sound"));
     (new QVBoxLayout(soundFrame))->addWidget(fileList);
 
-    auto_exe = named<CheckBox>("auto_exe", QStringLiteral("Auto execution"));
-    auto_exe->setToolTip(
-        QStringLiteral("If you want TOLLIX to operate automatically at computer start time."));
-    sound_zero = named<CheckBox>("sound_zero", QStringLiteral("No com sound"));
-    bellRepeat = named<CheckBox>("bellRepeat", QStringLiteral("Repeating bell"));
-    bellRepeat->setToolTip(QStringLiteral("if you click [Stop Bell], bell sound will be stoped."));
-    sound_zero->setToolTip(
-        QStringLiteral("If you want purge external sound generating other program."));
-    chkTimeSync = named<CheckBox>("chkTimeSync", QStringLiteral("Internet time"));
-    chkTimeSync->setToolTip(
-        QStringLiteral("At real-time it synchronizes a computer time in standard time."));
-    chkAutoExit = named<CheckBox>("chkAutoExit", QStringLiteral("Reservation Exit"));
+    auto_exe = named<CheckBox>("auto_exe", tr("Auto execution"));
+    auto_exe->setToolTip(tr("If you want TOLLIX to operate automatically at computer start time."));
+    sound_zero = named<CheckBox>("sound_zero", tr("No com sound"));
+    bellRepeat = named<CheckBox>("bellRepeat", tr("Repeating bell"));
+    bellRepeat->setToolTip(tr("if you click [Stop Bell], bell sound will be stoped."));
+    sound_zero->setToolTip(tr("If you want purge external sound generating other program."));
+    chkTimeSync = named<CheckBox>("chkTimeSync", tr("Internet time"));
+    chkTimeSync->setToolTip(tr("At real-time it synchronizes a computer time in standard time."));
+    chkAutoExit = named<CheckBox>("chkAutoExit", tr("Reservation Exit"));
     auto* checks = new QGroupBox;
     auto* checkGrid = new QGridLayout(checks);
     checkGrid->addWidget(auto_exe, 0, 0);
@@ -225,7 +223,7 @@ void MainForm::setupUi(QWidget* window) {
     checkGrid->addWidget(bellRepeat, 1, 0);
     checkGrid->addWidget(chkTimeSync, 1, 1);
     checkGrid->addWidget(chkAutoExit, 2, 0);
-    schoolClock = named<QPushButton>("schoolClock", QStringLiteral("Align to school clock"));
+    schoolClock = named<QPushButton>("schoolClock", tr("Align to school clock"));
     checkGrid->addWidget(schoolClock, 2, 1);
 
     auto* middle = new QVBoxLayout;
@@ -233,15 +231,15 @@ void MainForm::setupUi(QWidget* window) {
     middle->addWidget(checks);
 
     // Right column: modes, day and the editors of the two modes.
-    Option1 = named<OptionButton>("Option1", QStringLiteral("Auto interval"));
-    Option2 = named<OptionButton>("Option2", QStringLiteral("Manual input"));
-    auto* modeFrame = frame("Set time mode");
+    Option1 = named<OptionButton>("Option1", tr("Auto interval"));
+    Option2 = named<OptionButton>("Option2", tr("Manual input"));
+    auto* modeFrame = frame(tr("Set time mode"));
     auto* modeBox = new QVBoxLayout(modeFrame);
     modeBox->addWidget(Option1);
     modeBox->addWidget(Option2);
-    Option3 = named<OptionButton>("Option3", QStringLiteral("Apply week"));
-    Option4 = named<OptionButton>("Option4", QStringLiteral("Set each day "));
-    auto* dayModeFrame = frame("Apply day");
+    Option3 = named<OptionButton>("Option3", tr("Apply week"));
+    Option4 = named<OptionButton>("Option4", tr("Set each day "));
+    auto* dayModeFrame = frame(tr("Apply day"));
     auto* dayModeBox = new QVBoxLayout(dayModeFrame);
     dayModeBox->addWidget(Option3);
     dayModeBox->addWidget(Option4);
@@ -251,8 +249,8 @@ void MainForm::setupUi(QWidget* window) {
     reg_day = named<QLineEdit>("reg_day");
     reg_day->setReadOnly(true);
     reg_day->setFixedWidth(150);
-    nobell = named<CheckBox>("nobell", QStringLiteral("No rings"));
-    auto* dayFrame = frame("Select day");
+    nobell = named<CheckBox>("nobell", tr("No rings"));
+    auto* dayFrame = frame(tr("Select day"));
     auto* dayRow = new QHBoxLayout(dayFrame);
     dayRow->setSpacing(2);
     dayRow->addWidget(reg_day);
@@ -274,14 +272,14 @@ void MainForm::setupUi(QWidget* window) {
     VScroll2 = counting("VScroll2", 0, 60, 0);
     VScroll3 = counting("VScroll3", 0, 24, 23);
     VScroll4 = counting("VScroll4", 0, 60, 0);
-    frameStartEnd = frame("Set start and end time");
+    frameStartEnd = frame(tr("Set start and end time"));
     auto* timeGrid = new QGridLayout(frameStartEnd);
-    timeGrid->addWidget(label("Start"), 0, 0);
-    timeGrid->addLayout(spinRow(start_h, VScroll1, "hr"), 0, 1);
-    timeGrid->addLayout(spinRow(start_m, VScroll2, "min"), 0, 2);
-    timeGrid->addWidget(label("End"), 1, 0);
-    timeGrid->addLayout(spinRow(exit_h, VScroll3, "hr"), 1, 1);
-    timeGrid->addLayout(spinRow(exit_m, VScroll4, "min"), 1, 2);
+    timeGrid->addWidget(label(tr("Start")), 0, 0);
+    timeGrid->addLayout(spinRow(start_h, VScroll1, tr("hr")), 0, 1);
+    timeGrid->addLayout(spinRow(start_m, VScroll2, tr("min")), 0, 2);
+    timeGrid->addWidget(label(tr("End")), 1, 0);
+    timeGrid->addLayout(spinRow(exit_h, VScroll3, tr("hr")), 1, 1);
+    timeGrid->addLayout(spinRow(exit_m, VScroll4, tr("min")), 1, 2);
     timeGrid->setColumnStretch(3, 1);
 
     // Auto interval: work and rest.
@@ -293,12 +291,12 @@ void MainForm::setupUi(QWidget* window) {
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral(".{0,3}")), typed));
     VScroll5 = counting("VScroll5", 1, 300, 50);
     VScroll6 = counting("VScroll6", 1, 300, 10);
-    frameInterval = frame("Set time interval");
+    frameInterval = frame(tr("Set time interval"));
     auto* intervalGrid = new QGridLayout(frameInterval);
-    intervalGrid->addWidget(label("Work time"), 0, 0);
-    intervalGrid->addLayout(spinRow(worktime, VScroll5, "min"), 0, 1);
-    intervalGrid->addWidget(label("Rest time"), 0, 2);
-    intervalGrid->addLayout(spinRow(resttime, VScroll6, "min"), 0, 3);
+    intervalGrid->addWidget(label(tr("Work time")), 0, 0);
+    intervalGrid->addLayout(spinRow(worktime, VScroll5, tr("min")), 0, 1);
+    intervalGrid->addWidget(label(tr("Rest time")), 0, 2);
+    intervalGrid->addLayout(spinRow(resttime, VScroll6, tr("min")), 0, 3);
     intervalGrid->setColumnStretch(4, 1);
 
     // Auto interval: the sounds of the start and end bells.
@@ -306,38 +304,38 @@ void MainForm::setupUi(QWidget* window) {
     txtEndBellSound = soundField("txtEndBellSound");
     cmdStartBellSound = pictureButton("cmdStartBellSound", "apply", "apply1", "apply2");
     cmdEndBellSound = pictureButton("cmdEndBellSound", "apply", "apply1", "apply2");
-    frameBellSound = frame("Set start bell sound");
+    frameBellSound = frame(tr("Set start bell sound"));
     auto* bellGrid = new QGridLayout(frameBellSound);
-    bellGrid->addWidget(label("Work"), 0, 0);
+    bellGrid->addWidget(label(tr("Work")), 0, 0);
     bellGrid->addWidget(txtStartBellSound, 0, 1);
     bellGrid->addWidget(cmdStartBellSound, 0, 2);
-    bellGrid->addWidget(label("Rest"), 1, 0);
+    bellGrid->addWidget(label(tr("Rest")), 1, 0);
     bellGrid->addWidget(txtEndBellSound, 1, 1);
     bellGrid->addWidget(cmdEndBellSound, 1, 2);
     bellGrid->setColumnStretch(1, 1);
 
     // Auto interval: the alarms after the start and before the end bells.
-    ChkPreBell1 = named<CheckBox>("ChkPreBell1", QStringLiteral("Start"));
+    ChkPreBell1 = named<CheckBox>("ChkPreBell1", tr("Start"));
     TxtPreBell1 = field("TxtPreBell1", "1", 36);
     VScrollPreBell1 = counting("VScrollPreBell1", 1, 100, 1);
-    LblPreBell1 = named<QLabel>("LblPreBell1", QStringLiteral("min after"));
+    LblPreBell1 = named<QLabel>("LblPreBell1", tr("min after"));
     TxtPreBellName1 = soundField("TxtPreBellName1");
     CmdPreBell1 = pictureButton("CmdPreBell1", "apply", "apply1", "apply2");
-    ChkPreBell2 = named<CheckBox>("ChkPreBell2", QStringLiteral("End"));
+    ChkPreBell2 = named<CheckBox>("ChkPreBell2", tr("End"));
     TxtPreBell2 = field("TxtPreBell2", "1", 36);
     VScrollPreBell2 = counting("VScrollPreBell2", 1, 100, 1);
-    LblPreBell2 = named<QLabel>("LblPreBell2", QStringLiteral("min before"));
+    LblPreBell2 = named<QLabel>("LblPreBell2", tr("min before"));
     TxtPreBellName2 = soundField("TxtPreBellName2");
     CmdPreBell2 = pictureButton("CmdPreBell2", "apply", "apply1", "apply2");
-    frameAlarm = frame("Alarm before and after bell time (After check,Apply sound)");
+    frameAlarm = frame(tr("Alarm before and after bell time (After check,Apply sound)"));
     auto* alarmGrid = new QGridLayout(frameAlarm);
     alarmGrid->addWidget(ChkPreBell1, 0, 0);
-    alarmGrid->addLayout(spinRow(TxtPreBell1, VScrollPreBell1, ""), 0, 1);
+    alarmGrid->addLayout(spinRow(TxtPreBell1, VScrollPreBell1, QString()), 0, 1);
     alarmGrid->addWidget(LblPreBell1, 0, 2);
     alarmGrid->addWidget(TxtPreBellName1, 0, 3);
     alarmGrid->addWidget(CmdPreBell1, 0, 4);
     alarmGrid->addWidget(ChkPreBell2, 1, 0);
-    alarmGrid->addLayout(spinRow(TxtPreBell2, VScrollPreBell2, ""), 1, 1);
+    alarmGrid->addLayout(spinRow(TxtPreBell2, VScrollPreBell2, QString()), 1, 1);
     alarmGrid->addWidget(LblPreBell2, 1, 2);
     alarmGrid->addWidget(TxtPreBellName2, 1, 3);
     alarmGrid->addWidget(CmdPreBell2, 1, 4);
@@ -351,11 +349,11 @@ void MainForm::setupUi(QWidget* window) {
     TimeAdd = pictureButton("TimeAdd", "TimeAdd", "TimeAdd1", "TimeAdd2");
     List1 = named<QListWidget>("List1");
     List1->setVisible(false);
-    frameInputTime = frame("Input time (Add after selecting sound)");
+    frameInputTime = frame(tr("Input time (Add after selecting sound)"));
     auto* inputRow = new QHBoxLayout(frameInputTime);
-    inputRow->addLayout(spinRow(input_h, VScroll7, "hr"));
+    inputRow->addLayout(spinRow(input_h, VScroll7, tr("hr")));
     inputRow->addSpacing(6);
-    inputRow->addLayout(spinRow(input_m, VScroll8, "min"));
+    inputRow->addLayout(spinRow(input_m, VScroll8, tr("min")));
     inputRow->addStretch();
     inputRow->addWidget(TimeAdd);
     inputRow->addWidget(List1);
@@ -367,13 +365,13 @@ void MainForm::setupUi(QWidget* window) {
     allDel = pictureButton("allDel", "allDel", "allDel1", "allDel2");
     applyTemplet =
         pictureButton("applyTemplet", "applyTemplet", "applyTempletDown", "applyTempletDis");
-    frameAddedTime = frame("Added time (24H clock : 5PM -> 17hr)");
+    frameAddedTime = frame(tr("Added time (24H clock : 5PM -> 17hr)"));
     auto* addedGrid = new QHBoxLayout(frameAddedTime);
     addedGrid->addWidget(AddTimeList, 1);
     auto* listButtons = new QVBoxLayout;
     for (PictureButton* button : {TimeDel, TimeMod, allDel, applyTemplet})
         listButtons->addWidget(button);
-    copyTo = named<QPushButton>("copyTo", QStringLiteral("Copy to..."));
+    copyTo = named<QPushButton>("copyTo", tr("Copy to..."));
     listButtons->addWidget(copyTo);
     listButtons->addStretch();
     addedGrid->addLayout(listButtons);
@@ -401,8 +399,22 @@ void MainForm::setupUi(QWidget* window) {
     auto* body = new QVBoxLayout(Picture2);
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
-    body->addWidget(menuBar);
-    body->addLayout(columns, 1);
+    // The menu and the page scroll where the screen is too small for them
+    // (800x600): nothing is cut and nothing is off screen.
+    auto* page = named<QWidget>("page");
+    auto* pageColumn = new QVBoxLayout(page);
+    pageColumn->setContentsMargins(0, 0, 0, 0);
+    pageColumn->setSpacing(0);
+    pageColumn->addWidget(menuBar);
+    pageColumn->addLayout(columns, 1);
+    auto* pageArea = named<QScrollArea>("pageArea");
+    pageArea->setWidget(page);
+    pageArea->setWidgetResizable(true);
+    pageArea->setFrameShape(QFrame::NoFrame);
+    pageArea->setFocusPolicy(Qt::NoFocus);  // Tab goes to the controls, which it scrolls to
+    pageArea->setStyleSheet(QStringLiteral("#pageArea, #page { background: transparent; }"));
+    pageArea->viewport()->setAutoFillBackground(false);
+    body->addWidget(pageArea, 1);
 
     auto* whole = new QVBoxLayout(window);
     whole->setContentsMargins(0, 0, 0, 0);
@@ -420,12 +432,76 @@ void MainForm::setupUi(QWidget* window) {
     window->resize(1180, 700);
     sizeGrip = new QSizeGrip(window);
 
+    // The buttons' words, and what a screen reader says of the controls
+    // without words of their own.
+    const std::pair<PictureButton*, const char*> captions[] = {
+        {start, QT_TR_NOOP("Start")},           {stop1, QT_TR_NOOP("Stop")},
+        {btnNowBell, QT_TR_NOOP("Ring now")},   {bellStop, QT_TR_NOOP("Stop Bell")},
+        {TimeAdd, QT_TR_NOOP("Add")},           {TimeDel, QT_TR_NOOP("Delete")},
+        {TimeMod, QT_TR_NOOP("Modify")},        {allDel, QT_TR_NOOP("Delete all")},
+        {applyTemplet, QT_TR_NOOP("Templet")},  {cmdStartBellSound, QT_TR_NOOP("Apply")},
+        {cmdEndBellSound, QT_TR_NOOP("Apply")}, {CmdPreBell1, QT_TR_NOOP("Apply")},
+        {CmdPreBell2, QT_TR_NOOP("Apply")}};
+    for (const auto& [button, caption] : captions) button->setCaption(tr(caption));
+    const std::pair<QWidget*, const char*> names[] = {
+        {ImageMin, QT_TR_NOOP("Minimize")},
+        {CmdTray, QT_TR_NOOP("To the tray")},
+        {clock_list, QT_TR_NOOP("Today's bells")},
+        {fileList, QT_TR_NOOP("Bell sounds")},
+        {reg_day, QT_TR_NOOP("Day shown")},
+        {VScroll9, QT_TR_NOOP("Day shown")},
+        {start_h, QT_TR_NOOP("Start hour")},
+        {VScroll1, QT_TR_NOOP("Start hour")},
+        {start_m, QT_TR_NOOP("Start minute")},
+        {VScroll2, QT_TR_NOOP("Start minute")},
+        {exit_h, QT_TR_NOOP("End hour")},
+        {VScroll3, QT_TR_NOOP("End hour")},
+        {exit_m, QT_TR_NOOP("End minute")},
+        {VScroll4, QT_TR_NOOP("End minute")},
+        {worktime, QT_TR_NOOP("Work minutes")},
+        {VScroll5, QT_TR_NOOP("Work minutes")},
+        {resttime, QT_TR_NOOP("Rest minutes")},
+        {VScroll6, QT_TR_NOOP("Rest minutes")},
+        {txtStartBellSound, QT_TR_NOOP("Sound of the work bell")},
+        {txtEndBellSound, QT_TR_NOOP("Sound of the rest bell")},
+        {TxtPreBell1, QT_TR_NOOP("Minutes after the start bell")},
+        {VScrollPreBell1, QT_TR_NOOP("Minutes after the start bell")},
+        {TxtPreBellName1, QT_TR_NOOP("Sound of the alarm after the start bell")},
+        {TxtPreBell2, QT_TR_NOOP("Minutes before the end bell")},
+        {VScrollPreBell2, QT_TR_NOOP("Minutes before the end bell")},
+        {TxtPreBellName2, QT_TR_NOOP("Sound of the alarm before the end bell")},
+        {input_h, QT_TR_NOOP("Hour of the new time")},
+        {VScroll7, QT_TR_NOOP("Hour of the new time")},
+        {input_m, QT_TR_NOOP("Minute of the new time (Enter adds it)")},
+        {VScroll8, QT_TR_NOOP("Minute of the new time (Enter adds it)")},
+        {List1, QT_TR_NOOP("Bell sounds")},
+        {AddTimeList, QT_TR_NOOP("Added times (Del deletes)")}};
+    for (const auto& [control, name] : names) control->setAccessibleName(tr(name));
+    for (const auto& [button, description] :
+         {std::pair{cmdStartBellSound, QT_TR_NOOP("Apply the selected sound to the work bell")},
+          {cmdEndBellSound, QT_TR_NOOP("Apply the selected sound to the rest bell")},
+          {CmdPreBell1, QT_TR_NOOP("Apply the selected sound to the alarm after the start bell")},
+          {CmdPreBell2, QT_TR_NOOP("Apply the selected sound to the alarm before the end bell")}})
+        button->setAccessibleDescription(tr(description));
+    for (auto [spin, field] : {std::pair{VScroll1, start_h},
+                               {VScroll2, start_m},
+                               {VScroll3, exit_h},
+                               {VScroll4, exit_m},
+                               {VScroll5, worktime},
+                               {VScroll6, resttime},
+                               {VScrollPreBell1, TxtPreBell1},
+                               {VScrollPreBell2, TxtPreBell2},
+                               {VScroll7, input_h},
+                               {VScroll8, input_m},
+                               {VScroll9, reg_day}})
+        spin->stepFrom(field);
+
     // Not shown.
-    help = new QMenu(QStringLiteral("Help"), window);
+    help = new QMenu(tr("Help"), window);
     help->setObjectName(QStringLiteral("help"));
-    mOpen = help->addAction(QStringLiteral("Open Window"));
+    mOpen = help->addAction(tr("Open Window"));
     mOpen->setObjectName(QStringLiteral("mOpen"));
-    mnExit1 = help->addAction(QStringLiteral("Exit"));
+    mnExit1 = help->addAction(tr("Exit"));
     mnExit1->setObjectName(QStringLiteral("mnExit1"));
 }
 

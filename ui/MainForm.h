@@ -7,6 +7,7 @@
 #include "ui/controls/SortedListBox.h"
 #include "ui/controls/SpinButton.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,9 @@ namespace tollix {
 // The main window's controls and where they stand; the window draws into
 // them and reads the operator's edits from them.
 struct MainForm {
+    Q_DECLARE_TR_FUNCTIONS(MainForm)
+
+  public:
     // Builds every control into `window`.
     void setupUi(QWidget* window);
     // The interval fields as typed, and filled from settings.

@@ -14,19 +14,20 @@ namespace tollix {
 RingLogWindow::RingLogWindow(std::filesystem::path file, QWidget* parent)
     : QDialog(parent), file_(std::move(file)) {
     setObjectName(QStringLiteral("RingLogWindow"));
-    setWindowTitle(QStringLiteral("Ring log"));
+    setWindowTitle(tr("Ring log"));
     resize(760, 420);
     lines = new QPlainTextEdit;
     lines->setObjectName(QStringLiteral("lines"));
     lines->setReadOnly(true);
+    lines->setAccessibleName(tr("Ring log"));
     lines->setLineWrapMode(QPlainTextEdit::NoWrap);
     lines->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    auto* where = new QLabel(QStringLiteral("The last %1 bells, newest at the bottom. Kept in %2")
+    auto* where = new QLabel(tr("The last %1 bells, newest at the bottom. Kept in %2")
                                  .arg(kLines)
                                  .arg(QString::fromStdString(file_.string())));
     where->setWordWrap(true);
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* close = new QPushButton(QStringLiteral("Close"));
+    auto* close = new QPushButton(tr("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
     auto* column = new QVBoxLayout(this);
     column->addWidget(where);
@@ -37,7 +38,7 @@ RingLogWindow::RingLogWindow(std::filesystem::path file, QWidget* parent)
 void RingLogWindow::showLatest() {
     QStringList text;
     for (const auto& line : RingLog::lastLines(file_, kLines)) text << QString::fromStdString(line);
-    lines->setPlainText(text.isEmpty() ? QStringLiteral("No bell has rung yet.")
+    lines->setPlainText(text.isEmpty() ? tr("No bell has rung yet.")
                                        : text.join(QLatin1Char('\n')));
     lines->verticalScrollBar()->setValue(lines->verticalScrollBar()->maximum());
     show();

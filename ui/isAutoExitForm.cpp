@@ -22,7 +22,7 @@ bool inRange(const QString& text, int highest) {
 isAutoExitForm::isAutoExitForm(Messages& messages, QWidget* parent)
     : QDialog(parent), messages_(messages) {
     setObjectName(QStringLiteral("isAutoExitForm"));
-    setWindowTitle(QStringLiteral("Reservation computer exit"));
+    setWindowTitle(tr("Reservation computer exit"));
     setModal(true);
 
     input_h = new QLineEdit;
@@ -37,15 +37,19 @@ isAutoExitForm::isAutoExitForm(Messages& messages, QWidget* parent)
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
     VScroll2 = new SpinButton(0, 60, 0, SpinButton::TopArrow::CountsUp);
     VScroll2->setObjectName(QStringLiteral("VScroll2"));
+    input_h->setAccessibleName(tr("Hour"));
+    VScroll1->setAccessibleName(tr("Hour"));
+    input_m->setAccessibleName(tr("Minute"));
+    VScroll2->setAccessibleName(tr("Minute"));
     bindWrappingSpin(VScroll1, input_h, 24);
     bindWrappingSpin(VScroll2, input_m, 60);
 
-    auto* frame = new QGroupBox(QStringLiteral("Exit time (Type 24Hour)"));
+    auto* frame = new QGroupBox(tr("Exit time (Type 24Hour)"));
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* row = new QHBoxLayout(frame);
-    auto* hr = new QLabel(QStringLiteral("hr"));
+    auto* hr = new QLabel(tr("hr"));
     hr->setObjectName(QStringLiteral("Label15"));
-    auto* min = new QLabel(QStringLiteral("min"));
+    auto* min = new QLabel(tr("min"));
     min->setObjectName(QStringLiteral("Label16"));
     row->addWidget(input_h);
     row->addWidget(VScroll1);
@@ -57,6 +61,7 @@ isAutoExitForm::isAutoExitForm(Messages& messages, QWidget* parent)
 
     isAutoExitConfirm = new PictureButton(QStringLiteral("confirm"), QStringLiteral("confirm1"));
     isAutoExitConfirm->setObjectName(QStringLiteral("isAutoExitConfirm"));
+    isAutoExitConfirm->setCaption(tr("Confirm"));
     connect(isAutoExitConfirm, &PictureButton::clicked, this,
             &isAutoExitForm::isAutoExitConfirm_Click);
 
@@ -73,8 +78,8 @@ void isAutoExitForm::Form_Load(const QString& hour, const QString& minute) {
 // Negative numbers and words are refused with the same messages as times
 // past the day: none of them is a time at which the computer can go off.
 void isAutoExitForm::isAutoExitConfirm_Click() {
-    const QString hourMessage = QStringLiteral("(Hour)Please input digit between 0 and 23");
-    const QString minuteMessage = QStringLiteral("(minute)Please input digit between 0 and 59");
+    const QString hourMessage = tr("(Hour)Please input digit between 0 and 23");
+    const QString minuteMessage = tr("(minute)Please input digit between 0 and 59");
     const QString hour = input_h->text();
     const QString minute = input_m->text();
     const char* refusal = nullptr;
@@ -87,8 +92,7 @@ void isAutoExitForm::isAutoExitConfirm_Click() {
     else if (!inRange(minute, 59))
         refusal = "minute";
     if (refusal) {
-        messages_.information(QStringLiteral("Warning"),
-                              *refusal == 'h' ? hourMessage : minuteMessage);
+        messages_.information(tr("Warning"), *refusal == 'h' ? hourMessage : minuteMessage);
         return;
     }
     emit confirmed(static_cast<int>(*wholeNumber(hour.toStdString())),

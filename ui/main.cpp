@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -86,6 +87,28 @@ void main::connectBehaviours() {
     connect(stop1, &QAbstractButton::clicked, this, &main::stop1_Click);
     connect(btnNowBell, &QAbstractButton::clicked, this, &main::btnNowBell_Click);
     connect(bellStop, &QAbstractButton::clicked, this, &main::bellStop_Click);
+    // The common jobs from the keyboard, named in the tool tips and the help.
+    const std::pair<PictureButton*, QKeySequence> keys[] = {
+        {start, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {stop1, QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {btnNowBell, QKeySequence(Qt::CTRL | Qt::Key_R)}};
+    for (const auto& [button, sequence] : keys) {
+        auto* shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, button, [target = button] {
+            if (target->isVisible() && target->isEnabled())
+                target->click();
+        });
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(
+            button->text(), sequence.toString(QKeySequence::NativeText)));
+    }
+    // Esc stops the bell that sounds, shown or not its button; no bell, no harm.
+    const QKeySequence quiet(Qt::Key_Escape);
+    connect(new QShortcut(quiet, this), &QShortcut::activated, this, &main::bellStop_Click);
+    bellStop->setToolTip(
+        QStringLiteral("%1 (%2)").arg(bellStop->text(), quiet.toString(QKeySequence::NativeText)));
+    connect(input_m, &QLineEdit::returnPressed, TimeAdd, &PictureButton::click);
+    connect(new QShortcut(QKeySequence::Delete, AddTimeList, nullptr, nullptr, Qt::WidgetShortcut),
+            &QShortcut::activated, TimeDel, &PictureButton::click);
 
     connect(TimeAdd, &QAbstractButton::clicked, this, &main::TimeAdd_Click);
     connect(TimeDel, &QAbstractButton::clicked, this, &main::TimeDel_Click);
@@ -129,9 +152,9 @@ void main::connectBehaviours() {
             [this] { model.selectSound(fileList->ListIndex()); });
     connect(&model, &ScheduleModel::unreadable, this, [this](const QString& why) {
         services_.messages.information(
-            QStringLiteral("Warning"),
-            QStringLiteral("A file could not be read: %1\nThe initial settings are used, and the "
-                           "file is kept as it is until a setting it holds is changed.")
+            tr("Warning"),
+            tr("A file could not be read: %1\nThe initial settings are used, and the "
+               "file is kept as it is until a setting it holds is changed.")
                 .arg(why));
     });
     connect(&engine, &BellEngine::hearingChanged, this, [this](const QString& problem) {
@@ -142,9 +165,8 @@ void main::connectBehaviours() {
     });
     connect(&engine, &BellEngine::recordUnavailable, this, [this](const QString& why) {
         services_.messages.information(
-            QStringLiteral("Warning"),
-            QStringLiteral("The ring record cannot be kept: %1\nThe bells ring all the same.")
-                .arg(why));
+            tr("Warning"),
+            tr("The ring record cannot be kept: %1\nThe bells ring all the same.").arg(why));
     });
     connect(mexit, &MenuLabel::Click, this, &main::mexit_Click);
     connect(mnExit1, &QAction::triggered, this, &main::mnExit1_Click);
@@ -201,24 +223,23 @@ void main::Form_Load() {
     // Once more when the shown frames have told their real minimum.
     QTimer::singleShot(0, this, [this] { placeOnScreen(size()); });
 
-    startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().dataFolder().string())),
+    startupStep(tr("Reading %1").arg(fromStd(paths().dataFolder().string())),
                 [this] { model.load(engine.clock().now().weekday); });
     chkAutoExit->setValue(model.exitSettings().chkAutoExit);
 
     engine.soundControl.OpenMixer(0);
     engine.soundControl.SetMasterMute(false);
 
-    startupStep(
-        QStringLiteral("Reading the sound folder %1").arg(fromStd(paths().soundFolder().string())),
-        [this] { fileList->AddItems(sound::SoundFolderScan(paths().soundFolder())); });
+    startupStep(tr("Reading the sound folder %1").arg(fromStd(paths().soundFolder().string())),
+                [this] { fileList->AddItems(sound::SoundFolderScan(paths().soundFolder())); });
 
     Timer1->setEnabled(true);
     Timer1_Timer();
 
-    startupStep(QStringLiteral("Reading %1").arg(fromStd(paths().dataIni().string())),
+    startupStep(tr("Reading %1").arg(fromStd(paths().dataIni().string())),
                 [this] { LoadSettings(); });
 
-    state->setText(QStringLiteral("OFF"));
+    state->setText(tr("OFF"));
     setStateColour(kStateOffColour);
 
     if (auto_exe->value() == 1) {
@@ -256,9 +277,8 @@ void main::startupStep(const QString& what, const std::function<void()>& step) {
 
 // Start-up goes on after a failed step, so that the clock keeps ticking.
 void main::startupError(const QString& what, const QString& description) {
-    services_.messages.information(
-        QStringLiteral("TOLLIX"),
-        QStringLiteral("Error Number : \n%1 failed: %2").arg(what, description));
+    services_.messages.information(QStringLiteral("TOLLIX"),
+                                   tr("Error Number : \n%1 failed: %2").arg(what, description));
 }
 
 void main::Shutdown(bool end) {
@@ -275,7 +295,7 @@ void main::Shutdown(bool end) {
 bool main::exitWanted() {
     return ended_ || !engine.running() ||
            services_.messages.question(QStringLiteral("TOLLIX"),
-                                       QStringLiteral("Stop all bells and exit TOLLIX?"));
+                                       tr("Stop all bells and exit TOLLIX?"));
 }
 
 void main::closeEvent(QCloseEvent* event) {
@@ -333,8 +353,8 @@ void main::sound_zero_Click() {
 
 // Settings that do not reach the disk would be lost at the next start.
 void main::notSaved(const QString& error) {
-    services_.messages.information(QStringLiteral("Warning"),
-                                   QStringLiteral("The setting could not be saved: %1").arg(error));
+    services_.messages.information(tr("Warning"),
+                                   tr("The setting could not be saved: %1").arg(error));
 }
 
 // The general settings as the model holds them. The controls' own
@@ -367,10 +387,10 @@ void main::LoadCurrent() {
     const bool week = model.dayMode() == ScheduleModel::DayMode::Week;
     const int day = model.day();
     if (week) {
-        reg_day->setText(QStringLiteral("All days"));
+        reg_day->setText(tr("All days"));
     } else {
         reg_day->setText(day > ScheduleModel::kDays
-                             ? QStringLiteral("templet%1").arg(day - ScheduleModel::kDays)
+                             ? tr("templet%1").arg(day - ScheduleModel::kDays)
                              : weekdayName(day));
         const QSignalBlocker quiet(VScroll9);  // drawn, not moved by the operator
         VScroll9->setPosition(day);
@@ -408,12 +428,10 @@ void main::Option4_Click() {
         // Five empty days help nobody: the week's list is a start.
         if (Option2->isChecked() && model.weekdaysEmpty() && !model.weekList().empty() &&
             services_.messages.question(QStringLiteral("TOLLIX"),
-                                        QStringLiteral("Start every weekday from the week's list?"),
-                                        true))
+                                        tr("Start every weekday from the week's list?"), true))
             model.startWeekdaysFromWeek();
         services_.messages.information(
-            QStringLiteral("Help"),
-            QStringLiteral("Click arrow in right [Select day], Seting each day bell time."));
+            tr("Help"), tr("Click arrow in right [Select day], Seting each day bell time."));
     }
     loadPhase = 2;
     if (Option2->isChecked())

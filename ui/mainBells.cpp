@@ -3,6 +3,7 @@
 #include "schedule/Intervals.h"
 #include "sound/SoundLibrary.h"
 #include "ui/RingLogWindow.h"
+#include "ui/Translations.h"
 #include "ui/main.h"
 
 #include <QSignalBlocker>
@@ -72,7 +73,7 @@ void main::lockControls(bool running) {
         control->setEnabled(usable);
     start->setEnabled(usable);
     dayNote->setVisible(false);
-    state->setText(running ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    state->setText(running ? tr("ON") : tr("OFF"));
     setStateColour(running ? kStateOnColour : kStateOffColour);
     nobell->setEnabled(usable && !Option3->isChecked());
     VScroll9->setEnabled(usable && Option4->isChecked());
@@ -111,7 +112,8 @@ void main::showDay() {
     dayNote->setStyleSheet(QString());
     if (!engine.dayProblem().isEmpty()) {
         dayNote->setStyleSheet(QStringLiteral("color: #c00000;"));
-        dayNote->setText(QStringLiteral("No bells today: ") + engine.dayProblem());
+        dayNote->setText(
+            tr("No bells today: %1").arg(refusalText(engine.dayProblem().toStdString())));
         dayNote->setVisible(true);
         return;
     }
@@ -120,18 +122,18 @@ void main::showDay() {
             dayNote->setVisible(false);
             return;
         case DayChoice::Kind::NoBells:
-            state->setText(QStringLiteral("HOLIDAY"));
-            dayNote->setText(name.isEmpty() ? QStringLiteral("No bells today") : name);
+            state->setText(tr("HOLIDAY"));
+            dayNote->setText(name.isEmpty() ? tr("No bells today") : name);
             break;
         case DayChoice::Kind::MakeUp:
             dayNote->setText(
-                QStringLiteral("Make-up day: %1's bells%2")
+                tr("Make-up day: %1's bells%2")
                     .arg(weekdayName(day.weekday),
                          name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
             break;
         case DayChoice::Kind::Special:
             dayNote->setText(
-                QStringLiteral("Special day: Templet %1%2")
+                tr("Special day: Templet %1%2")
                     .arg(day.templet)
                     .arg(name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
             break;

@@ -1,5 +1,6 @@
 // The main window's editing of the manual list, the interval sounds and the
 // templates: the model's rules, drawn. Every edit is written at once.
+#include "ui/Translations.h"
 #include "ui/main.h"
 #include "ui/templet.h"
 
@@ -24,8 +25,7 @@ std::optional<std::string> main::selectedSound() const {
 
 void main::refused(const Outcome& outcome) {
     if (outcome)
-        services_.messages.information(QString::fromStdString(outcome->title),
-                                       QString::fromStdString(outcome->text));
+        services_.messages.information(refusalText(outcome->title), refusalText(outcome->text));
 }
 
 void main::drawList(int selected) {
@@ -57,8 +57,7 @@ void main::TimeMod_Click() {
 }
 
 void main::allDel_Click() {
-    if (!services_.messages.question(QStringLiteral("Delete"),
-                                     QStringLiteral("Delete all times of time box?")))
+    if (!services_.messages.question(tr("Delete"), tr("Delete all times of time box?")))
         return;
     editHere();
     model.deleteAllBells();
@@ -85,11 +84,10 @@ void main::applyTemplet_Click() {
 void main::ApplyTemplate(int number) {
     // A list that took work is not replaced without asking (No by default).
     if (const int bells = AddTimeList->count();
-        bells > 0 && !services_.messages.question(
-                         QStringLiteral("TOLLIX"),
-                         QStringLiteral("Replace the %1 bells in the list with Templet %2?")
-                             .arg(bells)
-                             .arg(number)))
+        bells > 0 &&
+        !services_.messages.question(
+            QStringLiteral("TOLLIX"),
+            tr("Replace the %1 bells in the list with Templet %2?").arg(bells).arg(number)))
         return;
     editHere();
     model.applyTemplate(number);

@@ -9,6 +9,7 @@
 #include "ui/main.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMouseEvent>
@@ -52,8 +53,7 @@ void main::ImageMin_Click() {
 
 // The tip says what the schedule does now, also while the window is in the tray.
 void main::updateTrayTip() {
-    tray_->setToolTip(start->isEnabled() ? QStringLiteral("TOLLIX-Stop")
-                                         : QStringLiteral("TOLLIX-Excuting..."));
+    tray_->setToolTip(start->isEnabled() ? tr("TOLLIX-Stop") : tr("TOLLIX-Excuting..."));
 }
 
 // Minimising always goes to the tray.
@@ -74,11 +74,10 @@ void main::auto_exe_Click() {
         set ? services_.autoStart.write(services_.executable) : services_.autoStart.remove();
     if (error.empty())
         return;
-    services_.messages.information(
-        QStringLiteral("Warning"),
-        (set ? QStringLiteral("TOLLIX cannot be set to start at log-on: %1")
-             : QStringLiteral("The start entry at log-on could not be removed: %1"))
-            .arg(QString::fromStdString(error)));
+    services_.messages.information(tr("Warning"),
+                                   (set ? tr("TOLLIX cannot be set to start at log-on: %1")
+                                        : tr("The start entry at log-on could not be removed: %1"))
+                                       .arg(QString::fromStdString(error)));
     // A set box that starts nothing would be a promise not kept.
     if (set)
         auto_exe->setValue(0);
@@ -123,9 +122,8 @@ void main::connectSystem() {
     connect(isAutoExitForm_.get(), &isAutoExitForm::confirmed, &model, &ScheduleModel::setExitTime);
     connect(&engine, &BellEngine::powerOffRefused, this, [this](const QString& why) {
         services_.messages.information(
-            QStringLiteral("Warning"),
-            QStringLiteral("The computer could not be switched off at the reserved time.\n%1")
-                .arg(why));
+            tr("Warning"),
+            tr("The computer could not be switched off at the reserved time.\n%1").arg(why));
     });
 }
 
@@ -158,8 +156,8 @@ void main::chkTimeSync_Click() {
         if (loadPhase == 2)
             services_.messages.information(
                 QStringLiteral("TOLLIX"),
-                QStringLiteral("It uses the Internet time server, at real-time it synchronizes "
-                               "a computer time in standard time."));
+                tr("It uses the Internet time server, at real-time it synchronizes "
+                   "a computer time in standard time."));
     } else {
         services_.timeSync.stop();  // the bells go back to the computer's clock
         showTimeStatus(QString());
@@ -176,9 +174,8 @@ void main::timeCorrected() {
 
 void main::showTimeStatus(const QString& status) {
     timeStatus_ = status;
-    QString tip = status.isEmpty() ? QStringLiteral(
-                                         "At real-time it synchronizes a computer time in "
-                                         "standard time.")
+    QString tip = status.isEmpty() ? tr("At real-time it synchronizes a computer time in "
+                                        "standard time.")
                                    : status;
     const QString ahead = SchoolClockWindow::aheadText(model.schoolClockMs());
     if (!ahead.isEmpty())
@@ -209,6 +206,16 @@ void main::placeOnScreen(QSize wished) {
         return;
     layout()->activate();
     const QRect area = screen->availableGeometry();
+    // A large screen gets larger print and a larger window, not a small island.
+    const double zoom = area.width() >= 1800 && area.height() >= 1000 ? 1.3
+                        : area.width() >= 1400                        ? 1.15
+                                                                      : 1.0;
+    QFont print = QApplication::font();
+    print.setPointSizeF(print.pointSizeF() * zoom);
+    setFont(print);
+    // The style sheet keeps a font from passing down by itself.
+    for (QWidget* control : findChildren<QWidget*>()) control->setFont(print);
+    wished = wished.expandedTo((QSizeF(1180, 700) * zoom).toSize());
     const QRect placed = fitOnScreen(area, wished, minimumSize());
     resize(placed.size());
     move(placed.topLeft());

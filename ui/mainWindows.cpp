@@ -64,7 +64,7 @@ FrmBellCount* main::bellCountWindow() {
 
 HelpWindow* main::help1Window() {
     if (!help1_)
-        help1_ = new HelpWindow(QStringLiteral("help1"), QStringLiteral("Help"),
+        help1_ = new HelpWindow(QStringLiteral("help1"), tr("Help"),
                                 help1Text(QString::fromStdString(paths().soundFolder().string())),
                                 QStringLiteral("cmd_exit1"), this);
     return help1_;
@@ -73,7 +73,7 @@ HelpWindow* main::help1Window() {
 HelpWindow* main::playMusicWindow() {
     if (!playMusic_)
         playMusic_ =
-            new HelpWindow(QStringLiteral("FrmPlayMusic"), QStringLiteral("Play music list"),
+            new HelpWindow(QStringLiteral("FrmPlayMusic"), tr("Play music list"),
                            playMusicText(QString::fromStdString(paths().soundFolder().string())),
                            QStringLiteral("cmd_exit"), this);
     return playMusic_;
@@ -82,7 +82,7 @@ HelpWindow* main::playMusicWindow() {
 HelpWindow* main::info1Window() {
     if (!info1_) {
         const std::string record = services_.ringLog.file().string();
-        info1_ = new HelpWindow(QStringLiteral("info1"), QStringLiteral("Infomation"),
+        info1_ = new HelpWindow(QStringLiteral("info1"), tr("Infomation"),
                                 info1Text(QLatin1String(TOLLIX_VERSION),
                                           QString::fromStdString(paths().programFolder().string()),
                                           QString::fromStdString(record)),

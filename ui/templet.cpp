@@ -8,10 +8,10 @@ namespace tollix {
 
 templet::templet(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("templet"));
-    setWindowTitle(QStringLiteral("Select templet"));
+    setWindowTitle(tr("Select templet"));
     setModal(true);
 
-    auto* frame = new QGroupBox(QStringLiteral("Select templet"), this);
+    auto* frame = new QGroupBox(tr("Select templet"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
     grid->setSpacing(8);
@@ -19,6 +19,7 @@ templet::templet(QWidget* parent) : QDialog(parent) {
         auto* button = new PictureButton(QStringLiteral("applyTemplet%1").arg(k),
                                          QStringLiteral("applyTempletDown%1").arg(k));
         button->setObjectName(QStringLiteral("applyTemplet%1").arg(k));
+        button->setCaption(tr("Templet %1").arg(k));
         connect(button, &PictureButton::clicked, this, [this, k] { emit apply(k); });
         grid->addWidget(button, (k - 1) / 3, (k - 1) % 3);
         applyTemplets[static_cast<std::size_t>(k - 1)] = button;
@@ -27,6 +28,7 @@ templet::templet(QWidget* parent) : QDialog(parent) {
     closewindow =
         new PictureButton(QStringLiteral("templetWinClose"), QStringLiteral("templetWinClose1"));
     closewindow->setObjectName(QStringLiteral("closewindow"));
+    closewindow->setCaption(tr("Close"));
     connect(closewindow, &PictureButton::clicked, this, &templet::closewindow_Click);
 
     auto* layout = new QVBoxLayout(this);

@@ -20,7 +20,7 @@ struct Button {
     const char* name;
     const char* pressed;
     const char* disabled;  // empty: no disabled picture
-    const char* text;      // "tray", "min": a symbol instead of text
+    const char* text;      // "tray", "min": a symbol; the words are the window's
     int width;
     int height;
     QColor colour;
@@ -89,17 +89,10 @@ QImage draw(const Button& b, Look look) {
     QRectF inner = frame.adjusted(4, 2, -4, -3);
     if (look == Look::Pressed)
         inner.translate(0, 1);
+    // The words are drawn by the program, in the window's language.
     const QString text = QString::fromUtf8(b.text);
-    if (text == QLatin1String("tray") || text == QLatin1String("min")) {
+    if (text == QLatin1String("tray") || text == QLatin1String("min"))
         drawSymbol(p, text, inner, ink);
-    } else {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setBold(true);
-        font.setPixelSize(std::max(10, std::min(15, b.height / 2 - 1)));
-        p.setFont(font);
-        p.setPen(ink);
-        p.drawText(inner, Qt::AlignCenter, text);
-    }
     return image;
 }
 

@@ -30,12 +30,13 @@ install_packages() {
 # What building and running the program needs.
 RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
               libmpv-dev libpulse-dev libical-dev libgtest-dev libgmock-dev fonts-dejavu-core
-              qt6-httpserver-dev qt6-websockets-dev libsodium-dev libqrencode-dev)
+              qt6-httpserver-dev qt6-websockets-dev libsodium-dev libqrencode-dev
+              qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # What the tests need on top: private sound server, fixtures, a screen for screenshots.
 TEST_PACKAGES=(pulseaudio pulseaudio-utils ffmpeg sox faketime xvfb xauth imagemagick valgrind
                python3-dbusmock dbus-daemon desktop-file-utils appstream dpkg-dev
                file lintian chrony gdb
-               clang-format tzdata chromium python3)
+               clang-format tzdata chromium python3 fonts-wqy-microhei)
 
 # What building and checking the Debian package needs on top.
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)

@@ -1,9 +1,11 @@
 #include "ui/controls/SpinButton.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QProxyStyle>
 #include <QStyleOptionComplex>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -71,6 +73,28 @@ void SpinButton::timerEvent(QTimerEvent* event) {
     QScrollBar::timerEvent(event);
 }
 
+void SpinButton::stepFrom(QWidget* field) {
+    field->installEventFilter(this);
+}
+
+bool SpinButton::eventFilter(QObject* watched, QEvent* event) {
+    int step = 0;
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        step = key == Qt::Key_Up ? 1 : key == Qt::Key_Down ? -1 : 0;
+    } else if (event->type() == QEvent::Wheel) {
+        const int dy = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        step = dy > 0 ? 1 : dy < 0 ? -1 : 0;
+    }
+    if (step == 0 || !isEnabled())
+        return QScrollBar::eventFilter(watched, event);
+    // Up counts up on a counting spin, and goes back on a selector.
+    if (top_ == TopArrow::GoesBack)
+        step = -step;
+    setPosition(position() + step);
+    return true;
+}
+
 int SpinButton::position() const {
     return fromValue(value());
 }
@@ -80,6 +104,7 @@ void SpinButton::setPosition(int position) {
 }
 
 void bindWrappingSpin(SpinButton* spin, QLineEdit* field, int top) {
+    spin->stepFrom(field);
     QObject::connect(spin, &SpinButton::Change, field, [spin, field, top] {
         if (spin->position() == top) {
             spin->setPosition(0);  // runs this again with 0

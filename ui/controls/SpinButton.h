@@ -24,6 +24,10 @@ class SpinButton final : public QScrollBar {
     void stepUp() { setPosition(position() + 1); }
     void stepDown() { setPosition(position() - 1); }
 
+    // The arrow keys and the mouse wheel over `field` step this spin, as on
+    // the spin itself: the number can be changed without the mouse.
+    void stepFrom(QWidget* field);
+
     int minimumPosition() const { return minimum_; }
     int maximumPosition() const { return maximum_; }
 
@@ -32,6 +36,7 @@ class SpinButton final : public QScrollBar {
 
   protected:
     void timerEvent(QTimerEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     int fromValue(int value) const { return top_ == TopArrow::CountsUp ? -value : value; }
@@ -42,7 +47,8 @@ class SpinButton final : public QScrollBar {
 };
 
 // The spins of the small windows: each keeps its own position and writes it
-// into `field`; reaching `top` turns it into 0.
+// into `field`; reaching `top` turns it into 0. The field's arrow keys and
+// wheel step it.
 void bindWrappingSpin(SpinButton* spin, QLineEdit* field, int top);
 
 }  // namespace tollix

@@ -1,0 +1,61 @@
+// The real program speaks the desktop's language on the command line, Qt's
+// own words included, and the written texts under the C locale.
+#include "tests/support/Doubles.h"
+#include "tests/support/Pulse.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+namespace tollix {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+TEST(CommandLineLanguage, FollowsTheDesktopsLanguage) {
+    struct Case {
+        const char *lcAll, *lang, *language, *argument;
+        int status;
+        std::vector<QString> said;
+    } const cases[] = {
+        {nullptr,
+         "de_DE.UTF-8",
+         nullptr,
+         "--help",
+         0,
+         {u"Zeigt diese Hilfe und endet."_s, u"Optionen:"_s}},
+        {nullptr, "C.UTF-8", "fr", "--help", 0, {u"Shows this help and ends."_s, u"Options:"_s}},
+        {nullptr, "en_GB.UTF-8", "zh_CN:de", "--bogus", 2, {u"请尝试 --help"_s}},
+        {"es_ES.UTF-8", "de_DE.UTF-8", nullptr, "--import-holidays", 1, {u"no se importó"_s}},
+    };
+    test::TempFolder home;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lang);
+        QProcessEnvironment env = test::programEnvironment(home.path());
+        for (const auto& [name, value] : {std::pair{"LC_ALL", c.lcAll},
+                                          {"LANG", c.lang},
+                                          {"LANGUAGE", c.language},
+                                          {"LC_MESSAGES", nullptr}}) {
+            env.remove(QLatin1String(name));
+            if (value)
+                env.insert(QLatin1String(name), QString::fromUtf8(value));
+        }
+        QStringList arguments{QString::fromUtf8(c.argument)};
+        if (c.argument == std::string_view("--import-holidays"))
+            arguments << QStringLiteral(TOLLIX_SOURCE_DIR
+                                        "/tests/schedule/calendars/unbalanced.ics");
+        QProcess tollix;
+        tollix.setProcessEnvironment(env);
+        tollix.start(QStringLiteral(TOLLIX_EXE), arguments);
+        ASSERT_TRUE(tollix.waitForFinished(20000));
+        EXPECT_EQ(tollix.exitCode(), c.status);
+        const QString output =
+            QString::fromUtf8(tollix.readAllStandardOutput() + tollix.readAllStandardError());
+        for (const QString& text : c.said)
+            EXPECT_TRUE(output.contains(text)) << output.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace tollix
