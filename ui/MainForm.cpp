@@ -207,7 +207,15 @@ void MainForm::setupUi(QWidget* window) {
     // Middle column: the sounds and the check boxes.
     fileList = named<SortedListBox>("fileList");
     auto* soundFrame = frame(tr("Select bell sound"));
-    (new QVBoxLayout(soundFrame))->addWidget(fileList);
+    auto* soundColumn = new QVBoxLayout(soundFrame);
+    soundColumn->addWidget(fileList);
+    addSound = named<QPushButton>("addSound", tr("Add sound..."));
+    playSound = named<QPushButton>("playSound", tr("Play"));
+    playSound->setToolTip(tr("Plays the selected sound for a test; a bell ends it."));
+    auto* soundButtons = new QHBoxLayout;
+    soundButtons->addWidget(addSound);
+    soundButtons->addWidget(playSound);
+    soundColumn->addLayout(soundButtons);
 
     auto_exe = named<CheckBox>("auto_exe", tr("Auto execution"));
     auto_exe->setToolTip(tr("If you want TOLLIX to operate automatically at computer start time."));

@@ -69,6 +69,8 @@ struct MainForm {
     PictureButton* bellStop;
 
     SortedListBox* fileList;
+    QPushButton* addSound;   // files into the sound folder
+    QPushButton* playSound;  // "Play" / "Stop": the selected sound for a test
 
     OptionButton* Option1;
     OptionButton* Option2;

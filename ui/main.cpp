@@ -6,6 +6,7 @@
 #include "ui/CopyToDialog.h"
 #include "ui/FramelessWindow.h"
 #include "ui/MenuWindows.h"
+#include "ui/SoundListPanel.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
 #include "ui/templet.h"
@@ -60,6 +61,7 @@ main::main(MainServices services, QWidget* parent)
     frame_ = new FramelessWindow(*this, *this);
     menus_ = new MenuWindows(*this, *this, engine, model, services_.messages, services_.paths,
                              services_.ringLog.file());
+    new SoundListPanel(*this, *this, engine, model, services_.messages, paths().soundFolder());
     connectBehaviours();
 }
 
