@@ -140,5 +140,26 @@ TEST_F(WebServerTest, EachFurtherFailureDoublesTheWait) {
     }
 }
 
+TEST_F(WebServerTest, ABodyOverTheLimitIsRefusedUnreadOrCutOff) {
+    const std::pair<QByteArray, QByteArray> rows[] = {
+        {"Content-Length: 1000000000\r\n\r\n", "HTTP/1.1 413"},  // answered unread
+        {"Transfer-Encoding: chunked\r\n\r\n1400\r\n" + QByteArray(0x1400, 'x'), ""},
+    };
+    for (const auto& [rest, status] : rows) {
+        QTcpSocket socket;
+        socket.connectToHost(u"127.0.0.1"_s, server->port());
+        socket.write("POST /api/login HTTP/1.1\r\nHost: localhost\r\n" + rest);
+        QByteArray got;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                got += socket.readAll();
+                return socket.state() == QAbstractSocket::UnconnectedState;
+            },
+            5000))
+            << rest.left(30).data();
+        EXPECT_EQ(got.left(12), status) << got.data();
+    }
+}
+
 }  // namespace
 }  // namespace tollix
