@@ -1,10 +1,13 @@
 // The web page's server on a loopback port: who may do what, and how often.
 #include "tests/support/Doubles.h"
 #include "tests/web/Http.h"
+#include "ui/WebPageWindow.h"
 #include "web/WebServer.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTcpServer>
 
 #include <gtest/gtest.h>
@@ -159,6 +162,17 @@ TEST_F(WebServerTest, ABodyOverTheLimitIsRefusedUnreadOrCutOff) {
             << rest.left(30).data();
         EXPECT_EQ(got.left(12), status) << got.data();
     }
+}
+
+TEST_F(WebServerTest, TheWindowHashesANewPasswordWithoutHoldingUpItsThread) {
+    WebPageWindow window(*server);
+    for (const QString& field : {u"password"_s, u"again"_s})
+        window.findChild<QLineEdit*>(field)->setText(u"new"_s);
+    auto* save = window.findChild<QPushButton*>(u"save"_s);
+    save->click();
+    EXPECT_FALSE(save->isEnabled());  // back before the hash is made
+    ASSERT_TRUE(QTest::qWaitFor([&] { return save->isEnabled(); }, 10000));
+    EXPECT_TRUE(web::passwordMatches("new", web::readWebSettings(paths.webIni()).passwordHash));
 }
 
 }  // namespace
