@@ -782,6 +782,73 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Log out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>Now state</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Next bell</source>
+        <translation>Nächste Klingel</translation>
+    </message>
+    <message>
+        <source>Ring now</source>
+        <translation>Jetzt klingeln</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Klingelton</translation>
+    </message>
+    <message>
+        <source>Stop bell</source>
+        <translation>Klingel stoppen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Today Bells</source>
+        <translation>Heutige Klingelzeiten</translation>
+    </message>
+    <message>
+        <source>Last rings</source>
+        <translation>Letzte Klingeln</translation>
+    </message>
+    <message>
+        <source>Internet time: </source>
+        <translation>Internetzeit: </translation>
+    </message>
+    <message>
+        <source>Time: PC clock</source>
+        <translation>Zeit: PC-Uhr</translation>
+    </message>
+    <message>
+        <source>Error </source>
+        <translation>Fehler </translation>
+    </message>
+    <message>
+        <source>en</source>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
     <name>WebPasswordCommand</name>
     <message>
         <source>New web page password: </source>
@@ -1279,6 +1346,65 @@ Jede Klingel, Uhr und jeder Countdown von TOLLIX richtet sich nach der Schulzeit
     <message>
         <source>Not added:%1</source>
         <translation>Nicht hinzugefügt:%1</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::WebPageWindow</name>
+    <message>
+        <source>Web page</source>
+        <translation>Webseite</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Port (0: off)</source>
+        <translation>Port (0: aus)</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Neues Passwort</translation>
+    </message>
+    <message>
+        <source>The same again</source>
+        <translation>Noch einmal dasselbe</translation>
+    </message>
+    <message>
+        <source>The two passwords differ.</source>
+        <translation>Die beiden Passwörter sind verschieden.</translation>
+    </message>
+    <message>
+        <source>Set a password first.</source>
+        <translation>Legen Sie zuerst ein Passwort fest.</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Wird gespeichert…</translation>
+    </message>
+    <message>
+        <source>The password could not be hashed.</source>
+        <translation>Das Passwort konnte nicht gehasht werden.</translation>
+    </message>
+    <message>
+        <source>The page is off: %1</source>
+        <translation>Die Seite ist aus: %1</translation>
+    </message>
+    <message>
+        <source>The page is off.</source>
+        <translation>Die Seite ist aus.</translation>
+    </message>
+    <message>
+        <source>Open %1 on a computer or phone of the school&apos;s network.</source>
+        <translation>Öffnen Sie %1 auf einem Computer oder Telefon im Netz der Schule.</translation>
     </message>
 </context>
 <context>

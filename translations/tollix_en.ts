@@ -782,6 +782,73 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Log out</source>
+        <translation>Log out</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>Now state</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Next bell</source>
+        <translation>Next bell</translation>
+    </message>
+    <message>
+        <source>Ring now</source>
+        <translation>Ring now</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Stop bell</source>
+        <translation>Stop bell</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Today Bells</source>
+        <translation>Today&apos;s bells</translation>
+    </message>
+    <message>
+        <source>Last rings</source>
+        <translation>Last rings</translation>
+    </message>
+    <message>
+        <source>Internet time: </source>
+        <translation>Internet time: </translation>
+    </message>
+    <message>
+        <source>Time: PC clock</source>
+        <translation>Time: PC clock</translation>
+    </message>
+    <message>
+        <source>Error </source>
+        <translation>Error </translation>
+    </message>
+    <message>
+        <source>en</source>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
     <name>WebPasswordCommand</name>
     <message>
         <source>New web page password: </source>
@@ -1279,6 +1346,65 @@ Every bell, clock and countdown of TOLLIX goes by school time.</translation>
     <message>
         <source>Not added:%1</source>
         <translation>Not added:%1</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::WebPageWindow</name>
+    <message>
+        <source>Web page</source>
+        <translation>Web page</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unchanged</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Port (0: off)</source>
+        <translation>Port (0: off)</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>New password</translation>
+    </message>
+    <message>
+        <source>The same again</source>
+        <translation>The same again</translation>
+    </message>
+    <message>
+        <source>The two passwords differ.</source>
+        <translation>The two passwords differ.</translation>
+    </message>
+    <message>
+        <source>Set a password first.</source>
+        <translation>Set a password first.</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Saving…</translation>
+    </message>
+    <message>
+        <source>The password could not be hashed.</source>
+        <translation>The password could not be hashed.</translation>
+    </message>
+    <message>
+        <source>The page is off: %1</source>
+        <translation>The page is off: %1</translation>
+    </message>
+    <message>
+        <source>The page is off.</source>
+        <translation>The page is off.</translation>
+    </message>
+    <message>
+        <source>Open %1 on a computer or phone of the school&apos;s network.</source>
+        <translation>Open %1 on a computer or phone in the school&apos;s network.</translation>
     </message>
 </context>
 <context>

@@ -782,6 +782,73 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Log out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <translation>Iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Now state</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Next bell</source>
+        <translation>Próximo timbre</translation>
+    </message>
+    <message>
+        <source>Ring now</source>
+        <translation>Tocar ahora</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Stop bell</source>
+        <translation>Parar timbre</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Today Bells</source>
+        <translation>Timbres de hoy</translation>
+    </message>
+    <message>
+        <source>Last rings</source>
+        <translation>Últimos timbres</translation>
+    </message>
+    <message>
+        <source>Internet time: </source>
+        <translation>Hora de Internet: </translation>
+    </message>
+    <message>
+        <source>Time: PC clock</source>
+        <translation>Hora: reloj del PC</translation>
+    </message>
+    <message>
+        <source>Error </source>
+        <translation>Error </translation>
+    </message>
+    <message>
+        <source>en</source>
+        <translation>es</translation>
+    </message>
+</context>
+<context>
     <name>WebPasswordCommand</name>
     <message>
         <source>New web page password: </source>
@@ -1279,6 +1346,65 @@ Cada timbre, reloj y cuenta atrás de TOLLIX sigue la hora de la escuela.</trans
     <message>
         <source>Not added:%1</source>
         <translation>No añadido:%1</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::WebPageWindow</name>
+    <message>
+        <source>Web page</source>
+        <translation>Página web</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Apagada</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Port (0: off)</source>
+        <translation>Puerto (0: apagada)</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Nueva contraseña</translation>
+    </message>
+    <message>
+        <source>The same again</source>
+        <translation>Repítala</translation>
+    </message>
+    <message>
+        <source>The two passwords differ.</source>
+        <translation>Las dos contraseñas no coinciden.</translation>
+    </message>
+    <message>
+        <source>Set a password first.</source>
+        <translation>Indique primero una contraseña.</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Guardando…</translation>
+    </message>
+    <message>
+        <source>The password could not be hashed.</source>
+        <translation>No se pudo calcular el hash de la contraseña.</translation>
+    </message>
+    <message>
+        <source>The page is off: %1</source>
+        <translation>La página está apagada: %1</translation>
+    </message>
+    <message>
+        <source>The page is off.</source>
+        <translation>La página está apagada.</translation>
+    </message>
+    <message>
+        <source>Open %1 on a computer or phone of the school&apos;s network.</source>
+        <translation>Abra %1 en un ordenador o teléfono de la red de la escuela.</translation>
     </message>
 </context>
 <context>

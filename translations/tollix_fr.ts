@@ -782,6 +782,73 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Log out</source>
+        <translation>Se déconnecter</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <translation>Se connecter</translation>
+    </message>
+    <message>
+        <source>Now state</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Next bell</source>
+        <translation>Prochaine sonnerie</translation>
+    </message>
+    <message>
+        <source>Ring now</source>
+        <translation>Sonner maintenant</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Stop bell</source>
+        <translation>Arrêter la sonnerie</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Today Bells</source>
+        <translation>Sonneries du jour</translation>
+    </message>
+    <message>
+        <source>Last rings</source>
+        <translation>Dernières sonneries</translation>
+    </message>
+    <message>
+        <source>Internet time: </source>
+        <translation>Heure Internet : </translation>
+    </message>
+    <message>
+        <source>Time: PC clock</source>
+        <translation>Heure : horloge du PC</translation>
+    </message>
+    <message>
+        <source>Error </source>
+        <translation>Erreur </translation>
+    </message>
+    <message>
+        <source>en</source>
+        <translation>fr</translation>
+    </message>
+</context>
+<context>
     <name>WebPasswordCommand</name>
     <message>
         <source>New web page password: </source>
@@ -1279,6 +1346,65 @@ Chaque sonnerie, horloge et compte à rebours de TOLLIX suit l’heure de l’é
     <message>
         <source>Not added:%1</source>
         <translation>Non ajouté :%1</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::WebPageWindow</name>
+    <message>
+        <source>Web page</source>
+        <translation>Page web</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Éteinte</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Port (0: off)</source>
+        <translation>Port (0 : éteinte)</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Nouveau mot de passe</translation>
+    </message>
+    <message>
+        <source>The same again</source>
+        <translation>Le même à nouveau</translation>
+    </message>
+    <message>
+        <source>The two passwords differ.</source>
+        <translation>Les deux mots de passe diffèrent.</translation>
+    </message>
+    <message>
+        <source>Set a password first.</source>
+        <translation>Définissez d’abord un mot de passe.</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Enregistrement…</translation>
+    </message>
+    <message>
+        <source>The password could not be hashed.</source>
+        <translation>Le mot de passe n’a pas pu être haché.</translation>
+    </message>
+    <message>
+        <source>The page is off: %1</source>
+        <translation>La page est éteinte : %1</translation>
+    </message>
+    <message>
+        <source>The page is off.</source>
+        <translation>La page est éteinte.</translation>
+    </message>
+    <message>
+        <source>Open %1 on a computer or phone of the school&apos;s network.</source>
+        <translation>Ouvrez %1 sur un ordinateur ou un téléphone du réseau de l’école.</translation>
     </message>
 </context>
 <context>

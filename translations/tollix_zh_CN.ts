@@ -782,6 +782,73 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Log out</source>
+        <translation>退出登录</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>Now state</source>
+        <translation>当前状态</translation>
+    </message>
+    <message>
+        <source>Next bell</source>
+        <translation>下次铃声</translation>
+    </message>
+    <message>
+        <source>Ring now</source>
+        <translation>立即响铃</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>声音</translation>
+    </message>
+    <message>
+        <source>Stop bell</source>
+        <translation>停止铃声</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Today Bells</source>
+        <translation>今日铃声</translation>
+    </message>
+    <message>
+        <source>Last rings</source>
+        <translation>最近的铃声</translation>
+    </message>
+    <message>
+        <source>Internet time: </source>
+        <translation>网络时间：</translation>
+    </message>
+    <message>
+        <source>Time: PC clock</source>
+        <translation>时间：电脑时钟</translation>
+    </message>
+    <message>
+        <source>Error </source>
+        <translation>错误 </translation>
+    </message>
+    <message>
+        <source>en</source>
+        <translation>zh-CN</translation>
+    </message>
+</context>
+<context>
     <name>WebPasswordCommand</name>
     <message>
         <source>New web page password: </source>
@@ -1279,6 +1346,65 @@ TOLLIX 的每个铃声、时钟和倒计时都按学校时间进行。</translat
     <message>
         <source>Not added:%1</source>
         <translation>未添加：%1</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::WebPageWindow</name>
+    <message>
+        <source>Web page</source>
+        <translation>网页</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>不变</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Port (0: off)</source>
+        <translation>端口（0：关闭）</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>新密码</translation>
+    </message>
+    <message>
+        <source>The same again</source>
+        <translation>再输入一次</translation>
+    </message>
+    <message>
+        <source>The two passwords differ.</source>
+        <translation>两次输入的密码不一致。</translation>
+    </message>
+    <message>
+        <source>Set a password first.</source>
+        <translation>请先设置密码。</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>正在保存…</translation>
+    </message>
+    <message>
+        <source>The password could not be hashed.</source>
+        <translation>无法计算密码的散列。</translation>
+    </message>
+    <message>
+        <source>The page is off: %1</source>
+        <translation>网页已关闭：%1</translation>
+    </message>
+    <message>
+        <source>The page is off.</source>
+        <translation>网页已关闭。</translation>
+    </message>
+    <message>
+        <source>Open %1 on a computer or phone of the school&apos;s network.</source>
+        <translation>在学校网络中的电脑或手机上打开 %1。</translation>
     </message>
 </context>
 <context>

@@ -49,20 +49,20 @@ QString hostAddress() {
 WebPageWindow::WebPageWindow(web::WebServer& server, QWidget* parent)
     : QDialog(parent), server_(server) {
     setObjectName(QStringLiteral("WebPageWindow"));
-    setWindowTitle(QStringLiteral("Web page"));
+    setWindowTitle(tr("Web page"));
     port_ = new QSpinBox;
     port_->setObjectName(QStringLiteral("port"));
     port_->setRange(0, 65535);
-    port_->setSpecialValueText(QStringLiteral("Off"));
+    port_->setSpecialValueText(tr("Off"));
     password_ = new QLineEdit;
     password_->setObjectName(QStringLiteral("password"));
     again_ = new QLineEdit;
     again_->setObjectName(QStringLiteral("again"));
     for (QLineEdit* field : {password_, again_}) {
         field->setEchoMode(QLineEdit::Password);
-        field->setPlaceholderText(QStringLiteral("unchanged"));
+        field->setPlaceholderText(tr("unchanged"));
     }
-    save_ = new QPushButton(QStringLiteral("Save"));
+    save_ = new QPushButton(tr("Save"));
     save_->setObjectName(QStringLiteral("save"));
     state_ = new QLabel;
     state_->setObjectName(QStringLiteral("state"));
@@ -72,9 +72,9 @@ WebPageWindow::WebPageWindow(web::WebServer& server, QWidget* parent)
     code_->setAlignment(Qt::AlignCenter);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Port (0: off)"), port_);
-    form->addRow(QStringLiteral("New password"), password_);
-    form->addRow(QStringLiteral("The same again"), again_);
+    form->addRow(tr("Port (0: off)"), port_);
+    form->addRow(tr("New password"), password_);
+    form->addRow(tr("The same again"), again_);
     auto* column = new QVBoxLayout(this);
     column->addLayout(form);
     column->addWidget(save_, 0, Qt::AlignRight);
@@ -104,11 +104,11 @@ void WebPageWindow::save() {
     web::WebSettings settings = web::readWebSettings(server_.settingsFile(), &unreadable);
     QString refusal;
     if (!same)
-        refusal = QStringLiteral("The two passwords differ.");
+        refusal = tr("The two passwords differ.");
     else if (!unreadable.empty())
         refusal = QString::fromStdString(unreadable);
     else if (port_->value() > 0 && password.empty() && settings.passwordHash.empty())
-        refusal = QStringLiteral("Set a password first.");
+        refusal = tr("Set a password first.");
     settings.port = port_->value();
     if (!refusal.isEmpty() || password.empty()) {
         sodium_memzero(password.data(), password.size());
@@ -116,7 +116,7 @@ void WebPageWindow::save() {
     }
     // Hashing takes a moment and 64 MiB: not on the window's thread.
     save_->setEnabled(false);
-    state_->setText(QStringLiteral("Saving…"));
+    state_->setText(tr("Saving…"));
     hasher_.start([this, settings, password = std::move(password)]() mutable {
         settings.passwordHash = web::hashPassword(password);
         sodium_memzero(password.data(), password.size());
@@ -125,7 +125,7 @@ void WebPageWindow::save() {
             [this, settings] {
                 save_->setEnabled(true);
                 store(settings, settings.passwordHash.empty()
-                                    ? QStringLiteral("The password could not be hashed.")
+                                    ? tr("The password could not be hashed.")
                                     : QString());
             },
             Qt::QueuedConnection);
@@ -145,12 +145,12 @@ void WebPageWindow::showState() {
     const QString open = address();
     code_->setPixmap(open.isEmpty() ? QPixmap() : qrCode(open, 4));
     if (!server_.problem().isEmpty())
-        state_->setText(QStringLiteral("The page is off: ") + server_.problem());
+        state_->setText(tr("The page is off: %1").arg(server_.problem()));
     else if (open.isEmpty())
-        state_->setText(QStringLiteral("The page is off."));
+        state_->setText(tr("The page is off."));
     else
         state_->setText(
-            QStringLiteral("Open %1 on a computer or phone of the school's network.").arg(open));
+            tr("Open %1 on a computer or phone of the school's network.").arg(open));
 }
 
 }  // namespace tollix

@@ -1,5 +1,7 @@
 #include "web/WebServer.h"
 
+#include "web/PageTexts.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -262,7 +264,8 @@ bool WebServer::handle(MHD_Connection* connection, Exchange& exchange, const cha
     else if (!get)
         answer = Answer{405, "text/plain", "Method not allowed", {}};
     else if (at == QLatin1String("/"))
-        answer = Answer{200, "text/html; charset=utf-8", resource(":/web/index.html"), {}};
+        answer = Answer{
+            200, "text/html; charset=utf-8", translatedPage(resource(":/web/index.html")), {}};
     else if (at == QLatin1String("/app.js"))
         answer = Answer{200, "text/javascript; charset=utf-8", resource(":/web/app.js"), {}};
     else if (at == QLatin1String("/app.css"))

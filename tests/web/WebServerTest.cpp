@@ -1,6 +1,7 @@
 // The web page's server on a loopback port: who may do what, and how often.
 #include "tests/support/Doubles.h"
 #include "tests/web/Http.h"
+#include "ui/Translations.h"
 #include "ui/WebPageWindow.h"
 #include "web/WebServer.h"
 
@@ -173,6 +174,17 @@ TEST_F(WebServerTest, TheWindowHashesANewPasswordWithoutHoldingUpItsThread) {
     EXPECT_FALSE(save->isEnabled());  // back before the hash is made
     ASSERT_TRUE(QTest::qWaitFor([&] { return save->isEnabled(); }, 10000));
     EXPECT_TRUE(web::passwordMatches("new", web::readWebSettings(paths.webIni()).passwordHash));
+}
+
+// The page speaks the desktop's language, the words its script writes too.
+TEST_F(WebServerTest, ThePageSpeaksTheProgramsLanguage) {
+    installTranslations({u"de"_s});
+    const QByteArray page = http(server->port(), "GET", "/").body;
+    installTranslations({});
+    EXPECT_TRUE(page.contains("<html lang=\"de\">"));
+    EXPECT_TRUE(page.contains(">Abmelden<"));
+    EXPECT_TRUE(page.contains("data-pc-clock=\"Zeit: PC-Uhr\""));
+    EXPECT_FALSE(page.contains("Log out"));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@ let csrf = '';
 let timer = 0;
 let tick = 0;
 const $ = (id) => document.getElementById(id);
+// Words in the program's language, given by the page.
+const said = () => document.body.dataset;
 
 async function call(method, path, body) {
   const headers = { 'Content-Type': 'application/json' };
@@ -64,7 +66,7 @@ async function refresh() {
   fill($('today'), data.today, (bell) => bell.time + '  ' + bell.sound);
   const time = data.time_source;
   $('time-source').textContent = time.source === 'server'
-    ? 'Internet time: ' + time.text + ' (' + time.offset_ms + ' ms)' : 'Time: PC clock';
+    ? said().internetTime + time.text + ' (' + time.offset_ms + ' ms)' : said().pcClock;
   if (tick++ % 5 === 0) {
     const rings = await call('GET', '/api/rings?limit=20');
     if (rings.status === 200)
@@ -75,7 +77,7 @@ async function refresh() {
 
 async function order(path, body) {
   const { status, data } = await call('POST', path, body);
-  $('message').textContent = status === 200 ? '' : (data.error || 'Error ' + status);
+  $('message').textContent = status === 200 ? '' : (data.error || said().error + status);
   tick = 0;
   await refresh();
 }
@@ -85,7 +87,7 @@ document.addEventListener('DOMContentLoaded', async () => {
     event.preventDefault();
     const { status, data } = await call('POST', '/api/login', { password: $('password').value });
     $('password').value = '';
-    if (status !== 200) return showLogin(data.error || 'Error ' + status);
+    if (status !== 200) return showLogin(data.error || said().error + status);
     csrf = data.csrf;
     showPanel();
   });

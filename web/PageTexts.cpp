@@ -1,0 +1,39 @@
+#include "web/PageTexts.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace tollix::web {
+
+namespace {
+
+// Every text of index.html a person reads, as it stands there.
+constexpr const char* kTexts[] = {
+    QT_TRANSLATE_NOOP("WebPage", "Log out"),         QT_TRANSLATE_NOOP("WebPage", "Password"),
+    QT_TRANSLATE_NOOP("WebPage", "Log in"),          QT_TRANSLATE_NOOP("WebPage", "Now state"),
+    QT_TRANSLATE_NOOP("WebPage", "Next bell"),       QT_TRANSLATE_NOOP("WebPage", "Ring now"),
+    QT_TRANSLATE_NOOP("WebPage", "Sound"),           QT_TRANSLATE_NOOP("WebPage", "Stop bell"),
+    QT_TRANSLATE_NOOP("WebPage", "Start"),           QT_TRANSLATE_NOOP("WebPage", "Stop"),
+    QT_TRANSLATE_NOOP("WebPage", "Today Bells"),     QT_TRANSLATE_NOOP("WebPage", "Last rings"),
+    QT_TRANSLATE_NOOP("WebPage", "Internet time: "), QT_TRANSLATE_NOOP("WebPage", "Time: PC clock"),
+    QT_TRANSLATE_NOOP("WebPage", "Error ")};
+
+QByteArray escaped(const QString& text) {
+    return text.toHtmlEscaped().toUtf8();
+}
+
+}  // namespace
+
+QByteArray translatedPage(QByteArray html) {
+    // The translators give the language's own code for the page's lang.
+    const QString language = QCoreApplication::translate("WebPage", "en");
+    html.replace("lang=\"en\"", "lang=\"" + escaped(language) + '"');
+    for (const char* text : kTexts) {
+        const QByteArray said = escaped(QCoreApplication::translate("WebPage", text));
+        html.replace('>' + QByteArray(text) + '<', '>' + said + '<');
+        html.replace("=\"" + QByteArray(text) + '"', "=\"" + said + '"');
+    }
+    return html;
+}
+
+}  // namespace tollix::web
