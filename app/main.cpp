@@ -88,6 +88,7 @@ int main(int argc, char** argv) {
     if (command.action == tollix::CommandLine::Action::WebPassword) {
         // Over ssh on a computer without a screen; a running copy follows the file.
         QCoreApplication core(argc, argv);
+        tollix::installTranslations(tollix::desktopLanguages());
         return tollix::setWebPassword(programFolder().webIni(), stdin);
     }
 

@@ -28,6 +28,7 @@ TEST(CommandLineLanguage, FollowsTheDesktopsLanguage) {
         {nullptr, "C.UTF-8", "fr", "--help", 0, {u"Shows this help and ends."_s, u"Options:"_s}},
         {nullptr, "en_GB.UTF-8", "zh_CN:de", "--bogus", 2, {u"请尝试 --help"_s}},
         {"es_ES.UTF-8", "de_DE.UTF-8", nullptr, "--import-holidays", 1, {u"no se importó"_s}},
+        {nullptr, "fr_FR.UTF-8", nullptr, "--web-password", 1, {u"aucun mot de passe"_s}},
     };
     test::TempFolder home;
     for (const Case& c : cases) {
@@ -48,6 +49,7 @@ TEST(CommandLineLanguage, FollowsTheDesktopsLanguage) {
         QProcess tollix;
         tollix.setProcessEnvironment(env);
         tollix.start(QStringLiteral(TOLLIX_EXE), arguments);
+        tollix.closeWriteChannel();  // no password typed
         ASSERT_TRUE(tollix.waitForFinished(20000));
         EXPECT_EQ(tollix.exitCode(), c.status);
         const QString output =
