@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <functional>
+#include <list>
 #include <mutex>
 #include <set>
 #include <string>
@@ -39,6 +40,8 @@ class PulseMixer final : public Mixer {
     std::vector<std::string> mutedOutputs() const override;
     bool adoptMuted(const std::vector<std::string>& names) override;
     bool readOutput(Output& output) override;
+    bool listOutputs(std::vector<Sink>& sinks) override;
+    void useOutputs(std::vector<std::string> names) override;
     bool connectedAfresh() override;
 
     // Unmutes what every live mixer of the process muted, within a second.
@@ -60,7 +63,10 @@ class PulseMixer final : public Mixer {
     // answers until `until`; those that did not answer are cancelled.
     void ask(const std::vector<Answer*>& answers, const Start& start, Deadline until);
     bool askOne(Answer& answer, const Start& start, Deadline until);
-    bool readSink(Answer& sink, Deadline until);
+    // The outputs in use, each as the server describes it.
+    std::list<Answer> readSinks(Deadline until);
+    // The outputs in use by name: the default sink when none is chosen.
+    std::vector<std::string> inUse() const;
     bool unmuteAll(bool withDefault, Deadline until);
     Deadline deadline() const { return std::chrono::steady_clock::now() + limit_; }
 
@@ -74,6 +80,7 @@ class PulseMixer final : public Mixer {
     // Under the loop's lock.
     pa_context* context_ = nullptr;
     bool holding_ = false;
+    std::vector<std::string> outputs_;
     std::set<std::string> muted_;
     // The context's state, for the callers that wait for it.
     std::atomic<int> state_{0};

@@ -4,6 +4,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/HolidaysWindow.h"
 #include "ui/LargePrintWindow.h"
+#include "ui/OutputsWindow.h"
 #include "ui/main.h"
 
 namespace tollix {
@@ -18,6 +19,10 @@ void main::connectWindows() {
     connect(mnWebPage, &MenuLabel::Click, this, [this] {
         if (showWebPage)
             showWebPage();
+    });
+    connect(mnOutputs, &MenuLabel::Click, this, [this] {
+        mnOutputs->clearHighlight();
+        OutputsWindow::showFor(this, model, services_.mixer, [this] { btnNowBell_Click(); });
     });
     connect(&engine, &BellEngine::sideTextsChanged, this, &main::showSideTexts);
     // Another writer changed the calendar: the bells and the window follow it.
