@@ -230,15 +230,12 @@ TEST_F(EndToEnd, ABellRingsOnTwoOutputsOneOfThemAnotherComputersSpeakers) {
 
     Recording far(remote);
     const auto farStarted = system_clock::now();
-    const auto samples = run(QTime(8, 30), 3.5);
-    const auto farSamples = far.stop();
-    const double here = expectBellAt(samples, 0);
+    const double here = expectBellAt(run(QTime(8, 30), 3.5), 0);
     // The same moment in the far recording; the network adds its buffer.
+    const auto farSamples = far.stop();
     const double there = test::onset(
         farSamples, here + std::chrono::duration<double>(recordingStarted - farStarted).count());
-    EXPECT_GT(there, 0) << "not heard in the other building";
-    EXPECT_GT(test::rms(farSamples, there + 0.2, there + 1.2), 1000);
-    EXPECT_EQ(records(), "rang first.wav");
+    EXPECT_GT(test::rms(farSamples, there + 0.2, there + 1.2), 1000) << "not heard there";
     for (const QString& sink : {u"bells"_s, u"building2"_s})
         EXPECT_TRUE(local.pactl({u"get-sink-mute"_s, sink}).contains(u"yes"_s))
             << sink.toStdString();

@@ -121,13 +121,10 @@ class FakeMixer final : public Mixer {
     void useOutputs(std::vector<std::string> names) override { inUse = std::move(names); }
     // `realDevice` is the default output's.
     bool readOutput(Output& output) override {
-        const auto listed = [this](const std::string& name) {
-            return std::any_of(sinks.begin(), sinks.end(),
-                               [&name](const Sink& sink) { return sink.name == name; });
-        };
-        const bool there =
-            inUse.empty() ? realDevice : std::any_of(inUse.begin(), inUse.end(), listed);
-        output = {available && there, muted, volume};
+        const bool there = std::any_of(inUse.begin(), inUse.end(), [this](const auto& name) {
+            return std::any_of(sinks.begin(), sinks.end(), [&](auto& s) { return s.name == name; });
+        });
+        output = {available && (inUse.empty() ? realDevice : there), muted, volume};
         return available;
     }
     // A restart of the sound server: it comes back unmuted.
