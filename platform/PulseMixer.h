@@ -21,9 +21,9 @@ namespace tollix {
 // The master output as the sinks in use of the sound server (PulseAudio, or
 // PipeWire's pulse server; the default sink unless others are chosen), on a
 // main loop thread of the client's own. A call waits for its answer at most
-// its time limit; a lost server is connected again by the next call. While the outputs are held muted, the server's sink
-// events are followed: a new default output or a sink that appears later is
-// muted too. Every sink it muted is remembered by name and unmuted by
+// its time limit; a lost server is connected again by the next call. While
+// the outputs are held muted, the server's sink events are followed: a new
+// default output or a sink that appears later is muted too. Every sink it muted is remembered by name and unmuted by
 // writeMute(false), by its end, and by undoAtExit().
 class PulseMixer final : public Mixer {
   public:
