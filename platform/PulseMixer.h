@@ -23,8 +23,9 @@ namespace tollix {
 // main loop thread of the client's own. A call waits for its answer at most
 // its time limit; a lost server is connected again by the next call. While
 // the outputs are held muted, the server's sink events are followed: a new
-// default output or a sink that appears later is muted too. Every sink it muted is remembered by name and unmuted by
-// writeMute(false), by its end, and by undoAtExit().
+// default output or a sink that appears later is muted too. Every sink it
+// muted is remembered by name and unmuted by writeMute(false), by its end,
+// and by undoAtExit().
 class PulseMixer final : public Mixer {
   public:
     explicit PulseMixer(std::chrono::milliseconds limit = std::chrono::milliseconds(30));
