@@ -1,6 +1,7 @@
 #include "platform/OutputsPlayer.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace tollix {
 
@@ -38,8 +39,16 @@ bool OutputsPlayer::open() {
     return !open_.empty();
 }
 
-// Loaded and paused already: the outputs start within a moment of each other.
+// Loaded and paused already, the outputs start within a moment of each
+// other; one still loading is waited for as long as a tick can spare.
 void OutputsPlayer::play() {
+    const auto until = std::chrono::steady_clock::now() + MpvPlayer::kTickShare;
+    const auto loading = [this] {
+        return std::any_of(open_.begin(), open_.end(),
+                           [](const MpvPlayer* one) { return one->length() <= 0; });
+    };
+    while (open_.size() > 1 && loading() && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     for (MpvPlayer* one : open_) one->play();
 }
 
