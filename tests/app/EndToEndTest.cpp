@@ -192,18 +192,21 @@ TEST_F(EndToEnd, AtMidnightTheNewWeekdaysFirstBellRings) {
 }
 
 // An exam day rings its template's list, not the week's, and by the school's
-// clocks, which are 5 s ahead: 08:30 comes at the computer's 08:29:55.
+// clocks, which are 5 s ahead: 08:30 comes at the computer's 08:29:55. The
+// sound list follows the sound folder.
 TEST_F(EndToEnd, ASpecialDayRingsItsTemplateByTheSchoolClock) {
     tone("week.wav", 1.5, 440);
     tone("exam.wav", 1.5, 880);
-    settings({.timeMode = 2}, {"08hr 30min/week.wav"});
+    settings({.fileListIndex = 0, .timeMode = 2}, {"08hr 30min/week.wav"});  // exam.wav chosen
     ASSERT_TRUE(datafiles::writeDayList(paths.dayList(9), {0, {"08hr 30min/exam.wav"}}).empty());
     test::writeBytes(paths.holidaysIni(), "2026-12-07 = Templet 2 Exams\n");
     test::writeBytes(paths.clockIni(), "5\n");
-    const auto samples = run(QTime(8, 29, 50), 8);
+    // A sound copied in by hand comes first in the list: the choice kept is still exam.wav.
+    const auto samples = run(QTime(8, 29, 50), 8, {{2, [&] { tone("alarm.wav", 0.5); }}});
     const double heard = expectBellAt(samples, 5);
     EXPECT_NEAR(hertz(samples, heard + 0.2, heard + 1.2), 880, 120);
     EXPECT_EQ(records(), "rang exam.wav");
+    EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).fileListIndex, 1);
 }
 
 // Two outputs, one of them another building's speakers: a tunnel to a second
