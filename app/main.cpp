@@ -8,7 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/ClockWatch.h"
 #include "platform/Messages.h"
-#include "platform/MpvPlayer.h"
+#include "platform/OutputsPlayer.h"
 #include "platform/PowerOff.h"
 #include "platform/PulseMixer.h"
 #include "platform/SingleInstance.h"
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     tollix::SystemClock clock;
     tollix::QtMessages messages;
     tollix::PulseMixer mixer;
-    tollix::MpvPlayer player;
+    tollix::OutputsPlayer player;
     tollix::RingLog ringLog(tollix::RingLog::defaultFile());
     // Internet time: the computer's clock where the system lets us set it,
     // otherwise the program's clock runs at the server's offset.

@@ -60,14 +60,14 @@ class PrivateSoundServer {
 // taken at the latest: a block's arrival less the time of the samples after it.
 class Monitor {
   public:
-    Monitor() {
+    explicit Monitor(const char* source = "bells.monitor") {
         const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 1};
         pa_buffer_attr attr{};
         attr.maxlength = static_cast<std::uint32_t>(-1);
         attr.fragsize = 2 * kRate / 200;  // 5 ms blocks
         int error = 0;
-        stream_ = pa_simple_new(nullptr, "tollix-bench", PA_STREAM_RECORD, "bells.monitor",
-                                "monitor", &spec, nullptr, &attr, &error);
+        stream_ = pa_simple_new(nullptr, "tollix-bench", PA_STREAM_RECORD, source, "monitor", &spec,
+                                nullptr, &attr, &error);
         if (stream_)
             thread_ = std::thread([this] { loop(); });
     }

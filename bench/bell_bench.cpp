@@ -6,6 +6,8 @@
 // - CPU time of the process over the run, as a share of one core.
 // The second bell shares its minute with the reserved exit, which asks a slow
 // logind (bench/SlowLogind.h, on a private system bus) to power off.
+// Then the same bells on two outputs at once ("bells" and "hall", data/output.ini)
+// for up to 5 minutes: each output's onset against the single output's.
 // Usage: bell_bench [minutes]   (default 21: 20 bells after the first minute)
 #include "bench/Monitor.h"
 #include "bench/SlowLogind.h"
@@ -123,7 +125,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot record the monitor\n");
         return 1;
     }
-    QProcess tollix;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(root.string()));
     env.insert(QStringLiteral("XDG_STATE_HOME"), QString::fromStdString((root / "state").string()));
@@ -135,10 +136,14 @@ int main(int argc, char** argv) {
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString((root / "run").string()));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"),
                QString::fromStdString((root / "config").string()));
-    tollix.setProcessEnvironment(env);
-    tollix.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    tollix.start(QStringLiteral(TOLLIX_EXE), {});
-    if (!tollix.waitForStarted(5000))
+    const auto start = [&env](QProcess& tollix) {
+        tollix.setProcessEnvironment(env);
+        tollix.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        tollix.start(QStringLiteral(TOLLIX_EXE), {});
+        return tollix.waitForStarted(5000);
+    };
+    QProcess tollix;
+    if (!start(tollix))
         return 1;
     std::this_thread::sleep_for(std::chrono::seconds(3));  // start-up done
     const double cpuAtStart = cpuSeconds(tollix.processId());
@@ -177,6 +182,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::sort(onsets.begin(), onsets.end());
+    const double single = onsets[onsets.size() / 2];
     std::printf(
         "bell onset from the minute boundary, %zu bells: median %.1f ms, min %.1f ms, "
         "worst %.1f ms (target: median < 60 ms, worst < 150 ms)\n",
@@ -190,5 +196,57 @@ int main(int argc, char** argv) {
         "CPU of the running program with 1,440 entries over %.0f s: %.3f s, %.3f%% of one "
         "core (target < 0.2%%)\n",
         wall, cpu, 100.0 * cpu / wall);
+    std::fflush(stdout);
+
+    // The same bells on two outputs at once.
+    if (!bench::run(QStringLiteral("pactl"),
+                    {QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                     QStringLiteral("sink_name=hall"), QStringLiteral("rate=44100"),
+                     QStringLiteral("channels=2")})) {
+        std::fprintf(stderr, "no second output\n");
+        return 1;
+    }
+    std::ofstream(paths.outputIni(), std::ios::binary) << "bells\nhall\n";
+    bench::Monitor bells("bells.monitor");
+    bench::Monitor hall("hall.monitor");
+    QProcess twice;
+    if (!hall.ok() || !start(twice))
+        return 1;
+    std::vector<double> onBells, onHall;
+    minute =
+        std::chrono::ceil<std::chrono::minutes>(system_clock::now() + std::chrono::seconds(10));
+    for (int i = 0; i < std::min(minutes, 5); ++i, minute += std::chrono::minutes(1)) {
+        std::this_thread::sleep_until(steadyOf(minute) - std::chrono::milliseconds(400));
+        bells.skipToNow();
+        hall.skipToNow();
+        const auto boundary = steadyOf(minute);
+        const auto a = bells.firstSoundAfter(boundary - std::chrono::milliseconds(300));
+        const auto b = hall.firstSoundAfter(boundary - std::chrono::milliseconds(300));
+        const auto ms = [&boundary](const auto& heard) {
+            return std::chrono::duration<double, std::milli>(*heard - boundary).count();
+        };
+        if (a && b) {
+            onBells.push_back(ms(a));
+            onHall.push_back(ms(b));
+            std::printf("two outputs, bell %d: bells %.1f ms, hall %.1f ms\n", i + 1, ms(a), ms(b));
+        } else {
+            std::printf("two outputs, bell %d: not heard on %s\n", i + 1, a ? "hall" : "bells");
+        }
+        std::fflush(stdout);
+    }
+    twice.terminate();
+    twice.waitForFinished(5000);
+    if (onBells.empty()) {
+        std::fprintf(stderr, "no bell was heard on both outputs\n");
+        return 1;
+    }
+    std::sort(onBells.begin(), onBells.end());
+    std::sort(onHall.begin(), onHall.end());
+    const double medianBells = onBells[onBells.size() / 2];
+    const double medianHall = onHall[onHall.size() / 2];
+    std::printf(
+        "bell onset on two outputs, %zu bells: median bells %.1f ms, hall %.1f ms; single "
+        "output %.1f ms; differences %+.1f ms, %+.1f ms (target: within 20 ms)\n",
+        onBells.size(), medianBells, medianHall, single, medianBells - single, medianHall - single);
     return 0;
 }

@@ -63,6 +63,9 @@ BellEngine::BellEngine(EngineServices services, ScheduleModel& model, QObject* p
     connect(&Timer1, &SecondTicker::tick, this, &BellEngine::Timer1_Timer);
     connect(&model_, &ScheduleModel::calendarChanged, this, &BellEngine::calendarChanged);
     connect(&model_, &ScheduleModel::schoolClockChanged, this, &BellEngine::schoolClockChanged);
+    connect(&model_, &ScheduleModel::outputsChanged, this, &BellEngine::outputsChanged);
+    services_.mixer.useOutputs(model_.outputs());
+    services_.player.setOutputs(model_.outputs());
     clock_.setAheadMs(model_.schoolClockMs());
     // Nobody may be there to read the message of a save nobody asked for.
     connect(&model_, &ScheduleModel::notSaved, this, [this](const QString& why, bool own) {
@@ -361,6 +364,7 @@ void BellEngine::fireEntry(int index, const LocalTime& time) {
 
 bool BellEngine::startBell(const fs::path& file, int extraSeconds, RingRecord record) {
     settleAtOnce("followed by another bell");
+    record.reason += chooseOutputs();
     if (!soundPlayer.OpenAndPlay(file.string(), extraSeconds)) {
         record.outcome = RingOutcome::Failed;
         record.reason += "; the file could not be played";
@@ -371,6 +375,42 @@ bool BellEngine::startBell(const fs::path& file, int extraSeconds, RingRecord re
     replaySound_ = record.sound;
     pending_ = std::move(record);
     return true;
+}
+
+// ---- Outputs ------------------------------------------------------------------
+
+std::string BellEngine::chooseOutputs() {
+    const std::vector<std::string>& listed = model_.outputs();
+    std::vector<std::string> there = listed;
+    std::string missing;
+    std::vector<Mixer::Sink> sinks;
+    // A server that cannot be asked hears nothing anyway: the bell says so.
+    if (!listed.empty() && services_.mixer.listOutputs(sinks)) {
+        there.clear();
+        for (const auto& name : listed) {
+            if (std::any_of(sinks.begin(), sinks.end(),
+                            [&name](const Mixer::Sink& sink) { return sink.name == name; }))
+                there.push_back(name);
+            else
+                missing += (missing.empty() ? "" : ", ") + name;
+        }
+    }
+    services_.player.setOutputs(there);
+    services_.mixer.useOutputs(there);
+    if (missing.empty())
+        return {};
+    return "; output missing: " + missing + (there.empty() ? "; played on the default output" : "");
+}
+
+// Other programs are held silent on the outputs now chosen, and only there.
+void BellEngine::outputsChanged() {
+    const bool holding = model_.general().sound_zero == 1 && !isPlaying;
+    if (holding)
+        soundControl.SetMasterMute(false);
+    services_.mixer.useOutputs(model_.outputs());
+    services_.player.setOutputs(model_.outputs());
+    if (holding)
+        soundControl.SetMasterMute(true);
 }
 
 // ---- Was it heard? --------------------------------------------------------------

@@ -171,6 +171,10 @@ class BellEngine final : public QObject, public sound::BellState {
     void recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, const LocalTime& time);
     bool noticeStep(const LocalTime& time);
     void keepOthersSilent();
+    // The listed outputs that are there now play the next bell; the rest are
+    // named for its record.
+    std::string chooseOutputs();
+    void outputsChanged();
     void remember(std::int64_t minuteKey);
     // The verdict on the bell started at the last tick.
     void settle();

@@ -85,11 +85,13 @@ void ScheduleModel::load(int today) {
     readProblem(paths_.holidaysIni(),
                 calendar_.unreadable() ? calendar_.problems().front().why : "");
     loadSchoolClock();
+    loadOutputs();
     day_ = std::clamp(today, 1, kDays);
     nobell_ = 0;
     loadCurrent();
     emit generalChanged();
     emit schoolClockChanged();
+    emit outputsChanged();
     emit exitChanged();
     emit calendarChanged();
 }
@@ -115,6 +117,46 @@ void ScheduleModel::setSchoolClockMs(std::int64_t ms) {
     if (mayWrite(paths_.clockIni()))
         saved(safefile::write(paths_.clockIni(), schoolClockText(schoolClockMs_) + "\n"));
     emit schoolClockChanged();
+}
+
+namespace {
+
+// One name a line, in order, each once; blanks and surrounding spaces dropped.
+std::vector<std::string> outputNames(std::vector<std::string> lines) {
+    std::vector<std::string> names;
+    for (auto& line : lines) {
+        const auto first = line.find_first_not_of(" \t\r");
+        if (first == std::string::npos)
+            continue;
+        line = line.substr(first, line.find_last_not_of(" \t\r") + 1 - first);
+        if (std::find(names.begin(), names.end(), line) == names.end())
+            names.push_back(std::move(line));
+    }
+    return names;
+}
+
+}  // namespace
+
+// A missing or empty file: the bells play on the default output.
+void ScheduleModel::loadOutputs() {
+    const safefile::Reading reading = safefile::read(paths_.outputIni(), safefile::kDataLimit);
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < reading.bytes.size();) {
+        const std::size_t end = std::min(reading.bytes.find('\n', at), reading.bytes.size());
+        lines.push_back(reading.bytes.substr(at, end - at));
+        at = end + 1;
+    }
+    outputs_ = outputNames(std::move(lines));
+    readProblem(paths_.outputIni(), reading.error);
+}
+
+void ScheduleModel::setOutputs(std::vector<std::string> names) {
+    outputs_ = outputNames(std::move(names));
+    std::string text;
+    for (const auto& name : outputs_) text += name + "\n";
+    if (mayWrite(paths_.outputIni()))
+        saved(safefile::write(paths_.outputIni(), text));
+    emit outputsChanged();
 }
 
 void ScheduleModel::saved(const std::string& error) {

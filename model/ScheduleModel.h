@@ -170,8 +170,15 @@ class ScheduleModel final : public QObject {
     // Limited to what the file may hold; saved at once.
     void setSchoolClockMs(std::int64_t ms);
 
+    // ---- The outputs the bells play on ("output.ini") ----
+    // Sound-server sink names; empty: the default output.
+    const std::vector<std::string>& outputs() const { return outputs_; }
+    // Blank and repeated names dropped; saved at once.
+    void setOutputs(std::vector<std::string> names);
+
   signals:
     void generalChanged();
+    void outputsChanged();
     void schoolClockChanged();
     // The mode, the day shown, the list, "No rings" or the interval fields.
     void editorChanged();
@@ -187,6 +194,7 @@ class ScheduleModel final : public QObject {
   private:
     void loadCurrent();
     void loadSchoolClock();
+    void loadOutputs();
     std::vector<std::string>& editedList();
     void saveEditedList();
     void saveShownIntervals();
@@ -207,6 +215,7 @@ class ScheduleModel final : public QObject {
     ExitSettings exit_;
     HolidayCalendar calendar_;
     std::int64_t schoolClockMs_ = 0;
+    std::vector<std::string> outputs_;
     int day_ = 1;
     IntervalSettings shown_;
     int nobell_ = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace tollix {
 
@@ -10,6 +11,9 @@ class MediaPlayer {
   public:
     virtual ~MediaPlayer() = default;
     virtual void setFileName(const std::string& path) = 0;
+    // The outputs the next "open" plays on, by the sound server's names, all
+    // at once; empty: the default output.
+    virtual void setOutputs(const std::vector<std::string>& sinks) { (void)sinks; }
     // Loads the file paused, so that its length is known at once. False when
     // it cannot be played (missing, unreadable, not audio); nothing is open then.
     virtual bool open() = 0;

@@ -22,9 +22,9 @@ class Mixer {
     virtual bool volumeRange(Range& range) = 0;
     virtual bool readVolume(long& raw) = 0;
     virtual bool writeVolume(long raw) = 0;
-    // true: holds the outputs muted: the default output now and, while it
-    // holds, a new default output or one that appears later. false: unmutes
-    // every output it muted, and the default output, so that a bell is heard.
+    // true: holds the outputs muted: those in use now and, while it holds, a
+    // new default output or one that appears later. false: unmutes every
+    // output it muted, and those in use, so that a bell is heard.
     virtual bool writeMute(bool mute) = 0;
     // The outputs this mixer muted and has not unmuted yet, by name; never
     // one that was muted already.
@@ -41,6 +41,21 @@ class Mixer {
     };
     // False when the sound server cannot be asked.
     virtual bool readOutput(Output& output) = 0;
+    // An output of the sound server: its name, and what people read for it.
+    struct Sink {
+        std::string name;
+        std::string description;
+    };
+    // Every output the server has now; false when it cannot be asked.
+    virtual bool listOutputs(std::vector<Sink>& sinks) {
+        sinks.clear();
+        return false;
+    }
+    // The outputs the bells play on from now (by name; empty: the default
+    // output): the volume, the mute and readOutput() are theirs. readOutput()
+    // gives the one a listener hears best.
+    virtual void useOutputs(std::vector<std::string> names) { (void)names; }
+
     // Connects if need be; true when this is a new connection to a server
     // that went away (restarted), whose mute and volume are its own again.
     virtual bool connectedAfresh() { return false; }

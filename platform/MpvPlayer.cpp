@@ -39,7 +39,8 @@ constexpr const char* kOptions[][2] = {
 
 }  // namespace
 
-MpvPlayer::MpvPlayer(std::chrono::milliseconds openLimit) : openLimit_(openLimit) {}
+MpvPlayer::MpvPlayer(std::chrono::milliseconds openLimit, std::string sink)
+    : openLimit_(openLimit), sink_(std::move(sink)) {}
 
 MpvPlayer::~MpvPlayer() {
     if (mpv_)
@@ -57,6 +58,8 @@ bool MpvPlayer::ensureCore() {
         return false;
     }
     for (const auto& option : kOptions) mpv_set_option_string(mpv_, option[0], option[1]);
+    if (!sink_.empty())
+        mpv_set_option_string(mpv_, "audio-device", ("pulse/" + sink_).c_str());
     if (mpv_initialize(mpv_) < 0) {
         mpv_terminate_destroy(mpv_);
         mpv_ = nullptr;

@@ -8,12 +8,13 @@ struct mpv_handle;
 
 namespace tollix {
 
-// The media player over libmpv: audio only, to the default output, silent on
-// the terminal. One player core serves the whole life of the program; it is
-// made by prepare(), or else when the first bell opens.
+// The media player over libmpv: audio only, to one output (the default one
+// unless `sink` names another), silent on the terminal. One player core serves the whole life of
+// the program; it is made by prepare(), or else when the first bell opens.
 class MpvPlayer final : public MediaPlayer {
   public:
-    explicit MpvPlayer(std::chrono::milliseconds openLimit = std::chrono::seconds(1));
+    explicit MpvPlayer(std::chrono::milliseconds openLimit = std::chrono::seconds(1),
+                       std::string sink = {});
     ~MpvPlayer() override;
     MpvPlayer(const MpvPlayer&) = delete;
     MpvPlayer& operator=(const MpvPlayer&) = delete;
@@ -49,6 +50,7 @@ class MpvPlayer final : public MediaPlayer {
     mpv_handle* mpv_ = nullptr;
     bool coreFailed_ = false;
     std::chrono::milliseconds openLimit_;
+    std::string sink_;
     std::string fileName_;
     mutable Load load_ = Load::None;
     mutable long lengthMs_ = 0;

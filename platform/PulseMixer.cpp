@@ -18,6 +18,7 @@ struct PulseMixer::Answer {
     pa_cvolume volume{};
     bool muted = false;
     bool dummy = false;
+    std::vector<Mixer::Sink> sinks;  // every sink, when listed
 
     void finish() {
         done = true;
@@ -73,6 +74,17 @@ struct PulseEvents {
         }
     }
 
+    static void sinkList(pa_context*, const pa_sink_info* info, int eol, void* data) {
+        auto* answer = static_cast<PulseMixer::Answer*>(data);
+        if (eol != 0) {
+            answer->ok = eol > 0;
+            answer->finish();
+        } else if (info && info->name) {
+            answer->sinks.push_back(
+                {info->name, info->description ? info->description : info->name});
+        }
+    }
+
     static void success(pa_context*, int ok, void* data) {
         auto* answer = static_cast<PulseMixer::Answer*>(data);
         answer->ok = ok != 0;
@@ -93,9 +105,10 @@ struct PulseEvents {
             // A server back after a restart: the hold goes on there, or what
             // was muted (by this run or an earlier one) is given back.
             if (mixer->holding_) {
-                if (pa_operation* op =
-                        pa_context_get_sink_info_by_name(context, kDefaultSink, seen, mixer))
-                    pa_operation_unref(op);
+                for (const auto& name : mixer->inUse())
+                    if (pa_operation* op =
+                            pa_context_get_sink_info_by_name(context, name.c_str(), seen, mixer))
+                        pa_operation_unref(op);
             } else {
                 const std::set<std::string> names = mixer->muted_;
                 for (const auto& name : names) mixer->setMute(name, false);
@@ -112,7 +125,8 @@ struct PulseEvents {
         pa_operation* op = nullptr;
         if (facility == PA_SUBSCRIPTION_EVENT_SINK && kind == PA_SUBSCRIPTION_EVENT_NEW)
             op = pa_context_get_sink_info_by_index(context, index, seen, mixer);
-        else if (facility == PA_SUBSCRIPTION_EVENT_SERVER && mixer->holding_)
+        else if (facility == PA_SUBSCRIPTION_EVENT_SERVER && mixer->holding_ &&
+                 mixer->outputs_.empty())
             op = pa_context_get_sink_info_by_name(context, kDefaultSink, seen, mixer);
         if (op)
             pa_operation_unref(op);
@@ -274,42 +288,88 @@ bool PulseMixer::volumeRange(Range& range) {
     return true;
 }
 
-// The default sink as the server describes it; false when it cannot be asked.
-bool PulseMixer::readSink(Answer& sink, Deadline until) {
-    return connected(until) && askOne(
-                                   sink,
-                                   [](pa_context* context, Answer& a) {
-                                       return pa_context_get_sink_info_by_name(
-                                           context, kDefaultSink, PulseEvents::sinkInfo, &a);
-                                   },
-                                   until);
+// Under the loop's lock, or on the caller's thread, which alone changes the list.
+std::vector<std::string> PulseMixer::inUse() const {
+    return outputs_.empty() ? std::vector<std::string>{kDefaultSink} : outputs_;
 }
 
-bool PulseMixer::readVolume(long& raw) {
-    Answer sink;
-    if (!readSink(sink, deadline()) || !sink.found)
+std::list<PulseMixer::Answer> PulseMixer::readSinks(Deadline until) {
+    std::list<Answer> sinks;
+    if (!connected(until))
+        return sinks;
+    std::vector<Answer*> asked;
+    for (const auto& name : inUse()) {
+        asked.push_back(&sinks.emplace_back());
+        asked.back()->name = name;
+    }
+    ask(
+        asked,
+        [](pa_context* context, Answer& a) {
+            return pa_context_get_sink_info_by_name(context, a.name.c_str(), PulseEvents::sinkInfo,
+                                                    &a);
+        },
+        until);
+    sinks.remove_if([](const Answer& sink) { return !sink.answered() || !sink.found; });
+    return sinks;
+}
+
+void PulseMixer::useOutputs(std::vector<std::string> names) {
+    if (!loop_)
+        return;
+    pa_threaded_mainloop_lock(loop_);
+    outputs_ = std::move(names);
+    pa_threaded_mainloop_unlock(loop_);
+}
+
+bool PulseMixer::listOutputs(std::vector<Sink>& sinks) {
+    sinks.clear();
+    const Deadline until = deadline();
+    Answer list;
+    if (!connected(until) || !askOne(
+                                 list,
+                                 [](pa_context* context, Answer& a) {
+                                     return pa_context_get_sink_info_list(
+                                         context, PulseEvents::sinkList, &a);
+                                 },
+                                 until))
         return false;
-    raw = static_cast<long>(pa_cvolume_max(&sink.volume));
+    sinks = std::move(list.sinks);
+    return list.ok;
+}
+
+// The volume of the first output in use that is there.
+bool PulseMixer::readVolume(long& raw) {
+    const std::list<Answer> sinks = readSinks(deadline());
+    if (sinks.empty())
+        return false;
+    raw = static_cast<long>(pa_cvolume_max(&sinks.front().volume));
     return true;
 }
 
+// Every output in use gets the volume.
 bool PulseMixer::writeVolume(long raw) {
     const Deadline until = deadline();
-    Answer sink;
-    if (!readSink(sink, until) || !sink.found)
+    std::list<Answer> sinks = readSinks(until);
+    if (sinks.empty())
         return false;
-    // Scaled so that the loudest channel gets the value and the balance stays.
-    pa_cvolume volume = sink.volume;
-    pa_cvolume_scale(&volume, static_cast<pa_volume_t>(raw));
-    Answer set;
-    return askOne(
-               set,
-               [&volume](pa_context* context, Answer& a) {
-                   return pa_context_set_sink_volume_by_name(context, kDefaultSink, &volume,
-                                                             PulseEvents::success, &a);
-               },
-               until) &&
-           set.ok;
+    std::list<Answer> sets;
+    std::vector<Answer*> asked;
+    for (Answer& sink : sinks) {
+        // Scaled so that the loudest channel gets the value and the balance stays.
+        pa_cvolume_scale(&sink.volume, static_cast<pa_volume_t>(raw));
+        asked.push_back(&sets.emplace_back());
+        asked.back()->name = sink.name;
+        asked.back()->volume = sink.volume;
+    }
+    ask(
+        asked,
+        [](pa_context* context, Answer& a) {
+            return pa_context_set_sink_volume_by_name(context, a.name.c_str(), &a.volume,
+                                                      PulseEvents::success, &a);
+        },
+        until);
+    return std::all_of(sets.begin(), sets.end(),
+                       [](const Answer& set) { return set.answered() && set.ok; });
 }
 
 bool PulseMixer::writeMute(bool mute) {
@@ -321,15 +381,20 @@ bool PulseMixer::writeMute(bool mute) {
         holding_ = true;
         pa_threaded_mainloop_unlock(loop_);
     }
-    Answer sink;
-    if (!readSink(sink, until) || !sink.found)
+    std::list<Answer> sinks = readSinks(until);
+    if (sinks.empty())
         return false;
-    if (sink.muted)
-        return true;  // muted already, and not by this mixer
-    Answer set;
-    set.name = sink.name;
-    const bool answered = askOne(
-        set,
+    // Those muted already, and not by this mixer, stay as they are.
+    std::list<Answer> sets;
+    std::vector<Answer*> asked;
+    for (const Answer& sink : sinks) {
+        if (sink.muted)
+            continue;
+        asked.push_back(&sets.emplace_back());
+        asked.back()->name = sink.name;
+    }
+    ask(
+        asked,
         [this](pa_context* context, Answer& a) {
             pa_operation* op = pa_context_set_sink_mute_by_name(context, a.name.c_str(), 1,
                                                                 PulseEvents::success, &a);
@@ -338,12 +403,15 @@ bool PulseMixer::writeMute(bool mute) {
             return op;
         },
         until);
-    if (answered && !set.ok) {
-        pa_threaded_mainloop_lock(loop_);
-        muted_.erase(set.name);
-        pa_threaded_mainloop_unlock(loop_);
+    bool all = true;
+    pa_threaded_mainloop_lock(loop_);
+    for (const Answer& set : sets) {
+        if (set.answered() && !set.ok)
+            muted_.erase(set.name);
+        all = all && set.answered() && set.ok;
     }
-    return answered && set.ok;
+    pa_threaded_mainloop_unlock(loop_);
+    return all;
 }
 
 bool PulseMixer::unmuteAll(bool withDefault, Deadline until) {
@@ -364,8 +432,10 @@ bool PulseMixer::unmuteAll(bool withDefault, Deadline until) {
         asked.back()->name = name;
     }
     if (withDefault) {
-        asked.push_back(&answers.emplace_back());
-        asked.back()->name = kDefaultSink;
+        for (const auto& name : inUse()) {
+            asked.push_back(&answers.emplace_back());
+            asked.back()->name = name;
+        }
     }
     ask(
         asked,
@@ -433,13 +503,20 @@ void PulseMixer::setMute(const std::string& name, bool mute) {
     pa_operation_unref(op);
 }
 
+// Of the outputs in use, the one heard best.
 bool PulseMixer::readOutput(Output& output) {
-    Answer sink;
-    if (!readSink(sink, deadline()))
+    const Deadline until = deadline();
+    if (!connected(until))
         return false;
-    output.exists = sink.found && !sink.dummy;
-    output.muted = sink.muted;
-    output.volume = sink.found ? static_cast<long>(pa_cvolume_max(&sink.volume)) : 0;
+    output = {};
+    for (const Answer& sink : readSinks(until)) {
+        if (sink.dummy)
+            continue;
+        const Output seen{true, sink.muted, static_cast<long>(pa_cvolume_max(&sink.volume))};
+        const auto heard = [](const Output& o) { return o.exists && !o.muted ? o.volume : -1; };
+        if (!output.exists || heard(seen) > heard(output))
+            output = seen;
+    }
     return true;
 }
 

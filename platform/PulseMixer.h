@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <functional>
+#include <list>
 #include <mutex>
 #include <set>
 #include <string>
@@ -17,13 +18,14 @@ struct pa_threaded_mainloop;
 
 namespace tollix {
 
-// The master output as the default sink of the sound server (PulseAudio, or
-// PipeWire's pulse server), on a main loop thread of the client's own. A call
-// waits for its answer at most its time limit; a lost server is connected
-// again by the next call. While the outputs are held muted, the server's sink
-// events are followed: a new default output or a sink that appears later is
-// muted too. Every sink it muted is remembered by name and unmuted by
-// writeMute(false), by its end, and by undoAtExit().
+// The master output as the sinks in use of the sound server (PulseAudio, or
+// PipeWire's pulse server; the default sink unless others are chosen), on a
+// main loop thread of the client's own. A call waits for its answer at most
+// its time limit; a lost server is connected again by the next call. While
+// the outputs are held muted, the server's sink events are followed: a new
+// default output or a sink that appears later is muted too. Every sink it
+// muted is remembered by name and unmuted by writeMute(false), by its end,
+// and by undoAtExit().
 class PulseMixer final : public Mixer {
   public:
     explicit PulseMixer(std::chrono::milliseconds limit = std::chrono::milliseconds(30));
@@ -39,6 +41,8 @@ class PulseMixer final : public Mixer {
     std::vector<std::string> mutedOutputs() const override;
     bool adoptMuted(const std::vector<std::string>& names) override;
     bool readOutput(Output& output) override;
+    bool listOutputs(std::vector<Sink>& sinks) override;
+    void useOutputs(std::vector<std::string> names) override;
     bool connectedAfresh() override;
 
     // Unmutes what every live mixer of the process muted, within a second.
@@ -60,7 +64,10 @@ class PulseMixer final : public Mixer {
     // answers until `until`; those that did not answer are cancelled.
     void ask(const std::vector<Answer*>& answers, const Start& start, Deadline until);
     bool askOne(Answer& answer, const Start& start, Deadline until);
-    bool readSink(Answer& sink, Deadline until);
+    // The outputs in use, each as the server describes it.
+    std::list<Answer> readSinks(Deadline until);
+    // The outputs in use by name: the default sink when none is chosen.
+    std::vector<std::string> inUse() const;
     bool unmuteAll(bool withDefault, Deadline until);
     Deadline deadline() const { return std::chrono::steady_clock::now() + limit_; }
 
@@ -74,6 +81,7 @@ class PulseMixer final : public Mixer {
     // Under the loop's lock.
     pa_context* context_ = nullptr;
     bool holding_ = false;
+    std::vector<std::string> outputs_;
     std::set<std::string> muted_;
     // The context's state, for the callers that wait for it.
     std::atomic<int> state_{0};

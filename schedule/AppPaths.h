@@ -23,6 +23,7 @@ class AppPaths {
     std::filesystem::path timeServerIni() const { return dataFolder() / "timeserver.ini"; }
     std::filesystem::path holidaysIni() const { return dataFolder() / "holidays.ini"; }
     std::filesystem::path clockIni() const { return dataFolder() / "clock.ini"; }
+    std::filesystem::path outputIni() const { return dataFolder() / "output.ini"; }
     std::filesystem::path webIni() const { return dataFolder() / "web.ini"; }
     std::filesystem::path weekList() const { return dataFolder() / "mdata.ini"; }
     std::filesystem::path weekIntervals() const { return dataFolder() / "adata.ini"; }

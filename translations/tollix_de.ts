@@ -271,6 +271,10 @@
         <translation>Webseite</translation>
     </message>
     <message>
+        <source>Outputs</source>
+        <translation>Ausgänge</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>

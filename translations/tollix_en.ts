@@ -271,6 +271,10 @@
         <translation>Web page</translation>
     </message>
     <message>
+        <source>Outputs</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Exit</translation>
     </message>

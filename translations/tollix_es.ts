@@ -271,6 +271,10 @@
         <translation>Página web</translation>
     </message>
     <message>
+        <source>Outputs</source>
+        <translation>Salidas</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>

@@ -271,6 +271,10 @@
         <translation>Page web</translation>
     </message>
     <message>
+        <source>Outputs</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>

@@ -271,6 +271,10 @@
         <translation>网页</translation>
     </message>
     <message>
+        <source>Outputs</source>
+        <translation>输出</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>退出</translation>
     </message>

@@ -131,11 +131,12 @@ void MainForm::setupUi(QWidget* window) {
     info = named<MenuLabel>("info", tr("Infomation"));
     mnHolidays = named<MenuLabel>("mnHolidays", tr("Holidays"));
     mnWebPage = named<MenuLabel>("mnWebPage", tr("Web page"));
+    mnOutputs = named<MenuLabel>("mnOutputs", tr("Outputs"));
     mexit = named<MenuLabel>("mexit", tr("Exit"));
     auto* menuRow = new QHBoxLayout(menuBar);
     menuRow->setContentsMargins(6, 2, 6, 2);
     for (MenuLabel* entry :
-         {mnPlayMusic, mnBellCount, mnCountDown, helpword, info, mnHolidays, mnWebPage})
+         {mnPlayMusic, mnBellCount, mnCountDown, helpword, info, mnHolidays, mnWebPage, mnOutputs})
         menuRow->addWidget(entry);
     menuRow->addStretch();
     menuRow->addWidget(mexit);

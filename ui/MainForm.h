@@ -51,6 +51,7 @@ struct MainForm {
     MenuLabel* info;
     MenuLabel* mnHolidays;
     MenuLabel* mnWebPage;
+    MenuLabel* mnOutputs;
     MenuLabel* mexit;
 
     QLabel* now_day;

@@ -6,6 +6,7 @@
 #include "ui/CopyToDialog.h"
 #include "ui/FramelessWindow.h"
 #include "ui/MenuWindows.h"
+#include "ui/OutputsWindow.h"
 #include "ui/SoundListPanel.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
@@ -61,6 +62,10 @@ main::main(MainServices services, QWidget* parent)
     frame_ = new FramelessWindow(*this, *this);
     menus_ = new MenuWindows(*this, *this, engine, model, services_.messages, services_.paths,
                              services_.ringLog.file());
+    connect(mnOutputs, &MenuLabel::Click, this, [this] {
+        menus_->clearMenuHighlights();
+        OutputsWindow::showFor(this, model, services_.mixer, [this] { btnNowBell_Click(); });
+    });
     new SoundListPanel(*this, *this, engine, model, services_.messages, paths().soundFolder());
     connectBehaviours();
 }

@@ -10,6 +10,8 @@
 #include <QDateTime>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QScopeGuard>
+#include <QTcpServer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -205,6 +207,41 @@ TEST_F(EndToEnd, ASpecialDayRingsItsTemplateByTheSchoolClock) {
     EXPECT_NEAR(hertz(samples, heard + 0.2, heard + 1.2), 880, 120);
     EXPECT_EQ(records(), "rang exam.wav");
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).fileListIndex, 1);
+}
+
+// Two outputs, one of them another building's speakers: a tunnel to a second
+// sound server on the loopback network. The bell is heard on both, and "No
+// com sound" holds both silent after it.
+TEST_F(EndToEnd, ABellRingsOnTwoOutputsOneOfThemAnotherComputersSpeakers) {
+    QTcpServer probe;  // a free port for the other computer's server
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    test::PulseServer remote(home.path() / "remote");
+    ASSERT_TRUE(remote.start(port));
+    test::PulseServer& local = test::PulseServer::shared();
+    const QString tunnel =
+        local
+            .pactl({u"load-module"_s, u"module-tunnel-sink"_s, u"sink_name=building2"_s,
+                    u"server=tcp:127.0.0.1:%1"_s.arg(port), u"sink=bells"_s})
+            .trimmed();
+    ASSERT_FALSE(tunnel.isEmpty());
+    const auto unload = qScopeGuard([&] { local.pactl({u"unload-module"_s, tunnel}); });
+    tone("first.wav", 1.5);
+    settings({.timeMode = 2, .sound_zero = 1}, {"08hr 30min/first.wav"});
+    test::writeBytes(paths.outputIni(), "bells\nbuilding2\n");
+
+    Recording far(remote);
+    const auto farStarted = system_clock::now();
+    const double here = expectBellAt(run(QTime(8, 30), 3.5), 0);
+    // The same moment in the far recording; the network adds its buffer.
+    const auto farSamples = far.stop();
+    const double there = test::onset(
+        farSamples, here + std::chrono::duration<double>(recordingStarted - farStarted).count());
+    EXPECT_GT(test::rms(farSamples, there + 0.2, there + 1.2), 1000) << "not heard there";
+    for (const QString& sink : {u"bells"_s, u"building2"_s})
+        EXPECT_TRUE(local.pactl({u"get-sink-mute"_s, sink}).contains(u"yes"_s))
+            << sink.toStdString();
 }
 
 // Also the program's own services: the start entry, and logind, whose

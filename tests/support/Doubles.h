@@ -13,6 +13,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -110,8 +111,20 @@ class FakeMixer final : public Mixer {
         for (const auto& name : names) call += " " + name;
         return note(call);
     }
+    // The server's outputs; those in use that it lacks are not heard.
+    std::vector<Sink> sinks{{"speakers", "Speakers"}};
+    std::vector<std::string> inUse;
+    bool listOutputs(std::vector<Sink>& s) override {
+        s = available ? sinks : std::vector<Sink>{};
+        return available;
+    }
+    void useOutputs(std::vector<std::string> names) override { inUse = std::move(names); }
+    // `realDevice` is the default output's.
     bool readOutput(Output& output) override {
-        output = {available && realDevice, muted, volume};
+        const bool there = std::any_of(inUse.begin(), inUse.end(), [this](const auto& name) {
+            return std::any_of(sinks.begin(), sinks.end(), [&](auto& s) { return s.name == name; });
+        });
+        output = {available && (inUse.empty() ? realDevice : there), muted, volume};
         return available;
     }
     // A restart of the sound server: it comes back unmuted.
@@ -137,7 +150,9 @@ class FakePlayer final : public MediaPlayer {
     std::string fileName;
     bool isOpen = false;
 
+    std::vector<std::string> outputs;  // those of the next "open"
     void setFileName(const std::string& path) override { fileName = path; }
+    void setOutputs(const std::vector<std::string>& sinks) override { outputs = sinks; }
     bool open() override {
         calls.push_back("open " + fileName);
         isOpen = lengths.count(fileName) > 0;

@@ -65,8 +65,11 @@ PulseServer::~PulseServer() {
 
 // Killed by a time-out, the process cannot stop its servers: they end
 // themselves after half a minute without a client.
-bool PulseServer::start() {
-    return run(script(), {u"start"_s, qs(folder_), u"30"_s});
+bool PulseServer::start(int port) {
+    QStringList arguments{u"start"_s, qs(folder_), u"30"_s};
+    if (port > 0)
+        arguments << QString::number(port);
+    return run(script(), arguments);
 }
 
 // Also at the process's end, when Qt may be gone: no QProcess.

@@ -22,7 +22,8 @@ class PulseServer {
     explicit PulseServer(std::filesystem::path folder);
     ~PulseServer();
 
-    bool start();
+    // With `port`, also on 127.0.0.1:port, as another computer's server.
+    bool start(int port = 0);
     void stop();
     QString address() const;
     // Points this process's sound clients (player, mixer) at the server.

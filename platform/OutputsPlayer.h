@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/MpvPlayer.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tollix {
+
+// Sounds a bell on several outputs at once: a player core of its own for
+// each output, every one loaded paused and then all started together, so
+// that the outputs are in step. A core is kept for the program's life once
+// made, so a bell does not wait for it.
+class OutputsPlayer final : public MediaPlayer {
+  public:
+    explicit OutputsPlayer(std::chrono::milliseconds openLimit = std::chrono::seconds(1));
+
+    void setOutputs(const std::vector<std::string>& sinks) override;
+    void setFileName(const std::string& path) override;
+    // True when it opened on any output; it plays on those.
+    bool open() override;
+    void play() override;
+    void close() override;
+    long length() const override;
+    // The best of the outputs it plays on.
+    Output output() override;
+
+    // Makes the cores of the outputs chosen now.
+    bool prepare();
+
+  private:
+    MpvPlayer& player(const std::string& sink);
+
+    std::chrono::milliseconds openLimit_;
+    std::map<std::string, std::unique_ptr<MpvPlayer>> players_;  // "": the default output
+    std::vector<std::string> sinks_{""};
+    std::string fileName_;
+    std::vector<MpvPlayer*> open_;
+};
+
+}  // namespace tollix

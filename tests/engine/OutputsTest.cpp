@@ -1,0 +1,87 @@
+// The outputs a bell plays on: those listed that the sound server has, the
+// missing ones named on the record, the default output when none is left.
+#include "engine/BellEngine.h"
+#include "tests/support/Doubles.h"
+
+#include <gtest/gtest.h>
+
+namespace tollix {
+namespace {
+
+struct Rig {
+    test::TempFolder dir;
+    AppPaths paths{dir.path()};
+    ScheduleModel model{paths};
+    test::FakeClock clock;
+    test::RecordingMessages messages;
+    test::FakeMixer mixer;
+    test::FakePlayer player;
+    test::RecordingPowerOff power;
+    RingLog log{dir.path() / "rings.log"};
+    std::unique_ptr<BellEngine> engine;
+
+    explicit Rig(const GeneralSettings& settings = {}) {
+        std::filesystem::create_directories(paths.dataFolder());
+        test::save(paths.dataIni(), settings);
+    }
+    void begin() {
+        model.load(2);
+        engine = std::make_unique<BellEngine>(
+            EngineServices{clock, player, mixer, messages, dir.path(), power, log}, model);
+    }
+};
+
+TEST(Outputs, ABellPlaysOnTheListedOutputsThereAndIsNotHeardOnlyWhenHeardNowhere) {
+    struct Case {
+        std::vector<std::string> listed, there, played;
+        bool realDefault;
+        std::string record;  // from the outcome on
+    };
+    const Case cases[] = {
+        {{}, {"speakers"}, {}, true, "rang\ta.wav\tring now"},
+        {{"hall", "gym"}, {"gym", "hall"}, {"hall", "gym"}, true, "rang\ta.wav\tring now"},
+        {{"hall", "gym"}, {"hall"}, {"hall"}, false, "rang\ta.wav\tring now; output missing: gym"},
+        {{"hall", "gym"},
+         {"speakers"},
+         {},
+         true,
+         "rang\ta.wav\tring now; output missing: hall, gym; played on the default output"},
+        {{"hall"},
+         {},
+         {},
+         false,
+         "not-heard\ta.wav\tring now; output missing: hall; played on the default output; no "
+         "sound output"},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        test::writeBytes(rig.dir.path() / "a.wav", "x");
+        rig.player.lengths[(rig.dir.path() / "a.wav").string()] = 2000;
+        rig.mixer.sinks.clear();
+        for (const auto& name : c.there) rig.mixer.sinks.push_back({name, name});
+        rig.mixer.realDevice = c.realDefault;
+        rig.begin();
+        rig.model.setOutputs(c.listed);
+        EXPECT_FALSE(rig.engine->ringNow("a.wav", {"a.wav"}, "ring now"));
+        rig.engine->Timer1_Timer();  // the verdict
+        EXPECT_EQ(rig.player.outputs, c.played);
+        EXPECT_EQ(rig.mixer.inUse, c.played);
+        EXPECT_TRUE(RingLog::lastLines(rig.log.file(), 1).at(0).ends_with(c.record)) << c.record;
+    }
+}
+
+// "No com sound" holds other programs silent on the outputs in use, and
+// only there: a new list gives back the old ones before muting the new.
+TEST(Outputs, ChangingTheOutputsMovesTheMuteToThem) {
+    Rig rig({.sound_zero = 1});
+    test::writeBytes(rig.paths.outputIni(), "hall\r\n\r\n gym \nhall\n");
+    rig.begin();
+    EXPECT_EQ(rig.mixer.inUse, (std::vector<std::string>{"hall", "gym"}));
+    rig.model.setOutputs({"stage"});
+    EXPECT_EQ(rig.mixer.calls, (std::vector<std::string>{"unmute", "mute"}));
+    EXPECT_EQ(rig.mixer.inUse, std::vector<std::string>{"stage"});
+    EXPECT_EQ(test::readBytes(rig.paths.outputIni()), "stage\n");
+}
+
+}  // namespace
+}  // namespace tollix
