@@ -668,6 +668,7 @@ bool BellEngine::playTest(const std::string& sound) {
         sound::MusicList list;
         file = sound::StartMusicList(list, services_.soundFolder, sound);
     }
+    (void)chooseOutputs();  // where the bells play now, not where the last one did
     services_.player.setFileName(file.string());
     if (!services_.player.open())
         return false;

@@ -67,6 +67,10 @@ TEST(Outputs, ABellPlaysOnTheListedOutputsThereAndIsNotHeardOnlyWhenHeardNowhere
         EXPECT_EQ(rig.player.outputs, c.played);
         EXPECT_EQ(rig.mixer.inUse, c.played);
         EXPECT_TRUE(RingLog::lastLines(rig.log.file(), 1).at(0).ends_with(c.record)) << c.record;
+        rig.engine->bellStop();
+        rig.player.outputs = {"stale"};  // a test play goes where a bell would
+        EXPECT_TRUE(rig.engine->playTest("a.wav"));
+        EXPECT_EQ(rig.player.outputs, c.played);
     }
 }
 
