@@ -149,6 +149,7 @@ TEST_F(MainWindow, StartBuildsTheIntervalDayFromTheControlsAndLocksTheEditors) {
               w.intervals());
     w.stop1_Click();
     EXPECT_EQ(w.state->text(), u"OFF"_s);
+    EXPECT_TRUE(w.start->isEnabled());
     EXPECT_TRUE(w.nextBell->text().isEmpty());
 }
 
