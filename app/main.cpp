@@ -18,6 +18,7 @@
 #include "sound/StateFile.h"
 #include "timesync/TimeSync.h"
 #include "ui/BellIcon.h"
+#include "ui/MenuWindows.h"
 #include "ui/Translations.h"
 #include "ui/WebPageWindow.h"
 #include "web/WebServer.h"
@@ -194,7 +195,7 @@ int main(int argc, char** argv) {
         webApi, {paths.webIni(), paths.dataFolder() / "web.crt", paths.dataFolder() / "web.key"},
         [&clock] { return clock.monotonicMs(); });
     QPointer<tollix::WebPageWindow> webPage;
-    window.showWebPage = [&] {
+    window.menus().showWebPage = [&] {
         if (!webPage)
             webPage = new tollix::WebPageWindow(webServer, &window);
         webPage->show();

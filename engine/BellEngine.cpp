@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -93,6 +94,9 @@ void BellEngine::Timer1_Timer() {
     emit ticked(t);
     settle();
     keepOthersSilent();
+    // The player may learn the length only once the file has loaded.
+    if (testing_ && ++testSeconds_ > (services_.player.length() + 999) / 1000 + 1)
+        stopTest();
     bool tickDone = playingSecond(t);
 
     const std::int64_t key = t.minuteKey();
@@ -194,7 +198,8 @@ void BellEngine::keepOthersSilent() {
     silenceCheck_ = 0;
     // Outputs the mixer muted or gave back on its own go on record.
     soundControl.noteMuted();
-    if (!isPlaying && model_.general().sound_zero == 1 && services_.mixer.connectedAfresh())
+    if (!isPlaying && !testing_ && model_.general().sound_zero == 1 &&
+        services_.mixer.connectedAfresh())
         soundControl.SetMasterMute(true);
 }
 
@@ -307,6 +312,9 @@ bool BellEngine::playingSecond(const LocalTime& time) {
 }
 
 void BellEngine::endBell() {
+    // A bell wins over a sound being tried: the player is the bell's now.
+    if (std::exchange(testing_, false))
+        emit testChanged(false);
     settleAtOnce("ended");
     soundPlayer.EndBell();
     ResetBellState();
@@ -608,11 +616,42 @@ Outcome BellEngine::ringNow(const std::optional<std::string>& selected,
     return std::nullopt;
 }
 
+bool BellEngine::playTest(const std::string& sound) {
+    if (isPlaying)
+        return false;
+    stopTest();
+    fs::path file = services_.soundFolder / sound;
+    if (sound::isMusicFolder(sound)) {
+        sound::MusicList list;
+        file = sound::StartMusicList(list, services_.soundFolder, sound);
+    }
+    services_.player.setFileName(file.string());
+    if (!services_.player.open())
+        return false;
+    soundControl.SetMasterMute(false);
+    services_.player.play();
+    testing_ = true;
+    testSeconds_ = 0;
+    emit testChanged(true);
+    return true;
+}
+
+void BellEngine::stopTest() {
+    if (!testing_)
+        return;
+    testing_ = false;
+    services_.player.close();
+    if (model_.general().sound_zero == 1)
+        soundControl.SetMasterMute(true);
+    emit testChanged(false);
+}
+
 void BellEngine::bellStop() {
     endBell();
 }
 
 void BellEngine::Shutdown() {
+    stopTest();
     settleAtOnce("the program ended");
     if (isPlaying)
         soundPlayer.Close();

@@ -110,6 +110,14 @@ class BellEngine final : public QObject, public sound::BellState {
     // time: the operator lines the school clock up by ear.
     void ringEachMinute(std::optional<std::string> sound, std::vector<std::string> library = {});
 
+    // A sound of the list played for a test: no bell, and not on the record.
+    // It never sounds over a bell: refused while one sounds, and ended by any
+    // bell that starts. A music list plays its first file. False when it
+    // cannot be played.
+    bool playTest(const std::string& sound);
+    void stopTest();
+    bool testPlaying() const { return testing_; }
+
   private:
     SchoolClock clock_;
 
@@ -140,6 +148,8 @@ class BellEngine final : public QObject, public sound::BellState {
     void hearingChanged(const QString& problem);
     // The ring record cannot be written; said once.
     void recordUnavailable(const QString& why);
+    // A sound tried from the list began or ended.
+    void testChanged(bool playing);
     // The reserved exit came and the computer could not be switched off.
     void powerOffRefused(const QString& why);
     // The tick saw the wall clock move apart from the monotonic clock, a step
@@ -197,6 +207,8 @@ class BellEngine final : public QObject, public sound::BellState {
     bool recordFailedShown_ = false;
     QString shownProblem_;
     bool inTick_ = false;
+    bool testing_ = false;
+    long testSeconds_ = 0;
     bool schoolClockRead_ = false;
     std::optional<std::string> minuteSound_;
     std::vector<std::string> minuteLibrary_;

@@ -27,7 +27,8 @@ bool storable(std::string_view name) {
 
 bool isPlayableFile(std::string_view name) {
     return endsWithLower(name, ".mp3") || endsWithLower(name, ".wav") ||
-           endsWithLower(name, ".wma");
+           endsWithLower(name, ".wma") || endsWithLower(name, ".ogg") ||
+           endsWithLower(name, ".flac");
 }
 
 long musicMinutes(std::string_view name) {

@@ -7,7 +7,7 @@
 
 namespace tollix::sound {
 
-// ".mp3", ".wav" or ".wma", compared in lower case.
+// ".mp3", ".wav", ".wma", ".ogg" or ".flac", compared in lower case.
 bool isPlayableFile(std::string_view name);
 
 // A name without "." whose text before the first "_" is a number above 0: the

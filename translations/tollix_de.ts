@@ -566,6 +566,18 @@
         <source>Copy to...</source>
         <translation>Kopieren nach...</translation>
     </message>
+    <message>
+        <source>Add sound...</source>
+        <translation>Klang hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Plays the selected sound for a test; a bell ends it.</source>
+        <translation>Spielt den gewählten Klang zur Probe; eine Klingel beendet ihn.</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -770,6 +782,17 @@
 The public time servers are used.</source>
         <translation>Eine Datei konnte nicht gelesen werden: %1
 Die öffentlichen Zeitserver werden verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FramelessWindow</name>
+    <message>
+        <source>TOLLIX-Stop</source>
+        <translation>TOLLIX – angehalten</translation>
+    </message>
+    <message>
+        <source>TOLLIX-Excuting...</source>
+        <translation>TOLLIX – läuft</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1098,21 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
     </message>
 </context>
 <context>
+    <name>tollix::MenuWindows</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Play music list</source>
+        <translation>Musikliste abspielen</translation>
+    </message>
+    <message>
+        <source>Infomation</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
     <name>tollix::RingLogWindow</name>
     <message>
         <source>Ring log</source>
@@ -1091,6 +1129,45 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
     <message>
         <source>No bell has rung yet.</source>
         <translation>Es hat noch nicht geklingelt.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::SoundListPanel</name>
+    <message>
+        <source>Add sound</source>
+        <translation>Klang hinzufügen</translation>
+    </message>
+    <message>
+        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</source>
+        <translation>Klänge (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>A bell is sounding.</source>
+        <translation>Eine Klingel läutet gerade.</translation>
+    </message>
+    <message>
+        <source>The sound could not be played.</source>
+        <translation>Der Klang konnte nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>The sound folder holds another %1. Replace it?</source>
+        <translation>Der Klangordner enthält bereits ein anderes %1. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Not added:%1</source>
+        <translation>Nicht hinzugefügt:%1</translation>
     </message>
 </context>
 <context>
@@ -1248,24 +1325,8 @@ Die Klingeln läuten trotzdem.</translation>
         <translation>Die %1 Klingelzeiten der Liste durch Vorlage %2 ersetzen?</translation>
     </message>
     <message>
-        <source>Play music list</source>
-        <translation>Musikliste abspielen</translation>
-    </message>
-    <message>
-        <source>Infomation</source>
-        <translation>Information</translation>
-    </message>
-    <message>
         <source>At real-time it synchronizes a computer time in standard time.</source>
         <translation>Hält die Uhr des Computers nach der Internetzeit genau.</translation>
-    </message>
-    <message>
-        <source>TOLLIX-Stop</source>
-        <translation>TOLLIX – angehalten</translation>
-    </message>
-    <message>
-        <source>TOLLIX-Excuting...</source>
-        <translation>TOLLIX – läuft</translation>
     </message>
     <message>
         <source>TOLLIX cannot be set to start at log-on: %1</source>

@@ -566,6 +566,18 @@
         <source>Copy to...</source>
         <translation>Copy to...</translation>
     </message>
+    <message>
+        <source>Add sound...</source>
+        <translation>Add sound...</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Plays the selected sound for a test; a bell ends it.</source>
+        <translation>Plays the selected sound for a test; a bell ends it.</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -770,6 +782,17 @@
 The public time servers are used.</source>
         <translation>A file could not be read: %1
 The public time servers are used.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FramelessWindow</name>
+    <message>
+        <source>TOLLIX-Stop</source>
+        <translation>TOLLIX-Stop</translation>
+    </message>
+    <message>
+        <source>TOLLIX-Excuting...</source>
+        <translation>TOLLIX-Excuting...</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1098,21 @@ The public time servers are used.</translation>
     </message>
 </context>
 <context>
+    <name>tollix::MenuWindows</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Play music list</source>
+        <translation>Play music list</translation>
+    </message>
+    <message>
+        <source>Infomation</source>
+        <translation>Infomation</translation>
+    </message>
+</context>
+<context>
     <name>tollix::RingLogWindow</name>
     <message>
         <source>Ring log</source>
@@ -1091,6 +1129,45 @@ The public time servers are used.</translation>
     <message>
         <source>No bell has rung yet.</source>
         <translation>No bell has rung yet.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::SoundListPanel</name>
+    <message>
+        <source>Add sound</source>
+        <translation>Add sound</translation>
+    </message>
+    <message>
+        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</source>
+        <translation>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>A bell is sounding.</source>
+        <translation>A bell is sounding.</translation>
+    </message>
+    <message>
+        <source>The sound could not be played.</source>
+        <translation>The sound could not be played.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>The sound folder holds another %1. Replace it?</source>
+        <translation>The sound folder holds another %1. Replace it?</translation>
+    </message>
+    <message>
+        <source>Not added:%1</source>
+        <translation>Not added:%1</translation>
     </message>
 </context>
 <context>
@@ -1248,24 +1325,8 @@ The bells ring all the same.</translation>
         <translation>Replace the %1 bells in the list with Template %2?</translation>
     </message>
     <message>
-        <source>Play music list</source>
-        <translation>Play music list</translation>
-    </message>
-    <message>
-        <source>Infomation</source>
-        <translation>Information</translation>
-    </message>
-    <message>
         <source>At real-time it synchronizes a computer time in standard time.</source>
         <translation>Keeps the computer&apos;s clock on standard time from the internet.</translation>
-    </message>
-    <message>
-        <source>TOLLIX-Stop</source>
-        <translation>TOLLIX - stopped</translation>
-    </message>
-    <message>
-        <source>TOLLIX-Excuting...</source>
-        <translation>TOLLIX - running</translation>
     </message>
     <message>
         <source>TOLLIX cannot be set to start at log-on: %1</source>

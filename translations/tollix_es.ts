@@ -566,6 +566,18 @@
         <source>Copy to...</source>
         <translation>Copiar a...</translation>
     </message>
+    <message>
+        <source>Add sound...</source>
+        <translation>Añadir sonido...</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Plays the selected sound for a test; a bell ends it.</source>
+        <translation>Reproduce el sonido elegido como prueba; un timbre lo termina.</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -770,6 +782,17 @@
 The public time servers are used.</source>
         <translation>No se pudo leer un archivo: %1
 Se usan los servidores de hora públicos.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FramelessWindow</name>
+    <message>
+        <source>TOLLIX-Stop</source>
+        <translation>TOLLIX - detenido</translation>
+    </message>
+    <message>
+        <source>TOLLIX-Excuting...</source>
+        <translation>TOLLIX - en marcha</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1098,21 @@ Se usan los servidores de hora públicos.</translation>
     </message>
 </context>
 <context>
+    <name>tollix::MenuWindows</name>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Play music list</source>
+        <translation>Reproducir lista de música</translation>
+    </message>
+    <message>
+        <source>Infomation</source>
+        <translation>Información</translation>
+    </message>
+</context>
+<context>
     <name>tollix::RingLogWindow</name>
     <message>
         <source>Ring log</source>
@@ -1091,6 +1129,45 @@ Se usan los servidores de hora públicos.</translation>
     <message>
         <source>No bell has rung yet.</source>
         <translation>Todavía no ha sonado ningún timbre.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::SoundListPanel</name>
+    <message>
+        <source>Add sound</source>
+        <translation>Añadir sonido</translation>
+    </message>
+    <message>
+        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</source>
+        <translation>Sonidos (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>A bell is sounding.</source>
+        <translation>Está sonando un timbre.</translation>
+    </message>
+    <message>
+        <source>The sound could not be played.</source>
+        <translation>No se pudo reproducir el sonido.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>The sound folder holds another %1. Replace it?</source>
+        <translation>La carpeta de sonidos ya tiene otro %1. ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Not added:%1</source>
+        <translation>No añadido:%1</translation>
     </message>
 </context>
 <context>
@@ -1248,24 +1325,8 @@ Los timbres suenan de todos modos.</translation>
         <translation>¿Sustituir los %1 timbres de la lista por la plantilla %2?</translation>
     </message>
     <message>
-        <source>Play music list</source>
-        <translation>Reproducir lista de música</translation>
-    </message>
-    <message>
-        <source>Infomation</source>
-        <translation>Información</translation>
-    </message>
-    <message>
         <source>At real-time it synchronizes a computer time in standard time.</source>
         <translation>Mantiene el reloj del ordenador en la hora oficial de Internet.</translation>
-    </message>
-    <message>
-        <source>TOLLIX-Stop</source>
-        <translation>TOLLIX - detenido</translation>
-    </message>
-    <message>
-        <source>TOLLIX-Excuting...</source>
-        <translation>TOLLIX - en marcha</translation>
     </message>
     <message>
         <source>TOLLIX cannot be set to start at log-on: %1</source>

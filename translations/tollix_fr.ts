@@ -566,6 +566,18 @@
         <source>Copy to...</source>
         <translation>Copier vers...</translation>
     </message>
+    <message>
+        <source>Add sound...</source>
+        <translation>Ajouter un son...</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Plays the selected sound for a test; a bell ends it.</source>
+        <translation>Joue le son choisi pour l&apos;essayer ; une sonnerie l&apos;arrête.</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -770,6 +782,17 @@
 The public time servers are used.</source>
         <translation>Un fichier n&apos;a pas pu être lu : %1
 Les serveurs de temps publics sont utilisés.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FramelessWindow</name>
+    <message>
+        <source>TOLLIX-Stop</source>
+        <translation>TOLLIX - arrêté</translation>
+    </message>
+    <message>
+        <source>TOLLIX-Excuting...</source>
+        <translation>TOLLIX - en marche</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1098,21 @@ Les serveurs de temps publics sont utilisés.</translation>
     </message>
 </context>
 <context>
+    <name>tollix::MenuWindows</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Play music list</source>
+        <translation>Jouer une liste de musique</translation>
+    </message>
+    <message>
+        <source>Infomation</source>
+        <translation>Informations</translation>
+    </message>
+</context>
+<context>
     <name>tollix::RingLogWindow</name>
     <message>
         <source>Ring log</source>
@@ -1091,6 +1129,45 @@ Les serveurs de temps publics sont utilisés.</translation>
     <message>
         <source>No bell has rung yet.</source>
         <translation>Aucune sonnerie n&apos;a encore retenti.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::SoundListPanel</name>
+    <message>
+        <source>Add sound</source>
+        <translation>Ajouter un son</translation>
+    </message>
+    <message>
+        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</source>
+        <translation>Sons (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>A bell is sounding.</source>
+        <translation>Une sonnerie est en cours.</translation>
+    </message>
+    <message>
+        <source>The sound could not be played.</source>
+        <translation>Le son n&apos;a pas pu être joué.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>The sound folder holds another %1. Replace it?</source>
+        <translation>Le dossier des sons contient déjà un autre %1. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Not added:%1</source>
+        <translation>Non ajouté :%1</translation>
     </message>
 </context>
 <context>
@@ -1248,24 +1325,8 @@ Les sonneries retentissent quand même.</translation>
         <translation>Remplacer les %1 sonneries de la liste par le modèle %2 ?</translation>
     </message>
     <message>
-        <source>Play music list</source>
-        <translation>Jouer une liste de musique</translation>
-    </message>
-    <message>
-        <source>Infomation</source>
-        <translation>Informations</translation>
-    </message>
-    <message>
         <source>At real-time it synchronizes a computer time in standard time.</source>
         <translation>Garde l&apos;horloge de l&apos;ordinateur à l&apos;heure officielle d&apos;Internet.</translation>
-    </message>
-    <message>
-        <source>TOLLIX-Stop</source>
-        <translation>TOLLIX - arrêté</translation>
-    </message>
-    <message>
-        <source>TOLLIX-Excuting...</source>
-        <translation>TOLLIX - en marche</translation>
     </message>
     <message>
         <source>TOLLIX cannot be set to start at log-on: %1</source>

@@ -566,6 +566,18 @@
         <source>Copy to...</source>
         <translation>复制到...</translation>
     </message>
+    <message>
+        <source>Add sound...</source>
+        <translation>添加声音...</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Plays the selected sound for a test; a bell ends it.</source>
+        <translation>试听所选声音；铃声响起时停止。</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -770,6 +782,17 @@
 The public time servers are used.</source>
         <translation>无法读取文件：%1
 将使用公共时间服务器。</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::FramelessWindow</name>
+    <message>
+        <source>TOLLIX-Stop</source>
+        <translation>TOLLIX - 已停止</translation>
+    </message>
+    <message>
+        <source>TOLLIX-Excuting...</source>
+        <translation>TOLLIX - 运行中</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1098,21 @@ The public time servers are used.</source>
     </message>
 </context>
 <context>
+    <name>tollix::MenuWindows</name>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Play music list</source>
+        <translation>播放音乐列表</translation>
+    </message>
+    <message>
+        <source>Infomation</source>
+        <translation>信息</translation>
+    </message>
+</context>
+<context>
     <name>tollix::RingLogWindow</name>
     <message>
         <source>Ring log</source>
@@ -1091,6 +1129,45 @@ The public time servers are used.</source>
     <message>
         <source>No bell has rung yet.</source>
         <translation>尚未响过铃。</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::SoundListPanel</name>
+    <message>
+        <source>Add sound</source>
+        <translation>添加声音</translation>
+    </message>
+    <message>
+        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</source>
+        <translation>声音 (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>A bell is sounding.</source>
+        <translation>铃声正在响。</translation>
+    </message>
+    <message>
+        <source>The sound could not be played.</source>
+        <translation>无法播放该声音。</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>The sound folder holds another %1. Replace it?</source>
+        <translation>声音文件夹中已有另一个 %1。要替换吗？</translation>
+    </message>
+    <message>
+        <source>Not added:%1</source>
+        <translation>未添加：%1</translation>
     </message>
 </context>
 <context>
@@ -1248,24 +1325,8 @@ The bells ring all the same.</source>
         <translation>用模板 %2 替换列表中的 %1 个铃声吗？</translation>
     </message>
     <message>
-        <source>Play music list</source>
-        <translation>播放音乐列表</translation>
-    </message>
-    <message>
-        <source>Infomation</source>
-        <translation>信息</translation>
-    </message>
-    <message>
         <source>At real-time it synchronizes a computer time in standard time.</source>
         <translation>按互联网标准时间校准电脑时钟。</translation>
-    </message>
-    <message>
-        <source>TOLLIX-Stop</source>
-        <translation>TOLLIX - 已停止</translation>
-    </message>
-    <message>
-        <source>TOLLIX-Excuting...</source>
-        <translation>TOLLIX - 运行中</translation>
     </message>
     <message>
         <source>TOLLIX cannot be set to start at log-on: %1</source>

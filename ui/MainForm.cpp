@@ -13,6 +13,8 @@
 #include <QSizeGrip>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace tollix {
 
 namespace {
@@ -205,7 +207,15 @@ void MainForm::setupUi(QWidget* window) {
     // Middle column: the sounds and the check boxes.
     fileList = named<SortedListBox>("fileList");
     auto* soundFrame = frame(tr("Select bell sound"));
-    (new QVBoxLayout(soundFrame))->addWidget(fileList);
+    auto* soundColumn = new QVBoxLayout(soundFrame);
+    soundColumn->addWidget(fileList);
+    addSound = named<QPushButton>("addSound", tr("Add sound..."));
+    playSound = named<QPushButton>("playSound", tr("Play"));
+    playSound->setToolTip(tr("Plays the selected sound for a test; a bell ends it."));
+    auto* soundButtons = new QHBoxLayout;
+    soundButtons->addWidget(addSound);
+    soundButtons->addWidget(playSound);
+    soundColumn->addLayout(soundButtons);
 
     auto_exe = named<CheckBox>("auto_exe", tr("Auto execution"));
     auto_exe->setToolTip(tr("If you want TOLLIX to operate automatically at computer start time."));
@@ -483,18 +493,38 @@ void MainForm::setupUi(QWidget* window) {
           {CmdPreBell1, QT_TR_NOOP("Apply the selected sound to the alarm after the start bell")},
           {CmdPreBell2, QT_TR_NOOP("Apply the selected sound to the alarm before the end bell")}})
         button->setAccessibleDescription(tr(description));
-    for (auto [spin, field] : {std::pair{VScroll1, start_h},
-                               {VScroll2, start_m},
-                               {VScroll3, exit_h},
-                               {VScroll4, exit_m},
-                               {VScroll5, worktime},
-                               {VScroll6, resttime},
-                               {VScrollPreBell1, TxtPreBell1},
-                               {VScrollPreBell2, TxtPreBell2},
-                               {VScroll7, input_h},
-                               {VScroll8, input_m},
-                               {VScroll9, reg_day}})
-        spin->stepFrom(field);
+    const std::tuple<SpinButton*, QLineEdit*, int, int> spins[] = {
+        {VScroll1, start_h, 24, 0},
+        {VScroll2, start_m, 60, 0},
+        {VScroll3, exit_h, 24, 0},
+        {VScroll4, exit_m, 60, 0},
+        {VScroll5, worktime, 0, 0},
+        {VScroll6, resttime, 0, 0},
+        {VScroll7, input_h, 24, 0},
+        {VScroll8, input_m, 60, 0},
+        {VScrollPreBell1, TxtPreBell1, 100, 1},
+        {VScrollPreBell2, TxtPreBell2, 100, 1}};
+    for (const auto& [spin, field, top, wrapTo] : spins) bindWrappingSpin(spin, field, top, wrapTo);
+    VScroll9->stepFrom(reg_day);
+
+    // The common jobs from the keyboard, named in the tool tips and the help.
+    const std::pair<PictureButton*, QKeySequence> keys[] = {
+        {start, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {stop1, QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {btnNowBell, QKeySequence(Qt::CTRL | Qt::Key_R)}};
+    for (const auto& [button, sequence] : keys) {
+        auto* shortcut = new QShortcut(sequence, window);
+        QObject::connect(shortcut, &QShortcut::activated, button, [target = button] {
+            if (target->isVisible() && target->isEnabled())
+                target->click();
+        });
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(
+            button->text(), sequence.toString(QKeySequence::NativeText)));
+    }
+    QObject::connect(input_m, &QLineEdit::returnPressed, TimeAdd, &PictureButton::click);
+    QObject::connect(
+        new QShortcut(QKeySequence::Delete, AddTimeList, nullptr, nullptr, Qt::WidgetShortcut),
+        &QShortcut::activated, TimeDel, &PictureButton::click);
 
     // Not shown.
     help = new QMenu(tr("Help"), window);
@@ -554,6 +584,49 @@ void MainForm::ShowAutoPanels() {
     for (QGroupBox* panel : {frameStartEnd, frameInterval, frameBellSound, frameAlarm})
         panel->setVisible(true);
     applyTemplet->setVisible(false);
+}
+
+void MainForm::lockEditors(bool locked) {
+    for (QWidget* control : std::initializer_list<QWidget*>{Option1,
+                                                            Option2,
+                                                            Option3,
+                                                            Option4,
+                                                            start_h,
+                                                            start_m,
+                                                            exit_h,
+                                                            exit_m,
+                                                            worktime,
+                                                            resttime,
+                                                            VScroll1,
+                                                            VScroll2,
+                                                            VScroll3,
+                                                            VScroll4,
+                                                            VScroll5,
+                                                            VScroll6,
+                                                            txtStartBellSound,
+                                                            txtEndBellSound,
+                                                            cmdStartBellSound,
+                                                            cmdEndBellSound,
+                                                            ChkPreBell1,
+                                                            TxtPreBell1,
+                                                            VScrollPreBell1,
+                                                            TxtPreBellName1,
+                                                            CmdPreBell1,
+                                                            ChkPreBell2,
+                                                            TxtPreBell2,
+                                                            VScrollPreBell2,
+                                                            TxtPreBellName2,
+                                                            CmdPreBell2,
+                                                            input_h,
+                                                            input_m,
+                                                            VScroll7,
+                                                            VScroll8,
+                                                            TimeAdd,
+                                                            TimeDel,
+                                                            TimeMod,
+                                                            allDel,
+                                                            applyTemplet})
+        control->setEnabled(!locked);
 }
 
 }  // namespace tollix

@@ -33,6 +33,8 @@ struct MainForm {
     // The frames of the manual and of the auto mode.
     void ShowManualPanels();
     void ShowAutoPanels();
+    // The controls that edit the schedule, locked while it runs.
+    void lockEditors(bool locked);
 
     // Title bar of its own.
     QWidget* Picture1;
@@ -67,6 +69,8 @@ struct MainForm {
     PictureButton* bellStop;
 
     SortedListBox* fileList;
+    QPushButton* addSound;   // files into the sound folder
+    QPushButton* playSound;  // "Play" / "Stop": the selected sound for a test
 
     OptionButton* Option1;
     OptionButton* Option2;

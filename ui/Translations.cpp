@@ -25,16 +25,6 @@ QStringList desktopLanguages() {
     return languages;
 }
 
-QString refusalText(const std::string& text) {
-    const QString whole = QString::fromStdString(text);
-    const QString translated = QCoreApplication::translate("Refusal", text.c_str());
-    const auto colon = text.find(": ");
-    if (translated != whole || colon == std::string::npos)
-        return translated;
-    return refusalText(text.substr(0, colon)) + QStringLiteral(": ") +
-           refusalText(text.substr(colon + 2));
-}
-
 QString installTranslations(const QStringList& languages) {
     // Kept for the program's life; replaced when another language is installed.
     static std::unique_ptr<QTranslator> own, qt;

@@ -2,8 +2,6 @@
 
 #include <QStringList>
 
-#include <string>
-
 namespace tollix {
 
 // The desktop's languages, most wished first, as the environment names them:
@@ -16,9 +14,5 @@ QStringList desktopLanguages();
 // empty when none was. Needs the application object; installing again
 // replaces the earlier language.
 QString installTranslations(const QStringList& languages);
-
-// A refusal of the plain code ("Tuesday: must end time bigger then start
-// time") in the installed language, part by part around ": ".
-QString refusalText(const std::string& text);
 
 }  // namespace tollix

@@ -4,24 +4,21 @@
 #include "sound/SoundLibrary.h"
 #include "timesync/TimeSync.h"
 #include "ui/CopyToDialog.h"
+#include "ui/FramelessWindow.h"
+#include "ui/MenuWindows.h"
+#include "ui/SoundListPanel.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
 #include "ui/templet.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLocale>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QScopeGuard>
-#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSystemTrayIcon>
 #include <QTimer>
-#include <QWindow>
 
 // The button pictures live in the static library; register them once.
 static void initPictures() {
@@ -40,8 +37,6 @@ QString fromStd(const std::string& text) {
 std::function<void()> timeRequest(timesync::TimeSync& timeSync) {
     return [&timeSync] { timeSync.SendTimeRequest(); };
 }
-
-constexpr int kStateOffColour = 11263914;  // blue-green-red: red 170, green 223, blue 171
 
 }  // namespace
 
@@ -63,6 +58,10 @@ main::main(MainServices services, QWidget* parent)
     isAutoModeForm_ = std::make_unique<isAutoModeForm>(this);
     isAutoExitForm_ = std::make_unique<isAutoExitForm>(services_.messages, this);
     templet_ = std::make_unique<templet>(this);
+    frame_ = new FramelessWindow(*this, *this);
+    menus_ = new MenuWindows(*this, *this, engine, model, services_.messages, services_.paths,
+                             services_.ringLog.file());
+    new SoundListPanel(*this, *this, engine, model, services_.messages, paths().soundFolder());
     connectBehaviours();
 }
 
@@ -87,28 +86,11 @@ void main::connectBehaviours() {
     connect(stop1, &QAbstractButton::clicked, this, &main::stop1_Click);
     connect(btnNowBell, &QAbstractButton::clicked, this, &main::btnNowBell_Click);
     connect(bellStop, &QAbstractButton::clicked, this, &main::bellStop_Click);
-    // The common jobs from the keyboard, named in the tool tips and the help.
-    const std::pair<PictureButton*, QKeySequence> keys[] = {
-        {start, QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {stop1, QKeySequence(Qt::CTRL | Qt::Key_T)},
-        {btnNowBell, QKeySequence(Qt::CTRL | Qt::Key_R)}};
-    for (const auto& [button, sequence] : keys) {
-        auto* shortcut = new QShortcut(sequence, this);
-        connect(shortcut, &QShortcut::activated, button, [target = button] {
-            if (target->isVisible() && target->isEnabled())
-                target->click();
-        });
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(
-            button->text(), sequence.toString(QKeySequence::NativeText)));
-    }
     // Esc stops the bell that sounds, shown or not its button; no bell, no harm.
     const QKeySequence quiet(Qt::Key_Escape);
     connect(new QShortcut(quiet, this), &QShortcut::activated, this, &main::bellStop_Click);
     bellStop->setToolTip(
         QStringLiteral("%1 (%2)").arg(bellStop->text(), quiet.toString(QKeySequence::NativeText)));
-    connect(input_m, &QLineEdit::returnPressed, TimeAdd, &PictureButton::click);
-    connect(new QShortcut(QKeySequence::Delete, AddTimeList, nullptr, nullptr, Qt::WidgetShortcut),
-            &QShortcut::activated, TimeDel, &PictureButton::click);
 
     connect(TimeAdd, &QAbstractButton::clicked, this, &main::TimeAdd_Click);
     connect(TimeDel, &QAbstractButton::clicked, this, &main::TimeDel_Click);
@@ -121,28 +103,15 @@ void main::connectBehaviours() {
     connect(CmdPreBell1, &QAbstractButton::clicked, this, &main::CmdPreBell1_Click);
     connect(CmdPreBell2, &QAbstractButton::clicked, this, &main::CmdPreBell2_Click);
 
-    bindSpin(VScroll1, start_h, 24, 0);
-    bindSpin(VScroll2, start_m, 60, 0);
-    bindSpin(VScroll3, exit_h, 24, 0);
-    bindSpin(VScroll4, exit_m, 60, 0);
-    bindSpin(VScroll5, worktime, 0, 0);
-    bindSpin(VScroll6, resttime, 0, 0);
-    bindSpin(VScroll7, input_h, 24, 0);
-    bindSpin(VScroll8, input_m, 60, 0);
-    bindSpin(VScrollPreBell1, TxtPreBell1, 100, 1);
-    bindSpin(VScrollPreBell2, TxtPreBell2, 100, 1);
-
     connect(&engine, &BellEngine::ticked, this, &main::showClock);
     connect(&engine, &BellEngine::nextBellChanged, this, &main::showNextBellTexts);
     connect(&engine, &BellEngine::dayChanged, this, &main::showDay);
     // Started or stopped from the web page too: the controls follow.
-    connect(&engine, &BellEngine::runningChanged, this, [this](bool on) {
-        lockControls(on);
-        mnBellCount->setEnabled(on);
-        if (!on)
-            clock_list->clear();
+    connect(&engine, &BellEngine::runningChanged, this, &main::lockControls);
+    // Settings that do not reach the disk would be lost at the next start.
+    connect(&model, &ScheduleModel::notSaved, this, [this](const QString& error) {
+        warn(tr("The setting could not be saved: %1").arg(error));
     });
-    connect(&model, &ScheduleModel::notSaved, this, &main::notSaved);
     connect(&model, &ScheduleModel::editorChanged, this, &main::LoadCurrent);
     connect(isAutoModeForm_->isAutoMode1, &OptionButton::Click, this,
             [this] { model.setAutoMode(1); });
@@ -151,11 +120,9 @@ void main::connectBehaviours() {
     connect(fileList, &QListWidget::itemSelectionChanged, this,
             [this] { model.selectSound(fileList->ListIndex()); });
     connect(&model, &ScheduleModel::unreadable, this, [this](const QString& why) {
-        services_.messages.information(
-            tr("Warning"),
-            tr("A file could not be read: %1\nThe initial settings are used, and the "
-               "file is kept as it is until a setting it holds is changed.")
-                .arg(why));
+        warn(tr("A file could not be read: %1\nThe initial settings are used, and the "
+                "file is kept as it is until a setting it holds is changed.")
+                 .arg(why));
     });
     connect(&engine, &BellEngine::hearingChanged, this, [this](const QString& problem) {
         // Two short lines fit the state area where one long one would not.
@@ -164,44 +131,13 @@ void main::connectBehaviours() {
         bellProblem->setVisible(!problem.isEmpty());
     });
     connect(&engine, &BellEngine::recordUnavailable, this, [this](const QString& why) {
-        services_.messages.information(
-            tr("Warning"),
-            tr("The ring record cannot be kept: %1\nThe bells ring all the same.").arg(why));
+        warn(tr("The ring record cannot be kept: %1\nThe bells ring all the same.").arg(why));
     });
     connect(mexit, &MenuLabel::Click, this, &main::mexit_Click);
     connect(mnExit1, &QAction::triggered, this, &main::mnExit1_Click);
-    connect(mOpen, &QAction::triggered, this, &main::TrayOut);
-
+    connect(menus_, &MenuWindows::countdownBell, this,
+            [this] { ringSelected(RingCause::Countdown); });
     connectSystem();
-    connectWindows();
-    connectTimeSync();
-
-    Picture1->installEventFilter(this);
-    titleText->installEventFilter(this);
-    Picture2->installEventFilter(this);
-    frameState->installEventFilter(this);
-}
-
-// A spin writes its position into its field; reaching the top value turns
-// it into the wrap value (wrapAt 0: no wrap, the top value stays).
-// A number typed or loaded into the field moves the spin to it, so the next
-// arrow click goes on from what the field shows; other text leaves it alone.
-void main::bindSpin(SpinButton* spin, QLineEdit* edit, int wrapAt, int wrapTo) {
-    connect(spin, &SpinButton::Change, this, [spin, edit, wrapAt, wrapTo] {
-        if (wrapAt != 0 && spin->position() == wrapAt) {
-            spin->setPosition(wrapTo);  // runs this again with the wrap value
-            return;
-        }
-        edit->setText(QString::number(spin->position()));
-    });
-    const int highest = wrapAt != 0 ? wrapAt - 1 : spin->maximumPosition();
-    connect(edit, &QLineEdit::textChanged, this, [spin, highest](const QString& text) {
-        const auto value = wholeNumber(text.toStdString());
-        if (!value || *value < spin->minimumPosition() || *value > highest)
-            return;
-        const QSignalBlocker quiet(spin);  // the field already shows it
-        spin->setPosition(static_cast<int>(*value));
-    });
 }
 
 // ---- Start-up and shutdown -------------------------------------------------
@@ -209,7 +145,6 @@ void main::bindSpin(SpinButton* spin, QLineEdit* edit, int wrapAt, int wrapTo) {
 void main::Form_Load() {
     mOpen->setVisible(false);
     setWindowTitle(QStringLiteral("TOLLIX"));
-    mnBellCount->setEnabled(false);
 
     // Nothing start-up has to say may hold the schedule: it is said in one
     // box at the end, and start-up's own saves leave unreadable files alone.
@@ -218,10 +153,10 @@ void main::Form_Load() {
 
     loadPhase = 1;
 
-    placeOnScreen(QSize(1180, 700));
+    frame_->placeOnScreen(QSize(1180, 700));
     show();
     // Once more when the shown frames have told their real minimum.
-    QTimer::singleShot(0, this, [this] { placeOnScreen(size()); });
+    QTimer::singleShot(0, this, [this] { frame_->placeOnScreen(size()); });
 
     startupStep(tr("Reading %1").arg(fromStd(paths().dataFolder().string())),
                 [this] { model.load(engine.clock().now().weekday); });
@@ -239,8 +174,7 @@ void main::Form_Load() {
     startupStep(tr("Reading %1").arg(fromStd(paths().dataIni().string())),
                 [this] { LoadSettings(); });
 
-    state->setText(tr("OFF"));
-    setStateColour(kStateOffColour);
+    lockControls(false);
 
     if (auto_exe->value() == 1) {
         start_Click();
@@ -250,35 +184,19 @@ void main::Form_Load() {
 
     // Nobody may be at the screen: in the tray the problems are a notification too.
     const QString said = services_.messages.showGathered();
-    if (!said.isEmpty() && inTray_)
-        tray_->showMessage(QStringLiteral("TOLLIX"), said, QSystemTrayIcon::Warning);
+    if (!said.isEmpty() && inTray())
+        trayIcon()->showMessage(QStringLiteral("TOLLIX"), said, QSystemTrayIcon::Warning);
 }
 
-QColor main::stateColour() const {
-    return stateColor->palette().color(QPalette::Window);
-}
-
-void main::setStateColour(int blueGreenRed) {
-    const QColor colour(blueGreenRed & 0xff, (blueGreenRed >> 8) & 0xff,
-                        (blueGreenRed >> 16) & 0xff);
-    stateColor->setStyleSheet(QStringLiteral("background-color: %1;").arg(colour.name()));
-    QPalette palette = stateColor->palette();
-    palette.setColor(QPalette::Window, colour);
-    stateColor->setPalette(palette);
-}
-
+// Start-up goes on after a failed step, so that the clock keeps ticking.
 void main::startupStep(const QString& what, const std::function<void()>& step) {
     try {
         step();
     } catch (const std::exception& error) {
-        startupError(what, QString::fromLocal8Bit(error.what()));
+        services_.messages.information(
+            QStringLiteral("TOLLIX"),
+            tr("Error Number : \n%1 failed: %2").arg(what, QString::fromLocal8Bit(error.what())));
     }
-}
-
-// Start-up goes on after a failed step, so that the clock keeps ticking.
-void main::startupError(const QString& what, const QString& description) {
-    services_.messages.information(QStringLiteral("TOLLIX"),
-                                   tr("Error Number : \n%1 failed: %2").arg(what, description));
 }
 
 void main::Shutdown(bool end) {
@@ -308,9 +226,8 @@ void main::closeEvent(QCloseEvent* event) {
 }
 
 void main::mexit_Click() {
-    clearMenuHighlights();
-    if (exitWanted())
-        Shutdown(true);
+    menus_->clearMenuHighlights();
+    mnExit1_Click();
 }
 
 void main::mnExit1_Click() {
@@ -318,22 +235,12 @@ void main::mnExit1_Click() {
         Shutdown(true);
 }
 
-void main::EndSession() {
-    Shutdown(true);
+void main::warn(const QString& text) {
+    services_.messages.information(tr("Warning"), text);
 }
 
-bool main::eventFilter(QObject* watched, QEvent* event) {
-    // The window has no title bar of the system's: it is dragged by its own.
-    if (watched == Picture1 || watched == titleText)
-        return dragWindow(event) || QWidget::eventFilter(watched, event);
-    if (watched == frameState && event->type() == QEvent::MouseButtonRelease) {
-        showRingLog();
-        return true;
-    }
-    // Moving over the background clears the highlight of the menu labels.
-    if (watched == Picture2 && event->type() == QEvent::MouseMove)
-        clearMenuHighlights();
-    return QWidget::eventFilter(watched, event);
+void main::EndSession() {
+    Shutdown(true);
 }
 
 // ---- The clock --------------------------------------------------------------
@@ -351,32 +258,43 @@ void main::sound_zero_Click() {
 
 // ---- The data files ------------------------------------------------------------
 
-// Settings that do not reach the disk would be lost at the next start.
-void main::notSaved(const QString& error) {
-    services_.messages.information(tr("Warning"),
-                                   tr("The setting could not be saved: %1").arg(error));
-}
-
-// The general settings as the model holds them. The controls' own
-// behaviours run as each is set and save what the model already holds.
+// The general settings as the model holds them, drawn without running the
+// controls' behaviours, which would only hand the same values back; what
+// those behaviours do beyond the model is done here.
 void main::LoadSettings() {
     const GeneralSettings s = model.general();
-    auto_exe->setValue(s.auto_exe);
-    if (fileList->count() > s.fileListIndex)
-        fileList->setListIndex(s.fileListIndex);
-    sound_zero->setValue(s.sound_zero);
-    bellRepeat->setValue(s.bellRepeat);
-    chkTimeSync->setValue(s.chkTimeSync);
-    (s.autoMode == 1 ? isAutoModeForm_->isAutoMode1 : isAutoModeForm_->isAutoMode2)->select();
-    (s.dayMode == 1 ? Option3 : Option4)->select();
-    (s.timeMode == 1 ? Option1 : Option2)->select();
-    if (!bellRepeat->isChecked())
-        bellStop->setVisible(false);
+    {
+        const QSignalBlocker blockers[] = {QSignalBlocker(auto_exe),
+                                           QSignalBlocker(fileList),
+                                           QSignalBlocker(sound_zero),
+                                           QSignalBlocker(bellRepeat),
+                                           QSignalBlocker(chkTimeSync),
+                                           QSignalBlocker(Option1),
+                                           QSignalBlocker(Option2),
+                                           QSignalBlocker(Option3),
+                                           QSignalBlocker(Option4),
+                                           QSignalBlocker(isAutoModeForm_->isAutoMode1),
+                                           QSignalBlocker(isAutoModeForm_->isAutoMode2)};
+        auto_exe->setValue(s.auto_exe);
+        if (fileList->count() > s.fileListIndex)
+            fileList->setListIndex(s.fileListIndex);
+        sound_zero->setValue(s.sound_zero);
+        bellRepeat->setValue(s.bellRepeat);
+        chkTimeSync->setValue(s.chkTimeSync);
+        (s.autoMode == 1 ? isAutoModeForm_->isAutoMode1 : isAutoModeForm_->isAutoMode2)
+            ->setChecked(true);
+        (s.dayMode == 1 ? Option3 : Option4)->setChecked(true);
+        (s.timeMode == 1 ? Option1 : Option2)->setChecked(true);
+    }
+    if (s.auto_exe == 1)
+        writeStartEntry(true);  // the program may have moved since
+    if (s.sound_zero == 1)
+        engine.soundControl.SetMasterMute(true);
+    bellStop->setVisible(s.bellRepeat == 1);
+    VScroll9->setEnabled(s.dayMode != 1);
+    s.timeMode == 1 ? ShowAutoPanels() : ShowManualPanels();
+    loadPhase = 2;
     SaveSettings();
-}
-
-void main::SaveSettings() {
-    model.saveGeneral();
 }
 
 // ---- Mode and day selection -------------------------------------------------
@@ -416,9 +334,6 @@ void main::Option2_Click() {
 void main::Option3_Click() {
     VScroll9->setEnabled(false);
     model.setDayMode(ScheduleModel::DayMode::Week, engine.clock().now().weekday);
-    loadPhase = 2;
-    if (Option2->isChecked())
-        applyTemplet->setVisible(true);
 }
 
 void main::Option4_Click() {
@@ -433,9 +348,6 @@ void main::Option4_Click() {
         services_.messages.information(
             tr("Help"), tr("Click arrow in right [Select day], Seting each day bell time."));
     }
-    loadPhase = 2;
-    if (Option2->isChecked())
-        applyTemplet->setVisible(true);
 }
 
 }  // namespace tollix

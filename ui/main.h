@@ -14,6 +14,7 @@
 #include "schedule/BellEntry.h"
 #include "sound/SoundPlayer.h"
 #include "sound/sound_control.h"
+#include "ui/FramelessWindow.h"
 #include "ui/MainForm.h"
 
 #include <QWidget>
@@ -25,9 +26,6 @@
 #include <string>
 #include <vector>
 
-class QAction;
-class QMenu;
-class QPushButton;
 class QSystemTrayIcon;
 
 namespace tollix {
@@ -35,16 +33,10 @@ namespace tollix {
 namespace timesync {
 class TimeSync;
 }
-class FrmBellCount;
-class FrmCountDown;
-class FrmSyncError;
-class HelpWindow;
-class HolidaysWindow;
+class MenuWindows;
 class SchoolClockWindow;
-class RingLogWindow;
 class isAutoExitForm;
 class isAutoModeForm;
-class main;
 class templet;
 
 // What the main window is given from outside.
@@ -69,7 +61,8 @@ struct MainServices {
 };
 
 // The main window: draws the settings model and the engine, and forwards the
-// operator's edits to them.
+// operator's edits to them. Its frame and the windows of its menu labels are
+// parts of their own.
 class main final : public QWidget, public MainForm {
     Q_OBJECT
 
@@ -86,30 +79,28 @@ class main final : public QWidget, public MainForm {
     void EndSession();
     // One of the ways out was taken.
     bool hasEnded() const { return ended_; }
-    // "Web page" opens it; set where the web server is created.
-    std::function<void()> showWebPage;
 
-    // The tray: the window hides into it and comes back from it.
-    void TrayIn();
-    void TrayOut();
-    void CmdTray_Click() { TrayIn(); }
-    void ImageMin_Click();
-    bool inTray() const { return inTray_; }
-    QSystemTrayIcon* trayIcon() const { return tray_; }
+    // The tray, where the window hides; other windows and a second copy call these.
+    void TrayIn() { frame_->TrayIn(); }
+    void TrayOut() { frame_->TrayOut(); }
+    bool inTray() const { return frame_->inTray(); }
+    QSystemTrayIcon* trayIcon() const { return frame_->trayIcon(); }
+    // The windows of the menu bar and the state area.
+    MenuWindows& menus() const { return *menus_; }
 
     // Internet time.
     void chkTimeSync_Click();
-    FrmSyncError* syncErrorWindow() const { return syncError_; }
 
     // Starting at log-on and the reserved exit.
     void auto_exe_Click();
     void chkAutoExit_Click();
     isAutoExitForm* autoExitForm() const { return isAutoExitForm_.get(); }
+    isAutoModeForm* autoModeForm() const { return isAutoModeForm_.get(); }
 
     // The data files.
     void LoadSettings();
-    void SaveSettings();
-    void WriteExitIni();
+    void SaveSettings() { model.saveGeneral(); }
+    void WriteExitIni() { model.setAutoExit(chkAutoExit->value() == 1); }
 
     // Mode and day selection.
     void Option1_Click();
@@ -117,7 +108,6 @@ class main final : public QWidget, public MainForm {
     void Option3_Click();
     void Option4_Click();
     void LoadCurrent();
-
     void VScroll9_Change();
 
     // Editing the manual list; each edit is written to its file at once.
@@ -142,37 +132,12 @@ class main final : public QWidget, public MainForm {
     void stop1_Click();
     void Timer1_Timer() { engine.Timer1_Timer(); }
     void ShowNextBell() { engine.ShowNextBell(); }
-    void btnNowBell_Click();
-    void bellStop_Click();
+    void btnNowBell_Click() { ringSelected(RingCause::ByHand); }
+    void bellStop_Click() { engine.bellStop(); }
     void bellRepeat_Click();
     void sound_zero_Click();
-    // The ring record's window, opened from the state area.
-    void showRingLog();
-
-    // The windows of the menu bar, made on first use and kept.
-    void mnPlayMusic_Click();
-    void mnBellCount_Click();
-    void mnCountDown_Click();
-    void helpword_Click();
-    void info_Click();
-    FrmCountDown* countDownWindow();
-    FrmBellCount* bellCountWindow();
-    HelpWindow* help1Window();
-    HelpWindow* playMusicWindow();
-    HelpWindow* info1Window();
-    // Days off and make-up days.
-    void mnHolidays_Click();
-    HolidaysWindow* holidaysWindow();
-    // The calendar changed: today may have become another kind of day.
-    void holidaysChanged();
     // "Align to school clock".
     SchoolClockWindow* schoolClockWindow();
-    // The countdown reached zero: the selected bell rings now.
-    void countdownBell();
-
-    // The colour beside the state, given as the platform's blue-green-red number.
-    void setStateColour(int blueGreenRed);
-    QColor stateColour() const;
 
     const AppPaths& paths() const { return services_.paths; }
 
@@ -181,47 +146,34 @@ class main final : public QWidget, public MainForm {
     // Every setting as stored; the engine builds each day from it.
     ScheduleModel model;
     BellEngine engine;
-
     SecondTicker* Timer1;
-    isAutoModeForm* autoModeForm() const { return isAutoModeForm_.get(); }
 
   protected:
-    void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool exitWanted();
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void connectBehaviours();
     void connectSystem();
-    void connectWindows();
-    void clearMenuHighlights();
-    void showSideTexts();
     std::vector<std::string> soundList() const;
-    bool dragWindow(QEvent* event);
-    void placeOnScreen(QSize wished);
-    void bindSpin(SpinButton* spin, QLineEdit* field, int wrapAt, int wrapTo);
     // The shutdown steps shared by every way out; ends the program when `end`.
     void Shutdown(bool end);
+    bool exitWanted();
     void startupStep(const QString& what, const std::function<void()>& step);
-    void startupError(const QString& what, const QString& description);
-    void notSaved(const QString& error);
+    void writeStartEntry(bool set);
+    // A box titled "Warning".
+    void warn(const QString& text);
     QString weekdayName(int day) const;
     void lockControls(bool running);
     void PickSound(QLineEdit* target, IntervalSound field);
     void editHere();
     std::optional<std::string> selectedSound() const;
+    void ringSelected(RingCause cause);
     void refused(const Outcome& outcome);
     void drawList(int selected);
     void showClock(const LocalTime& time);
     void showNextBellTexts();
-
     // Today's bells and the kind of day, as the engine built them.
     void showDay();
-
-    void updateTrayTip();
-    void connectTimeSync();
     void timeCorrected();
     void showTimeStatus(const QString& status);
 
@@ -229,21 +181,10 @@ class main final : public QWidget, public MainForm {
     std::unique_ptr<isAutoModeForm> isAutoModeForm_;
     std::unique_ptr<templet> templet_;
     std::unique_ptr<isAutoExitForm> isAutoExitForm_;
-    RingLogWindow* ringLogWindow_ = nullptr;
-    FrmCountDown* countDown_ = nullptr;
-    FrmSyncError* syncError_ = nullptr;
-    FrmBellCount* bellCount_ = nullptr;
-    HelpWindow* help1_ = nullptr;
-    HelpWindow* playMusic_ = nullptr;
-    HelpWindow* info1_ = nullptr;
-    HolidaysWindow* holidays_ = nullptr;
+    FramelessWindow* frame_ = nullptr;
+    MenuWindows* menus_ = nullptr;
     SchoolClockWindow* schoolClock_ = nullptr;
     QString timeStatus_;
-    QSystemTrayIcon* tray_ = nullptr;
-    bool inTray_ = false;
-    // Moving the window by hand where the system cannot move it.
-    bool dragging_ = false;
-    QPoint dragOffset_;
     std::int64_t shownDay_ = -1;
     bool ended_ = false;
 };

@@ -1,34 +1,15 @@
 // The main window's schedule: the day selector, start and stop, what the
 // bell engine reads of the controls and what it reports, ringing by hand.
-#include "schedule/Intervals.h"
+#include "engine/DayNote.h"
 #include "sound/SoundLibrary.h"
-#include "ui/RingLogWindow.h"
-#include "ui/Translations.h"
+#include "ui/MenuWindows.h"
 #include "ui/main.h"
 
 #include <QSignalBlocker>
 
-#include <filesystem>
+#include <algorithm>
 
 namespace tollix {
-
-namespace {
-
-constexpr int kStateOnColour = 12171263;  // blue-green-red: red 255, green 183, blue 185
-constexpr int kStateOffColour = 11263914;
-
-QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-bool listHoldsPlayableFile(const SortedListBox& list) {
-    for (int i = 0; i < list.count(); ++i)
-        if (sound::isPlayableFile(list.text(i).toStdString()))
-            return true;
-    return false;
-}
-
-}  // namespace
 
 // ---- The day selector -------------------------------------------------------
 
@@ -50,34 +31,17 @@ void main::VScroll9_Change() {
 
 void main::lockControls(bool running) {
     const bool usable = !running;
-    for (QWidget* control : std::initializer_list<QWidget*>{worktime,        resttime,
-                                                            VScroll1,        VScroll2,
-                                                            VScroll3,        VScroll4,
-                                                            VScroll5,        VScroll6,
-                                                            VScrollPreBell1, VScrollPreBell2,
-                                                            start_m,         start_h,
-                                                            exit_m,          exit_h,
-                                                            Option1,         Option2,
-                                                            Option3,         Option4,
-                                                            input_h,         input_m,
-                                                            VScroll7,        VScroll8,
-                                                            TimeAdd,         TimeDel,
-                                                            TimeMod,         allDel,
-                                                            applyTemplet,    ChkPreBell1,
-                                                            TxtPreBell1,     TxtPreBellName1,
-                                                            ChkPreBell2,     TxtPreBell2,
-                                                            TxtPreBellName2, txtStartBellSound,
-                                                            txtEndBellSound, CmdPreBell1,
-                                                            CmdPreBell2,     cmdStartBellSound,
-                                                            cmdEndBellSound})
-        control->setEnabled(usable);
+    lockEditors(running);
     start->setEnabled(usable);
     dayNote->setVisible(false);
     state->setText(running ? tr("ON") : tr("OFF"));
-    setStateColour(running ? kStateOnColour : kStateOffColour);
+    stateColor->setStyleSheet(running ? QStringLiteral("background-color: #ffb7b9;")
+                                      : QStringLiteral("background-color: #aadfab;"));
     nobell->setEnabled(usable && !Option3->isChecked());
     VScroll9->setEnabled(usable && Option4->isChecked());
-    updateTrayTip();
+    mnBellCount->setEnabled(running);
+    if (!running)
+        clock_list->clear();
 }
 
 void main::start_Click() {
@@ -90,61 +54,31 @@ void main::start_Click() {
         refused(model.selectDay(engine.dayChoice(engine.clock().now()).weekday));
     }
     editHere();
-    if (const Outcome outcome = model.prepareStart(listHoldsPlayableFile(*fileList))) {
+    if (const Outcome outcome =
+            model.prepareStart(std::ranges::any_of(soundList(), sound::isPlayableFile))) {
         refused(outcome);
         return;
     }
-    lockControls(true);
-
-    // Today's bells are built afresh on every start, from what was just saved.
+    // Today's bells are built afresh on every start, from what was just saved;
+    // the controls are locked as the engine reports it running.
     engine.startSchedule();
-    mnBellCount->setEnabled(true);
     SaveSettings();
 }
 
 // Today's bells, and what kind of day the schedule runs: a day off, a
-// make-up day, or a day whose settings cannot ring, said in red.
+// make-up day, a special day, or a day whose settings cannot ring, in red.
 void main::showDay() {
     clock_list->clear();
-    for (const auto& line : engine.todayLines()) clock_list->addItem(fromStd(line));
-    const DayChoice& day = engine.today();
-    const QString name = QString::fromStdString(day.name);
-    dayNote->setStyleSheet(QString());
-    if (!engine.dayProblem().isEmpty()) {
-        dayNote->setStyleSheet(QStringLiteral("color: #c00000;"));
-        dayNote->setText(
-            tr("No bells today: %1").arg(refusalText(engine.dayProblem().toStdString())));
-        dayNote->setVisible(true);
-        return;
-    }
-    switch (day.kind) {
-        case DayChoice::Kind::Ordinary:
-            dayNote->setVisible(false);
-            return;
-        case DayChoice::Kind::NoBells:
-            state->setText(tr("HOLIDAY"));
-            dayNote->setText(name.isEmpty() ? tr("No bells today") : name);
-            break;
-        case DayChoice::Kind::MakeUp:
-            dayNote->setText(
-                tr("Make-up day: %1's bells%2")
-                    .arg(weekdayName(day.weekday),
-                         name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
-            break;
-        case DayChoice::Kind::Special:
-            dayNote->setText(
-                tr("Special day: Templet %1%2")
-                    .arg(day.templet)
-                    .arg(name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)));
-            break;
-    }
-    dayNote->setVisible(true);
+    for (const auto& line : engine.todayLines()) clock_list->addItem(QString::fromStdString(line));
+    const bool problem = !engine.dayProblem().isEmpty();
+    dayNote->setStyleSheet(problem ? QStringLiteral("color: #c00000;") : QString());
+    dayNote->setText(dayNoteText(engine, true));
+    dayNote->setVisible(!dayNote->text().isEmpty());
+    if (!problem && engine.today().kind == DayChoice::Kind::NoBells)
+        state->setText(tr("HOLIDAY"));
 }
 
 void main::stop1_Click() {
-    lockControls(false);
-    clock_list->clear();
-    mnBellCount->setEnabled(false);
     engine.stopSchedule();
 }
 
@@ -172,12 +106,6 @@ void main::showNextBellTexts() {
     nextBellSound->setToolTip(engine.nextBellSound);
 }
 
-void main::showRingLog() {
-    if (!ringLogWindow_)
-        ringLogWindow_ = new RingLogWindow(services_.ringLog.file(), this);
-    ringLogWindow_->showLatest();
-}
-
 // ---- Ringing by hand -----------------------------------------------------------
 
 std::vector<std::string> main::soundList() const {
@@ -187,20 +115,8 @@ std::vector<std::string> main::soundList() const {
     return library;
 }
 
-void main::btnNowBell_Click() {
-    const int index = fileList->ListIndex();
-    engine.RingNow(index < 0 ? std::nullopt : std::optional(fileList->text(index).toStdString()),
-                   soundList());
-}
-
-void main::countdownBell() {
-    const int index = fileList->ListIndex();
-    engine.RingNow(index < 0 ? std::nullopt : std::optional(fileList->text(index).toStdString()),
-                   soundList(), RingCause::Countdown);
-}
-
-void main::bellStop_Click() {
-    engine.bellStop();
+void main::ringSelected(RingCause cause) {
+    engine.RingNow(selectedSound(), soundList(), cause);
 }
 
 void main::bellRepeat_Click() {

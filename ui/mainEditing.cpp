@@ -1,6 +1,6 @@
 // The main window's editing of the manual list, the interval sounds and the
 // templates: the model's rules, drawn. Every edit is written at once.
-#include "ui/Translations.h"
+#include "engine/DayNote.h"
 #include "ui/main.h"
 #include "ui/templet.h"
 

@@ -1,5 +1,6 @@
 #include "web/WebApi.h"
 
+#include "engine/DayNote.h"
 #include "engine/RingLog.h"
 #include "sound/SoundLibrary.h"
 #include "timesync/TimeSync.h"
@@ -16,8 +17,6 @@ namespace tollix::web {
 namespace {
 
 constexpr int kMaxRings = 500;
-constexpr const char* kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                     "Thursday", "Friday", "Saturday"};
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
@@ -50,28 +49,6 @@ QString clockText(int minuteOfDay) {
     return QStringLiteral("%1:%2")
         .arg(minuteOfDay / 60 % 100, 2, 10, QLatin1Char('0'))
         .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
-}
-
-// What the main window says about the day under its state.
-QString dayNote(const BellEngine& engine) {
-    if (!engine.dayProblem().isEmpty())
-        return QStringLiteral("No bells today: ") + engine.dayProblem();
-    const DayChoice& day = engine.today();
-    switch (day.kind) {
-        case DayChoice::Kind::Ordinary:
-            return {};
-        case DayChoice::Kind::NoBells:
-            return day.name.empty() ? QStringLiteral("No bells today") : text(day.name);
-        case DayChoice::Kind::MakeUp:
-            return QStringLiteral("Make-up day: %1's bells%2")
-                .arg(QLatin1String(kWeekdays[std::clamp(day.weekday, 1, 7) - 1]),
-                     day.name.empty() ? QString() : QStringLiteral(" (%1)").arg(text(day.name)));
-        case DayChoice::Kind::Special:
-            return QStringLiteral("Special day: Templet %1%2")
-                .arg(day.templet)
-                .arg(day.name.empty() ? QString() : QStringLiteral(" (%1)").arg(text(day.name)));
-    }
-    return {};
 }
 
 std::vector<std::string> soundList(const std::filesystem::path& folder) {
@@ -115,7 +92,7 @@ WebApi::Reply WebApi::status() const {
     }
     return {200,
             {{QStringLiteral("state"), state},
-             {QStringLiteral("day"), dayNote(engine)},
+             {QStringLiteral("day"), dayNoteText(engine, false)},
              {QStringLiteral("now"), isoTime(services_.clock.now())},
              {QStringLiteral("next_bell"), engine.nextBell},
              {QStringLiteral("next_sound"), engine.nextBellSound},

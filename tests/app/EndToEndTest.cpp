@@ -180,24 +180,26 @@ TEST_F(EndToEnd, TwoBellsRingAtTheirMinutesAndOtherSoundIsSilentBetween) {
 
 // At midnight the new day is built: an exam day, which rings its template's
 // list, not Monday's, and by the school's clocks, which are 5 s ahead: its
-// 00:00 comes at the computer's 23:59:55.
+// 00:00 comes at the computer's 23:59:55. The sound list follows the sound folder.
 TEST_F(EndToEnd, AtMidnightASpecialDayRingsItsTemplateByTheSchoolClock) {
     tone("monday.wav", 1.5, 440);
-    tone("exam.wav", 1.5, 880);               // Sunday's bell has no file: it would not be heard
-    settings({.timeMode = 2, .dayMode = 2});  // set each day
+    tone("exam.wav", 1.5, 880);  // Sunday's bell has no file: it would not be heard
+    settings({.fileListIndex = 0, .timeMode = 2, .dayMode = 2});  // each day; exam.wav chosen
     test::save(paths.dayList(1), {0, {"23hr 00min/sunday.wav"}});
     test::save(paths.dayList(2), {0, {"00hr 00min/monday.wav"}});
     test::save(paths.dayList(9), {0, {"00hr 00min/exam.wav"}});
     test::writeBytes(paths.holidaysIni(), "2026-12-07 = Templet 2 Exams\n");
     test::writeBytes(paths.clockIni(), "5\n");
     date = QDate(2026, 12, 6);
-    const auto samples = run(QTime(23, 59, 50), 8);
+    // A sound copied in by hand comes first in the list: the choice kept is still exam.wav.
+    const auto samples = run(QTime(23, 59, 50), 8, {{2, [&] { tone("alarm.wav", 0.5); }}});
     // The tick at midnight builds the new day's bells; the next one rings them.
     const double heard = test::onset(samples, boundary + 4.5);
     EXPECT_GT(heard, boundary + 4.9);
     EXPECT_LT(heard, boundary + 6.9);
     EXPECT_NEAR(hertz(samples, heard + 0.2, heard + 1.2), 880, 120);
     EXPECT_EQ(records(), "rang exam.wav");
+    EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).fileListIndex, 1);
 }
 
 // Also the program's own services: the start entry, and logind, whose

@@ -382,6 +382,25 @@ TEST_F(Engine, RingNowRefusesInOrderThenRingsWithTwoExtraSecondsAndSaysSo) {
     EXPECT_TRUE(recorded("\trang\tb.wav\tcountdown"));
 }
 
+// A sound tried from the list is no bell: never over one, ended by one, and
+// over by itself after its length.
+TEST_F(Engine, ATriedSoundGivesWayToABellAndEndsByItself) {
+    begin("2026-12-07 08:30:58", "08:31 b.wav");
+    EXPECT_TRUE(engine->playTest("a.mp3"));
+    tick();
+    EXPECT_TRUE(engine->testPlaying());
+    tick();  // 08:31:00
+    EXPECT_FALSE(engine->testPlaying());
+    EXPECT_FALSE(engine->playTest("a.mp3"));
+    runUntil("2026-12-07 08:31:10");
+    EXPECT_TRUE(engine->playTest("a.mp3"));  // 3 s, and a second to spare
+    runUntil("2026-12-07 08:31:14");
+    EXPECT_TRUE(engine->testPlaying());
+    tick();
+    EXPECT_FALSE(engine->testPlaying());
+    EXPECT_EQ(records(), "rang b.wav");
+}
+
 TEST_F(Engine, RingNowDuringAFadePutsTheVolumeBackFirst) {
     sound("2_x/song.mp3", 200000);
     mixer.volume = 80;

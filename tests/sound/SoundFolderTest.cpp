@@ -1,7 +1,10 @@
 // What the sound folder offers: its sounds, its music folders and their lists.
 #include "sound/MusicList.h"
+#include "sound/SoundFolder.h"
 #include "sound/SoundLibrary.h"
 #include "tests/support/Doubles.h"
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -82,13 +85,66 @@ TEST(SoundLibrary, MusicFoldersAreNamedByTheirMinutes) {
 TEST(SoundLibrary, ScanListsFoldersAndFilesInListOrder) {
     test::TempFolder dir;
     const auto sound = dir.path();
-    for (const char* name : {"a.MP3", "b.txt", "Zed.wav", "bell.mp3", "x.y_3/in.mp3",
-                             "5_morning/A.mp3", "0_silence/A.mp3", "two\nlines.mp3", "mp3"})
+    for (const char* name :
+         {"a.MP3", "b.txt", "Zed.wav", "bell.mp3", "x.y_3/in.mp3", "5_morning/A.mp3",
+          "0_silence/A.mp3", "two\nlines.mp3", "mp3", "c.Ogg", "d.flac"})
         test::writeBytes(sound / name, "x");
     std::filesystem::create_directory(sound / "15_lunch");
     EXPECT_EQ(sound::SoundFolderScan(sound),
-              (std::vector<std::string>{"15_lunch", "5_morning", "a.MP3", "bell.mp3", "Zed.wav"}));
+              (std::vector<std::string>{"15_lunch", "5_morning", "a.MP3", "bell.mp3", "c.Ogg",
+                                        "d.flac", "Zed.wav"}));
     EXPECT_THROW(sound::SoundFolderScan(sound / "sound"), std::filesystem::filesystem_error);
+}
+
+// Sounds taken in: a new one copied, the same one again left alone, a
+// different one of the same name replaced only when the operator says so.
+TEST(AddSounds, CopiesNewLeavesTheSameAndAsksBeforeReplacing) {
+    test::TempFolder dir;
+    const auto from = dir.path() / "from", folder = dir.path() / "sound";
+    for (const auto& [file, bytes] : {std::pair{folder / "same.wav", "bell"},
+                                      {folder / "other.mp3", "old"},
+                                      {folder / "kept.ogg", "old"},
+                                      {from / "new.flac", "new"},
+                                      {from / "same.wav", "bell"},
+                                      {from / "other.mp3", "new"},
+                                      {from / "kept.ogg", "new"},
+                                      {from / "notes.txt", "new"}})
+        test::writeBytes(file, bytes);
+    std::vector<std::string> asked;
+    const auto added =
+        sound::addSounds({from / "new.flac", from / "same.wav", from / "other.mp3",
+                          from / "kept.ogg", from / "notes.txt", folder / "same.wav"},
+                         folder, [&asked](const std::string& name) {
+                             asked.push_back(name);
+                             return name == "other.mp3";
+                         });
+    using enum sound::Added;
+    const std::tuple<const char*, sound::Added, const char*> rows[] = {
+        {"new.flac", Copied, "new"},  {"same.wav", AlreadyThere, "bell"},
+        {"other.mp3", Copied, "new"}, {"kept.ogg", Kept, "old"},
+        {"notes.txt", Failed, "-"},   {"same.wav", AlreadyThere, "bell"}};
+    ASSERT_EQ(added.size(), std::size(rows));
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        const auto& [name, outcome, bytes] = rows[i];
+        EXPECT_EQ(added[i].name, name);
+        EXPECT_EQ(added[i].added, outcome) << name;
+        const auto file = folder / name;  // "-": not there
+        EXPECT_EQ(std::filesystem::exists(file) ? test::readBytes(file) : "-", bytes) << name;
+    }
+    EXPECT_EQ(asked, (std::vector<std::string>{"other.mp3", "kept.ogg"}));
+    EXPECT_EQ(sound::SoundFolderScan(folder).size(), 4u);  // no copy left half-way
+}
+
+TEST(SoundFolderWatch, AFileCopiedInByHandIsListedAMomentLater) {
+    test::TempFolder dir;
+    test::writeBytes(dir.path() / "b.wav", "x");
+    sound::SoundFolderWatch watch(dir.path());
+    std::vector<std::string> list;
+    QObject::connect(&watch, &sound::SoundFolderWatch::changed,
+                     [&list](const std::vector<std::string>& now) { list = now; });
+    test::writeBytes(dir.path() / "a.mp3", "x");
+    EXPECT_TRUE(QTest::qWaitFor([&list] { return !list.empty(); }, 5000));
+    EXPECT_EQ(list, (std::vector<std::string>{"a.mp3", "b.wav"}));
 }
 
 }  // namespace

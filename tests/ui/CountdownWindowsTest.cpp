@@ -1,5 +1,6 @@
 #include "tests/support/WindowDoubles.h"
 #include "ui/FrmCountDown.h"
+#include "ui/MenuWindows.h"
 
 namespace tollix {
 namespace {
@@ -24,7 +25,7 @@ TEST_F(CountdownWindows, StartPauseReplayAndExitShowTheirButtonsAndZeroRingsOnce
     main& w = load();
     player.lengths[(paths.soundFolder() / "chime.wav").string()] = 1000;
     w.fileList->setListIndex(0);
-    FrmCountDown& c = *w.countDownWindow();
+    FrmCountDown& c = *w.menus().countDownWindow();
     FrmFullScreen& full = *c.fullScreen();
     c.input_h->setText(u"0"_s);
     c.input_s->setText(u"61"_s);
@@ -56,7 +57,7 @@ TEST_F(CountdownWindows, StartPauseReplayAndExitShowTheirButtonsAndZeroRingsOnce
 
 TEST_F(CountdownWindows, TheNextBellWindowFollowsTheTick) {
     main& w = load();
-    FrmBellCount* next = w.bellCountWindow();
+    FrmBellCount* next = w.menus().bellCountWindow();
     clock.time = LocalTime{2026, 12, 7, 13, 5, 9, 0, 2};
     w.Timer1_Timer();
     EXPECT_EQ(next->lblNowTimeShow->text(), u"01:05:09PM"_s);

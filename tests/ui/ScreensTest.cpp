@@ -6,6 +6,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/HolidaysWindow.h"
 #include "ui/LargePrintWindow.h"
+#include "ui/MenuWindows.h"
 #include "ui/Translations.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
@@ -31,11 +32,11 @@ class Screens : public test::WindowTest {
         if (!sync_)
             sync_ = std::make_unique<FrmSyncError>();
         return {&w,
-                w.countDownWindow(),
-                w.countDownWindow()->fullScreen(),
-                w.bellCountWindow(),
-                w.help1Window(),
-                w.holidaysWindow(),
+                w.menus().countDownWindow(),
+                w.menus().countDownWindow()->fullScreen(),
+                w.menus().bellCountWindow(),
+                w.menus().help1Window(),
+                w.menus().holidaysWindow(),
                 w.autoExitForm(),
                 w.autoModeForm(),
                 w.templetWindow(),

@@ -1,3 +1,4 @@
+#include "engine/DayNote.h"
 #include "tests/support/Doubles.h"
 #include "ui/Translations.h"
 

@@ -4,6 +4,7 @@
 #include "timesync/TimeSync.h"
 #include "ui/FrmSyncError.h"
 #include "ui/HolidaysWindow.h"
+#include "ui/MenuWindows.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
 
@@ -175,10 +176,10 @@ TEST_F(InternetTime, TheWindowShowsWhatTheClientReportsAndFollowsItsCorrections)
     EXPECT_EQ(w.nextBell->text(), u"08hr 30min"_s);
 
     emit sync.failedTooOften();
-    ASSERT_NE(w.syncErrorWindow(), nullptr);
-    EXPECT_TRUE(w.syncErrorWindow()->isVisible());
-    QTest::mouseClick(w.syncErrorWindow()->cmdSyncError, Qt::LeftButton);
-    EXPECT_FALSE(w.syncErrorWindow()->isVisible());
+    ASSERT_NE(w.menus().syncErrorWindow(), nullptr);
+    EXPECT_TRUE(w.menus().syncErrorWindow()->isVisible());
+    QTest::mouseClick(w.menus().syncErrorWindow()->cmdSyncError, Qt::LeftButton);
+    EXPECT_FALSE(w.menus().syncErrorWindow()->isVisible());
 
     w.chkTimeSync->click();  // off: back to the computer's clock
     EXPECT_EQ(w.chkTimeSync->toolTip(),
@@ -214,8 +215,8 @@ TEST_F(DaysOff, TheWindowAddsDeletesImportsAndMarksTheDays) {
     w.start_Click();
     EXPECT_EQ(w.nextBell->text(), u"09hr 15min"_s);
     EXPECT_EQ(w.clock_list->count(), 1);  // Saturday's list, as it rings
-    w.mnHolidays_Click();
-    HolidaysWindow* h = w.holidaysWindow();
+    w.menus().mnHolidays_Click();
+    HolidaysWindow* h = w.menus().holidaysWindow();
     EXPECT_EQ(h->problems->text(),
               QStringLiteral("Line 2 is not read: \"not\" is not a date "
                              "(YYYY-MM-DD) or a range (YYYY-MM-DD..YYYY-MM-DD)"));

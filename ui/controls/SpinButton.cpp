@@ -1,9 +1,12 @@
 #include "ui/controls/SpinButton.h"
 
+#include "schedule/Intervals.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProxyStyle>
+#include <QSignalBlocker>
 #include <QStyleOptionComplex>
 #include <QWheelEvent>
 
@@ -103,14 +106,22 @@ void SpinButton::setPosition(int position) {
     setValue(fromValue(std::clamp(position, minimum_, maximum_)));
 }
 
-void bindWrappingSpin(SpinButton* spin, QLineEdit* field, int top) {
+void bindWrappingSpin(SpinButton* spin, QLineEdit* field, int top, int wrapTo) {
     spin->stepFrom(field);
-    QObject::connect(spin, &SpinButton::Change, field, [spin, field, top] {
-        if (spin->position() == top) {
-            spin->setPosition(0);  // runs this again with 0
+    QObject::connect(spin, &SpinButton::Change, field, [spin, field, top, wrapTo] {
+        if (top != 0 && spin->position() == top) {
+            spin->setPosition(wrapTo);  // runs this again with the wrap value
             return;
         }
         field->setText(QString::number(spin->position()));
+    });
+    const int highest = top != 0 ? top - 1 : spin->maximumPosition();
+    QObject::connect(field, &QLineEdit::textChanged, spin, [spin, highest](const QString& text) {
+        const auto value = wholeNumber(text.toStdString());
+        if (!value || *value < spin->minimumPosition() || *value > highest)
+            return;
+        const QSignalBlocker quiet(spin);  // the field already shows it
+        spin->setPosition(static_cast<int>(*value));
     });
 }
 

@@ -46,9 +46,11 @@ class SpinButton final : public QScrollBar {
     TopArrow top_;
 };
 
-// The spins of the small windows: each keeps its own position and writes it
-// into `field`; reaching `top` turns it into 0. The field's arrow keys and
-// wheel step it.
-void bindWrappingSpin(SpinButton* spin, QLineEdit* field, int top);
+// A spin that keeps its own position and writes it into `field`; reaching
+// `top` turns it into `wrapTo` (top 0: no wrap, the highest value stays). The
+// field's arrow keys and wheel step it, and a number typed or loaded into the
+// field moves the spin to it, so the next arrow click goes on from what the
+// field shows; other text leaves it alone.
+void bindWrappingSpin(SpinButton* spin, QLineEdit* field, int top, int wrapTo = 0);
 
 }  // namespace tollix

@@ -1,0 +1,93 @@
+#include "ui/SoundListPanel.h"
+
+#include "engine/BellEngine.h"
+#include "model/ScheduleModel.h"
+#include "ui/MainForm.h"
+
+#include <QFileDialog>
+#include <QSignalBlocker>
+
+namespace tollix {
+
+SoundListPanel::SoundListPanel(QWidget& window, MainForm& form, BellEngine& engine,
+                               ScheduleModel& model, Messages& messages,
+                               std::filesystem::path folder)
+    : QObject(&window),
+      window_(window),
+      form_(form),
+      engine_(engine),
+      model_(model),
+      messages_(messages),
+      folder_(std::move(folder)),
+      watch_(folder_) {
+    connect(&watch_, &sound::SoundFolderWatch::changed, this,
+            [this](const std::vector<std::string>& list) { showList(list); });
+    connect(form.addSound, &QPushButton::clicked, this, [this] {
+        const QStringList chosen = QFileDialog::getOpenFileNames(
+            &window_, tr("Add sound"), QString(),
+            tr("Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)"));
+        std::vector<std::filesystem::path> files;
+        for (const QString& file : chosen) files.emplace_back(file.toStdString());
+        addFiles(files);
+    });
+    connect(form.playSound, &QPushButton::clicked, this, [this] {
+        const int index = form_.fileList->ListIndex();
+        if (engine_.testPlaying() || index < 0)
+            engine_.stopTest();
+        else if (!engine_.playTest(form_.fileList->text(index).toStdString()))
+            messages_.information(tr("Warning"), engine_.isPlaying
+                                                     ? tr("A bell is sounding.")
+                                                     : tr("The sound could not be played."));
+    });
+    connect(&engine, &BellEngine::testChanged, this,
+            [this](bool playing) { form_.playSound->setText(playing ? tr("Stop") : tr("Play")); });
+}
+
+void SoundListPanel::addFiles(const std::vector<std::filesystem::path>& files) {
+    QString first, failed;
+    for (const sound::AddedSound& sound :
+         sound::addSounds(files, folder_, [this](const std::string& name) {
+             return messages_.question(tr("Add sound"),
+                                       tr("The sound folder holds another %1. Replace it?")
+                                           .arg(QString::fromStdString(name)));
+         })) {
+        const QString name = QString::fromStdString(sound.name);
+        if (sound.added == sound::Added::Failed)
+            failed += QStringLiteral("\n%1: %2").arg(name, QString::fromStdString(sound.error));
+        else if (first.isEmpty())
+            first = name;
+    }
+    if (!failed.isEmpty())
+        messages_.information(tr("Warning"), tr("Not added:%1").arg(failed));
+    if (!first.isEmpty()) {
+        watch_.look();
+        select(first);
+    }
+}
+
+void SoundListPanel::showList(const std::vector<std::string>& list) {
+    SortedListBox* box = form_.fileList;
+    const QString kept = box->ListIndex() < 0 ? QString() : box->text(box->ListIndex());
+    {
+        const QSignalBlocker quiet(box);
+        box->clear();
+        box->AddItems(list);
+    }
+    select(kept);
+}
+
+void SoundListPanel::select(const QString& name) {
+    SortedListBox* box = form_.fileList;
+    const auto found = box->findItems(name, Qt::MatchExactly);
+    {
+        const QSignalBlocker quiet(box);
+        box->setListIndex(name.isEmpty() || found.isEmpty() ? -1 : box->row(found.first()));
+    }
+    // data.ini keeps the place in the list: it must go on naming the same sound.
+    if (box->ListIndex() != model_.general().fileListIndex) {
+        model_.selectSound(box->ListIndex());
+        model_.saveGeneral();
+    }
+}
+
+}  // namespace tollix
