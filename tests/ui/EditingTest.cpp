@@ -99,6 +99,8 @@ TEST_F(Editing, TheArrowsMoveTheDayAndARefusalKeepsTheSelectorOnIt) {
     w.VScroll9->setPosition(9);  // templet2
     w.Option1->click();          // no template has intervals: Saturday
     EXPECT_EQ(w.model.day(), 7);
+    w.VScroll9->setPosition(12);  // dragged beyond the days
+    EXPECT_EQ(w.VScroll9->position(), 7);
     w.VScroll9->setPosition(3);
     w.start_h->clear();
     clickArrow(w.VScroll9, kDown);
