@@ -305,7 +305,7 @@ bool BellEngine::playingSecond(const LocalTime& time) {
         pending_ = RingRecord{time, RingOutcome::Rang, replaySound_, "repeat"};
     } else {
         record({time, RingOutcome::Failed, replaySound_, "repeat; the file could not be played"});
-        report(QStringLiteral("the file could not be played"));
+        report(QStringLiteral(QT_TRANSLATE_NOOP("BellEngine", "the file could not be played")));
         endBell();
     }
     return false;
@@ -352,7 +352,7 @@ void BellEngine::fireEntry(int index, const LocalTime& time) {
         ResetBellState();
         record(
             {time, RingOutcome::Failed, name, reason + "; no playable sound in the sound folder"});
-        report(QStringLiteral("the file could not be played"));
+        report(QStringLiteral(QT_TRANSLATE_NOOP("BellEngine", "the file could not be played")));
     } else if (!startBell(file, 1, {time, RingOutcome::Rang, name, reason + note})) {
         ResetBellState();  // nothing to play: the bell is skipped
     }
@@ -365,7 +365,7 @@ bool BellEngine::startBell(const fs::path& file, int extraSeconds, RingRecord re
         record.outcome = RingOutcome::Failed;
         record.reason += "; the file could not be played";
         this->record(std::move(record));
-        report(QStringLiteral("the file could not be played"));
+        report(QStringLiteral(QT_TRANSLATE_NOOP("BellEngine", "the file could not be played")));
         return false;
     }
     replaySound_ = record.sound;
@@ -378,17 +378,17 @@ bool BellEngine::startBell(const fs::path& file, int extraSeconds, RingRecord re
 QString BellEngine::hearingProblem() {
     switch (services_.player.output()) {
         case MediaPlayer::Output::Silent:
-            return QStringLiteral("the file could not be played");
+            return QStringLiteral(QT_TRANSLATE_NOOP("BellEngine", "the file could not be played"));
         case MediaPlayer::Output::NullOutput:
-            return QStringLiteral("no sound output");
+            return QStringLiteral(QT_TRANSLATE_NOOP("BellEngine", "no sound output"));
         case MediaPlayer::Output::Playing:
             break;
     }
     Mixer::Output output;
     if (!services_.mixer.readOutput(output) || !output.exists)
-        return QStringLiteral("no sound output");
+        return QStringLiteral(QT_TRANSLATE_NOOP("BellEngine", "no sound output"));
     if (output.muted || output.volume <= 0)
-        return QStringLiteral("the speakers are muted");
+        return QStringLiteral(QT_TRANSLATE_NOOP("BellEngine", "the speakers are muted"));
     return {};
 }
 
@@ -418,7 +418,10 @@ void BellEngine::settleAtOnce(const char* why) {
 
 void BellEngine::report(const QString& problem) {
     const QString text =
-        problem.isEmpty() ? QString() : QStringLiteral("Bell not heard: ") + problem;
+        problem.isEmpty()
+            ? QString()
+            : QCoreApplication::translate("BellEngine", "Bell not heard: %1")
+                  .arg(QCoreApplication::translate("BellEngine", problem.toUtf8().constData()));
     if (text == shownProblem_)
         return;
     shownProblem_ = text;

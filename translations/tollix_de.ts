@@ -83,6 +83,22 @@
         <source>NEXT DAY</source>
         <translation>NÄCHSTER TAG</translation>
     </message>
+    <message>
+        <source>the file could not be played</source>
+        <translation>die Datei konnte nicht abgespielt werden</translation>
+    </message>
+    <message>
+        <source>no sound output</source>
+        <translation>keine Tonausgabe</translation>
+    </message>
+    <message>
+        <source>the speakers are muted</source>
+        <translation>die Lautsprecher sind stumm</translation>
+    </message>
+    <message>
+        <source>Bell not heard: %1</source>
+        <translation>Klingel nicht gehört: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -766,6 +782,45 @@
     </message>
 </context>
 <context>
+    <name>WebPasswordCommand</name>
+    <message>
+        <source>New web page password: </source>
+        <translation>Neues Passwort der Webseite: </translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation>Noch einmal dasselbe: </translation>
+    </message>
+    <message>
+        <source>no password was given</source>
+        <translation>es wurde kein Passwort eingegeben</translation>
+    </message>
+    <message>
+        <source>the password is longer than 1024 bytes</source>
+        <translation>das Passwort ist länger als 1024 Bytes</translation>
+    </message>
+    <message>
+        <source>the two passwords differ</source>
+        <translation>die beiden Passwörter sind verschieden</translation>
+    </message>
+    <message>
+        <source>the password could not be hashed (out of memory)</source>
+        <translation>das Passwort konnte nicht gehasht werden (kein Speicher frei)</translation>
+    </message>
+    <message>
+        <source>tollix: %1; nothing was written</source>
+        <translation>tollix: %1; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>The web page&apos;s password is set in %1</source>
+        <translation>Das Passwort der Webseite steht in %1</translation>
+    </message>
+    <message>
+        <source>The web page&apos;s password is set in %1 (the page stays off until a port is set)</source>
+        <translation>Das Passwort der Webseite steht in %1 (die Seite bleibt aus, bis ein Port eingestellt ist)</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Error Number : 
@@ -782,6 +837,13 @@
 The public time servers are used.</source>
         <translation>Eine Datei konnte nicht gelesen werden: %1
 Die öffentlichen Zeitserver werden verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::CopyToDialog</name>
+    <message>
+        <source>Copy to...</source>
+        <translation>Kopieren nach...</translation>
     </message>
 </context>
 <context>
@@ -1132,6 +1194,55 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
     </message>
 </context>
 <context>
+    <name>tollix::SchoolClockWindow</name>
+    <message>
+        <source>Align to school clock</source>
+        <translation>An Schuluhr angleichen</translation>
+    </message>
+    <message>
+        <source>-1 s</source>
+        <translation>-1 s</translation>
+    </message>
+    <message>
+        <source>+1 s</source>
+        <translation>+1 s</translation>
+    </message>
+    <message>
+        <source>Ring now at the next full minute</source>
+        <translation>Zu jeder vollen Minute klingeln</translation>
+    </message>
+    <message>
+        <source>The selected bell rings at every full minute of school time while this is checked: move the clock until it rings with the school&apos;s.</source>
+        <translation>Solange dies angekreuzt ist, klingelt der gewählte Klingelton zu jeder vollen Minute der Schulzeit: verstellen Sie die Uhr, bis er mit der Schulklingel klingelt.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The school&apos;s clocks are ahead by</source>
+        <translation>Die Uhren der Schule gehen vor um</translation>
+    </message>
+    <message>
+        <source>Seconds the school&apos;s wall clocks are ahead of this computer&apos;s time (behind: less than 0).
+Every bell, clock and countdown of TOLLIX goes by school time.</source>
+        <translation>Sekunden, die die Wanduhren der Schule gegenüber der Zeit dieses Computers vorgehen (nachgehen: weniger als 0).
+Jede Klingel, Uhr und jeder Countdown von TOLLIX richtet sich nach der Schulzeit.</translation>
+    </message>
+    <message>
+        <source>School clock: %1 s ahead</source>
+        <translation>Schuluhr: %1 s vor</translation>
+    </message>
+    <message>
+        <source>School clock: %1 s behind</source>
+        <translation>Schuluhr: %1 s nach</translation>
+    </message>
+    <message>
+        <source>School time %1:%2:%3</source>
+        <translation>Schulzeit %1:%2:%3</translation>
+    </message>
+</context>
+<context>
     <name>tollix::SoundListPanel</name>
     <message>
         <source>Add sound</source>
@@ -1357,6 +1468,10 @@ Die Klingeln läuten trotzdem.</translation>
     <message>
         <source>Special day: Templet %1%2</source>
         <translation>Sondertag: Vorlage %1%2</translation>
+    </message>
+    <message>
+        <source>%1 hr %2 min %3 sec</source>
+        <translation>%1 Std %2 Min %3 Sek</translation>
     </message>
 </context>
 <context>

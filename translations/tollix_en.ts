@@ -83,6 +83,22 @@
         <source>NEXT DAY</source>
         <translation>NEXT DAY</translation>
     </message>
+    <message>
+        <source>the file could not be played</source>
+        <translation>the file could not be played</translation>
+    </message>
+    <message>
+        <source>no sound output</source>
+        <translation>no sound output</translation>
+    </message>
+    <message>
+        <source>the speakers are muted</source>
+        <translation>the speakers are muted</translation>
+    </message>
+    <message>
+        <source>Bell not heard: %1</source>
+        <translation>Bell not heard: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -766,6 +782,45 @@
     </message>
 </context>
 <context>
+    <name>WebPasswordCommand</name>
+    <message>
+        <source>New web page password: </source>
+        <translation>New web page password: </translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation>The same again: </translation>
+    </message>
+    <message>
+        <source>no password was given</source>
+        <translation>no password was given</translation>
+    </message>
+    <message>
+        <source>the password is longer than 1024 bytes</source>
+        <translation>the password is longer than 1024 bytes</translation>
+    </message>
+    <message>
+        <source>the two passwords differ</source>
+        <translation>the two passwords differ</translation>
+    </message>
+    <message>
+        <source>the password could not be hashed (out of memory)</source>
+        <translation>the password could not be hashed (out of memory)</translation>
+    </message>
+    <message>
+        <source>tollix: %1; nothing was written</source>
+        <translation>tollix: %1; nothing was written</translation>
+    </message>
+    <message>
+        <source>The web page&apos;s password is set in %1</source>
+        <translation>The web page&apos;s password is set in %1</translation>
+    </message>
+    <message>
+        <source>The web page&apos;s password is set in %1 (the page stays off until a port is set)</source>
+        <translation>The web page&apos;s password is set in %1 (the page stays off until a port is set)</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Error Number : 
@@ -782,6 +837,13 @@
 The public time servers are used.</source>
         <translation>A file could not be read: %1
 The public time servers are used.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::CopyToDialog</name>
+    <message>
+        <source>Copy to...</source>
+        <translation>Copy to...</translation>
     </message>
 </context>
 <context>
@@ -1132,6 +1194,55 @@ The public time servers are used.</translation>
     </message>
 </context>
 <context>
+    <name>tollix::SchoolClockWindow</name>
+    <message>
+        <source>Align to school clock</source>
+        <translation>Align to school clock</translation>
+    </message>
+    <message>
+        <source>-1 s</source>
+        <translation>-1 s</translation>
+    </message>
+    <message>
+        <source>+1 s</source>
+        <translation>+1 s</translation>
+    </message>
+    <message>
+        <source>Ring now at the next full minute</source>
+        <translation>Ring now at the next full minute</translation>
+    </message>
+    <message>
+        <source>The selected bell rings at every full minute of school time while this is checked: move the clock until it rings with the school&apos;s.</source>
+        <translation>The selected bell rings at every full minute of school time while this is checked: move the clock until it rings with the school&apos;s.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>The school&apos;s clocks are ahead by</source>
+        <translation>The school&apos;s clocks are ahead by</translation>
+    </message>
+    <message>
+        <source>Seconds the school&apos;s wall clocks are ahead of this computer&apos;s time (behind: less than 0).
+Every bell, clock and countdown of TOLLIX goes by school time.</source>
+        <translation>Seconds the school&apos;s wall clocks are ahead of this computer&apos;s time (behind: less than 0).
+Every bell, clock and countdown of TOLLIX goes by school time.</translation>
+    </message>
+    <message>
+        <source>School clock: %1 s ahead</source>
+        <translation>School clock: %1 s ahead</translation>
+    </message>
+    <message>
+        <source>School clock: %1 s behind</source>
+        <translation>School clock: %1 s behind</translation>
+    </message>
+    <message>
+        <source>School time %1:%2:%3</source>
+        <translation>School time %1:%2:%3</translation>
+    </message>
+</context>
+<context>
     <name>tollix::SoundListPanel</name>
     <message>
         <source>Add sound</source>
@@ -1357,6 +1468,10 @@ The bells ring all the same.</translation>
     <message>
         <source>Special day: Templet %1%2</source>
         <translation>Special day: Template %1%2</translation>
+    </message>
+    <message>
+        <source>%1 hr %2 min %3 sec</source>
+        <translation>%1 hr %2 min %3 sec</translation>
     </message>
 </context>
 <context>

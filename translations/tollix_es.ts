@@ -83,6 +83,22 @@
         <source>NEXT DAY</source>
         <translation>DÍA SIGUIENTE</translation>
     </message>
+    <message>
+        <source>the file could not be played</source>
+        <translation>no se pudo reproducir el archivo</translation>
+    </message>
+    <message>
+        <source>no sound output</source>
+        <translation>no hay salida de sonido</translation>
+    </message>
+    <message>
+        <source>the speakers are muted</source>
+        <translation>los altavoces están silenciados</translation>
+    </message>
+    <message>
+        <source>Bell not heard: %1</source>
+        <translation>Timbre no oído: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -766,6 +782,45 @@
     </message>
 </context>
 <context>
+    <name>WebPasswordCommand</name>
+    <message>
+        <source>New web page password: </source>
+        <translation>Nueva contraseña de la página web: </translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation>Repítala: </translation>
+    </message>
+    <message>
+        <source>no password was given</source>
+        <translation>no se indicó ninguna contraseña</translation>
+    </message>
+    <message>
+        <source>the password is longer than 1024 bytes</source>
+        <translation>la contraseña tiene más de 1024 bytes</translation>
+    </message>
+    <message>
+        <source>the two passwords differ</source>
+        <translation>las dos contraseñas no coinciden</translation>
+    </message>
+    <message>
+        <source>the password could not be hashed (out of memory)</source>
+        <translation>no se pudo calcular el hash de la contraseña (sin memoria)</translation>
+    </message>
+    <message>
+        <source>tollix: %1; nothing was written</source>
+        <translation>tollix: %1; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>The web page&apos;s password is set in %1</source>
+        <translation>La contraseña de la página web está guardada en %1</translation>
+    </message>
+    <message>
+        <source>The web page&apos;s password is set in %1 (the page stays off until a port is set)</source>
+        <translation>La contraseña de la página web está guardada en %1 (la página sigue apagada hasta que se indique un puerto)</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Error Number : 
@@ -782,6 +837,13 @@
 The public time servers are used.</source>
         <translation>No se pudo leer un archivo: %1
 Se usan los servidores de hora públicos.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::CopyToDialog</name>
+    <message>
+        <source>Copy to...</source>
+        <translation>Copiar a...</translation>
     </message>
 </context>
 <context>
@@ -1132,6 +1194,55 @@ Se usan los servidores de hora públicos.</translation>
     </message>
 </context>
 <context>
+    <name>tollix::SchoolClockWindow</name>
+    <message>
+        <source>Align to school clock</source>
+        <translation>Ajustar al reloj de la escuela</translation>
+    </message>
+    <message>
+        <source>-1 s</source>
+        <translation>-1 s</translation>
+    </message>
+    <message>
+        <source>+1 s</source>
+        <translation>+1 s</translation>
+    </message>
+    <message>
+        <source>Ring now at the next full minute</source>
+        <translation>Sonar en cada minuto exacto</translation>
+    </message>
+    <message>
+        <source>The selected bell rings at every full minute of school time while this is checked: move the clock until it rings with the school&apos;s.</source>
+        <translation>Mientras esté marcado, el timbre elegido suena en cada minuto exacto de la hora de la escuela: mueva el reloj hasta que suene con el de la escuela.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The school&apos;s clocks are ahead by</source>
+        <translation>Los relojes de la escuela van adelantados</translation>
+    </message>
+    <message>
+        <source>Seconds the school&apos;s wall clocks are ahead of this computer&apos;s time (behind: less than 0).
+Every bell, clock and countdown of TOLLIX goes by school time.</source>
+        <translation>Segundos que los relojes de pared de la escuela van por delante de la hora de este ordenador (por detrás: menos de 0).
+Cada timbre, reloj y cuenta atrás de TOLLIX sigue la hora de la escuela.</translation>
+    </message>
+    <message>
+        <source>School clock: %1 s ahead</source>
+        <translation>Reloj de la escuela: %1 s adelantado</translation>
+    </message>
+    <message>
+        <source>School clock: %1 s behind</source>
+        <translation>Reloj de la escuela: %1 s atrasado</translation>
+    </message>
+    <message>
+        <source>School time %1:%2:%3</source>
+        <translation>Hora de la escuela %1:%2:%3</translation>
+    </message>
+</context>
+<context>
     <name>tollix::SoundListPanel</name>
     <message>
         <source>Add sound</source>
@@ -1357,6 +1468,10 @@ Los timbres suenan de todos modos.</translation>
     <message>
         <source>Special day: Templet %1%2</source>
         <translation>Día especial: plantilla %1%2</translation>
+    </message>
+    <message>
+        <source>%1 hr %2 min %3 sec</source>
+        <translation>%1 h %2 min %3 s</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,22 @@
         <source>NEXT DAY</source>
         <translation>JOUR SUIVANT</translation>
     </message>
+    <message>
+        <source>the file could not be played</source>
+        <translation>le fichier n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>no sound output</source>
+        <translation>aucune sortie audio</translation>
+    </message>
+    <message>
+        <source>the speakers are muted</source>
+        <translation>les haut-parleurs sont coupés</translation>
+    </message>
+    <message>
+        <source>Bell not heard: %1</source>
+        <translation>Sonnerie non entendue : %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -766,6 +782,45 @@
     </message>
 </context>
 <context>
+    <name>WebPasswordCommand</name>
+    <message>
+        <source>New web page password: </source>
+        <translation>Nouveau mot de passe de la page web : </translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation>Le même à nouveau : </translation>
+    </message>
+    <message>
+        <source>no password was given</source>
+        <translation>aucun mot de passe n’a été donné</translation>
+    </message>
+    <message>
+        <source>the password is longer than 1024 bytes</source>
+        <translation>le mot de passe dépasse 1024 octets</translation>
+    </message>
+    <message>
+        <source>the two passwords differ</source>
+        <translation>les deux mots de passe diffèrent</translation>
+    </message>
+    <message>
+        <source>the password could not be hashed (out of memory)</source>
+        <translation>le mot de passe n’a pas pu être haché (mémoire insuffisante)</translation>
+    </message>
+    <message>
+        <source>tollix: %1; nothing was written</source>
+        <translation>tollix : %1 ; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>The web page&apos;s password is set in %1</source>
+        <translation>Le mot de passe de la page web est enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>The web page&apos;s password is set in %1 (the page stays off until a port is set)</source>
+        <translation>Le mot de passe de la page web est enregistré dans %1 (la page reste éteinte tant qu’aucun port n’est réglé)</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Error Number : 
@@ -782,6 +837,13 @@
 The public time servers are used.</source>
         <translation>Un fichier n&apos;a pas pu être lu : %1
 Les serveurs de temps publics sont utilisés.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::CopyToDialog</name>
+    <message>
+        <source>Copy to...</source>
+        <translation>Copier vers...</translation>
     </message>
 </context>
 <context>
@@ -1132,6 +1194,55 @@ Les serveurs de temps publics sont utilisés.</translation>
     </message>
 </context>
 <context>
+    <name>tollix::SchoolClockWindow</name>
+    <message>
+        <source>Align to school clock</source>
+        <translation>Aligner sur l’horloge de l’école</translation>
+    </message>
+    <message>
+        <source>-1 s</source>
+        <translation>-1 s</translation>
+    </message>
+    <message>
+        <source>+1 s</source>
+        <translation>+1 s</translation>
+    </message>
+    <message>
+        <source>Ring now at the next full minute</source>
+        <translation>Sonner à chaque minute pile</translation>
+    </message>
+    <message>
+        <source>The selected bell rings at every full minute of school time while this is checked: move the clock until it rings with the school&apos;s.</source>
+        <translation>Tant que cette case est cochée, la sonnerie choisie sonne à chaque minute pile de l’heure de l’école : déplacez l’horloge jusqu’à ce qu’elle sonne avec celle de l’école.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The school&apos;s clocks are ahead by</source>
+        <translation>Les horloges de l’école avancent de</translation>
+    </message>
+    <message>
+        <source>Seconds the school&apos;s wall clocks are ahead of this computer&apos;s time (behind: less than 0).
+Every bell, clock and countdown of TOLLIX goes by school time.</source>
+        <translation>Secondes d’avance des horloges murales de l’école sur l’heure de cet ordinateur (retard : moins de 0).
+Chaque sonnerie, horloge et compte à rebours de TOLLIX suit l’heure de l’école.</translation>
+    </message>
+    <message>
+        <source>School clock: %1 s ahead</source>
+        <translation>Horloge de l’école : %1 s d’avance</translation>
+    </message>
+    <message>
+        <source>School clock: %1 s behind</source>
+        <translation>Horloge de l’école : %1 s de retard</translation>
+    </message>
+    <message>
+        <source>School time %1:%2:%3</source>
+        <translation>Heure de l’école %1:%2:%3</translation>
+    </message>
+</context>
+<context>
     <name>tollix::SoundListPanel</name>
     <message>
         <source>Add sound</source>
@@ -1357,6 +1468,10 @@ Les sonneries retentissent quand même.</translation>
     <message>
         <source>Special day: Templet %1%2</source>
         <translation>Jour spécial : modèle %1%2</translation>
+    </message>
+    <message>
+        <source>%1 hr %2 min %3 sec</source>
+        <translation>%1 h %2 min %3 s</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,22 @@
         <source>NEXT DAY</source>
         <translation>次日</translation>
     </message>
+    <message>
+        <source>the file could not be played</source>
+        <translation>无法播放该文件</translation>
+    </message>
+    <message>
+        <source>no sound output</source>
+        <translation>没有声音输出</translation>
+    </message>
+    <message>
+        <source>the speakers are muted</source>
+        <translation>扬声器已静音</translation>
+    </message>
+    <message>
+        <source>Bell not heard: %1</source>
+        <translation>铃声未播出：%1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -766,6 +782,45 @@
     </message>
 </context>
 <context>
+    <name>WebPasswordCommand</name>
+    <message>
+        <source>New web page password: </source>
+        <translation>网页的新密码：</translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation>再输入一次：</translation>
+    </message>
+    <message>
+        <source>no password was given</source>
+        <translation>没有输入密码</translation>
+    </message>
+    <message>
+        <source>the password is longer than 1024 bytes</source>
+        <translation>密码长于 1024 字节</translation>
+    </message>
+    <message>
+        <source>the two passwords differ</source>
+        <translation>两次输入的密码不一致</translation>
+    </message>
+    <message>
+        <source>the password could not be hashed (out of memory)</source>
+        <translation>无法计算密码的散列（内存不足）</translation>
+    </message>
+    <message>
+        <source>tollix: %1; nothing was written</source>
+        <translation>tollix：%1；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>The web page&apos;s password is set in %1</source>
+        <translation>网页的密码已保存在 %1</translation>
+    </message>
+    <message>
+        <source>The web page&apos;s password is set in %1 (the page stays off until a port is set)</source>
+        <translation>网页的密码已保存在 %1（设置端口之前网页保持关闭）</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Error Number : 
@@ -782,6 +837,13 @@
 The public time servers are used.</source>
         <translation>无法读取文件：%1
 将使用公共时间服务器。</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::CopyToDialog</name>
+    <message>
+        <source>Copy to...</source>
+        <translation>复制到...</translation>
     </message>
 </context>
 <context>
@@ -1132,6 +1194,55 @@ The public time servers are used.</source>
     </message>
 </context>
 <context>
+    <name>tollix::SchoolClockWindow</name>
+    <message>
+        <source>Align to school clock</source>
+        <translation>与学校时钟对齐</translation>
+    </message>
+    <message>
+        <source>-1 s</source>
+        <translation>-1 秒</translation>
+    </message>
+    <message>
+        <source>+1 s</source>
+        <translation>+1 秒</translation>
+    </message>
+    <message>
+        <source>Ring now at the next full minute</source>
+        <translation>每个整分钟响铃</translation>
+    </message>
+    <message>
+        <source>The selected bell rings at every full minute of school time while this is checked: move the clock until it rings with the school&apos;s.</source>
+        <translation>勾选时，所选铃声在学校时间的每个整分钟响起：调整时钟，直到它与学校的铃声同时响起。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>The school&apos;s clocks are ahead by</source>
+        <translation>学校的时钟快了</translation>
+    </message>
+    <message>
+        <source>Seconds the school&apos;s wall clocks are ahead of this computer&apos;s time (behind: less than 0).
+Every bell, clock and countdown of TOLLIX goes by school time.</source>
+        <translation>学校挂钟比本电脑时间快的秒数（慢则小于 0）。
+TOLLIX 的每个铃声、时钟和倒计时都按学校时间进行。</translation>
+    </message>
+    <message>
+        <source>School clock: %1 s ahead</source>
+        <translation>学校时钟：快 %1 秒</translation>
+    </message>
+    <message>
+        <source>School clock: %1 s behind</source>
+        <translation>学校时钟：慢 %1 秒</translation>
+    </message>
+    <message>
+        <source>School time %1:%2:%3</source>
+        <translation>学校时间 %1:%2:%3</translation>
+    </message>
+</context>
+<context>
     <name>tollix::SoundListPanel</name>
     <message>
         <source>Add sound</source>
@@ -1357,6 +1468,10 @@ The bells ring all the same.</source>
     <message>
         <source>Special day: Templet %1%2</source>
         <translation>特殊日：模板 %1%2</translation>
+    </message>
+    <message>
+        <source>%1 hr %2 min %3 sec</source>
+        <translation>%1 时 %2 分 %3 秒</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@ constexpr std::array<int, 7> kShownOrder = {2, 3, 4, 5, 6, 7, 1};
 
 CopyToDialog::CopyToDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CopyToDialog"));
-    setWindowTitle(QStringLiteral("Copy to..."));
+    setWindowTitle(tr("Copy to..."));
     auto* column = new QVBoxLayout(this);
     for (std::size_t i = 0; i < days.size(); ++i) {
         const int day = kShownOrder[i];

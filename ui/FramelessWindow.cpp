@@ -79,8 +79,11 @@ void FramelessWindow::placeOnScreen(QSize wished) {
     const double zoom = area.width() >= 1800 && area.height() >= 1000 ? 1.3
                         : area.width() >= 1400                        ? 1.15
                                                                       : 1.0;
-    QFont print = QApplication::font();
+    static const QFont normal = QApplication::font();
+    QFont print = normal;
     print.setPointSizeF(print.pointSizeF() * zoom);
+    // Windows opened later (holidays, countdown, help) get the same print.
+    QApplication::setFont(print);
     window_.setFont(print);
     // The style sheet keeps a font from passing down by itself.
     for (QWidget* control : window_.findChildren<QWidget*>()) control->setFont(print);

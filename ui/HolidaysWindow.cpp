@@ -1,6 +1,7 @@
 #include "ui/HolidaysWindow.h"
 
 #include "schedule/HolidayImport.h"
+#include "ui/ScreenFit.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTextCharFormat>
 #include <QVBoxLayout>
 
@@ -184,7 +186,12 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
     listButtons->addStretch();
     listButtons->addWidget(close);
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(tr("Rules of %1").arg(QString::fromStdString(file_.string()))));
+    // A long folder must not widen the window past a small screen.
+    auto* title = new QLabel(tr("Rules of %1").arg(QString::fromStdString(file_.string())));
+    title->setWordWrap(true);
+    title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    title->setToolTip(QString::fromStdString(file_.string()));
+    right->addWidget(title);
     right->addWidget(rules, 1);
     right->addWidget(problems);
     right->addLayout(listButtons);
@@ -192,12 +199,19 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, Q
     auto* columns = new QHBoxLayout(this);
     columns->addLayout(left);
     columns->addLayout(right, 1);
-    resize(900, 520);
 }
 
 void HolidaysWindow::showCalendar() {
     reload();
     show();
+    // Wholly on a small screen, the frame included once it is known.
+    if (const QScreen* shownOn = screen()) {
+        const QRect frame = frameGeometry(), inner = geometry();
+        const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                               frame.right() - inner.right(), frame.bottom() - inner.bottom());
+        setGeometry(fitOnScreen(shownOn->availableGeometry().marginsRemoved(margins),
+                                QSize(900, 520), minimumSizeHint()));
+    }
     raise();
     activateWindow();
 }

@@ -18,7 +18,7 @@ SchoolClockWindow::SchoolClockWindow(ScheduleModel& model, BellEngine& engine,
                                      std::function<void(bool)> ringEachMinute, QWidget* parent)
     : QDialog(parent), model_(model), ringEachMinute_(std::move(ringEachMinute)) {
     setObjectName(QStringLiteral("SchoolClockWindow"));
-    setWindowTitle(QStringLiteral("Align to school clock"));
+    setWindowTitle(tr("Align to school clock"));
 
     ahead = new QDoubleSpinBox;
     ahead->setObjectName(QStringLiteral("ahead"));
@@ -28,15 +28,15 @@ SchoolClockWindow::SchoolClockWindow(ScheduleModel& model, BellEngine& engine,
     ahead->setSuffix(QStringLiteral(" s"));
     ahead->setKeyboardTracking(false);  // a typed number counts when it is whole
     ahead->setValue(static_cast<double>(model_.schoolClockMs()) / 1000.0);
-    earlier = new QPushButton(QStringLiteral("-1 s"));
-    later = new QPushButton(QStringLiteral("+1 s"));
-    ringMinute = new QCheckBox(QStringLiteral("Ring now at the next full minute"));
+    earlier = new QPushButton(tr("-1 s"));
+    later = new QPushButton(tr("+1 s"));
+    ringMinute = new QCheckBox(tr("Ring now at the next full minute"));
     ringMinute->setToolTip(
-        QStringLiteral("The selected bell rings at every full minute of school time while this "
-                       "is checked: move the clock until it rings with the school's."));
+        tr("The selected bell rings at every full minute of school time while this "
+           "is checked: move the clock until it rings with the school's."));
     schoolTime = new QLabel;
     schoolTime->setObjectName(QStringLiteral("schoolTime"));
-    auto* close = new QPushButton(QStringLiteral("Close"));
+    auto* close = new QPushButton(tr("Close"));
 
     connect(ahead, &QDoubleSpinBox::valueChanged, this,
             [this](double seconds) { model_.setSchoolClockMs(std::llround(seconds * 1000)); });
@@ -47,7 +47,7 @@ SchoolClockWindow::SchoolClockWindow(ScheduleModel& model, BellEngine& engine,
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("The school's clocks are ahead by")));
+    row->addWidget(new QLabel(tr("The school's clocks are ahead by")));
     row->addWidget(ahead);
     row->addWidget(earlier);
     row->addWidget(later);
@@ -55,9 +55,9 @@ SchoolClockWindow::SchoolClockWindow(ScheduleModel& model, BellEngine& engine,
     bottom->addWidget(schoolTime, 1);
     bottom->addWidget(close);
     auto* column = new QVBoxLayout(this);
-    column->addWidget(new QLabel(QStringLiteral(
-        "Seconds the school's wall clocks are ahead of this computer's time (behind: less than "
-        "0).\nEvery bell, clock and countdown of TOLLIX goes by school time.")));
+    column->addWidget(new QLabel(
+        tr("Seconds the school's wall clocks are ahead of this computer's time (behind: less than "
+           "0).\nEvery bell, clock and countdown of TOLLIX goes by school time.")));
     column->addLayout(row);
     column->addWidget(ringMinute);
     column->addLayout(bottom);
@@ -67,13 +67,12 @@ QString SchoolClockWindow::aheadText(std::int64_t ms) {
     if (ms == 0)
         return {};
     const QString amount = QString::number(std::fabs(static_cast<double>(ms)) / 1000.0, 'g', 10);
-    return QStringLiteral("School clock: %1 s %2")
-        .arg(amount, ms > 0 ? QStringLiteral("ahead") : QStringLiteral("behind"));
+    return (ms > 0 ? tr("School clock: %1 s ahead") : tr("School clock: %1 s behind")).arg(amount);
 }
 
 void SchoolClockWindow::showSchoolTime(const LocalTime& t) {
     if (isVisible())
-        schoolTime->setText(QStringLiteral("School time %1:%2:%3")
+        schoolTime->setText(tr("School time %1:%2:%3")
                                 .arg(t.hour, 2, 10, QLatin1Char('0'))
                                 .arg(t.minute, 2, 10, QLatin1Char('0'))
                                 .arg(t.second, 2, 10, QLatin1Char('0')));

@@ -86,8 +86,7 @@ void main::stop1_Click() {
 
 // Every second: kept cheap, and the date is written only when it changes.
 void main::showClock(const LocalTime& t) {
-    now->setText(QString::number(t.hour) + QLatin1String(" hr ") + QString::number(t.minute) +
-                 QLatin1String(" min ") + QString::number(t.second) + QLatin1String(" sec"));
+    now->setText(tr("%1 hr %2 min %3 sec").arg(t.hour).arg(t.minute).arg(t.second));
     const std::int64_t day = t.dayNumber();
     if (day == shownDay_)
         return;

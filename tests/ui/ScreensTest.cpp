@@ -125,6 +125,9 @@ TEST_F(Screens, TheMainWindowFitsEachScreenInGerman) {
         }
         EXPECT_EQ(wrong.join(u", "_s).toStdString(), "");
         fonts[screen->name()] = w.Option1->font().pointSizeF();
+        w.menus().holidaysWindow()->showCalendar();  // the widest of its windows, made later
+        EXPECT_TRUE(area.contains(w.menus().holidaysWindow()->frameGeometry()));
+        EXPECT_EQ(w.menus().holidaysWindow()->font().pointSizeF(), fonts[screen->name()]);
         if (area.width() >= 1920) {
             EXPECT_GE(w.width(), area.width() * 2 / 3);
         }
