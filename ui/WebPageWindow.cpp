@@ -62,8 +62,8 @@ WebPageWindow::WebPageWindow(web::WebServer& server, QWidget* parent)
         field->setEchoMode(QLineEdit::Password);
         field->setPlaceholderText(QStringLiteral("unchanged"));
     }
-    auto* saveButton = new QPushButton(QStringLiteral("Save"));
-    saveButton->setObjectName(QStringLiteral("save"));
+    save_ = new QPushButton(QStringLiteral("Save"));
+    save_->setObjectName(QStringLiteral("save"));
     state_ = new QLabel;
     state_->setObjectName(QStringLiteral("state"));
     state_->setWordWrap(true);
@@ -77,10 +77,10 @@ WebPageWindow::WebPageWindow(web::WebServer& server, QWidget* parent)
     form->addRow(QStringLiteral("The same again"), again_);
     auto* column = new QVBoxLayout(this);
     column->addLayout(form);
-    column->addWidget(saveButton, 0, Qt::AlignRight);
+    column->addWidget(save_, 0, Qt::AlignRight);
     column->addWidget(state_);
     column->addWidget(code_);
-    connect(saveButton, &QPushButton::clicked, this, &WebPageWindow::save);
+    connect(save_, &QPushButton::clicked, this, &WebPageWindow::save);
 
     const web::WebSettings settings = web::readWebSettings(server_.settingsFile());
     port_->setValue(settings.port);
@@ -109,16 +109,32 @@ void WebPageWindow::save() {
         refusal = QString::fromStdString(unreadable);
     else if (port_->value() > 0 && password.empty() && settings.passwordHash.empty())
         refusal = QStringLiteral("Set a password first.");
-    if (refusal.isEmpty() && !password.empty()) {
+    settings.port = port_->value();
+    if (!refusal.isEmpty() || password.empty()) {
+        sodium_memzero(password.data(), password.size());
+        return store(settings, refusal);
+    }
+    // Hashing takes a moment and 64 MiB: not on the window's thread.
+    save_->setEnabled(false);
+    state_->setText(QStringLiteral("Saving…"));
+    hasher_.start([this, settings, password = std::move(password)]() mutable {
         settings.passwordHash = web::hashPassword(password);
-        if (settings.passwordHash.empty())
-            refusal = QStringLiteral("The password could not be hashed.");
-    }
-    sodium_memzero(password.data(), password.size());
-    if (refusal.isEmpty()) {
-        settings.port = port_->value();
+        sodium_memzero(password.data(), password.size());
+        QMetaObject::invokeMethod(
+            this,
+            [this, settings] {
+                save_->setEnabled(true);
+                store(settings, settings.passwordHash.empty()
+                                    ? QStringLiteral("The password could not be hashed.")
+                                    : QString());
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void WebPageWindow::store(const web::WebSettings& settings, QString refusal) {
+    if (refusal.isEmpty())
         refusal = QString::fromStdString(web::writeWebSettings(server_.settingsFile(), settings));
-    }
     server_.reload();
     showState();
     if (!refusal.isEmpty())

@@ -1,16 +1,19 @@
 #pragma once
 
 #include <QDialog>
+#include <QThreadPool>
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 namespace tollix {
 
 namespace web {
 class WebServer;
-}
+struct WebSettings;
+}  // namespace web
 
 // "Web page": the port and the password of the page, and the address to open
 // on a phone, as text and as a QR code. Writes web.ini; the server follows.
@@ -25,6 +28,8 @@ class WebPageWindow final : public QDialog {
 
   private:
     void save();
+    // Writes `settings` unless refused; shows the refusal or the page's state.
+    void store(const web::WebSettings& settings, QString refusal);
     void showState();
 
     web::WebServer& server_;
@@ -33,6 +38,9 @@ class WebPageWindow final : public QDialog {
     QLineEdit* again_;
     QLabel* state_;
     QLabel* code_;
+    QPushButton* save_;
+    // Last: destroyed first, waiting for a password being hashed.
+    QThreadPool hasher_;
 };
 
 }  // namespace tollix

@@ -1,19 +1,21 @@
 #include "web/WebServer.h"
 
 #include <QFile>
-#include <QHostAddress>
-#include <QHttpServerRequest>
-#include <QHttpServerResponse>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPointer>
-#include <QSslCertificate>
-#include <QSslKey>
-#include <QTcpServer>
-#include <QTcpSocket>
+#include <QSocketNotifier>
 #include <QUrlQuery>
 
+#include <arpa/inet.h>
+#include <microhttpd.h>
+#include <netinet/in.h>
 #include <sodium.h>
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 // The page lives in the static library; registered once.
 static void initPage() {
@@ -26,17 +28,17 @@ namespace {
 
 constexpr qsizetype kMaxBody = 4096;
 constexpr int kMaxChecking = 4;  // a password check takes 64 MiB for a moment
+constexpr unsigned kMaxConnections = 64;
+constexpr unsigned kMaxConnectionsPerAddress = 16;
+constexpr unsigned kIdleSeconds = 30;
 const QByteArray kCookie = QByteArrayLiteral("tollix_session");
 
-QByteArray header(const QHttpServerRequest& request, const QByteArray& name) {
-    for (const auto& [key, value] : request.headers())
-        if (key.compare(name, Qt::CaseInsensitive) == 0)
-            return value;
-    return {};
+QByteArray header(MHD_Connection* connection, const char* name) {
+    return QByteArray(MHD_lookup_connection_value(connection, MHD_HEADER_KIND, name));
 }
 
-std::string cookieToken(const QHttpServerRequest& request) {
-    for (QByteArray part : header(request, "Cookie").split(';')) {
+std::string cookieToken(MHD_Connection* connection) {
+    for (QByteArray part : header(connection, "Cookie").split(';')) {
         part = part.trimmed();
         if (part.startsWith(kCookie + '='))
             return part.mid(kCookie.size() + 1).toStdString();
@@ -44,11 +46,24 @@ std::string cookieToken(const QHttpServerRequest& request) {
     return {};
 }
 
-std::string clientAddress(const QHttpServerRequest& request) {
-    const QHostAddress address = request.remoteAddress();
-    bool v4 = false;
-    const quint32 ip = address.toIPv4Address(&v4);
-    return (v4 ? QHostAddress(ip) : address).toString().toStdString();
+// IPv4 clients of the dual-stack socket as their IPv4 address.
+std::string clientAddress(MHD_Connection* connection) {
+    const MHD_ConnectionInfo* info =
+        MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
+    char text[INET6_ADDRSTRLEN] = "";
+    if (!info || !info->client_addr)
+        return {};
+    if (info->client_addr->sa_family == AF_INET) {
+        const auto* v4 = reinterpret_cast<const sockaddr_in*>(info->client_addr);
+        inet_ntop(AF_INET, &v4->sin_addr, text, sizeof text);
+    } else if (info->client_addr->sa_family == AF_INET6) {
+        const auto* v6 = reinterpret_cast<const sockaddr_in6*>(info->client_addr);
+        if (IN6_IS_ADDR_V4MAPPED(&v6->sin6_addr))
+            inet_ntop(AF_INET, &v6->sin6_addr.s6_addr[12], text, sizeof text);
+        else
+            inet_ntop(AF_INET6, &v6->sin6_addr, text, sizeof text);
+    }
+    return text;
 }
 
 QByteArray json(const QJsonObject& body) {
@@ -67,10 +82,77 @@ QByteArray readPem(const std::filesystem::path& file) {
 
 }  // namespace
 
+// The library's side: it calls these from MHD_run, on this thread.
+struct Library {
+    static MHD_Result request(void* server, MHD_Connection* connection, const char* path,
+                              const char* method, const char*, const char* data, size_t* size,
+                              void** context) {
+        auto* exchange = static_cast<WebServer::Exchange*>(*context);
+        if (!exchange) {
+            *context = new WebServer::Exchange;
+            // Refused before a byte of the body is read: a huge one costs nothing.
+            const char* length =
+                MHD_lookup_connection_value(connection, MHD_HEADER_KIND, "Content-Length");
+            if (length && std::strtoull(length, nullptr, 10) > kMaxBody)
+                return send(connection, {413, "application/json", R"({"error":"Too large"})", {}});
+            return MHD_YES;
+        }
+        if (*size > 0) {
+            // A body sent in chunks, without its length: cut off at the limit.
+            if (exchange->body.size() + static_cast<qsizetype>(*size) > kMaxBody)
+                return MHD_NO;
+            exchange->body.append(data, static_cast<qsizetype>(*size));
+            *size = 0;
+            return MHD_YES;
+        }
+        return static_cast<WebServer*>(server)->handle(connection, *exchange, path, method)
+                   ? MHD_YES
+                   : MHD_NO;
+    }
+
+    static void completed(void*, MHD_Connection*, void** context, MHD_RequestTerminationCode) {
+        delete static_cast<WebServer::Exchange*>(*context);
+        *context = nullptr;
+    }
+
+    static MHD_Result send(MHD_Connection* connection, const WebServer::Answer& answer) {
+        MHD_Response* response = MHD_create_response_from_buffer(
+            static_cast<size_t>(answer.body.size()), const_cast<char*>(answer.body.constData()),
+            MHD_RESPMEM_MUST_COPY);
+        if (!response)
+            return MHD_NO;
+        const auto add = [response](const char* name, const char* value) {
+            MHD_add_response_header(response, name, value);
+        };
+        add("Content-Type", answer.type.constData());
+        add("Content-Security-Policy",
+            "default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self'; "
+            "connect-src 'self'; form-action 'self'; base-uri 'none'; frame-ancestors 'none'");
+        add("X-Frame-Options", "DENY");
+        add("X-Content-Type-Options", "nosniff");
+        add("Referrer-Policy", "no-referrer");
+        add("Cache-Control", "no-store");
+        for (const auto& [name, value] : answer.headers) add(name.constData(), value.constData());
+        const MHD_Result queued =
+            MHD_queue_response(connection, static_cast<unsigned>(answer.status), response);
+        MHD_destroy_response(response);
+        return queued;
+    }
+
+    // Kept for the window when the page cannot start.
+    static void log(void* server, const char* format, va_list list) {
+        char text[256];
+        std::vsnprintf(text, sizeof text, format, list);
+        static_cast<WebServer*>(server)->libraryError_ = QString::fromLocal8Bit(text).trimmed();
+    }
+};
+
 WebServer::WebServer(WebApi& api, Files files, Sessions::Now now, QObject* parent)
-    : QAbstractHttpServer(parent), api_(api), files_(std::move(files)), sessions_(std::move(now)) {
+    : QObject(parent), api_(api), files_(std::move(files)), sessions_(std::move(now)) {
     initPage();
     checker_.setMaxThreadCount(1);
+    due_.setSingleShot(true);
+    connect(&due_, &QTimer::timeout, this, &WebServer::serve);
     watcher_.addPath(QString::fromStdString(files_.settings.parent_path().string()));
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &WebServer::reload);
     reload();
@@ -78,13 +160,23 @@ WebServer::WebServer(WebApi& api, Files files, Sessions::Now now, QObject* paren
 
 WebServer::~WebServer() {
     checker_.waitForDone();
+    stopListening();
 }
 
 void WebServer::stopListening() {
-    for (QTcpServer* server : servers()) {
-        server->close();
-        delete server;
+    due_.stop();
+    ready_.reset();
+    if (daemon_) {
+        // The library must not be stopped with a connection set aside.
+        for (auto& [number, waiting] : waiting_) {
+            waiting.second->ready = Answer{
+                503, "application/json", R"({"error":"Busy: try again"})", {{"Retry-After", "1"}}};
+            MHD_resume_connection(waiting.first);
+        }
+        MHD_stop_daemon(daemon_);
+        daemon_ = nullptr;
     }
+    waiting_.clear();
     port_ = 0;
 }
 
@@ -111,96 +203,100 @@ void WebServer::reload() {
     secure_ = false;
     if (!settings_.enabled())
         return;
-    if (tls) {
-        const QSslCertificate cert(certificate, QSsl::Pem);
-        QSslKey privateKey(key, QSsl::Rsa, QSsl::Pem);
-        if (privateKey.isNull())
-            privateKey = QSslKey(key, QSsl::Ec, QSsl::Pem);
-        if (cert.isNull() || privateKey.isNull()) {
-            // Never plain HTTP in place of the HTTPS the school set up.
-            problem_ = QStringLiteral("web.crt or web.key cannot be read");
-            return;
-        }
-        sslSetup(cert, privateKey);
-        secure_ = true;
+    if (tls && (certificate.isEmpty() || key.isEmpty())) {
+        // Never plain HTTP in place of the HTTPS the school set up.
+        problem_ = QStringLiteral("web.crt or web.key cannot be read");
+        return;
     }
-    port_ = listen(QHostAddress::Any, static_cast<quint16>(settings_.port));
-    if (port_ == 0)
-        problem_ = QStringLiteral("port %1 cannot be used").arg(settings_.port);
+    // Both IPv6 and IPv4 where the machine has IPv6, else IPv4 alone.
+    libraryError_.clear();
+    for (const unsigned family : {unsigned{MHD_USE_DUAL_STACK}, 0U}) {
+        const unsigned flags = MHD_USE_EPOLL | MHD_ALLOW_SUSPEND_RESUME | MHD_USE_ERROR_LOG |
+                               family | (tls ? unsigned{MHD_USE_TLS} : 0U);
+        daemon_ = MHD_start_daemon(
+            flags, static_cast<std::uint16_t>(settings_.port), nullptr, nullptr, &Library::request,
+            this, MHD_OPTION_NOTIFY_COMPLETED, &Library::completed, this,
+            MHD_OPTION_EXTERNAL_LOGGER, &Library::log, this, MHD_OPTION_CONNECTION_LIMIT,
+            kMaxConnections, MHD_OPTION_PER_IP_CONNECTION_LIMIT, kMaxConnectionsPerAddress,
+            MHD_OPTION_CONNECTION_TIMEOUT, kIdleSeconds,
+            tls ? MHD_OPTION_HTTPS_MEM_CERT : MHD_OPTION_END, certificatePem_.constData(),
+            MHD_OPTION_HTTPS_MEM_KEY, keyPem_.constData(), MHD_OPTION_END);
+        if (daemon_)
+            break;
+    }
+    if (!daemon_) {
+        problem_ = tls ? QStringLiteral("HTTPS cannot start on port %1 (%2)")
+                             .arg(settings_.port)
+                             .arg(libraryError_)
+                       : QStringLiteral("port %1 cannot be used").arg(settings_.port);
+        return;
+    }
+    secure_ = tls;
+    port_ = static_cast<quint16>(settings_.port);
+    const MHD_DaemonInfo* info = MHD_get_daemon_info(daemon_, MHD_DAEMON_INFO_EPOLL_FD);
+    ready_ = std::make_unique<QSocketNotifier>(info->epoll_fd, QSocketNotifier::Read);
+    connect(ready_.get(), &QSocketNotifier::activated, this, &WebServer::serve);
 }
 
-void WebServer::answer(QHttpServerResponder&& responder, Answer answer) const {
-    QHttpServerResponse response(answer.type, answer.body,
-                                 static_cast<QHttpServerResponse::StatusCode>(answer.status));
-    response.addHeader("Content-Security-Policy",
-                       "default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self'; "
-                       "connect-src 'self'; form-action 'self'; base-uri 'none'; "
-                       "frame-ancestors 'none'");
-    response.addHeader("X-Frame-Options", "DENY");
-    response.addHeader("X-Content-Type-Options", "nosniff");
-    response.addHeader("Referrer-Policy", "no-referrer");
-    response.addHeader("Cache-Control", "no-store");
-    for (const auto& [name, value] : answer.headers) response.addHeader(name, value);
-    response.write(std::move(responder));
-}
-
-bool WebServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
-    // Headers and body go out in separate writes: no waiting for the client's acknowledgement.
-    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    QHttpServerResponder responder = makeResponder(request, socket);
-    const QString path = request.url().path();
-    if (path.startsWith(QLatin1String("/api/")))
-        api(request, std::move(responder));
-    else if (request.method() != QHttpServerRequest::Method::Get)
-        answer(std::move(responder), {405, "text/plain", "Method not allowed", {}});
+// Whatever the library has to do now, then a wake-up for its next time-out.
+void WebServer::serve() {
+    if (!daemon_)
+        return;
+    MHD_run(daemon_);
+    MHD_UNSIGNED_LONG_LONG ms = 0;
+    if (MHD_get_timeout(daemon_, &ms) == MHD_YES)
+        due_.start(static_cast<int>(std::min<MHD_UNSIGNED_LONG_LONG>(ms, 60 * 1000)));
     else
-        answer(std::move(responder), page(path));
-    return true;
+        due_.stop();
 }
 
-void WebServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) {
-    answer(makeResponder(request, socket), {404, "text/plain", "Not found", {}});
+bool WebServer::handle(MHD_Connection* connection, Exchange& exchange, const char* path,
+                       const char* method) {
+    if (exchange.ready)
+        return Library::send(connection, *exchange.ready) == MHD_YES;
+    const QString at = QString::fromUtf8(path);
+    const bool get = std::strcmp(method, "GET") == 0;
+    std::optional<Answer> answer;
+    if (at.startsWith(QLatin1String("/api/")))
+        answer = api(connection, exchange, at, get);
+    else if (!get)
+        answer = Answer{405, "text/plain", "Method not allowed", {}};
+    else if (at == QLatin1String("/"))
+        answer = Answer{200, "text/html; charset=utf-8", resource(":/web/index.html"), {}};
+    else if (at == QLatin1String("/app.js"))
+        answer = Answer{200, "text/javascript; charset=utf-8", resource(":/web/app.js"), {}};
+    else if (at == QLatin1String("/app.css"))
+        answer = Answer{200, "text/css; charset=utf-8", resource(":/web/app.css"), {}};
+    else if (at == QLatin1String("/icon.svg"))
+        answer = Answer{200, "image/svg+xml", resource(":/web/icon.svg"), {}};
+    else
+        answer = Answer{404, "text/plain", "Not found", {}};
+    return !answer || Library::send(connection, *answer) == MHD_YES;
 }
 
-WebServer::Answer WebServer::page(const QString& path) const {
-    if (path == QLatin1String("/"))
-        return {200, "text/html; charset=utf-8", resource(":/web/index.html"), {}};
-    if (path == QLatin1String("/app.js"))
-        return {200, "text/javascript; charset=utf-8", resource(":/web/app.js"), {}};
-    if (path == QLatin1String("/app.css"))
-        return {200, "text/css; charset=utf-8", resource(":/web/app.css"), {}};
-    if (path == QLatin1String("/icon.svg"))
-        return {200, "image/svg+xml", resource(":/web/icon.svg"), {}};
-    return {404, "text/plain", "Not found", {}};
-}
-
-void WebServer::api(const QHttpServerRequest& request, QHttpServerResponder&& responder) {
-    const QString path = request.url().path();
-    const bool get = request.method() == QHttpServerRequest::Method::Get;
-    const auto reply = [&](int status, const QJsonObject& body, Answer extra = {}) {
+std::optional<WebServer::Answer> WebServer::api(MHD_Connection* connection, Exchange& exchange,
+                                                const QString& path, bool get) {
+    const auto reply = [](int status, const QJsonObject& body, Answer extra = {}) {
         extra.status = status;
         extra.type = "application/json";
         extra.body = json(body);
-        answer(std::move(responder), std::move(extra));
+        return extra;
     };
     const auto error = [&](int status, const char* text) {
-        reply(status, {{QStringLiteral("error"), QLatin1String(text)}});
+        return reply(status, {{QStringLiteral("error"), QLatin1String(text)}});
     };
-    if (request.body().size() > kMaxBody)
-        return error(413, "Too large");
-    const std::string address = clientAddress(request);
+    const std::string address = clientAddress(connection);
     if (path == QLatin1String("/api/login"))
-        return get ? error(405, "Method not allowed")
-                   : login(request, std::move(responder), address);
+        return get ? error(405, "Method not allowed") : login(connection, exchange, address);
 
-    const std::string token = cookieToken(request);
+    const std::string token = cookieToken(connection);
     const Sessions::Session* session = sessions_.find(token);
     if (!session)
         return error(401, "Not logged in");
-    if (!get && !Sessions::csrfMatches(*session, header(request, "X-CSRF-Token").toStdString()))
+    if (!get && !Sessions::csrfMatches(*session, header(connection, "X-CSRF-Token").toStdString()))
         return error(403, "Missing or wrong X-CSRF-Token");
 
-    const auto send = [&](const WebApi::Reply& r) { reply(r.status, r.body); };
+    const auto send = [&](const WebApi::Reply& r) { return reply(r.status, r.body); };
     if (get) {
         if (path == QLatin1String("/api/session"))
             return reply(200, {{QStringLiteral("csrf"), QString::fromStdString(session->csrf)}});
@@ -211,36 +307,34 @@ void WebServer::api(const QHttpServerRequest& request, QHttpServerResponder&& re
         if (path == QLatin1String("/api/rings")) {
             bool ok = false;
             const int limit =
-                QUrlQuery(request.url()).queryItemValue(QStringLiteral("limit")).toInt(&ok);
+                QByteArray(MHD_lookup_connection_value(connection, MHD_GET_ARGUMENT_KIND, "limit"))
+                    .toInt(&ok);
             return send(api_.rings(ok ? limit : 20));
         }
-    } else if (request.method() == QHttpServerRequest::Method::Post) {
-        if (path == QLatin1String("/api/ring"))
-            return send(api_.ring(request.body(), address));
-        if (path == QLatin1String("/api/stop"))
-            return send(api_.stopBell(address));
-        if (path == QLatin1String("/api/schedule/start"))
-            return send(api_.startSchedule(address));
-        if (path == QLatin1String("/api/schedule/stop"))
-            return send(api_.stopSchedule(address));
-        if (path == QLatin1String("/api/logout")) {
-            sessions_.end(token);
-            api_.recordOrder("Log out", address);
-            return reply(200, {{QStringLiteral("ok"), true}},
-                         {0, {}, {}, {{"Set-Cookie", kCookie + "=; Path=/; Max-Age=0"}}});
-        }
+    } else if (path == QLatin1String("/api/ring")) {
+        return send(api_.ring(exchange.body, address));
+    } else if (path == QLatin1String("/api/stop")) {
+        return send(api_.stopBell(address));
+    } else if (path == QLatin1String("/api/schedule/start")) {
+        return send(api_.startSchedule(address));
+    } else if (path == QLatin1String("/api/schedule/stop")) {
+        return send(api_.stopSchedule(address));
+    } else if (path == QLatin1String("/api/logout")) {
+        sessions_.end(token);
+        api_.recordOrder("Log out", address);
+        return reply(200, {{QStringLiteral("ok"), true}},
+                     {0, {}, {}, {{"Set-Cookie", kCookie + "=; Path=/; Max-Age=0"}}});
     }
-    error(404, "Not found");
+    return error(404, "Not found");
 }
 
-// The password is checked on a thread of its own: 64 MiB of memory-hard
-// hashing must not hold up the tick.
-void WebServer::login(const QHttpServerRequest& request, QHttpServerResponder&& responder,
-                      const std::string& address) {
-    const auto error = [&](int status, const char* text, QList<QPair<QByteArray, QByteArray>> h) {
-        answer(std::move(responder),
-               {status, "application/json", json({{QStringLiteral("error"), QLatin1String(text)}}),
-                std::move(h)});
+// The password is checked on a thread of its own, the connection set aside
+// meanwhile: 64 MiB of memory-hard hashing must not hold up the tick.
+std::optional<WebServer::Answer> WebServer::login(MHD_Connection* connection, Exchange& exchange,
+                                                  const std::string& address) {
+    const auto error = [](int status, const char* text, QList<QPair<QByteArray, QByteArray>> h) {
+        return Answer{status, "application/json",
+                      json({{QStringLiteral("error"), QLatin1String(text)}}), std::move(h)};
     };
     if (const std::int64_t waitMs = sessions_.waitFor(address))
         return error(429, "Too many failed log-ins: wait",
@@ -248,46 +342,52 @@ void WebServer::login(const QHttpServerRequest& request, QHttpServerResponder&& 
     if (checking_ >= kMaxChecking)
         return error(503, "Busy: try again", {{"Retry-After", "1"}});
     const QJsonValue given =
-        QJsonDocument::fromJson(request.body()).object().value(QStringLiteral("password"));
+        QJsonDocument::fromJson(exchange.body).object().value(QStringLiteral("password"));
+    sodium_memzero(exchange.body.data(), static_cast<size_t>(exchange.body.size()));
     if (!given.isString())
         return error(400, "Expected {\"password\": ...}", {});
     sessions_.tried(address);
     ++checking_;
-    auto pending = std::make_shared<QHttpServerResponder>(std::move(responder));
-    QPointer<QTcpSocket> socket(pending->socket());
-    checker_.start([this, pending, socket, address, hash = settings_.passwordHash,
+    const quint64 number = ++lastWaiting_;
+    waiting_[number] = {connection, &exchange};
+    MHD_suspend_connection(connection);
+    checker_.start([this, number, address, hash = settings_.passwordHash,
                     password = given.toString().toStdString()]() mutable {
         const bool right = passwordMatches(password, hash);
         sodium_memzero(password.data(), password.size());
         QMetaObject::invokeMethod(
             this,
-            [this, pending, socket, address, right, hash] {
+            [this, number, address, right, hash] {
                 --checking_;
                 // The password may have changed meanwhile: the new one counts.
                 const bool valid = right && hash == settings_.passwordHash;
                 api_.recordOrder(valid ? "Log in" : "Log in refused", address);
-                if (!socket)
-                    return;
-                if (!valid)
-                    return answer(
-                        std::move(*pending),
-                        {401,
-                         "application/json",
-                         json({{QStringLiteral("error"), QStringLiteral("Wrong password")}}),
-                         {}});
-                const Sessions::Session& session = sessions_.succeeded(address);
-                QByteArray cookie = kCookie + '=' + QByteArray::fromStdString(session.token) +
-                                    "; Path=/; HttpOnly; SameSite=Strict";
-                if (secure_)
-                    cookie += "; Secure";
-                answer(std::move(*pending),
-                       {200,
-                        "application/json",
-                        json({{QStringLiteral("csrf"), QString::fromStdString(session.csrf)}}),
-                        {{"Set-Cookie", cookie}}});
+                const auto waiting = waiting_.find(number);
+                if (waiting == waiting_.end())
+                    return;  // the page was turned off meanwhile
+                Answer& answer = waiting->second.second->ready.emplace();
+                answer.type = "application/json";
+                if (valid) {
+                    const Sessions::Session& session = sessions_.succeeded(address);
+                    QByteArray cookie = kCookie + '=' + QByteArray::fromStdString(session.token) +
+                                        "; Path=/; HttpOnly; SameSite=Strict";
+                    if (secure_)
+                        cookie += "; Secure";
+                    answer.body =
+                        json({{QStringLiteral("csrf"), QString::fromStdString(session.csrf)}});
+                    answer.headers = {{"Set-Cookie", cookie}};
+                } else {
+                    answer.status = 401;
+                    answer.body =
+                        json({{QStringLiteral("error"), QStringLiteral("Wrong password")}});
+                }
+                MHD_resume_connection(waiting->second.first);
+                waiting_.erase(waiting);
+                serve();
             },
             Qt::QueuedConnection);
     });
+    return std::nullopt;
 }
 
 }  // namespace tollix::web

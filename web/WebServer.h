@@ -4,24 +4,32 @@
 #include "web/WebApi.h"
 #include "web/WebSettings.h"
 
-#include <QAbstractHttpServer>
 #include <QByteArray>
 #include <QFileSystemWatcher>
-#include <QHttpServerResponder>
+#include <QList>
+#include <QObject>
+#include <QPair>
 #include <QString>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
 
-class QHttpServerRequest;
+class QSocketNotifier;
+struct MHD_Connection;
+struct MHD_Daemon;
 
 namespace tollix::web {
 
 // The web page and its API: off until "web.ini" names a port and holds a
 // password's hash, over HTTPS when "web.crt" and "web.key" are beside it.
 // Follows the files as they change (the "Web page" window, --web-password):
-// a new password ends every session.
-class WebServer final : public QAbstractHttpServer {
+// a new password ends every session. Served by libmicrohttpd from this
+// thread's event loop, so every answer is made beside the tick, never during it.
+class WebServer final : public QObject {
     Q_OBJECT
 
   public:
@@ -43,22 +51,30 @@ class WebServer final : public QAbstractHttpServer {
     // Why the page is off although the port is set; empty otherwise.
     const QString& problem() const { return problem_; }
 
-  protected:
-    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
-    void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
-
   private:
+    friend struct Library;  // the library's callbacks
+
     struct Answer {
         int status = 200;
         QByteArray type;
         QByteArray body;
         QList<QPair<QByteArray, QByteArray>> headers;
     };
-    void answer(QHttpServerResponder&& responder, Answer answer) const;
-    void api(const QHttpServerRequest& request, QHttpServerResponder&& responder);
-    void login(const QHttpServerRequest& request, QHttpServerResponder&& responder,
-               const std::string& address);
-    Answer page(const QString& path) const;
+    // One request, from its headers to its answer.
+    struct Exchange {
+        QByteArray body;
+        std::optional<Answer> ready;  // a log-in's, once its password is checked
+    };
+    // One step of a request: its headers, a piece of its body or its end.
+    bool handle(MHD_Connection* connection, Exchange& exchange, const char* path,
+                const char* method);
+
+    // Empty: the connection waits for its password check.
+    std::optional<Answer> api(MHD_Connection* connection, Exchange& exchange, const QString& path,
+                              bool get);
+    std::optional<Answer> login(MHD_Connection* connection, Exchange& exchange,
+                                const std::string& address);
+    void serve();
     void stopListening();
 
     WebApi& api_;
@@ -71,7 +87,14 @@ class WebServer final : public QAbstractHttpServer {
     quint16 port_ = 0;
     bool secure_ = false;
     QString problem_;
-    int checking_ = 0;  // passwords being checked
+    QString libraryError_;  // its last complaint
+    int checking_ = 0;      // passwords being checked
+    MHD_Daemon* daemon_ = nullptr;
+    std::unique_ptr<QSocketNotifier> ready_;
+    QTimer due_;  // the library's own time-outs, and work it left for later
+    // Log-ins waiting for their password check, by number.
+    std::map<quint64, std::pair<MHD_Connection*, Exchange*>> waiting_;
+    quint64 lastWaiting_ = 0;
     QFileSystemWatcher watcher_;
     // Last: destroyed first, waiting for a password check under way.
     QThreadPool checker_;

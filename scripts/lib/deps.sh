@@ -30,7 +30,7 @@ install_packages() {
 # What building and running the program needs.
 RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
               libmpv-dev libpulse-dev libical-dev libgtest-dev libgmock-dev fonts-dejavu-core
-              qt6-httpserver-dev qt6-websockets-dev libsodium-dev libqrencode-dev
+              libmicrohttpd-dev libsodium-dev libqrencode-dev
               qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # What the tests need on top: private sound server, fixtures, a screen for screenshots.
 TEST_PACKAGES=(pulseaudio pulseaudio-utils ffmpeg sox faketime xvfb xauth imagemagick valgrind

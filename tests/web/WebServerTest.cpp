@@ -1,10 +1,13 @@
 // The web page's server on a loopback port: who may do what, and how often.
 #include "tests/support/Doubles.h"
 #include "tests/web/Http.h"
+#include "ui/WebPageWindow.h"
 #include "web/WebServer.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTcpServer>
 
 #include <gtest/gtest.h>
@@ -138,6 +141,38 @@ TEST_F(WebServerTest, EachFurtherFailureDoublesTheWait) {
         EXPECT_EQ(http(server->port(), "POST", "/api/login", {}, wrong).status, status)
             << "at " << seconds << " s";
     }
+}
+
+TEST_F(WebServerTest, ABodyOverTheLimitIsRefusedUnreadOrCutOff) {
+    const std::pair<QByteArray, QByteArray> rows[] = {
+        {"Content-Length: 1000000000\r\n\r\n", "HTTP/1.1 413"},  // answered unread
+        {"Transfer-Encoding: chunked\r\n\r\n1400\r\n" + QByteArray(0x1400, 'x'), ""},
+    };
+    for (const auto& [rest, status] : rows) {
+        QTcpSocket socket;
+        socket.connectToHost(u"127.0.0.1"_s, server->port());
+        socket.write("POST /api/login HTTP/1.1\r\nHost: localhost\r\n" + rest);
+        QByteArray got;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                got += socket.readAll();
+                return socket.state() == QAbstractSocket::UnconnectedState;
+            },
+            5000))
+            << rest.left(30).data();
+        EXPECT_EQ(got.left(12), status) << got.data();
+    }
+}
+
+TEST_F(WebServerTest, TheWindowHashesANewPasswordWithoutHoldingUpItsThread) {
+    WebPageWindow window(*server);
+    for (const QString& field : {u"password"_s, u"again"_s})
+        window.findChild<QLineEdit*>(field)->setText(u"new"_s);
+    auto* save = window.findChild<QPushButton*>(u"save"_s);
+    save->click();
+    EXPECT_FALSE(save->isEnabled());  // back before the hash is made
+    ASSERT_TRUE(QTest::qWaitFor([&] { return save->isEnabled(); }, 10000));
+    EXPECT_TRUE(web::passwordMatches("new", web::readWebSettings(paths.webIni()).passwordHash));
 }
 
 }  // namespace
