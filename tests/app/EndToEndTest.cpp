@@ -50,6 +50,7 @@ class EndToEnd : public ::testing::Test {
     fs::path fakeTime = home.path() / "faketime";
     QProcessEnvironment env;
     std::function<void()> beforeStart;  // once the fake clock's lead is known
+    QDate date{2026, 12, 7};            // a Monday
 
     void SetUp() override {
         if (!fs::exists(test::kFakeTimeLibrary))
@@ -87,12 +88,12 @@ class EndToEnd : public ::testing::Test {
         test::save(paths.dataIni(), s);
         test::saveWeekList(paths.weekList(), week);
     }
-    // Starts Tollix so that its clock reaches `time` on Monday 7 December 2026
-    // three whole seconds from now; `boundary` is that moment in the recording.
+    // Starts Tollix so that its clock reaches `time` on `date` three whole
+    // seconds from now; `boundary` is that moment in the recording.
     void startAt(QTime time) {
         const auto realBoundary =
             std::chrono::ceil<std::chrono::seconds>(system_clock::now()) + std::chrono::seconds(3);
-        offset = QDateTime(QDate(2026, 12, 7), time).toSecsSinceEpoch() -
+        offset = QDateTime(date, time).toSecsSinceEpoch() -
                  std::chrono::duration_cast<std::chrono::seconds>(realBoundary.time_since_epoch())
                      .count();
         boundary = std::chrono::duration<double>(realBoundary - recordingStarted).count();
@@ -179,31 +180,25 @@ TEST_F(EndToEnd, TwoBellsRingAtTheirMinutesAndOtherSoundIsSilentBetween) {
     EXPECT_NEAR(hertz(samples, second + 0.2, second + 1.2), 880, 120);
 }
 
-TEST_F(EndToEnd, AtMidnightTheNewWeekdaysFirstBellRings) {
-    tone("monday.wav", 1.5);                  // Sunday's bell has no file: it would not be heard
-    settings({.timeMode = 2, .dayMode = 2});  // set each day
+// At midnight the new day is built: an exam day, which rings its template's
+// list, not Monday's, and by the school's clocks, which are 5 s ahead: its
+// 00:00 comes at the computer's 23:59:55. The sound list follows the sound folder.
+TEST_F(EndToEnd, AtMidnightASpecialDayRingsItsTemplateByTheSchoolClock) {
+    tone("monday.wav", 1.5, 440);
+    tone("exam.wav", 1.5, 880);  // Sunday's bell has no file: it would not be heard
+    settings({.fileListIndex = 0, .timeMode = 2, .dayMode = 2});  // each day; exam.wav chosen
     test::save(paths.dayList(1), {0, {"23hr 00min/sunday.wav"}});
     test::save(paths.dayList(2), {0, {"00hr 00min/monday.wav"}});
-    const auto samples = run(QTime(0, 0), 3.5);  // a Monday begins
-    // The tick at midnight builds the new day's bells; the next one rings them.
-    const double heard = test::onset(samples, boundary - 0.5);
-    EXPECT_GT(heard, boundary - 0.1);
-    EXPECT_LT(heard, boundary + 1.9);
-}
-
-// An exam day rings its template's list, not the week's, and by the school's
-// clocks, which are 5 s ahead: 08:30 comes at the computer's 08:29:55. The
-// sound list follows the sound folder.
-TEST_F(EndToEnd, ASpecialDayRingsItsTemplateByTheSchoolClock) {
-    tone("week.wav", 1.5, 440);
-    tone("exam.wav", 1.5, 880);
-    settings({.fileListIndex = 0, .timeMode = 2}, {"08hr 30min/week.wav"});  // exam.wav chosen
-    ASSERT_TRUE(datafiles::writeDayList(paths.dayList(9), {0, {"08hr 30min/exam.wav"}}).empty());
+    test::save(paths.dayList(9), {0, {"00hr 00min/exam.wav"}});
     test::writeBytes(paths.holidaysIni(), "2026-12-07 = Templet 2 Exams\n");
     test::writeBytes(paths.clockIni(), "5\n");
+    date = QDate(2026, 12, 6);
     // A sound copied in by hand comes first in the list: the choice kept is still exam.wav.
-    const auto samples = run(QTime(8, 29, 50), 8, {{2, [&] { tone("alarm.wav", 0.5); }}});
-    const double heard = expectBellAt(samples, 5);
+    const auto samples = run(QTime(23, 59, 50), 8, {{2, [&] { tone("alarm.wav", 0.5); }}});
+    // The tick at midnight builds the new day's bells; the next one rings them.
+    const double heard = test::onset(samples, boundary + 4.5);
+    EXPECT_GT(heard, boundary + 4.9);
+    EXPECT_LT(heard, boundary + 6.9);
     EXPECT_NEAR(hertz(samples, heard + 0.2, heard + 1.2), 880, 120);
     EXPECT_EQ(records(), "rang exam.wav");
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).fileListIndex, 1);

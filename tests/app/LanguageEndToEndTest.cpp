@@ -17,18 +17,13 @@ TEST(CommandLineLanguage, FollowsTheDesktopsLanguage) {
     struct Case {
         const char *lcAll, *lang, *language, *argument;
         int status;
-        std::vector<QString> said;
+        const char* said;  // Qt's own words too
     } const cases[] = {
-        {nullptr,
-         "de_DE.UTF-8",
-         nullptr,
-         "--help",
-         0,
-         {u"Zeigt diese Hilfe und endet."_s, u"Optionen:"_s}},
-        {nullptr, "C.UTF-8", "fr", "--help", 0, {u"Shows this help and ends."_s, u"Options:"_s}},
-        {nullptr, "en_GB.UTF-8", "zh_CN:de", "--bogus", 2, {u"请尝试 --help"_s}},
-        {"es_ES.UTF-8", "de_DE.UTF-8", nullptr, "--import-holidays", 1, {u"no se importó"_s}},
-        {nullptr, "fr_FR.UTF-8", nullptr, "--web-password", 1, {u"aucun mot de passe"_s}},
+        {nullptr, "de_DE.UTF-8", nullptr, "--help", 0, "Optionen:"},
+        {nullptr, "C.UTF-8", "fr", "--help", 0, "Shows this help and ends."},
+        {nullptr, "en_GB.UTF-8", "zh_CN:de", "--bogus", 2, "请尝试 --help"},
+        {"es_ES.UTF-8", "de_DE.UTF-8", nullptr, "--import-holidays", 1, "no se importó"},
+        {nullptr, "fr_FR.UTF-8", nullptr, "--web-password", 1, "aucun mot de passe"},
     };
     test::TempFolder home;
     for (const Case& c : cases) {
@@ -54,8 +49,7 @@ TEST(CommandLineLanguage, FollowsTheDesktopsLanguage) {
         EXPECT_EQ(tollix.exitCode(), c.status);
         const QString output =
             QString::fromUtf8(tollix.readAllStandardOutput() + tollix.readAllStandardError());
-        for (const QString& text : c.said)
-            EXPECT_TRUE(output.contains(text)) << output.toStdString();
+        EXPECT_TRUE(output.contains(QString::fromUtf8(c.said))) << output.toStdString();
     }
 }
 

@@ -32,10 +32,7 @@ TEST(StartUpEndToEnd, AReadOnlyProgramFolderStillRings) {
         GTEST_SKIP() << "no read-only file system (root writes anywhere else): " << disk.error();
 
     ASSERT_TRUE(EnsureProgramFolder(paths).empty());
-    GeneralSettings s;
-    s.auto_exe = 1;
-    s.timeMode = 2;  // manual input, the week's list
-    ASSERT_EQ(datafiles::writeGeneral(paths.dataIni(), s), "");
+    test::save(paths.dataIni(), {.auto_exe = 1, .timeMode = 2});  // manual input, the week's list
     const std::string bell = sound::kSynthBells[0].fileName;
     ASSERT_EQ(datafiles::writeWeekList(paths.weekList(), {"08hr 30min/" + bell}), "");
     ASSERT_TRUE(disk.makeReadOnly());

@@ -37,7 +37,7 @@ TEST(SchoolClock, BellsGoBySchoolTimeAndAChangeRingsNoMinuteTwice) {
     test::TempFolder dir;
     const AppPaths paths{dir.path()};
     std::filesystem::create_directories(paths.dataFolder());
-    test::writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    test::save(paths.dataIni(), {.timeMode = 2});
     test::writeBytes(paths.weekList(), "08hr 30min/a.mp3\r\n");
     test::writeBytes(paths.clockIni(), "+30\n");
     test::writeBytes(paths.soundFolder() / "a.mp3", "x");

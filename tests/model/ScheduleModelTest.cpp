@@ -28,9 +28,8 @@ class Model : public ::testing::Test {
     }
     // data.ini with the two modes; Monday is today.
     void load(Mode time, Days days) {
-        writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n " + std::to_string(static_cast<int>(time)) +
-                                        " \r\n " + std::to_string(static_cast<int>(days)) +
-                                        " \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+        test::save(paths.dataIni(),
+                   {.timeMode = static_cast<int>(time), .dayMode = static_cast<int>(days)});
         model.load(2);
     }
     std::string refused(const Outcome& outcome) { return outcome ? outcome->text : ""; }

@@ -82,10 +82,6 @@ void save(const std::filesystem::path& file, const IntervalSettings& settings,
     ASSERT_EQ(datafiles::writeIntervals(file, settings, kind), "");
 }
 
-void save(const std::filesystem::path& file, const ExitSettings& settings) {
-    ASSERT_EQ(WriteExitIni(file, settings), "");
-}
-
 ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
     if (const char* old = std::getenv(name))
         old_ = old;

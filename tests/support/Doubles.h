@@ -202,7 +202,6 @@ void save(const std::filesystem::path& file, const DayList& list);
 void saveWeekList(const std::filesystem::path& file, const std::vector<std::string>& lines);
 void save(const std::filesystem::path& file, const IntervalSettings& settings,
           datafiles::IntervalFile kind);
-void save(const std::filesystem::path& file, const ExitSettings& settings);
 
 // An environment variable set, or with nullptr removed, until the scope ends
 // (TZ included: the zone is read again at both ends).

@@ -23,19 +23,28 @@ class MainWindow : public test::WindowTest {
     }
 };
 
-TEST_F(MainWindow, FirstStartShowsOffAndTheWeekIntervals) {
+TEST_F(MainWindow, FirstStartShowsOffTheWeekIntervalsAndTheClock) {
     main& w = load();
     EXPECT_EQ(w.state->text(), u"OFF"_s);
     EXPECT_TRUE(w.Option1->isChecked() && w.Option3->isChecked());
     EXPECT_EQ(w.txtStartBellSound->text(), u"school-bell.wav"_s);
     EXPECT_EQ(mixer.calls, (std::vector<std::string>{"open", "unmute"}));
+    clock.time = LocalTime{2026, 12, 5, 9, 5, 3, 0, 7};
+    w.Timer1_Timer();
+    EXPECT_EQ(w.now->text(), u"9 hr 5 min 3 sec"_s);
+    EXPECT_EQ(w.now_day->text(),
+              u"2026-12-5  "_s + QLocale::system().dayName(6, QLocale::LongFormat));
 }
 
-TEST_F(MainWindow, RestoresAllEightLinesOfDataIni) {
+TEST_F(MainWindow, RestoresAllEightLinesOfDataIniAndTheReservedExit) {
     sounds({"a.mp3", "b.mp3"});  // with the three bells: a, b, chime, school-bell, short-alarm
     writeBytes(paths.dataIni(), " 0 \r\n 1 \r\n 2 \r\n 2 \r\n 1 \r\n 2 \r\n 1 \r\n 1 \r\n");
     writeBytes(paths.dayList(2), " 1 \r\n07hr 30min/a.mp3\r\n08hr 00min/b.mp3\r\n");
+    writeBytes(paths.exitIni(), "1\r\n17\r\n30\r\n");
     main& w = load();
+    EXPECT_EQ(w.model.reservedExitAt(), 17 * 60 + 30);
+    // Setting the box from the file writes it back with the same values.
+    EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 17 \r\n 30 \r\n");
     EXPECT_EQ(w.auto_exe->value(), 0);
     EXPECT_EQ(w.fileList->text(w.fileList->ListIndex()), u"b.mp3"_s);
     EXPECT_TRUE(w.Option2->isChecked());
@@ -56,14 +65,6 @@ TEST_F(MainWindow, RestoresAllEightLinesOfDataIni) {
     EXPECT_EQ(load().fileList->ListIndex(), -1);  // five sounds: position 5 does not exist
 }
 
-TEST_F(MainWindow, ReadsTheReservedExit) {
-    writeBytes(paths.exitIni(), "1\r\n17\r\n30\r\n");
-    main& w = load();
-    EXPECT_EQ(w.model.reservedExitAt(), 17 * 60 + 30);
-    // Setting the box from the file writes it back with the same values.
-    EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 17 \r\n 30 \r\n");
-}
-
 TEST_F(MainWindow, DamagedFilesStartWithTheInitialControls) {
     writeBytes(paths.dataIni(), "\x01\x02garbage");
     writeBytes(paths.weekIntervals(), "17\r\n");
@@ -82,7 +83,7 @@ TEST_F(MainWindow, DamagedFilesStartWithTheInitialControls) {
 
 TEST_F(MainWindow, AMissingSoundFolderIsReportedAndStartUpGoesOn) {
     std::filesystem::remove_all(paths.soundFolder());
-    writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n 0 \r\n");
+    test::save(paths.dataIni(), {.timeMode = 2, .bellRepeat = 1});
     main& w = load();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.startsWith(u"Error Number : \n"_s));
@@ -91,15 +92,6 @@ TEST_F(MainWindow, AMissingSoundFolderIsReportedAndStartUpGoesOn) {
         messages.shown[0].text.contains(QString::fromStdString(paths.soundFolder().string())));
     EXPECT_TRUE(w.Timer1->isEnabled());
     EXPECT_TRUE(w.Option2->isChecked());
-}
-
-TEST_F(MainWindow, ClockLabels) {
-    main& w = load();
-    clock.time = LocalTime{2026, 12, 5, 9, 5, 3, 0, 7};
-    w.Timer1_Timer();
-    EXPECT_EQ(w.now->text(), u"9 hr 5 min 3 sec"_s);
-    EXPECT_EQ(w.now_day->text(),
-              u"2026-12-5  "_s + QLocale::system().dayName(6, QLocale::LongFormat));
 }
 
 TEST_F(MainWindow, NoComSoundMutesAtOnceAndIsSaved) {
@@ -157,11 +149,12 @@ TEST_F(MainWindow, StartBuildsTheIntervalDayFromTheControlsAndLocksTheEditors) {
               w.intervals());
     w.stop1_Click();
     EXPECT_EQ(w.state->text(), u"OFF"_s);
+    EXPECT_TRUE(w.start->isEnabled());
     EXPECT_TRUE(w.nextBell->text().isEmpty());
 }
 
 TEST_F(MainWindow, StartIsRefusedWithoutTimes) {
-    writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    test::save(paths.dataIni(), {.timeMode = 2});
     main& w = load();
     w.start_Click();
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -218,10 +211,7 @@ class PeekingAutoStart final : public AutoStart {
 };
 
 TEST_F(MainWindow, RestoringSavesNothingHalfDoneAndLoadsLongValuesWhole) {
-    GeneralSettings stored;
-    stored.auto_exe = 1;
-    stored.timeMode = 2;  // manual input
-    ASSERT_EQ(datafiles::writeGeneral(paths.dataIni(), stored), "");
+    test::save(paths.dataIni(), {.auto_exe = 1, .timeMode = 2});  // manual input
     // Every field other than at a first start; the work time longer than three characters.
     const IntervalSettings week{"7",     "5", "15", "30",    "0050", "15", 0,      "a.mp3",
                                 "b.mp3", 1,   "3",  "c.mp3", 1,      "4",  "d.mp3"};
@@ -239,11 +229,8 @@ TEST_F(MainWindow, RestoringSavesNothingHalfDoneAndLoadsLongValuesWhole) {
 }
 
 TEST_F(MainWindow, NoRingsInAutoModeShowsNoNextBellLikeTheManualMode) {
-    writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 1 \r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
-    IntervalSettings monday;
-    monday.nobell = 1;
-    ASSERT_EQ(
-        datafiles::writeIntervals(paths.dayIntervals(2), monday, datafiles::IntervalFile::Day), "");
+    test::save(paths.dataIni(), {.dayMode = 2});
+    writeBytes(paths.dayIntervals(2), "5\r\n0\r\n23\r\n0\r\n50\r\n10\r\n 1 \r\n");  // No rings
     main& w = load();
     w.start_Click();
     EXPECT_EQ(w.nextBell->text(), u"NEXT DAY"_s);

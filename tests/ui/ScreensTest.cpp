@@ -139,7 +139,7 @@ TEST_F(Screens, TheMainWindowFitsEachScreenInGerman) {
 
 // The common jobs without the mouse, said in the tool tips.
 TEST_F(Screens, ShortcutsDoTheCommonJobs) {
-    test::writeBytes(paths.dataIni(), " 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    test::save(paths.dataIni(), {.timeMode = 2});
     main& w = load(services());
     player.lengths[(paths.soundFolder() / "chime.wav").string()] = 60000;
     w.fileList->setListIndex(0);

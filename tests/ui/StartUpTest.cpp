@@ -39,11 +39,7 @@ TEST_F(StartUp, ProblemsAreSaidInOneBoxAndTheScheduleStartsAllTheSame) {
     fs::remove(paths.exitIni());
     fs::create_directory(paths.exitIni());
     ASSERT_EQ(::mkfifo(paths.holidaysIni().c_str(), 0644), 0);
-    GeneralSettings s;
-    s.auto_exe = 1;
-    s.timeMode = 2;
-    s.autoMode = 2;  // to the tray
-    ASSERT_EQ(datafiles::writeGeneral(paths.dataIni(), s), "");
+    test::save(paths.dataIni(), {.auto_exe = 1, .timeMode = 2, .autoMode = 2});  // to the tray
     const std::string bell = sound::kSynthBells[0].fileName;
     ASSERT_EQ(datafiles::writeWeekList(paths.weekList(), {"08hr 30min/" + bell}), "");
 

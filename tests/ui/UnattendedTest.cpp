@@ -81,10 +81,7 @@ TEST_F(Unattended, AutoExecutionAsksTheWayWritesTheEntryAndClearingRemovesIt) {
 }
 
 TEST_F(Unattended, StartingAtLogOnRepairsTheEntryStartsTheBellsAndGoesToTheTray) {
-    GeneralSettings s;
-    s.auto_exe = 1;
-    s.autoMode = 2;
-    ASSERT_EQ(datafiles::writeGeneral(paths.dataIni(), s), "");
+    test::save(paths.dataIni(), {.auto_exe = 1, .autoMode = 2});
     writeBytes(autoStart.file(), "[Desktop Entry]\nExec=/old/place/tollix\n");
     main& w = load("/new/place/tollix");
     EXPECT_NE(readBytes(autoStart.file()).find("\nExec=/new/place/tollix\n"), std::string::npos);
@@ -96,29 +93,23 @@ TEST_F(Unattended, StartingAtLogOnRepairsTheEntryStartsTheBellsAndGoesToTheTray)
 TEST_F(Unattended, TheExitTimeIsCheckedStoredAndItsSpinsWrap) {
     main& w = load();
     isAutoExitForm* form = w.autoExitForm();
-    struct Entry {
-        const char* hour;
-        const char* minute;
-        const char* refusal;  // nullptr: taken
-    };
     const char* hourMessage = "(Hour)Please input digit between 0 and 23";
     const char* minuteMessage = "(minute)Please input digit between 0 and 59";
-    const std::vector<Entry> entries{{"", "", hourMessage},
-                                     {"7", "", minuteMessage},
-                                     {"24", "0", hourMessage},
-                                     {"23", "60", minuteMessage},
-                                     {"23", "59", nullptr}};
     whenShown(form, [&] {
-        for (const Entry& entry : entries) {
-            SCOPED_TRACE(std::string(entry.hour) + ":" + entry.minute);
+        for (const auto& [hour, minute, refusal] : {std::tuple{"", "", hourMessage},
+                                                    {"7", "", minuteMessage},
+                                                    {"24", "0", hourMessage},
+                                                    {"23", "60", minuteMessage},
+                                                    {"23", "59", ""}}) {
+            SCOPED_TRACE(std::string(hour) + ":" + minute);
             messages.shown.clear();
-            form->input_h->setText(QString::fromUtf8(entry.hour));
-            form->input_m->setText(QString::fromUtf8(entry.minute));
+            form->input_h->setText(QString::fromUtf8(hour));
+            form->input_m->setText(QString::fromUtf8(minute));
             QTest::mouseClick(form->isAutoExitConfirm, Qt::LeftButton);
-            ASSERT_EQ(messages.shown.size(), entry.refusal ? 1u : 0u);
-            const QString said = entry.refusal ? messages.shown[0].text : QString();
-            EXPECT_EQ(said, QString::fromUtf8(entry.refusal));
-            EXPECT_EQ(form->isVisible(), entry.refusal != nullptr);
+            const bool refused = *refusal != 0;
+            ASSERT_EQ(messages.shown.size(), refused ? 1u : 0u);
+            EXPECT_EQ(refused ? messages.shown[0].text : QString(), QString::fromUtf8(refusal));
+            EXPECT_EQ(form->isVisible(), refused);
         }
     });
     QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);
@@ -167,7 +158,7 @@ TEST_F(InternetTime, TheWindowShowsWhatTheClientReportsAndFollowsItsCorrections)
     timesync::TimeSync& sync = timeSync;
     MainServices s = services();
     writeBytes(paths.weekList(), "08hr 30min/chime.wav\r\n09hr 00min/chime.wav\r\n");
-    writeBytes(paths.dataIni(), " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    test::save(paths.dataIni(), {.fileListIndex = 0, .timeMode = 2});
     main& w = WindowTest::load(s);
     w.chkTimeSync->click();
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -202,7 +193,7 @@ class DaysOff : public Unattended {};
 TEST_F(DaysOff, ADayOffShowsHolidayAndTheFirstBellAfterIt) {
     writeBytes(paths.holidaysIni(), "2026-12-07..2026-12-08 Winter holidays\n");
     writeBytes(paths.weekList(), "08hr 30min/chime.wav\r\n");
-    writeBytes(paths.dataIni(), " 1 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    test::save(paths.dataIni(), {.auto_exe = 1, .fileListIndex = 0, .timeMode = 2});
     main& w = load();
     EXPECT_FALSE(w.start->isEnabled());
     EXPECT_EQ(w.state->text(), u"HOLIDAY"_s);
@@ -218,7 +209,7 @@ TEST_F(DaysOff, TheWindowAddsDeletesImportsAndMarksTheDays) {
     writeBytes(paths.holidaysIni(), "2026-12-24..2026-12-26 Christmas\nnot a rule\n");
     writeBytes(paths.dayList(7), " 0 \r\n09hr 15min/chime.wav\r\n");  // Saturday
     writeBytes(paths.dayList(2), " 0 \r\n07hr 45min/chime.wav\r\n");  // Monday
-    writeBytes(paths.dataIni(), " 0 \r\n 0 \r\n 2 \r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    test::save(paths.dataIni(), {.fileListIndex = 0, .timeMode = 2, .dayMode = 2});
     clock.time = LocalTime{2026, 12, 12, 7, 0, 0, 0, 7};  // a Saturday
     main& w = load();
     w.start_Click();
