@@ -1246,6 +1246,45 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
     </message>
 </context>
 <context>
+    <name>tollix::OutputsWindow</name>
+    <message>
+        <source>Outputs</source>
+        <translation>Ausgänge</translation>
+    </message>
+    <message>
+        <source>The bells play on every output ticked, all at once.
+None ticked: the default output. Another computer&apos;s speakers are an output too
+(a network sink of the sound server: see the README).</source>
+        <translation>Die Klingeln spielen gleichzeitig auf jedem angekreuzten Ausgang.
+Keiner angekreuzt: der Standardausgang. Auch die Lautsprecher eines anderen Computers sind ein Ausgang
+(eine Netzwerk-Senke des Soundservers: siehe README).</translation>
+    </message>
+    <message>
+        <source>Outputs the bells play on</source>
+        <translation>Ausgänge, auf denen die Klingeln spielen</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>Rings the selected bell on the outputs ticked</source>
+        <translation>Spielt den gewählten Klingelton auf den angekreuzten Ausgängen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1 (fehlt)</translation>
+    </message>
+</context>
+<context>
     <name>tollix::RingLogWindow</name>
     <message>
         <source>Ring log</source>

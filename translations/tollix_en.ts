@@ -1246,6 +1246,45 @@ The public time servers are used.</translation>
     </message>
 </context>
 <context>
+    <name>tollix::OutputsWindow</name>
+    <message>
+        <source>Outputs</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>The bells play on every output ticked, all at once.
+None ticked: the default output. Another computer&apos;s speakers are an output too
+(a network sink of the sound server: see the README).</source>
+        <translation>The bells play on every output ticked, all at once.
+None ticked: the default output. Another computer&apos;s speakers are an output too
+(a network sink of the sound server: see the README).</translation>
+    </message>
+    <message>
+        <source>Outputs the bells play on</source>
+        <translation>Outputs the bells play on</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Rings the selected bell on the outputs ticked</source>
+        <translation>Rings the selected bell on the outputs ticked</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1 (missing)</translation>
+    </message>
+</context>
+<context>
     <name>tollix::RingLogWindow</name>
     <message>
         <source>Ring log</source>

@@ -1246,6 +1246,45 @@ Se usan los servidores de hora públicos.</translation>
     </message>
 </context>
 <context>
+    <name>tollix::OutputsWindow</name>
+    <message>
+        <source>Outputs</source>
+        <translation>Salidas</translation>
+    </message>
+    <message>
+        <source>The bells play on every output ticked, all at once.
+None ticked: the default output. Another computer&apos;s speakers are an output too
+(a network sink of the sound server: see the README).</source>
+        <translation>Los timbres suenan a la vez en cada salida marcada.
+Ninguna marcada: la salida predeterminada. Los altavoces de otro ordenador también son una salida
+(un destino de red del servidor de sonido: vea el README).</translation>
+    </message>
+    <message>
+        <source>Outputs the bells play on</source>
+        <translation>Salidas en las que suenan los timbres</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>Rings the selected bell on the outputs ticked</source>
+        <translation>Hace sonar el timbre elegido en las salidas marcadas</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1 (no está)</translation>
+    </message>
+</context>
+<context>
     <name>tollix::RingLogWindow</name>
     <message>
         <source>Ring log</source>

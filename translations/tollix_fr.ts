@@ -1246,6 +1246,45 @@ Les serveurs de temps publics sont utilisés.</translation>
     </message>
 </context>
 <context>
+    <name>tollix::OutputsWindow</name>
+    <message>
+        <source>Outputs</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>The bells play on every output ticked, all at once.
+None ticked: the default output. Another computer&apos;s speakers are an output too
+(a network sink of the sound server: see the README).</source>
+        <translation>Les sonneries jouent en même temps sur chaque sortie cochée.
+Aucune cochée : la sortie par défaut. Les haut-parleurs d’un autre ordinateur sont aussi une sortie
+(une sortie réseau du serveur de son : voir le README).</translation>
+    </message>
+    <message>
+        <source>Outputs the bells play on</source>
+        <translation>Sorties sur lesquelles jouent les sonneries</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>Rings the selected bell on the outputs ticked</source>
+        <translation>Fait sonner la sonnerie choisie sur les sorties cochées</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1 (absente)</translation>
+    </message>
+</context>
+<context>
     <name>tollix::RingLogWindow</name>
     <message>
         <source>Ring log</source>

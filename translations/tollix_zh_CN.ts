@@ -1246,6 +1246,45 @@ The public time servers are used.</source>
     </message>
 </context>
 <context>
+    <name>tollix::OutputsWindow</name>
+    <message>
+        <source>Outputs</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>The bells play on every output ticked, all at once.
+None ticked: the default output. Another computer&apos;s speakers are an output too
+(a network sink of the sound server: see the README).</source>
+        <translation>铃声同时在每个勾选的输出上播放。
+未勾选任何输出：使用默认输出。另一台电脑的扬声器也可以作为输出
+（声音服务器的网络输出：见 README）。</translation>
+    </message>
+    <message>
+        <source>Outputs the bells play on</source>
+        <translation>播放铃声的输出</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>测试</translation>
+    </message>
+    <message>
+        <source>Rings the selected bell on the outputs ticked</source>
+        <translation>在勾选的输出上播放所选铃声</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1（缺失）</translation>
+    </message>
+</context>
+<context>
     <name>tollix::RingLogWindow</name>
     <message>
         <source>Ring log</source>

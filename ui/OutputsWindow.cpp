@@ -16,18 +16,18 @@ OutputsWindow::OutputsWindow(ScheduleModel& model, Mixer& mixer, std::function<v
                              QWidget* parent)
     : QDialog(parent), model_(model), mixer_(mixer) {
     setObjectName(QStringLiteral("OutputsWindow"));
-    setWindowTitle(QStringLiteral("Outputs"));
-    auto* note = new QLabel(
-        QStringLiteral("The bells play on every output ticked, all at once.\nNone ticked: the "
-                       "default output. Another computer's speakers are an output too\n(a "
-                       "network sink of the sound server: see the README)."));
+    setWindowTitle(tr("Outputs"));
+    auto* note =
+        new QLabel(tr("The bells play on every output ticked, all at once.\nNone ticked: the "
+                      "default output. Another computer's speakers are an output too\n(a "
+                      "network sink of the sound server: see the README)."));
     outputList = new QListWidget;
     outputList->setObjectName(QStringLiteral("outputList"));
-    outputList->setAccessibleName(QStringLiteral("Outputs the bells play on"));
-    test = new QPushButton(QStringLiteral("Test"));
-    test->setToolTip(QStringLiteral("Rings the selected bell on the outputs ticked"));
-    auto* refresh = new QPushButton(QStringLiteral("Refresh"));
-    auto* close = new QPushButton(QStringLiteral("Close"));
+    outputList->setAccessibleName(tr("Outputs the bells play on"));
+    test = new QPushButton(tr("Test"));
+    test->setToolTip(tr("Rings the selected bell on the outputs ticked"));
+    auto* refresh = new QPushButton(tr("Refresh"));
+    auto* close = new QPushButton(tr("Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(test);
     buttons->addWidget(refresh);
@@ -63,7 +63,8 @@ void OutputsWindow::reload() {
     for (const auto& name : model_.outputs())
         if (std::none_of(sinks.begin(), sinks.end(),
                          [&name](const Mixer::Sink& sink) { return sink.name == name; }))
-            sinks.push_back({name, name + " (missing)"});
+            sinks.push_back(
+                {name, tr("%1 (missing)").arg(QString::fromStdString(name)).toStdString()});
     filling_ = true;
     outputList->clear();
     for (const auto& sink : sinks) {
