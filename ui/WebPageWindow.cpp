@@ -149,8 +149,7 @@ void WebPageWindow::showState() {
     else if (open.isEmpty())
         state_->setText(tr("The page is off."));
     else
-        state_->setText(
-            tr("Open %1 on a computer or phone of the school's network.").arg(open));
+        state_->setText(tr("Open %1 on a computer or phone of the school's network.").arg(open));
 }
 
 }  // namespace tollix
