@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/ClockWatch.h"
 #include "platform/Messages.h"
+#include "platform/MpvPlayer.h"
 #include "platform/OutputsPlayer.h"
 #include "platform/PowerOff.h"
 #include "platform/PulseMixer.h"
@@ -116,7 +117,10 @@ int main(int argc, char** argv) {
     tollix::SystemClock clock;
     tollix::QtMessages messages;
     tollix::PulseMixer mixer;
-    tollix::OutputsPlayer player;
+    // A libmpv player a bell output, made when an output is first used.
+    tollix::OutputsPlayer player([](const std::string& sink) {
+        return std::make_unique<tollix::MpvPlayer>(std::chrono::seconds(1), sink);
+    });
     tollix::RingLog ringLog(tollix::RingLog::defaultFile());
     // Internet time: the computer's clock where the system lets us set it,
     // otherwise the program's clock runs at the server's offset.

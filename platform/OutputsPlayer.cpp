@@ -2,15 +2,16 @@
 
 #include <algorithm>
 #include <thread>
+#include <utility>
 
 namespace tollix {
 
-OutputsPlayer::OutputsPlayer(std::chrono::milliseconds openLimit) : openLimit_(openLimit) {}
+OutputsPlayer::OutputsPlayer(MakePlayer makePlayer) : makePlayer_(std::move(makePlayer)) {}
 
 MpvPlayer& OutputsPlayer::player(const std::string& sink) {
     auto& slot = players_[sink];
     if (!slot)
-        slot = std::make_unique<MpvPlayer>(openLimit_, sink);
+        slot = makePlayer_(sink);
     return *slot;
 }
 

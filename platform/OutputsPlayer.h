@@ -2,6 +2,7 @@
 
 #include "platform/MpvPlayer.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -15,7 +16,9 @@ namespace tollix {
 // made, so a bell does not wait for it.
 class OutputsPlayer final : public MediaPlayer {
   public:
-    explicit OutputsPlayer(std::chrono::milliseconds openLimit = std::chrono::seconds(1));
+    // Makes the player of one output ("": the default output).
+    using MakePlayer = std::function<std::unique_ptr<MpvPlayer>(const std::string& sink)>;
+    explicit OutputsPlayer(MakePlayer makePlayer);
 
     void setOutputs(const std::vector<std::string>& sinks) override;
     void setFileName(const std::string& path) override;
@@ -33,7 +36,7 @@ class OutputsPlayer final : public MediaPlayer {
   private:
     MpvPlayer& player(const std::string& sink);
 
-    std::chrono::milliseconds openLimit_;
+    MakePlayer makePlayer_;
     std::map<std::string, std::unique_ptr<MpvPlayer>> players_;  // "": the default output
     std::vector<std::string> sinks_{""};
     std::string fileName_;
