@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <pulse/context.h>
+#include <pulse/thread-mainloop.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -39,18 +42,13 @@ bool run(const QString& program, const QStringList& arguments, QString* output =
 
 }  // namespace
 
-// A server of this process's own is stopped when the process ends.
+// Stopped when the process ends.
 PulseServer& PulseServer::shared() {
     static QTemporaryDir own;
     static const std::unique_ptr<PulseServer> server = [] {
-        const QByteArray given = qgetenv("TOLLIX_TEST_PULSE");
-        auto s = std::make_unique<PulseServer>(given.isEmpty()
-                                                   ? fs::path(own.path().toStdString()) / "pulse"
-                                                   : fs::path(given.toStdString()));
-        if (given.isEmpty())
-            s->start();
-        else
-            s->owned_ = false;
+        auto s = std::make_unique<PulseServer>(fs::path(own.path().toStdString()) / "pulse");
+        s->start();
+        s->use();
         return s;
     }();
     return *server;
@@ -59,21 +57,34 @@ PulseServer& PulseServer::shared() {
 PulseServer::PulseServer(fs::path folder) : folder_(std::move(folder)) {}
 
 PulseServer::~PulseServer() {
-    if (owned_)
-        stop();
+    stop();
 }
 
 // Killed by a time-out, the process cannot stop its servers: they end
-// themselves after half a minute without a client.
+// themselves half a minute after its client is gone. Until then the client
+// holds them, however long the program under test takes to connect.
 bool PulseServer::start(int port) {
     QStringList arguments{u"start"_s, qs(folder_), u"30"_s};
     if (port > 0)
         arguments << QString::number(port);
-    return run(script(), arguments);
+    if (!run(script(), arguments))
+        return false;
+    keeper_ = pa_threaded_mainloop_new();
+    client_ = pa_context_new(pa_threaded_mainloop_get_api(keeper_), "tollix-test");
+    pa_context_connect(client_, address().toLocal8Bit().constData(), PA_CONTEXT_NOAUTOSPAWN,
+                       nullptr);
+    return pa_threaded_mainloop_start(keeper_) == 0;
 }
 
 // Also at the process's end, when Qt may be gone: no QProcess.
 void PulseServer::stop() {
+    if (keeper_) {
+        pa_threaded_mainloop_stop(keeper_);
+        pa_context_disconnect(client_);
+        pa_context_unref(client_);
+        pa_threaded_mainloop_free(keeper_);
+        keeper_ = nullptr;
+    }
     const std::string command = "'" + script().toStdString() + "' stop '" + folder_.string() + "'";
     if (std::system(command.c_str()) != 0)
         std::fprintf(stderr, "could not stop the sound server in %s\n", folder_.c_str());
@@ -172,6 +183,11 @@ QProcessEnvironment programEnvironment(const fs::path& home) {
           {u"DBUS_SYSTEM_BUS_ADDRESS"_s, u"unix:path=/nonexistent/tollix-test-bus"_s}})
         env.insert(name, value);
     return env;
+}
+
+void setFakeClock(const fs::path& file, const QDateTime& at) {
+    const qint64 lead = at.toSecsSinceEpoch() - QDateTime::currentSecsSinceEpoch();
+    writeBytes(file, (lead >= 0 ? "+" : "") + std::to_string(lead) + "\n");
 }
 
 }  // namespace tollix::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -10,13 +11,17 @@
 #include <memory>
 #include <vector>
 
+struct pa_context;
+struct pa_threaded_mainloop;
+
 namespace tollix::test {
 
 // A private PulseAudio with the null sink "bells" as its default output.
 class PulseServer {
   public:
-    // The server of the test run when there is one, otherwise one of this
-    // process's own, started on first use.
+    // This process's own, started on first use, used by its sound clients and
+    // shared by its tests; ctest runs each test in a process of its own, so
+    // tests may listen side by side.
     static PulseServer& shared();
     // A server of its own in `folder`, for tests that stop and start it.
     explicit PulseServer(std::filesystem::path folder);
@@ -33,7 +38,9 @@ class PulseServer {
 
   private:
     std::filesystem::path folder_;
-    bool owned_ = true;
+    // A client of this process's own while it runs: an idle server ends itself.
+    pa_threaded_mainloop* keeper_ = nullptr;
+    pa_context* client_ = nullptr;
 };
 
 // What the null sink plays, recorded from its monitor: mono, 16 bits, 44.1 kHz.
@@ -68,5 +75,8 @@ inline constexpr char kFakeTimeLibrary[] = "/usr/lib/x86_64-linux-gnu/faketime/l
 // libfaketime loaded, and never the machine's logind or timedated (a test
 // may bring its own bus). The fake time itself is the test's to add.
 QProcessEnvironment programEnvironment(const std::filesystem::path& home);
+// Sets the fake clock read from `file` (FAKETIME_TIMESTAMP_FILE) to `at` as of
+// now; a run with FAKETIME_NO_CACHE steps to it at once.
+void setFakeClock(const std::filesystem::path& file, const QDateTime& at);
 
 }  // namespace tollix::test
