@@ -54,11 +54,7 @@ class EndToEnd : public ::testing::Test {
     void SetUp() override {
         if (!fs::exists(test::kFakeTimeLibrary))
             GTEST_SKIP() << "libfaketime is not installed";
-        test::PulseServer& server = test::PulseServer::shared();
-        server.use();
-        // Earlier tests leave the sink where they faded it.
-        server.pactl({u"set-sink-volume"_s, u"bells"_s, u"100%"_s});
-        server.pactl({u"set-sink-mute"_s, u"bells"_s, u"0"_s});
+        test::PulseServer::shared();
         ASSERT_TRUE(EnsureProgramFolder(paths).empty());
         for (const auto& entry : fs::directory_iterator(paths.soundFolder())) fs::remove_all(entry);
         env = test::programEnvironment(home.path());

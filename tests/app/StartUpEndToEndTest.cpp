@@ -52,7 +52,8 @@ TEST(StartUpEndToEnd, AReadOnlyProgramFolderStillRings) {
     tollix.start(QStringLiteral(TOLLIX_EXE), {});
     // Up once it answers a second copy, however long that takes: then its bell.
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return fs::exists(home.path() / "run/tollix.socket"); }, 30000));
+        QTest::qWaitFor([&] { return fs::exists(home.path() / "run/tollix.socket"); }, 30000))
+        << "not up: a start-up message waits for someone";
     test::setFakeClock(clockFile, QDateTime(monday, QTime(8, 29, 57)));
     const fs::path record = home.path() / "state" / "tollix" / "rings.log";
     const bool rang = QTest::qWaitFor(

@@ -11,9 +11,6 @@
 #include <memory>
 #include <vector>
 
-struct pa_context;
-struct pa_threaded_mainloop;
-
 namespace tollix::test {
 
 // A private PulseAudio with the null sink "bells" as its default output.
@@ -38,9 +35,6 @@ class PulseServer {
 
   private:
     std::filesystem::path folder_;
-    // A client of this process's own while it runs: an idle server ends itself.
-    pa_threaded_mainloop* keeper_ = nullptr;
-    pa_context* client_ = nullptr;
 };
 
 // What the null sink plays, recorded from its monitor: mono, 16 bits, 44.1 kHz.
