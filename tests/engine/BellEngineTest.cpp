@@ -4,7 +4,6 @@
 #include "tests/support/Doubles.h"
 
 #include <climits>
-#include <ctime>
 #include <sstream>
 
 namespace tollix {

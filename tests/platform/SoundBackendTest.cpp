@@ -34,9 +34,8 @@ class SoundBackends : public ::testing::Test {
         sink(u"set-sink-volume"_s, u"65536"_s);
     }
     static QString sink(const QString& command, const QString& value = {}) {
-        return test::PulseServer::shared().pactl(value.isEmpty()
-                                                     ? QStringList{command, u"bells"_s}
-                                                     : QStringList{command, u"bells"_s, value});
+        QStringList arguments{command, u"bells"_s};
+        return test::PulseServer::shared().pactl(value.isEmpty() ? arguments : arguments << value);
     }
     static fs::path tone(const std::string& name, double seconds) {
         const fs::path file = fixtures_->path() / name;
