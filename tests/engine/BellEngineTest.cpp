@@ -1,39 +1,23 @@
 // The bell engine alone, under a clock of the test's with the real time zone
 // rules: whole days, music lists, ringing by hand, clock steps and summer
 // time, and what the ring record says of each bell.
-#include "engine/BellEngine.h"
 #include "tests/support/Doubles.h"
 
-#include <QSignalSpy>
-
-#include <gtest/gtest.h>
-
 #include <climits>
-#include <ctime>
-#include <map>
 #include <sstream>
 
 namespace tollix {
 namespace {
 
-using namespace Qt::StringLiterals;
-namespace fs = std::filesystem;
 using test::SteppingClock;
 
-class Engine : public ::testing::Test {
+class Engine : public ::testing::Test, protected test::EngineDoubles {
   protected:
-    test::TempFolder dir;
     test::ScopedEnv zone{"TZ", "Europe/Berlin"};
-    fs::path sounds = dir.path() / "sound";
-    AppPaths paths{dir.path()};
+    fs::path sounds = paths.soundFolder();
     ScheduleModel model{paths};
     SteppingClock clock;
-    test::RecordingMessages messages;
-    test::FakeMixer mixer;
-    test::FakePlayer player;
-    test::RecordingPowerOff power;
-    RingLog log{dir.path() / "state" / "rings.log"};
-    RingLog* logUsed = &log;
+    RingLog* logUsed = &ringLog;
     std::unique_ptr<BellEngine> engine;
     std::vector<QString> problems;
     std::string opened;  // "07 08:30:00+1 a.mp3, ..."
@@ -61,7 +45,7 @@ class Engine : public ::testing::Test {
         sound("b.wav", 5600);
     }
     void sound(const std::string& name, long ms) {
-        test::writeBytes(sounds / name, "x");
+        writeBytes(sounds / name, "x");
         player.lengths[(sounds / name).string()] = ms;
     }
     void begin(const char* local, const std::string& bells = {}) {
@@ -78,26 +62,21 @@ class Engine : public ::testing::Test {
     void tick() {
         clock.second();
         engine->Timer1_Timer();
-        for (; seenCalls < player.calls.size(); ++seenCalls) {
-            if (!player.calls[seenCalls].starts_with("open "))
-                continue;
-            const LocalTime t = clock.now();
-            char stamp[32];
-            std::snprintf(stamp, sizeof stamp, "%s%02d %02d:%02d:%02d%+d ",
-                          opened.empty() ? "" : ", ", t.day, t.hour, t.minute, t.second,
-                          t.utcOffsetSeconds / 3600);
-            opened +=
-                stamp +
-                fs::path(player.calls[seenCalls].substr(5)).lexically_relative(sounds).string();
-        }
+        for (const LocalTime t = clock.now(); seenCalls < player.calls.size(); ++seenCalls)
+            if (const std::string& call = player.calls[seenCalls]; call.starts_with("open "))
+                opened +=
+                    QString::asprintf("%s%02d %02d:%02d:%02d%+d ", opened.empty() ? "" : ", ",
+                                      t.day, t.hour, t.minute, t.second, t.utcOffsetSeconds / 3600)
+                        .toStdString() +
+                    fs::path(call.substr(5)).lexically_relative(sounds).string();
     }
     void runUntil(const char* local) {
         const std::int64_t until = SteppingClock::localMs(local);
         while (clock.wallMs < until) tick();
     }
-    std::string records() const { return test::ringRecords(log.file()); }
+    std::string records() const { return test::ringRecords(ringLog.file()); }
     bool recorded(const std::string& text) const {
-        return test::readBytes(log.file()).find(text) != std::string::npos;
+        return readBytes(ringLog.file()).find(text) != std::string::npos;
     }
 };
 
@@ -189,9 +168,9 @@ TEST_F(Engine, AtMidnightTheNewWeekdaysListIsBuiltAndItsFirstBellRings) {
 // Wednesday rings all the same.
 TEST_F(Engine, ADayThatCannotBeBuiltIsRecordedAndTheNextDayRings) {
     const std::string day = "0\r\n0\r\n1\r\n30\r\n50\r\n10\r\n 0 \r\na.mp3\r\nb.wav\r\n";
-    test::writeBytes(paths.dayIntervals(2), day);
-    test::writeBytes(paths.dayIntervals(3), "25" + day.substr(1));
-    test::writeBytes(paths.dayIntervals(4), day);
+    writeBytes(paths.dayIntervals(2), day);
+    writeBytes(paths.dayIntervals(3), "25" + day.substr(1));
+    writeBytes(paths.dayIntervals(4), day);
     modes(1, 2);
     begin("2026-12-07 23:59:00");
     engine->startSchedule();
@@ -258,6 +237,20 @@ TEST_F(Engine, TheReservedExitComesOnceAtItsMinuteAfterSavingAndUnmuting) {
     EXPECT_EQ(records(), "failed Reservation Exit");
 }
 
+// 30 s ahead, then none: 08:30 rings once, before the computer's 08:30.
+TEST_F(Engine, BellsGoBySchoolTimeAndAChangeRingsNoMinuteTwice) {
+    writeBytes(paths.clockIni(), "+30\n");
+    begin("2026-12-07 08:29:20");
+    list(0, "08:30 a.mp3");  // read at start: no step on record
+    EXPECT_EQ(engine->clock().now().second, 50);
+    engine->startSchedule();
+    runUntil("2026-12-07 08:29:40");
+    model.setSchoolClockMs(0);
+    EXPECT_EQ(readBytes(paths.clockIni()), "0\n");
+    runUntil("2026-12-07 08:31:00");
+    EXPECT_EQ(records(), "rang a.mp3, adjusted School clock, held a.mp3");
+}
+
 // The clock going back, summer time, a clock set forward: a minute rings
 // once, and a bell whose minute is jumped over is put on record, not rung.
 TEST_F(Engine, AMinuteRingsOnceAndJumpedBellsAreRecordedWhateverTheClockDoes) {
@@ -289,7 +282,7 @@ TEST_F(Engine, AMinuteRingsOnceAndJumpedBellsAreRecordedWhateverTheClockDoes) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        fs::remove(log.file());
+        fs::remove(ringLog.file());
         opened.clear();
         begin(c.start, c.list);
         std::int64_t stepAt = c.stepAt ? SteppingClock::localMs(c.stepAt) : -1;
@@ -324,7 +317,7 @@ TEST_F(Engine, TheRecordSaysHowLateABellRangAndWhichDayAMissedOneWas) {
 }
 
 TEST_F(Engine, ABellThatCannotBeHeardIsSaidAndRecordedAndTheNextHeardOneClearsIt) {
-    test::writeBytes(sounds / "broken.mp3", "not a sound");
+    writeBytes(sounds / "broken.mp3", "not a sound");
     begin("2026-12-07 08:29:50",
           "08:30 a.mp3 08:31 a.mp3 08:32 broken.mp3 08:33 a.mp3 08:34 a.mp3");
     mixer.muted = true;  // another program muted the output as the bell began
@@ -348,7 +341,7 @@ TEST_F(Engine, ABellThatCannotBeHeardIsSaidAndRecordedAndTheNextHeardOneClearsIt
 }
 
 TEST_F(Engine, ARecordThatCannotBeWrittenIsSaidOnceAndTheBellsRingAllTheSame) {
-    test::writeBytes(dir.path() / "blocked", "a file where the folder should be");
+    writeBytes(dir.path() / "blocked", "a file where the folder should be");
     RingLog blocked(dir.path() / "blocked" / "tollix" / "rings.log");
     logUsed = &blocked;
     begin("2026-12-07 08:29:50");
@@ -418,10 +411,9 @@ TEST_F(Engine, RingNowDuringAFadePutsTheVolumeBackFirst) {
 TEST_F(Engine, ABellEndsWhenItsTimeIsUpWhateverLengthTheFileClaims) {
     model.setSoundZero(true);
     begin("2026-12-07 08:00:00");
-    for (const auto& [ms, seconds] : {std::pair{5600L, 7L},
-                                      {-4000L, 1L},
-                                      {9'000'000'000'000L, 3 * 3600L},
-                                      {LONG_MAX, 3 * 3600L}}) {
+    const std::pair<long, long> lengths[] = {
+        {5600, 7}, {-4000, 1}, {9'000'000'000'000, 3 * 3600}, {LONG_MAX, 3 * 3600}};
+    for (const auto& [ms, seconds] : lengths) {
         sound("x.wav", ms);
         engine->RingNow(std::string("x.wav"), {"x.wav"});  // two seconds more than its length
         long ticks = 0;
@@ -444,16 +436,16 @@ TEST_F(Engine, MutesAndAFadesVolumeLeftByAnEndedRunAreGivenBackAtTheNextStart) {
     engine->keepSoundStateIn(state);
     model.setSoundZero(true);
     engine->soundControl.SetMasterMute(true);
-    EXPECT_EQ(test::readBytes(state / "muted"), "speakers\n");
+    EXPECT_EQ(readBytes(state / "muted"), "speakers\n");
     engine->RingNow(std::string("1_x"), {"1_x", "a.mp3"});
     EXPECT_FALSE(fs::exists(state / "muted"));  // unmuted for the bell
     runUntil("2026-12-07 09:00:56");
     EXPECT_EQ(mixer.volume, 40);
-    EXPECT_EQ(test::readBytes(state / "volume"), "80\n");
+    EXPECT_EQ(readBytes(state / "volume"), "80\n");
 
     // Ended here (and an earlier run between bells): the next start unmutes
     // and puts the volume back first.
-    test::writeBytes(state / "muted", "speakers\nprojector\n");
+    writeBytes(state / "muted", "speakers\nprojector\n");
     mixer.calls.clear();
     begin("2026-12-07 09:05:00");
     engine->keepSoundStateIn(state);

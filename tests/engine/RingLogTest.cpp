@@ -1,8 +1,5 @@
 // The ring record on disk: its line, its size, its rotation.
-#include "engine/RingLog.h"
 #include "tests/support/Doubles.h"
-
-#include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
@@ -38,7 +35,7 @@ TEST(RingLog, RotatesBeforeTheLimitKeepingOneOldFileAndReadsBackAcrossIt) {
     const auto file = dir.path() / "state" / "tollix" / "rings.log";
     RingLog log(file, 200);
     const auto descriptors = [] {
-        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+        return std::distance(fs::directory_iterator("/proc/self/fd"), {});
     };
     const auto open = descriptors();
     for (int i = 0; i < 9; ++i)
@@ -46,17 +43,17 @@ TEST(RingLog, RotatesBeforeTheLimitKeepingOneOldFileAndReadsBackAcrossIt) {
     EXPECT_EQ(descriptors(), open) << "a line left its file open: weeks later nothing opens";
     auto old = file;
     old += ".1";
-    EXPECT_LE(std::filesystem::file_size(file), 200u);
-    EXPECT_LE(std::filesystem::file_size(old), 200u);
-    EXPECT_FALSE(std::filesystem::exists(file.string() + ".2"));
+    EXPECT_LE(fs::file_size(file), 200u);
+    EXPECT_LE(fs::file_size(old), 200u);
+    EXPECT_FALSE(fs::exists(file.string() + ".2"));
     const auto last = RingLog::lastLines(file, 6);  // s5 to s8 are in the newer file
     ASSERT_EQ(last.size(), 6u);
     EXPECT_NE(last[0].find("\ts3\t"), std::string::npos) << last[0];
     EXPECT_NE(last[5].find("\ts8\t"), std::string::npos) << last[5];
 
     // An old file that cannot be replaced is said, not passed over.
-    std::filesystem::remove(old);
-    std::filesystem::create_directories(old / "in the way");
+    fs::remove(old);
+    fs::create_directories(old / "in the way");
     std::string said;
     for (int i = 0; i < 4 && said.empty(); ++i)
         said = log.append({kMorning, RingOutcome::Rang, "t", "r"});

@@ -1,9 +1,5 @@
 // "Set each day" starts from the week's list, and a list is copied to weekdays.
-#include "model/ScheduleModel.h"
-#include "schedule/DataFiles.h"
 #include "tests/support/Doubles.h"
-
-#include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
@@ -11,9 +7,9 @@ namespace {
 TEST(CopyDays, WeekdaysStartFromTheWeekAndTakeACopyKeepingNoRings) {
     test::TempFolder dir;
     const AppPaths paths{dir.path()};
-    std::filesystem::create_directories(paths.dataFolder());
-    test::writeBytes(paths.weekList(), "08hr 00min/a.mp3\r\n");
-    test::writeBytes(paths.dayList(1), " 1 \r\n");  // Sunday: "No rings", no bells
+    fs::create_directories(paths.dataFolder());
+    writeBytes(paths.weekList(), "08hr 00min/a.mp3\r\n");
+    writeBytes(paths.dayList(1), " 1 \r\n");  // Sunday: "No rings", no bells
     ScheduleModel model{paths};
     model.load(2);
     ASSERT_TRUE(model.weekdaysEmpty());

@@ -1,8 +1,5 @@
 // Special days: a date of the calendar rings a template's list in every mode.
-#include "model/ScheduleModel.h"
 #include "tests/support/Doubles.h"
-
-#include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
@@ -13,13 +10,13 @@ using Days = ScheduleModel::DayMode;
 TEST(SpecialDay, RingsItsTemplateInEveryModeAndSaysWhyNot) {
     test::TempFolder dir;
     const AppPaths paths{dir.path()};
-    std::filesystem::create_directories(paths.dataFolder());
-    test::writeBytes(paths.holidaysIni(),
-                     "2026-12-08 = Templet 2 Exams\n"
-                     "2026-12-14..2026-12-15 = templet 6\n"
-                     "2026-12-16 = Templet 7 Typo\n"
-                     "2026-12-10 = Templet 3\n"
-                     "2026-12-15 No bells\n");  // a day that rings wins over a day off
+    fs::create_directories(paths.dataFolder());
+    writeBytes(paths.holidaysIni(),
+               "2026-12-08 = Templet 2 Exams\n"
+               "2026-12-14..2026-12-15 = templet 6\n"
+               "2026-12-16 = Templet 7 Typo\n"
+               "2026-12-10 = Templet 3\n"
+               "2026-12-15 No bells\n");  // a day that rings wins over a day off
     ScheduleModel model{paths};
     model.load(2);
     model.storeDayList(9, {0, {"10hr 00min/b.mp3", "08hr 15min/a.mp3"}});

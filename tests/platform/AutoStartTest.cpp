@@ -2,18 +2,13 @@
 #include "platform/AutoStart.h"
 #include "tests/support/Doubles.h"
 
-#include <QProcess>
 #include <QStandardPaths>
-
-#include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
 
-using namespace Qt::StringLiterals;
-
 // What desktop-file-validate says of the entry; empty when it is valid.
-QString validate(const std::filesystem::path& file) {
+QString validate(const fs::path& file) {
     QProcess check;
     check.setProcessChannelMode(QProcess::MergedChannels);
     check.start(u"desktop-file-validate"_s, {QString::fromStdString(file.string())});
@@ -32,7 +27,7 @@ TEST(AutoStart, TheEntryIsWrittenValidRewrittenAndRemoved) {
     test::TempFolder dir;
     XdgAutoStart start(dir.path() / "config" / "autostart");
     ASSERT_EQ(start.write("/opt/tollix/tollix"), "");
-    EXPECT_EQ(test::readBytes(start.file()),
+    EXPECT_EQ(readBytes(start.file()),
               "[Desktop Entry]\nType=Application\nName=Tollix\nComment=Rings the school bells of "
               "the day\nExec=/opt/tollix/tollix\nIcon=io.github.tollix.Tollix\nTerminal=false\n"
               "X-GNOME-Autostart-enabled=true\n");
@@ -40,13 +35,13 @@ TEST(AutoStart, TheEntryIsWrittenValidRewrittenAndRemoved) {
 
     // A program moved to a folder with blanks and signs in its name.
     ASSERT_EQ(start.write("/home/a b/100% \"$x\"/tollix"), "");
-    const std::string text = test::readBytes(start.file());
+    const std::string text = readBytes(start.file());
     EXPECT_NE(text.find("Exec=\"/home/a b/100%% \\\\\"\\\\$x\\\\\"/tollix\"\n"), std::string::npos)
         << text;
     EXPECT_EQ(validate(start.file()), QString());
 
     ASSERT_EQ(start.remove(), "");
-    EXPECT_FALSE(std::filesystem::exists(start.file()));
+    EXPECT_FALSE(fs::exists(start.file()));
     EXPECT_EQ(start.remove(), "") << "nothing to remove is no failure";
 }
 

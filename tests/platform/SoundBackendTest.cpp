@@ -3,17 +3,11 @@
 // between bells is heard end to end.
 #include "platform/MpvPlayer.h"
 #include "platform/PulseMixer.h"
-#include "schedule/AppPaths.h"
-#include "schedule/DataFiles.h"
 #include "schedule/DefaultFiles.h"
-#include "sound/SoundPlayer.h"
 #include "tests/support/Doubles.h"
 #include "tests/support/Pulse.h"
 
-#include <QTest>
 #include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
@@ -22,8 +16,6 @@
 namespace tollix {
 namespace {
 
-using namespace Qt::StringLiterals;
-namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 long msSince(Clock::time_point start) {
@@ -42,9 +34,8 @@ class SoundBackends : public ::testing::Test {
         sink(u"set-sink-volume"_s, u"65536"_s);
     }
     static QString sink(const QString& command, const QString& value = {}) {
-        return test::PulseServer::shared().pactl(value.isEmpty()
-                                                     ? QStringList{command, u"bells"_s}
-                                                     : QStringList{command, u"bells"_s, value});
+        QStringList arguments{command, u"bells"_s};
+        return test::PulseServer::shared().pactl(value.isEmpty() ? arguments : arguments << value);
     }
     static fs::path tone(const std::string& name, double seconds) {
         const fs::path file = fixtures_->path() / name;
@@ -86,7 +77,7 @@ TEST_F(SoundBackends, EachFormatPlaysWithItsTrueLengthAndBrokenFilesAreRefused) 
     for (const auto& [name, bytes] : {std::pair{"text.mp3", "this is not a sound\n"},
                                       {"empty.wav", ""},
                                       {"half.wav", "RIFF\x24\x08\x00\x00WAVEfmt "}})
-        test::writeBytes(dir.path() / name, bytes);
+        writeBytes(dir.path() / name, bytes);
     for (const char* bad : {"text.mp3", "empty.wav", "half.wav", "gone.mp3"}) {
         mmc.setFileName((dir.path() / bad).string());
         const auto opening = Clock::now();
@@ -243,7 +234,7 @@ class MuteUndone : public ::testing::TestWithParam<MuteCase> {
     bool muted(const QString& sink) const {
         return server.pactl({u"get-sink-mute"_s, sink}).contains(u"yes"_s);
     }
-    std::string marker() const { return test::readBytes(home.path() / "state/tollix/muted"); }
+    std::string marker() const { return readBytes(home.path() / "state/tollix/muted"); }
     // The real program with "No com sound" as given, on `display` (X) or offscreen.
     void start(int soundZero, const QString& display = {}) {
         const AppPaths paths(home.path() / "tollix");

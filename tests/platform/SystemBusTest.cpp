@@ -1,18 +1,9 @@
 // The logind power-off against a logind of the test's own: python-dbusmock on
 // a private system bus, so nothing ever reaches the real machine.
-#include "platform/PowerOff.h"
 #include "tests/support/SystemBus.h"
-
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <optional>
 
 namespace tollix {
 namespace {
-
-using namespace Qt::StringLiterals;
 
 // The answer of one power-off; none while it is still awaited.
 std::optional<std::string> askToPowerOff(LogindPowerOff& logind) {

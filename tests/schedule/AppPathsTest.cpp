@@ -1,15 +1,9 @@
-#include "schedule/AppPaths.h"
-#include "schedule/DataFiles.h"
 #include "schedule/DefaultFiles.h"
 #include "sound/BellSynth.h"
 #include "tests/support/Doubles.h"
 
-#include <gtest/gtest.h>
-
 namespace tollix {
 namespace {
-
-using test::readBytes;
 
 // Beside the executable when its folder holds data, otherwise under XDG_DATA_HOME.
 TEST(ProgramFolder, PortableOrUnderXdgDataHomeAndMessagesShowIt) {
@@ -18,7 +12,7 @@ TEST(ProgramFolder, PortableOrUnderXdgDataHomeAndMessagesShowIt) {
     const AppPaths paths = AppPaths::resolve(exe.path());
     EXPECT_EQ(paths.dayList(9), home.path() / "tollix" / "data" / "mdata_9.ini");
     EXPECT_EQ(paths.dayIntervals(7), home.path() / "tollix" / "data" / "adata_7.ini");
-    std::filesystem::create_directory(exe.path() / "data");
+    fs::create_directory(exe.path() / "data");
     EXPECT_EQ(AppPaths::resolve(exe.path()).programFolder(), exe.path());
     // Most desktops: under the home folder.
     const test::ScopedEnv noXdg("XDG_DATA_HOME", nullptr), user("HOME", "/home/op");
@@ -43,24 +37,24 @@ TEST(FirstStart, CreatesEveryDataFileAndWorkingBells) {
     EXPECT_EQ(readBytes(paths.dataIni()),
               " 0 \r\n-1 \r\n 1 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
     EXPECT_EQ(readBytes(paths.weekList()), "");
-    for (int n = 1; n <= 7; ++n) EXPECT_TRUE(std::filesystem::exists(paths.dayIntervals(n))) << n;
+    for (int n = 1; n <= 7; ++n) EXPECT_TRUE(fs::exists(paths.dayIntervals(n))) << n;
     // The week's intervals ring the bells that were made.
     const auto week =
         datafiles::readIntervals(paths.weekIntervals(), datafiles::IntervalFile::Week);
-    EXPECT_TRUE(std::filesystem::exists(paths.soundFolder() / week.txtStartBellSound));
-    EXPECT_TRUE(std::filesystem::exists(paths.soundFolder() / week.txtEndBellSound));
+    EXPECT_TRUE(fs::exists(paths.soundFolder() / week.txtStartBellSound));
+    EXPECT_TRUE(fs::exists(paths.soundFolder() / week.txtEndBellSound));
 }
 
 // An operator's files stay as they are; a folder that cannot be made is said.
 TEST(FirstStart, NeverOverwritesAndLeavesAnOperatorsSoundFolderAlone) {
     test::TempFolder dir;
     const AppPaths paths(dir.path());
-    test::writeBytes(paths.dataIni(), " 1 \r\n");
-    test::writeBytes(paths.soundFolder() / "own.mp3", "x");
+    writeBytes(paths.dataIni(), " 1 \r\n");
+    writeBytes(paths.soundFolder() / "own.mp3", "x");
     EXPECT_TRUE(EnsureProgramFolder(paths).empty());
     EXPECT_EQ(readBytes(paths.dataIni()), " 1 \r\n");
-    EXPECT_FALSE(std::filesystem::exists(paths.soundFolder() / "chime.wav"));
-    EXPECT_TRUE(std::filesystem::exists(paths.exitIni()));
+    EXPECT_FALSE(fs::exists(paths.soundFolder() / "chime.wav"));
+    EXPECT_TRUE(fs::exists(paths.exitIni()));
 
     const auto failures = EnsureProgramFolder(AppPaths(paths.dataIni()));
     ASSERT_FALSE(failures.empty());

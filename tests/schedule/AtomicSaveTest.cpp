@@ -1,10 +1,6 @@
-#include "schedule/DataFiles.h"
 #include "tests/support/Doubles.h"
 
-#include <QProcess>
 #include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <random>
 
@@ -15,10 +11,10 @@ TEST(AtomicSave, KillingTheWriterNeverLeavesAnEmptyOrHalfFile) {
     test::TempFolder dir;
     const auto file = dir.path() / "data.ini";
     ASSERT_EQ(datafiles::writeGeneral(file, GeneralSettings{}), "");
-    const std::string a = test::readBytes(file);
+    const std::string a = readBytes(file);
     ASSERT_EQ(datafiles::writeGeneral(file, {.auto_exe = 1, .fileListIndex = 12, .timeMode = 2}),
               "");  // what the writer alternates with
-    const std::string b = test::readBytes(file);
+    const std::string b = readBytes(file);
 
     std::mt19937 random(12345);
     for (int round = 0; round < 40; ++round) {
@@ -29,7 +25,7 @@ TEST(AtomicSave, KillingTheWriterNeverLeavesAnEmptyOrHalfFile) {
         writer.kill();  // SIGKILL
         ASSERT_TRUE(writer.waitForFinished(10000));
         ASSERT_EQ(writer.exitStatus(), QProcess::CrashExit) << "the writer stopped by itself";
-        const std::string bytes = test::readBytes(file);
+        const std::string bytes = readBytes(file);
         ASSERT_TRUE(bytes == a || bytes == b)
             << "round " << round << ": " << bytes.size() << " bytes";
     }

@@ -3,13 +3,8 @@
 #include "schedule/HolidayImport.h"
 #include "tests/support/Doubles.h"
 
-#include <gtest/gtest.h>
-
 namespace tollix {
 namespace {
-
-using test::readBytes;
-using test::writeBytes;
 
 struct Case {
     const char* file;
@@ -47,8 +42,7 @@ const Case kCorpus[] = {
 };
 
 HolidayImport corpus(const char* file) {
-    return importICalendar(
-        std::filesystem::path(TOLLIX_SOURCE_DIR) / "tests/schedule/calendars" / file, 2026);
+    return importICalendar(fs::path(TOLLIX_SOURCE_DIR) / "tests/schedule/calendars" / file, 2026);
 }
 
 TEST(CalendarImport, EachFileGivesTheDaysAReaderWouldMark) {
@@ -117,12 +111,12 @@ TEST(CalendarImport, AnUnreadableCalendarIsNeverOverwritten) {
     writeBytes(file, "2026-12-24 Christmas \xE9t\xE9\n");  // Latin-1, not UTF-8
     EXPECT_EQ(changeHolidayFile(file, add), "holidays.ini is not UTF-8 text: it is left as it is");
     EXPECT_EQ(readBytes(file), "2026-12-24 Christmas \xE9t\xE9\n");
-    std::filesystem::remove(file);
-    std::filesystem::create_directory(file);
+    fs::remove(file);
+    fs::create_directory(file);
     EXPECT_EQ(readHolidayFile(file).unreadable,
               "holidays.ini cannot be read (is a folder, not a file): it is left as it is");
     EXPECT_NE(changeHolidayFile(file, add), "");
-    EXPECT_TRUE(std::filesystem::is_directory(file));
+    EXPECT_TRUE(fs::is_directory(file));
 }
 
 }  // namespace

@@ -1,31 +1,21 @@
-#include "schedule/DataFiles.h"
 #include "schedule/TextFile.h"
 #include "tests/support/Doubles.h"
-
-#include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
 
 using namespace datafiles;
 using enum IntervalFile;
-using test::readBytes;
-using test::writeBytes;
 
-TEST(IntegerLines, BlankBeforeAndAfterWithMinusInPlaceOfTheBlank) {
+TEST(Lines, IntegersHaveBlanksOrAMinusAndBellsTheirTimeAndSound) {
     for (auto [n, line] : {std::pair{1, " 1 "}, {0, " 0 "}, {-1, "-1 "}, {23, " 23 "}})
         EXPECT_EQ(textfile::intLine(n), line);
-    for (auto [line, n] : {std::pair<const char*, std::optional<int>>{" 17 ", 17},
-                           {"-1 ", -1},
-                           {"5", 5},
-                           {"", {}},
-                           {" x ", {}},
-                           {"1 2", {}},
-                           {"99999", {}}})
+    const std::pair<const char*, std::optional<int>> reads[] = {
+        {" 17 ", 17}, {"-1 ", -1}, {"5", 5}, {"", {}}, {" x ", {}}, {"1 2", {}}, {"99999", {}}};
+    for (auto [line, n] : reads)
         EXPECT_EQ(textfile::parseInt(line), n) << line;  // 99999: beyond 16 bits
-}
 
-TEST(BellEntries, TextFormAndParsing) {
+    // A bell's line: its text form and parsing.
     EXPECT_EQ(BellEntry::text(7, 5, "bell.mp3"), "07hr 05min/bell.mp3");
     EXPECT_EQ(BellEntry::parse("08hr 30min/bell.mp3")->minuteOfDay, 510);
     // Only the first "/" separates time and sound.
@@ -37,7 +27,7 @@ TEST(BellEntries, TextFormAndParsing) {
 class DataFiles : public ::testing::Test {
   protected:
     test::TempFolder dir;
-    std::filesystem::path file(const char* name) const { return dir.path() / name; }
+    fs::path file(const char* name) const { return dir.path() / name; }
 };
 
 TEST_F(DataFiles, GeneralSettingsBytesAndRoundTrip) {

@@ -1,15 +1,9 @@
 #include "schedule/HolidayImport.h"
-#include "schedule/Holidays.h"
 #include "schedule/SafeFile.h"
 #include "tests/support/Doubles.h"
 
-#include <gtest/gtest.h>
-
 namespace tollix {
 namespace {
-
-using test::readBytes;
-using test::writeBytes;
 
 constexpr const char* kCalendar =
     "# school year 2026/27\r\n"
@@ -83,8 +77,7 @@ TEST(Holidays, BadLinesAreReportedKeptAndHarmless) {
     EXPECT_EQ(huge.problems().size(), 1u);
     EXPECT_EQ(huge.choose(*parseDate("2026-12-24")).kind, DayChoice::Kind::Ordinary);
     EXPECT_EQ(huge.write(file), "");
-    EXPECT_EQ(std::filesystem::file_size(file.string() + ".unreadable"),
-              safefile::kHolidaysLimit + 1);
+    EXPECT_EQ(fs::file_size(file.string() + ".unreadable"), safefile::kHolidaysLimit + 1);
 }
 
 // What the import takes from a calendar is in the calendar files' table;

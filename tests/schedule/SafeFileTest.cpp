@@ -1,9 +1,6 @@
-#include "schedule/DataFiles.h"
 #include "schedule/SafeFile.h"
 #include "tests/support/Doubles.h"
 #include "tests/support/Mounts.h"
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 
@@ -12,7 +9,6 @@
 namespace tollix {
 namespace {
 
-namespace fs = std::filesystem;
 using Status = safefile::Reading::Status;
 using namespace std::string_literals;
 
@@ -36,7 +32,7 @@ TEST(SafeFile, HostileFilesAreReadOrRefusedNeverWaitedOnOrReplaced) {
         SCOPED_TRACE(make.substr(0, 20));
         test::TempFolder dir;
         const fs::path file = dir.path() / "data.ini";
-        test::writeBytes(dir.path() / "real", "old");
+        writeBytes(dir.path() / "real", "old");
         if (make == "dir")
             fs::create_directory(file);
         else if (make == "fifo")
@@ -44,7 +40,7 @@ TEST(SafeFile, HostileFilesAreReadOrRefusedNeverWaitedOnOrReplaced) {
         else if (make.starts_with("->"))
             fs::create_symlink(make.substr(2), file);
         else if (make != "missing")
-            test::writeBytes(file, make);
+            writeBytes(file, make);
         const auto reading = safefile::read(file, safefile::kDataLimit);
         EXPECT_EQ(reading.status, status);
         EXPECT_EQ(reading.bytes, text);
@@ -59,7 +55,7 @@ TEST(SafeFile, HostileFilesAreReadOrRefusedNeverWaitedOnOrReplaced) {
         }
         EXPECT_EQ(fs::status(file).type(), replaceable ? fs::file_type::regular : target);
         if (replaceable) {
-            EXPECT_EQ(test::readBytes(file), " 0 \r\n");
+            EXPECT_EQ(readBytes(file), " 0 \r\n");
         }
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2) << "a file left over";
     }
@@ -69,7 +65,7 @@ TEST(SafeFile, HostileFilesAreReadOrRefusedNeverWaitedOnOrReplaced) {
 TEST(SafeFile, TheTailKeepsWholeLines) {
     test::TempFolder dir;
     const fs::path log = dir.path() / "rings.log";
-    test::writeBytes(log, "first line\nsecond\nthird\n");
+    writeBytes(log, "first line\nsecond\nthird\n");
     for (const auto& [limit, tail] :
          {std::pair{14, "second\nthird\n"}, {13, "second\nthird\n"}, {12, "third\n"}})
         EXPECT_EQ(safefile::readTail(log, limit).bytes, tail) << limit;
@@ -83,13 +79,13 @@ TEST(SafeFile, AFullDiskKeepsTheOldFileAndSaysSo) {
         GTEST_SKIP() << "no small file system to fill: " << disk.error();
     const fs::path file = dir.path() / "data.ini";
     ASSERT_EQ(datafiles::writeGeneral(file, GeneralSettings{}), "");
-    const std::string old = test::readBytes(file);
+    const std::string old = readBytes(file);
     std::ofstream filler(dir.path() / "filler", std::ios::binary);
     while (filler.write(old.data(), static_cast<std::streamsize>(old.size())) && filler.flush()) {
     }
     const std::string error = datafiles::writeGeneral(file, {.bellRepeat = 1});
     EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
-    EXPECT_EQ(test::readBytes(file), old);
+    EXPECT_EQ(readBytes(file), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2);
 }
 

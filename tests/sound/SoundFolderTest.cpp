@@ -4,15 +4,10 @@
 #include "sound/SoundLibrary.h"
 #include "tests/support/Doubles.h"
 
-#include <QTest>
-
-#include <gtest/gtest.h>
-
 namespace tollix {
 namespace {
 
 using Names = std::vector<std::string>;
-namespace fs = std::filesystem;
 
 class MusicLists : public ::testing::Test {
   protected:
@@ -21,7 +16,7 @@ class MusicLists : public ::testing::Test {
     sound::MusicList list;
 
     void files(const fs::path& folder, const Names& names) {
-        for (const auto& name : names) test::writeBytes(folder / name, "x");
+        for (const auto& name : names) writeBytes(folder / name, "x");
     }
     // The first `count` files a list plays, below the sound folder.
     Names playing(fs::path first, int count) {
@@ -71,13 +66,10 @@ TEST_F(MusicLists, NoPlayableFileAnywhereGivesNothingToPlay) {
 }
 
 TEST(SoundLibrary, MusicFoldersAreNamedByTheirMinutes) {
-    for (auto [name, minutes] : {std::pair{"15_lunch", 15},
-                                 {"790", 790},
-                                 {"1234567_too_long", 0},
-                                 {"0_silence", 0},
-                                 {"abc_music", 0},
-                                 {"3.5_x", 0}})
-        EXPECT_EQ(sound::musicMinutes(name), minutes) << name;
+    const std::pair<const char*, int> folders[] = {{"15_lunch", 15},        {"790", 790},
+                                                   {"1234567_too_long", 0}, {"0_silence", 0},
+                                                   {"abc_music", 0},        {"3.5_x", 0}};
+    for (auto [name, minutes] : folders) EXPECT_EQ(sound::musicMinutes(name), minutes) << name;
 }
 
 // Folders and sound files, in list order without regard to case; names that
@@ -88,12 +80,12 @@ TEST(SoundLibrary, ScanListsFoldersAndFilesInListOrder) {
     for (const char* name :
          {"a.MP3", "b.txt", "Zed.wav", "bell.mp3", "x.y_3/in.mp3", "5_morning/A.mp3",
           "0_silence/A.mp3", "two\nlines.mp3", "mp3", "c.Ogg", "d.flac"})
-        test::writeBytes(sound / name, "x");
-    std::filesystem::create_directory(sound / "15_lunch");
+        writeBytes(sound / name, "x");
+    fs::create_directory(sound / "15_lunch");
     EXPECT_EQ(sound::SoundFolderScan(sound),
               (std::vector<std::string>{"15_lunch", "5_morning", "a.MP3", "bell.mp3", "c.Ogg",
                                         "d.flac", "Zed.wav"}));
-    EXPECT_THROW(sound::SoundFolderScan(sound / "sound"), std::filesystem::filesystem_error);
+    EXPECT_THROW(sound::SoundFolderScan(sound / "sound"), fs::filesystem_error);
 }
 
 // Sounds taken in: a new one copied, the same one again left alone, a
@@ -101,15 +93,11 @@ TEST(SoundLibrary, ScanListsFoldersAndFilesInListOrder) {
 TEST(AddSounds, CopiesNewLeavesTheSameAndAsksBeforeReplacing) {
     test::TempFolder dir;
     const auto from = dir.path() / "from", folder = dir.path() / "sound";
-    for (const auto& [file, bytes] : {std::pair{folder / "same.wav", "bell"},
-                                      {folder / "other.mp3", "old"},
-                                      {folder / "kept.ogg", "old"},
-                                      {from / "new.flac", "new"},
-                                      {from / "same.wav", "bell"},
-                                      {from / "other.mp3", "new"},
-                                      {from / "kept.ogg", "new"},
-                                      {from / "notes.txt", "new"}})
-        test::writeBytes(file, bytes);
+    const std::pair<fs::path, const char*> files[] = {
+        {folder / "same.wav", "bell"}, {folder / "other.mp3", "old"}, {folder / "kept.ogg", "old"},
+        {from / "new.flac", "new"},    {from / "same.wav", "bell"},   {from / "other.mp3", "new"},
+        {from / "kept.ogg", "new"},    {from / "notes.txt", "new"}};
+    for (const auto& [file, bytes] : files) writeBytes(file, bytes);
     std::vector<std::string> asked;
     const auto added =
         sound::addSounds({from / "new.flac", from / "same.wav", from / "other.mp3",
@@ -129,7 +117,7 @@ TEST(AddSounds, CopiesNewLeavesTheSameAndAsksBeforeReplacing) {
         EXPECT_EQ(added[i].name, name);
         EXPECT_EQ(added[i].added, outcome) << name;
         const auto file = folder / name;  // "-": not there
-        EXPECT_EQ(std::filesystem::exists(file) ? test::readBytes(file) : "-", bytes) << name;
+        EXPECT_EQ(fs::exists(file) ? readBytes(file) : "-", bytes) << name;
     }
     EXPECT_EQ(asked, (std::vector<std::string>{"other.mp3", "kept.ogg"}));
     EXPECT_EQ(sound::SoundFolderScan(folder).size(), 4u);  // no copy left half-way
@@ -137,12 +125,12 @@ TEST(AddSounds, CopiesNewLeavesTheSameAndAsksBeforeReplacing) {
 
 TEST(SoundFolderWatch, AFileCopiedInByHandIsListedAMomentLater) {
     test::TempFolder dir;
-    test::writeBytes(dir.path() / "b.wav", "x");
+    writeBytes(dir.path() / "b.wav", "x");
     sound::SoundFolderWatch watch(dir.path());
     std::vector<std::string> list;
     QObject::connect(&watch, &sound::SoundFolderWatch::changed,
                      [&list](const std::vector<std::string>& now) { list = now; });
-    test::writeBytes(dir.path() / "a.mp3", "x");
+    writeBytes(dir.path() / "a.mp3", "x");
     EXPECT_TRUE(QTest::qWaitFor([&list] { return !list.empty(); }, 5000));
     EXPECT_EQ(list, (std::vector<std::string>{"a.mp3", "b.wav"}));
 }

@@ -1,9 +1,6 @@
 // The player's own decisions; what the engine makes of them over a day is
 // in the engine's tests, what is heard in the sound backends' tests.
-#include "sound/SoundPlayer.h"
 #include "tests/support/Doubles.h"
-
-#include <gtest/gtest.h>
 
 namespace tollix {
 namespace {

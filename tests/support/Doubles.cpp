@@ -1,10 +1,5 @@
 #include "tests/support/Doubles.h"
 
-#include "engine/RingLog.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -19,17 +14,11 @@ namespace tollix::test {
 
 LocalTime SteppingClock::now() const {
     const std::time_t seconds = static_cast<std::time_t>(wallMs / 1000);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    return LocalTime{local.tm_year + 1900,
-                     local.tm_mon + 1,
-                     local.tm_mday,
-                     local.tm_hour,
-                     local.tm_min,
-                     local.tm_sec,
-                     static_cast<int>(wallMs % 1000),
-                     local.tm_wday + 1,
-                     static_cast<int>(local.tm_gmtoff)};
+    std::tm t{};
+    localtime_r(&seconds, &t);
+    const int ms = static_cast<int>(wallMs % 1000), offset = static_cast<int>(t.tm_gmtoff);
+    return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday,     t.tm_hour, t.tm_min,
+            t.tm_sec,         ms,           t.tm_wday + 1, offset};
 }
 
 std::int64_t SteppingClock::localMs(const char* text) {
@@ -53,33 +42,28 @@ BellSchedule bells(const std::string& list, int alarms) {
     return schedule;
 }
 
-std::string readBytes(const std::filesystem::path& file) {
+std::string readBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
 }
 
-void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
-    std::filesystem::create_directories(file.parent_path());
+void writeBytes(const fs::path& file, const std::string& bytes) {
+    fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
-void save(const std::filesystem::path& file, const GeneralSettings& settings) {
+void save(const fs::path& file, const GeneralSettings& settings) {
     ASSERT_EQ(datafiles::writeGeneral(file, settings), "");
 }
 
-void save(const std::filesystem::path& file, const DayList& list) {
+void save(const fs::path& file, const DayList& list) {
     ASSERT_EQ(datafiles::writeDayList(file, list), "");
 }
 
-void saveWeekList(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+void saveWeekList(const fs::path& file, const std::vector<std::string>& lines) {
     ASSERT_EQ(datafiles::writeWeekList(file, lines), "");
-}
-
-void save(const std::filesystem::path& file, const IntervalSettings& settings,
-          datafiles::IntervalFile kind) {
-    ASSERT_EQ(datafiles::writeIntervals(file, settings, kind), "");
 }
 
 ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
@@ -94,9 +78,9 @@ ScopedEnv::~ScopedEnv() {
     ::tzset();
 }
 
-std::vector<std::pair<std::string, std::string>> snapshot(const std::filesystem::path& folder) {
+std::vector<std::pair<std::string, std::string>> snapshot(const fs::path& folder) {
     std::vector<std::pair<std::string, std::string>> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
         if (entry.is_regular_file())
             files.emplace_back(
                 entry.path().string(),
@@ -106,7 +90,7 @@ std::vector<std::pair<std::string, std::string>> snapshot(const std::filesystem:
     return files;
 }
 
-std::string ringRecords(const std::filesystem::path& file) {
+std::string ringRecords(const fs::path& file) {
     std::string out;
     for (const auto& line : RingLog::lastLines(file, 1000)) {
         const auto outcome = line.find('\t') + 1;

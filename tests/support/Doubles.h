@@ -1,25 +1,26 @@
 #pragma once
 
-#include "platform/Clock.h"
-#include "platform/MediaPlayer.h"
-#include "platform/Messages.h"
-#include "platform/Mixer.h"
-#include "platform/PowerOff.h"
-#include "schedule/BellEntry.h"
+// The tests' common header: the engine with the model and the platform's
+// interfaces, the data files, gtest and QTest.
+#include "engine/BellEngine.h"
 #include "schedule/DataFiles.h"
-#include "system/ExitIni.h"
 
 #include <QProcess>
-#include <QString>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <functional>
 #include <map>
-#include <optional>
-#include <string>
-#include <vector>
+#include <utility>
+
+// What nearly every test writes: u"..."_s, fs:: and, below, readBytes and writeBytes.
+namespace tollix {
+using namespace Qt::StringLiterals;
+namespace fs = std::filesystem;
+}  // namespace tollix
 
 namespace tollix::test {
 
@@ -34,8 +35,7 @@ class FakeClock final : public Clock {
 // would do. Local time comes from TZ as the system would give it.
 class SteppingClock final : public Clock {
   public:
-    std::int64_t wallMs = 0;
-    std::int64_t runningMs = 0;
+    std::int64_t wallMs = 0, runningMs = 0;
 
     LocalTime now() const override;
     std::int64_t monotonicMs() const override { return runningMs; }
@@ -50,8 +50,7 @@ class SteppingClock final : public Clock {
 };
 
 struct Shown {
-    QString title;
-    QString text;
+    QString title, text;
 };
 
 // Records every message box; questions get the scripted answer.
@@ -129,11 +128,7 @@ class FakeMixer final : public Mixer {
     }
     // A restart of the sound server: it comes back unmuted.
     bool restarted = false;
-    bool connectedAfresh() override {
-        const bool afresh = restarted;
-        restarted = false;
-        return afresh;
-    }
+    bool connectedAfresh() override { return std::exchange(restarted, false); }
 
   private:
     bool note(const std::string& call) {
@@ -155,8 +150,7 @@ class FakePlayer final : public MediaPlayer {
     void setOutputs(const std::vector<std::string>& sinks) override { outputs = sinks; }
     bool open() override {
         calls.push_back("open " + fileName);
-        isOpen = lengths.count(fileName) > 0;
-        return isOpen;
+        return isOpen = lengths.count(fileName) > 0;
     }
     void play() override { calls.push_back("play"); }
     void close() override {
@@ -179,12 +173,24 @@ class RecordingPowerOff final : public PowerOff {
 };
 
 // A temporary folder, as a path.
-class TempFolder {
-  public:
-    std::filesystem::path path() const { return dir_.path().toStdString(); }
+struct TempFolder {
+    QTemporaryDir dir;
+    std::filesystem::path path() const { return dir.path().toStdString(); }
+};
 
-  private:
-    QTemporaryDir dir_;
+// A program folder and every service of the engine but its clock, as doubles.
+struct EngineDoubles {
+    TempFolder dir;
+    AppPaths paths{dir.path()};
+    RecordingMessages messages;
+    FakeMixer mixer;
+    FakePlayer player;
+    RecordingPowerOff power;
+    RingLog ringLog{dir.path() / "state" / "rings.log"};
+
+    EngineServices engineServices(const Clock& clock) {
+        return {clock, player, mixer, messages, paths.soundFolder(), power, ringLog};
+    }
 };
 
 // "08:30 a.mp3 08:31 b.wav": the times and sounds in list order, the last
@@ -200,8 +206,6 @@ void writeBytes(const std::filesystem::path& file, const std::string& bytes);
 void save(const std::filesystem::path& file, const GeneralSettings& settings);
 void save(const std::filesystem::path& file, const DayList& list);
 void saveWeekList(const std::filesystem::path& file, const std::vector<std::string>& lines);
-void save(const std::filesystem::path& file, const IntervalSettings& settings,
-          datafiles::IntervalFile kind);
 
 // An environment variable set, or with nullptr removed, until the scope ends
 // (TZ included: the zone is read again at both ends).
@@ -227,3 +231,8 @@ std::string ringRecords(const std::filesystem::path& file);
 void endWithTest(QProcess& process);
 
 }  // namespace tollix::test
+
+namespace tollix {
+using test::readBytes;
+using test::writeBytes;
+}  // namespace tollix

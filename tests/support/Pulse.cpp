@@ -3,7 +3,6 @@
 #include "tests/support/Doubles.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <cmath>
@@ -11,21 +10,12 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace fs = std::filesystem;
-
 namespace tollix::test {
 
 namespace {
 
-using namespace Qt::StringLiterals;
-
-QString script() {
-    return QStringLiteral(TOLLIX_SOURCE_DIR "/scripts/lib/pulse-daemon.sh");
-}
-
-QString qs(const fs::path& path) {
-    return QString::fromStdString(path.string());
-}
+const QString kScript = QStringLiteral(TOLLIX_SOURCE_DIR "/scripts/lib/pulse-daemon.sh");
+const auto qs = [](const fs::path& path) { return QString::fromStdString(path.string()); };
 
 bool run(const QString& program, const QStringList& arguments, QString* output = nullptr) {
     QProcess process;
@@ -64,12 +54,12 @@ bool PulseServer::start(int port) {
     QStringList arguments{u"start"_s, qs(folder_), u"120"_s};
     if (port > 0)
         arguments << QString::number(port);
-    return run(script(), arguments);
+    return run(kScript, arguments);
 }
 
 // Also at the process's end, when Qt may be gone: no QProcess.
 void PulseServer::stop() {
-    const std::string command = "'" + script().toStdString() + "' stop '" + folder_.string() + "'";
+    const std::string command = "'" + kScript.toStdString() + "' stop '" + folder_.string() + "'";
     if (std::system(command.c_str()) != 0)
         std::fprintf(stderr, "could not stop the sound server in %s\n", folder_.c_str());
 }
@@ -151,21 +141,20 @@ fs::path makeTone(const fs::path& file, double seconds, int hertz) {
 }
 
 QProcessEnvironment programEnvironment(const fs::path& home) {
-    using namespace Qt::StringLiterals;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     fs::create_directory(home / "run");
     fs::permissions(home / "run", fs::perms::owner_all);
     const QString at = QString::fromStdString(home.string());
-    for (const auto& [name, value] :
-         {std::pair{u"XDG_DATA_HOME"_s, at},
-          {u"XDG_STATE_HOME"_s, at + u"/state"_s},
-          {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
-          {u"XDG_RUNTIME_DIR"_s, at + u"/run"_s},
-          {u"QT_QPA_PLATFORM"_s, u"offscreen"_s},
-          {u"LD_PRELOAD"_s, QString::fromLatin1(kFakeTimeLibrary)},
-          {u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s},
-          {u"DBUS_SYSTEM_BUS_ADDRESS"_s, u"unix:path=/nonexistent/tollix-test-bus"_s}})
-        env.insert(name, value);
+    const std::pair<QString, QString> values[] = {
+        {u"XDG_DATA_HOME"_s, at},
+        {u"XDG_STATE_HOME"_s, at + u"/state"_s},
+        {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
+        {u"XDG_RUNTIME_DIR"_s, at + u"/run"_s},
+        {u"QT_QPA_PLATFORM"_s, u"offscreen"_s},
+        {u"LD_PRELOAD"_s, QString::fromLatin1(kFakeTimeLibrary)},
+        {u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s},
+        {u"DBUS_SYSTEM_BUS_ADDRESS"_s, u"unix:path=/nonexistent/tollix-test-bus"_s}};
+    for (const auto& [name, value] : values) env.insert(name, value);
     return env;
 }
 

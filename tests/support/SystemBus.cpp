@@ -7,8 +7,6 @@
 
 namespace tollix::test {
 
-using namespace Qt::StringLiterals;
-
 MockSystemBus::MockSystemBus(const QString& templateName, const QString& busName)
     : bus_(std::make_unique<QProcess>()), mock_(std::make_unique<QProcess>()), busName_(busName) {
     const QString address =

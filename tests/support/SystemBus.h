@@ -2,9 +2,6 @@
 
 #include "tests/support/Doubles.h"
 
-#include <QProcess>
-#include <QString>
-
 #include <memory>
 
 namespace tollix::test {

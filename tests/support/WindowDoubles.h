@@ -1,37 +1,23 @@
 #pragma once
 
-#include "engine/RingLog.h"
 #include "platform/AutoStart.h"
-#include "schedule/AppPaths.h"
-#include "schedule/DataFiles.h"
 #include "schedule/DefaultFiles.h"
 #include "tests/support/Doubles.h"
 #include "timesync/TimeSync.h"
 #include "ui/controls/SpinButton.h"
 #include "ui/main.h"
 
-#include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
 #include <QtWidgets>
-
-#include <gtest/gtest.h>
 
 namespace tollix::test {
 
 // A program folder of its own and every service of the main window as a double.
-struct WindowDoubles {
-    TempFolder dir;
-    AppPaths paths{dir.path()};
+struct WindowDoubles : EngineDoubles {
     FakeClock clock;
-    RecordingMessages messages;
-    FakeMixer mixer;
-    FakePlayer player;
-    RecordingPowerOff power;
     XdgAutoStart autoStart{dir.path() / "config" / "autostart"};
     std::string executable = "/opt/tollix/tollix";
     timesync::TimeSync timeSync{{}, {}};  // no servers: asks nobody
-    RingLog ringLog{dir.path() / "state" / "rings.log"};
 
     MainServices services(std::function<void()> endProgram = [] {}) {
         return MainServices{paths, clock,     messages,   mixer,    player, std::move(endProgram),

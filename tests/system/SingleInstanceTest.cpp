@@ -2,29 +2,22 @@
 #include "tests/support/Doubles.h"
 
 #include <QLocalSocket>
-#include <QProcess>
 #include <QProcessEnvironment>
-#include <QSignalSpy>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
-
-using namespace Qt::StringLiterals;
 
 // A user's session of its own: runtime folder and data folder.
 class TwoCopies : public ::testing::Test {
   protected:
     test::TempFolder dir;
-    std::filesystem::path run = dir.path() / "run";
-    std::filesystem::path data = dir.path() / "data";
+    fs::path run = dir.path() / "run";
+    fs::path data = dir.path() / "data";
 
     void SetUp() override {
-        std::filesystem::create_directories(run);
-        std::filesystem::permissions(run, std::filesystem::perms::owner_all);
-        std::filesystem::create_directories(data);
+        fs::create_directories(run);
+        fs::permissions(run, fs::perms::owner_all);
+        fs::create_directories(data);
     }
 
     void startTollix(QProcess& process, const QString& activationToken = {}) {
@@ -42,8 +35,7 @@ class TwoCopies : public ::testing::Test {
 
     // The first copy answers once its window is up.
     bool answering() {
-        return QTest::qWaitFor([this] { return std::filesystem::exists(run / "tollix.socket"); },
-                               15000);
+        return QTest::qWaitFor([this] { return fs::exists(run / "tollix.socket"); }, 15000);
     }
 };
 
@@ -55,8 +47,8 @@ TEST_F(TwoCopies, AKilledCopysLockStopsNothingAndTheSecondEndsAtOnce) {
     ASSERT_TRUE(answering());
     killed.kill();
     ASSERT_TRUE(killed.waitForFinished(10000));
-    ASSERT_TRUE(std::filesystem::exists(run / "tollix.lock"));
-    std::filesystem::remove(run / "tollix.socket");
+    ASSERT_TRUE(fs::exists(run / "tollix.lock"));
+    fs::remove(run / "tollix.socket");
 
     QProcess first;
     startTollix(first);
@@ -89,7 +81,7 @@ TEST_F(TwoCopies, TheSecondAsksTheFirstToShowItsWindowWithAPlainTokenOnly) {
     EXPECT_EQ(shown.takeFirst().at(0).toString(), u"kwin-4711_a.b"_s);
     ASSERT_TRUE(copy.waitForFinished(10000));
     EXPECT_EQ(copy.exitCode(), 0);
-    EXPECT_FALSE(std::filesystem::exists(data / "tollix")) << "it made a program folder";
+    EXPECT_FALSE(fs::exists(data / "tollix")) << "it made a program folder";
 
     SingleInstance second(QString::fromStdString(run.string()));
     for (const QString& token : {u""_s, u"a b"_s, u"x\nshow y"_s, QString(2000, u'z')}) {

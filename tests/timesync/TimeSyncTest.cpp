@@ -1,26 +1,13 @@
-#include "platform/Clock.h"
 #include "platform/TimeSetter.h"
 #include "tests/support/Doubles.h"
 #include "tests/support/LoopbackChrony.h"
 #include "tests/support/SystemBus.h"
 #include "tests/support/TimeServer.h"
-#include "timesync/TimeSync.h"
 
 #include <QEventLoop>
-#include <QHostInfo>
-#include <QNetworkDatagram>
-#include <QSignalSpy>
-#include <QTest>
-#include <QUdpSocket>
-
-#include <gtest/gtest.h>
-
-#include <chrono>
 
 namespace tollix::timesync {
 namespace {
-
-using namespace Qt::StringLiterals;
 
 using test::systemNs;
 using Answer = test::ScriptedTimeServer::Answer;

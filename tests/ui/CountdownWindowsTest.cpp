@@ -5,11 +5,8 @@
 namespace tollix {
 namespace {
 
-using namespace Qt::StringLiterals;
-
 class CountdownWindows : public test::WindowTest {
   protected:
-    main& load() { return WindowTest::load(services()); }
     // The visible buttons of the countdown, in a fixed order.
     static std::string shown(const FrmCountDown& w) {
         std::string names;
@@ -21,8 +18,8 @@ class CountdownWindows : public test::WindowTest {
     }
 };
 
-TEST_F(CountdownWindows, StartPauseReplayAndExitShowTheirButtonsAndZeroRingsOnce) {
-    main& w = load();
+TEST_F(CountdownWindows, StartPauseReplayExitShowTheirButtonsZeroRingsOnceAndTheNextBellTicks) {
+    main& w = load(services());
     player.lengths[(paths.soundFolder() / "chime.wav").string()] = 1000;
     w.fileList->setListIndex(0);
     FrmCountDown& c = *w.menus().countDownWindow();
@@ -53,10 +50,8 @@ TEST_F(CountdownWindows, StartPauseReplayAndExitShowTheirButtonsAndZeroRingsOnce
     EXPECT_EQ(shown(c), "cmdPause(off) cmdAllWin cmdCountExit ");
     QTest::mouseClick(c.cmdCountExit, Qt::LeftButton);
     EXPECT_EQ(shown(c), "cmdStartCount cmdClose ");
-}
 
-TEST_F(CountdownWindows, TheNextBellWindowFollowsTheTick) {
-    main& w = load();
+    // The next bell's window follows the tick.
     FrmBellCount* next = w.menus().bellCountWindow();
     clock.time = LocalTime{2026, 12, 7, 13, 5, 9, 0, 2};
     w.Timer1_Timer();

@@ -6,11 +6,7 @@
 namespace tollix {
 namespace {
 
-using namespace Qt::StringLiterals;
-
 using test::clickArrow;
-using test::readBytes;
-using test::writeBytes;
 
 constexpr bool kUp = true;  // the top arrow
 constexpr bool kDown = false;
@@ -21,7 +17,7 @@ class Editing : public test::WindowTest {
         WindowTest::SetUp();
         writeBytes(paths.soundFolder() / "bell.mp3", "x");
         writeBytes(paths.soundFolder() / "march.mp3", "x");
-        std::filesystem::create_directories(paths.soundFolder() / "10_morning");
+        fs::create_directories(paths.soundFolder() / "10_morning");
     }
     // data.ini: time mode 1 auto / 2 manual, day mode 1 week / 2 each day.
     void settings(int timeMode, int dayMode) {

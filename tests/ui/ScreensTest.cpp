@@ -17,8 +17,6 @@
 namespace tollix {
 namespace {
 
-using namespace Qt::StringLiterals;
-
 class Screens : public test::WindowTest {
   protected:
     void TearDown() override { installTranslations({}); }
@@ -168,10 +166,9 @@ TEST_F(Screens, ShortcutsDoTheCommonJobs) {
     EXPECT_EQ(player.calls.back(), "play");
     press(&w, Qt::Key_Escape);
     EXPECT_EQ(player.calls.back(), "close");
-    for (const auto& [control, keys] : {std::pair<QWidget*, const char*>{w.start, "Ctrl+S"},
-                                        {w.stop1, "Ctrl+T"},
-                                        {w.btnNowBell, "Ctrl+R"},
-                                        {w.bellStop, "Esc"}})
+    const std::pair<QWidget*, const char*> tips[] = {
+        {w.start, "Ctrl+S"}, {w.stop1, "Ctrl+T"}, {w.btnNowBell, "Ctrl+R"}, {w.bellStop, "Esc"}};
+    for (const auto& [control, keys] : tips)
         EXPECT_TRUE(control->toolTip().contains(QLatin1String(keys))) << keys;
 }
 

@@ -8,9 +8,6 @@
 namespace tollix {
 namespace {
 
-using namespace Qt::StringLiterals;
-namespace fs = std::filesystem;
-
 class StartUp : public test::WindowTest {};
 
 // Said once, left as it is by start-up, replaced only when the operator
@@ -22,15 +19,15 @@ TEST_F(StartUp, AnUnreadableDataIniIsKeptUntilTheOperatorChangesASetting) {
         window.reset();
         messages.shown.clear();
         fs::remove(aside);
-        test::writeBytes(paths.dataIni(), bytes);
+        writeBytes(paths.dataIni(), bytes);
 
         main& w = load(services());
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_TRUE(messages.shown[0].text.contains(u"data.ini"_s));
-        EXPECT_EQ(test::readBytes(paths.dataIni()), bytes);
+        EXPECT_EQ(readBytes(paths.dataIni()), bytes);
         w.bellRepeat->setValue(1);  // the operator's change
         EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).bellRepeat, 1);
-        EXPECT_EQ(test::readBytes(aside), bytes);
+        EXPECT_EQ(readBytes(aside), bytes);
     }
 }
 

@@ -4,20 +4,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
-
-#include <gtest/gtest.h>
-
-#include <map>
-#include <set>
 
 namespace tollix {
 namespace {
-
-using namespace Qt::StringLiterals;
 
 struct Message {
     QString context, source, translation;

@@ -1,7 +1,6 @@
 // Left alone: the tray, starting at log-on and the reserved exit, through
 // the main window's controls.
 #include "tests/support/WindowDoubles.h"
-#include "timesync/TimeSync.h"
 #include "ui/FrmSyncError.h"
 #include "ui/HolidaysWindow.h"
 #include "ui/MenuWindows.h"
@@ -10,11 +9,6 @@
 
 namespace tollix {
 namespace {
-
-using namespace Qt::StringLiterals;
-
-using test::readBytes;
-using test::writeBytes;
 
 class Unattended : public test::WindowTest {
   protected:
@@ -31,7 +25,7 @@ class Unattended : public test::WindowTest {
     }
 };
 
-TEST_F(Unattended, TheTrayKeepsATrueTipAndAlwaysGivesTheWindowBack) {
+TEST_F(Unattended, TheTrayGivesTheWindowBackAndAutoExecutionWritesTheEntry) {
     main& w = load();
     QTest::mouseClick(w.CmdTray, Qt::LeftButton);
     EXPECT_TRUE(w.inTray());
@@ -51,10 +45,8 @@ TEST_F(Unattended, TheTrayKeepsATrueTipAndAlwaysGivesTheWindowBack) {
     EXPECT_TRUE(w.inTray());
     w.mOpen->trigger();
     EXPECT_FALSE(w.inTray());
-}
 
-TEST_F(Unattended, AutoExecutionAsksTheWayWritesTheEntryAndClearingRemovesIt) {
-    main& w = load();
+    // Auto execution asks the way, writes the entry, and clearing removes it.
     whenShown(w.autoModeForm(), [&w] {
         w.autoModeForm()->isAutoMode2->click();
         QTest::mouseClick(w.autoModeForm()->isAutoConfirm, Qt::LeftButton);
@@ -66,11 +58,11 @@ TEST_F(Unattended, AutoExecutionAsksTheWayWritesTheEntryAndClearingRemovesIt) {
     EXPECT_NE(readBytes(autoStart.file()).find("\nExec=/opt/tollix/tollix\n"), std::string::npos);
 
     QTest::mouseClick(w.auto_exe, Qt::LeftButton);
-    EXPECT_FALSE(std::filesystem::exists(autoStart.file()));
+    EXPECT_FALSE(fs::exists(autoStart.file()));
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).auto_exe, 0);
 
     // A folder that cannot be written: said, and the box does not stay set.
-    std::filesystem::remove_all(dir.path() / "config");
+    fs::remove_all(dir.path() / "config");
     writeBytes(dir.path() / "config", "a file");
     whenShown(w.autoModeForm(),
               [&w] { QTest::mouseClick(w.autoModeForm()->isAutoConfirm, Qt::LeftButton); });
@@ -156,10 +148,9 @@ class InternetTime : public Unattended {};
 // the next bell at once.
 TEST_F(InternetTime, TheWindowShowsWhatTheClientReportsAndFollowsItsCorrections) {
     timesync::TimeSync& sync = timeSync;
-    MainServices s = services();
     writeBytes(paths.weekList(), "08hr 30min/chime.wav\r\n09hr 00min/chime.wav\r\n");
     test::save(paths.dataIni(), {.fileListIndex = 0, .timeMode = 2});
-    main& w = WindowTest::load(s);
+    main& w = load();
     w.chkTimeSync->click();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown.back().text.startsWith(u"It uses the Internet time server"_s));

@@ -1,7 +1,5 @@
 // The real program with its web page on: set up from the command line, and a
 // bell rung from the page heard at the private sound server.
-#include "schedule/AppPaths.h"
-#include "schedule/DataFiles.h"
 #include "schedule/DefaultFiles.h"
 #include "tests/support/Doubles.h"
 #include "tests/support/Pulse.h"
@@ -10,19 +8,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTcpServer>
-
-#include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
 
-using namespace Qt::StringLiterals;
 using test::http;
 
 TEST(WebEndToEnd, APasswordSetWithoutADisplayLetsThePageRingABellThatIsHeardAndRecorded) {
-    if (!std::filesystem::exists(test::kFakeTimeLibrary))
+    if (!fs::exists(test::kFakeTimeLibrary))
         GTEST_SKIP() << "libfaketime is not installed";
     test::TempFolder home;
     const AppPaths paths{home.path() / "tollix"};
@@ -32,17 +26,13 @@ TEST(WebEndToEnd, APasswordSetWithoutADisplayLetsThePageRingABellThatIsHeardAndR
     pulse.pactl({u"set-sink-mute"_s, u"bells"_s, u"0"_s});
     ASSERT_TRUE(EnsureProgramFolder(paths).empty());
     ASSERT_FALSE(test::makeTone(paths.soundFolder() / "bell.wav", 1.5, 660).empty());
-    GeneralSettings settings;
-    settings.auto_exe = 1;
-    settings.timeMode = 2;
-    settings.dayMode = 1;
-    ASSERT_TRUE(datafiles::writeGeneral(paths.dataIni(), settings).empty());
-    ASSERT_TRUE(datafiles::writeWeekList(paths.weekList(), {"11hr 00min/bell.wav"}).empty());
+    test::save(paths.dataIni(), {.auto_exe = 1, .timeMode = 2});
+    test::saveWeekList(paths.weekList(), {"11hr 00min/bell.wav"});
     QTcpServer probe;
     ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
     const quint16 port = probe.serverPort();
     probe.close();
-    test::writeBytes(paths.webIni(), std::to_string(port) + "\n");
+    writeBytes(paths.webIni(), std::to_string(port) + "\n");
 
     QProcessEnvironment env = test::programEnvironment(home.path());
     env.insert(u"FAKETIME"_s, u"@2026-12-07 10:00:00"_s);
@@ -55,7 +45,7 @@ TEST(WebEndToEnd, APasswordSetWithoutADisplayLetsThePageRingABellThatIsHeardAndR
     ASSERT_TRUE(command.waitForFinished(30000));
     EXPECT_EQ(command.exitCode(), 0) << command.readAllStandardError().toStdString();
     const std::string stored = std::to_string(port) + "\n$argon2id$";
-    EXPECT_EQ(test::readBytes(paths.webIni()).substr(0, stored.size()), stored);
+    EXPECT_EQ(readBytes(paths.webIni()).substr(0, stored.size()), stored);
 
     QProcess tollix;
     tollix.setProcessEnvironment(env);

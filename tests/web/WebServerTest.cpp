@@ -11,37 +11,26 @@
 #include <QPushButton>
 #include <QTcpServer>
 
-#include <gtest/gtest.h>
 #include <sodium.h>
 
 namespace tollix {
 namespace {
 
-namespace fs = std::filesystem;
 using test::http;
-using namespace Qt::StringLiterals;
 
-class WebServerTest : public ::testing::Test {
+class WebServerTest : public ::testing::Test, protected test::EngineDoubles {
   protected:
-    test::TempFolder dir;
-    AppPaths paths{dir.path()};
     ScheduleModel model{paths};
     test::FakeClock clock;
-    test::RecordingMessages messages;
-    test::FakeMixer mixer;
-    test::FakePlayer player;
-    test::RecordingPowerOff power;
-    RingLog log{dir.path() / "rings.log"};
-    BellEngine engine{
-        EngineServices{clock, player, mixer, messages, paths.soundFolder(), power, log}, model};
-    web::WebApi api{{model, engine, clock, paths.soundFolder(), log.file()}};
+    BellEngine engine{engineServices(clock), model};
+    web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file()}};
     std::int64_t nowMs = 0;
     std::unique_ptr<web::WebServer> server;
 
     void SetUp() override {
         fs::create_directories(paths.dataFolder());
         fs::create_directories(paths.soundFolder());
-        test::writeBytes(paths.soundFolder() / "bell.wav", "x");
+        writeBytes(paths.soundFolder() / "bell.wav", "x");
         ASSERT_GE(sodium_init(), 0);
         char hash[crypto_pwhash_STRBYTES];  // the cheapest hash: the test checks rules, not cost
         ASSERT_EQ(crypto_pwhash_str(hash, "right", 5, crypto_pwhash_OPSLIMIT_MIN,
@@ -125,7 +114,7 @@ TEST_F(WebServerTest, OnlyALoggedInPageWithItsTokenMayActAndGuessingIsSlowedDown
         }
     }
     // Refused orders did nothing; each order and log-in is on record with its address.
-    EXPECT_EQ(test::ringRecords(log.file()),
+    EXPECT_EQ(test::ringRecords(ringLog.file()),
               "web Log in refused, web Log in, web Stop bell, web Log out, web Log in refused, "
               "web Log in refused, web Log in refused, web Log in refused, web Log in refused, "
               "web Log in");
