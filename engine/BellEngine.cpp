@@ -134,6 +134,8 @@ void BellEngine::Timer1_Timer() {
             checkBells(t);
         }
     }
+    if (!tickDone && scheduleRunning == 1)
+        warmNextBell(t);
 
     if (!tickDone) {
         if ((t.second + 3) % 6 == 0 && model_.general().chkTimeSync == 1 &&
@@ -265,6 +267,27 @@ void BellEngine::checkBells(const LocalTime& t) {
     }
     if (any)
         remember(key);
+}
+
+// Loading takes the player tens of milliseconds, more on a busy machine: a
+// plain file of the next minute is loaded paused in this minute's last
+// seconds, and its bell then only starts it. Music lists choose at the bell.
+void BellEngine::warmNextBell(const LocalTime& t) {
+    const int next = t.MinuteOfDay() + 1;
+    if (t.second < 58 || next >= 1440 || isPlaying || testing_ || rung_.count(t.minuteKey() + 1))
+        return;
+    const int count = std::min<int>(schedule.todayCount, BellSchedule::kCapacity);
+    std::string name;
+    for (int i = 0; i < count; ++i)
+        if (schedule.todayTimes[static_cast<std::size_t>(i)] == next)
+            name = schedule.todaySounds[static_cast<std::size_t>(i)];
+    std::error_code ec;
+    const fs::path file = services_.soundFolder / name;
+    if (name.empty() || sound::musicMinutes(name) > 0 || name.find('.') == std::string::npos ||
+        !fs::is_regular_file(file, ec))
+        return;
+    (void)chooseOutputs();
+    services_.player.warm(file.string());
 }
 
 void BellEngine::remember(std::int64_t key) {
@@ -415,9 +438,10 @@ void BellEngine::outputsChanged() {
 
 // ---- Was it heard? --------------------------------------------------------------
 
-QString BellEngine::hearingProblem() {
-    switch (services_.player.output()) {
+QString BellEngine::hearingProblem(MediaPlayer::Output heard) {
+    switch (heard) {
         case MediaPlayer::Output::Silent:
+        case MediaPlayer::Output::Starting:
             return QStringLiteral(QT_TRANSLATE_NOOP("BellEngine", "the file could not be played"));
         case MediaPlayer::Output::NullOutput:
             return QStringLiteral(QT_TRANSLATE_NOOP("BellEngine", "no sound output"));
@@ -433,11 +457,17 @@ QString BellEngine::hearingProblem() {
 }
 
 void BellEngine::settle() {
+    constexpr int kJudgeWaits = 3;
     if (!pending_)
         return;
+    // A loaded machine may take a moment to start the sound: not yet is not never.
+    const MediaPlayer::Output heard = services_.player.output();
+    if (heard == MediaPlayer::Output::Starting && ++judgeWaits_ < kJudgeWaits)
+        return;
+    judgeWaits_ = 0;
     RingRecord done = std::move(*pending_);
     pending_.reset();
-    const QString problem = hearingProblem();
+    const QString problem = hearingProblem(heard);
     if (!problem.isEmpty()) {
         done.outcome = RingOutcome::NotHeard;
         done.reason += "; " + problem.toStdString();
@@ -450,6 +480,7 @@ void BellEngine::settle() {
 void BellEngine::settleAtOnce(const char* why) {
     if (!pending_)
         return;
+    judgeWaits_ = 0;
     RingRecord done = std::move(*pending_);
     pending_.reset();
     done.reason += std::string("; ") + why + " within its first second";

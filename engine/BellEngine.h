@@ -166,6 +166,8 @@ class BellEngine final : public QObject, public sound::BellState {
     bool startBell(const std::filesystem::path& file, int extraSeconds, RingRecord record);
     void endBell();
     void checkBells(const LocalTime& time);
+    // The file of the next minute's bell is loaded in its last seconds.
+    void warmNextBell(const LocalTime& time);
     void reservedExit(const LocalTime& time);
     void powerOffFailed(const LocalTime& time, const std::string& error);
     void recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, const LocalTime& time);
@@ -176,10 +178,11 @@ class BellEngine final : public QObject, public sound::BellState {
     std::string chooseOutputs();
     void outputsChanged();
     void remember(std::int64_t minuteKey);
-    // The verdict on the bell started at the last tick.
+    // The verdict on the bell started at the last tick; one whose sound is
+    // still on its way is given a few ticks more.
     void settle();
     void settleAtOnce(const char* why);
-    QString hearingProblem();
+    QString hearingProblem(MediaPlayer::Output output);
     void record(RingRecord record);
     void report(const QString& problem);
     void showBellAfterDaysOff();
@@ -201,6 +204,7 @@ class BellEngine final : public QObject, public sound::BellState {
     std::set<std::int64_t> rung_;
     // The record of the bell started at the last tick, until it is judged.
     std::optional<RingRecord> pending_;
+    int judgeWaits_ = 0;
     // The sound of the bell now sounding, as the list names it.
     std::string replaySound_;
     std::int64_t lastWallMs_ = 0;

@@ -18,12 +18,16 @@ class MediaPlayer {
     // it cannot be played (missing, unreadable, not audio); nothing is open then.
     virtual bool open() = 0;
     virtual void play() = 0;
+    // Loads `path` paused ahead of its bell, so that opening it then takes no
+    // time; for when nothing sounds. A player that cannot simply ignores it.
+    virtual void warm(const std::string& path) { (void)path; }
     virtual void close() = 0;
     // Length of the open media in whole milliseconds; 0 when nothing is open.
     virtual long length() const = 0;
 
     enum class Output {
         Silent,      // nothing has played since "play"
+        Starting,    // asked to play, its sound still on the way (loading, buffering)
         Playing,     // sound went to the sound server (or the file already ended)
         NullOutput,  // it plays, but to no device at all
     };

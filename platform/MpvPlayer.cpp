@@ -165,8 +165,14 @@ bool MpvPlayer::hasAudio() const {
 // tick can spare: a file still loading plays as soon as it is loaded, and
 // its length follows.
 bool MpvPlayer::open() {
-    if (load_ != Load::None)
-        close();
+    return startOpen() && finishOpen(kTickShare);
+}
+
+bool MpvPlayer::startOpen() {
+    if (!played_ && (load_ == Load::Loading || load_ == Load::Open) && loaded_ == fileName_)
+        return true;  // warmed for this bell
+    load_ = Load::None;
+    played_ = false;
     lengthMs_ = 0;
     std::error_code error;
     if (fileName_.empty() || !std::filesystem::is_regular_file(fileName_, error) ||
@@ -178,13 +184,19 @@ bool MpvPlayer::open() {
     const char* command[] = {"loadfile", fileName_.c_str(), "replace", nullptr};
     if (mpv_command(mpv_, command) < 0)
         return false;
+    loaded_ = fileName_;
     started_ = false;
     endedAfterPlay_ = false;
     load_ = Load::Loading;
     loadDeadline_ = std::chrono::steady_clock::now() + openLimit_;
-    poll(std::chrono::duration<double>(kTickShare).count());
+    return true;
+}
+
+bool MpvPlayer::finishOpen(std::chrono::milliseconds wait) {
+    if (load_ == Load::Loading)
+        poll(std::chrono::duration<double>(std::max(wait, std::chrono::milliseconds(0))).count());
     if (load_ != Load::Failed)
-        return true;
+        return load_ != Load::None;
     load_ = Load::None;
     return false;
 }
@@ -199,8 +211,10 @@ void MpvPlayer::play() {
     if (load_ != Load::Open && load_ != Load::Loading)
         return;
     endedAfterPlay_ = false;
+    played_ = true;
+    // Not waited for: the next output starts at once, in step with this one.
     int pause = 0;
-    mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &pause);
+    mpv_set_property_async(mpv_, 0, "pause", MPV_FORMAT_FLAG, &pause);
 }
 
 MediaPlayer::Output MpvPlayer::output() {
@@ -212,7 +226,8 @@ MediaPlayer::Output MpvPlayer::output() {
                        mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &position) >= 0 &&
                        position > 0;
     if (!moved && !endedAfterPlay_)
-        return Output::Silent;
+        return played_ && (load_ == Load::Loading || load_ == Load::Open) ? Output::Starting
+                                                                          : Output::Silent;
     // With no sound server mpv falls back to its null output: the bell counts, nobody hears it.
     char* device = mpv_get_property_string(mpv_, "current-ao");
     const bool nowhere = device && std::string(device) == "null";
@@ -220,8 +235,13 @@ MediaPlayer::Output MpvPlayer::output() {
     return nowhere ? Output::NullOutput : Output::Playing;
 }
 
+void MpvPlayer::warm(const std::string& path) {
+    setFileName(path);
+    startOpen();
+}
+
 void MpvPlayer::close() {
-    if (!mpv_)
+    if (!mpv_ || !played_)
         return;
     stop();
     load_ = Load::None;

@@ -25,7 +25,14 @@ class MpvPlayer final : public MediaPlayer {
     // then; one that is not loaded within the open limit, or holds no audio,
     // has failed (output() stays Silent).
     bool open() override;
+    // open() in two steps, so that several players load side by side: the
+    // file is handed over, then waited for at most `wait`.
+    bool startOpen();
+    bool finishOpen(std::chrono::milliseconds wait);
     void play() override;
+    // A file loaded and never played stays loaded through close(): it may be
+    // the next bell's.
+    void warm(const std::string& path) override;
     void close() override;
     long length() const override;
     Output output() override;
@@ -52,6 +59,8 @@ class MpvPlayer final : public MediaPlayer {
     std::chrono::milliseconds openLimit_;
     std::string sink_;
     std::string fileName_;
+    std::string loaded_;  // the file given to the player last
+    bool played_ = false;
     mutable Load load_ = Load::None;
     mutable long lengthMs_ = 0;
     mutable bool started_ = false;

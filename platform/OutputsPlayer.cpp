@@ -1,7 +1,6 @@
 #include "platform/OutputsPlayer.h"
 
 #include <algorithm>
-#include <thread>
 #include <utility>
 
 namespace tollix {
@@ -17,6 +16,9 @@ MpvPlayer& OutputsPlayer::player(const std::string& sink) {
 
 void OutputsPlayer::setOutputs(const std::vector<std::string>& sinks) {
     sinks_ = sinks.empty() ? std::vector<std::string>{""} : sinks;
+    // An output chosen later gets its core now, not at its first bell.
+    if (prepared_)
+        prepare();
 }
 
 void OutputsPlayer::setFileName(const std::string& path) {
@@ -24,33 +26,39 @@ void OutputsPlayer::setFileName(const std::string& path) {
 }
 
 bool OutputsPlayer::prepare() {
+    prepared_ = true;
     bool all = true;
     for (const auto& sink : sinks_) all = player(sink).prepare() && all;
     return all;
 }
 
+// Every output is handed the file before any is waited for: they load side
+// by side, within the one share of the tick.
 bool OutputsPlayer::open() {
     close();
+    std::vector<MpvPlayer*> loading;
     for (const auto& sink : sinks_) {
         MpvPlayer& one = player(sink);
         one.setFileName(fileName_);
-        if (one.open())
-            open_.push_back(&one);
+        if (one.startOpen())
+            loading.push_back(&one);
+    }
+    const auto until = std::chrono::steady_clock::now() + MpvPlayer::kTickShare;
+    for (MpvPlayer* one : loading) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            until - std::chrono::steady_clock::now());
+        if (one->finishOpen(left))
+            open_.push_back(one);
     }
     return !open_.empty();
 }
 
-// Loaded and paused already, the outputs start within a moment of each
-// other; one still loading is waited for as long as a tick can spare.
 void OutputsPlayer::play() {
-    const auto until = std::chrono::steady_clock::now() + MpvPlayer::kTickShare;
-    const auto loading = [this] {
-        return std::any_of(open_.begin(), open_.end(),
-                           [](const MpvPlayer* one) { return one->length() <= 0; });
-    };
-    while (open_.size() > 1 && loading() && std::chrono::steady_clock::now() < until)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     for (MpvPlayer* one : open_) one->play();
+}
+
+void OutputsPlayer::warm(const std::string& path) {
+    for (const auto& sink : sinks_) player(sink).warm(path);
 }
 
 void OutputsPlayer::close() {
@@ -64,16 +72,18 @@ long OutputsPlayer::length() const {
     return longest;
 }
 
+// Heard anywhere is heard; one still starting is waited for before a null
+// output or silence is believed.
 MediaPlayer::Output OutputsPlayer::output() {
-    Output best = Output::Silent;
+    bool starting = false, nowhere = false;
     for (MpvPlayer* one : open_) {
         const Output output = one->output();
         if (output == Output::Playing)
             return output;
-        if (output == Output::NullOutput)
-            best = output;
+        starting = starting || output == Output::Starting;
+        nowhere = nowhere || output == Output::NullOutput;
     }
-    return best;
+    return starting ? Output::Starting : nowhere ? Output::NullOutput : Output::Silent;
 }
 
 }  // namespace tollix

@@ -25,12 +25,14 @@ class OutputsPlayer final : public MediaPlayer {
     // True when it opened on any output; it plays on those.
     bool open() override;
     void play() override;
+    void warm(const std::string& path) override;
     void close() override;
     long length() const override;
     // The best of the outputs it plays on.
     Output output() override;
 
-    // Makes the cores of the outputs chosen now.
+    // Makes the cores of the outputs chosen now, and from then on of every
+    // output as soon as it is chosen.
     bool prepare();
 
   private:
@@ -41,6 +43,7 @@ class OutputsPlayer final : public MediaPlayer {
     std::vector<std::string> sinks_{""};
     std::string fileName_;
     std::vector<MpvPlayer*> open_;
+    bool prepared_ = false;
 };
 
 }  // namespace tollix

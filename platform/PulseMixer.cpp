@@ -85,6 +85,23 @@ struct PulseEvents {
         }
     }
 
+    // The sinks as the server has them now, kept for the bells (see listOutputs).
+    static void known(pa_context* context, const pa_sink_info* info, int eol, void* data) {
+        auto* mixer = static_cast<PulseMixer*>(data);
+        if (eol == 0) {
+            if (info && info->name)
+                mixer->listing_.push_back(
+                    {info->name, info->description ? info->description : info->name});
+            return;
+        }
+        mixer->known_ = std::move(mixer->listing_);
+        mixer->listing_.clear();
+        mixer->knownValid_ = eol > 0 && !mixer->relist_;
+        mixer->listingNow_ = false;
+        if (mixer->relist_)
+            mixer->listKnown(context);
+    }
+
     static void success(pa_context*, int ok, void* data) {
         auto* answer = static_cast<PulseMixer::Answer*>(data);
         answer->ok = ok != 0;
@@ -102,6 +119,7 @@ struct PulseEvents {
                                                         PA_SUBSCRIPTION_MASK_SERVER),
                     nullptr, nullptr))
                 pa_operation_unref(op);
+            mixer->listKnown(context);
             // A server back after a restart: the hold goes on there, or what
             // was muted (by this run or an earlier one) is given back.
             if (mixer->holding_) {
@@ -123,6 +141,8 @@ struct PulseEvents {
         const int facility = type & PA_SUBSCRIPTION_EVENT_FACILITY_MASK;
         const int kind = type & PA_SUBSCRIPTION_EVENT_TYPE_MASK;
         pa_operation* op = nullptr;
+        if (facility == PA_SUBSCRIPTION_EVENT_SINK && kind != PA_SUBSCRIPTION_EVENT_CHANGE)
+            mixer->listKnown(context);
         if (facility == PA_SUBSCRIPTION_EVENT_SINK && kind == PA_SUBSCRIPTION_EVENT_NEW)
             op = pa_context_get_sink_info_by_index(context, index, seen, mixer);
         else if (facility == PA_SUBSCRIPTION_EVENT_SERVER && mixer->holding_ &&
@@ -204,6 +224,8 @@ void PulseMixer::dropContext() {
     pa_context_disconnect(context_);
     pa_context_unref(context_);
     context_ = nullptr;
+    knownValid_ = listingNow_ = relist_ = false;
+    listing_.clear();
     counted_ = false;
     state_ = PA_CONTEXT_UNCONNECTED;
 }
@@ -321,8 +343,33 @@ void PulseMixer::useOutputs(std::vector<std::string> names) {
     pa_threaded_mainloop_unlock(loop_);
 }
 
+// Under the loop's lock. One listing at a time; a change meanwhile lists again.
+void PulseMixer::listKnown(pa_context* context) {
+    knownValid_ = false;
+    if (listingNow_) {
+        relist_ = true;
+        return;
+    }
+    relist_ = false;
+    if (pa_operation* op = pa_context_get_sink_info_list(context, PulseEvents::known, this)) {
+        listingNow_ = true;
+        pa_operation_unref(op);
+    }
+}
+
+// A bell asks at its minute: the list kept from the server's sink events
+// answers without a round trip, unless a change is still being listed.
 bool PulseMixer::listOutputs(std::vector<Sink>& sinks) {
     sinks.clear();
+    if (loop_ && state_ == PA_CONTEXT_READY) {
+        pa_threaded_mainloop_lock(loop_);
+        const bool kept = context_ && knownValid_;
+        if (kept)
+            sinks = known_;
+        pa_threaded_mainloop_unlock(loop_);
+        if (kept)
+            return true;
+    }
     const Deadline until = deadline();
     Answer list;
     if (!connected(until) || !askOne(

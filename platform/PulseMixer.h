@@ -23,9 +23,10 @@ namespace tollix {
 // main loop thread of the client's own. A call waits for its answer at most
 // its time limit; a lost server is connected again by the next call. While
 // the outputs are held muted, the server's sink events are followed: a new
-// default output or a sink that appears later is muted too. Every sink it
-// muted is remembered by name and unmuted by writeMute(false), by its end,
-// and by undoAtExit().
+// default output or a sink that appears later is muted too. The list of
+// sinks follows those events always, so that a bell choosing its outputs
+// does not wait for the server. Every sink it muted is remembered by name
+// and unmuted by writeMute(false), by its end, and by undoAtExit().
 class PulseMixer final : public Mixer {
   public:
     explicit PulseMixer(std::chrono::milliseconds limit = std::chrono::milliseconds(30));
@@ -75,6 +76,7 @@ class PulseMixer final : public Mixer {
     friend struct PulseEvents;
     void sinkSeen(const char* name, bool muted);
     void setMute(const std::string& name, bool mute);
+    void listKnown(pa_context* context);
 
     std::chrono::milliseconds limit_;
     pa_threaded_mainloop* loop_ = nullptr;
@@ -83,6 +85,9 @@ class PulseMixer final : public Mixer {
     bool holding_ = false;
     std::vector<std::string> outputs_;
     std::set<std::string> muted_;
+    // The server's sinks, followed through its events.
+    std::vector<Sink> known_, listing_;
+    bool knownValid_ = false, listingNow_ = false, relist_ = false;
     // The context's state, for the callers that wait for it.
     std::atomic<int> state_{0};
     std::mutex waitMutex_;

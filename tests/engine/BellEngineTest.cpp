@@ -462,5 +462,19 @@ TEST_F(Engine, MutesAndAFadesVolumeLeftByAnEndedRunAreGivenBackAtTheNextStart) {
     EXPECT_FALSE(fs::exists(state / "muted"));
 }
 
+// The next minute's file is loaded in the seconds before it; a sound slow to
+// start is judged once it had time, and not heard only when it never starts.
+TEST_F(Engine, TheNextBellIsLoadedAheadAndASlowStartIsNotTakenForSilence) {
+    begin("2026-12-07 08:29:50", "08:30 a.mp3 08:32 b.wav");
+    player.starting = 1;
+    runUntil("2026-12-07 08:30:02");
+    const std::string a = (sounds / "a.mp3").string();
+    EXPECT_EQ(player.warmed, (std::vector<std::string>{a, a}));  // at 08:29:58 and :59
+    EXPECT_EQ(records(), "rang a.mp3");
+    player.starting = 9;
+    runUntil("2026-12-07 08:32:03");
+    EXPECT_EQ(records(), "rang a.mp3, not-heard b.wav");
+}
+
 }  // namespace
 }  // namespace tollix

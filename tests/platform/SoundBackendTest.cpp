@@ -146,8 +146,16 @@ TEST_F(SoundBackends, TheOutputIsReadAsAListenerWouldFindIt) {
     server.pactl({u"set-default-sink"_s, u"auto_null"_s});
     ASSERT_TRUE(mixer.readOutput(output));
     EXPECT_FALSE(output.exists);
+    // The outputs a bell chooses from follow the server's sinks as they come and go.
+    const auto listed = [this] {
+        std::vector<Mixer::Sink> sinks;
+        return mixer.listOutputs(sinks) &&
+               std::ranges::any_of(sinks, [](const auto& s) { return s.name == "auto_null"; });
+    };
+    EXPECT_TRUE(QTest::qWaitFor(listed));
     server.pactl({u"set-default-sink"_s, u"bells"_s});
     server.pactl({u"unload-module"_s, module});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !listed(); }));
 
     mmc.setFileName(tone("tone.wav", 1.5).string());
     ASSERT_TRUE(mmc.open());
@@ -156,6 +164,19 @@ TEST_F(SoundBackends, TheOutputIsReadAsAListenerWouldFindIt) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return mmc.output() == MediaPlayer::Output::Playing; }));
     QThread::msleep(2000);
     EXPECT_EQ(mmc.output(), MediaPlayer::Output::Playing) << "played to its end";
+    mmc.close();
+
+    // Loaded ahead of its bell, a file plays from what was loaded then.
+    const fs::path warm = fixtures_->path() / "warm.wav";
+    fs::copy_file(tone("tone.wav", 1.5), warm, fs::copy_options::overwrite_existing);
+    mmc.warm(warm.string());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return mmc.length() > 0; }));
+    fs::remove(warm);
+    mmc.close();  // never played: still loaded
+    mmc.setFileName(warm.string());
+    ASSERT_TRUE(mmc.open());
+    mmc.play();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return mmc.output() == MediaPlayer::Output::Playing; }));
     mmc.close();
 
     // No sound server at all: the player falls back to playing into nothing.

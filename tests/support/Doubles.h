@@ -158,7 +158,12 @@ class FakePlayer final : public MediaPlayer {
         isOpen = false;
     }
     long length() const override { return isOpen ? lengths.at(fileName) : 0; }
-    Output output() override { return isOpen ? Output::Playing : Output::Silent; }
+    std::vector<std::string> warmed;
+    void warm(const std::string& path) override { warmed.push_back(path); }
+    int starting = 0;  // verdicts that find the sound still on its way
+    Output output() override {
+        return !isOpen ? Output::Silent : starting-- > 0 ? Output::Starting : Output::Playing;
+    }
 };
 
 // Counts the power-offs asked for; `refusal` is the system's answer, given at once.
