@@ -1,9 +1,6 @@
 // The outputs a bell plays on: those listed that the sound server has, the
 // missing ones named on the record, the default output when none is left.
-#include "engine/BellEngine.h"
 #include "tests/support/Doubles.h"
-
-#include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
