@@ -6,10 +6,7 @@ namespace tollix::countdown {
 namespace {
 
 TEST(Countdown, TheEntryIsCheckedInOrderAndNoTimeAtAllIsRefused) {
-    struct Case {
-        const char *h, *m, *s, *refusal;
-    };
-    for (const Case& c : std::vector<Case>{
+    for (const auto [h, m, s, refusal] : std::vector<std::array<const char*, 4>>{
              {"", "", "", "Please input hour"},
              {"1", "", "", "Please input minute"},
              {"1", "0", "", "Please input second"},
@@ -20,7 +17,7 @@ TEST(Countdown, TheEntryIsCheckedInOrderAndNoTimeAtAllIsRefused) {
              {"99", "59", "59", ""},
              {" 0", "0 ", "5", ""},
          })
-        EXPECT_EQ(CheckEntry(c.h, c.m, c.s).value_or(""), c.refusal) << c.h << c.m << c.s;
+        EXPECT_EQ(CheckEntry(h, m, s).value_or(""), refusal) << h << m << s;
 }
 
 TEST(Countdown, CountsDownPausesExactlyAndReachesZeroOnce) {

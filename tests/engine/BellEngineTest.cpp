@@ -80,27 +80,25 @@ class Engine : public ::testing::Test, protected test::EngineDoubles {
     }
 };
 
+// Two bells in one minute ring in index order and the last is heard.
 TEST_F(Engine, ADayRingsEachBellOnceAtItsMinuteButNotTheMinuteOfStart) {
-    begin("2026-12-07 08:29:20", "08:29 a.mp3 08:31 b.wav 12:40 a.mp3 23:59 b.wav");
+    begin("2026-12-07 08:29:20", "08:29 a.mp3 08:31 a.mp3 08:31 b.wav 12:40 a.mp3 23:59 b.wav");
     EXPECT_EQ(engine->nextBell, u"08hr 31min"_s);
-    runUntil("2026-12-07 23:59:59");
-    EXPECT_EQ(opened, "07 08:31:00+1 b.wav, 07 12:40:00+1 a.mp3, 07 23:59:00+1 b.wav");
-    // 5.6 s and one extra second: six ticks of sound, then the end.
-    EXPECT_FALSE(engine->isPlaying);
-    EXPECT_EQ(engine->nextBell, u"08hr 29min"_s);  // the week's list, tomorrow
-    EXPECT_EQ(records(), "rang b.wav, rang a.mp3, rang b.wav");
-    EXPECT_TRUE(problems.empty());
-}
-
-TEST_F(Engine, TwoBellsInOneMinuteRingInIndexOrderAndTheLastIsHeard) {
-    begin("2026-12-07 08:30:00", "08:31 a.mp3 08:31 b.wav");
     player.calls.clear();
     runUntil("2026-12-07 08:31:01");
     EXPECT_EQ(player.calls,
               (std::vector<std::string>{"close", "open " + (sounds / "a.mp3").string(), "play",
                                         "close", "open " + (sounds / "b.wav").string(), "play"}));
     EXPECT_EQ(engine->durationSeconds, 6);
-    EXPECT_EQ(records(), "rang a.mp3, rang b.wav");
+    runUntil("2026-12-07 23:59:59");
+    EXPECT_EQ(opened,
+              "07 08:31:00+1 a.mp3, 07 08:31:00+1 b.wav, 07 12:40:00+1 a.mp3, "
+              "07 23:59:00+1 b.wav");
+    // 5.6 s and one extra second: six ticks of sound, then the end.
+    EXPECT_FALSE(engine->isPlaying);
+    EXPECT_EQ(engine->nextBell, u"08hr 29min"_s);  // the week's list, tomorrow
+    EXPECT_EQ(records(), "rang a.mp3, rang b.wav, rang a.mp3, rang b.wav");
+    EXPECT_TRUE(problems.empty());
 }
 
 TEST_F(Engine, AMusicListPlaysIntroThenItsFilesAroundAndFadesOut) {
@@ -153,17 +151,6 @@ TEST_F(Engine, RepeatPlaysAgainUntilStopBellAndStopEndsABellAtOnce) {
     EXPECT_EQ(records().substr(records().rfind(", ") + 2), "failed a.mp3");
 }
 
-TEST_F(Engine, AtMidnightTheNewWeekdaysListIsBuiltAndItsFirstBellRings) {
-    modes(2, 2);
-    list(2, "23:59 a.mp3");              // Monday
-    list(3, "00:00 b.wav 00:01 a.mp3");  // Tuesday
-    begin("2026-12-07 23:58:30");
-    engine->startSchedule();
-    runUntil("2026-12-08 00:01:30");
-    EXPECT_EQ(opened, "07 23:59:00+1 a.mp3, 08 00:00:01+1 b.wav, 08 00:01:00+1 a.mp3");
-    EXPECT_EQ(engine->nextBell, u"NEXT DAY"_s);
-}
-
 // Tuesday's settings cannot ring: Tuesday says so and rings nothing, and
 // Wednesday rings all the same.
 TEST_F(Engine, ADayThatCannotBeBuiltIsRecordedAndTheNextDayRings) {
@@ -184,11 +171,13 @@ TEST_F(Engine, ADayThatCannotBeBuiltIsRecordedAndTheNextDayRings) {
     EXPECT_TRUE(recorded("\t2026-12-08\tthe day's bells cannot be built: Tuesday: (Start Hour)"));
 }
 
-// Wednesday is a day off and Saturday a make-up day with Thursday's bells:
-// the midnight rebuild goes into and out of them.
+// At midnight the new weekday's list is built and its first bell rings;
+// Wednesday is a day off and Saturday a make-up day with Thursday's bells.
 TEST_F(Engine, DaysOffRingNothingAndMakeUpDaysRingAnotherWeekdaysBells) {
     modes(2, 2);
-    for (int day = 2; day <= 6; ++day) list(day, day == 5 ? "09:00 b.wav" : "08:00 a.mp3");
+    for (int day = 4; day <= 6; ++day) list(day, day == 5 ? "09:00 b.wav" : "08:00 a.mp3");
+    list(2, "08:00 a.mp3 23:59 a.mp3");  // Monday
+    list(3, "00:00 b.wav 00:01 a.mp3");  // Tuesday
     begin("2026-12-07 07:59:00");
     model.setCalendar(
         HolidayCalendar::parse("2026-12-09 Staff training\n2026-12-12 = Thursday Open day\n"));
@@ -200,10 +189,12 @@ TEST_F(Engine, DaysOffRingNothingAndMakeUpDaysRingAnotherWeekdaysBells) {
     EXPECT_EQ(engine->today().name, "Staff training");
     EXPECT_EQ(engine->nextBell, u"Thu 10 Dec 09hr 00min"_s);
     EXPECT_EQ(engine->nextBellSound, u"b.wav"_s);
+    runUntil("2026-12-10 12:00:00");
+    EXPECT_EQ(engine->nextBell, u"NEXT DAY"_s);
     runUntil("2026-12-12 10:00:00");
     EXPECT_EQ(opened,
-              "07 08:00:00+1 a.mp3, 08 08:00:00+1 a.mp3, 10 09:00:00+1 b.wav, "
-              "11 08:00:00+1 a.mp3, 12 09:00:00+1 b.wav");
+              "07 08:00:00+1 a.mp3, 07 23:59:00+1 a.mp3, 08 00:00:01+1 b.wav, 08 00:01:00+1 a.mp3, "
+              "10 09:00:00+1 b.wav, 11 08:00:00+1 a.mp3, 12 09:00:00+1 b.wav");
 }
 
 TEST_F(Engine, TheReservedExitComesOnceAtItsMinuteAfterSavingAndUnmuting) {
@@ -394,18 +385,6 @@ TEST_F(Engine, ATriedSoundGivesWayToABellAndEndsByItself) {
     EXPECT_EQ(records(), "rang b.wav");
 }
 
-TEST_F(Engine, RingNowDuringAFadePutsTheVolumeBackFirst) {
-    sound("2_x/song.mp3", 200000);
-    mixer.volume = 80;
-    begin("2026-12-07 09:00:00");
-    engine->RingNow(std::string("2_x"), {"2_x", "a.mp3"});
-    runUntil("2026-12-07 09:01:57");
-    EXPECT_EQ(mixer.volume, 16);
-    engine->RingNow(std::string("a.mp3"), {"2_x", "a.mp3"});
-    EXPECT_EQ(mixer.volume, 80);
-    EXPECT_EQ(engine->musicFileCount(), 0);
-}
-
 // Whatever length a file claims, the bell ends when its count reaches it,
 // three hours at most, and "No com sound" mutes again.
 TEST_F(Engine, ABellEndsWhenItsTimeIsUpWhateverLengthTheFileClaims) {
@@ -458,6 +437,13 @@ TEST_F(Engine, MutesAndAFadesVolumeLeftByAnEndedRunAreGivenBackAtTheNextStart) {
     runUntil("2026-12-07 09:06:10");
     EXPECT_EQ(mixer.volume, 80);
     EXPECT_FALSE(fs::exists(state / "volume"));
+    // Rung by hand during a fade, a bell puts the volume back first.
+    engine->RingNow(std::string("1_x"), {"1_x", "a.mp3"});
+    runUntil("2026-12-07 09:07:06");
+    EXPECT_EQ(mixer.volume, 40);
+    engine->RingNow(std::string("a.mp3"), {"1_x", "a.mp3"});
+    EXPECT_EQ(mixer.volume, 80);
+    EXPECT_EQ(engine->musicFileCount(), 0);
     engine->Shutdown();
     EXPECT_FALSE(fs::exists(state / "muted"));
 }

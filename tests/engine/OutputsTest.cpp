@@ -1,23 +1,13 @@
 // The outputs a bell plays on: those listed that the sound server has, the
 // missing ones named on the record, the default output when none is left.
-#include "engine/BellEngine.h"
 #include "tests/support/Doubles.h"
-
-#include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
 
-struct Rig {
-    test::TempFolder dir;
-    AppPaths paths{dir.path()};
+struct Rig : test::EngineDoubles {
     ScheduleModel model{paths};
     test::FakeClock clock;
-    test::RecordingMessages messages;
-    test::FakeMixer mixer;
-    test::FakePlayer player;
-    test::RecordingPowerOff power;
-    RingLog log{dir.path() / "rings.log"};
     std::unique_ptr<BellEngine> engine;
 
     explicit Rig(const GeneralSettings& settings = {}) {
@@ -26,8 +16,7 @@ struct Rig {
     }
     void begin() {
         model.load(2);
-        engine = std::make_unique<BellEngine>(
-            EngineServices{clock, player, mixer, messages, dir.path(), power, log}, model);
+        engine = std::make_unique<BellEngine>(engineServices(clock), model);
     }
 };
 
@@ -55,8 +44,8 @@ TEST(Outputs, ABellPlaysOnTheListedOutputsThereAndIsNotHeardOnlyWhenHeardNowhere
     };
     for (const Case& c : cases) {
         Rig rig;
-        test::writeBytes(rig.dir.path() / "a.wav", "x");
-        rig.player.lengths[(rig.dir.path() / "a.wav").string()] = 2000;
+        test::writeBytes(rig.paths.soundFolder() / "a.wav", "x");
+        rig.player.lengths[(rig.paths.soundFolder() / "a.wav").string()] = 2000;
         rig.mixer.sinks.clear();
         for (const auto& name : c.there) rig.mixer.sinks.push_back({name, name});
         rig.mixer.realDevice = c.realDefault;
@@ -66,7 +55,8 @@ TEST(Outputs, ABellPlaysOnTheListedOutputsThereAndIsNotHeardOnlyWhenHeardNowhere
         rig.engine->Timer1_Timer();  // the verdict
         EXPECT_EQ(rig.player.outputs, c.played);
         EXPECT_EQ(rig.mixer.inUse, c.played);
-        EXPECT_TRUE(RingLog::lastLines(rig.log.file(), 1).at(0).ends_with(c.record)) << c.record;
+        EXPECT_TRUE(RingLog::lastLines(rig.ringLog.file(), 1).at(0).ends_with(c.record))
+            << c.record;
         rig.engine->bellStop();
         rig.player.outputs = {"stale"};  // a test play goes where a bell would
         EXPECT_TRUE(rig.engine->playTest("a.wav"));

@@ -41,8 +41,7 @@ TEST(RingLog, RotatesBeforeTheLimitKeepingOneOldFileAndReadsBackAcrossIt) {
     for (int i = 0; i < 9; ++i)
         ASSERT_EQ(log.append({kMorning, RingOutcome::Rang, "s" + std::to_string(i), "r"}), "");
     EXPECT_EQ(descriptors(), open) << "a line left its file open: weeks later nothing opens";
-    auto old = file;
-    old += ".1";
+    const fs::path old = file.string() + ".1";
     EXPECT_LE(fs::file_size(file), 200u);
     EXPECT_LE(fs::file_size(old), 200u);
     EXPECT_FALSE(fs::exists(file.string() + ".2"));

@@ -190,7 +190,6 @@ TEST_F(Model, StartChecksTheSettingsOnScreenAndSavesThem) {
 // A file that could not be read is said once, left alone by the program's own
 // saves and replaced only for the operator's change, the old one kept aside.
 TEST_F(Model, AnUnreadableFileIsReplacedOnlyForTheOperatorsChange) {
-    namespace fs = std::filesystem;
     std::vector<QString> said;
     QObject::connect(&model, &ScheduleModel::unreadable,
                      [&said](const QString& why) { said.push_back(why); });

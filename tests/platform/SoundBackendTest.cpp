@@ -24,11 +24,7 @@ long msSince(Clock::time_point start) {
 
 class SoundBackends : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        test::PulseServer::shared().use();
-        fixtures_ = new test::TempFolder;
-    }
-    static void TearDownTestSuite() { delete fixtures_; }
+    static void SetUpTestSuite() { test::PulseServer::shared().use(); }
     void SetUp() override {
         sink(u"set-sink-mute"_s, u"0"_s);
         sink(u"set-sink-volume"_s, u"65536"_s);
@@ -38,13 +34,13 @@ class SoundBackends : public ::testing::Test {
         return test::PulseServer::shared().pactl(value.isEmpty() ? arguments : arguments << value);
     }
     static fs::path tone(const std::string& name, double seconds) {
-        const fs::path file = fixtures_->path() / name;
+        const fs::path file = fixtures_.path() / name;
         if (!fs::exists(file))
             test::makeTone(file, seconds);
         return file;
     }
 
-    static inline test::TempFolder* fixtures_ = nullptr;
+    static inline test::TempFolder fixtures_;
     MpvPlayer mmc;
     PulseMixer mixer;
 };
@@ -73,13 +69,12 @@ TEST_F(SoundBackends, EachFormatPlaysWithItsTrueLengthAndBrokenFilesAreRefused) 
         EXPECT_GT(test::rms(samples, start + 0.1, start + 1.3), 2000);
         EXPECT_LT(test::rms(samples, start + 1.6, start + 1.9), 100);
     }
-    test::TempFolder dir;
     for (const auto& [name, bytes] : {std::pair{"text.mp3", "this is not a sound\n"},
                                       {"empty.wav", ""},
                                       {"half.wav", "RIFF\x24\x08\x00\x00WAVEfmt "}})
-        writeBytes(dir.path() / name, bytes);
+        writeBytes(fixtures_.path() / name, bytes);
     for (const char* bad : {"text.mp3", "empty.wav", "half.wav", "gone.mp3"}) {
-        mmc.setFileName((dir.path() / bad).string());
+        mmc.setFileName((fixtures_.path() / bad).string());
         const auto opening = Clock::now();
         if (mmc.open()) {
             mmc.play();  // still loading: it would play once loaded
@@ -169,7 +164,7 @@ TEST_F(SoundBackends, TheOutputIsReadAsAListenerWouldFindIt) {
     mmc.close();
 
     // Loaded ahead of its bell, a file plays from what was loaded then.
-    const fs::path warm = fixtures_->path() / "warm.wav";
+    const fs::path warm = fixtures_.path() / "warm.wav";
     fs::copy_file(tone("tone.wav", 1.5), warm, fs::copy_options::overwrite_existing);
     mmc.warm(warm.string());
     EXPECT_TRUE(QTest::qWaitFor([this] { return mmc.length() > 0; }));

@@ -47,12 +47,10 @@ TEST(Holidays, EachDateIsChosenByTheRules) {
 TEST(Holidays, BadLinesAreReportedKeptAndHarmless) {
     test::TempFolder dir;
     const auto file = dir.path() / "holidays.ini";
-    writeBytes(file,
-               "2027-02-29 No such day\r\n"
-               "2027-01-06..2026-12-21 Backwards\r\n"
-               "2027-01-09 = Mondy Typo\r\n"
-               "Christmas\r\n"
-               "2026-12-24 Christmas Eve\r\n");
+    const std::string bad =
+        "2027-02-29 No such day\r\n2027-01-06..2026-12-21 Backwards\r\n"
+        "2027-01-09 = Mondy Typo\r\nChristmas\r\n";
+    writeBytes(file, bad + "2026-12-24 Christmas Eve\r\n");
     HolidayCalendar calendar = HolidayCalendar::read(file);
     ASSERT_EQ(calendar.problems().size(), 4u);
     EXPECT_EQ(calendar.problems()[1].why, "the range ends before it starts");
@@ -64,12 +62,7 @@ TEST(Holidays, BadLinesAreReportedKeptAndHarmless) {
     calendar.remove(0);  // Christmas Eve
     ASSERT_EQ(calendar.write(file), "");
     EXPECT_EQ(readBytes(file),
-              "2027-02-29 No such day\r\n"
-              "2027-01-06..2026-12-21 Backwards\r\n"
-              "2027-01-09 = Mondy Typo\r\n"
-              "Christmas\r\n"
-              "2027-01-09 = Monday Make-up\r\n"
-              "2027-04-01..2027-04-09 Easter\r\n");
+              bad + "2027-01-09 = Monday Make-up\r\n2027-04-01..2027-04-09 Easter\r\n");
 
     // A file far too large is not read; a change keeps it beside the new file.
     writeBytes(file, std::string(safefile::kHolidaysLimit + 1, '#'));

@@ -40,10 +40,7 @@ class SteppingClock final : public Clock {
     LocalTime now() const override;
     std::int64_t monotonicMs() const override { return runningMs; }
     // One second passes on both clocks.
-    void second() {
-        wallMs += 1000;
-        runningMs += 1000;
-    }
+    void second() { wallMs += 1000, runningMs += 1000; }
     void step(std::int64_t ms) { wallMs += ms; }
     // The local time `text` ("2026-10-25 01:59:00") in the zone of the test.
     static std::int64_t localMs(const char* text);

@@ -8,25 +8,24 @@ tollix_exe, outdir = sys.argv[1], sys.argv[2]
 os.makedirs(outdir, exist_ok=True)
 home = tempfile.mkdtemp(prefix='tollix-page-')
 program = os.path.join(home, 'tollix')
-for folder in ('data', 'sound', 'run'):
-    os.makedirs(os.path.join(program if folder != 'run' else home, folder), exist_ok=True)
-os.chmod(os.path.join(home, 'run'), 0o700)
+for folder in ('tollix/data', 'tollix/sound', 'run'):
+    os.makedirs(os.path.join(home, folder), mode=0o700)
 with wave.open(os.path.join(program, 'sound', 'bell.wav'), 'wb') as w:
     w.setnchannels(1); w.setsampwidth(2); w.setframerate(8000); w.writeframes(b'\0\0' * 800)
-with open(os.path.join(program, 'data', 'mdata.ini'), 'w') as f:
-    f.write('08hr 30min/bell.wav\n23hr 59min/bell.wav\n')
+def write(name, text):
+    with open(os.path.join(program, 'data', name), 'w') as f:
+        f.write(text)
+write('mdata.ini', '08hr 30min/bell.wav\n23hr 59min/bell.wav\n')
 with socket.socket() as s:
     s.bind(('127.0.0.1', 0)); port = s.getsockname()[1]
-with open(os.path.join(program, 'data', 'web.ini'), 'w') as f:
-    f.write('%d\n' % port)
+write('web.ini', '%d\n' % port)
 env = dict(os.environ, XDG_DATA_HOME=home, XDG_STATE_HOME=home + '/state',
            XDG_CONFIG_HOME=home + '/config', XDG_RUNTIME_DIR=home + '/run',
            QT_QPA_PLATFORM='offscreen')
 env.pop('DISPLAY', None)
 subprocess.run([tollix_exe, '--web-password'], input=b'right\n', env=env, check=True)
 # Manual week list, as "Manual input" with "Apply week" would store it.
-with open(os.path.join(program, 'data', 'data.ini'), 'w') as f:
-    f.write(' 0 \n-1 \n 2 \n 1 \n 0 \n 1 \n 0 \n 0 \n')
+write('data.ini', ' 0 \n-1 \n 2 \n 1 \n 0 \n 1 \n 0 \n 0 \n')
 tollix = subprocess.Popen([tollix_exe], env=env, stderr=subprocess.DEVNULL)
 failures = []
 browser = None
@@ -105,7 +104,7 @@ try:
         wait_for("document.getElementById('state').textContent === 'ON' && "
                  "document.querySelectorAll('#today li').length === 2 && "
                  "document.querySelector('#rings li') !== null", name + ' started with its bells')
-        checks = evaluate("""(() => {
+        c = evaluate("""(() => {
             const r = (id) => document.getElementById(id).getBoundingClientRect();
             return {
               scroll: document.documentElement.scrollWidth,
@@ -113,14 +112,11 @@ try:
               sideBySide: r('state').top === r('next').top,
               cookie: document.cookie,
             };})()""")
-        if checks['scroll'] > width:
-            failures.append('%s: wider than the screen (%d px)' % (name, checks['scroll']))
-        if checks['button'] < 44:
-            failures.append('%s: a button only %d px high' % (name, checks['button']))
-        if checks['sideBySide'] != (not mobile):
-            failures.append(name + ': the state and the next bell are laid out wrongly')
-        if 'tollix_session' in checks['cookie']:
-            failures.append(name + ': the session cookie is readable by scripts')
+        failures += [name + ': ' + what for bad, what in (
+            (c['scroll'] > width, 'wider than the screen (%d px)' % c['scroll']),
+            (c['button'] < 44, 'a button only %d px high' % c['button']),
+            (c['sideBySide'] == mobile, 'the state and the next bell are laid out wrongly'),
+            ('tollix_session' in c['cookie'], 'the session cookie is readable by scripts')) if bad]
         shot = call('Page.captureScreenshot', page, format='png')['data']
         with open(os.path.join(outdir, name + '.png'), 'wb') as f:
             f.write(base64.b64decode(shot))
@@ -130,13 +126,12 @@ try:
         wait_for("!document.getElementById('login').hidden", name + ' logged out')
     # Content blocked by the page's policy, or scripts that failed, are said here.
     for event in events:
-        entry = event.get('params', {}).get('entry') or event.get('params', {}).get(
-            'exceptionDetails')
-        if event.get('method') in ('Log.entryAdded', 'Runtime.exceptionThrown') and (
-                event['method'] == 'Runtime.exceptionThrown' or entry.get('level') == 'error'):
-            text = entry.get('text', '')
-            if '401' not in text:  # the logged-out page asks and is refused: expected
-                failures.append('browser: ' + text)
+        params, method = event.get('params', {}), event.get('method')
+        entry = params.get('entry') or params.get('exceptionDetails') or {}
+        text = entry.get('text', '')  # a refused ask of the logged-out page (401) is expected
+        if (method == 'Runtime.exceptionThrown' or method == 'Log.entryAdded' and
+                entry.get('level') == 'error') and '401' not in text:
+            failures.append('browser: ' + text)
 finally:
     if browser:
         browser.kill(); browser.wait()
