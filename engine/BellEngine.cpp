@@ -281,13 +281,20 @@ void BellEngine::warmNextBell(const LocalTime& t) {
     for (int i = 0; i < count; ++i)
         if (schedule.todayTimes[static_cast<std::size_t>(i)] == next)
             name = schedule.todaySounds[static_cast<std::size_t>(i)];
-    std::error_code ec;
-    const fs::path file = services_.soundFolder / name;
-    if (name.empty() || sound::musicMinutes(name) > 0 || name.find('.') == std::string::npos ||
-        !fs::is_regular_file(file, ec))
+    const fs::path file = bellFile(name);
+    if (file.empty())
         return;
     (void)chooseOutputs();
     services_.player.warm(file.string());
+}
+
+fs::path BellEngine::bellFile(const std::string& name) const {
+    std::error_code ec;
+    const fs::path file = services_.soundFolder / name;
+    if (sound::musicMinutes(name) > 0 || name.find('.') == std::string::npos ||
+        !fs::is_regular_file(file, ec))
+        return {};
+    return file;
 }
 
 void BellEngine::remember(std::int64_t key) {
@@ -366,10 +373,9 @@ void BellEngine::fireEntry(int index, const LocalTime& time) {
             note = "; music list empty or missing, played " + file.filename().string();
     } else {
         // A file, or a name no list could hold: a bell sounds whenever any sound exists.
-        std::error_code ec;
-        if (name.find('.') != std::string::npos && fs::is_regular_file(folder / name, ec)) {
-            file = folder / name;
-        } else if (const auto first = sound::firstPlayableFile(folder)) {
+        file = bellFile(name);
+        const auto first = file.empty() ? sound::firstPlayableFile(folder) : std::nullopt;
+        if (first) {
             file = folder / *first;
             note = "; file missing, played " + *first;
         }

@@ -168,6 +168,9 @@ class BellEngine final : public QObject, public sound::BellState {
     void checkBells(const LocalTime& time);
     // The file of the next minute's bell is loaded in its last seconds.
     void warmNextBell(const LocalTime& time);
+    // The sound folder's file of a bell that names one; empty for a music
+    // list or a file that is not there.
+    std::filesystem::path bellFile(const std::string& name) const;
     void reservedExit(const LocalTime& time);
     void powerOffFailed(const LocalTime& time, const std::string& error);
     void recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, const LocalTime& time);

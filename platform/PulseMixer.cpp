@@ -59,6 +59,10 @@ std::atomic<bool> leftMuted{false};
 }  // namespace
 
 struct PulseEvents {
+    static Mixer::Sink sinkOf(const pa_sink_info& info) {
+        return {info.name, info.description ? info.description : info.name};
+    }
+
     static void sinkInfo(pa_context*, const pa_sink_info* info, int eol, void* data) {
         auto* answer = static_cast<PulseMixer::Answer*>(data);
         if (eol != 0) {
@@ -80,8 +84,7 @@ struct PulseEvents {
             answer->ok = eol > 0;
             answer->finish();
         } else if (info && info->name) {
-            answer->sinks.push_back(
-                {info->name, info->description ? info->description : info->name});
+            answer->sinks.push_back(sinkOf(*info));
         }
     }
 
@@ -90,8 +93,7 @@ struct PulseEvents {
         auto* mixer = static_cast<PulseMixer*>(data);
         if (eol == 0) {
             if (info && info->name)
-                mixer->listing_.push_back(
-                    {info->name, info->description ? info->description : info->name});
+                mixer->listing_.push_back(sinkOf(*info));
             return;
         }
         mixer->known_ = std::move(mixer->listing_);
