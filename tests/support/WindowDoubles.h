@@ -31,6 +31,9 @@ class WindowTest : public ::testing::Test, protected WindowDoubles {
     std::unique_ptr<main> window;
 
     void SetUp() override { ASSERT_TRUE(EnsureProgramFolder(paths).empty()); }
+    void sounds(std::initializer_list<const char*> names) {
+        for (const char* name : names) writeBytes(paths.soundFolder() / name, "x");
+    }
     main& load(const MainServices& with) {
         window = std::make_unique<main>(with);
         window->Form_Load();

@@ -1,8 +1,6 @@
 #include "tests/support/WindowDoubles.h"
 #include "ui/templet.h"
 
-#include <string_view>
-
 namespace tollix {
 namespace {
 
@@ -15,8 +13,7 @@ class Editing : public test::WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        writeBytes(paths.soundFolder() / "bell.mp3", "x");
-        writeBytes(paths.soundFolder() / "march.mp3", "x");
+        sounds({"bell.mp3", "march.mp3"});
         fs::create_directories(paths.soundFolder() / "10_morning");
     }
     // data.ini: time mode 1 auto / 2 manual, day mode 1 week / 2 each day.
@@ -29,11 +26,6 @@ class Editing : public test::WindowTest {
         return *window;
     }
     void pick(const char* sound) {
-        // The scan lists only numbered folders; a list that holds another
-        // folder name must still be handled.
-        if (std::string_view(sound) == "morning" &&
-            window->fileList->findItems(QLatin1String(sound), Qt::MatchExactly).isEmpty())
-            window->fileList->AddItem(QLatin1String(sound));
         const auto found = window->fileList->findItems(QLatin1String(sound), Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         window->fileList->setCurrentItem(found[0]);
@@ -54,8 +46,9 @@ class Editing : public test::WindowTest {
 };
 
 // The buttons hand the model the line and the sound picked; deleting all asks first.
-TEST_F(Editing, TheListButtonsForwardWhatIsPickedAndDeleteAllAsks) {
+TEST_F(Editing, TheListButtonsForwardWhatIsPickedAndDeleteAllAsksAndTheArrowsMoveTheDay) {
     settings(2, 2);  // Monday, the day of the fake clock
+    writeBytes(paths.dayList(8), " 1 \r\n06hr 00min/march.mp3\r\n");
     main& w = load();
     pick("bell.mp3");
     add("8", "0");
@@ -78,14 +71,9 @@ TEST_F(Editing, TheListButtonsForwardWhatIsPickedAndDeleteAllAsks) {
     messages.answer = true;
     QTest::mouseClick(w.allDel, Qt::LeftButton);
     EXPECT_EQ(readBytes(paths.dayList(2)), " 1 \r\n");
-}
 
-// The arrows move the model's day selector; a day the model refuses to leave
-// stays shown with the selector on it.
-TEST_F(Editing, TheArrowsMoveTheDayAndARefusalKeepsTheSelectorOnIt) {
-    settings(2, 2);
-    writeBytes(paths.dayList(8), " 1 \r\n06hr 00min/march.mp3\r\n");
-    main& w = load();
+    // The arrows move the model's day selector; a day the model refuses to
+    // leave stays shown with the selector on it.
     w.VScroll9->setPosition(7);  // Saturday
     clickArrow(w.VScroll9, kDown);
     EXPECT_EQ(w.reg_day->text(), u"templet1"_s);
@@ -146,7 +134,10 @@ TEST_F(Editing, PickButtonsWriteTheirFieldAndTheIntervalsOfTheDay) {
     pick("bell.mp3");
     QTest::mouseClick(w.cmdEndBellSound, Qt::LeftButton);
     QTest::mouseClick(w.CmdPreBell1, Qt::LeftButton);
-    pick("morning");  // no folder test here
+    // The scan lists only numbered folders; a list that holds another folder
+    // name must still be handled.
+    w.fileList->AddItem(u"morning"_s);
+    pick("morning");
     QTest::mouseClick(w.CmdPreBell2, Qt::LeftButton);
     EXPECT_EQ(readBytes(paths.dayIntervals(3)),
               "5\r\n0\r\n23\r\n0\r\n45\r\n10\r\n 0 \r\nmarch.mp3\r\nbell.mp3\r\n 0 \r\n1\r\n"
@@ -180,38 +171,15 @@ TEST_F(Editing, ANumberTypedOrLoadedMovesItsSpin) {
     }
 }
 
-TEST_F(Editing, TemplatesCopyIntoTheWeekOrTheDayOnScreenAfterAYes) {
-    settings(2, 1);
-    writeBytes(paths.weekList(), "08hr 00min/bell.mp3\r\n09hr 00min/bell.mp3\r\n");
-    writeBytes(paths.dayList(8), " 1 \r\n12hr 00min/bell.mp3\r\n07hr 30min/march.mp3\r\n");
-    writeBytes(paths.dayList(10), " 1 \r\n08hr 00min/march.mp3\r\n");
-    main& w = load();
-    templet& choose = *w.templetWindow();
-    messages.answer = false;  // No keeps the list
-    w.applyTemplet_Click();
-    QTest::mouseClick(choose.applyTemplets[0], Qt::LeftButton);
-    EXPECT_EQ(lastMessage(), u"Replace the 2 bells in the list with Templet 1?"_s);
-    EXPECT_EQ(readBytes(paths.weekList()), "08hr 00min/bell.mp3\r\n09hr 00min/bell.mp3\r\n");
-    messages.answer = true;
-    w.ApplyTemplate(1);
-    EXPECT_EQ(readBytes(paths.weekList()), "07hr 30min/march.mp3\r\n12hr 00min/bell.mp3\r\n");
-    EXPECT_FALSE(choose.isVisible());
-    EXPECT_EQ(w.nobell->value(), 0);  // the week has no "No rings"
-
-    messages.answer = false;  // the weekdays do not start from the week
-    w.Option4->click();       // Monday, an empty day: no question
-    const std::size_t shown = messages.shown.size();
-    w.ApplyTemplate(3);
-    EXPECT_EQ(messages.shown.size(), shown);
-    EXPECT_EQ(readBytes(paths.dayList(2)), " 1 \r\n08hr 00min/march.mp3\r\n");
-}
-
 // A Ctrl+click takes the selection away: nothing is selected then, whatever
 // line still has the focus, and a delete never moves on to the next line.
-TEST_F(Editing, NothingSelectedMeansNothingIsDeletedOrRemembered) {
+// Templates copy into the week or the day on screen after a Yes.
+TEST_F(Editing, NothingSelectedMeansNothingIsDeletedOrRememberedAndTemplatesCopyAfterAYes) {
     settings(2, 1);
     writeBytes(paths.weekList(),
                "08hr 00min/bell.mp3\r\n09hr 00min/bell.mp3\r\n10hr 00min/bell.mp3\r\n");
+    writeBytes(paths.dayList(8), " 1 \r\n12hr 00min/bell.mp3\r\n07hr 30min/march.mp3\r\n");
+    writeBytes(paths.dayList(10), " 1 \r\n08hr 00min/march.mp3\r\n");
     main& w = load();
     const QRect first = w.AddTimeList->visualItemRect(w.AddTimeList->item(0));
     QTest::mouseClick(w.AddTimeList->viewport(), Qt::LeftButton, {}, first.center());
@@ -224,12 +192,30 @@ TEST_F(Editing, NothingSelectedMeansNothingIsDeletedOrRemembered) {
     QTest::mouseClick(w.TimeDel, Qt::LeftButton);
     QTest::mouseClick(w.TimeDel, Qt::LeftButton);  // the second press finds nothing picked
     EXPECT_EQ(w.AddTimeList->count(), 2);
-
     const QRect sound = w.fileList->visualItemRect(w.fileList->item(0));
     QTest::mouseClick(w.fileList->viewport(), Qt::LeftButton, {}, sound.center());
     QTest::mouseClick(w.fileList->viewport(), Qt::LeftButton, Qt::ControlModifier, sound.center());
     w.SaveSettings();
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).fileListIndex, -1);
+
+    templet& choose = *w.templetWindow();
+    messages.answer = false;  // No keeps the list
+    w.applyTemplet_Click();
+    QTest::mouseClick(choose.applyTemplets[0], Qt::LeftButton);
+    EXPECT_EQ(lastMessage(), u"Replace the 2 bells in the list with Templet 1?"_s);
+    EXPECT_EQ(readBytes(paths.weekList()), "09hr 00min/bell.mp3\r\n10hr 00min/bell.mp3\r\n");
+    messages.answer = true;
+    w.ApplyTemplate(1);
+    EXPECT_EQ(readBytes(paths.weekList()), "07hr 30min/march.mp3\r\n12hr 00min/bell.mp3\r\n");
+    EXPECT_FALSE(choose.isVisible());
+    EXPECT_EQ(w.nobell->value(), 0);  // the week has no "No rings"
+
+    messages.answer = false;  // the weekdays do not start from the week
+    w.Option4->click();       // Monday, an empty day: no question
+    const std::size_t shown = messages.shown.size();
+    w.ApplyTemplate(3);
+    EXPECT_EQ(messages.shown.size(), shown);
+    EXPECT_EQ(readBytes(paths.dayList(2)), " 1 \r\n08hr 00min/march.mp3\r\n");
 }
 
 }  // namespace

@@ -13,13 +13,18 @@ class MainWindow : public test::WindowTest {
         return WindowTest::load(services([this] { ++ended; }));
     }
 
-    void sounds(std::initializer_list<const char*> names) {
-        for (const char* name : names) writeBytes(paths.soundFolder() / name, "x");
+    // The operator's three ways out, then the end of the session.
+    static void leave(main& w, int way) {
+        const std::function<void()> ways[] = {
+            [&w] { w.close(); }, [&w] { QTest::mouseClick(w.mexit, Qt::LeftButton); },
+            [&w] { w.mnExit1->trigger(); }, [&w] { w.EndSession(); }};
+        ways[way]();
     }
 };
 
 // A first start, then "No com sound" mutes at once and each change is saved.
-TEST_F(MainWindow, FirstStartShowsOffTheWeekIntervalsAndTheClockAndSavesEachChange) {
+TEST_F(MainWindow,
+       FirstStartShowsOffTheWeekIntervalsAndTheClockSavesEachChangeAndShowsABellNotHeard) {
     main& w = load();
     EXPECT_EQ(w.state->text(), u"OFF"_s);
     EXPECT_TRUE(w.Option1->isChecked() && w.Option3->isChecked());
@@ -37,130 +42,7 @@ TEST_F(MainWindow, FirstStartShowsOffTheWeekIntervalsAndTheClockAndSavesEachChan
     QTest::mouseClick(w.sound_zero, Qt::LeftButton);
     EXPECT_FALSE(mixer.muted);
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).sound_zero, 0);
-    fs::remove_all(paths.dataFolder());  // a save that fails is said
-    w.bellRepeat->click();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, u"Warning"_s);
-}
-
-TEST_F(MainWindow, RestoresAllEightLinesOfDataIniAndTheReservedExit) {
-    sounds({"a.mp3", "b.mp3"});  // with the three bells: a, b, chime, school-bell, short-alarm
-    writeBytes(paths.dataIni(), " 0 \r\n 1 \r\n 2 \r\n 2 \r\n 1 \r\n 2 \r\n 1 \r\n 1 \r\n");
-    writeBytes(paths.dayList(2), " 1 \r\n07hr 30min/a.mp3\r\n08hr 00min/b.mp3\r\n");
-    writeBytes(paths.exitIni(), "1\r\n17\r\n30\r\n");
-    main& w = load();
-    EXPECT_EQ(w.model.reservedExitAt(), 17 * 60 + 30);
-    // Setting the box from the file writes it back with the same values.
-    EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 17 \r\n 30 \r\n");
-    EXPECT_EQ(w.auto_exe->value(), 0);
-    EXPECT_EQ(w.fileList->text(w.fileList->ListIndex()), u"b.mp3"_s);
-    EXPECT_TRUE(w.Option2->isChecked());
-    EXPECT_TRUE(w.Option4->isChecked());
-    EXPECT_EQ(w.sound_zero->value(), 1);
-    EXPECT_TRUE(mixer.muted);  // "No com sound" mutes from start-up on
-    EXPECT_TRUE(w.autoModeForm()->isAutoMode2->isChecked());
-    EXPECT_EQ(w.bellRepeat->value(), 1);
-    EXPECT_EQ(w.chkTimeSync->value(), 1);
-    // Set each day with manual input: today's (Monday's) list is on screen.
-    EXPECT_EQ(listLines(*w.AddTimeList),
-              (QStringList{u"07hr 30min/a.mp3"_s, u"08hr 00min/b.mp3"_s}));
-    EXPECT_EQ(w.nobell->value(), 1);
-    EXPECT_TRUE(w.bellStop->isVisibleTo(&w));
-    EXPECT_TRUE(messages.shown.empty());  // not even the help of "Set each day"
-
-    writeBytes(paths.dataIni(), " 0 \r\n 5 \r\n 1 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
-    EXPECT_EQ(load().fileList->ListIndex(), -1);  // five sounds: position 5 does not exist
-}
-
-TEST_F(MainWindow, DamagedFilesStartWithTheInitialControls) {
-    writeBytes(paths.dataIni(), "\x01\x02garbage");
-    writeBytes(paths.weekIntervals(), "17\r\n");
-    writeBytes(paths.exitIni(), std::string(50000, 'x'));
-    main& w = load();
-    EXPECT_TRUE(w.Option1->isChecked());
-    EXPECT_EQ(w.start_h->text(), u"17"_s);
-    EXPECT_EQ(w.exit_h->text(), u"23"_s);
-    EXPECT_EQ(w.worktime->text(), u"50"_s);
-    EXPECT_EQ(w.chkAutoExit->value(), 0);
-    // data.ini no longer says whether to start: said, and not written over.
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.contains(u"data.ini"_s));
-    EXPECT_EQ(readBytes(paths.dataIni()), "\x01\x02garbage");
-}
-
-TEST_F(MainWindow, AMissingSoundFolderIsReportedAndStartUpGoesOn) {
-    fs::remove_all(paths.soundFolder());
-    test::save(paths.dataIni(), {.timeMode = 2, .bellRepeat = 1});
-    main& w = load();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.startsWith(u"Error Number : \n"_s));
-    EXPECT_TRUE(messages.shown[0].text.contains(u"sound folder"_s));
-    EXPECT_TRUE(
-        messages.shown[0].text.contains(QString::fromStdString(paths.soundFolder().string())));
-    EXPECT_TRUE(w.Timer1->isEnabled());
-    EXPECT_TRUE(w.Option2->isChecked());
-}
-
-class Exits : public MainWindow, public ::testing::WithParamInterface<int> {};
-
-TEST_P(Exits, UnmuteRestoreAFadedVolumeAndWriteNothing) {
-    main& w = load();
-    w.engine.volumeSaved = true;
-    w.engine.savedVolume = 64;
-    mixer.volume = 10;
-    mixer.muted = true;
-    const auto before = test::snapshot(dir.path());
-    const std::function<void()> ways[] = {[&w] { w.close(); },
-                                          [&w] { QTest::mouseClick(w.mexit, Qt::LeftButton); },
-                                          [&w] { w.mnExit1->trigger(); }, [&w] { w.EndSession(); }};
-    ways[GetParam()]();
-    EXPECT_EQ(ended, 1);
-    EXPECT_EQ(mixer.volume, 64);
-    EXPECT_FALSE(mixer.muted);
-    EXPECT_FALSE(w.engine.volumeSaved);
-    EXPECT_EQ(test::snapshot(dir.path()), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllFour, Exits, ::testing::Values(0, 1, 2, 3));
-
-// The engine rings what the day holds; the window builds it from its controls.
-TEST_F(MainWindow, StartBuildsTheIntervalDayFromTheControlsAndLocksTheEditors) {
-    sounds({"a.mp3", "b.wav"});
-    clock.time = LocalTime{2026, 12, 7, 8, 59, 58, 0, 2};
-    main& w = load();
-    w.start_h->setText(u"9"_s);
-    w.exit_h->setText(u"12"_s);
-    w.exit_m->setText(u"0"_s);
-    w.txtStartBellSound->setText(u"a.mp3"_s);
-    w.txtEndBellSound->setText(u"b.wav"_s);
-    w.ChkPreBell2->setValue(1);
-    w.TxtPreBell2->setText(u"5"_s);
-    w.TxtPreBellName2->setText(u"a.mp3"_s);
-    w.start_Click();
-    EXPECT_FALSE(w.start->isEnabled());
-    EXPECT_EQ(w.engine.bells().todayCount, 13);
-    EXPECT_EQ(w.clock_list->count(), 7);  // start and end bells; the alarms are not listed
-    EXPECT_EQ(w.nextBell->text(), u"09hr 00min"_s);
-    EXPECT_EQ(w.nextBellSound->text(), u"a.mp3"_s);
-    EXPECT_EQ(datafiles::readIntervals(paths.weekIntervals(), datafiles::IntervalFile::Week),
-              w.intervals());
-    w.stop1_Click();
-    EXPECT_EQ(w.state->text(), u"OFF"_s);
-    EXPECT_TRUE(w.start->isEnabled());
-    EXPECT_TRUE(w.nextBell->text().isEmpty());
-}
-
-TEST_F(MainWindow, StartIsRefusedWithoutTimes) {
-    test::save(paths.dataIni(), {.timeMode = 2});
-    main& w = load();
-    w.start_Click();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, u"nothing added time. please add time."_s);
-    EXPECT_TRUE(w.start->isEnabled());
-}
-
-TEST_F(MainWindow, ABellNotHeardIsShownInRedUntilOneIsHeardAndTheStateOpensTheRingLog) {
-    main& w = WindowTest::load(services());
+    // A bell not heard is shown in red until one is heard; the state opens the ring log.
     player.lengths[(paths.soundFolder() / "chime.wav").string()] = 1500;
     w.fileList->setListIndex(0);
     ASSERT_EQ(w.fileList->text(0), u"chime.wav"_s);
@@ -182,21 +64,163 @@ TEST_F(MainWindow, ABellNotHeardIsShownInRedUntilOneIsHeardAndTheStateOpensTheRi
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[0].contains(u"\tnot-heard\tchime.wav\tring now"_s));
     EXPECT_TRUE(lines[1].contains(u"\trang\tchime.wav\tring now"_s));
+    fs::remove_all(paths.dataFolder());  // a save that fails is said
+    w.bellRepeat->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, u"Warning"_s);
+}
+
+TEST_F(MainWindow, RestoresAllEightLinesOfDataIniAndTheReservedExitAndNoRingsMeansNoNextBell) {
+    sounds({"a.mp3", "b.mp3"});  // with the three bells: a, b, chime, school-bell, short-alarm
+    writeBytes(paths.dataIni(), " 0 \r\n 1 \r\n 2 \r\n 2 \r\n 1 \r\n 2 \r\n 1 \r\n 1 \r\n");
+    writeBytes(paths.dayList(2), " 1 \r\n07hr 30min/a.mp3\r\n08hr 00min/b.mp3\r\n");
+    writeBytes(paths.exitIni(), "1\r\n17\r\n30\r\n");
+    main& w = load();
+    EXPECT_EQ(w.model.reservedExitAt(), 17 * 60 + 30);
+    // Setting the box from the file writes it back with the same values.
+    EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 17 \r\n 30 \r\n");
+    EXPECT_EQ(w.auto_exe->value(), 0);
+    EXPECT_EQ(w.fileList->text(w.fileList->ListIndex()), u"b.mp3"_s);
+    EXPECT_TRUE(w.Option2->isChecked() && w.Option4->isChecked());
+    EXPECT_EQ(w.sound_zero->value(), 1);
+    EXPECT_TRUE(mixer.muted);  // "No com sound" mutes from start-up on
+    EXPECT_TRUE(w.autoModeForm()->isAutoMode2->isChecked());
+    EXPECT_EQ(w.bellRepeat->value(), 1);
+    EXPECT_EQ(w.chkTimeSync->value(), 1);
+    // Set each day with manual input: today's (Monday's) list is on screen.
+    EXPECT_EQ(listLines(*w.AddTimeList),
+              (QStringList{u"07hr 30min/a.mp3"_s, u"08hr 00min/b.mp3"_s}));
+    EXPECT_EQ(w.nobell->value(), 1);
+    EXPECT_TRUE(w.bellStop->isVisibleTo(&w));
+    EXPECT_TRUE(messages.shown.empty());  // not even the help of "Set each day"
+
+    // Each day in the auto mode: Monday's intervals say "No rings".
+    writeBytes(paths.dataIni(), " 0 \r\n 5 \r\n 1 \r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    writeBytes(paths.dayIntervals(2), "5\r\n0\r\n23\r\n0\r\n50\r\n10\r\n 1 \r\n");
+    EXPECT_EQ(load().fileList->ListIndex(), -1);  // five sounds: position 5 does not exist
+    window->start_Click();
+    EXPECT_EQ(window->nextBell->text(), u"NEXT DAY"_s);  // like the manual mode
+}
+
+// Damaged files give the initial controls. An unreadable data.ini is said once,
+// left as it is by start-up, replaced only when the operator changes a setting
+// it holds, and then kept beside the new file.
+TEST_F(MainWindow, DamagedFilesStartWithTheInitialControlsAndAnUnreadableDataIniIsKept) {
+    writeBytes(paths.weekIntervals(), "17\r\n");
+    writeBytes(paths.exitIni(), std::string(50000, 'x'));
+    const fs::path aside = paths.dataIni().string() + ".unreadable";
+    for (const std::string bytes : {"", "\x01\x02garbage"}) {
+        SCOPED_TRACE(bytes);
+        window.reset();
+        messages.shown.clear();
+        fs::remove(aside);
+        writeBytes(paths.dataIni(), bytes);
+        main& w = load();
+        EXPECT_TRUE(w.Option1->isChecked());
+        EXPECT_EQ(w.start_h->text(), u"17"_s);
+        EXPECT_EQ(w.exit_h->text(), u"23"_s);
+        EXPECT_EQ(w.worktime->text(), u"50"_s);
+        EXPECT_EQ(w.chkAutoExit->value(), 0);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_TRUE(messages.shown[0].text.contains(u"data.ini"_s));
+        EXPECT_EQ(readBytes(paths.dataIni()), bytes);
+        w.bellRepeat->setValue(1);  // the operator's change
+        EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).bellRepeat, 1);
+        EXPECT_EQ(readBytes(aside), bytes);
+    }
+}
+
+TEST_F(MainWindow, AMissingSoundFolderIsReportedAndStartUpGoesOn) {
+    fs::remove_all(paths.soundFolder());
+    test::save(paths.dataIni(), {.timeMode = 2, .bellRepeat = 1});
+    main& w = load();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(u"Error Number : \n"_s));
+    EXPECT_TRUE(messages.shown[0].text.contains(u"sound folder"_s));
+    EXPECT_TRUE(
+        messages.shown[0].text.contains(QString::fromStdString(paths.soundFolder().string())));
+    EXPECT_TRUE(w.Timer1->isEnabled());
+    EXPECT_TRUE(w.Option2->isChecked());
+}
+
+TEST_F(MainWindow, StartIsRefusedWithoutTimes) {
+    test::save(paths.dataIni(), {.timeMode = 2});
+    main& w = load();
+    w.start_Click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, u"nothing added time. please add time."_s);
+    EXPECT_TRUE(w.start->isEnabled());
+}
+
+class Exits : public MainWindow, public ::testing::WithParamInterface<int> {};
+
+TEST_P(Exits, UnmuteRestoreAFadedVolumeAndWriteNothing) {
+    main& w = load();
+    w.engine.volumeSaved = true;
+    w.engine.savedVolume = 64;
+    mixer.volume = 10;
+    mixer.muted = true;
+    const auto before = test::snapshot(dir.path());
+    leave(w, GetParam());
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(mixer.volume, 64);
+    EXPECT_FALSE(mixer.muted);
+    EXPECT_FALSE(w.engine.volumeSaved);
+    EXPECT_EQ(test::snapshot(dir.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFour, Exits, ::testing::Values(0, 1, 2, 3));
+
+// Ending the bells is a decision: the operator's exits ask while the schedule
+// runs, and No is their answer; the end of the session does not ask.
+TEST_F(MainWindow, TheOperatorsExitsAskWhileTheBellsRunAndNoIsTheirAnswer) {
+    main& w = load();
+    w.start_Click();
+    ASSERT_TRUE(w.engine.running());
+    messages.answer = false;
+    for (int way : {0, 1, 2, 3}) leave(w, way);
+    EXPECT_EQ(ended, 1);
+    ASSERT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown.back().text, u"Stop all bells and exit TOLLIX?"_s);
+}
+
+// The engine rings what the day holds; the window builds it from its controls.
+TEST_F(MainWindow, StartBuildsTheIntervalDayFromTheControlsAndLocksTheEditors) {
+    sounds({"a.mp3", "b.wav"});
+    clock.time = LocalTime{2026, 12, 7, 8, 59, 58, 0, 2};
+    main& w = load();
+    for (const auto& [field, text] : {std::pair{w.start_h, "9"},
+                                      {w.exit_h, "12"},
+                                      {w.exit_m, "0"},
+                                      {w.txtStartBellSound, "a.mp3"},
+                                      {w.txtEndBellSound, "b.wav"},
+                                      {w.TxtPreBell2, "5"},
+                                      {w.TxtPreBellName2, "a.mp3"}})
+        field->setText(QLatin1String(text));
+    w.ChkPreBell2->setValue(1);
+    w.start_Click();
+    EXPECT_FALSE(w.start->isEnabled());
+    EXPECT_EQ(w.engine.bells().todayCount, 13);
+    EXPECT_EQ(w.clock_list->count(), 7);  // start and end bells; the alarms are not listed
+    EXPECT_EQ(w.nextBell->text(), u"09hr 00min"_s);
+    EXPECT_EQ(w.nextBellSound->text(), u"a.mp3"_s);
+    EXPECT_EQ(datafiles::readIntervals(paths.weekIntervals(), datafiles::IntervalFile::Week),
+              w.intervals());
+    w.stop1_Click();
+    EXPECT_EQ(w.state->text(), u"OFF"_s);
+    EXPECT_TRUE(w.start->isEnabled());
+    EXPECT_TRUE(w.nextBell->text().isEmpty());
 }
 
 // The start entry, written while the settings are restored, looks at data.ini.
-class PeekingAutoStart final : public AutoStart {
-  public:
-    explicit PeekingAutoStart(fs::path dataIni) : dataIni_(std::move(dataIni)) {}
+struct PeekingAutoStart final : AutoStart {
+    fs::path dataIni;
     std::vector<int> timeModes;
     std::string write(const std::string&) override {
-        timeModes.push_back(datafiles::readGeneral(dataIni_).timeMode);
+        timeModes.push_back(datafiles::readGeneral(dataIni).timeMode);
         return {};
     }
     std::string remove() override { return {}; }
-
-  private:
-    fs::path dataIni_;
 };
 
 TEST_F(MainWindow, RestoringSavesNothingHalfDoneAndLoadsLongValuesWhole) {
@@ -206,7 +230,8 @@ TEST_F(MainWindow, RestoringSavesNothingHalfDoneAndLoadsLongValuesWhole) {
                                 "b.mp3", 1,   "3",  "c.mp3", 1,      "4",  "d.mp3"};
     ASSERT_EQ(datafiles::writeIntervals(paths.weekIntervals(), week, datafiles::IntervalFile::Week),
               "");
-    PeekingAutoStart peek(paths.dataIni());
+    PeekingAutoStart peek;
+    peek.dataIni = paths.dataIni();
     main& w = WindowTest::load(MainServices{paths, clock, messages, mixer, player, [] {}, power,
                                             peek, executable, timeSync, ringLog});
     // When auto_exe was restored, data.ini still said "Manual input".
@@ -215,14 +240,6 @@ TEST_F(MainWindow, RestoringSavesNothingHalfDoneAndLoadsLongValuesWhole) {
 
     w.Option1->click();  // the week's intervals, every value read whole
     EXPECT_EQ(w.intervals(), week);
-}
-
-TEST_F(MainWindow, NoRingsInAutoModeShowsNoNextBellLikeTheManualMode) {
-    test::save(paths.dataIni(), {.dayMode = 2});
-    writeBytes(paths.dayIntervals(2), "5\r\n0\r\n23\r\n0\r\n50\r\n10\r\n 1 \r\n");  // No rings
-    main& w = load();
-    w.start_Click();
-    EXPECT_EQ(w.nextBell->text(), u"NEXT DAY"_s);
 }
 
 // Enter on a question keeps the operator's work.

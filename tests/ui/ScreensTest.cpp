@@ -24,23 +24,6 @@ class Screens : public test::WindowTest {
         installTranslations({QLatin1String(language)});
         return load(services());
     }
-    // The main window and the windows it opens; the warning of internet time
-    // is made when it is first needed.
-    std::vector<QWidget*> windows(main& w) {
-        if (!sync_)
-            sync_ = std::make_unique<FrmSyncError>();
-        return {&w,
-                w.menus().countDownWindow(),
-                w.menus().countDownWindow()->fullScreen(),
-                w.menus().bellCountWindow(),
-                w.menus().help1Window(),
-                w.menus().holidaysWindow(),
-                w.autoExitForm(),
-                w.autoModeForm(),
-                w.templetWindow(),
-                sync_.get()};
-    }
-    std::unique_ptr<FrmSyncError> sync_;
 };
 
 bool interactive(const QWidget* control) {
@@ -63,7 +46,11 @@ bool partOfAControl(const QWidget* control, const QWidget* window) {
 
 TEST_F(Screens, EveryControlOfEveryWindowHasAName) {
     main& w = loadIn("de");
-    for (QWidget* shown : windows(w)) {
+    FrmSyncError sync;  // the warning of internet time, made when first needed
+    for (QWidget* shown : std::initializer_list<QWidget*>{
+             &w, w.menus().countDownWindow(), w.menus().countDownWindow()->fullScreen(),
+             w.menus().bellCountWindow(), w.menus().help1Window(), w.menus().holidaysWindow(),
+             w.autoExitForm(), w.autoModeForm(), w.templetWindow(), &sync}) {
         QStringList unnamed;
         for (QWidget* control : shown->findChildren<QWidget*>()) {
             if (!interactive(control) || partOfAControl(control, shown))

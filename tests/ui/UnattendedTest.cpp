@@ -7,6 +7,8 @@
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
 
+#include <sys/stat.h>
+
 namespace tollix {
 namespace {
 
@@ -31,8 +33,7 @@ TEST_F(Unattended, TheTrayGivesTheWindowBackAndAutoExecutionWritesTheEntry) {
     EXPECT_TRUE(w.inTray());
     EXPECT_EQ(w.trayIcon()->toolTip(), u"TOLLIX-Stop"_s);
     // No tray on this desktop: minimised, never hidden out of reach.
-    EXPECT_TRUE(w.isMinimized());
-    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.isMinimized() && w.isVisible());
 
     w.start_Click();  // the schedule starts while the window is in the tray
     EXPECT_EQ(w.trayIcon()->toolTip(), u"TOLLIX-Excuting..."_s);
@@ -72,22 +73,47 @@ TEST_F(Unattended, TheTrayGivesTheWindowBackAndAutoExecutionWritesTheEntry) {
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).auto_exe, 0);
 }
 
+// Every start-up problem is said in one box, after the schedule has started.
 TEST_F(Unattended, StartingAtLogOnRepairsTheEntryStartsTheBellsAndGoesToTheTray) {
-    test::save(paths.dataIni(), {.auto_exe = 1, .autoMode = 2});
+    test::save(paths.dataIni(), {.auto_exe = 1, .timeMode = 2, .autoMode = 2});
     writeBytes(autoStart.file(), "[Desktop Entry]\nExec=/old/place/tollix\n");
+    writeBytes(paths.weekList(), "08hr 30min/chime.wav\r\n");
+    fs::remove(paths.exitIni());
+    fs::create_directory(paths.exitIni());
+    ASSERT_EQ(::mkfifo(paths.holidaysIni().c_str(), 0644), 0);
     main& w = load("/new/place/tollix");
     EXPECT_NE(readBytes(autoStart.file()).find("\nExec=/new/place/tollix\n"), std::string::npos);
+    EXPECT_FALSE(w.start->isEnabled()) << "the schedule did not start";
     EXPECT_EQ(w.state->text(), u"ON"_s);
     EXPECT_TRUE(w.inTray());
     EXPECT_EQ(w.trayIcon()->toolTip(), u"TOLLIX-Excuting..."_s);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, u"TOLLIX"_s);
+    EXPECT_TRUE(messages.shown[0].text.contains(u"exit.ini: is a folder"_s));
+    EXPECT_TRUE(messages.shown[0].text.contains(u"holidays.ini: is a FIFO"_s));
 }
 
-TEST_F(Unattended, TheExitTimeIsCheckedStoredAndItsSpinsWrap) {
+// An exit time out of range never comes, is shown as it is and not rewritten;
+// a time typed is checked and stored, and the spins wrap.
+TEST_F(Unattended, AnExitTimeOutOfRangeNeverComesATypedOneIsCheckedAndStoredAndTheSpinsWrap) {
+    writeBytes(paths.exitIni(), " 1 \r\n 25 \r\n 30 \r\n");
     main& w = load();
+    EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 25 \r\n 30 \r\n");
+    for (int minute = 0; minute < 24 * 60; minute += 30) {
+        clock.time.hour = minute / 60;
+        clock.time.minute = minute % 60;
+        w.Timer1_Timer();
+    }
+    EXPECT_EQ(power.calls, 0) << "25:30 read as another time";
+    QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);
+    EXPECT_EQ(readBytes(paths.exitIni()), " 0 \r\n 25 \r\n 30 \r\n");
+
     isAutoExitForm* form = w.autoExitForm();
     const char* hourMessage = "(Hour)Please input digit between 0 and 23";
     const char* minuteMessage = "(minute)Please input digit between 0 and 59";
     whenShown(form, [&] {
+        EXPECT_EQ(form->input_h->text(), u"25"_s);
+        EXPECT_EQ(form->input_m->text(), u"30"_s);
         for (const auto& [hour, minute, refusal] : {std::tuple{"", "", hourMessage},
                                                     {"7", "", minuteMessage},
                                                     {"24", "0", hourMessage},
@@ -120,33 +146,9 @@ TEST_F(Unattended, TheExitTimeIsCheckedStoredAndItsSpinsWrap) {
     EXPECT_EQ(readBytes(paths.exitIni()), " 0 \r\n 23 \r\n 59 \r\n");
 }
 
-TEST_F(Unattended, AnExitTimeOutOfRangeNeverComesIsShownAsItIsAndNotRewritten) {
-    writeBytes(paths.exitIni(), " 1 \r\n 25 \r\n 30 \r\n");
-    main& w = load();
-    EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 25 \r\n 30 \r\n");
-    for (int minute = 0; minute < 24 * 60; minute += 30) {
-        clock.time.hour = minute / 60;
-        clock.time.minute = minute % 60;
-        w.Timer1_Timer();
-    }
-    EXPECT_EQ(power.calls, 0) << "25:30 read as another time";
-    QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);
-    EXPECT_EQ(readBytes(paths.exitIni()), " 0 \r\n 25 \r\n 30 \r\n");
-    whenShown(w.autoExitForm(), [&w] {
-        EXPECT_EQ(w.autoExitForm()->input_h->text(), u"25"_s);
-        EXPECT_EQ(w.autoExitForm()->input_m->text(), u"30"_s);
-        w.autoExitForm()->input_h->setText(u"17"_s);
-        QTest::mouseClick(w.autoExitForm()->isAutoExitConfirm, Qt::LeftButton);
-    });
-    QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);
-    EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 17 \r\n 30 \r\n");
-}
-
-class InternetTime : public Unattended {};
-
 // What the time client reports reaches the operator, and a correction moves
 // the next bell at once.
-TEST_F(InternetTime, TheWindowShowsWhatTheClientReportsAndFollowsItsCorrections) {
+TEST_F(Unattended, InternetTimeIsShownAsTheClientReportsItAndItsCorrectionsAreFollowed) {
     timesync::TimeSync& sync = timeSync;
     writeBytes(paths.weekList(), "08hr 30min/chime.wav\r\n09hr 00min/chime.wav\r\n");
     test::save(paths.dataIni(), {.fileListIndex = 0, .timeMode = 2});
@@ -177,11 +179,9 @@ TEST_F(InternetTime, TheWindowShowsWhatTheClientReportsAndFollowsItsCorrections)
               u"At real-time it synchronizes a computer time in standard time."_s);
 }
 
-class DaysOff : public Unattended {};
-
 // A day off started at log-on: the schedule runs, nothing is listed, the
 // state says so, and the next bell is the first after the days off.
-TEST_F(DaysOff, ADayOffShowsHolidayAndTheFirstBellAfterIt) {
+TEST_F(Unattended, ADayOffShowsHolidayAndTheFirstBellAfterIt) {
     writeBytes(paths.holidaysIni(), "2026-12-07..2026-12-08 Winter holidays\n");
     writeBytes(paths.weekList(), "08hr 30min/chime.wav\r\n");
     test::save(paths.dataIni(), {.auto_exe = 1, .fileListIndex = 0, .timeMode = 2});
@@ -196,7 +196,7 @@ TEST_F(DaysOff, ADayOffShowsHolidayAndTheFirstBellAfterIt) {
 }
 
 // The window edits the calendar file at once, and today follows it.
-TEST_F(DaysOff, TheWindowAddsDeletesImportsAndMarksTheDays) {
+TEST_F(Unattended, TheDaysOffWindowAddsDeletesImportsAndMarksTheDays) {
     writeBytes(paths.holidaysIni(), "2026-12-24..2026-12-26 Christmas\nnot a rule\n");
     writeBytes(paths.dayList(7), " 0 \r\n09hr 15min/chime.wav\r\n");  // Saturday
     writeBytes(paths.dayList(2), " 0 \r\n07hr 45min/chime.wav\r\n");  // Monday
