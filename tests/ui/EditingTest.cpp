@@ -25,20 +25,17 @@ class Editing : public test::WindowTest {
         messages.shown.clear();
         return *window;
     }
-    void pick(const char* sound) {
-        const auto found = window->fileList->findItems(QLatin1String(sound), Qt::MatchExactly);
+    // Picks the line `text` of `list`, the sounds unless said.
+    void pick(const char* text, QListWidget* list = nullptr) {
+        list = list ? list : window->fileList;
+        const auto found = list->findItems(QLatin1String(text), Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
-        window->fileList->setCurrentItem(found[0]);
+        list->setCurrentItem(found[0]);
     }
     void add(const char* hour, const char* minute) {
         window->input_h->setText(QLatin1String(hour));
         window->input_m->setText(QLatin1String(minute));
         QTest::mouseClick(window->TimeAdd, Qt::LeftButton);
-    }
-    void select(const char* line) {
-        const auto found = window->AddTimeList->findItems(QLatin1String(line), Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1);
-        window->AddTimeList->setCurrentItem(found[0]);
     }
     QString lastMessage() const {
         return messages.shown.empty() ? QString() : messages.shown.back().text;
@@ -55,12 +52,12 @@ TEST_F(Editing, TheListButtonsForwardWhatIsPickedAndDeleteAllAsksAndTheArrowsMov
     add("12", "30");
     w.nobell->setValue(1);
     w.fileList->setCurrentRow(-1);
-    select("08hr 00min/bell.mp3");
+    pick("08hr 00min/bell.mp3", w.AddTimeList);
     QTest::mouseClick(w.TimeMod, Qt::LeftButton);
     EXPECT_EQ(lastMessage(), u"Select bell sound in [Select bell sound]"_s);
     pick("march.mp3");
     QTest::mouseClick(w.TimeMod, Qt::LeftButton);
-    select("12hr 30min/bell.mp3");
+    pick("12hr 30min/bell.mp3", w.AddTimeList);
     QTest::mouseClick(w.TimeDel, Qt::LeftButton);
     EXPECT_EQ(readBytes(paths.dayList(2)), " 1 \r\n08hr 00min/march.mp3\r\n");
 

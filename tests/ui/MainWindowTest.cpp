@@ -82,15 +82,13 @@ TEST_F(MainWindow, RestoresAllEightLinesOfDataIniAndTheReservedExitAndNoRingsMea
     EXPECT_EQ(w.auto_exe->value(), 0);
     EXPECT_EQ(w.fileList->text(w.fileList->ListIndex()), u"b.mp3"_s);
     EXPECT_TRUE(w.Option2->isChecked() && w.Option4->isChecked());
-    EXPECT_EQ(w.sound_zero->value(), 1);
     EXPECT_TRUE(mixer.muted);  // "No com sound" mutes from start-up on
     EXPECT_TRUE(w.autoModeForm()->isAutoMode2->isChecked());
-    EXPECT_EQ(w.bellRepeat->value(), 1);
-    EXPECT_EQ(w.chkTimeSync->value(), 1);
+    for (CheckBox* box : {w.sound_zero, w.bellRepeat, w.chkTimeSync, w.nobell})
+        EXPECT_EQ(box->value(), 1) << box->objectName().toStdString();
     // Set each day with manual input: today's (Monday's) list is on screen.
     EXPECT_EQ(listLines(*w.AddTimeList),
               (QStringList{u"07hr 30min/a.mp3"_s, u"08hr 00min/b.mp3"_s}));
-    EXPECT_EQ(w.nobell->value(), 1);
     EXPECT_TRUE(w.bellStop->isVisibleTo(&w));
     EXPECT_TRUE(messages.shown.empty());  // not even the help of "Set each day"
 
@@ -117,9 +115,8 @@ TEST_F(MainWindow, DamagedFilesStartWithTheInitialControlsAndAnUnreadableDataIni
         writeBytes(paths.dataIni(), bytes);
         main& w = load();
         EXPECT_TRUE(w.Option1->isChecked());
-        EXPECT_EQ(w.start_h->text(), u"17"_s);
-        EXPECT_EQ(w.exit_h->text(), u"23"_s);
-        EXPECT_EQ(w.worktime->text(), u"50"_s);
+        EXPECT_EQ((QStringList{w.start_h->text(), w.exit_h->text(), w.worktime->text()}),
+                  (QStringList{u"17"_s, u"23"_s, u"50"_s}));
         EXPECT_EQ(w.chkAutoExit->value(), 0);
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_TRUE(messages.shown[0].text.contains(u"data.ini"_s));
