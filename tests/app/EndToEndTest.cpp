@@ -1,19 +1,8 @@
 // The real program under a shifted clock, ringing into the private sound
 // server: what the null sink plays is what a school would hear.
-#include "schedule/AppPaths.h"
-#include "schedule/DefaultFiles.h"
-#include "tests/support/Doubles.h"
 #include "tests/support/Pulse.h"
 #include "tests/support/SystemBus.h"
 #include "tests/support/TimeServer.h"
-
-#include <QDateTime>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QTcpServer>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
@@ -22,8 +11,6 @@
 namespace tollix {
 namespace {
 
-using namespace Qt::StringLiterals;
-namespace fs = std::filesystem;
 using std::chrono::system_clock;
 using test::Recording;
 
@@ -38,68 +25,28 @@ double hertz(const std::vector<std::int16_t>& samples, double from, double to) {
                         : 0;
 }
 
-class EndToEnd : public ::testing::Test {
+class EndToEnd : public ::testing::Test, protected test::Program {
   protected:
-    test::TempFolder home;
-    AppPaths paths{home.path() / "tollix"};
-    QProcess tollix;
     system_clock::time_point recordingStarted;
-    double boundary = 0;   // seconds into the recording of the first fake minute
-    long long offset = 0;  // the fake clock's lead on the real one, in seconds
-    fs::path fakeTime = home.path() / "faketime";
-    QProcessEnvironment env;
+    double boundary = 0;                // seconds into the recording of the first fake minute
+    long long offset = 0;               // the fake clock's lead on the real one, in seconds
     std::function<void()> beforeStart;  // once the fake clock's lead is known
     QDate date{2026, 12, 7};            // a Monday
 
     void SetUp() override {
-        if (!fs::exists(test::kFakeTimeLibrary))
-            GTEST_SKIP() << "libfaketime is not installed";
-        test::PulseServer::shared();
-        ASSERT_TRUE(EnsureProgramFolder(paths).empty());
         for (const auto& entry : fs::directory_iterator(paths.soundFolder())) fs::remove_all(entry);
-        env = test::programEnvironment(home.path());
-        env.insert(u"FAKETIME_TIMESTAMP_FILE"_s, QString::fromStdString(fakeTime.string()));
-    }
-    void TearDown() override {
-        if (tollix.state() != QProcess::NotRunning) {
-            tollix.terminate();
-            if (!tollix.waitForFinished(5000)) {
-                // Stuck: where each thread waits, for the failure report.
-                QProcess::execute(
-                    u"gdb"_s, {u"-batch"_s, u"-p"_s, QString::number(tollix.processId()), u"-ex"_s,
-                               u"thread apply all bt"_s});
-                tollix.kill();
-            }
-            tollix.waitForFinished(2000);
-        }
-    }
-    void tone(const std::string& name, double seconds, int frequency = 440) {
-        ASSERT_FALSE(test::makeTone(paths.soundFolder() / name, seconds, frequency).empty());
-    }
-    // data.ini with "Auto execution" set, so the schedule starts with the program,
-    // and the week's list.
-    void settings(GeneralSettings s, const std::vector<std::string>& week = {}) {
-        s.auto_exe = 1;
-        test::save(paths.dataIni(), s);
-        test::saveWeekList(paths.weekList(), week);
     }
     // Starts Tollix so that its clock reaches `time` on `date` three whole
     // seconds from now; `boundary` is that moment in the recording.
     void startAt(QTime time) {
         const auto realBoundary =
             std::chrono::ceil<std::chrono::seconds>(system_clock::now()) + std::chrono::seconds(3);
-        offset = QDateTime(date, time).toSecsSinceEpoch() -
-                 std::chrono::duration_cast<std::chrono::seconds>(realBoundary.time_since_epoch())
-                     .count();
+        offset = QDateTime(date, time).toSecsSinceEpoch() - system_clock::to_time_t(realBoundary);
         boundary = std::chrono::duration<double>(realBoundary - recordingStarted).count();
-        setClock(offset);
+        setLead(offset);
         if (beforeStart)
             beforeStart();
-        tollix.setProcessEnvironment(env);
-        tollix.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        test::endWithTest(tollix);
-        tollix.start(QStringLiteral(TOLLIX_EXE), {});
-        ASSERT_TRUE(tollix.waitForStarted(5000));
+        ASSERT_TRUE(start());
     }
     // Tollix started at `time` while the sink is recorded, run to `until`
     // seconds after the boundary, with each step taken at its second; what the
@@ -118,11 +65,6 @@ class EndToEnd : public ::testing::Test {
         runUntil(until);
         return recording.stop();
     }
-    // The fake clock: read at the program's start, and afresh at every call of
-    // the runs that set FAKETIME_NO_CACHE.
-    void setClock(long long lead) {
-        test::writeBytes(fakeTime, (lead >= 0 ? "+" : "") + std::to_string(lead) + "\n");
-    }
     // Lets the program run until `seconds` after the boundary; the test's own
     // servers answer meanwhile.
     void runUntil(double seconds) {
@@ -130,18 +72,15 @@ class EndToEnd : public ::testing::Test {
             recordingStarted + std::chrono::duration_cast<system_clock::duration>(
                                    std::chrono::duration<double>(boundary + seconds));
         while (system_clock::now() < until) QTest::qWait(10);
-        EXPECT_EQ(tollix.state(), QProcess::Running) << "Tollix ended early";
+        EXPECT_EQ(process.state(), QProcess::Running) << "Tollix ended early";
     }
-    // A bell heard from `at` seconds after the boundary, the slack of the
-    // recording's first block allowed (the benchmark measures exactly).
-    double expectBellAt(const std::vector<std::int16_t>& samples, double at) {
+    // A bell heard from `at` seconds after the boundary, up to `late` after it:
+    // the slack of the recording's first block (the benchmark measures exactly).
+    double expectBellAt(const std::vector<std::int16_t>& samples, double at, double late = 0.9) {
         const double heard = test::onset(samples, boundary + at - 0.5);
         EXPECT_GT(heard, boundary + at - 0.1);
-        EXPECT_LT(heard, boundary + at + 0.9);
+        EXPECT_LT(heard, boundary + at + late);
         return heard;
-    }
-    std::string records() const {
-        return test::ringRecords(home.path() / "state" / "tollix" / "rings.log");
     }
 };
 
@@ -153,12 +92,11 @@ TEST_F(EndToEnd, TwoBellsRingAtTheirMinutesAndOtherSoundIsSilentBetween) {
     const fs::path other = test::makeTone(home.path() / "radio.wav", 25, 300);
     ASSERT_FALSE(other.empty());
 
-    env.insert(u"FAKETIME_NO_CACHE"_s, u"1"_s);  // the clock is stepped while it runs
     QProcess radio;
     test::endWithTest(radio);
     radio.start(u"paplay"_s, {QString::fromStdString(other.string())});
     // 08:30:04 becomes 08:30:55: the next minute in 5 s.
-    const auto samples = run(QTime(8, 30), 11.5, {{4, [&] { setClock(offset + 51); }}}, 1.2);
+    const auto samples = run(QTime(8, 30), 11.5, {{4, [&] { setLead(offset + 51); }}}, 1.2);
     radio.kill();
     radio.waitForFinished(2000);
 
@@ -191,9 +129,7 @@ TEST_F(EndToEnd, AtMidnightASpecialDayRingsItsTemplateByTheSchoolClock) {
     // A sound copied in by hand comes first in the list: the choice kept is still exam.wav.
     const auto samples = run(QTime(23, 59, 50), 8, {{2, [&] { tone("alarm.wav", 0.5); }}});
     // The tick at midnight builds the new day's bells; the next one rings them.
-    const double heard = test::onset(samples, boundary + 4.5);
-    EXPECT_GT(heard, boundary + 4.9);
-    EXPECT_LT(heard, boundary + 6.9);
+    const double heard = expectBellAt(samples, 5, 1.9);
     EXPECT_NEAR(hertz(samples, heard + 0.2, heard + 1.2), 880, 120);
     EXPECT_EQ(records(), "rang exam.wav");
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).fileListIndex, 1);
@@ -205,18 +141,13 @@ TEST_F(EndToEnd, AtMidnightASpecialDayRingsItsTemplateByTheSchoolClock) {
 // start entry, and logind, whose power-off at 08:30 holds up no bell of that
 // minute and comes once, though the clock goes back over the minute.
 TEST_F(EndToEnd, ABellRingsOnceOnTwoOutputsThoughTheClockGoesBackOverIt) {
-    QTcpServer probe;  // a free port for the other computer's server
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
-    const quint16 port = probe.serverPort();
-    probe.close();
+    const quint16 port = test::freePort();  // for the other computer's server
     test::PulseServer remote(home.path() / "remote");
     ASSERT_TRUE(remote.start(port));
     test::PulseServer& local = test::PulseServer::shared();
-    ASSERT_FALSE(local
-                     .pactl({u"load-module"_s, u"module-tunnel-sink"_s, u"sink_name=building2"_s,
-                             u"server=tcp:127.0.0.1:%1"_s.arg(port), u"sink=bells"_s})
-                     .trimmed()
-                     .isEmpty());
+    const QStringList tunnel{u"load-module"_s, u"module-tunnel-sink"_s, u"sink_name=building2"_s,
+                             u"server=tcp:127.0.0.1:%1"_s.arg(port), u"sink=bells"_s};
+    ASSERT_FALSE(local.pactl(tunnel).trimmed().isEmpty());
     tone("first.wav", 1.5);
     settings({.timeMode = 2, .sound_zero = 1}, {"08hr 30min/first.wav"});
     test::writeBytes(paths.outputIni(), "bells\nbuilding2\n");
@@ -227,12 +158,11 @@ TEST_F(EndToEnd, ABellRingsOnceOnTwoOutputsThoughTheClockGoesBackOverIt) {
                                  u"PowerOff"_s, u"b"_s, {},
                                  u"import time; time.sleep(4)"_s));  // a slow login manager
     env.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS"));
-    env.insert(u"FAKETIME_NO_CACHE"_s, u"1"_s);  // the clock is stepped while it runs
 
     Recording far(remote);
     const auto farStarted = system_clock::now();
     // 08:30:03 becomes 08:29:55; 08:30 comes again 5 s later.
-    const auto samples = run(QTime(8, 30), 10, {{3, [&] { setClock(offset - 8); }}});
+    const auto samples = run(QTime(8, 30), 10, {{3, [&] { setLead(offset - 8); }}});
     const double here = expectBellAt(samples, 0);
     EXPECT_LT(test::rms(samples, here + 2.5, boundary + 10), 100) << "the minute rang twice";
     EXPECT_EQ(records(), "rang first.wav, held first.wav");
@@ -269,7 +199,6 @@ TEST_F(EndToEnd, BellsFollowTheTimeServerWhereTheClockMayNotBeSet) {
         u"/org/freedesktop/timedate1"_s, u"org.freedesktop.timedate1"_s, u"SetTime"_s, u"xbb"_s, {},
         u"raise dbus.exceptions.DBusException('no', name='org.freedesktop.DBus.Error.AccessDenied')"_s));
     env.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS"));
-    env.insert(u"FAKETIME_NO_CACHE"_s, u"1"_s);  // the clock is stepped while it runs
     // The first request may go out as soon as the program's first tick.
     beforeStart = [&] { server.offsetMs = (offset + 5) * 1000; };
     const auto samples = run(QTime(8, 29, 49), 8.5);
@@ -279,7 +208,7 @@ TEST_F(EndToEnd, BellsFollowTheTimeServerWhereTheClockMayNotBeSet) {
     ASSERT_FALSE(setTime.isEmpty()) << "timedated was never asked";
     EXPECT_NEAR(setTime[0].section(u' ', 1, 1).toDouble(), 5e6, 2e5);
     EXPECT_EQ(setTime[0].section(u' ', 2), u"True False"_s);
-    setClock(offset - 45);  // only the tick sees this step: libfaketime moves no kernel timer
+    setLead(offset - 45);  // only the tick sees this step: libfaketime moves no kernel timer
     runUntil(16);
     EXPECT_EQ(server.requests, 2);
     // Back at the server's 08:30:1x, a minute that has rung.
@@ -299,8 +228,8 @@ TEST_F(EndToEnd, EndedInStartUpBySignalTheOutputIsUnmuted) {
         startAt(QTime(8, 0));
         ASSERT_TRUE(QTest::qWaitFor(muted, 5000)) << "No com sound did not mute at start-up";
         QTest::qWait(500);  // the message is up
-        ::kill(static_cast<pid_t>(tollix.processId()), signal);
-        EXPECT_TRUE(tollix.waitForFinished(5000)) << "it did not end: " << signal;
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        EXPECT_TRUE(process.waitForFinished(5000)) << "it did not end: " << signal;
         EXPECT_FALSE(muted()) << signal;
     }
 }

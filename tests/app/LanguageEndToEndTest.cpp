@@ -1,17 +1,9 @@
 // The real program speaks the desktop's language on the command line, Qt's
 // own words included, and the written texts under the C locale.
-#include "tests/support/Doubles.h"
 #include "tests/support/Pulse.h"
-
-#include <QProcess>
-#include <QProcessEnvironment>
-
-#include <gtest/gtest.h>
 
 namespace tollix {
 namespace {
-
-using namespace Qt::StringLiterals;
 
 TEST(CommandLineLanguage, FollowsTheDesktopsLanguage) {
     struct Case {
@@ -25,31 +17,24 @@ TEST(CommandLineLanguage, FollowsTheDesktopsLanguage) {
         {"es_ES.UTF-8", "de_DE.UTF-8", nullptr, "--import-holidays", 1, "no se importó"},
         {nullptr, "fr_FR.UTF-8", nullptr, "--web-password", 1, "aucun mot de passe"},
     };
-    test::TempFolder home;
+    test::Program tollix;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lang);
-        QProcessEnvironment env = test::programEnvironment(home.path());
         for (const auto& [name, value] : {std::pair{"LC_ALL", c.lcAll},
                                           {"LANG", c.lang},
                                           {"LANGUAGE", c.language},
                                           {"LC_MESSAGES", nullptr}}) {
-            env.remove(QLatin1String(name));
+            tollix.env.remove(QLatin1String(name));
             if (value)
-                env.insert(QLatin1String(name), QString::fromUtf8(value));
+                tollix.env.insert(QLatin1String(name), QString::fromUtf8(value));
         }
         QStringList arguments{QString::fromUtf8(c.argument)};
         if (c.argument == std::string_view("--import-holidays"))
             arguments << QStringLiteral(TOLLIX_SOURCE_DIR
                                         "/tests/schedule/calendars/unbalanced.ics");
-        QProcess tollix;
-        tollix.setProcessEnvironment(env);
-        tollix.start(QStringLiteral(TOLLIX_EXE), arguments);
-        tollix.closeWriteChannel();  // no password typed
-        ASSERT_TRUE(tollix.waitForFinished(20000));
-        EXPECT_EQ(tollix.exitCode(), c.status);
-        const QString output =
-            QString::fromUtf8(tollix.readAllStandardOutput() + tollix.readAllStandardError());
-        EXPECT_TRUE(output.contains(QString::fromUtf8(c.said))) << output.toStdString();
+        const auto said = tollix.command(arguments);  // no password typed
+        EXPECT_EQ(said.status, c.status);
+        EXPECT_NE((said.out + said.error).find(c.said), std::string::npos) << said.out + said.error;
     }
 }
 

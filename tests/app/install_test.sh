@@ -39,8 +39,7 @@ check "--version names the version" bash -c "'$root/bin/tollix' --version | grep
 check "--help lists the options" bash -c "'$root/bin/tollix' --help | grep -q -- '--data <folder>'"
 check "--ring-log prints nothing on a first start" bash -c "test -z \"\$('$root/bin/tollix' --ring-log)\""
 "$root/bin/tollix" --no-such-option >"$tmp/out" 2>"$tmp/err"
-status=$?
-check "an unknown option exits 2" test "$status" -eq 2
+check "an unknown option exits 2" test $? -eq 2
 check "with one line of error" bash -c "test \$(wc -l <'$tmp/err') -eq 1 && test ! -s '$tmp/out'"
 check "before any folder is made" bash -c "test ! -e '$tmp/data/tollix' && test ! -e '$tmp/state/tollix'"
 

@@ -10,7 +10,6 @@
 #include <QThread>
 
 #include <chrono>
-#include <csignal>
 #include <thread>
 
 namespace tollix {
@@ -225,17 +224,20 @@ struct MuteCase {
     bool becomesDefault;
     enum End { Signal, DisplayLost, Killed } end;
 };
+void PrintTo(const MuteCase& c, std::ostream* out) {
+    *out << c.sink;
+}
 
 class MuteUndone : public ::testing::TestWithParam<MuteCase> {
   protected:
     test::PulseServer& server = test::PulseServer::shared();
-    test::TempFolder home;
-    QProcess tollix, xvfb;
+    test::Program tollix;
+    QProcess xvfb;
     std::vector<QString> modules;
 
     void SetUp() override { TearDown(); }
     void TearDown() override {
-        for (QProcess* p : {&tollix, &xvfb}) {
+        for (QProcess* p : {&tollix.process, &xvfb}) {
             p->kill();
             p->waitForFinished(3000);
         }
@@ -252,21 +254,15 @@ class MuteUndone : public ::testing::TestWithParam<MuteCase> {
     bool muted(const QString& sink) const {
         return server.pactl({u"get-sink-mute"_s, sink}).contains(u"yes"_s);
     }
-    std::string marker() const { return readBytes(home.path() / "state/tollix/muted"); }
+    std::string marker() const { return readBytes(tollix.home.path() / "state/tollix/muted"); }
     // The real program with "No com sound" as given, on `display` (X) or offscreen.
     void start(int soundZero, const QString& display = {}) {
-        const AppPaths paths(home.path() / "tollix");
-        ASSERT_TRUE(EnsureProgramFolder(paths).empty());
-        test::save(paths.dataIni(), {.sound_zero = soundZero});
-        QProcessEnvironment env = test::programEnvironment(home.path());
-        env.remove(u"LD_PRELOAD"_s);  // the real clock
+        test::save(tollix.paths.dataIni(), {.sound_zero = soundZero});
+        tollix.env.remove(u"LD_PRELOAD"_s);  // the real clock
         if (!display.isEmpty())
-            env.insert(u"DISPLAY"_s, display), env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-        tollix.setProcessEnvironment(env);
-        tollix.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        test::endWithTest(tollix);
-        tollix.start(QStringLiteral(TOLLIX_EXE), {});
-        ASSERT_TRUE(tollix.waitForStarted(5000));
+            tollix.env.insert(u"DISPLAY"_s, display),
+                tollix.env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+        ASSERT_TRUE(tollix.start());
     }
 };
 
@@ -293,29 +289,29 @@ TEST_P(MuteUndone, EveryOutputItMutedIsGivenBack) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return marker() == expected; }, 7000)) << marker();
 
     if (c.end == MuteCase::Killed) {
-        tollix.kill();
-        ASSERT_TRUE(tollix.waitForFinished(5000));
+        tollix.process.kill();
+        ASSERT_TRUE(tollix.process.waitForFinished(5000));
         ASSERT_TRUE(muted(sink));
         start(0);  // the next start gives them back first
         EXPECT_TRUE(QTest::qWaitFor([&] { return !muted(sink); }, 5000));
-        EXPECT_EQ(test::ringRecords(home.path() / "state/tollix/rings.log"),
-                  "restored No com sound");
+        EXPECT_EQ(tollix.records(), "restored No com sound");
     }
     if (c.end == MuteCase::DisplayLost)
         xvfb.kill();  // Qt's platform plugin calls exit(1)
     else
-        ::kill(static_cast<pid_t>(tollix.processId()), SIGTERM);
-    ASSERT_TRUE(tollix.waitForFinished(5000));
-    EXPECT_EQ(tollix.exitCode(), c.end == MuteCase::DisplayLost ? 1 : 0);
+        tollix.process.terminate();
+    ASSERT_TRUE(tollix.process.waitForFinished(5000));
+    EXPECT_EQ(tollix.process.exitCode(), c.end == MuteCase::DisplayLost ? 1 : 0);
     EXPECT_FALSE(muted(u"bells"_s) || muted(sink));
     EXPECT_TRUE(muted(u"quiet"_s));
-    EXPECT_FALSE(fs::exists(home.path() / "state/tollix/muted"));
+    EXPECT_FALSE(fs::exists(tollix.home.path() / "state/tollix/muted"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, MuteUndone,
                          ::testing::Values(MuteCase{"projector", true, MuteCase::Signal},
                                            MuteCase{"headset", false, MuteCase::DisplayLost},
-                                           MuteCase{"usb", false, MuteCase::Killed}));
+                                           MuteCase{"usb", false, MuteCase::Killed}),
+                         [](const auto& way) { return std::string(way.param.sink); });
 
 }  // namespace
 }  // namespace tollix

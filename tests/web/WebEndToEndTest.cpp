@@ -1,14 +1,11 @@
 // The real program with its web page on: set up from the command line, and a
 // bell rung from the page heard at the private sound server.
-#include "schedule/DefaultFiles.h"
-#include "tests/support/Doubles.h"
 #include "tests/support/Pulse.h"
 #include "tests/web/Http.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTcpServer>
 
 namespace tollix {
 namespace {
@@ -16,42 +13,23 @@ namespace {
 using test::http;
 
 TEST(WebEndToEnd, APasswordSetWithoutADisplayLetsThePageRingABellThatIsHeardAndRecorded) {
-    if (!fs::exists(test::kFakeTimeLibrary))
-        GTEST_SKIP() << "libfaketime is not installed";
-    test::TempFolder home;
-    const AppPaths paths{home.path() / "tollix"};
+    test::Program tollix;
     test::PulseServer& pulse = test::PulseServer::shared();
-    pulse.use();
     pulse.pactl({u"set-sink-volume"_s, u"bells"_s, u"100%"_s});
     pulse.pactl({u"set-sink-mute"_s, u"bells"_s, u"0"_s});
-    ASSERT_TRUE(EnsureProgramFolder(paths).empty());
-    ASSERT_FALSE(test::makeTone(paths.soundFolder() / "bell.wav", 1.5, 660).empty());
-    test::save(paths.dataIni(), {.auto_exe = 1, .timeMode = 2});
-    test::saveWeekList(paths.weekList(), {"11hr 00min/bell.wav"});
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
-    const quint16 port = probe.serverPort();
-    probe.close();
-    writeBytes(paths.webIni(), std::to_string(port) + "\n");
+    tollix.tone("bell.wav", 1.5, 660);
+    tollix.settings({.timeMode = 2}, {"11hr 00min/bell.wav"});
+    const quint16 port = test::freePort();
+    writeBytes(tollix.paths.webIni(), std::to_string(port) + "\n");
 
-    QProcessEnvironment env = test::programEnvironment(home.path());
-    env.insert(u"FAKETIME"_s, u"@2026-12-07 10:00:00"_s);
-    env.remove(u"DISPLAY"_s);
-    QProcess command;
-    command.setProcessEnvironment(env);
-    command.start(QStringLiteral(TOLLIX_EXE), {u"--web-password"_s});
-    command.write("right\n");
-    command.closeWriteChannel();
-    ASSERT_TRUE(command.waitForFinished(30000));
-    EXPECT_EQ(command.exitCode(), 0) << command.readAllStandardError().toStdString();
+    tollix.env.remove(u"DISPLAY"_s);
+    const auto said = tollix.command({u"--web-password"_s}, "right\n");
+    ASSERT_EQ(said.status, 0) << said.error;
     const std::string stored = std::to_string(port) + "\n$argon2id$";
-    EXPECT_EQ(readBytes(paths.webIni()).substr(0, stored.size()), stored);
+    EXPECT_EQ(readBytes(tollix.paths.webIni()).substr(0, stored.size()), stored);
 
-    QProcess tollix;
-    tollix.setProcessEnvironment(env);
-    tollix.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    test::endWithTest(tollix);
-    tollix.start(QStringLiteral(TOLLIX_EXE), {});
+    tollix.setClock(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
+    ASSERT_TRUE(tollix.start());
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return http(port, "GET", "/api/status").status == 401; }, 15000));
     const auto login = http(port, "POST", "/api/login", {}, R"({"password":"right"})");
@@ -82,17 +60,15 @@ TEST(WebEndToEnd, APasswordSetWithoutADisplayLetsThePageRingABellThatIsHeardAndR
     ASSERT_GT(heard, 0) << "the bell was not heard";
     EXPECT_GT(test::rms(samples, heard + 0.2, heard + 1.2), 1000);
 
-    const QJsonArray rings =
-        QJsonDocument::fromJson(http(port, "GET", "/api/rings?limit=2", session).body)[u"rings"_s]
-            .toArray();
-    ASSERT_EQ(rings.size(), 2);
-    EXPECT_EQ(rings[0][u"outcome"_s].toString() + u" "_s + rings[0][u"sound"_s].toString(),
-              u"web Log in"_s);
-    EXPECT_EQ(rings[1][u"outcome"_s].toString() + u" "_s + rings[1][u"sound"_s].toString() +
-                  u" "_s + rings[1][u"reason"_s].toString(),
-              u"rang bell.wav web from 127.0.0.1"_s);
-    tollix.terminate();
-    EXPECT_TRUE(tollix.waitForFinished(5000));
+    QStringList rings;
+    for (const auto ring :
+         QJsonDocument::fromJson(http(port, "GET", "/api/rings?limit=2", session).body)[u"rings"_s]
+             .toArray())
+        rings << ring[u"outcome"_s].toString() + u' ' + ring[u"sound"_s].toString() + u' ' +
+                     ring[u"reason"_s].toString();
+    EXPECT_EQ(rings.join(u", "_s),
+              u"web Log in from 127.0.0.1, rang bell.wav web from 127.0.0.1"_s);
+    EXPECT_TRUE(tollix.stop());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The web page's server on a loopback port: who may do what, and how often.
-#include "tests/support/Doubles.h"
+#include "tests/support/Pulse.h"
 #include "tests/web/Http.h"
 #include "ui/Translations.h"
 #include "ui/WebPageWindow.h"
@@ -9,7 +9,6 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTcpServer>
 
 #include <sodium.h>
 
@@ -35,10 +34,7 @@ class WebServerTest : public ::testing::Test, protected test::EngineDoubles {
         ASSERT_EQ(crypto_pwhash_str(hash, "right", 5, crypto_pwhash_OPSLIMIT_MIN,
                                     crypto_pwhash_MEMLIMIT_MIN),
                   0);
-        QTcpServer probe;  // a port nobody uses
-        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
-        const int port = probe.serverPort();
-        probe.close();
+        const int port = test::freePort();
         ASSERT_EQ(web::writeWebSettings(paths.webIni(), {port, hash}), "");
         server = std::make_unique<web::WebServer>(
             api,
