@@ -1,6 +1,6 @@
 // The real program under a shifted clock, ringing into the private sound
 // server: what the null sink plays is what a school would hear.
-#include "tests/support/Pulse.h"
+#include "tests/support/Program.h"
 #include "tests/support/SystemBus.h"
 #include "tests/support/TimeServer.h"
 

@@ -1,7 +1,7 @@
 // tollix --import-holidays beside a running Tollix: the running copy reloads
 // the calendar and keeps today's bell silent; a calendar of school days and a
 // broken file are refused with nothing written.
-#include "tests/support/Pulse.h"
+#include "tests/support/Program.h"
 
 namespace tollix {
 namespace {

@@ -1,6 +1,6 @@
 // The real program speaks the desktop's language on the command line, Qt's
 // own words included, and the written texts under the C locale.
-#include "tests/support/Pulse.h"
+#include "tests/support/Program.h"
 
 namespace tollix {
 namespace {

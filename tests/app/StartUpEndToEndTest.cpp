@@ -4,7 +4,7 @@
 #include "schedule/DefaultFiles.h"
 #include "sound/BellSynth.h"
 #include "tests/support/Mounts.h"
-#include "tests/support/Pulse.h"
+#include "tests/support/Program.h"
 
 namespace tollix {
 namespace {

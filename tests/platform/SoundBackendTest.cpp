@@ -5,7 +5,7 @@
 #include "platform/PulseMixer.h"
 #include "schedule/DefaultFiles.h"
 #include "tests/support/Doubles.h"
-#include "tests/support/Pulse.h"
+#include "tests/support/Program.h"
 
 #include <QThread>
 

@@ -1,6 +1,6 @@
 // The real program with its web page on: set up from the command line, and a
 // bell rung from the page heard at the private sound server.
-#include "tests/support/Pulse.h"
+#include "tests/support/Program.h"
 #include "tests/web/Http.h"
 
 #include <QJsonArray>
