@@ -294,7 +294,9 @@ TEST_P(MuteUndone, EveryOutputItMutedIsGivenBack) {
         ASSERT_TRUE(muted(sink));
         start(0);  // the next start gives them back first
         EXPECT_TRUE(QTest::qWaitFor([&] { return !muted(sink); }, 5000));
-        EXPECT_EQ(tollix.records(), "restored No com sound");
+        // The sound server may hear of it before the record is written.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return tollix.records() == "restored No com sound"; }))
+            << tollix.records();
     }
     if (c.end == MuteCase::DisplayLost)
         xvfb.kill();  // Qt's platform plugin calls exit(1)
