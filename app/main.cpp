@@ -36,6 +36,19 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Qt's offscreen platform (a computer without a display) warns of what it
+// cannot do at every change of a window's size: nothing a person needs to read.
+void dropPlatformLimits(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.startsWith(QLatin1String("This plugin does not support")))
+        qtHandler(type, context, text);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
@@ -93,6 +106,7 @@ int main(int argc, char** argv) {
         return tollix::setWebPassword(programFolder().webIni(), stdin);
     }
 
+    qtHandler = qInstallMessageHandler(dropPlatformLimits);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tollix"));
     // No display name: the desktop would add it to every title ("Warning — TOLLIX").

@@ -41,8 +41,10 @@ TEST_PACKAGES=(pulseaudio pulseaudio-utils ffmpeg sox faketime xvfb xauth imagem
 # What building and checking the Debian package needs on top.
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
 
+# One configuration for scripts/run and scripts/test, so each reuses what the
+# other built; a warning stops the build, as it does in CI. Arguments go to
+# the build (scripts/run builds the program alone).
 build_tollix() {
-    local werror=${1:-OFF}
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLLIX_WERROR="$werror" >/dev/null
-    cmake --build build
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLLIX_WERROR=ON >/dev/null
+    cmake --build build "$@"
 }

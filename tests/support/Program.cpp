@@ -2,6 +2,8 @@
 
 #include "schedule/DefaultFiles.h"
 
+#include <iostream>
+
 namespace tollix::test {
 
 QProcessEnvironment programEnvironment(const fs::path& home) {
@@ -36,6 +38,9 @@ Program::~Program() {
         process.kill();
         process.waitForFinished(2000);
     }
+    // What it said, for the failure report.
+    if (::testing::Test::HasFailure())
+        std::cerr << errors();
 }
 
 void Program::setLead(long long lead) {
@@ -57,7 +62,7 @@ void Program::settings(GeneralSettings settings, const std::vector<std::string>&
 
 bool Program::start() {
     process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardErrorFile(QString::fromStdString((home.path() / "stderr").string()));
     endWithTest(process);
     process.start(QStringLiteral(TOLLIX_EXE), {});
     return process.waitForStarted(5000);
