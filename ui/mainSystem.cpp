@@ -8,6 +8,7 @@
 #include "ui/main.h"
 
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace tollix {
 
@@ -63,16 +64,22 @@ void main::chkAutoExit_Click() {
     // A time that is no time of day stays in the file as it is until the
     // operator confirms a new one; start-up never rewrites it.
     const ExitSettings& exit = model.exitSettings();
-    if (loadPhase == 2 || exit.timeValid())
-        WriteExitIni();
     if (chkAutoExit->value() == 1 && loadPhase == 2) {
         isAutoExitForm_->Form_Load(exit.hourLine ? QString::fromStdString(*exit.hourLine).trimmed()
                                                  : QString::number(exit.reservedExitHour),
                                    exit.minuteLine
                                        ? QString::fromStdString(*exit.minuteLine).trimmed()
                                        : QString::number(exit.reservedExitMinute));
-        isAutoExitForm_->exec();
+        // The computer goes off only at a time confirmed: Esc or closing the
+        // box leaves it unset and the file as it was.
+        if (isAutoExitForm_->exec() != QDialog::Accepted) {
+            const QSignalBlocker quiet(chkAutoExit);
+            chkAutoExit->setValue(0);
+            return;
+        }
     }
+    if (loadPhase == 2 || exit.timeValid())
+        WriteExitIni();
 }
 
 // ---- Internet time ----------------------------------------------------------------
