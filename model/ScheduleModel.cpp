@@ -162,6 +162,8 @@ void ScheduleModel::setOutputs(std::vector<std::string> names) {
 void ScheduleModel::saved(const std::string& error) {
     if (!error.empty())
         emit notSaved(QString::fromStdString(error), automatic_ > 0);
+    else
+        emit settingSaved();
 }
 
 void ScheduleModel::readProblem(const std::filesystem::path& file, const std::string& why) {

@@ -187,6 +187,8 @@ class ScheduleModel final : public QObject {
     // A file could not be written; the setting holds until the program ends.
     // `own`: a save of the program's own that nobody asked for.
     void notSaved(const QString& why, bool own);
+    // A setting reached its file.
+    void settingSaved();
     // A data file is there but could not be read: the initial settings stand
     // in for it. Said once per file until it is read or written again.
     void unreadable(const QString& why);

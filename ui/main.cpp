@@ -291,8 +291,11 @@ void main::LoadSettings() {
         (s.dayMode == 1 ? Option3 : Option4)->setChecked(true);
         (s.timeMode == 1 ? Option1 : Option2)->setChecked(true);
     }
+    // The program may have moved since. A failure keeps the box as stored:
+    // the entry is tried again with every save and at the next start.
     if (s.auto_exe == 1)
-        writeStartEntry(true);  // the program may have moved since
+        if (const std::string error = writeStartEntry(true); !error.empty())
+            engine.recordSettingFailed("log-on entry not written: " + error);
     if (s.sound_zero == 1)
         engine.soundControl.SetMasterMute(true);
     bellStop->setVisible(s.bellRepeat == 1);
