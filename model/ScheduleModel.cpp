@@ -523,6 +523,17 @@ void ScheduleModel::copyListTo(const std::vector<int>& weekdays) {
     loadCurrent();
 }
 
+std::vector<int> ScheduleModel::copyWouldReplace(const std::vector<int>& weekdays) const {
+    std::vector<int> replaced;
+    for (const int day : weekdays)
+        if (day >= 1 && day <= kDays) {
+            const auto& own = days_[static_cast<std::size_t>(day)].lines;
+            if (!own.empty() && own != list())
+                replaced.push_back(day);
+        }
+    return replaced;
+}
+
 // ---- Start and the days ----------------------------------------------------------------
 
 Outcome ScheduleModel::prepareStart(bool soundFound) {

@@ -122,6 +122,8 @@ class ScheduleModel final : public QObject {
     void startWeekdaysFromWeek();
     // The list on screen becomes that of each of `weekdays` (1..7), "No rings" kept.
     void copyListTo(const std::vector<int>& weekdays);
+    // Those of `weekdays` (1..7) whose own bells the copy would replace.
+    std::vector<int> copyWouldReplace(const std::vector<int>& weekdays) const;
 
     // ---- The interval settings on screen ----
     const IntervalSettings& intervals() const { return shown_; }

@@ -3,7 +3,6 @@
 #include "schedule/Intervals.h"
 #include "sound/SoundLibrary.h"
 #include "timesync/TimeSync.h"
-#include "ui/CopyToDialog.h"
 #include "ui/FramelessWindow.h"
 #include "ui/MenuWindows.h"
 #include "ui/OutputsWindow.h"
@@ -77,11 +76,7 @@ void main::connectBehaviours() {
     connect(Option2, &OptionButton::Click, this, &main::Option2_Click);
     connect(Option3, &OptionButton::Click, this, &main::Option3_Click);
     connect(Option4, &OptionButton::Click, this, &main::Option4_Click);
-    connect(copyTo, &QPushButton::clicked, this, [this] {
-        CopyToDialog choose(this);
-        if (choose.exec() == QDialog::Accepted)
-            model.copyListTo(choose.chosen());
-    });
+    connect(copyTo, &QPushButton::clicked, this, &main::copyTo_Click);
 
     // Settings that are saved as soon as they change.
     connect(sound_zero, &CheckBox::Click, this, &main::sound_zero_Click);

@@ -124,6 +124,7 @@ class main final : public QWidget, public MainForm {
 
     // Templates.
     void applyTemplet_Click();
+    void copyTo_Click();
     void ApplyTemplate(int number);
     templet* templetWindow() const { return templet_.get(); }
 
