@@ -1,6 +1,6 @@
-// The real program where start-up cannot write, not even as root (the program
-// folder, or the log-on entry's): every failed write is said without waiting
-// for anyone, changes no setting, and the schedule starts and rings.
+// The real program where a folder of start-up cannot be written, not even by
+// root: every save of start-up fails, is said without waiting for anyone,
+// and the schedule starts and rings.
 #include "schedule/DefaultFiles.h"
 #include "sound/BellSynth.h"
 #include "tests/support/Mounts.h"

@@ -49,12 +49,11 @@ TEST_F(Editing, TheListButtonsForwardWhatIsPickedAndDeleteAllAsksAndTheArrowsMov
     writeBytes(paths.dayList(8), " 1 \r\n06hr 00min/march.mp3\r\n");
     writeBytes(paths.dayList(3), " 0 \r\n10hr 00min/bell.mp3\r\n");
     main& w = load();
-    // Copying asks before it replaces a day's bells; No keeps them.
     QTimer::singleShot(0, &w, [&w] {
         w.findChild<CopyToDialog*>()->days[1]->setChecked(true);  // Tuesday
         w.findChild<CopyToDialog*>()->accept();
     });
-    messages.answer = false;
+    messages.answer = false;  // "Copy to..." asks first; No keeps Tuesday's bells
     QTest::mouseClick(w.copyTo, Qt::LeftButton);
     EXPECT_EQ(lastMessage(),
               u"The list on screen is empty. These days would lose all their "
