@@ -70,8 +70,7 @@ BellEngine::BellEngine(EngineServices services, ScheduleModel& model, QObject* p
     // Nobody may be there to read the message of a save nobody asked for.
     connect(&model_, &ScheduleModel::notSaved, this, [this](const QString& why, bool own) {
         if (own)
-            record(
-                {clock_.now(), RingOutcome::Failed, "settings", "not saved: " + why.toStdString()});
+            recordSettingFailed("not saved: " + why.toStdString());
     });
     const LocalTime now = clock_.now();
     lastMinute = now.minute;
@@ -530,6 +529,10 @@ Outcome BellEngine::start(const std::vector<std::string>& library) {
         return refused;
     startSchedule();
     return std::nullopt;
+}
+
+void BellEngine::recordSettingFailed(const std::string& why) {
+    record({clock_.now(), RingOutcome::Failed, "settings", why});
 }
 
 void BellEngine::recordOrder(const std::string& what, const std::string& by) {

@@ -92,6 +92,9 @@ class BellEngine final : public QObject, public sound::BellState {
     // The same, the refusal returned; `reason` goes on record ("ring now").
     Outcome ringNow(const std::optional<std::string>& selected,
                     const std::vector<std::string>& library, const std::string& reason);
+    // A setting the program could not keep by itself, on record as `failed`
+    // "settings": nobody may be there to read the box.
+    void recordSettingFailed(const std::string& why);
     // An order from outside the window on record: what, and by whom.
     void recordOrder(const std::string& what, const std::string& by);
     // Empty once a bell is heard; otherwise why the last was not.

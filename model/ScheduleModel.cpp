@@ -162,6 +162,8 @@ void ScheduleModel::setOutputs(std::vector<std::string> names) {
 void ScheduleModel::saved(const std::string& error) {
     if (!error.empty())
         emit notSaved(QString::fromStdString(error), automatic_ > 0);
+    else
+        emit settingSaved();
 }
 
 void ScheduleModel::readProblem(const std::filesystem::path& file, const std::string& why) {
@@ -519,6 +521,17 @@ void ScheduleModel::copyListTo(const std::vector<int>& weekdays) {
         if (day >= 1 && day <= kDays)
             storeDayList(day, {days_[static_cast<std::size_t>(day)].nobell, shown});
     loadCurrent();
+}
+
+std::vector<int> ScheduleModel::copyWouldReplace(const std::vector<int>& weekdays) const {
+    std::vector<int> replaced;
+    for (const int day : weekdays)
+        if (day >= 1 && day <= kDays) {
+            const auto& own = days_[static_cast<std::size_t>(day)].lines;
+            if (!own.empty() && own != list())
+                replaced.push_back(day);
+        }
+    return replaced;
 }
 
 // ---- Start and the days ----------------------------------------------------------------

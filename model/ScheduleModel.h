@@ -122,6 +122,8 @@ class ScheduleModel final : public QObject {
     void startWeekdaysFromWeek();
     // The list on screen becomes that of each of `weekdays` (1..7), "No rings" kept.
     void copyListTo(const std::vector<int>& weekdays);
+    // Those of `weekdays` (1..7) whose own bells the copy would replace.
+    std::vector<int> copyWouldReplace(const std::vector<int>& weekdays) const;
 
     // ---- The interval settings on screen ----
     const IntervalSettings& intervals() const { return shown_; }
@@ -187,6 +189,8 @@ class ScheduleModel final : public QObject {
     // A file could not be written; the setting holds until the program ends.
     // `own`: a save of the program's own that nobody asked for.
     void notSaved(const QString& why, bool own);
+    // A setting reached its file.
+    void settingSaved();
     // A data file is there but could not be read: the initial settings stand
     // in for it. Said once per file until it is read or written again.
     void unreadable(const QString& why);

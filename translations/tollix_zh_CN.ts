@@ -1051,20 +1051,20 @@ The public time servers are used.</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Points of caution&lt;/h3&gt;&lt;p&gt;&lt;b&gt;The clock is the 24-hour clock.&lt;/b&gt; 5 PM is 17 hr, midnight is 0 hr. A bell at 17 hr 30 min rings at half past five in the afternoon.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Sounds&lt;/b&gt; are the .mp3, .wav and .wma files in the sound folder:&lt;br&gt;%1&lt;br&gt;Copy your bells there, then start TOLLIX again to see them in the list.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Auto interval&lt;/b&gt; makes the bells for you: from the start time, a work bell, then after the work time a rest bell, then after the rest time the next work bell, and so on until the end time. &lt;b&gt;Manual input&lt;/b&gt; rings only the times you add to the list, each with its own sound.&lt;/p&gt;&lt;p&gt;&lt;b&gt;No com sound&lt;/b&gt; keeps the speakers silent between bells, so music or videos of other programs are not heard in class. The speakers are on for each bell and again when TOLLIX ends.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;注意事项&lt;/h3&gt;&lt;p&gt;&lt;b&gt;时钟为 24 小时制。&lt;/b&gt;下午 5 点是 17 时，午夜是 0 时。17 时 30 分的铃声在下午五点半响起。&lt;/p&gt;&lt;p&gt;&lt;b&gt;声音&lt;/b&gt;是声音文件夹中的 .mp3、.wav 和 .wma 文件：&lt;br&gt;%1&lt;br&gt;将铃声复制到该文件夹，然后重新启动 TOLLIX 即可在列表中看到。&lt;/p&gt;&lt;p&gt;&lt;b&gt;自动间隔&lt;/b&gt;为您生成铃声：从开始时间起响上课铃，上课时间过后响休息铃，休息时间过后响下一次上课铃，如此直到结束时间。&lt;b&gt;手动输入&lt;/b&gt;只在您添加到列表中的时间响铃，每个时间有自己的声音。&lt;/p&gt;&lt;p&gt;&lt;b&gt;屏蔽电脑声音&lt;/b&gt;在铃声之间让扬声器保持静音，上课时听不到其他程序的音乐或视频。每次响铃时以及 TOLLIX 退出时扬声器会重新打开。&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Keyboard&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Ctrl+S&lt;/b&gt; Start, &lt;b&gt;Ctrl+T&lt;/b&gt; Stop, &lt;b&gt;Ctrl+R&lt;/b&gt; Ring now, &lt;b&gt;Esc&lt;/b&gt; stops the bell that sounds. &lt;b&gt;Enter&lt;/b&gt; in the minute field adds the time, &lt;b&gt;Del&lt;/b&gt; in the list deletes the selected time. &lt;b&gt;Tab&lt;/b&gt; goes from control to control; the arrow keys and the mouse wheel change the numbers.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;键盘&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Ctrl+S&lt;/b&gt; 开始，&lt;b&gt;Ctrl+T&lt;/b&gt; 停止，&lt;b&gt;Ctrl+R&lt;/b&gt; 立即响铃，&lt;b&gt;Esc&lt;/b&gt; 停止正在响的铃声。在分钟栏中按 &lt;b&gt;Enter&lt;/b&gt; 添加时间，在列表中按 &lt;b&gt;Del&lt;/b&gt; 删除所选时间。&lt;b&gt;Tab&lt;/b&gt; 在控件之间切换；方向键和鼠标滚轮可以改变数字。&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Play music list&lt;/h3&gt;&lt;p&gt;A bell can be a list of music instead of one sound, for example during a break.&lt;/p&gt;&lt;p&gt;Make a folder inside the sound folder (%1) and name it with the number of minutes it plays, an underscore and a name: &lt;b&gt;15_lunch&lt;/b&gt; plays for 15 minutes.&lt;/p&gt;&lt;p&gt;Put .mp3, .wav or .wma files in it. They play one after another in the order of their names, and again from the first until the minutes are over. A file whose name starts with &lt;b&gt;##&lt;/b&gt; plays once at the beginning.&lt;/p&gt;&lt;p&gt;In the last four seconds the music fades out. Start TOLLIX again to see a new folder in the list of sounds.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;播放音乐列表&lt;/h3&gt;&lt;p&gt;铃声可以是一个音乐列表而不是单个声音，例如在休息时间。&lt;/p&gt;&lt;p&gt;在声音文件夹（%1）中新建一个文件夹，以播放的分钟数、下划线和名称命名：&lt;b&gt;15_lunch&lt;/b&gt; 播放 15 分钟。&lt;/p&gt;&lt;p&gt;在其中放入 .mp3、.wav 或 .wma 文件。它们按文件名顺序依次播放，播完后从第一个重新开始，直到时间结束。文件名以 &lt;b&gt;##&lt;/b&gt; 开头的文件在开始时播放一次。&lt;/p&gt;&lt;p&gt;最后四秒音乐淡出。重新启动 TOLLIX 即可在声音列表中看到新文件夹。&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;TOLLIX %1&lt;/h3&gt;&lt;p&gt;The bell ringer for schools and workplaces.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Program folder&lt;/b&gt; (settings and sounds):&lt;br&gt;%2&lt;/p&gt;&lt;p&gt;&lt;b&gt;Ring record&lt;/b&gt; (every bell and what became of it):&lt;br&gt;%3&lt;/p&gt;&lt;p&gt;Copyright 2026 the Tollix developers. All rights reserved.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;TOLLIX %1&lt;/h3&gt;&lt;p&gt;面向学校和工作场所的打铃程序。&lt;/p&gt;&lt;p&gt;&lt;b&gt;程序文件夹&lt;/b&gt;（设置和声音）：&lt;br&gt;%2&lt;/p&gt;&lt;p&gt;&lt;b&gt;铃声记录&lt;/b&gt;（每次铃声及其结果）：&lt;br&gt;%3&lt;/p&gt;&lt;p&gt;版权所有 2026 Tollix 开发者。保留所有权利。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Points of caution&lt;/h3&gt;&lt;p&gt;&lt;b&gt;The clock is the 24-hour clock.&lt;/b&gt; 5 PM is 17 hr, midnight is 0 hr. A bell at 17 hr 30 min rings at half past five in the afternoon.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Sounds&lt;/b&gt; are the .mp3, .wav, .wma, .ogg and .flac files in the sound folder:&lt;br&gt;%1&lt;br&gt;Copy your bells there, or use &quot;Add sound...&quot; under the list: the list of sounds follows the folder while TOLLIX runs.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Auto interval&lt;/b&gt; makes the bells for you: from the start time, a work bell, then after the work time a rest bell, then after the rest time the next work bell, and so on until the end time. &lt;b&gt;Manual input&lt;/b&gt; rings only the times you add to the list, each with its own sound.&lt;/p&gt;&lt;p&gt;&lt;b&gt;No com sound&lt;/b&gt; keeps the speakers silent between bells, so music or videos of other programs are not heard in class. The speakers are on for each bell and again when TOLLIX ends.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;注意事项&lt;/h3&gt;&lt;p&gt;&lt;b&gt;时钟为 24 小时制。&lt;/b&gt;下午 5 点是 17 时，午夜是 0 时。17 时 30 分的铃声在下午五点半响起。&lt;/p&gt;&lt;p&gt;&lt;b&gt;声音&lt;/b&gt;是声音文件夹中的 .mp3、.wav、.wma、.ogg 和 .flac 文件：&lt;br&gt;%1&lt;br&gt;将铃声复制到该文件夹，或使用列表下方的“添加声音...”：TOLLIX 运行时声音列表会随文件夹自动更新。&lt;/p&gt;&lt;p&gt;&lt;b&gt;自动间隔&lt;/b&gt;为您生成铃声：从开始时间起响上课铃，上课时间过后响休息铃，休息时间过后响下一次上课铃，如此直到结束时间。&lt;b&gt;手动输入&lt;/b&gt;只在您添加到列表中的时间响铃，每个时间有自己的声音。&lt;/p&gt;&lt;p&gt;&lt;b&gt;屏蔽电脑声音&lt;/b&gt;在铃声之间让扬声器保持静音，上课时听不到其他程序的音乐或视频。每次响铃时以及 TOLLIX 退出时扬声器会重新打开。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Play music list&lt;/h3&gt;&lt;p&gt;A bell can be a list of music instead of one sound, for example during a break.&lt;/p&gt;&lt;p&gt;Make a folder inside the sound folder (%1) and name it with the number of minutes it plays, an underscore and a name: &lt;b&gt;15_lunch&lt;/b&gt; plays for 15 minutes.&lt;/p&gt;&lt;p&gt;Put .mp3, .wav, .wma, .ogg or .flac files in it. They play one after another in the order of their names, and again from the first until the minutes are over. A file whose name starts with &lt;b&gt;##&lt;/b&gt; plays once at the beginning.&lt;/p&gt;&lt;p&gt;In the last four seconds the music fades out. A new folder appears in the list of sounds by itself, a moment after it is made.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;播放音乐列表&lt;/h3&gt;&lt;p&gt;铃声可以是一个音乐列表而不是单个声音，例如在休息时间。&lt;/p&gt;&lt;p&gt;在声音文件夹（%1）中新建一个文件夹，以播放的分钟数、下划线和名称命名：&lt;b&gt;15_lunch&lt;/b&gt; 播放 15 分钟。&lt;/p&gt;&lt;p&gt;在其中放入 .mp3、.wav、.wma、.ogg 或 .flac 文件。它们按文件名顺序依次播放，播完后从第一个重新开始，直到时间结束。文件名以 &lt;b&gt;##&lt;/b&gt; 开头的文件在开始时播放一次。&lt;/p&gt;&lt;p&gt;最后四秒音乐淡出。新建的文件夹片刻后会自动出现在声音列表中。&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1641,6 +1641,18 @@ The bells ring all the same.</source>
     <message>
         <source>%1 hr %2 min %3 sec</source>
         <translation>%1 时 %2 分 %3 秒</translation>
+    </message>
+    <message>
+        <source>The list on screen is empty. These days would lose all their bells: %1
+Copy the empty list?</source>
+        <translation>屏幕上的列表为空。这些日子将失去所有铃声：%1
+要复制空列表吗？</translation>
+    </message>
+    <message>
+        <source>These days have bells of their own: %1
+Replace them with the list on screen?</source>
+        <translation>这些日子已有自己的铃声：%1
+要用屏幕上的列表替换吗？</translation>
     </message>
 </context>
 <context>

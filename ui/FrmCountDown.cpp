@@ -200,6 +200,12 @@ void FrmCountDown::cmdCountExit_Click() {
     fullScreen_->cmdRePlay->setVisible(false);
 }
 
+void FrmCountDown::reject() {
+    if (count_.state() != countdown::Countdown::State::Entry)
+        cmdCountExit_Click();
+    QDialog::reject();
+}
+
 void FrmCountDown::cmdAllWin_Click() {
     fullScreen_->showLarge();
 }

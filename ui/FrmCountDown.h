@@ -26,6 +26,8 @@ class FrmCountDown final : public QDialog {
     void cmdRePlay_Click();
     void cmdCountExit_Click();
     void cmdAllWin_Click();
+    // Esc or the window's close button: the countdown is cancelled, no bell.
+    void reject() override;
 
     const countdown::Countdown& count() const { return count_; }
     FrmFullScreen* fullScreen() const { return fullScreen_; }

@@ -33,8 +33,9 @@ QString help1Text(const QString& soundFolder) {
                 "<h3>Points of caution</h3>"
                 "<p><b>The clock is the 24-hour clock.</b> 5 PM is 17 hr, midnight is 0 hr. A "
                 "bell at 17 hr 30 min rings at half past five in the afternoon.</p>"
-                "<p><b>Sounds</b> are the .mp3, .wav and .wma files in the sound folder:<br>%1"
-                "<br>Copy your bells there, then start TOLLIX again to see them in the list.</p>"
+                "<p><b>Sounds</b> are the .mp3, .wav, .wma, .ogg and .flac files in the sound "
+                "folder:<br>%1<br>Copy your bells there, or use \"Add sound...\" under the list: "
+                "the list of sounds follows the folder while TOLLIX runs.</p>"
                 "<p><b>Auto interval</b> makes the bells for you: from the start time, a work "
                 "bell, then after the work time a rest bell, then after the rest time the next "
                 "work bell, and so on until the end time. <b>Manual input</b> rings only the "
@@ -59,11 +60,12 @@ QString playMusicText(const QString& soundFolder) {
                "<p>Make a folder inside the sound folder (%1) and name it with the number of "
                "minutes it plays, an underscore and a name: <b>15_lunch</b> plays for 15 "
                "minutes.</p>"
-               "<p>Put .mp3, .wav or .wma files in it. They play one after another in the order "
+               "<p>Put .mp3, .wav, .wma, .ogg or .flac files in it. They play one after another "
+               "in the order "
                "of their names, and again from the first until the minutes are over. A file "
                "whose name starts with <b>##</b> plays once at the beginning.</p>"
-               "<p>In the last four seconds the music fades out. Start TOLLIX again to see a new "
-               "folder in the list of sounds.</p>")
+               "<p>In the last four seconds the music fades out. A new folder appears in the list "
+               "of sounds by itself, a moment after it is made.</p>")
         .arg(soundFolder.toHtmlEscaped());
 }
 

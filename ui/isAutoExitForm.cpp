@@ -97,7 +97,7 @@ void isAutoExitForm::isAutoExitConfirm_Click() {
     }
     emit confirmed(static_cast<int>(*wholeNumber(hour.toStdString())),
                    static_cast<int>(*wholeNumber(minute.toStdString())));
-    hide();
+    accept();
 }
 
 }  // namespace tollix

@@ -3,7 +3,6 @@
 #include "schedule/Intervals.h"
 #include "sound/SoundLibrary.h"
 #include "timesync/TimeSync.h"
-#include "ui/CopyToDialog.h"
 #include "ui/FramelessWindow.h"
 #include "ui/MenuWindows.h"
 #include "ui/OutputsWindow.h"
@@ -77,11 +76,7 @@ void main::connectBehaviours() {
     connect(Option2, &OptionButton::Click, this, &main::Option2_Click);
     connect(Option3, &OptionButton::Click, this, &main::Option3_Click);
     connect(Option4, &OptionButton::Click, this, &main::Option4_Click);
-    connect(copyTo, &QPushButton::clicked, this, [this] {
-        CopyToDialog choose(this);
-        if (choose.exec() == QDialog::Accepted)
-            model.copyListTo(choose.chosen());
-    });
+    connect(copyTo, &QPushButton::clicked, this, &main::copyTo_Click);
 
     // Settings that are saved as soon as they change.
     connect(sound_zero, &CheckBox::Click, this, &main::sound_zero_Click);
@@ -291,8 +286,11 @@ void main::LoadSettings() {
         (s.dayMode == 1 ? Option3 : Option4)->setChecked(true);
         (s.timeMode == 1 ? Option1 : Option2)->setChecked(true);
     }
+    // The program may have moved since. A failure keeps the box as stored:
+    // the entry is tried again with every save and at the next start.
     if (s.auto_exe == 1)
-        writeStartEntry(true);  // the program may have moved since
+        if (const std::string error = writeStartEntry(true); !error.empty())
+            engine.recordSettingFailed("log-on entry not written: " + error);
     if (s.sound_zero == 1)
         engine.soundControl.SetMasterMute(true);
     bellStop->setVisible(s.bellRepeat == 1);

@@ -124,6 +124,7 @@ class main final : public QWidget, public MainForm {
 
     // Templates.
     void applyTemplet_Click();
+    void copyTo_Click();
     void ApplyTemplate(int number);
     templet* templetWindow() const { return templet_.get(); }
 
@@ -159,7 +160,9 @@ class main final : public QWidget, public MainForm {
     void Shutdown(bool end);
     bool exitWanted();
     void startupStep(const QString& what, const std::function<void()>& step);
-    void writeStartEntry(bool set);
+    // The log-on entry as "Auto execution" says; what went wrong, said once.
+    std::string writeStartEntry(bool set);
+    void retryStartEntry();
     // A box titled "Warning".
     void warn(const QString& text);
     QString weekdayName(int day) const;
@@ -187,6 +190,8 @@ class main final : public QWidget, public MainForm {
     QString timeStatus_;
     std::int64_t shownDay_ = -1;
     bool ended_ = false;
+    // "Auto execution" is set but its log-on entry could not be written.
+    bool startEntryOwed_ = false;
 };
 
 }  // namespace tollix

@@ -1,6 +1,7 @@
 // The main window's editing of the manual list, the interval sounds and the
 // templates: the model's rules, drawn. Every edit is written at once.
 #include "engine/DayNote.h"
+#include "ui/CopyToDialog.h"
 #include "ui/main.h"
 #include "ui/templet.h"
 
@@ -94,6 +95,29 @@ void main::ApplyTemplate(int number) {
     nobell->setValue(model.nobell());
     drawList(-1);
     templet_->hide();
+}
+
+// "Copy to...": days with bells of their own are named in one question
+// first (No by default), and an empty list says that it empties them.
+void main::copyTo_Click() {
+    CopyToDialog choose(this);
+    if (choose.exec() != QDialog::Accepted)
+        return;
+    const std::vector<int> days = choose.chosen();
+    if (const auto replaced = model.copyWouldReplace(days); !replaced.empty()) {
+        QStringList names;
+        for (const int day : replaced) names << weekdayName(day);
+        const QString question =
+            model.list().empty()
+                ? tr("The list on screen is empty. These days would lose all their "
+                     "bells: %1\nCopy the empty list?")
+                : tr("These days have bells of their own: %1\nReplace them with the "
+                     "list on screen?");
+        if (!services_.messages.question(QStringLiteral("TOLLIX"),
+                                         question.arg(names.join(QStringLiteral(", ")))))
+            return;
+    }
+    model.copyListTo(days);
 }
 
 }  // namespace tollix

@@ -8,11 +8,13 @@
 #include "ui/main.h"
 
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace tollix {
 
 void main::connectSystem() {
     connect(auto_exe, &CheckBox::Click, this, &main::auto_exe_Click);
+    connect(&model, &ScheduleModel::settingSaved, this, &main::retryStartEntry);
     connect(chkAutoExit, &CheckBox::Click, this, &main::chkAutoExit_Click);
     connect(isAutoExitForm_.get(), &isAutoExitForm::confirmed, &model, &ScheduleModel::setExitTime);
     connect(&engine, &BellEngine::powerOffRefused, this, [this](const QString& why) {
@@ -41,20 +43,27 @@ void main::auto_exe_Click() {
     if (set && loadPhase == 2)
         isAutoModeForm_->exec();
     model.setAutoExecution(set);
-    writeStartEntry(set);
+    // The operator sees at once that a set box would start nothing.
+    if (!writeStartEntry(set).empty() && set)
+        auto_exe->setValue(0);
 }
 
-void main::writeStartEntry(bool set) {
+std::string main::writeStartEntry(bool set) {
     const std::string error =
         set ? services_.autoStart.write(services_.executable) : services_.autoStart.remove();
-    if (error.empty())
-        return;
-    warn((set ? tr("TOLLIX cannot be set to start at log-on: %1")
-              : tr("The start entry at log-on could not be removed: %1"))
-             .arg(QString::fromStdString(error)));
-    // A set box that starts nothing would be a promise not kept.
-    if (set)
-        auto_exe->setValue(0);
+    startEntryOwed_ = set && !error.empty();
+    if (!error.empty())
+        warn((set ? tr("TOLLIX cannot be set to start at log-on: %1")
+                  : tr("The start entry at log-on could not be removed: %1"))
+                 .arg(QString::fromStdString(error)));
+    return error;
+}
+
+// A full disk freed or a folder made writable: the entry owed is written
+// with the next setting that reaches its file, without a word.
+void main::retryStartEntry() {
+    if (startEntryOwed_ && model.general().auto_exe == 1)
+        startEntryOwed_ = !services_.autoStart.write(services_.executable).empty();
 }
 
 // ---- The reserved exit ------------------------------------------------------------
@@ -63,16 +72,22 @@ void main::chkAutoExit_Click() {
     // A time that is no time of day stays in the file as it is until the
     // operator confirms a new one; start-up never rewrites it.
     const ExitSettings& exit = model.exitSettings();
-    if (loadPhase == 2 || exit.timeValid())
-        WriteExitIni();
     if (chkAutoExit->value() == 1 && loadPhase == 2) {
         isAutoExitForm_->Form_Load(exit.hourLine ? QString::fromStdString(*exit.hourLine).trimmed()
                                                  : QString::number(exit.reservedExitHour),
                                    exit.minuteLine
                                        ? QString::fromStdString(*exit.minuteLine).trimmed()
                                        : QString::number(exit.reservedExitMinute));
-        isAutoExitForm_->exec();
+        // The computer goes off only at a time confirmed: Esc or closing the
+        // box leaves it unset and the file as it was.
+        if (isAutoExitForm_->exec() != QDialog::Accepted) {
+            const QSignalBlocker quiet(chkAutoExit);
+            chkAutoExit->setValue(0);
+            return;
+        }
     }
+    if (loadPhase == 2 || exit.timeValid())
+        WriteExitIni();
 }
 
 // ---- Internet time ----------------------------------------------------------------

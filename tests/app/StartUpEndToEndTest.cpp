@@ -1,4 +1,4 @@
-// The real program in a program folder that cannot be written, not even by
+// The real program where a folder of start-up cannot be written, not even by
 // root: every save of start-up fails, is said without waiting for anyone,
 // and the schedule starts and rings.
 #include "schedule/DefaultFiles.h"
@@ -9,16 +9,19 @@
 namespace tollix {
 namespace {
 
-TEST(StartUpEndToEnd, AReadOnlyProgramFolderStillRings) {
+void readOnlyStillRings(bool entryFolder) {
     test::Program tollix;
     const AppPaths& paths = tollix.paths;
-    test::SmallFileSystem disk(paths.programFolder(), "8m");
+    const fs::path autostart = tollix.home.path() / "config/autostart";
+    fs::create_directories(autostart);
+    test::SmallFileSystem disk(entryFolder ? autostart : paths.programFolder(), "8m");
     if (!disk.error().empty())
         GTEST_SKIP() << "no read-only file system (root writes anywhere else): " << disk.error();
 
     ASSERT_TRUE(EnsureProgramFolder(paths).empty());
     const std::string bell = sound::kSynthBells[0].fileName;
     tollix.settings({.timeMode = 2}, {"08hr 30min/" + bell});  // manual input, the week's list
+    const std::string dataIni = readBytes(paths.dataIni());
     ASSERT_TRUE(disk.makeReadOnly());
 
     const QDate monday(2026, 12, 7);
@@ -35,6 +38,11 @@ TEST(StartUpEndToEnd, AReadOnlyProgramFolderStillRings) {
     const std::string lines = tollix.records();
     EXPECT_EQ(lines.rfind("failed settings", 0), 0u) << lines;
     EXPECT_NE(lines.find("rang " + bell), std::string::npos) << lines;
+    EXPECT_EQ(readBytes(paths.dataIni()), dataIni);  // "Auto execution" still set
+}
+
+TEST(StartUpEndToEnd, AReadOnlyProgramOrLogOnEntryFolderChangesNoSettingAndStillRings) {
+    for (const bool entryFolder : {false, true}) readOnlyStillRings(entryFolder);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ TEST(CopyDays, WeekdaysStartFromTheWeekAndTakeACopyKeepingNoRings) {
     model.setTimeMode(ScheduleModel::TimeMode::Manual);
     model.setDayMode(ScheduleModel::DayMode::EachDay, 2);
     ASSERT_FALSE(model.addBell("9", "0", "b.mp3"));
+    EXPECT_EQ(model.copyWouldReplace({2, 3, 9}), std::vector<int>{3});
     model.copyListTo({3, 5, 9});  // not a template
     EXPECT_EQ(model.dayList(5).lines, model.dayList(2).lines);
     EXPECT_EQ(datafiles::readDayList(paths.dayList(3)).lines.size(), 2u);

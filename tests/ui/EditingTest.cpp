@@ -1,4 +1,5 @@
 #include "tests/support/WindowDoubles.h"
+#include "ui/CopyToDialog.h"
 #include "ui/templet.h"
 
 namespace tollix {
@@ -46,7 +47,18 @@ class Editing : public test::WindowTest {
 TEST_F(Editing, TheListButtonsForwardWhatIsPickedAndDeleteAllAsksAndTheArrowsMoveTheDay) {
     settings(2, 2);  // Monday, the day of the fake clock
     writeBytes(paths.dayList(8), " 1 \r\n06hr 00min/march.mp3\r\n");
+    writeBytes(paths.dayList(3), " 0 \r\n10hr 00min/bell.mp3\r\n");
     main& w = load();
+    QTimer::singleShot(0, &w, [&w] {
+        w.findChild<CopyToDialog*>()->days[1]->setChecked(true);  // Tuesday
+        w.findChild<CopyToDialog*>()->accept();
+    });
+    messages.answer = false;  // "Copy to..." asks first; No keeps Tuesday's bells
+    QTest::mouseClick(w.copyTo, Qt::LeftButton);
+    EXPECT_EQ(lastMessage(),
+              u"The list on screen is empty. These days would lose all their "
+              u"bells: Tuesday\nCopy the empty list?"_s);
+    EXPECT_EQ(readBytes(paths.dayList(3)), " 0 \r\n10hr 00min/bell.mp3\r\n");
     pick("bell.mp3");
     add("8", "0");
     add("12", "30");

@@ -299,6 +299,11 @@ TEST_F(CountdownWindows, StartPauseReplayExitShowTheirButtonsZeroRingsOnceAndThe
     EXPECT_EQ(shown(c), "cmdPause(off) cmdAllWin cmdCountExit ");
     QTest::mouseClick(c.cmdCountExit, Qt::LeftButton);
     EXPECT_EQ(shown(c), "cmdStartCount cmdClose ");
+    c.setVisible(true);  // closing the window cancels the count: no bell
+    QTest::mouseClick(c.cmdStartCount, Qt::LeftButton);
+    c.close();
+    for (int second = 0; second < 3; ++second) c.Timer1_Timer();
+    EXPECT_EQ(std::count(player.calls.begin(), player.calls.end(), "play"), 1);
 
     // The next bell's window follows the tick.
     FrmBellCount* next = w.menus().bellCountWindow();

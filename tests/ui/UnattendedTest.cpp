@@ -109,6 +109,10 @@ TEST_F(Unattended, AnExitTimeOutOfRangeNeverComesATypedOneIsCheckedAndStoredAndT
     EXPECT_EQ(readBytes(paths.exitIni()), " 0 \r\n 25 \r\n 30 \r\n");
 
     isAutoExitForm* form = w.autoExitForm();
+    whenShown(form, [form] { QTest::keyClick(form, Qt::Key_Escape); });  // only Confirm arms
+    QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);
+    EXPECT_EQ(w.chkAutoExit->value(), 0);
+    EXPECT_EQ(readBytes(paths.exitIni()), " 0 \r\n 25 \r\n 30 \r\n");
     const char* hourMessage = "(Hour)Please input digit between 0 and 23";
     const char* minuteMessage = "(minute)Please input digit between 0 and 59";
     whenShown(form, [&] {
