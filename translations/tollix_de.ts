@@ -150,6 +150,10 @@
         <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
         <translation>Liest ein neues Passwort für die Webseite von der Standardeingabe, speichert seinen Hash in data/web.ini und endet.</translation>
     </message>
+    <message>
+        <source>tollix: --yes goes only with --import-holidays (try --help)</source>
+        <translation>tollix: --yes gilt nur mit --import-holidays (siehe --help)</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>

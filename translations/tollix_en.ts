@@ -150,6 +150,10 @@
         <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
         <translation>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</translation>
     </message>
+    <message>
+        <source>tollix: --yes goes only with --import-holidays (try --help)</source>
+        <translation>tollix: --yes goes only with --import-holidays (try --help)</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>

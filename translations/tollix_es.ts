@@ -150,6 +150,10 @@
         <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
         <translation>Lee una contraseña nueva para la página web de la entrada estándar, guarda su hash en data/web.ini y termina.</translation>
     </message>
+    <message>
+        <source>tollix: --yes goes only with --import-holidays (try --help)</source>
+        <translation>tollix: --yes solo va con --import-holidays (pruebe --help)</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>

@@ -150,6 +150,10 @@
         <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
         <translation>Lit un nouveau mot de passe pour la page web sur l&apos;entrée standard, enregistre son empreinte dans data/web.ini et se termine.</translation>
     </message>
+    <message>
+        <source>tollix: --yes goes only with --import-holidays (try --help)</source>
+        <translation>tollix : --yes ne va qu’avec --import-holidays (essayez --help)</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>

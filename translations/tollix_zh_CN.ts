@@ -150,6 +150,10 @@
         <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
         <translation>从标准输入读取网页的新密码，将其哈希保存到 data/web.ini 并退出。</translation>
     </message>
+    <message>
+        <source>tollix: --yes goes only with --import-holidays (try --help)</source>
+        <translation>tollix：--yes 只能与 --import-holidays 一起使用（请尝试 --help）</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
