@@ -311,6 +311,8 @@ std::optional<WebServer::Answer> WebServer::api(MHD_Connection* connection, Exch
             return reply(200, {{QStringLiteral("csrf"), QString::fromStdString(session->csrf)}});
         if (path == QLatin1String("/api/status"))
             return send(api_.status());
+        if (path == QLatin1String("/api/today"))
+            return send(api_.today());
         if (path == QLatin1String("/api/sounds"))
             return send(api_.sounds());
         if (path == QLatin1String("/api/rings")) {
