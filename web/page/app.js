@@ -80,7 +80,7 @@ async function refresh() {
   const time = data.time_source;
   $('time-source').textContent = time.source === 'server'
     ? said().internetTime + time.text + ' (' + time.offset_ms + ' ms)' : said().pcClock;
-  // Lists rebuilt only when they change, so one scrolled down stays there.
+  // Today's bells and the last rings only when their mark changed.
   if (data.today_mark !== todayMark) {
     const today = await call('GET', '/api/today');
     if (today.status !== 200) return;
