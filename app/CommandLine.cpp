@@ -45,6 +45,12 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                         .arg(parser.positionalArguments().constFirst());
         return line;
     }
+    if (parser.isSet(yes) && !parser.isSet(importHolidays)) {
+        // Alone it would start the program, which has no window without a display.
+        line.action = Action::Error;
+        line.text = tr("tollix: --yes goes only with --import-holidays (try --help)");
+        return line;
+    }
     if (parser.isSet(help)) {
         line.action = Action::Help;
         line.text = parser.helpText();

@@ -14,8 +14,8 @@ QString refusalText(const std::string& text);
 
 // What is said of the running schedule's day under its state: a day off, a
 // make-up day, a special day, or a day whose settings cannot ring. Empty on
-// an ordinary day. `local`: in the installed language, as the window says it;
-// otherwise as written, for the web page.
+// an ordinary day. `local`: in the installed language, as the window and the
+// web page say it; otherwise as written.
 QString dayNoteText(const BellEngine& engine, bool local);
 
 }  // namespace tollix

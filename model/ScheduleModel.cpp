@@ -171,8 +171,14 @@ void ScheduleModel::readProblem(const std::filesystem::path& file, const std::st
         unreadable_.erase(file);  // mended meanwhile
         return;
     }
-    if (unreadable_.insert(file).second)
+    if (unreadable_.insert_or_assign(file, why).second)
         emit unreadable(QString::fromStdString(why));
+}
+
+std::vector<std::string> ScheduleModel::readProblems() const {
+    std::vector<std::string> problems;
+    for (const auto& [file, why] : unreadable_) problems.push_back(why);
+    return problems;
 }
 
 bool ScheduleModel::mayWrite(const std::filesystem::path& file) {

@@ -10,8 +10,8 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -77,6 +77,9 @@ class ScheduleModel final : public QObject {
 
     // Reads every file; the editor shows `today` (1..7) in the set-each-day mode.
     void load(int today);
+    // Why each data file that could not be read stands in with the initial
+    // settings, until it is read or written again.
+    std::vector<std::string> readProblems() const;
 
     // ---- General settings ("data.ini") ----
     const GeneralSettings& general() const { return general_; }
@@ -224,7 +227,7 @@ class ScheduleModel final : public QObject {
     IntervalSettings shown_;
     int nobell_ = 0;
     int automatic_ = 0;
-    std::set<std::filesystem::path> unreadable_;
+    std::map<std::filesystem::path, std::string> unreadable_;  // and why
 };
 
 }  // namespace tollix

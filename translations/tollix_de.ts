@@ -150,6 +150,10 @@
         <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
         <translation>Liest ein neues Passwort für die Webseite von der Standardeingabe, speichert seinen Hash in data/web.ini und endet.</translation>
     </message>
+    <message>
+        <source>tollix: --yes goes only with --import-holidays (try --help)</source>
+        <translation>tollix: --yes gilt nur mit --import-holidays (siehe --help)</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -850,6 +854,50 @@
     <message>
         <source>en</source>
         <translation>de</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>AN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>HOLIDAY</source>
+        <translation>FERIEN</translation>
+    </message>
+    <message>
+        <source>Wrong password</source>
+        <translation>Falsches Passwort</translation>
+    </message>
+    <message>
+        <source>Too many failed log-ins: wait %1 s</source>
+        <translation>Zu viele fehlgeschlagene Anmeldungen: %1 s warten</translation>
+    </message>
+    <message>
+        <source>Busy: try again</source>
+        <translation>Beschäftigt: bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Stop the schedule? No bell rings until it is started again.</source>
+        <translation>Den Plan stoppen? Keine Klingel läutet, bis er wieder gestartet wird.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A file could not be read: %1 (the initial settings are used)</source>
+        <translation>Eine Datei konnte nicht gelesen werden: %1 (die Anfangseinstellungen gelten)</translation>
+    </message>
+    <message>
+        <source>The schedule is running.</source>
+        <translation>Der Plan läuft.</translation>
+    </message>
+    <message>
+        <source>The schedule is stopped.</source>
+        <translation>Der Plan ist gestoppt.</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,10 @@
         <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
         <translation>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</translation>
     </message>
+    <message>
+        <source>tollix: --yes goes only with --import-holidays (try --help)</source>
+        <translation>tollix: --yes goes only with --import-holidays (try --help)</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -850,6 +854,50 @@
     <message>
         <source>en</source>
         <translation>en</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>HOLIDAY</source>
+        <translation>HOLIDAY</translation>
+    </message>
+    <message>
+        <source>Wrong password</source>
+        <translation>Wrong password</translation>
+    </message>
+    <message>
+        <source>Too many failed log-ins: wait %1 s</source>
+        <translation>Too many failed log-ins: wait %1 s</translation>
+    </message>
+    <message>
+        <source>Busy: try again</source>
+        <translation>Busy: try again</translation>
+    </message>
+    <message>
+        <source>Stop the schedule? No bell rings until it is started again.</source>
+        <translation>Stop the schedule? No bell rings until it is started again.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>A file could not be read: %1 (the initial settings are used)</source>
+        <translation>A file could not be read: %1 (the initial settings are used)</translation>
+    </message>
+    <message>
+        <source>The schedule is running.</source>
+        <translation>The schedule is running.</translation>
+    </message>
+    <message>
+        <source>The schedule is stopped.</source>
+        <translation>The schedule is stopped.</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,10 @@
         <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
         <translation>Lee una contraseña nueva para la página web de la entrada estándar, guarda su hash en data/web.ini y termina.</translation>
     </message>
+    <message>
+        <source>tollix: --yes goes only with --import-holidays (try --help)</source>
+        <translation>tollix: --yes solo va con --import-holidays (pruebe --help)</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -850,6 +854,50 @@
     <message>
         <source>en</source>
         <translation>es</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ENCENDIDO</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>APAGADO</translation>
+    </message>
+    <message>
+        <source>HOLIDAY</source>
+        <translation>FESTIVO</translation>
+    </message>
+    <message>
+        <source>Wrong password</source>
+        <translation>Contraseña incorrecta</translation>
+    </message>
+    <message>
+        <source>Too many failed log-ins: wait %1 s</source>
+        <translation>Demasiados inicios de sesión fallidos: espere %1 s</translation>
+    </message>
+    <message>
+        <source>Busy: try again</source>
+        <translation>Ocupado: inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Stop the schedule? No bell rings until it is started again.</source>
+        <translation>¿Detener el horario? No sonará ningún timbre hasta que se inicie de nuevo.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>A file could not be read: %1 (the initial settings are used)</source>
+        <translation>No se pudo leer un archivo: %1 (se usan los ajustes iniciales)</translation>
+    </message>
+    <message>
+        <source>The schedule is running.</source>
+        <translation>El horario está en marcha.</translation>
+    </message>
+    <message>
+        <source>The schedule is stopped.</source>
+        <translation>El horario está detenido.</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,10 @@
         <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
         <translation>Lit un nouveau mot de passe pour la page web sur l&apos;entrée standard, enregistre son empreinte dans data/web.ini et se termine.</translation>
     </message>
+    <message>
+        <source>tollix: --yes goes only with --import-holidays (try --help)</source>
+        <translation>tollix : --yes ne va qu’avec --import-holidays (essayez --help)</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -850,6 +854,50 @@
     <message>
         <source>en</source>
         <translation>fr</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>MARCHE</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>ARRÊT</translation>
+    </message>
+    <message>
+        <source>HOLIDAY</source>
+        <translation>CONGÉ</translation>
+    </message>
+    <message>
+        <source>Wrong password</source>
+        <translation>Mot de passe incorrect</translation>
+    </message>
+    <message>
+        <source>Too many failed log-ins: wait %1 s</source>
+        <translation>Trop de connexions échouées : attendez %1 s</translation>
+    </message>
+    <message>
+        <source>Busy: try again</source>
+        <translation>Occupé : réessayez</translation>
+    </message>
+    <message>
+        <source>Stop the schedule? No bell rings until it is started again.</source>
+        <translation>Arrêter le programme ? Aucune sonnerie ne retentit tant qu’il n’est pas redémarré.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>A file could not be read: %1 (the initial settings are used)</source>
+        <translation>Un fichier n’a pas pu être lu : %1 (les réglages initiaux sont utilisés)</translation>
+    </message>
+    <message>
+        <source>The schedule is running.</source>
+        <translation>Le programme est en marche.</translation>
+    </message>
+    <message>
+        <source>The schedule is stopped.</source>
+        <translation>Le programme est arrêté.</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,10 @@
         <source>Reads a new password for the web page from standard input, stores its hash in data/web.ini and ends.</source>
         <translation>从标准输入读取网页的新密码，将其哈希保存到 data/web.ini 并退出。</translation>
     </message>
+    <message>
+        <source>tollix: --yes goes only with --import-holidays (try --help)</source>
+        <translation>tollix：--yes 只能与 --import-holidays 一起使用（请尝试 --help）</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -850,6 +854,50 @@
     <message>
         <source>en</source>
         <translation>zh-CN</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>运行</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>HOLIDAY</source>
+        <translation>假日</translation>
+    </message>
+    <message>
+        <source>Wrong password</source>
+        <translation>密码错误</translation>
+    </message>
+    <message>
+        <source>Too many failed log-ins: wait %1 s</source>
+        <translation>登录失败次数过多：请等待 %1 秒</translation>
+    </message>
+    <message>
+        <source>Busy: try again</source>
+        <translation>繁忙：请重试</translation>
+    </message>
+    <message>
+        <source>Stop the schedule? No bell rings until it is started again.</source>
+        <translation>停止时间表？在再次启动之前，不会有铃声响起。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>A file could not be read: %1 (the initial settings are used)</source>
+        <translation>无法读取文件：%1（使用初始设置）</translation>
+    </message>
+    <message>
+        <source>The schedule is running.</source>
+        <translation>时间表正在运行。</translation>
+    </message>
+    <message>
+        <source>The schedule is stopped.</source>
+        <translation>时间表已停止。</translation>
     </message>
 </context>
 <context>

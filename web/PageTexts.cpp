@@ -9,14 +9,29 @@ namespace {
 
 // Every text of index.html a person reads, as it stands there.
 constexpr const char* kTexts[] = {
-    QT_TRANSLATE_NOOP("WebPage", "Log out"),         QT_TRANSLATE_NOOP("WebPage", "Password"),
-    QT_TRANSLATE_NOOP("WebPage", "Log in"),          QT_TRANSLATE_NOOP("WebPage", "Now state"),
-    QT_TRANSLATE_NOOP("WebPage", "Next bell"),       QT_TRANSLATE_NOOP("WebPage", "Ring now"),
-    QT_TRANSLATE_NOOP("WebPage", "Sound"),           QT_TRANSLATE_NOOP("WebPage", "Stop bell"),
-    QT_TRANSLATE_NOOP("WebPage", "Start"),           QT_TRANSLATE_NOOP("WebPage", "Stop"),
-    QT_TRANSLATE_NOOP("WebPage", "Today Bells"),     QT_TRANSLATE_NOOP("WebPage", "Last rings"),
-    QT_TRANSLATE_NOOP("WebPage", "Internet time: "), QT_TRANSLATE_NOOP("WebPage", "Time: PC clock"),
-    QT_TRANSLATE_NOOP("WebPage", "Error ")};
+    QT_TRANSLATE_NOOP("WebPage", "Log out"),
+    QT_TRANSLATE_NOOP("WebPage", "Password"),
+    QT_TRANSLATE_NOOP("WebPage", "Log in"),
+    QT_TRANSLATE_NOOP("WebPage", "Now state"),
+    QT_TRANSLATE_NOOP("WebPage", "Next bell"),
+    QT_TRANSLATE_NOOP("WebPage", "Ring now"),
+    QT_TRANSLATE_NOOP("WebPage", "Sound"),
+    QT_TRANSLATE_NOOP("WebPage", "Stop bell"),
+    QT_TRANSLATE_NOOP("WebPage", "Start"),
+    QT_TRANSLATE_NOOP("WebPage", "Stop"),
+    QT_TRANSLATE_NOOP("WebPage", "Today Bells"),
+    QT_TRANSLATE_NOOP("WebPage", "Last rings"),
+    QT_TRANSLATE_NOOP("WebPage", "Internet time: "),
+    QT_TRANSLATE_NOOP("WebPage", "Time: PC clock"),
+    QT_TRANSLATE_NOOP("WebPage", "Error "),
+    QT_TRANSLATE_NOOP("WebPage", "ON"),
+    QT_TRANSLATE_NOOP("WebPage", "OFF"),
+    QT_TRANSLATE_NOOP("WebPage", "HOLIDAY"),
+    QT_TRANSLATE_NOOP("WebPage", "Wrong password"),
+    QT_TRANSLATE_NOOP("WebPage", "Too many failed log-ins: wait %1 s"),
+    QT_TRANSLATE_NOOP("WebPage", "Busy: try again"),
+    QT_TRANSLATE_NOOP("WebPage", "Stop the schedule? No bell rings until it is started again."),
+    QT_TRANSLATE_NOOP("WebPage", "Cancel")};
 
 QByteArray escaped(const QString& text) {
     return text.toHtmlEscaped().toUtf8();

@@ -5,6 +5,7 @@
 #include "sound/SoundLibrary.h"
 #include "timesync/TimeSync.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringList>
@@ -51,6 +52,16 @@ QString clockText(int minuteOfDay) {
         .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
 }
 
+// Another, whenever a line is added to the ring record or it is rotated.
+QString ringsMark(const std::filesystem::path& file) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(file, ec);
+    const auto written = std::filesystem::last_write_time(file, ec);
+    if (ec)
+        return {};
+    return QStringLiteral("%1-%2").arg(size).arg(written.time_since_epoch().count());
+}
+
 std::vector<std::string> soundList(const std::filesystem::path& folder) {
     try {
         return sound::SoundFolderScan(folder);
@@ -61,7 +72,11 @@ std::vector<std::string> soundList(const std::filesystem::path& folder) {
 
 }  // namespace
 
-WebApi::WebApi(Services services) : services_(std::move(services)) {}
+WebApi::WebApi(Services services) : services_(std::move(services)) {
+    const auto changed = [this] { ++todayMark_; };
+    QObject::connect(&services_.engine, &BellEngine::dayChanged, &watching_, changed);
+    QObject::connect(&services_.engine, &BellEngine::runningChanged, &watching_, changed);
+}
 
 WebApi::Reply WebApi::status() const {
     const BellEngine& engine = services_.engine;
@@ -69,19 +84,14 @@ WebApi::Reply WebApi::status() const {
     if (engine.running())
         state = engine.today().kind == DayChoice::Kind::NoBells ? QStringLiteral("HOLIDAY")
                                                                 : QStringLiteral("ON");
-    QJsonArray today;
-    if (engine.running()) {
-        const BellSchedule& bells = engine.bells();
-        std::vector<std::pair<int, std::string>> regular;
-        for (int i = 0; i < bells.regularCount; ++i)
-            regular.emplace_back(bells.todayTimes[static_cast<std::size_t>(i)],
-                                 bells.todaySounds[static_cast<std::size_t>(i)]);
-        std::stable_sort(regular.begin(), regular.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (const auto& [minute, sound] : regular)
-            today.append(QJsonObject{{QStringLiteral("time"), clockText(minute)},
-                                     {QStringLiteral("sound"), text(sound)}});
-    }
+    // Nobody may see the window's message: a page on a phone says it.
+    QJsonArray problems;
+    for (const auto& why : services_.model.readProblems())
+        problems.append(
+            QCoreApplication::translate("WebPage",
+                                        "A file could not be read: %1 (the initial settings "
+                                        "are used)")
+                .arg(text(why)));
     const timesync::TimeSync* sync = services_.timeSync;
     const bool internetTime = sync && services_.model.general().chkTimeSync == 1;
     QJsonObject time{{QStringLiteral("source"),
@@ -92,14 +102,36 @@ WebApi::Reply WebApi::status() const {
     }
     return {200,
             {{QStringLiteral("state"), state},
-             {QStringLiteral("day"), dayNoteText(engine, false)},
+             {QStringLiteral("day"), dayNoteText(engine, true)},
              {QStringLiteral("now"), isoTime(services_.clock.now())},
              {QStringLiteral("next_bell"), engine.nextBell},
              {QStringLiteral("next_sound"), engine.nextBellSound},
-             {QStringLiteral("today"), today},
+             {QStringLiteral("today_mark"), todayMark_},
+             {QStringLiteral("rings_mark"), ringsMark(services_.ringLog)},
+             {QStringLiteral("problems"), problems},
              {QStringLiteral("playing"), engine.isPlaying},
              {QStringLiteral("hearing"), engine.hearing()},
              {QStringLiteral("time_source"), time}}};
+}
+
+WebApi::Reply WebApi::today() const {
+    const BellEngine& engine = services_.engine;
+    QJsonArray bells;
+    if (engine.running()) {
+        // The alarms before and after the intervals' bells ring too.
+        const BellSchedule& schedule = engine.bells();
+        std::vector<std::pair<int, std::string>> ringing;
+        for (int i = 0; i < std::min<int>(schedule.todayCount, BellSchedule::kCapacity); ++i)
+            if (const auto at = static_cast<std::size_t>(i);
+                schedule.todayTimes[at] != BellSchedule::kSwitchedOff)
+                ringing.emplace_back(schedule.todayTimes[at], schedule.todaySounds[at]);
+        std::stable_sort(ringing.begin(), ringing.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& [minute, sound] : ringing)
+            bells.append(QJsonObject{{QStringLiteral("time"), clockText(minute)},
+                                     {QStringLiteral("sound"), text(sound)}});
+    }
+    return {200, {{QStringLiteral("today_mark"), todayMark_}, {QStringLiteral("bells"), bells}}};
 }
 
 WebApi::Reply WebApi::rings(int limit) const {
@@ -128,9 +160,9 @@ WebApi::Reply WebApi::ring(const QByteArray& body, const std::string& from) {
     const std::vector<std::string> library = soundList(services_.soundFolder);
     const std::string sound = name.toString().toStdString();
     if (!name.isString() || std::find(library.begin(), library.end(), sound) == library.end())
-        return refused(400, QStringLiteral("Not exist selected bell in sound folder."));
+        return refused(400, refusalText("Not exist selected bell in sound folder."));
     if (const auto refusal = services_.engine.ringNow(sound, library, by(from)))
-        return refused(409, text(refusal->text));
+        return refused(409, refusalText(refusal->text));
     return done();
 }
 
@@ -142,16 +174,16 @@ WebApi::Reply WebApi::stopBell(const std::string& from) {
 
 WebApi::Reply WebApi::startSchedule(const std::string& from) {
     if (services_.engine.running())
-        return refused(409, QStringLiteral("The schedule is running."));
+        return refused(409, QCoreApplication::translate("WebPage", "The schedule is running."));
     if (const auto refusal = services_.engine.start(soundList(services_.soundFolder)))
-        return refused(409, text(refusal->text));
+        return refused(409, refusalText(refusal->text));
     services_.engine.recordOrder("Start", "from " + from);
     return done();
 }
 
 WebApi::Reply WebApi::stopSchedule(const std::string& from) {
     if (!services_.engine.running())
-        return refused(409, QStringLiteral("The schedule is stopped."));
+        return refused(409, QCoreApplication::translate("WebPage", "The schedule is stopped."));
     services_.engine.stopSchedule();
     services_.engine.recordOrder("Stop", "from " + from);
     return done();

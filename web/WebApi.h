@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QObject>
 
 #include <filesystem>
 #include <string>
@@ -37,7 +38,11 @@ class WebApi {
 
     explicit WebApi(Services services);
 
+    // What changes, small enough to be asked every second: today's bells and
+    // the last rings are only marked, and asked for when their mark changes.
     Reply status() const;
+    // Today's bells in their order, none while the schedule is stopped.
+    Reply today() const;
     Reply rings(int limit) const;
     Reply sounds() const;
     // `body`: {"sound": NAME}; `from`: the client's address.
@@ -50,6 +55,9 @@ class WebApi {
 
   private:
     Services services_;
+    // Counts each new build of today's bells, and each start and stop.
+    int todayMark_ = 1;
+    QObject watching_;
 };
 
 }  // namespace tollix::web

@@ -29,6 +29,7 @@ namespace tollix::web {
 namespace {
 
 constexpr qsizetype kMaxBody = 4096;
+constexpr qsizetype kMaxDroppedBody = 64 * 1024;
 constexpr int kMaxChecking = 4;  // a password check takes 64 MiB for a moment
 constexpr unsigned kMaxConnections = 64;
 constexpr unsigned kMaxConnectionsPerAddress = 16;
@@ -100,13 +101,18 @@ struct Library {
             return MHD_YES;
         }
         if (*size > 0) {
-            // A body sent in chunks, without its length: cut off at the limit.
-            if (exchange->body.size() + static_cast<qsizetype>(*size) > kMaxBody)
+            // A body sent in chunks, without its length: past the limit it is
+            // read and dropped to be answered at its end; a flood is cut off.
+            exchange->received += static_cast<qsizetype>(*size);
+            if (exchange->received > kMaxDroppedBody)
                 return MHD_NO;
-            exchange->body.append(data, static_cast<qsizetype>(*size));
+            if (exchange->received <= kMaxBody)
+                exchange->body.append(data, static_cast<qsizetype>(*size));
             *size = 0;
             return MHD_YES;
         }
+        if (exchange->received > kMaxBody)
+            return send(connection, {413, "application/json", R"({"error":"Too large"})", {}});
         return static_cast<WebServer*>(server)->handle(connection, *exchange, path, method)
                    ? MHD_YES
                    : MHD_NO;
@@ -305,6 +311,8 @@ std::optional<WebServer::Answer> WebServer::api(MHD_Connection* connection, Exch
             return reply(200, {{QStringLiteral("csrf"), QString::fromStdString(session->csrf)}});
         if (path == QLatin1String("/api/status"))
             return send(api_.status());
+        if (path == QLatin1String("/api/today"))
+            return send(api_.today());
         if (path == QLatin1String("/api/sounds"))
             return send(api_.sounds());
         if (path == QLatin1String("/api/rings")) {

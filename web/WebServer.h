@@ -63,6 +63,7 @@ class WebServer final : public QObject {
     // One request, from its headers to its answer.
     struct Exchange {
         QByteArray body;
+        qsizetype received = 0;       // of the body, kept or not
         std::optional<Answer> ready;  // a log-in's, once its password is checked
     };
     // One step of a request: its headers, a piece of its body or its end.

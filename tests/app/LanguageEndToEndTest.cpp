@@ -16,6 +16,7 @@ TEST(CommandLineLanguage, FollowsTheDesktopsLanguage) {
         {nullptr, "en_GB.UTF-8", "zh_CN:de", "--bogus", 2, "请尝试 --help"},
         {"es_ES.UTF-8", "de_DE.UTF-8", nullptr, "--import-holidays", 1, "no se importó"},
         {nullptr, "fr_FR.UTF-8", nullptr, "--web-password", 1, "aucun mot de passe"},
+        {nullptr, "de_DE.UTF-8", nullptr, "--yes", 2, "nur mit --import-holidays"},
     };
     test::Program tollix;
     for (const Case& c : cases) {

@@ -1,10 +1,12 @@
 // The web page's server on a loopback port: who may do what, and how often.
+#include "engine/NextBell.h"
 #include "tests/support/Pulse.h"
 #include "tests/web/Http.h"
 #include "ui/Translations.h"
 #include "ui/WebPageWindow.h"
 #include "web/WebServer.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
@@ -120,10 +122,12 @@ TEST_F(WebServerTest, OnlyALoggedInPageWithItsTokenMayActAndGuessingIsSlowedDown
               "web Log in refused, web Log in refused, web Log in");
 }
 
-TEST_F(WebServerTest, ABodyOverTheLimitIsRefusedUnreadOrCutOff) {
+TEST_F(WebServerTest, ABodyOverTheLimitIsRefusedUnreadOrAtItsEnd) {
+    const QByteArray chunked = "Connection: close\r\nTransfer-Encoding: chunked\r\n\r\n";
     const std::pair<QByteArray, QByteArray> rows[] = {
         {"Content-Length: 1000000000\r\n\r\n", "HTTP/1.1 413"},  // answered unread
-        {"Transfer-Encoding: chunked\r\n\r\n1400\r\n" + QByteArray(0x1400, 'x'), ""},
+        {chunked + "1400\r\n" + QByteArray(0x1400, 'x') + "\r\n0\r\n\r\n", "HTTP/1.1 413"},
+        {chunked + "100000\r\n" + QByteArray(0x100000, 'x'), ""},  // a flood is cut off
     };
     for (const auto& [rest, status] : rows) {
         QTcpSocket socket;
@@ -160,7 +164,37 @@ TEST_F(WebServerTest, ThePageSpeaksTheProgramsLanguage) {
     EXPECT_TRUE(page.contains("<html lang=\"de\">"));
     EXPECT_TRUE(page.contains(">Abmelden<"));
     EXPECT_TRUE(page.contains("data-pc-clock=\"Zeit: PC-Uhr\""));
+    EXPECT_TRUE(page.contains(R"(="AUS" data-holiday="FERIEN" data-wrong-password="Falsches)"));
     EXPECT_FALSE(page.contains("Log out"));
+}
+
+// Small however many bells; today's bells (every one) and the last rings apart, marked.
+TEST_F(WebServerTest, TheStatusIsSmallAndSaysWhyNothingRingsTodayHasEveryBell) {
+    fs::create_directory(paths.dataIni());  // data.ini cannot be read: nothing starts
+    model.load(2);
+    EXPECT_TRUE(api.status().body[u"problems"_s][0].toString().contains(u"data.ini"_s));
+    fs::remove(paths.dataIni());
+    test::save(paths.dataIni(), {.timeMode = 2});
+    std::vector<std::string> lines;
+    for (int minute = 0; minute < 1440; ++minute) lines.push_back(bellText(minute) + "/b");
+    test::saveWeekList(paths.weekList(), lines);
+    const auto restart = [this] { model.load(2), engine.startSchedule(); };
+    restart();
+    const QJsonObject running = api.status().body;
+    EXPECT_LT(QJsonDocument(running).toJson(QJsonDocument::Compact).size(), 4096);
+    api.stopBell("127.0.0.1");  // a line on the ring record
+    EXPECT_NE(api.status().body[u"rings_mark"_s], running[u"rings_mark"_s]);
+    test::save(paths.dataIni(), {.timeMode = 1});
+    datafiles::writeIntervals(
+        paths.weekIntervals(),
+        {"8", "0", "10", "0", "50", "10", 0, "s", "e", 1, "5", "a", 1, "5", "b"},
+        datafiles::IntervalFile::Week);
+    restart();
+    EXPECT_NE(api.status().body[u"today_mark"_s], running[u"today_mark"_s]);
+    QString sounds;
+    for (const auto bell : api.today().body[u"bells"_s].toArray())
+        sounds += bell[u"sound"_s].toString();
+    EXPECT_EQ(sounds, u"sabesabes"_s);  // the alarms 5 min after a start, before an end
 }
 
 }  // namespace

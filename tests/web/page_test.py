@@ -2,7 +2,7 @@
 """The web page in headless Chromium, driven over its DevTools pipe: log in,
 start the schedule, at a phone's and a desktop's width. Screenshots are left
 in OUTDIR for a look."""
-import base64, json, os, socket, subprocess, sys, tempfile, time, wave
+import base64, json, os, re, socket, subprocess, sys, tempfile, time, wave
 
 tollix_exe, outdir = sys.argv[1], sys.argv[2]
 os.makedirs(outdir, exist_ok=True)
@@ -15,7 +15,7 @@ with wave.open(os.path.join(program, 'sound', 'bell.wav'), 'wb') as w:
 def write(name, text):
     with open(os.path.join(program, 'data', name), 'w') as f:
         f.write(text)
-write('mdata.ini', '08hr 30min/bell.wav\n23hr 59min/bell.wav\n')
+write('mdata.ini', ''.join('23hr %02dmin/bell.wav\n' % m for m in range(40, 52)))  # 12 bells
 with socket.socket() as s:
     s.bind(('127.0.0.1', 0)); port = s.getsockname()[1]
 write('web.ini', '%d\n' % port)
@@ -102,7 +102,7 @@ try:
         wait_for("document.getElementById('state').textContent === 'OFF'", name + ' state OFF')
         evaluate("document.getElementById('start').click()")
         wait_for("document.getElementById('state').textContent === 'ON' && "
-                 "document.querySelectorAll('#today li').length === 2 && "
+                 "document.querySelectorAll('#today li').length === 12 && "
                  "document.querySelector('#rings li') !== null", name + ' started with its bells')
         c = evaluate("""(() => {
             const r = (id) => document.getElementById(id).getBoundingClientRect();
@@ -111,26 +111,39 @@ try:
               button: r('ring').height,
               sideBySide: r('state').top === r('next').top,
               cookie: document.cookie,
+              number: (() => {  // room for the widest number a day can have
+                const l = $('today'), s = getComputedStyle(l), p = document.createElement('span');
+                p.textContent = '1440.'; const w = l.appendChild(p).offsetWidth; p.remove();
+                return s.listStylePosition === 'inside' || parseFloat(s.paddingLeft) >= w; })(),
             };})()""")
         failures += [name + ': ' + what for bad, what in (
             (c['scroll'] > width, 'wider than the screen (%d px)' % c['scroll']),
             (c['button'] < 44, 'a button only %d px high' % c['button']),
             (c['sideBySide'] == mobile, 'the state and the next bell are laid out wrongly'),
-            ('tollix_session' in c['cookie'], 'the session cookie is readable by scripts')) if bad]
+            ('tollix_session' in c['cookie'], 'the session cookie is readable by scripts'),
+            (not c['number'], 'the numbers of the list are clipped')) if bad]
         shot = call('Page.captureScreenshot', page, format='png')['data']
         with open(os.path.join(outdir, name + '.png'), 'wb') as f:
             f.write(base64.b64decode(shot))
         evaluate("document.getElementById('halt').click()")
+        if not evaluate("$('ask').open && ($('ask-stop').click(), true)"):  # asked, then stopped
+            failures.append(name + ': the schedule stops without asking')
         wait_for("document.getElementById('state').textContent === 'OFF'", name + ' stopped')
         evaluate("document.getElementById('logout').click()")
         wait_for("!document.getElementById('login').hidden", name + ' logged out')
+    for _ in range(6):  # refused log-ins say why, and the lock-out how long it lasts
+        evaluate("$('login-error').textContent = ''; $('password').value = 'wrong';"
+                 "$('login').requestSubmit()")
+        wait_for("$('login-error').textContent", 'a refusal')
+    if not evaluate("/^Too many failed log-ins: wait [1-9][0-9]* s$/.test($('login-error').textContent)"):
+        failures.append('the lock-out does not say how long it lasts')
     # Content blocked by the page's policy, or scripts that failed, are said here.
     for event in events:
         params, method = event.get('params', {}), event.get('method')
         entry = params.get('entry') or params.get('exceptionDetails') or {}
-        text = entry.get('text', '')  # a refused ask of the logged-out page (401) is expected
+        text = entry.get('text', '')  # refused log-ins and asks (401, 429) are expected
         if (method == 'Runtime.exceptionThrown' or method == 'Log.entryAdded' and
-                entry.get('level') == 'error') and '401' not in text:
+                entry.get('level') == 'error') and not re.search('status of (401|429)', text):
             failures.append('browser: ' + text)
 finally:
     if browser:
