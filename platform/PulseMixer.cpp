@@ -92,10 +92,14 @@ struct PulseEvents {
     static void known(pa_context* context, const pa_sink_info* info, int eol, void* data) {
         auto* mixer = static_cast<PulseMixer*>(data);
         if (eol == 0) {
-            if (info && info->name)
+            if (info && info->name) {
                 mixer->listing_.push_back(sinkOf(*info));
+                if (mixer->regained_ && mixer->before_.count(info->name) == 0)
+                    mixer->sinkSeen(info->name, info->mute != 0);
+            }
             return;
         }
+        mixer->regained_ = false;
         mixer->known_ = std::move(mixer->listing_);
         mixer->listing_.clear();
         mixer->knownValid_ = eol > 0 && !mixer->relist_;
@@ -121,6 +125,16 @@ struct PulseEvents {
                                                         PA_SUBSCRIPTION_MASK_SERVER),
                     nullptr, nullptr))
                 pa_operation_unref(op);
+            // A server met again (it restarted): each sink that was not
+            // there before, or that the hold had muted, is one that appears.
+            if (mixer->served_) {
+                mixer->before_.clear();
+                for (const auto& sink : mixer->known_)
+                    if (mixer->muted_.count(sink.name) == 0)
+                        mixer->before_.insert(sink.name);
+                mixer->regained_ = mixer->holding_;
+            }
+            mixer->served_ = true;
             mixer->listKnown(context);
             // A server back after a restart: the hold goes on there, or what
             // was muted (by this run or an earlier one) is given back.

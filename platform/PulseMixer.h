@@ -23,10 +23,12 @@ namespace tollix {
 // main loop thread of the client's own. A call waits for its answer at most
 // its time limit; a lost server is connected again by the next call. While
 // the outputs are held muted, the server's sink events are followed: a new
-// default output or a sink that appears later is muted too. The list of
-// sinks follows those events always, so that a bell choosing its outputs
-// does not wait for the server. Every sink it muted is remembered by name
-// and unmuted by writeMute(false), by its end, and by undoAtExit().
+// default output or a sink that appears later is muted too, and so is one
+// found on a server that restarted, unless it was there before and left
+// alone. The list of sinks follows those events always, so that a bell
+// choosing its outputs does not wait for the server. Every sink it muted is
+// remembered by name and unmuted by writeMute(false), by its end, and by
+// undoAtExit().
 class PulseMixer final : public Mixer {
   public:
     explicit PulseMixer(std::chrono::milliseconds limit = std::chrono::milliseconds(30));
@@ -88,6 +90,10 @@ class PulseMixer final : public Mixer {
     // The server's sinks, followed through its events.
     std::vector<Sink> known_, listing_;
     bool knownValid_ = false, listingNow_ = false, relist_ = false;
+    // Once connected, a later connection meets the server again: while it
+    // holds, the first listing there mutes each sink not among `before_`.
+    bool served_ = false, regained_ = false;
+    std::set<std::string> before_;
     // The context's state, for the callers that wait for it.
     std::atomic<int> state_{0};
     std::mutex waitMutex_;

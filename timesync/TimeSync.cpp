@@ -23,6 +23,8 @@ constexpr std::int64_t kMinimumPollMs = 64'000;  // never more often, per server
 constexpr int kLongestPollMs = 1'024'000;
 constexpr std::int64_t kQuietMs = 15 * 60'000;  // after a kiss of death
 constexpr std::int64_t kSetThresholdNs = 100'000'000;
+// The computer's clock moved this far against the monotonic one: it was set.
+constexpr std::int64_t kStepNs = 1'000'000'000;
 constexpr std::size_t kSamples = 8;
 constexpr int kFailuresShown = 5;
 // One answer may move the bells this far; further needs answers that agree,
@@ -139,7 +141,11 @@ bool TimeSync::mayAsk(std::size_t server, std::int64_t nowMs) const {
     return nowMs >= s.quietUntilMs && (!s.lastAskedMs || nowMs - *s.lastAskedMs >= kMinimumPollMs);
 }
 
+// Who set the clock may tell nobody, or tell only after an answer that
+// measured the old clock has moved the bells: the tick's moments look too.
 void TimeSync::SendTimeRequest() {
+    if (!setting_ && measuredLeadNs_ && steppedSince(*measuredLeadNs_))
+        clockStepped();
     if (pending_ || setting_ || servers_.empty())
         return;
     const std::int64_t now = services_.monotonicMs();
@@ -183,6 +189,7 @@ void TimeSync::send(int generation, const QHostAddress& address) {
     pending_->address = address;
     pending_->port = servers_[pending_->server].address.port;
     pending_->sentNs = services_.systemNs();
+    pending_->leadNs = clockLeadNs();
     const qint64 written = socket_->writeDatagram(reinterpret_cast<const char*>(request.data()),
                                                   kPacketSize, address, pending_->port);
     if (!pending_ || pending_->generation != generation)
@@ -210,6 +217,11 @@ void TimeSync::readReplies() {
         if (reply.verdict != Verdict::Good || !believable(reply.receiveNs) ||
             !believable(reply.transmitNs))
             continue;  // no answer: the time-out falls back
+        // Sent before a step and read after it: it measured neither clock.
+        if (steppedSince(pending_->leadNs)) {
+            clockStepped();
+            continue;
+        }
         const Sample sample =
             measure(pending_->sentNs, reply.receiveNs, reply.transmitNs, received);
         const QString server = hostName(servers_[pending_->server].address);
@@ -251,6 +263,7 @@ void TimeSync::noAnswer() {
 void TimeSync::take(const Sample& sample, std::int64_t askedMs, const QString& server,
                     const ServerTime& at) {
     lastGoodMs_ = services_.monotonicMs();
+    measuredLeadNs_ = clockLeadNs();
     failingSinceNs_.reset();
     if (std::llabs(sample.offsetNs - correctionMs_ * 1'000'000) > kOneVoiceNs) {
         if (!confirmed(sample, askedMs, server)) {
@@ -300,6 +313,7 @@ void TimeSync::take(const Sample& sample, std::int64_t askedMs, const QString& s
         // The samples measured the clock as it was.
         alive->samples_.clear();
         alive->held_.clear();
+        alive->measuredLeadNs_ = alive->clockLeadNs();
         const std::int64_t moved = offsetMs - alive->correctionMs_;
         alive->setCorrection(0);
         alive->setStatus(
@@ -358,9 +372,18 @@ void TimeSync::clockStepped() {
     samples_.clear();
     held_.clear();
     lastGoodMs_.reset();
+    measuredLeadNs_.reset();
     calmAnswers_ = 0;
     pollMs_ = kMinimumPollMs;
     askAtOnce_ = true;
+}
+
+std::int64_t TimeSync::clockLeadNs() const {
+    return services_.systemNs() - services_.monotonicMs() * 1'000'000;
+}
+
+bool TimeSync::steppedSince(std::int64_t leadNs) const {
+    return std::llabs(clockLeadNs() - leadNs) >= kStepNs;
 }
 
 void TimeSync::stop() {
@@ -372,6 +395,7 @@ void TimeSync::stop() {
     failingSinceNs_.reset();
     estimate_.reset();
     lastGoodMs_.reset();
+    measuredLeadNs_.reset();
     pollMs_ = kMinimumPollMs;
     calmAnswers_ = 0;
     setCorrection(0);

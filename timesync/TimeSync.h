@@ -46,7 +46,8 @@ ServerTime serverTime(std::span<const std::uint8_t, 8> transmit);
 // Internet time. At the tick's moments it asks a server when the estimate is
 // old, takes only replies that answer what it asked, and either moves the
 // computer's clock or, where that is refused, keeps the offset for the
-// program's own clock.
+// program's own clock. A step of the computer's clock, told or seen against
+// the monotonic clock, voids what was measured before it.
 class TimeSync final : public QObject {
     Q_OBJECT
 
@@ -107,6 +108,7 @@ class TimeSync final : public QObject {
         QHostAddress address;
         quint16 port = 0;
         std::int64_t sentNs = 0;
+        std::int64_t leadNs = 0;  // the computer's clock on the monotonic one when sent
         std::int64_t askedMs = 0;
         bool sent = false;
     };
@@ -127,6 +129,9 @@ class TimeSync final : public QObject {
     void follow(std::int64_t offsetMs, const QString& server);
     void setCorrection(std::int64_t ms);
     void setStatus(const QString& text);
+    // How far the computer's clock runs ahead of the monotonic one: a change is a step.
+    std::int64_t clockLeadNs() const;
+    bool steppedSince(std::int64_t leadNs) const;
 
     std::vector<Server> servers_;
     Services services_;
@@ -139,6 +144,8 @@ class TimeSync final : public QObject {
     std::deque<Sample> samples_;
     std::deque<Held> held_;
     bool askAtOnce_ = false;  // a step was seen: the next moment asks
+    // The clock's lead when the last answer was taken or the clock was set.
+    std::optional<std::int64_t> measuredLeadNs_;
     QStringList roundAsked_;  // the servers asked since the tick's request
     std::optional<std::int64_t> failingSinceNs_;
     std::optional<Sample> estimate_;

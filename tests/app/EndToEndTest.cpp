@@ -217,6 +217,30 @@ TEST_F(EndToEnd, BellsFollowTheTimeServerWhereTheClockMayNotBeSet) {
     EXPECT_EQ(records(), "adjusted 127.0.0.1, rang first.wav, adjusted 127.0.0.1, held first.wav");
 }
 
+// The computer's clock is set back 45 s while the first request waits for
+// its answer (start-up and a clock set at boot coincide), and only the tick
+// could see it: that answer measured neither clock, and the bells ring at the
+// server's 08:30 all the same.
+TEST_F(EndToEnd, AStepDuringTheFirstRequestIsMeasuredAgain) {
+    tone("first.wav", 1.5);
+    settings({.timeMode = 2, .chkTimeSync = 1}, {"08hr 30min/first.wav"});
+    test::ScriptedTimeServer server;
+    server.holdMs = 700;
+    test::writeBytes(paths.dataFolder() / "timeserver.ini",
+                     "127.0.0.1:" + std::to_string(server.address().port) + "\r\n");
+    beforeStart = [&] { server.offsetMs = (offset + 5) * 1000; };
+    const auto step = [&] {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests == 1; }, 10000));
+        server.holdMs = 0;
+        QTest::qWait(300);  // the answer is still on its way
+        setLead(offset - 45);
+    };
+    const auto samples = run(QTime(8, 29, 40), 17, {{-2.5, step}});
+    expectBellAt(samples, 15);
+    EXPECT_EQ(server.requests, 2);
+    EXPECT_EQ(records(), "adjusted 127.0.0.1, rang first.wav");
+}
+
 // Killed while a start-up message waits for the operator (a log-out, a
 // shutdown): the speakers "No com sound" muted are given back.
 TEST_F(EndToEnd, EndedInStartUpBySignalTheOutputIsUnmuted) {

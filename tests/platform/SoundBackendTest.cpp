@@ -218,11 +218,12 @@ TEST(SoundServerLoss, EveryMixerCallFailsFastAndTheNextWorksWhenItIsBack) {
 
 // "No com sound" in the real program: every output it muted is given back
 // however it ends, and none it did not mute. A sink appears while it holds
-// them muted (and may become the default output).
+// them muted (and may become the default output). A sound server that
+// restarts is held muted like a new one.
 struct MuteCase {
     const char* sink;
     bool becomesDefault;
-    enum End { Signal, DisplayLost, Killed } end;
+    enum End { Signal, DisplayLost, Killed, ServerRestarted } end;
 };
 void PrintTo(const MuteCase& c, std::ostream* out) {
     *out << c.sink;
@@ -298,6 +299,14 @@ TEST_P(MuteUndone, EveryOutputItMutedIsGivenBack) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return tollix.records() == "restored No com sound"; }))
             << tollix.records();
     }
+    if (c.end == MuteCase::ServerRestarted) {  // back with the sinks as they were
+        server.stop();
+        ASSERT_TRUE(server.start());
+        load(u"quiet"_s), load(sink);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return muted(u"bells"_s) && muted(sink); }, 7000));
+        EXPECT_FALSE(muted(u"quiet"_s)) << "neither in use nor muted by it: left alone";
+        server.pactl({u"set-sink-mute"_s, u"quiet"_s, u"1"_s});
+    }
     if (c.end == MuteCase::DisplayLost)
         xvfb.kill();  // Qt's platform plugin calls exit(1)
     else
@@ -312,7 +321,8 @@ TEST_P(MuteUndone, EveryOutputItMutedIsGivenBack) {
 INSTANTIATE_TEST_SUITE_P(Ways, MuteUndone,
                          ::testing::Values(MuteCase{"projector", true, MuteCase::Signal},
                                            MuteCase{"headset", false, MuteCase::DisplayLost},
-                                           MuteCase{"usb", false, MuteCase::Killed}),
+                                           MuteCase{"usb", false, MuteCase::Killed},
+                                           MuteCase{"hdmi", false, MuteCase::ServerRestarted}),
                          [](const auto& way) { return std::string(way.param.sink); });
 
 }  // namespace

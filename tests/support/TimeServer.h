@@ -7,6 +7,7 @@
 #include <QUdpSocket>
 
 #include <chrono>
+#include <functional>
 
 namespace tollix::test {
 
@@ -28,11 +29,12 @@ inline QByteArray timeReply(const QByteArray& request, std::int64_t unixNs) {
     return reply;
 }
 
-// A time server on a loopback port that answers as the test says: the real
-// clock plus `offsetMs`, or one bad kind of answer.
+// A time server on a loopback port that answers as the test says: its clock
+// (the real one) plus `offsetMs`, or one bad kind of answer.
 class ScriptedTimeServer {
   public:
     enum class Answer { Good, Silent, ClientMode, OtherPort, KissRate, Twice, Late };
+    std::function<std::int64_t()> clock = systemNs;
     Answer answer = Answer::Good;
     std::int64_t offsetMs = 0;
     int holdMs = 0;  // the answer waits on the way back
@@ -50,7 +52,7 @@ class ScriptedTimeServer {
         while (socket_.hasPendingDatagrams()) {
             const QNetworkDatagram request = socket_.receiveDatagram();
             ++requests;
-            QByteArray p = timeReply(request.data(), systemNs() + offsetMs * 1'000'000);
+            QByteArray p = timeReply(request.data(), clock() + offsetMs * 1'000'000);
             if (answer == Answer::Silent)
                 continue;
             if (answer == Answer::ClientMode)

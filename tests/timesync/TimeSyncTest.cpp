@@ -28,13 +28,27 @@ class TimeSyncTest : public ::testing::Test {
   protected:
     test::ScriptedTimeServer primary, secondary;
     RecordingTimeSetter setter;
-    std::int64_t monotonic = 1'000'000;
+    // The test moves the monotonic clock on, and the wall clocks with it; the
+    // computer's is also set by `steppedMs`.
+    std::int64_t monotonic = 0, steppedMs = 0;
+    const std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
+    std::function<std::int64_t()> serverClock = [this] {
+        return systemNs() + monotonic * 1'000'000;
+    };
+    std::function<std::int64_t()> computer = [this] {
+        return serverClock() + steppedMs * 1'000'000;
+    };
     std::unique_ptr<TimeSync> client;
 
+    TimeSyncTest() { primary.clock = secondary.clock = serverClock; }
     TimeSync& make(std::vector<TimeServer> servers, TimeSetter* system = nullptr) {
-        client = std::make_unique<TimeSync>(std::move(servers),
-                                            TimeSync::Services{system ? system : &setter, systemNs,
-                                                               [this] { return monotonic; }, 100});
+        using namespace std::chrono;
+        const auto monotonicMs = [this] {
+            return monotonic + duration_cast<milliseconds>(steady_clock::now() - began_).count();
+        };
+        client = std::make_unique<TimeSync>(
+            std::move(servers),
+            TimeSync::Services{system ? system : &setter, computer, monotonicMs, 100});
         return *client;
     }
     // One request at a tick's moment, and its answer or its time-out.
@@ -168,6 +182,31 @@ TEST_F(TimeSyncTest, FallsBackCountsFailuresAndRespectsTheServers) {
     EXPECT_EQ(primary.requests, kissed + 1);
 }
 
+// The computer's clock set during a request, or right after an answer moved
+// the bells, and nobody says so: measured at the next of the tick's moments.
+TEST_F(TimeSyncTest, AStepNobodyAnnouncedIsMeasuredAtTheNextMoment) {
+    setter.refusal = u"no"_s;
+    for (const bool during : {true, false}) {
+        primary.offsetMs = 5'000;
+        primary.requests = 0;
+        primary.holdMs = during ? 80 : 0;  // within the 100 ms an answer may take
+        steppedMs = 0;
+        TimeSync& sync = make({primary.address()});
+        QSignalSpy adjusted(&sync, &TimeSync::adjusted);
+        const auto step = [this] { steppedMs = 40'000; };  // a clock set at boot
+        if (during)
+            QTimer::singleShot(30, &sync, step);
+        round();
+        if (!during)
+            step();
+        primary.holdMs = 0;
+        round(6'000);
+        EXPECT_EQ(primary.requests, 2) << during;
+        EXPECT_NEAR(static_cast<double>(sync.correctionMs()), -35'000.0, 5.0) << during;
+        EXPECT_EQ(adjusted.count(), during ? 1 : 2) << during;
+    }
+}
+
 // One answer moves the bells 60 s at most; further takes answers asked at
 // least 64 s apart, from either server, that agree within 1 s: two up to
 // 1,000 s, three beyond. Times no server can be at are refused outright.
@@ -183,7 +222,7 @@ TEST_F(TimeSyncTest, AFarCorrectionWaitsForAnswersThatAgree) {
         {{400'000, 401'500}, 0},  // they differ by 1.5 s
         {{1'001'000, 1'001'000}, 0},
         {{10 * year, 10 * year, 10 * year}, 10 * year},  // across the wrap of 2036
-        {{1'577'836'740'000 - now}, -1},                 // 2019
+        {{1'577'833'200'000 - now}, -1},                 // 2019, an hour before 2020
         {{4'233'462'143'000 - now}, -1},                 // 2104, the packet's second era ends
     };
     setter.refusal = u"no"_s;  // the bells follow; the correction shows what was taken
@@ -240,6 +279,7 @@ TEST_F(TimeSyncTest, AppliesThroughTimedatedOrKeepsTheOffsetInTheClock) {
 TEST_F(TimeSyncTest, AgreesWithARealServerWithinTwoMilliseconds) {
     test::LoopbackChrony chronyd(30);
     ASSERT_TRUE(chronyd.started());
+    computer = systemNs;  // the clock chronyd serves
     TimeSync& sync = make({{"127.0.0.1", chronyd.port()}});
     for (int tries = 0; tries < 20 && !sync.estimate(); ++tries) round();  // until it listens
     ASSERT_TRUE(sync.estimate()) << "chronyd did not answer";
