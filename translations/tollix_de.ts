@@ -232,12 +232,20 @@
         <translation>%1 abgesagt</translation>
     </message>
     <message>
-        <source>%1 already days without bells</source>
-        <translation>%1 schon Tage ohne Klingeln</translation>
-    </message>
-    <message>
         <source>Skipped events: %1</source>
         <translation>Übersprungene Termine: %1</translation>
+    </message>
+    <message>
+        <source> (already without bells: %1)</source>
+        <translation> (schon ohne Klingeln: %1)</translation>
+    </message>
+    <message>
+        <source>Already days without bells, not added again:</source>
+        <translation>Schon Tage ohne Klingeln, nicht noch einmal hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>%1 dates written with a time, read as dates</source>
+        <translation>%1 Daten mit Uhrzeit geschrieben, als Daten gelesen</translation>
     </message>
 </context>
 <context>

@@ -232,12 +232,20 @@
         <translation>%1 cancelled</translation>
     </message>
     <message>
-        <source>%1 already days without bells</source>
-        <translation>%1 already days without bells</translation>
-    </message>
-    <message>
         <source>Skipped events: %1</source>
         <translation>Skipped events: %1</translation>
+    </message>
+    <message>
+        <source> (already without bells: %1)</source>
+        <translation> (already without bells: %1)</translation>
+    </message>
+    <message>
+        <source>Already days without bells, not added again:</source>
+        <translation>Already days without bells, not added again:</translation>
+    </message>
+    <message>
+        <source>%1 dates written with a time, read as dates</source>
+        <translation>%1 dates written with a time, read as dates</translation>
     </message>
 </context>
 <context>

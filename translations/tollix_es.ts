@@ -232,12 +232,20 @@
         <translation>%1 cancelados</translation>
     </message>
     <message>
-        <source>%1 already days without bells</source>
-        <translation>%1 ya días sin timbres</translation>
-    </message>
-    <message>
         <source>Skipped events: %1</source>
         <translation>Eventos omitidos: %1</translation>
+    </message>
+    <message>
+        <source> (already without bells: %1)</source>
+        <translation> (ya sin timbres: %1)</translation>
+    </message>
+    <message>
+        <source>Already days without bells, not added again:</source>
+        <translation>Ya son días sin timbres, no se añaden de nuevo:</translation>
+    </message>
+    <message>
+        <source>%1 dates written with a time, read as dates</source>
+        <translation>%1 fechas escritas con hora, leídas como fechas</translation>
     </message>
 </context>
 <context>

@@ -232,12 +232,20 @@
         <translation>%1 annulés</translation>
     </message>
     <message>
-        <source>%1 already days without bells</source>
-        <translation>%1 déjà jours sans sonnerie</translation>
-    </message>
-    <message>
         <source>Skipped events: %1</source>
         <translation>Événements ignorés : %1</translation>
+    </message>
+    <message>
+        <source> (already without bells: %1)</source>
+        <translation> (déjà sans sonnerie : %1)</translation>
+    </message>
+    <message>
+        <source>Already days without bells, not added again:</source>
+        <translation>Déjà jours sans sonnerie, pas ajoutés à nouveau :</translation>
+    </message>
+    <message>
+        <source>%1 dates written with a time, read as dates</source>
+        <translation>%1 dates écrites avec une heure, lues comme des dates</translation>
     </message>
 </context>
 <context>

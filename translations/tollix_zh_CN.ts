@@ -232,12 +232,20 @@
         <translation>%1 个已取消的事件</translation>
     </message>
     <message>
-        <source>%1 already days without bells</source>
-        <translation>%1 个已是无铃日</translation>
-    </message>
-    <message>
         <source>Skipped events: %1</source>
         <translation>跳过的事件：%1</translation>
+    </message>
+    <message>
+        <source> (already without bells: %1)</source>
+        <translation>（已无铃：%1）</translation>
+    </message>
+    <message>
+        <source>Already days without bells, not added again:</source>
+        <translation>已是无铃日，不再添加：</translation>
+    </message>
+    <message>
+        <source>%1 dates written with a time, read as dates</source>
+        <translation>%1 个日期带有时刻，按日期读取</translation>
     </message>
 </context>
 <context>

@@ -298,12 +298,12 @@ void HolidaysWindow::importCalendar_Click() {
         QFileDialog::getOpenFileName(this, tr("Import a holiday calendar"), QString(),
                                      tr("iCalendar files (*.ics);;All files (*)"));
     if (!file.isEmpty())
-        importFile(file.toStdString(), QDate::currentDate().year());
+        importFile(file.toStdString(), dayNumber(QDate::currentDate()));
 }
 
-void HolidaysWindow::importFile(const std::filesystem::path& file, int year) {
+void HolidaysWindow::importFile(const std::filesystem::path& file, std::int64_t today) {
     const QString name = QString::fromStdString(file.filename().string());
-    const HolidayImport found = importICalendar(file, year);
+    const HolidayImport found = importICalendar(file, today);
     if (!found.error.empty()) {
         messages_.information(
             tr("Holidays"),

@@ -64,7 +64,8 @@ class HolidaysWindow final : public QDialog {
     void importCalendar_Click();
     // Shows what the whole-day events of an iCalendar file would add to the
     // days without bells and, if the operator agrees, adds them.
-    void importFile(const std::filesystem::path& file, int year);
+    // Events that end before `today` (days since 1970-01-01) are past.
+    void importFile(const std::filesystem::path& file, std::int64_t today);
 
     QCalendarWidget* calendar;
     QListWidget* rules;
