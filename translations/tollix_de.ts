@@ -1237,6 +1237,10 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
         <source>Template of the special day</source>
         <translation>Vorlage des Sondertags</translation>
     </message>
+    <message>
+        <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
+        <translation>Vorlage %1 enthält keine Klingeln: Ein Sondertag damit würde nichts läuten. Tragen Sie zuerst ihre Klingeln ein.</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1649,6 +1653,12 @@ Die Klingeln läuten trotzdem.</translation>
     <message>
         <source>%1 hr %2 min %3 sec</source>
         <translation>%1 Std %2 Min %3 Sek</translation>
+    </message>
+    <message>
+        <source>These special days would ring no bells, their template holds none:
+%1</source>
+        <translation>Diese Sondertage würden nicht läuten, ihre Vorlage enthält keine Klingeln:
+%1</translation>
     </message>
 </context>
 <context>

@@ -1237,6 +1237,10 @@ The public time servers are used.</translation>
         <source>Template of the special day</source>
         <translation>Template of the special day</translation>
     </message>
+    <message>
+        <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
+        <translation>Template %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1649,6 +1653,12 @@ The bells ring all the same.</translation>
     <message>
         <source>%1 hr %2 min %3 sec</source>
         <translation>%1 hr %2 min %3 sec</translation>
+    </message>
+    <message>
+        <source>These special days would ring no bells, their template holds none:
+%1</source>
+        <translation>These special days would ring no bells, their template holds none:
+%1</translation>
     </message>
 </context>
 <context>

@@ -1237,6 +1237,10 @@ Se usan los servidores de hora públicos.</translation>
         <source>Template of the special day</source>
         <translation>Plantilla del día especial</translation>
     </message>
+    <message>
+        <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
+        <translation>La plantilla %1 no tiene timbres: un día especial con ella no sonaría nada. Ponga primero sus timbres.</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1649,6 +1653,12 @@ Los timbres suenan de todos modos.</translation>
     <message>
         <source>%1 hr %2 min %3 sec</source>
         <translation>%1 h %2 min %3 s</translation>
+    </message>
+    <message>
+        <source>These special days would ring no bells, their template holds none:
+%1</source>
+        <translation>Estos días especiales no sonarían, su plantilla no tiene timbres:
+%1</translation>
     </message>
 </context>
 <context>

@@ -1237,6 +1237,10 @@ Les serveurs de temps publics sont utilisés.</translation>
         <source>Template of the special day</source>
         <translation>Modèle du jour spécial</translation>
     </message>
+    <message>
+        <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
+        <translation>Le modèle %1 ne contient aucune sonnerie : un jour spécial avec lui ne sonnerait rien. Mettez-y d&apos;abord ses sonneries.</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1649,6 +1653,12 @@ Les sonneries retentissent quand même.</translation>
     <message>
         <source>%1 hr %2 min %3 sec</source>
         <translation>%1 h %2 min %3 s</translation>
+    </message>
+    <message>
+        <source>These special days would ring no bells, their template holds none:
+%1</source>
+        <translation>Ces jours spéciaux ne sonneraient pas, leur modèle ne contient aucune sonnerie :
+%1</translation>
     </message>
 </context>
 <context>

@@ -1237,6 +1237,10 @@ The public time servers are used.</source>
         <source>Template of the special day</source>
         <translation>特殊日的模板</translation>
     </message>
+    <message>
+        <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
+        <translation>模板 %1 没有铃声：使用它的特殊日将不会响铃。请先在其中添加铃声。</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1649,6 +1653,12 @@ The bells ring all the same.</source>
     <message>
         <source>%1 hr %2 min %3 sec</source>
         <translation>%1 时 %2 分 %3 秒</translation>
+    </message>
+    <message>
+        <source>These special days would ring no bells, their template holds none:
+%1</source>
+        <translation>这些特殊日不会响铃，其模板没有铃声：
+%1</translation>
     </message>
 </context>
 <context>

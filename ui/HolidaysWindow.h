@@ -21,6 +21,8 @@ class QRadioButton;
 
 namespace tollix {
 
+class ScheduleModel;
+
 // holidays.ini as other writers change it: an import from the command line,
 // another copy on a shared folder, an editor. Seen within a second, also after
 // a save that renames a new file over the old one.
@@ -52,7 +54,9 @@ class HolidaysWindow final : public QDialog {
     Q_OBJECT
 
   public:
-    HolidaysWindow(std::filesystem::path file, Messages& messages, QWidget* parent = nullptr);
+    // `model`: whether a template a special day would ring holds bells.
+    HolidaysWindow(std::filesystem::path file, Messages& messages, const ScheduleModel& model,
+                   QWidget* parent = nullptr);
 
     // Reads the file afresh and shows it.
     void showCalendar();
@@ -93,6 +97,7 @@ class HolidaysWindow final : public QDialog {
 
     std::filesystem::path file_;
     Messages& messages_;
+    const ScheduleModel& model_;
     HolidayCalendar holidays_;
     std::string unreadable_;
 };

@@ -226,6 +226,13 @@ TEST_F(Unattended, TheDaysOffWindowAddsDeletesImportsAndMarksTheDays) {
 
     h->rules->setCurrentRow(1);
     h->deleteRule->click();
+    // A special day with a template without bells is refused when it is set.
+    h->special->setChecked(true);
+    h->specialTemplet->setCurrentIndex(3);
+    h->addRule->click();
+    EXPECT_EQ(messages.shown.back().text,
+              u"Templet 4 holds no bells: a special day with it would "
+              u"ring nothing. Put its bells in first."_s);
     EXPECT_EQ(readBytes(paths.holidaysIni()), "2026-12-24..2026-12-26 Christmas\nnot a rule\n");
     EXPECT_EQ(w.nextBell->text(), u"09hr 15min"_s);
 
