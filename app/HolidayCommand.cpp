@@ -22,8 +22,8 @@ QString local(const std::filesystem::path& path) {
 }  // namespace
 
 int importHolidays(const std::filesystem::path& calendar, const std::filesystem::path& holidaysIni,
-                   bool yes, int year) {
-    const HolidayImport found = importICalendar(calendar, year);
+                   bool yes, std::int64_t today) {
+    const HolidayImport found = importICalendar(calendar, today);
     if (!found.error.empty()) {
         say(stderr, QCoreApplication::translate("HolidayCommand", "tollix: %1 was not imported: %2")
                         .arg(local(calendar), QString::fromStdString(found.error)));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 
 namespace tollix {
@@ -10,9 +11,10 @@ inline constexpr int kImportFailed =
 inline constexpr int kImportRefused = 3;  // looks like a calendar of school days, no --yes
 
 // tollix --import-holidays FILE [--yes]: prints the preview of the window as
-// text and merges the days into `holidaysIni`, or refuses and writes nothing.
+// text and adds the days to `holidaysIni`, or refuses and writes nothing.
+// Events that end before `today` (days since 1970-01-01) are past.
 // Needs no display, and a running copy sees the change on its own.
 int importHolidays(const std::filesystem::path& calendar, const std::filesystem::path& holidaysIni,
-                   bool yes, int year);
+                   bool yes, std::int64_t today);
 
 }  // namespace tollix

@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
         tollix::installTranslations(tollix::desktopLanguages());
         return tollix::importHolidays(command.calendarFile.toStdString(),
                                       programFolder().holidaysIni(), command.yes,
-                                      QDate::currentDate().year());
+                                      QDate(1970, 1, 1).daysTo(QDate::currentDate()));
     }
 
     if (command.action == tollix::CommandLine::Action::WebPassword) {

@@ -62,6 +62,8 @@ BellEngine::BellEngine(EngineServices services, ScheduleModel& model, QObject* p
       model_(model) {
     connect(&Timer1, &SecondTicker::tick, this, &BellEngine::Timer1_Timer);
     connect(&model_, &ScheduleModel::calendarChanged, this, &BellEngine::calendarChanged);
+    connect(&model_, &ScheduleModel::calendarChanged, this, &BellEngine::checkSpecialDays);
+    connect(&model_, &ScheduleModel::editorChanged, this, &BellEngine::checkSpecialDays);
     connect(&model_, &ScheduleModel::schoolClockChanged, this, &BellEngine::schoolClockChanged);
     connect(&model_, &ScheduleModel::outputsChanged, this, &BellEngine::outputsChanged);
     services_.mixer.useOutputs(model_.outputs());
@@ -577,6 +579,17 @@ void BellEngine::calendarChanged() {
         emit dayChanged();
     }
     ShowNextBell();
+}
+
+void BellEngine::checkSpecialDays() {
+    const auto lines = model_.specialDaysWithoutBells(clock_.now().dayNumber());
+    QStringList fresh;
+    for (const std::string& line : lines)
+        if (!silentSpecialDays_.contains(line))
+            fresh << QString::fromStdString(line);
+    silentSpecialDays_ = {lines.begin(), lines.end()};
+    if (!fresh.isEmpty())
+        emit specialDaysWithoutBells(fresh);
 }
 
 void BellEngine::stopSchedule() {

@@ -158,8 +158,12 @@ class BellEngine final : public QObject, public sound::BellState {
     // The tick saw the wall clock move apart from the monotonic clock, a step
     // nobody announced through clockStepped().
     void clockStepSeen();
+    // Special days from today on would ring nothing: their template holds no
+    // bells. Said when the calendar or a template makes it so, once each.
+    void specialDaysWithoutBells(const QStringList& lines);
 
   private:
+    void checkSpecialDays();
     void buildToday(const LocalTime& time);
     void calendarChanged();
     void schoolClockChanged();
@@ -216,6 +220,7 @@ class BellEngine final : public QObject, public sound::BellState {
     std::int64_t lastWallMs_ = 0;
     std::int64_t lastMonotonicMs_ = 0;
     bool haveReading_ = false;
+    std::set<std::string> silentSpecialDays_;
     bool stepPending_ = false;
     int silenceCheck_ = 0;
     bool recordFailedShown_ = false;

@@ -673,4 +673,16 @@ void ScheduleModel::setCalendar(HolidayCalendar calendar) {
     emit calendarChanged();
 }
 
+bool ScheduleModel::templetHoldsBells(int templet) const {
+    return buildTemplet(templet).refusal.empty();
+}
+
+std::vector<std::string> ScheduleModel::specialDaysWithoutBells(std::int64_t from) const {
+    std::vector<std::string> lines;
+    for (const HolidayRule& rule : calendar_.rules())
+        if (rule.special() && rule.last >= from && !templetHoldsBells(rule.templet))
+            lines.push_back(rule.line());
+    return lines;
+}
+
 }  // namespace tollix

@@ -168,6 +168,11 @@ class ScheduleModel final : public QObject {
     const HolidayCalendar& calendar() const { return calendar_; }
     // The calendar as its window saved it.
     void setCalendar(HolidayCalendar calendar);
+    // A special day rings its template: one without bells (1..6) is refused.
+    bool templetHoldsBells(int templet) const;
+    // The special days from `from` on (days since 1970-01-01) whose template
+    // holds no bells, as their lines: said when set, not only on the day.
+    std::vector<std::string> specialDaysWithoutBells(std::int64_t from) const;
 
     // ---- The school's wall clocks ("clock.ini") ----
     // How far the school's clocks are ahead of this computer's time.

@@ -17,6 +17,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <regex>
 #include <set>
 
 namespace tollix {
@@ -124,13 +125,13 @@ std::string checkStructure(const std::vector<Line>& lines, std::vector<int>& eve
 }
 
 struct Reader {
-    int year;
+    std::int64_t today;
     HolidayImport& result;
     // Instances of repeating events moved or cancelled by an event of their own.
     std::set<std::pair<std::string, std::int64_t>> overridden;
 
-    std::int64_t windowFirst() const { return firstDayOf(year); }
-    std::int64_t windowLast() const { return firstDayOf(year + 2) - 1; }
+    std::int64_t windowFirst() const { return firstDayOf(yearOf(today)); }
+    std::int64_t windowLast() const { return firstDayOf(yearOf(today) + 2) - 1; }
 
     // The days an event covers from its start, or 0 for one with a time of day.
     static std::int64_t length(icalcomponent* event, const icaltimetype& start) {
@@ -175,7 +176,7 @@ struct Reader {
             // Each step is costly: a rule without a count starts at the years asked for.
             if (rule.count == 0 && dayOf(start) < windowFirst()) {
                 icaltimetype from = start;
-                from.year = year;
+                from.year = yearOf(today);
                 from.month = 1;
                 from.day = 1;
                 icalrecur_iterator_set_start(each, from);
@@ -232,7 +233,7 @@ struct Reader {
                             !icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY);
         bool taken = false;
         for (const std::int64_t first : starts(event, start, uid ? uid : "")) {
-            if (first + days - 1 < windowFirst() || (!single && first > windowLast()))
+            if (first + days - 1 < today || (!single && first > windowLast()))
                 continue;
             result.rules.push_back(HolidayRule{first, first + days - 1, 0, name});
             taken = true;
@@ -242,6 +243,118 @@ struct Reader {
         return {};
     }
 };
+
+bool digitsAt(std::string_view text, std::size_t& at, std::size_t count, int& value) {
+    value = 0;
+    for (std::size_t end = at + count; at < end; ++at) {
+        if (at >= text.size() || text[at] < '0' || text[at] > '9')
+            return false;
+        value = value * 10 + (text[at] - '0');
+    }
+    return true;
+}
+
+// "20270104" or "2027-01-04", with "T093000" or "T09:30:00" and "Z" or without:
+// whether it is a real date (and time of day), and where its date ends.
+bool realDateTime(std::string_view text, std::size_t& dateEnd) {
+    std::size_t at = 0;
+    int year = 0, month = 0, day = 0;
+    if (!digitsAt(text, at, 4, year))
+        return false;
+    const bool dashes = at < text.size() && text[at] == '-';
+    const auto separator = [&](char c) {
+        if (!dashes)
+            return true;
+        return at < text.size() && text[at++] == c;
+    };
+    if (!separator('-') || !digitsAt(text, at, 2, month) || !separator('-') ||
+        !digitsAt(text, at, 2, day))
+        return false;
+    using namespace std::chrono;
+    if (!year_month_day{std::chrono::year(year), std::chrono::month(static_cast<unsigned>(month)),
+                        std::chrono::day(static_cast<unsigned>(day))}
+             .ok())
+        return false;
+    dateEnd = at;
+    if (at == text.size())
+        return true;
+    int hour = 0, minute = 0, second = 0;
+    if (text[at++] != 'T')
+        return false;
+    const bool colons = at + 2 < text.size() && text[at + 2] == ':';
+    const auto colon = [&] { return !colons || (at < text.size() && text[at++] == ':'); };
+    if (!digitsAt(text, at, 2, hour) || !colon() || !digitsAt(text, at, 2, minute) || !colon() ||
+        !digitsAt(text, at, 2, second))
+        return false;
+    if (at < text.size() && text[at] == 'Z')
+        ++at;
+    return at == text.size() && hour < 24 && minute < 60 && second <= 60;
+}
+
+bool realDuration(std::string_view text) {
+    static const std::regex kDuration(R"([+-]?P(\d+W|(\d+D)?(T(\d+H)?(\d+M)?(\d+S)?)?))");
+    return std::regex_match(text.begin(), text.end(), kDuration) && text.back() != 'P' &&
+           text.back() != 'T';
+}
+
+// The dates and durations the days are read from must be real ones: a file
+// that says February 30 is broken, not a day in March. A value declared a
+// date (VALUE=DATE) but written with a time is its date: the declared type wins.
+std::string checkValues(std::vector<Line>& lines, int& datesWithTime) {
+    static const std::set<std::string, std::less<>> kDays = {"DTSTART", "DTEND", "RDATE", "EXDATE",
+                                                             "RECURRENCE-ID"};
+    for (Line& line : lines) {
+        const std::string name = upper(line.text.substr(0, line.text.find_first_of(";:")));
+        const bool duration = name == "DURATION";
+        if (!duration && !kDays.contains(name))
+            continue;
+        // The value follows the first colon outside of a quoted parameter.
+        std::size_t colon = name.size();
+        for (bool quoted = false; colon < line.text.size(); ++colon) {
+            if (line.text[colon] == '"')
+                quoted = !quoted;
+            else if (line.text[colon] == ':' && !quoted)
+                break;
+        }
+        const std::string parameters = upper(line.text.substr(name.size(), colon - name.size()));
+        const auto declared = (parameters + ";").find(";VALUE=DATE;");
+        std::string value = colon < line.text.size() ? upper(line.text.substr(colon + 1)) : "";
+        const auto refused = [&](const char* what) {
+            std::string shown = line.text.substr(0, 100);
+            return "line " + std::to_string(line.number) + ": \"" + shown + "\" is not a real " +
+                   what;
+        };
+        if (duration) {
+            if (value.empty() || !realDuration(value))
+                return refused("duration");
+            continue;
+        }
+        std::string read;
+        bool cut = false;
+        for (std::size_t from = 0; from <= value.size();) {
+            const auto end = std::min(value.find(',', from), value.size());
+            std::string item = value.substr(from, end - from);
+            const auto slash = item.find('/');  // a period: start/end or start/duration
+            std::size_t dateEnd = 0, ignored = 0;
+            if (!realDateTime(std::string_view(item).substr(0, slash), dateEnd) ||
+                (slash != std::string::npos &&
+                 !realDateTime(std::string_view(item).substr(slash + 1), ignored) &&
+                 !realDuration(item.substr(slash + 1))))
+                return refused("date");
+            if (declared != std::string::npos && slash == std::string::npos &&
+                dateEnd < item.size()) {
+                item.resize(dateEnd);
+                ++datesWithTime;
+                cut = true;
+            }
+            read += (from ? "," : "") + item;
+            from = end + 1;
+        }
+        if (cut)
+            line.text = line.text.substr(0, colon + 1) + read;
+    }
+    return {};
+}
 
 template <typename Each>
 void forEachEvent(icalcomponent* root, Each each) {
@@ -311,11 +424,13 @@ std::string safeName(std::string_view text) {
     return name.toStdString();
 }
 
-HolidayImport importICalendarText(const std::string& text, int year) {
+HolidayImport importICalendarText(const std::string& text, std::int64_t today) {
     HolidayImport result;
     std::vector<int> eventLines;
-    const std::vector<Line> lines = unfold(text);
+    std::vector<Line> lines = unfold(text);
     result.error = checkStructure(lines, eventLines);
+    if (result.error.empty())
+        result.error = checkValues(lines, result.datesWithTime);
     if (!result.error.empty())
         return result;
     // libical is given the lines unfolded, so any fold it would misread is gone.
@@ -328,7 +443,7 @@ HolidayImport importICalendarText(const std::string& text, int year) {
         result.error = "this is not an iCalendar file (no BEGIN:VCALENDAR)";
         return result;
     }
-    Reader reader{year, result, {}};
+    Reader reader{today, result, {}};
     forEachEvent(root.get(), [&](icalcomponent* event) {
         icalproperty* moved = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
         const char* uid = icalcomponent_get_uid(event);
@@ -347,10 +462,10 @@ HolidayImport importICalendarText(const std::string& text, int year) {
     return result;
 }
 
-HolidayImport importICalendar(const std::filesystem::path& file, int year) {
+HolidayImport importICalendar(const std::filesystem::path& file, std::int64_t today) {
     const safefile::Reading reading = safefile::read(file, HolidayImport::kMaxFileSize);
     if (reading.read())
-        return importICalendarText(reading.bytes, year);
+        return importICalendarText(reading.bytes, today);
     HolidayImport result;
     if (reading.missing())
         result.error = "the file cannot be read: " + std::string(std::strerror(ENOENT));
@@ -367,45 +482,61 @@ HolidayPlan planImport(const HolidayCalendar& calendar, const std::vector<Holida
     std::sort(ranges.begin(), ranges.end(), [](const HolidayRule& a, const HolidayRule& b) {
         return a.first != b.first ? a.first < b.first : a.last > b.last;
     });
-    // What is there already, with its place in the calendar; then each new range
-    // swallows every range it meets.
-    struct Range {
-        HolidayRule rule;
-        std::optional<std::size_t> existing;
-    };
-    std::vector<Range> days;
-    for (std::size_t i = 0; i < calendar.rules().size(); ++i)
-        if (!calendar.rules()[i].makeUp() && !calendar.rules()[i].special())
-            days.push_back({calendar.rules()[i], i});
+    // The imported days once: each range swallows every imported range it meets.
+    std::vector<HolidayRule> imported;
     for (HolidayRule range : ranges) {
-        bool duplicate = false;
-        for (auto it = days.begin(); it != days.end();) {
-            if (!joins(it->rule, range)) {
+        bool inside = false;
+        for (auto it = imported.begin(); it != imported.end();) {
+            if (!joins(*it, range)) {
                 ++it;
-                continue;
-            }
-            if (covers(it->rule, range)) {
-                duplicate = true;
+            } else if (covers(*it, range)) {
+                inside = true;
                 break;
+            } else {
+                range = joined(range, *it);
+                imported.erase(it);
+                it = imported.begin();
             }
-            range = joined(range, it->rule);
-            if (it->existing)
-                plan.replaced.push_back(*it->existing);
-            days.erase(it);
-            it = days.begin();
         }
-        if (duplicate) {
-            ++plan.duplicates;
+        if (!inside)
+            imported.push_back(range);
+    }
+    std::sort(imported.begin(), imported.end(),
+              [](const HolidayRule& a, const HolidayRule& b) { return a.first < b.first; });
+
+    // The calendar's lines stay as they are. A range one of its rules covers
+    // whole would say nothing new; any other is a line of its own, its days
+    // already off said as such.
+    std::vector<HolidayRule> off;
+    for (const HolidayRule& rule : calendar.rules())
+        if (!rule.makeUp() && !rule.special())
+            off.push_back(rule);
+    std::sort(off.begin(), off.end(),
+              [](const HolidayRule& a, const HolidayRule& b) { return a.first < b.first; });
+    for (const HolidayRule& range : imported) {
+        if (std::any_of(off.begin(), off.end(),
+                        [&](const HolidayRule& rule) { return covers(rule, range); })) {
+            plan.alreadyOff.push_back(range);
             continue;
         }
-        days.push_back({range, std::nullopt});
+        // Its days off already, as days: touching parts of two rules are one.
+        std::vector<std::pair<std::int64_t, std::int64_t>> parts;
+        for (const HolidayRule& rule : off) {
+            const std::int64_t first = std::max(rule.first, range.first);
+            const std::int64_t last = std::min(rule.last, range.last);
+            if (first > last)
+                continue;
+            if (!parts.empty() && first <= parts.back().second + 1)
+                parts.back().second = std::max(parts.back().second, last);
+            else
+                parts.emplace_back(first, last);
+        }
+        std::string partly;
+        for (const auto& [first, last] : parts)
+            partly += (partly.empty() ? "" : ", ") + HolidayRule{first, last, 0, {}}.line();
+        plan.added.push_back(range);
+        plan.partlyOff.push_back(partly);
     }
-    for (const Range& range : days)
-        if (!range.existing)
-            plan.added.push_back(range.rule);
-    std::sort(plan.added.begin(), plan.added.end(),
-              [](const HolidayRule& a, const HolidayRule& b) { return a.first < b.first; });
-    std::sort(plan.replaced.begin(), plan.replaced.end());
 
     // The school days silenced: each imported day once.
     std::set<std::int64_t> silenced;
@@ -420,7 +551,6 @@ HolidayPlan planImport(const HolidayCalendar& calendar, const std::vector<Holida
 }
 
 void applyPlan(HolidayCalendar& calendar, const HolidayPlan& plan) {
-    for (auto it = plan.replaced.rbegin(); it != plan.replaced.rend(); ++it) calendar.remove(*it);
     for (const HolidayRule& rule : plan.added) calendar.add(rule);
 }
 
@@ -452,12 +582,27 @@ std::string previewText(const HolidayImport& found, const HolidayPlan& plan,
                        ? said(QT_TRANSLATE_NOOP("HolidayImport", "No new days without bells."))
                        : said(QT_TRANSLATE_NOOP("HolidayImport", "Days without bells to add:"));
     text += QLatin1Char('\n');
-    for (std::size_t i = 0; i < plan.added.size() && i < maxRanges; ++i)
-        text += QStringLiteral("  %1\n").arg(QString::fromStdString(plan.added[i].line()));
-    if (plan.added.size() > maxRanges)
-        text += said(QT_TRANSLATE_NOOP("HolidayImport", "  ... and %1 more"))
-                    .arg(plan.added.size() - maxRanges) +
+    const auto list = [&](const std::vector<HolidayRule>& ranges, const auto& also) {
+        for (std::size_t i = 0; i < ranges.size() && i < maxRanges; ++i)
+            text +=
+                QStringLiteral("  %1%2\n").arg(QString::fromStdString(ranges[i].line()), also(i));
+        if (ranges.size() > maxRanges)
+            text += said(QT_TRANSLATE_NOOP("HolidayImport", "  ... and %1 more"))
+                        .arg(ranges.size() - maxRanges) +
+                    QLatin1Char('\n');
+    };
+    list(plan.added, [&](std::size_t i) {
+        return plan.partlyOff[i].empty()
+                   ? QString()
+                   : said(QT_TRANSLATE_NOOP("HolidayImport", " (already without bells: %1)"))
+                         .arg(QString::fromStdString(plan.partlyOff[i]));
+    });
+    if (!plan.alreadyOff.empty()) {
+        text += said(QT_TRANSLATE_NOOP("HolidayImport",
+                                       "Already days without bells, not added again:")) +
                 QLatin1Char('\n');
+        list(plan.alreadyOff, [](std::size_t) { return QString(); });
+    }
     if (!plan.schoolDays.empty()) {
         QStringList years;
         for (const auto& [year, count] : plan.schoolDays)
@@ -475,11 +620,15 @@ std::string previewText(const HolidayImport& found, const HolidayPlan& plan,
     skip(found.withTimeOfDay, QT_TRANSLATE_NOOP("HolidayImport", "%1 with a time of day"));
     skip(found.past, QT_TRANSLATE_NOOP("HolidayImport", "%1 in the past"));
     skip(found.cancelled, QT_TRANSLATE_NOOP("HolidayImport", "%1 cancelled"));
-    skip(plan.duplicates, QT_TRANSLATE_NOOP("HolidayImport", "%1 already days without bells"));
     if (!skipped.isEmpty())
         text += said(QT_TRANSLATE_NOOP("HolidayImport", "Skipped events: %1"))
                     .arg(skipped.join(QStringLiteral(", "))) +
                 QLatin1Char('\n');
+    if (found.datesWithTime > 0)
+        text +=
+            said(QT_TRANSLATE_NOOP("HolidayImport", "%1 dates written with a time, read as dates"))
+                .arg(found.datesWithTime) +
+            QLatin1Char('\n');
     if (plan.looksLikeSchoolDays())
         text += QString::fromStdString(schoolDaysWarning(plan)) + QLatin1Char('\n');
     return text.toStdString();

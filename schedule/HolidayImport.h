@@ -13,20 +13,23 @@ namespace tollix {
 
 // What an iCalendar file gives: the days its whole-day events cover, as
 // no-bell dates or ranges named by their summary, in the order of the file.
-// Repeating events are taken for `year` and the year after; single events
-// from `year` on. Events with a time of day are counted and left out.
+// An event that ends before `today` (days since 1970-01-01) is past and left
+// out; repeating events are taken for the year of `today` and the year after.
+// Events with a time of day are counted and left out. A date or duration that
+// is not a real one refuses the file.
 struct HolidayImport {
     std::vector<HolidayRule> rules;
     int withTimeOfDay = 0;
-    int past = 0;       // events whose every day lies before `year`
-    int cancelled = 0;  // STATUS:CANCELLED
-    std::string error;  // not empty: the file is refused, nothing was taken
+    int datesWithTime = 0;  // dates declared VALUE=DATE but written with a time: read as dates
+    int past = 0;           // events that end before today
+    int cancelled = 0;      // STATUS:CANCELLED
+    std::string error;      // not empty: the file is refused, nothing was taken
 
     static constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
 };
 
-HolidayImport importICalendar(const std::filesystem::path& file, int year);
-HolidayImport importICalendarText(const std::string& text, int year);
+HolidayImport importICalendar(const std::filesystem::path& file, std::int64_t today);
+HolidayImport importICalendarText(const std::string& text, std::int64_t today);
 
 // A name that cannot change the meaning of a holidays.ini line: valid UTF-8,
 // no control characters or line breaks, no '#', no leading '=', at most
@@ -34,14 +37,16 @@ HolidayImport importICalendarText(const std::string& text, int year);
 inline constexpr std::size_t kMaxNameLength = 100;
 std::string safeName(std::string_view text);
 
-// What an import would change in a calendar: the imported days joined into
-// ranges, joined with the days off already there.
+// What an import adds to a calendar: the imported days joined into ranges,
+// each written as a line of its own. The lines already there are never
+// changed; a day is off when any rule says so.
 struct HolidayPlan {
-    std::vector<HolidayRule> added;     // in date order
-    std::vector<std::size_t> replaced;  // rules of the calendar joined into `added`
-    int duplicates = 0;                 // imported days that were already days off
-    std::map<int, int> schoolDays;      // year: Monday to Friday days the import silences
-    int schoolDaysYear = 0;             // a year more than half of whose weekdays it silences, or 0
+    std::vector<HolidayRule> added;  // in date order
+    // Per added range: its days that are off already ("2026-12-24..2026-12-26"), or empty.
+    std::vector<std::string> partlyOff;
+    std::vector<HolidayRule> alreadyOff;  // imported ranges one rule covers whole: not added
+    std::map<int, int> schoolDays;        // year: Monday to Friday days the import silences
+    int schoolDaysYear = 0;  // a year more than half of whose weekdays it silences, or 0
 
     bool looksLikeSchoolDays() const { return schoolDaysYear != 0; }
 };

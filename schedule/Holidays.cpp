@@ -1,7 +1,6 @@
 #include "schedule/Holidays.h"
 
 #include "schedule/SafeFile.h"
-#include "schedule/TextFile.h"
 
 #include <algorithm>
 #include <array>
@@ -148,29 +147,32 @@ HolidayCalendar HolidayCalendar::parse(std::string_view text) {
     while (!text.empty()) {
         const auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
+        std::string lineEnd = end == std::string_view::npos ? "" : "\n";
+        if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
-        calendar.addLine(std::string(line), ++number);
+            lineEnd.insert(0, "\r");
+        }
+        calendar.addLine(std::string(line), ++number, std::move(lineEnd));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
     return calendar;
 }
 
-void HolidayCalendar::addLine(std::string text, int number) {
+void HolidayCalendar::addLine(std::string text, int number, std::string end) {
     std::string_view content = text;
     content = content.substr(0, content.find('#'));
     if (trimmed(content).empty()) {
-        lines_.push_back({std::move(text), std::nullopt});
+        lines_.push_back({std::move(text), std::nullopt, std::move(end)});
         return;
     }
     const Reading reading = readRule(content);
     if (!reading.rule) {
         problems_.push_back({number, text, reading.why});
-        lines_.push_back({std::move(text), std::nullopt});
+        lines_.push_back({std::move(text), std::nullopt, std::move(end)});
         return;
     }
     rules_.push_back(*reading.rule);
-    lines_.push_back({std::move(text), rules_.size() - 1});
+    lines_.push_back({std::move(text), rules_.size() - 1, std::move(end)});
 }
 
 HolidayCalendar HolidayCalendar::read(const std::filesystem::path& file) {
@@ -189,15 +191,18 @@ std::string HolidayCalendar::write(const std::filesystem::path& file) {
             return error;
         unreadable_ = false;
     }
-    std::vector<std::string> lines;
-    lines.reserve(lines_.size());
-    for (const Line& line : lines_) lines.push_back(line.text);
-    return textfile::write(file, lines);
+    // A new line ends as the file's lines end (CR LF in a new file).
+    const auto ended = std::find_if(lines_.begin(), lines_.end(),
+                                    [](const Line& line) { return !line.end.empty(); });
+    const std::string usual = ended == lines_.end() ? "\r\n" : ended->end;
+    std::string bytes;
+    for (const Line& line : lines_) bytes += line.text + (line.end.empty() ? usual : line.end);
+    return safefile::write(file, bytes);
 }
 
 void HolidayCalendar::add(const HolidayRule& rule) {
     rules_.push_back(rule);
-    lines_.push_back({rule.line(), rules_.size() - 1});
+    lines_.push_back({rule.line(), rules_.size() - 1, {}});
 }
 
 void HolidayCalendar::remove(std::size_t rule) {

@@ -59,7 +59,8 @@ class HolidayCalendar {
     // file, too large, broken UTF-16) is reported as problem line 0; writing
     // the calendar again keeps it beside the new one as NAME.unreadable.
     static HolidayCalendar read(const std::filesystem::path& file);
-    // Whole and atomically. Returns an error text, empty on success.
+    // Whole and atomically, each line as it was read: lines nobody changed keep
+    // their bytes and line ends. Returns an error text, empty on success.
     std::string write(const std::filesystem::path& file);
 
     const std::vector<HolidayRule>& rules() const { return rules_; }
@@ -75,8 +76,9 @@ class HolidayCalendar {
     struct Line {
         std::string text;
         std::optional<std::size_t> rule;
+        std::string end;  // as the file ends it: CR LF, LF, or nothing on the last
     };
-    void addLine(std::string text, int number);
+    void addLine(std::string text, int number, std::string end);
 
     std::vector<Line> lines_;
     std::vector<HolidayRule> rules_;

@@ -236,12 +236,20 @@
         <translation>%1 abgesagt</translation>
     </message>
     <message>
-        <source>%1 already days without bells</source>
-        <translation>%1 schon Tage ohne Klingeln</translation>
-    </message>
-    <message>
         <source>Skipped events: %1</source>
         <translation>Übersprungene Termine: %1</translation>
+    </message>
+    <message>
+        <source> (already without bells: %1)</source>
+        <translation> (schon ohne Klingeln: %1)</translation>
+    </message>
+    <message>
+        <source>Already days without bells, not added again:</source>
+        <translation>Schon Tage ohne Klingeln, nicht noch einmal hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>%1 dates written with a time, read as dates</source>
+        <translation>%1 Daten mit Uhrzeit geschrieben, als Daten gelesen</translation>
     </message>
 </context>
 <context>
@@ -1277,6 +1285,10 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
         <source>Template of the special day</source>
         <translation>Vorlage des Sondertags</translation>
     </message>
+    <message>
+        <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
+        <translation>Vorlage %1 enthält keine Klingeln: Ein Sondertag damit würde nichts läuten. Tragen Sie zuerst ihre Klingeln ein.</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1701,6 +1713,12 @@ Die leere Liste kopieren?</translation>
 Replace them with the list on screen?</source>
         <translation>Diese Tage haben eigene Klingelzeiten: %1
 Sie durch die angezeigte Liste ersetzen?</translation>
+    </message>
+    <message>
+        <source>These special days would ring no bells, their template holds none:
+%1</source>
+        <translation>Diese Sondertage würden nicht läuten, ihre Vorlage enthält keine Klingeln:
+%1</translation>
     </message>
 </context>
 <context>

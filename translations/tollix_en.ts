@@ -236,12 +236,20 @@
         <translation>%1 cancelled</translation>
     </message>
     <message>
-        <source>%1 already days without bells</source>
-        <translation>%1 already days without bells</translation>
-    </message>
-    <message>
         <source>Skipped events: %1</source>
         <translation>Skipped events: %1</translation>
+    </message>
+    <message>
+        <source> (already without bells: %1)</source>
+        <translation> (already without bells: %1)</translation>
+    </message>
+    <message>
+        <source>Already days without bells, not added again:</source>
+        <translation>Already days without bells, not added again:</translation>
+    </message>
+    <message>
+        <source>%1 dates written with a time, read as dates</source>
+        <translation>%1 dates written with a time, read as dates</translation>
     </message>
 </context>
 <context>
@@ -1277,6 +1285,10 @@ The public time servers are used.</translation>
         <source>Template of the special day</source>
         <translation>Template of the special day</translation>
     </message>
+    <message>
+        <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
+        <translation>Template %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1701,6 +1713,12 @@ Copy the empty list?</translation>
 Replace them with the list on screen?</source>
         <translation>These days have bells of their own: %1
 Replace them with the list on screen?</translation>
+    </message>
+    <message>
+        <source>These special days would ring no bells, their template holds none:
+%1</source>
+        <translation>These special days would ring no bells, their template holds none:
+%1</translation>
     </message>
 </context>
 <context>

@@ -236,12 +236,20 @@
         <translation>%1 cancelados</translation>
     </message>
     <message>
-        <source>%1 already days without bells</source>
-        <translation>%1 ya días sin timbres</translation>
-    </message>
-    <message>
         <source>Skipped events: %1</source>
         <translation>Eventos omitidos: %1</translation>
+    </message>
+    <message>
+        <source> (already without bells: %1)</source>
+        <translation> (ya sin timbres: %1)</translation>
+    </message>
+    <message>
+        <source>Already days without bells, not added again:</source>
+        <translation>Ya son días sin timbres, no se añaden de nuevo:</translation>
+    </message>
+    <message>
+        <source>%1 dates written with a time, read as dates</source>
+        <translation>%1 fechas escritas con hora, leídas como fechas</translation>
     </message>
 </context>
 <context>
@@ -1277,6 +1285,10 @@ Se usan los servidores de hora públicos.</translation>
         <source>Template of the special day</source>
         <translation>Plantilla del día especial</translation>
     </message>
+    <message>
+        <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
+        <translation>La plantilla %1 no tiene timbres: un día especial con ella no sonaría nada. Ponga primero sus timbres.</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1701,6 +1713,12 @@ Copy the empty list?</source>
 Replace them with the list on screen?</source>
         <translation>Estos días tienen timbres propios: %1
 ¿Sustituirlos por la lista en pantalla?</translation>
+    </message>
+    <message>
+        <source>These special days would ring no bells, their template holds none:
+%1</source>
+        <translation>Estos días especiales no sonarían, su plantilla no tiene timbres:
+%1</translation>
     </message>
 </context>
 <context>

@@ -236,12 +236,20 @@
         <translation>%1 annulés</translation>
     </message>
     <message>
-        <source>%1 already days without bells</source>
-        <translation>%1 déjà jours sans sonnerie</translation>
-    </message>
-    <message>
         <source>Skipped events: %1</source>
         <translation>Événements ignorés : %1</translation>
+    </message>
+    <message>
+        <source> (already without bells: %1)</source>
+        <translation> (déjà sans sonnerie : %1)</translation>
+    </message>
+    <message>
+        <source>Already days without bells, not added again:</source>
+        <translation>Déjà jours sans sonnerie, pas ajoutés à nouveau :</translation>
+    </message>
+    <message>
+        <source>%1 dates written with a time, read as dates</source>
+        <translation>%1 dates écrites avec une heure, lues comme des dates</translation>
     </message>
 </context>
 <context>
@@ -1277,6 +1285,10 @@ Les serveurs de temps publics sont utilisés.</translation>
         <source>Template of the special day</source>
         <translation>Modèle du jour spécial</translation>
     </message>
+    <message>
+        <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
+        <translation>Le modèle %1 ne contient aucune sonnerie : un jour spécial avec lui ne sonnerait rien. Mettez-y d&apos;abord ses sonneries.</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1701,6 +1713,12 @@ Copier la liste vide ?</translation>
 Replace them with the list on screen?</source>
         <translation>Ces jours ont leurs propres sonneries : %1
 Les remplacer par la liste affichée ?</translation>
+    </message>
+    <message>
+        <source>These special days would ring no bells, their template holds none:
+%1</source>
+        <translation>Ces jours spéciaux ne sonneraient pas, leur modèle ne contient aucune sonnerie :
+%1</translation>
     </message>
 </context>
 <context>

@@ -236,12 +236,20 @@
         <translation>%1 个已取消的事件</translation>
     </message>
     <message>
-        <source>%1 already days without bells</source>
-        <translation>%1 个已是无铃日</translation>
-    </message>
-    <message>
         <source>Skipped events: %1</source>
         <translation>跳过的事件：%1</translation>
+    </message>
+    <message>
+        <source> (already without bells: %1)</source>
+        <translation>（已无铃：%1）</translation>
+    </message>
+    <message>
+        <source>Already days without bells, not added again:</source>
+        <translation>已是无铃日，不再添加：</translation>
+    </message>
+    <message>
+        <source>%1 dates written with a time, read as dates</source>
+        <translation>%1 个日期带有时刻，按日期读取</translation>
     </message>
 </context>
 <context>
@@ -1277,6 +1285,10 @@ The public time servers are used.</source>
         <source>Template of the special day</source>
         <translation>特殊日的模板</translation>
     </message>
+    <message>
+        <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
+        <translation>模板 %1 没有铃声：使用它的特殊日将不会响铃。请先在其中添加铃声。</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1701,6 +1713,12 @@ Copy the empty list?</source>
 Replace them with the list on screen?</source>
         <translation>这些日子已有自己的铃声：%1
 要用屏幕上的列表替换吗？</translation>
+    </message>
+    <message>
+        <source>These special days would ring no bells, their template holds none:
+%1</source>
+        <translation>这些特殊日不会响铃，其模板没有铃声：
+%1</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "ui/HolidaysWindow.h"
 
+#include "model/ScheduleModel.h"
 #include "schedule/HolidayImport.h"
 #include "ui/ScreenFit.h"
 
@@ -91,8 +92,9 @@ std::string HolidaysFileWatch::signature() const {
            std::to_string(about.st_mtim.tv_sec) + "." + std::to_string(about.st_mtim.tv_nsec);
 }
 
-HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages, QWidget* parent)
-    : QDialog(parent), file_(std::move(file)), messages_(messages) {
+HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages,
+                               const ScheduleModel& model, QWidget* parent)
+    : QDialog(parent), file_(std::move(file)), messages_(messages), model_(model) {
     setObjectName(QStringLiteral("HolidaysWindow"));
     setWindowTitle(tr("Holidays"));
 
@@ -267,6 +269,12 @@ void HolidaysWindow::addRule_Click() {
     rule.weekday = makeUp->isChecked() ? makeUpDay->currentData().toInt() : 0;
     rule.templet = special->isChecked() ? specialTemplet->currentData().toInt() : 0;
     rule.name = safeName(ruleName->text().toStdString());
+    if (rule.special() && !model_.templetHoldsBells(rule.templet)) {
+        messages_.information(tr("Warning"), tr("Templet %1 holds no bells: a special day with it "
+                                                "would ring nothing. Put its bells in first.")
+                                                 .arg(rule.templet));
+        return;
+    }
     change([&rule](HolidayCalendar& holidays) {
         holidays.add(rule);
         return std::string();
@@ -298,12 +306,12 @@ void HolidaysWindow::importCalendar_Click() {
         QFileDialog::getOpenFileName(this, tr("Import a holiday calendar"), QString(),
                                      tr("iCalendar files (*.ics);;All files (*)"));
     if (!file.isEmpty())
-        importFile(file.toStdString(), QDate::currentDate().year());
+        importFile(file.toStdString(), dayNumber(QDate::currentDate()));
 }
 
-void HolidaysWindow::importFile(const std::filesystem::path& file, int year) {
+void HolidaysWindow::importFile(const std::filesystem::path& file, std::int64_t today) {
     const QString name = QString::fromStdString(file.filename().string());
-    const HolidayImport found = importICalendar(file, year);
+    const HolidayImport found = importICalendar(file, today);
     if (!found.error.empty()) {
         messages_.information(
             tr("Holidays"),

@@ -21,6 +21,8 @@ class QRadioButton;
 
 namespace tollix {
 
+class ScheduleModel;
+
 // holidays.ini as other writers change it: an import from the command line,
 // another copy on a shared folder, an editor. Seen within a second, also after
 // a save that renames a new file over the old one.
@@ -52,7 +54,9 @@ class HolidaysWindow final : public QDialog {
     Q_OBJECT
 
   public:
-    HolidaysWindow(std::filesystem::path file, Messages& messages, QWidget* parent = nullptr);
+    // `model`: whether a template a special day would ring holds bells.
+    HolidaysWindow(std::filesystem::path file, Messages& messages, const ScheduleModel& model,
+                   QWidget* parent = nullptr);
 
     // Reads the file afresh and shows it.
     void showCalendar();
@@ -64,7 +68,8 @@ class HolidaysWindow final : public QDialog {
     void importCalendar_Click();
     // Shows what the whole-day events of an iCalendar file would add to the
     // days without bells and, if the operator agrees, adds them.
-    void importFile(const std::filesystem::path& file, int year);
+    // Events that end before `today` (days since 1970-01-01) are past.
+    void importFile(const std::filesystem::path& file, std::int64_t today);
 
     QCalendarWidget* calendar;
     QListWidget* rules;
@@ -92,6 +97,7 @@ class HolidaysWindow final : public QDialog {
 
     std::filesystem::path file_;
     Messages& messages_;
+    const ScheduleModel& model_;
     HolidayCalendar holidays_;
     std::string unreadable_;
 };

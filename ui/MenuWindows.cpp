@@ -126,7 +126,7 @@ HelpWindow* MenuWindows::info1Window() {
 
 HolidaysWindow* MenuWindows::holidaysWindow() {
     if (!holidays_) {
-        holidays_ = new HolidaysWindow(paths_.holidaysIni(), messages_, &window_);
+        holidays_ = new HolidaysWindow(paths_.holidaysIni(), messages_, model_, &window_);
         connect(holidays_, &HolidaysWindow::changed, this, &MenuWindows::holidaysChanged);
     }
     return holidays_;

@@ -133,6 +133,10 @@ void main::connectBehaviours() {
     connect(&engine, &BellEngine::recordUnavailable, this, [this](const QString& why) {
         warn(tr("The ring record cannot be kept: %1\nThe bells ring all the same.").arg(why));
     });
+    connect(&engine, &BellEngine::specialDaysWithoutBells, this, [this](const QStringList& days) {
+        warn(tr("These special days would ring no bells, their template holds none:\n%1")
+                 .arg(days.join(QLatin1Char('\n'))));
+    });
     connect(mexit, &MenuLabel::Click, this, &main::mexit_Click);
     connect(mnExit1, &QAction::triggered, this, &main::mnExit1_Click);
     connect(menus_, &MenuWindows::countdownBell, this,

@@ -42,5 +42,29 @@ TEST(SpecialDay, RingsItsTemplateInEveryModeAndSaysWhyNot) {
         }
 }
 
+// A special day whose template holds no bells is said when it is set, by a
+// line of the calendar or by emptying its template; a day gone by is not.
+TEST(SpecialDay, ATemplateWithoutBellsIsSaidWhenSet) {
+    test::EngineDoubles doubles;
+    const AppPaths& paths = doubles.paths;
+    writeBytes(paths.holidaysIni(),
+               "2026-12-01 = Templet 3 Gone by\n2026-12-08 = Templet 2 Exams\n"
+               "2026-12-09..2026-12-10 = Templet 3 Open days\n");
+    test::save(paths.dataIni(), {.timeMode = 2, .dayMode = 2});
+    test::save(paths.dayList(9), {0, {"10hr 00min/b.mp3"}});
+    ScheduleModel model{paths};
+    test::FakeClock clock;  // 2026-12-07
+    BellEngine engine{doubles.engineServices(clock), model};
+    QStringList said;
+    QObject::connect(&engine, &BellEngine::specialDaysWithoutBells,
+                     [&](const QStringList& days) { said << days.join(u'|'); });
+    model.load(2);
+    model.editDay(9, 0);  // Templet 2 is emptied
+    model.deleteAllBells();
+    model.setCalendar(HolidayCalendar::read(paths.holidaysIni()));  // said once only
+    EXPECT_EQ(said, (QStringList{u"2026-12-09..2026-12-10 = Templet 3 Open days"_s,
+                                 u"2026-12-08 = Templet 2 Exams"_s}));
+}
+
 }  // namespace
 }  // namespace tollix

@@ -42,7 +42,8 @@ const Case kCorpus[] = {
 };
 
 HolidayImport corpus(const char* file) {
-    return importICalendar(fs::path(TOLLIX_SOURCE_DIR) / "tests/schedule/calendars" / file, 2026);
+    return importICalendar(fs::path(TOLLIX_SOURCE_DIR) / "tests/schedule/calendars" / file,
+                           *parseDate("2026-01-01"));
 }
 
 TEST(CalendarImport, EachFileGivesTheDaysAReaderWouldMark) {
@@ -80,24 +81,66 @@ TEST(CalendarImport, EachFileGivesTheDaysAReaderWouldMark) {
               "the 261 weekdays of 2027.");
 }
 
-// An import joins what is there: the same days once, overlapping ranges as one.
-TEST(CalendarImport, ImportedDaysJoinTheDaysAlreadyOff) {
-    const HolidayCalendar holidays = HolidayCalendar::parse(
-        "2026-12-24..2026-12-26 Christmas\n2027-01-09 = Monday Make-up\n2027-05-01 Labour Day\n");
-    const std::vector<HolidayRule> found = {
-        {*parseDate("2026-12-21"), *parseDate("2027-01-04"), 0, "Winter holidays"},
-        {*parseDate("2027-01-03"), *parseDate("2027-01-10"), 0, "Winter holidays"},
-        {*parseDate("2027-05-01"), *parseDate("2027-05-01"), 0, "May Day"},
+// Values as exports write them, read on 2026-12-09: impossible dates and
+// durations refuse the file, a declared date written with a time is its date,
+// and an event that ends before today is past. Each event gives its days or the
+// refusal, "|", and how many dates had a time, events a time of day, were past.
+TEST(CalendarImport, DatesAreRealDeclaredDatesWinAndPastEndsBeforeToday) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"DTSTART;VALUE=DATE:20270230",
+         R"(line 3: "DTSTART;VALUE=DATE:20270230" is not a real date|000)"},
+        {"DTSTART;VALUE=DATE:2027-13-45",
+         R"(line 3: "DTSTART;VALUE=DATE:2027-13-45" is not a real date|000)"},
+        {"DTSTART;VALUE=DATE:20270104\r\nDURATION:banana",
+         R"(line 4: "DURATION:banana" is not a real duration|000)"},
+        {"DTSTART;VALUE=DATE:20270213T150000Z\r\nDTEND;VALUE=DATE:20270223T140000Z",
+         "2027-02-13..2027-02-22 X\n|200"},
+        {"DTSTART:20270213T150000Z\r\nDTEND:20270213T160000Z", "|010"},
+        {"DTSTART;VALUE=DATE:20261201\r\nDTEND;VALUE=DATE:20261209", "|001"},
+        {"DTSTART;VALUE=DATE:20261207\r\nDURATION:P4D", "2026-12-07..2026-12-10 X\n|000"},
+        {"DTSTART;VALUE=DATE:20200301\r\nRRULE:FREQ=YEARLY", "2027-03-01 X\n|000"},
     };
-    HolidayCalendar merged = holidays;
-    const HolidayPlan plan = planImport(merged, found);
-    applyPlan(merged, plan);
-    std::string lines;
-    for (const HolidayRule& rule : merged.rules()) lines += rule.line() + "\n";
-    EXPECT_EQ(lines,
-              "2027-01-09 = Monday Make-up\n2027-05-01 Labour Day\n"
-              "2026-12-21..2027-01-10 Winter holidays\n");
-    EXPECT_EQ(plan.duplicates, 1);
+    for (const auto& [event, expected] : cases) {
+        const HolidayImport found =
+            importICalendarText(std::string("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\n") + event +
+                                    "\r\nSUMMARY:X\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n",
+                                *parseDate("2026-12-09"));
+        std::string days = found.error;
+        for (const HolidayRule& rule : found.rules) days += rule.line() + "\n";
+        EXPECT_EQ(days + "|" + std::to_string(found.datesWithTime) +
+                      std::to_string(found.withTimeOfDay) + std::to_string(found.past),
+                  expected);
+    }
+}
+
+// An import adds lines: every line there keeps its bytes (removing one rule
+// never removes another's days), and the preview says which days were off.
+TEST(CalendarImport, AnImportAddsLinesAndKeepsEveryLineThere) {
+    test::TempFolder dir;
+    const auto file = dir.path() / "holidays.ini";
+    const std::string there =
+        "# by hand\n2026-12-18..2026-12-22 Winter sports week\n2027-01-09 = Monday Make-up\n"
+        "2027-03-02 = Templet 2 Exams\n2027-03-25 Open day\n2027-05-01..2027-05-02 Labour Day";
+    HolidayImport found{.rules = {}, .datesWithTime = 2, .past = 1, .error = {}};
+    for (const char* line :
+         {"2026-12-21..2027-01-04 Winter holidays", "2027-01-03..2027-01-10 Winter holidays",
+          "2027-03-22..2027-04-02 Easter", "2027-05-01 May Day"})
+        found.rules.push_back(HolidayCalendar::parse(line).rules().at(0));
+    HolidayCalendar holidays = HolidayCalendar::parse(there);
+    const HolidayPlan plan = planImport(holidays, found.rules);
+    applyPlan(holidays, plan);
+    ASSERT_EQ(holidays.write(file), "");
+    EXPECT_EQ(readBytes(file), there +
+                                   "\n2026-12-21..2027-01-10 Winter holidays\n"
+                                   "2027-03-22..2027-04-02 Easter\n");
+    EXPECT_EQ(previewText(found, plan),
+              "Days without bells to add:\n"
+              "  2026-12-21..2027-01-10 Winter holidays (already without bells: "
+              "2026-12-21..2026-12-22)\n"
+              "  2027-03-22..2027-04-02 Easter (already without bells: 2027-03-25)\n"
+              "Already days without bells, not added again:\n  2027-05-01 May Day\n"
+              "School days (Monday to Friday) without bells: 9 in 2026, 16 in 2027\n"
+              "Skipped events: 1 in the past\n2 dates written with a time, read as dates\n");
 }
 
 // A holidays.ini that cannot be read is said so and never written over.

@@ -223,14 +223,21 @@ TEST_F(Unattended, TheDaysOffWindowAddsDeletesImportsAndMarksTheDays) {
     h->ruleName->setText(u"Open day"_s);
     h->addRule->click();
     EXPECT_EQ(readBytes(paths.holidaysIni()),
-              "2026-12-24..2026-12-26 Christmas\r\nnot a rule\r\n2026-12-12 = Monday Open day\r\n");
+              "2026-12-24..2026-12-26 Christmas\nnot a rule\n2026-12-12 = Monday Open day\n");
     EXPECT_EQ(listLines(*w.clock_list), QStringList{u"07hr45min"_s});
     EXPECT_EQ(w.nextBell->text(), u"07hr 45min"_s);
     EXPECT_EQ(w.dayNote->text(), u"Make-up day: Monday's bells (Open day)"_s);
 
     h->rules->setCurrentRow(1);
     h->deleteRule->click();
-    EXPECT_EQ(readBytes(paths.holidaysIni()), "2026-12-24..2026-12-26 Christmas\r\nnot a rule\r\n");
+    // A special day with a template without bells is refused when it is set.
+    h->special->setChecked(true);
+    h->specialTemplet->setCurrentIndex(3);
+    h->addRule->click();
+    EXPECT_EQ(messages.shown.back().text,
+              u"Templet 4 holds no bells: a special day with it would "
+              u"ring nothing. Put its bells in first."_s);
+    EXPECT_EQ(readBytes(paths.holidaysIni()), "2026-12-24..2026-12-26 Christmas\nnot a rule\n");
     EXPECT_EQ(w.nextBell->text(), u"09hr 15min"_s);
 
     writeBytes(dir.path() / "school.ics",
@@ -238,8 +245,8 @@ TEST_F(Unattended, TheDaysOffWindowAddsDeletesImportsAndMarksTheDays) {
                "SUMMARY:Inset day\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nDTSTART:20270105T090000\r\n"
                "SUMMARY:Assembly\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
     // Another writer adds a day meanwhile: the window's next write keeps it.
-    writeBytes(paths.holidaysIni(), readBytes(paths.holidaysIni()) + "2027-02-01 Snow day\r\n");
-    h->importFile(dir.path() / "school.ics", 2026);
+    writeBytes(paths.holidaysIni(), readBytes(paths.holidaysIni()) + "2027-02-01 Snow day\n");
+    h->importFile(dir.path() / "school.ics", *parseDate("2026-12-12"));
     EXPECT_EQ(messages.shown.at(messages.shown.size() - 2).text,
               u"school.ics\nDays without bells to add:\n  2027-01-04 Inset day\nSchool days "
               "(Monday to Friday) without bells: 1 in 2027\nSkipped events: 1 with a time of "
@@ -247,8 +254,8 @@ TEST_F(Unattended, TheDaysOffWindowAddsDeletesImportsAndMarksTheDays) {
     EXPECT_EQ(messages.shown.back().text,
               u"1 holidays imported, 1 events with a time of day skipped"_s);
     EXPECT_EQ(readBytes(paths.holidaysIni()),
-              "2026-12-24..2026-12-26 Christmas\r\nnot a rule\r\n"
-              "2027-02-01 Snow day\r\n2027-01-04 Inset day\r\n");
+              "2026-12-24..2026-12-26 Christmas\nnot a rule\n"
+              "2027-02-01 Snow day\n2027-01-04 Inset day\n");
     EXPECT_EQ(h->rules->count(), 3);
 }
 
