@@ -1,18 +1,22 @@
 // The controls of the main window and where they stand.
 #include "ui/MainForm.h"
 #include "ui/BellIcon.h"
+#include "ui/controls/FlowLayout.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSizeGrip>
 #include <QVBoxLayout>
 
+#include <array>
 #include <tuple>
 
 namespace tollix {
@@ -81,6 +85,67 @@ std::string toStd(const QLineEdit* edit) {
     return edit->text().toStdString();
 }
 
+// Three columns side by side where they fit; on a narrower screen the middle
+// one goes under the first, and where two do not fit either, all three go one
+// under another: no control needs scrolling sideways, in any language.
+class ColumnFold final : public QObject {
+  public:
+    ColumnFold(QScrollArea* area, QGridLayout* grid, std::array<QWidget*, 3> panels)
+        : QObject(area), area_(area), grid_(grid), panels_(panels) {
+        area->installEventFilter(this);
+        area->widget()->installEventFilter(this);
+        place(3);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        // A new size, or new hints once the fonts and the words are set.
+        if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest)
+            place(columnsFitting());
+        return false;
+    }
+
+  private:
+    int columnsFitting() const {
+        std::array<int, 3> need{};
+        for (std::size_t i = 0; i < 3; ++i) need[i] = panels_[i]->minimumSizeHint().width();
+        const QMargins margins = grid_->contentsMargins();
+        const int gap = grid_->horizontalSpacing();
+        // Room kept for the scroll bar of the page's height.
+        const int room = area_->width() - area_->verticalScrollBar()->sizeHint().width() -
+                         margins.left() - margins.right();
+        if (need[0] + need[1] + need[2] + 2 * gap <= room)
+            return 3;
+        return std::max(need[0], need[1]) + need[2] + gap <= room ? 2 : 1;
+    }
+
+    void place(int columns) {
+        if (columns == columns_)
+            return;
+        columns_ = columns;
+        for (QWidget* panel : panels_) grid_->removeWidget(panel);
+        // Row and column of each panel, and the columns' and rows' shares.
+        static constexpr std::array<std::array<int, 3>, 3> kRows{{{0, 1, 2}, {0, 1, 0}, {0, 0, 0}}};
+        static constexpr std::array<std::array<int, 3>, 3> kColumns{
+            {{0, 0, 0}, {0, 0, 1}, {0, 1, 2}}};
+        static constexpr std::array<std::array<int, 3>, 3> kWidths{
+            {{1, 0, 0}, {45, 55, 0}, {30, 26, 44}}};
+        const auto at = static_cast<std::size_t>(columns - 1);
+        for (std::size_t i = 0; i < 3; ++i)
+            grid_->addWidget(panels_[i], kRows[at][i], kColumns[at][i],
+                             columns == 2 && i == 2 ? 2 : 1, 1);
+        for (int i = 0; i < 3; ++i) {
+            grid_->setColumnStretch(i, kWidths[at][static_cast<std::size_t>(i)]);
+            grid_->setRowStretch(i, i < 4 - columns ? 1 : 0);
+        }
+    }
+
+    QScrollArea* area_;
+    QGridLayout* grid_;
+    std::array<QWidget*, 3> panels_;
+    int columns_ = 0;
+};
+
 const char kStyle[] = R"(
 #Picture2, #templet, #isAutoModeForm, #isAutoExitForm, #RingLogWindow { background: #eef3f8; }
 #Picture1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2b5f93, stop:1 #1d4670); }
@@ -124,22 +189,21 @@ void MainForm::setupUi(QWidget* window) {
     // Menu bar of labels.
     auto* menuBar = named<QWidget>("menuBar");
     menuBar->setAttribute(Qt::WA_StyledBackground);
-    mnPlayMusic = named<MenuLabel>("mnPlayMusic", tr("Play music list"));
-    mnBellCount = named<MenuLabel>("mnBellCount", tr("Countdown next bell"));
-    mnCountDown = named<MenuLabel>("mnCountDown", tr("Countdown"));
-    helpword = named<MenuLabel>("helpword", tr("Help"));
-    info = named<MenuLabel>("info", tr("Infomation"));
-    mnHolidays = named<MenuLabel>("mnHolidays", tr("Holidays"));
-    mnWebPage = named<MenuLabel>("mnWebPage", tr("Web page"));
-    mnOutputs = named<MenuLabel>("mnOutputs", tr("Outputs"));
-    mexit = named<MenuLabel>("mexit", tr("Exit"));
-    auto* menuRow = new QHBoxLayout(menuBar);
+    mnPlayMusic = named<MenuLabel>("mnPlayMusic", tr("&Play music list"));
+    mnBellCount = named<MenuLabel>("mnBellCount", tr("Countdown next &bell"));
+    mnCountDown = named<MenuLabel>("mnCountDown", tr("&Countdown"));
+    helpword = named<MenuLabel>("helpword", tr("&Help"));
+    info = named<MenuLabel>("info", tr("&Infomation"));
+    mnHolidays = named<MenuLabel>("mnHolidays", tr("Holi&days"));
+    mnWebPage = named<MenuLabel>("mnWebPage", tr("&Web page"));
+    mnOutputs = named<MenuLabel>("mnOutputs", tr("&Outputs"));
+    mexit = named<MenuLabel>("mexit", tr("E&xit"));
+    auto* menuRow = new FlowLayout(menuBar);
     menuRow->setContentsMargins(6, 2, 6, 2);
-    for (MenuLabel* entry :
-         {mnPlayMusic, mnBellCount, mnCountDown, helpword, info, mnHolidays, mnWebPage, mnOutputs})
+    menuRow->setSpacing(2);
+    for (MenuLabel* entry : {mnPlayMusic, mnBellCount, mnCountDown, helpword, info, mnHolidays,
+                             mnWebPage, mnOutputs, mexit})
         menuRow->addWidget(entry);
-    menuRow->addStretch();
-    menuRow->addWidget(mexit);
 
     // Left column: clock, state, next bell, today's bells and the main buttons.
     now_day = named<QLabel>("now_day");
@@ -401,12 +465,15 @@ void MainForm::setupUi(QWidget* window) {
     Picture2 = named<QWidget>("Picture2");
     Picture2->setAttribute(Qt::WA_StyledBackground);
     Picture2->setMouseTracking(true);
-    auto* columns = new QHBoxLayout;
+    auto* columns = new QGridLayout;
     columns->setContentsMargins(10, 8, 10, 10);
     columns->setSpacing(10);
-    columns->addLayout(left, 30);
-    columns->addLayout(middle, 26);
-    columns->addLayout(right, 44);
+    std::array<QWidget*, 3> panels{};
+    for (std::size_t i = 0; QBoxLayout * column : {left, middle, right}) {
+        column->setContentsMargins(0, 0, 0, 0);
+        panels[i++] = new QWidget;
+        panels[i - 1]->setLayout(column);
+    }
     auto* body = new QVBoxLayout(Picture2);
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
@@ -426,6 +493,7 @@ void MainForm::setupUi(QWidget* window) {
     pageArea->setStyleSheet(QStringLiteral("#pageArea, #page { background: transparent; }"));
     pageArea->viewport()->setAutoFillBackground(false);
     body->addWidget(pageArea, 1);
+    new ColumnFold(pageArea, columns, panels);
 
     auto* whole = new QVBoxLayout(window);
     whole->setContentsMargins(0, 0, 0, 0);

@@ -223,6 +223,7 @@ TEST_F(Unattended, TheDaysOffWindowAddsDeletesImportsAndMarksTheDays) {
     EXPECT_EQ(listLines(*w.clock_list), QStringList{u"07hr45min"_s});
     EXPECT_EQ(w.nextBell->text(), u"07hr 45min"_s);
     EXPECT_EQ(w.dayNote->text(), u"Make-up day: Monday's bells (Open day)"_s);
+    EXPECT_EQ(h->rules->item(1)->text(), u"2026-12-12  Make-up day: Monday's bells (Open day)"_s);
 
     h->rules->setCurrentRow(1);
     h->deleteRule->click();
@@ -246,6 +247,12 @@ TEST_F(Unattended, TheDaysOffWindowAddsDeletesImportsAndMarksTheDays) {
               "2026-12-24..2026-12-26 Christmas\r\nnot a rule\r\n"
               "2027-02-01 Snow day\r\n2027-01-04 Inset day\r\n");
     EXPECT_EQ(h->rules->count(), 3);
+    h->special->setChecked(true);
+    h->specialTemplet->setCurrentIndex(1);
+    h->ruleName->setText(u"Exams"_s);
+    h->addRule->click();
+    EXPECT_EQ(h->rules->item(0)->text(), u"2026-12-24 – 2026-12-26  Christmas"_s);
+    EXPECT_EQ(h->rules->item(3)->text(), u"2026-12-12  Special day: Templet 2 (Exams)"_s);
 }
 
 }  // namespace

@@ -7,8 +7,10 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include <sodium.h>
 
@@ -150,6 +152,23 @@ TEST_F(WebServerTest, TheWindowHashesANewPasswordWithoutHoldingUpItsThread) {
     EXPECT_FALSE(save->isEnabled());  // back before the hash is made
     ASSERT_TRUE(QTest::qWaitFor([&] { return save->isEnabled(); }, 10000));
     EXPECT_TRUE(web::passwordMatches("new", web::readWebSettings(paths.webIni()).passwordHash));
+}
+
+// Switched on in the window: the address and its code are shown whole at once.
+TEST_F(WebServerTest, TheWindowGrowsWithTheAddressAndItsCode) {
+    ASSERT_EQ(web::writeWebSettings(paths.webIni(), {0, "x"}), "");
+    server->reload();
+    WebPageWindow window(*server);
+    window.show();
+    window.findChild<QSpinBox*>(u"port"_s)->setValue(test::freePort());
+    window.findChild<QPushButton*>(u"save"_s)->click();
+    auto* code = window.findChild<QLabel*>(u"code"_s);
+    auto* state = window.findChild<QLabel*>(u"state"_s);
+    ASSERT_FALSE(code->pixmap().isNull());
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return code->height() >= code->pixmap().height() &&
+               state->height() >= state->heightForWidth(state->width());
+    }));
 }
 
 // The page speaks the desktop's language, the words its script writes too.
