@@ -86,8 +86,8 @@ std::string toStd(const QLineEdit* edit) {
 }
 
 // Three columns side by side where they fit; on a narrower screen the middle
-// one goes under the first, and where two do not fit either, all three go one
-// under another: no control needs scrolling sideways, in any language.
+// one goes under the other two, and where two do not fit either, all three go
+// one under another: no control needs scrolling sideways, in any language.
 class ColumnFold final : public QObject {
   public:
     ColumnFold(QScrollArea* area, QGridLayout* grid, std::array<QWidget*, 3> panels)
@@ -99,8 +99,10 @@ class ColumnFold final : public QObject {
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        // A new size, or new hints once the fonts and the words are set.
-        if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest)
+        // A new size, or new hints once the fonts and the words are set; on
+        // screen only, where the sizes are known.
+        if (area_->isVisible() &&
+            (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
             place(columnsFitting());
         return false;
     }
@@ -116,7 +118,7 @@ class ColumnFold final : public QObject {
                          margins.left() - margins.right();
         if (need[0] + need[1] + need[2] + 2 * gap <= room)
             return 3;
-        return std::max(need[0], need[1]) + need[2] + gap <= room ? 2 : 1;
+        return std::max(need[0] + need[2] + gap, need[1]) <= room ? 2 : 1;
     }
 
     void place(int columns) {
@@ -129,11 +131,11 @@ class ColumnFold final : public QObject {
         static constexpr std::array<std::array<int, 3>, 3> kColumns{
             {{0, 0, 0}, {0, 0, 1}, {0, 1, 2}}};
         static constexpr std::array<std::array<int, 3>, 3> kWidths{
-            {{1, 0, 0}, {45, 55, 0}, {30, 26, 44}}};
+            {{1, 0, 0}, {40, 60, 0}, {30, 26, 44}}};
         const auto at = static_cast<std::size_t>(columns - 1);
         for (std::size_t i = 0; i < 3; ++i)
-            grid_->addWidget(panels_[i], kRows[at][i], kColumns[at][i],
-                             columns == 2 && i == 2 ? 2 : 1, 1);
+            grid_->addWidget(panels_[i], kRows[at][i], kColumns[at][i], 1,
+                             columns == 2 && i == 1 ? 2 : 1);
         for (int i = 0; i < 3; ++i) {
             grid_->setColumnStretch(i, kWidths[at][static_cast<std::size_t>(i)]);
             grid_->setRowStretch(i, i < 4 - columns ? 1 : 0);
@@ -157,6 +159,7 @@ QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }
 QGroupBox QLabel, QGroupBox QCheckBox, QGroupBox QRadioButton { font-weight: normal; color: #1b2733; }
 #state { font-size: 22px; font-weight: bold; color: #1b2733; }
 #bellProblem { font-size: 13px; font-weight: bold; color: #c0392b; }
+#frameTitle { font-weight: bold; color: #1d4670; }
 #dayNote { font-size: 13px; font-weight: bold; color: #1d4670; }
 #nextBell, #nextBellSound { font-size: 15px; font-weight: bold; color: #1b2733; }
 #now, #now_day { font-size: 14px; font-weight: bold; color: #1b2733; }
@@ -402,18 +405,24 @@ void MainForm::setupUi(QWidget* window) {
     LblPreBell2 = named<QLabel>("LblPreBell2", tr("min before"));
     TxtPreBellName2 = soundField("TxtPreBellName2");
     CmdPreBell2 = pictureButton("CmdPreBell2", "apply", "apply1", "apply2");
-    frameAlarm = frame(tr("Alarm before and after bell time (After check,Apply sound)"));
+    // Its long title wraps inside the frame where the screen is narrow.
+    frameAlarm = frame(QString());
+    auto* alarmTitle = named<QLabel>(
+        "frameTitle", tr("Alarm before and after bell time (After check,Apply sound)"));
+    alarmTitle->setWordWrap(true);
+    frameAlarm->setAccessibleName(alarmTitle->text());
     auto* alarmGrid = new QGridLayout(frameAlarm);
-    alarmGrid->addWidget(ChkPreBell1, 0, 0);
-    alarmGrid->addLayout(spinRow(TxtPreBell1, VScrollPreBell1, QString()), 0, 1);
-    alarmGrid->addWidget(LblPreBell1, 0, 2);
-    alarmGrid->addWidget(TxtPreBellName1, 0, 3);
-    alarmGrid->addWidget(CmdPreBell1, 0, 4);
-    alarmGrid->addWidget(ChkPreBell2, 1, 0);
-    alarmGrid->addLayout(spinRow(TxtPreBell2, VScrollPreBell2, QString()), 1, 1);
-    alarmGrid->addWidget(LblPreBell2, 1, 2);
-    alarmGrid->addWidget(TxtPreBellName2, 1, 3);
-    alarmGrid->addWidget(CmdPreBell2, 1, 4);
+    alarmGrid->addWidget(alarmTitle, 0, 0, 1, 5);
+    alarmGrid->addWidget(ChkPreBell1, 1, 0);
+    alarmGrid->addLayout(spinRow(TxtPreBell1, VScrollPreBell1, QString()), 1, 1);
+    alarmGrid->addWidget(LblPreBell1, 1, 2);
+    alarmGrid->addWidget(TxtPreBellName1, 1, 3);
+    alarmGrid->addWidget(CmdPreBell1, 1, 4);
+    alarmGrid->addWidget(ChkPreBell2, 2, 0);
+    alarmGrid->addLayout(spinRow(TxtPreBell2, VScrollPreBell2, QString()), 2, 1);
+    alarmGrid->addWidget(LblPreBell2, 2, 2);
+    alarmGrid->addWidget(TxtPreBellName2, 2, 3);
+    alarmGrid->addWidget(CmdPreBell2, 2, 4);
     alarmGrid->setColumnStretch(3, 1);
 
     // Manual input: a new time.

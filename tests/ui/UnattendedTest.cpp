@@ -52,13 +52,13 @@ TEST_F(Unattended, TheTrayGivesTheWindowBackAndAutoExecutionWritesTheEntry) {
         w.autoModeForm()->isAutoMode2->click();
         QTest::mouseClick(w.autoModeForm()->isAutoConfirm, Qt::LeftButton);
     });
-    QTest::mouseClick(w.auto_exe, Qt::LeftButton);
+    w.auto_exe->click();
     const GeneralSettings saved = datafiles::readGeneral(paths.dataIni());
     EXPECT_EQ(saved.auto_exe, 1);
     EXPECT_EQ(saved.autoMode, 2);
     EXPECT_NE(readBytes(autoStart.file()).find("\nExec=/opt/tollix/tollix\n"), std::string::npos);
 
-    QTest::mouseClick(w.auto_exe, Qt::LeftButton);
+    w.auto_exe->click();
     EXPECT_FALSE(fs::exists(autoStart.file()));
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).auto_exe, 0);
 
@@ -67,7 +67,7 @@ TEST_F(Unattended, TheTrayGivesTheWindowBackAndAutoExecutionWritesTheEntry) {
     writeBytes(dir.path() / "config", "a file");
     whenShown(w.autoModeForm(),
               [&w] { QTest::mouseClick(w.autoModeForm()->isAutoConfirm, Qt::LeftButton); });
-    QTest::mouseClick(w.auto_exe, Qt::LeftButton);
+    w.auto_exe->click();
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(w.auto_exe->value(), 0);
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).auto_exe, 0);
@@ -105,7 +105,7 @@ TEST_F(Unattended, AnExitTimeOutOfRangeNeverComesATypedOneIsCheckedAndStoredAndT
         w.Timer1_Timer();
     }
     EXPECT_EQ(power.calls, 0) << "25:30 read as another time";
-    QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);
+    w.chkAutoExit->click();
     EXPECT_EQ(readBytes(paths.exitIni()), " 0 \r\n 25 \r\n 30 \r\n");
 
     isAutoExitForm* form = w.autoExitForm();
@@ -130,7 +130,7 @@ TEST_F(Unattended, AnExitTimeOutOfRangeNeverComesATypedOneIsCheckedAndStoredAndT
             EXPECT_EQ(form->isVisible(), refused);
         }
     });
-    QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);
+    w.chkAutoExit->click();
     EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 23 \r\n 59 \r\n");
     EXPECT_EQ(w.model.exitSettings().reservedExitHour, 23);
 
@@ -142,7 +142,7 @@ TEST_F(Unattended, AnExitTimeOutOfRangeNeverComesATypedOneIsCheckedAndStoredAndT
     form->VScroll2->stepUp();
     EXPECT_EQ(form->input_m->text(), u"0"_s);
 
-    QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);  // cleared: no window, the time kept
+    w.chkAutoExit->click();  // cleared: no window, the time kept
     EXPECT_EQ(readBytes(paths.exitIni()), " 0 \r\n 23 \r\n 59 \r\n");
 }
 
