@@ -7,6 +7,8 @@
 #include "ui/HolidaysWindow.h"
 #include "ui/LargePrintWindow.h"
 #include "ui/MenuWindows.h"
+#include "ui/OutputsWindow.h"
+#include "ui/RingLogWindow.h"
 #include "ui/SchoolClockWindow.h"
 #include "ui/Translations.h"
 #include "ui/isAutoExitForm.h"
@@ -47,10 +49,12 @@ bool partOfAControl(const QWidget* control, const QWidget* window) {
 TEST_F(Screens, EveryControlOfEveryWindowHasAName) {
     main& w = loadIn("de");
     FrmSyncError sync;  // the warning of internet time, made when first needed
+    RingLogWindow record(ringLog.file());
     for (QWidget* shown : std::initializer_list<QWidget*>{
              &w, w.menus().countDownWindow(), w.menus().countDownWindow()->fullScreen(),
              w.menus().bellCountWindow(), w.menus().help1Window(), w.menus().holidaysWindow(),
-             w.autoExitForm(), w.autoModeForm(), w.templetWindow(), w.schoolClockWindow(), &sync}) {
+             w.autoExitForm(), w.autoModeForm(), w.templetWindow(), w.schoolClockWindow(), &sync,
+             &record, OutputsWindow::showFor(&w, w.model, mixer, [] {})}) {
         QStringList unnamed;
         for (QWidget* control : shown->findChildren<QWidget*>()) {
             if (!interactive(control) || partOfAControl(control, shown))
