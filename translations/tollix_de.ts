@@ -255,36 +255,8 @@
 <context>
     <name>MainForm</name>
     <message>
-        <source>Play music list</source>
-        <translation>Musikliste abspielen</translation>
-    </message>
-    <message>
-        <source>Countdown next bell</source>
-        <translation>Countdown bis zum nächsten Klingeln</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Countdown</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Infomation</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Holidays</source>
-        <translation>Ferien</translation>
-    </message>
-    <message>
-        <source>Web page</source>
-        <translation>Webseite</translation>
-    </message>
-    <message>
-        <source>Outputs</source>
-        <translation>Ausgänge</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -609,6 +581,42 @@
     <message>
         <source>Plays the selected sound for a test; a bell ends it.</source>
         <translation>Spielt den gewählten Klang zur Probe; eine Klingel beendet ihn.</translation>
+    </message>
+    <message>
+        <source>&amp;Play music list</source>
+        <translation>&amp;Musikliste abspielen</translation>
+    </message>
+    <message>
+        <source>Countdown next &amp;bell</source>
+        <translation>Countdown bis zum nächsten &amp;Klingeln</translation>
+    </message>
+    <message>
+        <source>&amp;Countdown</source>
+        <translation>&amp;Countdown</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Infomation</source>
+        <translation>&amp;Information</translation>
+    </message>
+    <message>
+        <source>Holi&amp;days</source>
+        <translation>&amp;Ferien</translation>
+    </message>
+    <message>
+        <source>&amp;Web page</source>
+        <translation>&amp;Webseite</translation>
+    </message>
+    <message>
+        <source>&amp;Outputs</source>
+        <translation>&amp;Ausgänge</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1297,22 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
         <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
         <translation>Vorlage %1 enthält keine Klingeln: Ein Sondertag damit würde nichts läuten. Tragen Sie zuerst ihre Klingeln ein.</translation>
     </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Tage des Monats</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1410,6 +1434,10 @@ Jede Klingel, Uhr und jeder Countdown von TOLLIX richtet sich nach der Schulzeit
     <message>
         <source>School time %1:%2:%3</source>
         <translation>Schulzeit %1:%2:%3</translation>
+    </message>
+    <message>
+        <source>Seconds the school&apos;s clocks are ahead</source>
+        <translation>Sekunden, die die Schuluhren vorgehen</translation>
     </message>
 </context>
 <context>

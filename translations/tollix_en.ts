@@ -255,36 +255,8 @@
 <context>
     <name>MainForm</name>
     <message>
-        <source>Play music list</source>
-        <translation>Play music list</translation>
-    </message>
-    <message>
-        <source>Countdown next bell</source>
-        <translation>Countdown to the next bell</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Countdown</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Help</translation>
-    </message>
-    <message>
-        <source>Infomation</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Holidays</source>
-        <translation>Holidays</translation>
-    </message>
-    <message>
-        <source>Web page</source>
-        <translation>Web page</translation>
-    </message>
-    <message>
-        <source>Outputs</source>
-        <translation>Outputs</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -609,6 +581,42 @@
     <message>
         <source>Plays the selected sound for a test; a bell ends it.</source>
         <translation>Plays the selected sound for a test; a bell ends it.</translation>
+    </message>
+    <message>
+        <source>&amp;Play music list</source>
+        <translation>&amp;Play music list</translation>
+    </message>
+    <message>
+        <source>Countdown next &amp;bell</source>
+        <translation>Countdown to the next &amp;bell</translation>
+    </message>
+    <message>
+        <source>&amp;Countdown</source>
+        <translation>&amp;Countdown</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Infomation</source>
+        <translation>&amp;Information</translation>
+    </message>
+    <message>
+        <source>Holi&amp;days</source>
+        <translation>Holi&amp;days</translation>
+    </message>
+    <message>
+        <source>&amp;Web page</source>
+        <translation>&amp;Web page</translation>
+    </message>
+    <message>
+        <source>&amp;Outputs</source>
+        <translation>&amp;Outputs</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1297,22 @@ The public time servers are used.</translation>
         <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
         <translation>Template %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</translation>
     </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Previous month</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Next month</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Days of the month</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Year</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1410,6 +1434,10 @@ Every bell, clock and countdown of TOLLIX goes by school time.</translation>
     <message>
         <source>School time %1:%2:%3</source>
         <translation>School time %1:%2:%3</translation>
+    </message>
+    <message>
+        <source>Seconds the school&apos;s clocks are ahead</source>
+        <translation>Seconds the school&apos;s clocks are ahead</translation>
     </message>
 </context>
 <context>

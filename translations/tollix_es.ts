@@ -255,36 +255,8 @@
 <context>
     <name>MainForm</name>
     <message>
-        <source>Play music list</source>
-        <translation>Reproducir lista de música</translation>
-    </message>
-    <message>
-        <source>Countdown next bell</source>
-        <translation>Cuenta atrás hasta el próximo timbre</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Cuenta atrás</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>Infomation</source>
-        <translation>Información</translation>
-    </message>
-    <message>
-        <source>Holidays</source>
-        <translation>Festivos</translation>
-    </message>
-    <message>
-        <source>Web page</source>
-        <translation>Página web</translation>
-    </message>
-    <message>
-        <source>Outputs</source>
-        <translation>Salidas</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -609,6 +581,42 @@
     <message>
         <source>Plays the selected sound for a test; a bell ends it.</source>
         <translation>Reproduce el sonido elegido como prueba; un timbre lo termina.</translation>
+    </message>
+    <message>
+        <source>&amp;Play music list</source>
+        <translation>&amp;Reproducir lista de música</translation>
+    </message>
+    <message>
+        <source>Countdown next &amp;bell</source>
+        <translation>Cuenta atrás hasta el próximo &amp;timbre</translation>
+    </message>
+    <message>
+        <source>&amp;Countdown</source>
+        <translation>&amp;Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Infomation</source>
+        <translation>&amp;Información</translation>
+    </message>
+    <message>
+        <source>Holi&amp;days</source>
+        <translation>&amp;Festivos</translation>
+    </message>
+    <message>
+        <source>&amp;Web page</source>
+        <translation>&amp;Página web</translation>
+    </message>
+    <message>
+        <source>&amp;Outputs</source>
+        <translation>&amp;Salidas</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;lir</translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1297,22 @@ Se usan los servidores de hora públicos.</translation>
         <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
         <translation>La plantilla %1 no tiene timbres: un día especial con ella no sonaría nada. Ponga primero sus timbres.</translation>
     </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mes anterior</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mes siguiente</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Días del mes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1410,6 +1434,10 @@ Cada timbre, reloj y cuenta atrás de TOLLIX sigue la hora de la escuela.</trans
     <message>
         <source>School time %1:%2:%3</source>
         <translation>Hora de la escuela %1:%2:%3</translation>
+    </message>
+    <message>
+        <source>Seconds the school&apos;s clocks are ahead</source>
+        <translation>Segundos que adelantan los relojes de la escuela</translation>
     </message>
 </context>
 <context>

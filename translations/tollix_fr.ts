@@ -255,36 +255,8 @@
 <context>
     <name>MainForm</name>
     <message>
-        <source>Play music list</source>
-        <translation>Jouer une liste de musique</translation>
-    </message>
-    <message>
-        <source>Countdown next bell</source>
-        <translation>Compte à rebours jusqu&apos;à la prochaine sonnerie</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Compte à rebours</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Aide</translation>
-    </message>
-    <message>
-        <source>Infomation</source>
-        <translation>Informations</translation>
-    </message>
-    <message>
-        <source>Holidays</source>
-        <translation>Congés</translation>
-    </message>
-    <message>
-        <source>Web page</source>
-        <translation>Page web</translation>
-    </message>
-    <message>
-        <source>Outputs</source>
-        <translation>Sorties</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -609,6 +581,42 @@
     <message>
         <source>Plays the selected sound for a test; a bell ends it.</source>
         <translation>Joue le son choisi pour l&apos;essayer ; une sonnerie l&apos;arrête.</translation>
+    </message>
+    <message>
+        <source>&amp;Play music list</source>
+        <translation>&amp;Jouer une liste de musique</translation>
+    </message>
+    <message>
+        <source>Countdown next &amp;bell</source>
+        <translation>Compte à rebours jusqu&apos;à la prochaine &amp;sonnerie</translation>
+    </message>
+    <message>
+        <source>&amp;Countdown</source>
+        <translation>&amp;Compte à rebours</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Infomation</source>
+        <translation>&amp;Informations</translation>
+    </message>
+    <message>
+        <source>Holi&amp;days</source>
+        <translation>Co&amp;ngés</translation>
+    </message>
+    <message>
+        <source>&amp;Web page</source>
+        <translation>&amp;Page web</translation>
+    </message>
+    <message>
+        <source>&amp;Outputs</source>
+        <translation>S&amp;orties</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1297,22 @@ Les serveurs de temps publics sont utilisés.</translation>
         <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
         <translation>Le modèle %1 ne contient aucune sonnerie : un jour spécial avec lui ne sonnerait rien. Mettez-y d&apos;abord ses sonneries.</translation>
     </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Jours du mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1410,6 +1434,10 @@ Chaque sonnerie, horloge et compte à rebours de TOLLIX suit l’heure de l’é
     <message>
         <source>School time %1:%2:%3</source>
         <translation>Heure de l’école %1:%2:%3</translation>
+    </message>
+    <message>
+        <source>Seconds the school&apos;s clocks are ahead</source>
+        <translation>Secondes d&apos;avance des horloges de l&apos;école</translation>
     </message>
 </context>
 <context>

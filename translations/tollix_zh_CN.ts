@@ -255,36 +255,8 @@
 <context>
     <name>MainForm</name>
     <message>
-        <source>Play music list</source>
-        <translation>播放音乐列表</translation>
-    </message>
-    <message>
-        <source>Countdown next bell</source>
-        <translation>下一次铃声倒计时</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>倒计时</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>帮助</translation>
-    </message>
-    <message>
-        <source>Infomation</source>
-        <translation>信息</translation>
-    </message>
-    <message>
-        <source>Holidays</source>
-        <translation>假期</translation>
-    </message>
-    <message>
-        <source>Web page</source>
-        <translation>网页</translation>
-    </message>
-    <message>
-        <source>Outputs</source>
-        <translation>输出</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -609,6 +581,42 @@
     <message>
         <source>Plays the selected sound for a test; a bell ends it.</source>
         <translation>试听所选声音；铃声响起时停止。</translation>
+    </message>
+    <message>
+        <source>&amp;Play music list</source>
+        <translation>播放音乐列表(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Countdown next &amp;bell</source>
+        <translation>下一次铃声倒计时(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Countdown</source>
+        <translation>倒计时(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Infomation</source>
+        <translation>信息(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Holi&amp;days</source>
+        <translation>假期(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Web page</source>
+        <translation>网页(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Outputs</source>
+        <translation>输出(&amp;O)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1297,22 @@ The public time servers are used.</source>
         <source>Templet %1 holds no bells: a special day with it would ring nothing. Put its bells in first.</source>
         <translation>模板 %1 没有铃声：使用它的特殊日将不会响铃。请先在其中添加铃声。</translation>
     </message>
+    <message>
+        <source>Previous month</source>
+        <translation>上个月</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>下个月</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>本月日期</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1410,6 +1434,10 @@ TOLLIX 的每个铃声、时钟和倒计时都按学校时间进行。</translat
     <message>
         <source>School time %1:%2:%3</source>
         <translation>学校时间 %1:%2:%3</translation>
+    </message>
+    <message>
+        <source>Seconds the school&apos;s clocks are ahead</source>
+        <translation>学校时钟快的秒数</translation>
     </message>
 </context>
 <context>

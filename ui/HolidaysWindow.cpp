@@ -6,6 +6,7 @@
 
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -42,6 +44,26 @@ const QColor& colourOf(DayChoice::Kind kind) {
 
 std::int64_t dayNumber(const QDate& date) {
     return QDate(1970, 1, 1).daysTo(date);
+}
+
+// A rule in words, as the main window names such a day: "2027-03-02  Special
+// day: Templet 2 (Exams)".
+QString ruleText(const HolidayRule& rule) {
+    QString dates = QString::fromStdString(dateText(rule.first));
+    if (rule.last != rule.first)
+        dates += QStringLiteral(" – ") + QString::fromStdString(dateText(rule.last));
+    const QString name = QString::fromStdString(rule.name);
+    const QString named = name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name);
+    const auto say = [](const char* text) {
+        return QCoreApplication::translate("tollix::main", text);
+    };
+    QString what = name.isEmpty() ? HolidaysWindow::tr("No bells") : name;
+    if (rule.special())
+        what = say("Special day: Templet %1%2").arg(rule.templet).arg(named);
+    else if (rule.makeUp())
+        what = say("Make-up day: %1's bells%2")
+                   .arg(QLocale::system().dayName(rule.weekday == 1 ? 7 : rule.weekday - 1), named);
+    return dates + QStringLiteral("  ") + what;
 }
 
 QLabel* swatch(const QColor& colour, const QString& text) {
@@ -103,6 +125,17 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages,
     calendar->setGridVisible(true);
     calendar->setAccessibleName(tr("Calendar"));
     calendar->setFirstDayOfWeek(Qt::Monday);
+    // Without week numbers: their corner would be a cell without a name.
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // The calendar's own controls, named for a screen reader.
+    const std::pair<const char*, const char*> parts[] = {
+        {"qt_calendar_prevmonth", QT_TR_NOOP("Previous month")},
+        {"qt_calendar_nextmonth", QT_TR_NOOP("Next month")},
+        {"qt_calendar_calendarview", QT_TR_NOOP("Days of the month")},
+        {"qt_calendar_yearedit", QT_TR_NOOP("Year")}};
+    for (const auto& [part, name] : parts)
+        if (auto* control = calendar->findChild<QWidget*>(QLatin1String(part)))
+            control->setAccessibleName(tr(name));
     connect(calendar, &QCalendarWidget::currentPageChanged, this, [this] { paintMonth(); });
     connect(calendar, &QCalendarWidget::clicked, this, [this](const QDate& date) {
         fromDate->setDate(date);
@@ -228,7 +261,7 @@ void HolidaysWindow::reload() {
 void HolidaysWindow::showRules() {
     rules->clear();
     for (const HolidayRule& rule : holidays_.rules()) {
-        auto* item = new QListWidgetItem(QString::fromStdString(rule.line()), rules);
+        auto* item = new QListWidgetItem(ruleText(rule), rules);
         item->setBackground(rule.special() ? kSpecial : rule.makeUp() ? kMakeUp : kNoBells);
     }
     QStringList lines;

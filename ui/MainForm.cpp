@@ -1,18 +1,22 @@
 // The controls of the main window and where they stand.
 #include "ui/MainForm.h"
 #include "ui/BellIcon.h"
+#include "ui/controls/FlowLayout.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSizeGrip>
 #include <QVBoxLayout>
 
+#include <array>
 #include <tuple>
 
 namespace tollix {
@@ -81,6 +85,69 @@ std::string toStd(const QLineEdit* edit) {
     return edit->text().toStdString();
 }
 
+// Three columns side by side where they fit; on a narrower screen the middle
+// one goes under the other two, and where two do not fit either, all three go
+// one under another: no control needs scrolling sideways, in any language.
+class ColumnFold final : public QObject {
+  public:
+    ColumnFold(QScrollArea* area, QGridLayout* grid, std::array<QWidget*, 3> panels)
+        : QObject(area), area_(area), grid_(grid), panels_(panels) {
+        area->installEventFilter(this);
+        area->widget()->installEventFilter(this);
+        place(3);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        // A new size, or new hints once the fonts and the words are set; on
+        // screen only, where the sizes are known.
+        if (area_->isVisible() &&
+            (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
+            place(columnsFitting());
+        return false;
+    }
+
+  private:
+    int columnsFitting() const {
+        std::array<int, 3> need{};
+        for (std::size_t i = 0; i < 3; ++i) need[i] = panels_[i]->minimumSizeHint().width();
+        const QMargins margins = grid_->contentsMargins();
+        const int gap = grid_->horizontalSpacing();
+        // Room kept for the scroll bar of the page's height.
+        const int room = area_->width() - area_->verticalScrollBar()->sizeHint().width() -
+                         margins.left() - margins.right();
+        if (need[0] + need[1] + need[2] + 2 * gap <= room)
+            return 3;
+        return std::max(need[0] + need[2] + gap, need[1]) <= room ? 2 : 1;
+    }
+
+    void place(int columns) {
+        if (columns == columns_)
+            return;
+        columns_ = columns;
+        for (QWidget* panel : panels_) grid_->removeWidget(panel);
+        // Row and column of each panel, and the columns' and rows' shares.
+        static constexpr std::array<std::array<int, 3>, 3> kRows{{{0, 1, 2}, {0, 1, 0}, {0, 0, 0}}};
+        static constexpr std::array<std::array<int, 3>, 3> kColumns{
+            {{0, 0, 0}, {0, 0, 1}, {0, 1, 2}}};
+        static constexpr std::array<std::array<int, 3>, 3> kWidths{
+            {{1, 0, 0}, {40, 60, 0}, {30, 26, 44}}};
+        const auto at = static_cast<std::size_t>(columns - 1);
+        for (std::size_t i = 0; i < 3; ++i)
+            grid_->addWidget(panels_[i], kRows[at][i], kColumns[at][i], 1,
+                             columns == 2 && i == 1 ? 2 : 1);
+        for (int i = 0; i < 3; ++i) {
+            grid_->setColumnStretch(i, kWidths[at][static_cast<std::size_t>(i)]);
+            grid_->setRowStretch(i, i < 4 - columns ? 1 : 0);
+        }
+    }
+
+    QScrollArea* area_;
+    QGridLayout* grid_;
+    std::array<QWidget*, 3> panels_;
+    int columns_ = 0;
+};
+
 const char kStyle[] = R"(
 #Picture2, #templet, #isAutoModeForm, #isAutoExitForm, #RingLogWindow { background: #eef3f8; }
 #Picture1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2b5f93, stop:1 #1d4670); }
@@ -92,6 +159,7 @@ QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }
 QGroupBox QLabel, QGroupBox QCheckBox, QGroupBox QRadioButton { font-weight: normal; color: #1b2733; }
 #state { font-size: 22px; font-weight: bold; color: #1b2733; }
 #bellProblem { font-size: 13px; font-weight: bold; color: #c0392b; }
+#frameTitle { font-weight: bold; color: #1d4670; }
 #dayNote { font-size: 13px; font-weight: bold; color: #1d4670; }
 #nextBell, #nextBellSound { font-size: 15px; font-weight: bold; color: #1b2733; }
 #now, #now_day { font-size: 14px; font-weight: bold; color: #1b2733; }
@@ -124,22 +192,21 @@ void MainForm::setupUi(QWidget* window) {
     // Menu bar of labels.
     auto* menuBar = named<QWidget>("menuBar");
     menuBar->setAttribute(Qt::WA_StyledBackground);
-    mnPlayMusic = named<MenuLabel>("mnPlayMusic", tr("Play music list"));
-    mnBellCount = named<MenuLabel>("mnBellCount", tr("Countdown next bell"));
-    mnCountDown = named<MenuLabel>("mnCountDown", tr("Countdown"));
-    helpword = named<MenuLabel>("helpword", tr("Help"));
-    info = named<MenuLabel>("info", tr("Infomation"));
-    mnHolidays = named<MenuLabel>("mnHolidays", tr("Holidays"));
-    mnWebPage = named<MenuLabel>("mnWebPage", tr("Web page"));
-    mnOutputs = named<MenuLabel>("mnOutputs", tr("Outputs"));
-    mexit = named<MenuLabel>("mexit", tr("Exit"));
-    auto* menuRow = new QHBoxLayout(menuBar);
+    mnPlayMusic = named<MenuLabel>("mnPlayMusic", tr("&Play music list"));
+    mnBellCount = named<MenuLabel>("mnBellCount", tr("Countdown next &bell"));
+    mnCountDown = named<MenuLabel>("mnCountDown", tr("&Countdown"));
+    helpword = named<MenuLabel>("helpword", tr("&Help"));
+    info = named<MenuLabel>("info", tr("&Infomation"));
+    mnHolidays = named<MenuLabel>("mnHolidays", tr("Holi&days"));
+    mnWebPage = named<MenuLabel>("mnWebPage", tr("&Web page"));
+    mnOutputs = named<MenuLabel>("mnOutputs", tr("&Outputs"));
+    mexit = named<MenuLabel>("mexit", tr("E&xit"));
+    auto* menuRow = new FlowLayout(menuBar);
     menuRow->setContentsMargins(6, 2, 6, 2);
-    for (MenuLabel* entry :
-         {mnPlayMusic, mnBellCount, mnCountDown, helpword, info, mnHolidays, mnWebPage, mnOutputs})
+    menuRow->setSpacing(2);
+    for (MenuLabel* entry : {mnPlayMusic, mnBellCount, mnCountDown, helpword, info, mnHolidays,
+                             mnWebPage, mnOutputs, mexit})
         menuRow->addWidget(entry);
-    menuRow->addStretch();
-    menuRow->addWidget(mexit);
 
     // Left column: clock, state, next bell, today's bells and the main buttons.
     now_day = named<QLabel>("now_day");
@@ -338,18 +405,24 @@ void MainForm::setupUi(QWidget* window) {
     LblPreBell2 = named<QLabel>("LblPreBell2", tr("min before"));
     TxtPreBellName2 = soundField("TxtPreBellName2");
     CmdPreBell2 = pictureButton("CmdPreBell2", "apply", "apply1", "apply2");
-    frameAlarm = frame(tr("Alarm before and after bell time (After check,Apply sound)"));
+    // Its long title wraps inside the frame where the screen is narrow.
+    frameAlarm = frame(QString());
+    auto* alarmTitle = named<QLabel>(
+        "frameTitle", tr("Alarm before and after bell time (After check,Apply sound)"));
+    alarmTitle->setWordWrap(true);
+    frameAlarm->setAccessibleName(alarmTitle->text());
     auto* alarmGrid = new QGridLayout(frameAlarm);
-    alarmGrid->addWidget(ChkPreBell1, 0, 0);
-    alarmGrid->addLayout(spinRow(TxtPreBell1, VScrollPreBell1, QString()), 0, 1);
-    alarmGrid->addWidget(LblPreBell1, 0, 2);
-    alarmGrid->addWidget(TxtPreBellName1, 0, 3);
-    alarmGrid->addWidget(CmdPreBell1, 0, 4);
-    alarmGrid->addWidget(ChkPreBell2, 1, 0);
-    alarmGrid->addLayout(spinRow(TxtPreBell2, VScrollPreBell2, QString()), 1, 1);
-    alarmGrid->addWidget(LblPreBell2, 1, 2);
-    alarmGrid->addWidget(TxtPreBellName2, 1, 3);
-    alarmGrid->addWidget(CmdPreBell2, 1, 4);
+    alarmGrid->addWidget(alarmTitle, 0, 0, 1, 5);
+    alarmGrid->addWidget(ChkPreBell1, 1, 0);
+    alarmGrid->addLayout(spinRow(TxtPreBell1, VScrollPreBell1, QString()), 1, 1);
+    alarmGrid->addWidget(LblPreBell1, 1, 2);
+    alarmGrid->addWidget(TxtPreBellName1, 1, 3);
+    alarmGrid->addWidget(CmdPreBell1, 1, 4);
+    alarmGrid->addWidget(ChkPreBell2, 2, 0);
+    alarmGrid->addLayout(spinRow(TxtPreBell2, VScrollPreBell2, QString()), 2, 1);
+    alarmGrid->addWidget(LblPreBell2, 2, 2);
+    alarmGrid->addWidget(TxtPreBellName2, 2, 3);
+    alarmGrid->addWidget(CmdPreBell2, 2, 4);
     alarmGrid->setColumnStretch(3, 1);
 
     // Manual input: a new time.
@@ -401,12 +474,15 @@ void MainForm::setupUi(QWidget* window) {
     Picture2 = named<QWidget>("Picture2");
     Picture2->setAttribute(Qt::WA_StyledBackground);
     Picture2->setMouseTracking(true);
-    auto* columns = new QHBoxLayout;
+    auto* columns = new QGridLayout;
     columns->setContentsMargins(10, 8, 10, 10);
     columns->setSpacing(10);
-    columns->addLayout(left, 30);
-    columns->addLayout(middle, 26);
-    columns->addLayout(right, 44);
+    std::array<QWidget*, 3> panels{};
+    for (std::size_t i = 0; QBoxLayout * column : {left, middle, right}) {
+        column->setContentsMargins(0, 0, 0, 0);
+        panels[i++] = new QWidget;
+        panels[i - 1]->setLayout(column);
+    }
     auto* body = new QVBoxLayout(Picture2);
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
@@ -426,6 +502,7 @@ void MainForm::setupUi(QWidget* window) {
     pageArea->setStyleSheet(QStringLiteral("#pageArea, #page { background: transparent; }"));
     pageArea->viewport()->setAutoFillBackground(false);
     body->addWidget(pageArea, 1);
+    new ColumnFold(pageArea, columns, panels);
 
     auto* whole = new QVBoxLayout(window);
     whole->setContentsMargins(0, 0, 0, 0);

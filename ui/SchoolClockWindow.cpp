@@ -22,6 +22,7 @@ SchoolClockWindow::SchoolClockWindow(ScheduleModel& model, BellEngine& engine,
 
     ahead = new QDoubleSpinBox;
     ahead->setObjectName(QStringLiteral("ahead"));
+    ahead->setAccessibleName(tr("Seconds the school's clocks are ahead"));
     ahead->setRange(-kSchoolClockLimitSeconds, kSchoolClockLimitSeconds);
     ahead->setDecimals(1);
     ahead->setSingleStep(1);

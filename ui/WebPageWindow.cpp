@@ -69,6 +69,7 @@ WebPageWindow::WebPageWindow(web::WebServer& server, QWidget* parent)
     state_->setWordWrap(true);
     state_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     code_ = new QLabel;
+    code_->setObjectName(QStringLiteral("code"));
     code_->setAlignment(Qt::AlignCenter);
 
     auto* form = new QFormLayout;
@@ -150,6 +151,9 @@ void WebPageWindow::showState() {
         state_->setText(tr("The page is off."));
     else
         state_->setText(tr("Open %1 on a computer or phone of the school's network.").arg(open));
+    // The window grows with the address and its code once the page is on.
+    layout()->activate();
+    resize(size().expandedTo(sizeHint()));
 }
 
 }  // namespace tollix

@@ -1,6 +1,7 @@
 // The main window's schedule: the day selector, start and stop, what the
 // bell engine reads of the controls and what it reports, ringing by hand.
 #include "engine/DayNote.h"
+#include "schedule/Holidays.h"
 #include "sound/SoundLibrary.h"
 #include "ui/MenuWindows.h"
 #include "ui/main.h"
@@ -91,8 +92,7 @@ void main::showClock(const LocalTime& t) {
     if (day == shownDay_)
         return;
     shownDay_ = day;
-    now_day->setText(QString::number(t.year) + QLatin1Char('-') + QString::number(t.month) +
-                     QLatin1Char('-') + QString::number(t.day) + QLatin1String("  ") +
+    now_day->setText(QString::fromStdString(dateText(day)) + QLatin1String("  ") +
                      weekdayName(t.weekday));
 }
 

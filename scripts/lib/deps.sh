@@ -36,7 +36,8 @@ RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libg
 TEST_PACKAGES=(pulseaudio pulseaudio-utils ffmpeg sox faketime xvfb xauth imagemagick valgrind
                python3-dbusmock dbus-daemon desktop-file-utils appstream dpkg-dev
                file lintian chrony gdb
-               clang-format tzdata chromium python3 fonts-wqy-microhei)
+               clang-format tzdata chromium python3 fonts-wqy-microhei
+               at-spi2-core python3-pyatspi)
 
 # What building and checking the Debian package needs on top.
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)

@@ -36,7 +36,7 @@ TEST_F(MainWindow,
     w.Timer1_Timer();
     EXPECT_EQ(w.now->text(), u"9 hr 5 min 3 sec"_s);
     EXPECT_EQ(w.now_day->text(),
-              u"2026-12-5  "_s + QLocale::system().dayName(6, QLocale::LongFormat));
+              u"2026-12-05  "_s + QLocale::system().dayName(6, QLocale::LongFormat));
 
     QTest::mouseClick(w.sound_zero, Qt::LeftButton);
     EXPECT_TRUE(mixer.muted);

@@ -7,6 +7,9 @@
 #include "ui/HolidaysWindow.h"
 #include "ui/LargePrintWindow.h"
 #include "ui/MenuWindows.h"
+#include "ui/OutputsWindow.h"
+#include "ui/RingLogWindow.h"
+#include "ui/SchoolClockWindow.h"
 #include "ui/Translations.h"
 #include "ui/isAutoExitForm.h"
 #include "ui/isAutoModeForm.h"
@@ -38,7 +41,6 @@ bool interactive(const QWidget* control) {
 bool partOfAControl(const QWidget* control, const QWidget* window) {
     for (const QWidget* up = control->parentWidget(); up && up != window; up = up->parentWidget())
         if (qobject_cast<const QAbstractSpinBox*>(up) || qobject_cast<const QComboBox*>(up) ||
-            qobject_cast<const QCalendarWidget*>(up) ||
             qobject_cast<const QAbstractScrollArea*>(up))
             return true;
     return false;
@@ -47,10 +49,12 @@ bool partOfAControl(const QWidget* control, const QWidget* window) {
 TEST_F(Screens, EveryControlOfEveryWindowHasAName) {
     main& w = loadIn("de");
     FrmSyncError sync;  // the warning of internet time, made when first needed
+    RingLogWindow record(ringLog.file());
     for (QWidget* shown : std::initializer_list<QWidget*>{
              &w, w.menus().countDownWindow(), w.menus().countDownWindow()->fullScreen(),
              w.menus().bellCountWindow(), w.menus().help1Window(), w.menus().holidaysWindow(),
-             w.autoExitForm(), w.autoModeForm(), w.templetWindow(), &sync}) {
+             w.autoExitForm(), w.autoModeForm(), w.templetWindow(), w.schoolClockWindow(), &sync,
+             &record, OutputsWindow::showFor(&w, w.model, mixer, [] {})}) {
         QStringList unnamed;
         for (QWidget* control : shown->findChildren<QWidget*>()) {
             if (!interactive(control) || partOfAControl(control, shown))
@@ -68,17 +72,19 @@ TEST_F(Screens, EveryControlOfEveryWindowHasAName) {
     }
 }
 
-// Inside the window, or inside the scrolled page it stands on.
+// Inside the window, or inside the page it stands on, which scrolls down but
+// never sideways.
 QString cut(const QWidget* control, const QWidget* window) {
-    const QWidget* frame = window;
+    QRect frame = window->rect();
+    QPoint origin = control->mapTo(window, QPoint());
     for (const QWidget* up = control->parentWidget(); up && up != window; up = up->parentWidget())
         if (const auto* area = qobject_cast<const QScrollArea*>(up);
             area && area->widget() && area->widget()->isAncestorOf(control)) {
-            frame = area->widget();
+            frame = QRect(0, 0, area->viewport()->width(), area->widget()->height());
+            origin = control->mapTo(area->widget(), QPoint());
             break;
         }
-    const QRect placed(control->mapTo(frame, QPoint()), control->size());
-    if (!frame->rect().contains(placed))
+    if (!frame.contains(QRect(origin, control->size())))
         return control->objectName() + u" off"_s;
     // Words shown whole: a button or a caption no narrower than it asks.
     const auto* label = qobject_cast<const QLabel*>(control);
@@ -89,11 +95,14 @@ QString cut(const QWidget* control, const QWidget* window) {
     return {};
 }
 
-TEST_F(Screens, TheMainWindowFitsEachScreenInGerman) {
+TEST_F(Screens, TheMainWindowFitsEachScreenInEachLanguage) {
     std::map<QString, double> fonts;
-    for (QScreen* screen : QGuiApplication::screens()) {
-        SCOPED_TRACE(screen->name().toStdString());
-        main& w = loadIn("de");
+    std::vector<std::pair<QScreen*, const char*>> placings;
+    for (const char* language : {"en", "es", "fr", "zh_CN", "de"})
+        for (QScreen* screen : QGuiApplication::screens()) placings.emplace_back(screen, language);
+    for (const auto& [screen, language] : placings) {
+        SCOPED_TRACE(screen->name().toStdString() + " " + language);
+        main& w = loadIn(language);
         w.setScreen(screen);
         w.move(screen->availableGeometry().topLeft());
         w.TrayOut();
@@ -153,6 +162,15 @@ TEST_F(Screens, ShortcutsDoTheCommonJobs) {
     EXPECT_EQ(player.calls.back(), "play");
     press(&w, Qt::Key_Escape);
     EXPECT_EQ(player.calls.back(), "close");
+    // A menu label opens by its letter with Alt, by Enter and by Space.
+    for (const auto& [key, with] : {std::pair{Qt::Key_D, Qt::AltModifier},
+                                    {Qt::Key_Return, Qt::NoModifier},
+                                    {Qt::Key_Space, Qt::NoModifier}}) {
+        w.menus().holidaysWindow()->hide();
+        press(with ? static_cast<QWidget*>(&w) : w.mnHolidays, key, with);
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return w.menus().holidaysWindow()->isVisible(); }))
+            << key;
+    }
     const std::pair<QWidget*, const char*> tips[] = {
         {w.start, "Ctrl+S"}, {w.stop1, "Ctrl+T"}, {w.btnNowBell, "Ctrl+R"}, {w.bellStop, "Esc"}};
     for (const auto& [control, keys] : tips)

@@ -52,13 +52,13 @@ TEST_F(Unattended, TheTrayGivesTheWindowBackAndAutoExecutionWritesTheEntry) {
         w.autoModeForm()->isAutoMode2->click();
         QTest::mouseClick(w.autoModeForm()->isAutoConfirm, Qt::LeftButton);
     });
-    QTest::mouseClick(w.auto_exe, Qt::LeftButton);
+    w.auto_exe->click();
     const GeneralSettings saved = datafiles::readGeneral(paths.dataIni());
     EXPECT_EQ(saved.auto_exe, 1);
     EXPECT_EQ(saved.autoMode, 2);
     EXPECT_NE(readBytes(autoStart.file()).find("\nExec=/opt/tollix/tollix\n"), std::string::npos);
 
-    QTest::mouseClick(w.auto_exe, Qt::LeftButton);
+    w.auto_exe->click();
     EXPECT_FALSE(fs::exists(autoStart.file()));
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).auto_exe, 0);
 
@@ -67,7 +67,7 @@ TEST_F(Unattended, TheTrayGivesTheWindowBackAndAutoExecutionWritesTheEntry) {
     writeBytes(dir.path() / "config", "a file");
     whenShown(w.autoModeForm(),
               [&w] { QTest::mouseClick(w.autoModeForm()->isAutoConfirm, Qt::LeftButton); });
-    QTest::mouseClick(w.auto_exe, Qt::LeftButton);
+    w.auto_exe->click();
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(w.auto_exe->value(), 0);
     EXPECT_EQ(datafiles::readGeneral(paths.dataIni()).auto_exe, 0);
@@ -105,7 +105,7 @@ TEST_F(Unattended, AnExitTimeOutOfRangeNeverComesATypedOneIsCheckedAndStoredAndT
         w.Timer1_Timer();
     }
     EXPECT_EQ(power.calls, 0) << "25:30 read as another time";
-    QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);
+    w.chkAutoExit->click();
     EXPECT_EQ(readBytes(paths.exitIni()), " 0 \r\n 25 \r\n 30 \r\n");
 
     isAutoExitForm* form = w.autoExitForm();
@@ -134,7 +134,7 @@ TEST_F(Unattended, AnExitTimeOutOfRangeNeverComesATypedOneIsCheckedAndStoredAndT
             EXPECT_EQ(form->isVisible(), refused);
         }
     });
-    QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);
+    w.chkAutoExit->click();
     EXPECT_EQ(readBytes(paths.exitIni()), " 1 \r\n 23 \r\n 59 \r\n");
     EXPECT_EQ(w.model.exitSettings().reservedExitHour, 23);
 
@@ -146,7 +146,7 @@ TEST_F(Unattended, AnExitTimeOutOfRangeNeverComesATypedOneIsCheckedAndStoredAndT
     form->VScroll2->stepUp();
     EXPECT_EQ(form->input_m->text(), u"0"_s);
 
-    QTest::mouseClick(w.chkAutoExit, Qt::LeftButton);  // cleared: no window, the time kept
+    w.chkAutoExit->click();  // cleared: no window, the time kept
     EXPECT_EQ(readBytes(paths.exitIni()), " 0 \r\n 23 \r\n 59 \r\n");
 }
 
@@ -227,6 +227,7 @@ TEST_F(Unattended, TheDaysOffWindowAddsDeletesImportsAndMarksTheDays) {
     EXPECT_EQ(listLines(*w.clock_list), QStringList{u"07hr45min"_s});
     EXPECT_EQ(w.nextBell->text(), u"07hr 45min"_s);
     EXPECT_EQ(w.dayNote->text(), u"Make-up day: Monday's bells (Open day)"_s);
+    EXPECT_EQ(h->rules->item(1)->text(), u"2026-12-12  Make-up day: Monday's bells (Open day)"_s);
 
     h->rules->setCurrentRow(1);
     h->deleteRule->click();
@@ -257,6 +258,12 @@ TEST_F(Unattended, TheDaysOffWindowAddsDeletesImportsAndMarksTheDays) {
               "2026-12-24..2026-12-26 Christmas\nnot a rule\n"
               "2027-02-01 Snow day\n2027-01-04 Inset day\n");
     EXPECT_EQ(h->rules->count(), 3);
+    h->special->setChecked(true);
+    h->specialTemplet->setCurrentIndex(1);
+    h->ruleName->setText(u"Exams"_s);
+    h->addRule->click();
+    EXPECT_EQ(h->rules->item(0)->text(), u"2026-12-24 – 2026-12-26  Christmas"_s);
+    EXPECT_EQ(h->rules->item(3)->text(), u"2026-12-12  Special day: Templet 2 (Exams)"_s);
 }
 
 }  // namespace

@@ -9,8 +9,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include <sodium.h>
 
@@ -154,6 +156,21 @@ TEST_F(WebServerTest, TheWindowHashesANewPasswordWithoutHoldingUpItsThread) {
     EXPECT_FALSE(save->isEnabled());  // back before the hash is made
     ASSERT_TRUE(QTest::qWaitFor([&] { return save->isEnabled(); }, 10000));
     EXPECT_TRUE(web::passwordMatches("new", web::readWebSettings(paths.webIni()).passwordHash));
+}
+
+// Switched on in the window: the address and its code are shown whole at once.
+TEST_F(WebServerTest, TheWindowGrowsWithTheAddressAndItsCode) {
+    ASSERT_EQ(web::writeWebSettings(paths.webIni(), {0, "x"}), "");
+    server->reload();
+    WebPageWindow window(*server);
+    window.show();
+    window.findChild<QSpinBox*>(u"port"_s)->setValue(test::freePort());
+    window.findChild<QPushButton*>(u"save"_s)->click();
+    auto* code = window.findChild<QLabel*>(u"code"_s);
+    auto* state = window.findChild<QLabel*>(u"state"_s);
+    ASSERT_FALSE(code->pixmap().isNull());
+    EXPECT_GE(code->height(), code->pixmap().height());
+    EXPECT_GE(state->height(), state->heightForWidth(state->width()));
 }
 
 // The page speaks the desktop's language, the words its script writes too.

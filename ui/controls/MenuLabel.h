@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QLabel>
+#include <QPushButton>
 
 namespace tollix {
 
-// A label of the menu bar: clickable, highlighted while the mouse is over it.
-class MenuLabel final : public QLabel {
+// A label of the menu bar: drawn as a label, highlighted while the mouse is
+// over it, and a push button to the keyboard and a screen reader: Tab reaches
+// it, Enter or Space opens it, and its "&" letter with Alt is its accelerator.
+class MenuLabel final : public QPushButton {
     Q_OBJECT
 
   public:
@@ -17,7 +19,7 @@ class MenuLabel final : public QLabel {
     void Click();
 
   protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
