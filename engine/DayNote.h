@@ -13,9 +13,10 @@ namespace tollix {
 QString refusalText(const std::string& text);
 
 // What is said of the running schedule's day under its state: a day off, a
-// make-up day, a special day, or a day whose settings cannot ring. Empty on
-// an ordinary day. `local`: in the installed language, as the window says it;
-// otherwise as written, for the web page.
+// make-up day, a special day, a day whose settings cannot ring, or settings
+// that ring nothing for a school week. Empty on an ordinary day. `local`: in
+// the installed language, as the window says it; otherwise as written, for
+// the web page.
 QString dayNoteText(const BellEngine& engine, bool local);
 
 }  // namespace tollix

@@ -1642,6 +1642,10 @@ Die Klingeln läuten trotzdem.</translation>
         <source>%1 hr %2 min %3 sec</source>
         <translation>%1 Std %2 Min %3 Sek</translation>
     </message>
+    <message>
+        <source>No bells set: nothing rings today or on the next five school days</source>
+        <translation>Keine Klingeln eingestellt: heute und an den nächsten fünf Schultagen klingelt nichts</translation>
+    </message>
 </context>
 <context>
     <name>tollix::templet</name>

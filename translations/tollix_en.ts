@@ -1642,6 +1642,10 @@ The bells ring all the same.</translation>
         <source>%1 hr %2 min %3 sec</source>
         <translation>%1 hr %2 min %3 sec</translation>
     </message>
+    <message>
+        <source>No bells set: nothing rings today or on the next five school days</source>
+        <translation>No bells set: nothing rings today or on the next five school days</translation>
+    </message>
 </context>
 <context>
     <name>tollix::templet</name>

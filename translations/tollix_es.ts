@@ -1642,6 +1642,10 @@ Los timbres suenan de todos modos.</translation>
         <source>%1 hr %2 min %3 sec</source>
         <translation>%1 h %2 min %3 s</translation>
     </message>
+    <message>
+        <source>No bells set: nothing rings today or on the next five school days</source>
+        <translation>No hay timbres: hoy y en los próximos cinco días lectivos no suena nada</translation>
+    </message>
 </context>
 <context>
     <name>tollix::templet</name>

@@ -1642,6 +1642,10 @@ Les sonneries retentissent quand même.</translation>
         <source>%1 hr %2 min %3 sec</source>
         <translation>%1 h %2 min %3 s</translation>
     </message>
+    <message>
+        <source>No bells set: nothing rings today or on the next five school days</source>
+        <translation>Aucune sonnerie réglée : rien ne sonne aujourd&apos;hui ni les cinq prochains jours de classe</translation>
+    </message>
 </context>
 <context>
     <name>tollix::templet</name>

@@ -1642,6 +1642,10 @@ The bells ring all the same.</source>
         <source>%1 hr %2 min %3 sec</source>
         <translation>%1 时 %2 分 %3 秒</translation>
     </message>
+    <message>
+        <source>No bells set: nothing rings today or on the next five school days</source>
+        <translation>未设置铃声：今天和接下来五个上学日都不会响铃</translation>
+    </message>
 </context>
 <context>
     <name>tollix::templet</name>
