@@ -215,6 +215,36 @@ TEST_F(EndToEnd, BellsFollowTheTimeServerWhereTheClockMayNotBeSet) {
     EXPECT_EQ(records(), "adjusted 127.0.0.1, rang first.wav, adjusted 127.0.0.1, held first.wav");
 }
 
+// Started inside a bell's minute: not rung late, but on record. Stopped, and
+// started again at once while the old copy is still ending (held there):
+// the new copy waits for it and runs, instead of asking it to show itself.
+TEST_F(EndToEnd, AStartInsideABellsMinuteIsRecordedAndAStartRightAfterAStopRuns) {
+    tone("first.wav", 1.5);
+    settings({.timeMode = 2, .sound_zero = 1}, {"07hr 59min/first.wav"});
+    startAt(QTime(7, 59, 17));
+    ASSERT_TRUE(up());
+    EXPECT_EQ(records(), "missed first.wav");
+    const auto pid = static_cast<pid_t>(process.processId());
+    ::kill(pid, SIGTERM);
+    const auto unmuted = [] {
+        return test::PulseServer::shared()
+            .pactl({u"get-sink-mute"_s, u"bells"_s})
+            .contains(u"no"_s);
+    };
+    ASSERT_TRUE(QTest::qWaitFor(unmuted, 5000));
+    ::kill(pid, SIGSTOP);  // a slow end
+    QProcess next;
+    test::endWithTest(next);
+    next.setProcessEnvironment(env);
+    next.start(QStringLiteral(TOLLIX_EXE), {});
+    EXPECT_FALSE(next.waitForFinished(1500)) << "the new copy asked the ending one and ended";
+    ::kill(pid, SIGCONT);
+    EXPECT_TRUE(process.waitForFinished(5000));
+    EXPECT_FALSE(next.waitForFinished(2000)) << "the new copy did not run";
+    next.terminate();
+    next.waitForFinished(5000);
+}
+
 // Killed while a start-up message waits for the operator (a log-out, a
 // shutdown): the speakers "No com sound" muted are given back.
 TEST_F(EndToEnd, EndedInStartUpBySignalTheOutputIsUnmuted) {
