@@ -117,13 +117,15 @@ int main(int argc, char** argv) {
     tollix::installTranslations(tollix::desktopLanguages());
 
     // A second copy would ring every bell twice: it shows the first and ends,
-    // before it touches any file.
+    // before it touches any file. A copy that no longer answers is ending (a
+    // stop and a start at once): this one waits for it and runs.
     tollix::SingleInstance instance;
-    if (!instance.claim()) {
-        // On Wayland only a window given the desktop's token may come forward.
-        instance.notifyRunningCopy(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"));
+    constexpr int kEndingCopyMs = 5000;
+    // On Wayland only a window given the desktop's token may come forward.
+    if (!instance.claim() &&
+        (instance.notifyRunningCopy(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")) ||
+         !instance.claim(kEndingCopyMs)))
         return 0;
-    }
 
     const auto paths = programFolder();
     const auto failures = tollix::EnsureProgramFolder(paths);
@@ -185,6 +187,8 @@ int main(int argc, char** argv) {
     // Every way out unmutes, from before start-up can mute: a log-out during a
     // start-up message must not leave the speakers silent for everyone.
     tollix::ExitSignals exitSignals;
+    QObject::connect(&exitSignals, &tollix::ExitSignals::received, &instance,
+                     &tollix::SingleInstance::stopListening);
     QObject::connect(&exitSignals, &tollix::ExitSignals::received, &window,
                      &tollix::main::EndSession);
     // The end of the desktop session quits the application.
@@ -233,5 +237,8 @@ int main(int argc, char** argv) {
                      });
     instance.listen();
 
-    return app.exec();
+    const int status = app.exec();
+    // From the way out on, a copy started meanwhile waits for the lock.
+    instance.stopListening();
+    return status;
 }

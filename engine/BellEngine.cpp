@@ -266,8 +266,11 @@ void BellEngine::checkBells(const LocalTime& t) {
         else
             fireEntry(i, t);
     }
-    if (any)
-        remember(key);
+    if (!any)
+        return;
+    remember(key);
+    // Rung or held, this minute is past: the next bell is a later one.
+    ShowNextBell();
 }
 
 // Loading takes the player tens of milliseconds, more on a busy machine: a
@@ -306,7 +309,8 @@ void BellEngine::remember(std::int64_t key) {
 }
 
 // Bells whose minute the clock jumped over are not rung late, but recorded.
-void BellEngine::recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, const LocalTime& t) {
+void BellEngine::recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, const LocalTime& t,
+                                  const char* why) {
     if (fromKey == kNoMinute || toKey - fromKey <= 1)
         return;
     const int count = std::min<int>(schedule.todayCount, BellSchedule::kCapacity);
@@ -315,8 +319,8 @@ void BellEngine::recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, cons
         const std::int64_t key = scheduleDay_ * 1440 + minute;
         if (minute < 1440 && key > fromKey && key < toKey && rung_.count(key) == 0)
             record({t, RingOutcome::Missed, schedule.todaySounds[static_cast<std::size_t>(i)],
-                    "scheduled " + minuteText(minute) + dateUnlessToday(scheduleDay_, t) +
-                        "; the clock jumped over this minute (time set or computer asleep)"});
+                    "scheduled " + minuteText(minute) + dateUnlessToday(scheduleDay_, t) + "; " +
+                        why});
     }
 }
 
@@ -389,7 +393,6 @@ void BellEngine::fireEntry(int index, const LocalTime& time) {
     } else if (!startBell(file, 1, {time, RingOutcome::Rang, name, reason + note})) {
         ResetBellState();  // nothing to play: the bell is skipped
     }
-    ShowNextBell();
 }
 
 bool BellEngine::startBell(const fs::path& file, int extraSeconds, RingRecord record) {
@@ -523,6 +526,10 @@ void BellEngine::startSchedule() {
     scheduleRunning = 1;
     emit runningChanged(true);  // before the day: a day off then says so
     buildToday(now);
+    // The minute of the start began without the schedule: its bells are not
+    // rung late (another copy may have rung them), but put on record.
+    recordJumpedOver(lastMinuteKey_ - 1, lastMinuteKey_ + 1, now,
+                     "the schedule started within this minute");
     ShowNextBell();
 }
 
@@ -550,6 +557,7 @@ void BellEngine::buildToday(const LocalTime& t) {
     schedule = std::move(plan.bells);
     todayLines_ = std::move(plan.clockLines);
     dayProblem_ = QString::fromStdString(plan.refusal);
+    silentAhead_ = ringsNothingAhead();
     if (!plan.refusal.empty())
         record({t, RingOutcome::Failed, dateText(scheduleDay_),
                 "the day's bells cannot be built: " + plan.refusal});
@@ -576,6 +584,7 @@ void BellEngine::calendarChanged() {
         buildToday(clock_.now());
     } else {
         today_.name = day.name;
+        silentAhead_ = ringsNothingAhead();
         emit dayChanged();
     }
     ShowNextBell();
@@ -592,11 +601,34 @@ void BellEngine::checkSpecialDays() {
         emit specialDaysWithoutBells(fresh);
 }
 
+// School days: Monday to Friday and the days the calendar makes ring, but
+// none it puts off. Weekends with bells of their own count as bells too.
+bool BellEngine::ringsNothingAhead() const {
+    constexpr int kSchoolDays = 5;
+    constexpr int kLookAhead = 400;
+    if (schedule.todayCount > 0)
+        return false;
+    int schoolDays = 0;
+    for (std::int64_t day = scheduleDay_ + 1;
+         schoolDays < kSchoolDays && day <= scheduleDay_ + kLookAhead; ++day) {
+        const DayChoice choice = model_.calendar().choose(day);
+        if (choice.kind == DayChoice::Kind::NoBells)
+            continue;
+        if (model_.firstBellOn(day))
+            return false;
+        const int weekday = weekdayOf(day);  // 1 Sunday .. 7 Saturday
+        if (choice.kind != DayChoice::Kind::Ordinary || (weekday > 1 && weekday < 7))
+            ++schoolDays;
+    }
+    return true;
+}
+
 void BellEngine::stopSchedule() {
     scheduleRunning = 0;
     today_ = {};
     todayLines_.clear();
     dayProblem_.clear();
+    silentAhead_ = false;
     endForNewDay();
     nextBell.clear();
     nextBellSound.clear();

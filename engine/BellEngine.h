@@ -84,6 +84,9 @@ class BellEngine final : public QObject, public sound::BellState {
     const DayChoice& today() const { return today_; }
     // Why today rings nothing although it should; empty when it was built.
     const QString& dayProblem() const { return dayProblem_; }
+    // The started schedule rings nothing today nor on the next five school
+    // days: the settings left every list empty (a mode switched, "Set each day").
+    bool silentAhead() const { return silentAhead_; }
     void ShowNextBell();
 
     // Rings `selected` of the sound list `library` at once; refusals are shown.
@@ -180,7 +183,11 @@ class BellEngine final : public QObject, public sound::BellState {
     std::filesystem::path bellFile(const std::string& name) const;
     void reservedExit(const LocalTime& time);
     void powerOffFailed(const LocalTime& time, const std::string& error);
-    void recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, const LocalTime& time);
+    void recordJumpedOver(std::int64_t fromKey, std::int64_t toKey, const LocalTime& time,
+                          const char* why =
+                              "the clock jumped over this minute (time set or "
+                              "computer asleep)");
+    bool ringsNothingAhead() const;
     bool noticeStep(const LocalTime& time);
     void keepOthersSilent();
     // The listed outputs that are there now play the next bell; the rest are
@@ -204,6 +211,7 @@ class BellEngine final : public QObject, public sound::BellState {
     DayChoice today_;
     std::vector<std::string> todayLines_;
     QString dayProblem_;
+    bool silentAhead_ = false;
 
     EngineServices services_;
     ScheduleModel& model_;

@@ -26,6 +26,9 @@ QString dayNoteText(const BellEngine& engine, bool local) {
     if (!engine.dayProblem().isEmpty())
         return say(QT_TRANSLATE_NOOP("tollix::main", "No bells today: %1"))
             .arg(local ? refusalText(engine.dayProblem().toStdString()) : engine.dayProblem());
+    if (engine.silentAhead())
+        return say(QT_TRANSLATE_NOOP(
+            "tollix::main", "No bells set: nothing rings today or on the next five school days"));
     const DayChoice& day = engine.today();
     const QString name = QString::fromStdString(day.name);
     const QString named = name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name);

@@ -43,9 +43,9 @@ SingleInstance::SingleInstance(const QString& folder, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim() {
+bool SingleInstance::claim(int waitMs) {
     QDir().mkpath(folder_);
-    return lock_.tryLock(0);
+    return lock_.tryLock(waitMs);
 }
 
 bool SingleInstance::notifyRunningCopy(const QString& activationToken, int timeoutMs) {
@@ -90,6 +90,10 @@ bool SingleInstance::listen() {
         }
     });
     return server_->listen(name);
+}
+
+void SingleInstance::stopListening() {
+    server_.reset();
 }
 
 }  // namespace tollix

@@ -21,15 +21,18 @@ class SingleInstance final : public QObject {
     explicit SingleInstance(const QString& runtimeFolder = {}, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when no other copy runs; this copy then holds the lock. A lock left
-    // by a copy that was killed is taken over.
-    bool claim();
+    // True when no other copy runs, or the one running ends within `waitMs`;
+    // this copy then holds the lock. A lock left by a copy that was killed is
+    // taken over.
+    bool claim(int waitMs = 0);
     // Asks the running copy to show its window, handing on the desktop's
     // activation token (Wayland's XDG_ACTIVATION_TOKEN) so that it may raise
     // it. True when it answered.
     bool notifyRunningCopy(const QString& activationToken = {}, int timeoutMs = 1000);
     // Starts answering later copies.
     bool listen();
+    // Ending: later copies find nobody to ask, and wait for the lock instead.
+    void stopListening();
 
   signals:
     // `activationToken` is empty when the later copy had none or sent a malformed one.

@@ -1748,6 +1748,10 @@ Sie durch die angezeigte Liste ersetzen?</translation>
         <translation>Diese Sondertage würden nicht läuten, ihre Vorlage enthält keine Klingeln:
 %1</translation>
     </message>
+    <message>
+        <source>No bells set: nothing rings today or on the next five school days</source>
+        <translation>Keine Klingeln eingestellt: heute und an den nächsten fünf Schultagen klingelt nichts</translation>
+    </message>
 </context>
 <context>
     <name>tollix::templet</name>

@@ -1748,6 +1748,10 @@ Replace them with the list on screen?</translation>
         <translation>These special days would ring no bells, their template holds none:
 %1</translation>
     </message>
+    <message>
+        <source>No bells set: nothing rings today or on the next five school days</source>
+        <translation>No bells set: nothing rings today or on the next five school days</translation>
+    </message>
 </context>
 <context>
     <name>tollix::templet</name>

@@ -1748,6 +1748,10 @@ Replace them with the list on screen?</source>
         <translation>Estos días especiales no sonarían, su plantilla no tiene timbres:
 %1</translation>
     </message>
+    <message>
+        <source>No bells set: nothing rings today or on the next five school days</source>
+        <translation>No hay timbres: hoy y en los próximos cinco días lectivos no suena nada</translation>
+    </message>
 </context>
 <context>
     <name>tollix::templet</name>

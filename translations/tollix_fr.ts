@@ -1748,6 +1748,10 @@ Les remplacer par la liste affichée ?</translation>
         <translation>Ces jours spéciaux ne sonneraient pas, leur modèle ne contient aucune sonnerie :
 %1</translation>
     </message>
+    <message>
+        <source>No bells set: nothing rings today or on the next five school days</source>
+        <translation>Aucune sonnerie réglée : rien ne sonne aujourd&apos;hui ni les cinq prochains jours de classe</translation>
+    </message>
 </context>
 <context>
     <name>tollix::templet</name>

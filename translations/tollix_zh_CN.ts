@@ -1748,6 +1748,10 @@ Replace them with the list on screen?</source>
         <translation>这些特殊日不会响铃，其模板没有铃声：
 %1</translation>
     </message>
+    <message>
+        <source>No bells set: nothing rings today or on the next five school days</source>
+        <translation>未设置铃声：今天和接下来五个上学日都不会响铃</translation>
+    </message>
 </context>
 <context>
     <name>tollix::templet</name>

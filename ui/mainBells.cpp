@@ -67,16 +67,20 @@ void main::start_Click() {
 }
 
 // Today's bells, and what kind of day the schedule runs: a day off, a
-// make-up day, a special day, or a day whose settings cannot ring, in red.
+// make-up day, a special day, or, in red, a day whose settings cannot ring
+// and settings that ring nothing for a school week.
 void main::showDay() {
     clock_list->clear();
     for (const auto& line : engine.todayLines()) clock_list->addItem(QString::fromStdString(line));
     const bool problem = !engine.dayProblem().isEmpty();
-    dayNote->setStyleSheet(problem ? QStringLiteral("color: #c00000;") : QString());
+    dayNote->setStyleSheet(problem || engine.silentAhead() ? QStringLiteral("color: #c00000;")
+                                                           : QString());
     dayNote->setText(dayNoteText(engine, true));
     dayNote->setVisible(!dayNote->text().isEmpty());
-    if (!problem && engine.today().kind == DayChoice::Kind::NoBells)
-        state->setText(tr("HOLIDAY"));
+    // Both ways: a day off added while running, and taken away again.
+    if (engine.running())
+        state->setText(!problem && engine.today().kind == DayChoice::Kind::NoBells ? tr("HOLIDAY")
+                                                                                   : tr("ON"));
 }
 
 void main::stop1_Click() {

@@ -74,6 +74,12 @@ class EndToEnd : public ::testing::Test, protected test::Program {
         while (system_clock::now() < until) QTest::qWait(10);
         EXPECT_EQ(process.state(), QProcess::Running) << "Tollix ended early";
     }
+    // "No com sound" holds the bells' output muted.
+    static bool muted() {
+        return test::PulseServer::shared()
+            .pactl({u"get-sink-mute"_s, u"bells"_s})
+            .contains(u"yes"_s);
+    }
     // A bell heard from `at` seconds after the boundary, up to `late` after it:
     // the slack of the recording's first block (the benchmark measures exactly).
     double expectBellAt(const std::vector<std::int16_t>& samples, double at, double late = 0.9) {
@@ -241,15 +247,33 @@ TEST_F(EndToEnd, AStepDuringTheFirstRequestIsMeasuredAgain) {
     EXPECT_EQ(records(), "adjusted 127.0.0.1, rang first.wav");
 }
 
+// Started inside a bell's minute: on record, not rung late. Started again at
+// once while the old copy still ends (held there by SIGSTOP): the new one runs.
+TEST_F(EndToEnd, AStartInsideABellsMinuteIsRecordedAndAStartRightAfterAStopRuns) {
+    tone("first.wav", 1.5);
+    settings({.timeMode = 2, .sound_zero = 1}, {"07hr 59min/first.wav"});
+    startAt(QTime(7, 59, 17));
+    ASSERT_TRUE(up());
+    EXPECT_EQ(records(), "missed first.wav");
+    const auto pid = static_cast<pid_t>(process.processId());
+    ::kill(pid, SIGTERM);
+    ASSERT_TRUE(QTest::qWaitFor([] { return !muted(); }, 5000));
+    ::kill(pid, SIGSTOP);
+    QProcess next;
+    test::endWithTest(next);
+    next.setProcessEnvironment(env);
+    next.start(QStringLiteral(TOLLIX_EXE), {});
+    EXPECT_FALSE(next.waitForFinished(1500)) << "it asked the ending copy and ended";
+    ::kill(pid, SIGCONT);
+    EXPECT_FALSE(next.waitForFinished(2000)) << "it did not run";
+    next.terminate();  // its mute undone, for the tests after
+    next.waitForFinished(5000);
+}
+
 // Killed while a start-up message waits for the operator (a log-out, a
 // shutdown): the speakers "No com sound" muted are given back.
 TEST_F(EndToEnd, EndedInStartUpBySignalTheOutputIsUnmuted) {
     settings({.timeMode = 2, .sound_zero = 1});  // an empty list: start refused with a message
-    const auto muted = [] {
-        return test::PulseServer::shared()
-            .pactl({u"get-sink-mute"_s, u"bells"_s})
-            .contains(u"yes"_s);
-    };
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         startAt(QTime(8, 0));
         ASSERT_TRUE(QTest::qWaitFor(muted, 5000)) << "No com sound did not mute at start-up";

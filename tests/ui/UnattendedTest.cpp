@@ -195,8 +195,28 @@ TEST_F(Unattended, ADayOffShowsHolidayAndTheFirstBellAfterIt) {
     EXPECT_EQ(w.dayNote->text(), u"Winter holidays"_s);
     EXPECT_EQ(w.clock_list->count(), 0);
     EXPECT_EQ(w.nextBell->text(), u"Wed 9 Dec 08hr 30min"_s);
+    // The calendar changed while running, both ways: the state follows the day.
+    for (const char* rules : {"", "2026-12-07 Snow day\n"}) {
+        w.model.setCalendar(HolidayCalendar::parse(rules));
+        EXPECT_EQ(w.state->text(), *rules ? u"HOLIDAY"_s : u"ON"_s) << rules;
+    }
     w.stop1_Click();
     EXPECT_FALSE(w.dayNote->isVisible());
+}
+
+// Every list empty: said under the state until a bell comes within five school
+// days. Tuesday the 15th is the sixth after today; the fifth once the 8th is off.
+TEST_F(Unattended, SettingsThatRingNothingForASchoolWeekAreSaidUntilABellExists) {
+    writeBytes(paths.dayList(8), " 0 \r\n09hr 00min/chime.wav\r\n");  // template 1
+    test::save(paths.dataIni(), {.auto_exe = 1, .fileListIndex = 0, .timeMode = 2, .dayMode = 2});
+    main& w = load();
+    const QString silent = u"No bells set: nothing rings today or on the next five school days"_s;
+    for (const auto& [rules, note] : {std::pair{"", silent},
+                                      {"2026-12-15 = Templet 1\n", silent},
+                                      {"2026-12-08 Off\n2026-12-15 = Templet 1\n", QString()}}) {
+        w.model.setCalendar(HolidayCalendar::parse(rules));
+        EXPECT_EQ(w.dayNote->text(), note) << rules;
+    }
 }
 
 // The window edits the calendar file at once, and today follows it.
