@@ -7,6 +7,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -144,13 +145,20 @@ TEST_F(WebServerTest, ABodyOverTheLimitIsRefusedUnreadOrCutOff) {
 
 TEST_F(WebServerTest, TheWindowHashesANewPasswordWithoutHoldingUpItsThread) {
     WebPageWindow window(*server);
-    for (const QString& field : {u"password"_s, u"again"_s})
-        window.findChild<QLineEdit*>(field)->setText(u"new"_s);
     auto* save = window.findChild<QPushButton*>(u"save"_s);
-    save->click();
+    const auto type = [&](const QString& password) {
+        for (const QString& field : {u"password"_s, u"again"_s})
+            window.findChild<QLineEdit*>(field)->setText(password);
+        save->click();
+    };
+    type(u"ninechärs"_s);
+    EXPECT_EQ(window.findChild<QLabel*>(u"state"_s)->text(),
+              u"The password is shorter than 10 characters."_s);
+    type(u"ten chärs!"_s);
     EXPECT_FALSE(save->isEnabled());  // back before the hash is made
     ASSERT_TRUE(QTest::qWaitFor([&] { return save->isEnabled(); }, 10000));
-    EXPECT_TRUE(web::passwordMatches("new", web::readWebSettings(paths.webIni()).passwordHash));
+    EXPECT_TRUE(
+        web::passwordMatches("ten chärs!", web::readWebSettings(paths.webIni()).passwordHash));
 }
 
 // HTTPS: TLS 1.2 and 1.3 with forward-secret AEAD suites only, and every
