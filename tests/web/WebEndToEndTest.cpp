@@ -7,6 +7,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <csignal>
+
 namespace tollix {
 namespace {
 
@@ -122,11 +124,15 @@ TEST(WebEndToEnd, IdleConnectionsAndGuessesFromManyAddressesLeaveTheRealUserIn) 
     // Connections that never sent a request are closed by the page soon.
     EXPECT_TRUE(connected(idle, QAbstractSocket::UnconnectedState));
 
-    // More than the page takes at once, closed by their client: it answers again.
+    // More than the page takes at once, all closed by their client while it
+    // is held up: it answers again.
     idle = connectFrom(port, 2, 34, 16);
     ASSERT_TRUE(connected(idle, QAbstractSocket::ConnectedState));
     QTest::qWait(300);
+    ::kill(static_cast<pid_t>(tollix.process.processId()), SIGSTOP);
     idle.clear();
+    QTest::qWait(300);
+    ::kill(static_cast<pid_t>(tollix.process.processId()), SIGCONT);
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return http(port, "GET", "/api/status").status == 401; }, 5000));
 
