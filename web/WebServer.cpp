@@ -37,6 +37,7 @@ constexpr unsigned kIdleSeconds = 30;
 // Until its first request is in: a connection held open idle, hundreds at
 // once, must not keep real clients out for long.
 constexpr unsigned kFirstRequestSeconds = 5;
+constexpr MHD_UNSIGNED_LONG_LONG kLongestSleepMs = 1000;
 // TLS 1.2 and 1.3 only, forward-secret key exchange and AEAD ciphers only.
 constexpr char kTlsPriorities[] =
     "SECURE128:-VERS-ALL:+VERS-TLS1.3:+VERS-TLS1.2:-CIPHER-ALL:+AES-256-GCM:+AES-128-GCM:"
@@ -119,13 +120,6 @@ struct Library {
         return static_cast<WebServer*>(server)->handle(connection, *exchange, path, method)
                    ? MHD_YES
                    : MHD_NO;
-    }
-
-    static void connection(void*, MHD_Connection* connection, void**,
-                           MHD_ConnectionNotificationCode code) {
-        if (code == MHD_CONNECTION_NOTIFY_STARTED)
-            MHD_set_connection_option(connection, MHD_CONNECTION_OPTION_TIMEOUT,
-                                      kFirstRequestSeconds);
     }
 
     static void completed(void*, MHD_Connection*, void** context, MHD_RequestTerminationCode) {
@@ -245,11 +239,10 @@ void WebServer::reload() {
                                family | (tls ? unsigned{MHD_USE_TLS} : 0U);
         daemon_ = MHD_start_daemon(
             flags, static_cast<std::uint16_t>(settings_.port), nullptr, nullptr, &Library::request,
-            this, MHD_OPTION_NOTIFY_COMPLETED, &Library::completed, this,
-            MHD_OPTION_NOTIFY_CONNECTION, &Library::connection, this, MHD_OPTION_EXTERNAL_LOGGER,
-            &Library::log, this, MHD_OPTION_CONNECTION_LIMIT, kMaxConnections,
+            this, MHD_OPTION_EXTERNAL_LOGGER, &Library::log, this, MHD_OPTION_NOTIFY_COMPLETED,
+            &Library::completed, this, MHD_OPTION_CONNECTION_LIMIT, kMaxConnections,
             MHD_OPTION_PER_IP_CONNECTION_LIMIT, kMaxConnectionsPerAddress,
-            MHD_OPTION_CONNECTION_TIMEOUT, kIdleSeconds,
+            MHD_OPTION_CONNECTION_TIMEOUT, kFirstRequestSeconds,
             tls ? MHD_OPTION_HTTPS_MEM_CERT : MHD_OPTION_END, certificatePem_.constData(),
             MHD_OPTION_HTTPS_MEM_KEY, keyPem_.constData(), MHD_OPTION_HTTPS_PRIORITIES,
             kTlsPriorities, MHD_OPTION_END);
@@ -280,11 +273,13 @@ void WebServer::serve() {
     // wakes the library again and new connections wait for ever.
     MHD_run(daemon_);
     MHD_run(daemon_);
+    // And once a second at least: after hundreds of connections end at once,
+    // the library can still be left with its listening socket set aside and
+    // nothing that wakes it.
     MHD_UNSIGNED_LONG_LONG ms = 0;
-    if (MHD_get_timeout(daemon_, &ms) == MHD_YES)
-        due_.start(static_cast<int>(std::min<MHD_UNSIGNED_LONG_LONG>(ms, 60 * 1000)));
-    else
-        due_.stop();
+    if (MHD_get_timeout(daemon_, &ms) != MHD_YES || ms > kLongestSleepMs)
+        ms = kLongestSleepMs;
+    due_.start(static_cast<int>(ms));
 }
 
 bool WebServer::handle(MHD_Connection* connection, Exchange& exchange, const char* path,
