@@ -88,7 +88,7 @@ int Sessions::heldRefusals(const std::string& address) {
     return std::exchange(it->second.held, 0);
 }
 
-std::vector<std::pair<std::string, int>> Sessions::heldRefusals(bool all) {
+std::vector<std::pair<std::string, int>> Sessions::dueRefusals(bool all) {
     const std::int64_t now = now_();
     std::vector<std::pair<std::string, int>> due;
     for (auto& [address, refusals] : refusals_)

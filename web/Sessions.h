@@ -55,7 +55,7 @@ class Sessions {
     // Refusals held back, forgotten here: those of `address`, or of every
     // address whose minute is over (all of them: `all`).
     int heldRefusals(const std::string& address);
-    std::vector<std::pair<std::string, int>> heldRefusals(bool all);
+    std::vector<std::pair<std::string, int>> dueRefusals(bool all);
 
     // The session whose cookie token is `token`, compared in constant time;
     // its idle time starts again. Null when none or ended.

@@ -450,7 +450,7 @@ void WebServer::checked(quint64 number, const std::string& address, bool right,
 }
 
 void WebServer::recordRefusals(bool all) {
-    for (const auto& [address, count] : sessions_.heldRefusals(all))
+    for (const auto& [address, count] : sessions_.dueRefusals(all))
         api_.recordOrder(kRefused + (" x" + std::to_string(count)), address);
 }
 
