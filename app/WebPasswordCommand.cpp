@@ -62,6 +62,10 @@ int setWebPassword(const std::filesystem::path& webIni, std::FILE* in) {
     else if (password.size() > kMaxPassword)
         refusal = QCoreApplication::translate("WebPasswordCommand",
                                               "the password is longer than 1024 bytes");
+    else if (web::passwordCharacters(password) < web::kMinPasswordCharacters)
+        refusal = QCoreApplication::translate("WebPasswordCommand",
+                                              "the password is shorter than %1 characters")
+                      .arg(web::kMinPasswordCharacters);
     else if (terminal && again != password)
         refusal = QCoreApplication::translate("WebPasswordCommand", "the two passwords differ");
     std::string hash = refusal.isEmpty() ? web::hashPassword(password) : std::string();

@@ -954,6 +954,10 @@
         <source>The web page&apos;s password is set in %1 (the page stays off until a port is set)</source>
         <translation>Das Passwort der Webseite steht in %1 (die Seite bleibt aus, bis ein Port eingestellt ist)</translation>
     </message>
+    <message>
+        <source>the password is shorter than %1 characters</source>
+        <translation>das Passwort ist kürzer als %1 Zeichen</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1536,6 +1540,10 @@ Jede Klingel, Uhr und jeder Countdown von TOLLIX richtet sich nach der Schulzeit
     <message>
         <source>Open %1 on a computer or phone of the school&apos;s network.</source>
         <translation>Öffnen Sie %1 auf einem Computer oder Telefon im Netz der Schule.</translation>
+    </message>
+    <message>
+        <source>The password is shorter than %1 characters.</source>
+        <translation>Das Passwort ist kürzer als %1 Zeichen.</translation>
     </message>
 </context>
 <context>

@@ -954,6 +954,10 @@
         <source>The web page&apos;s password is set in %1 (the page stays off until a port is set)</source>
         <translation>The web page&apos;s password is set in %1 (the page stays off until a port is set)</translation>
     </message>
+    <message>
+        <source>the password is shorter than %1 characters</source>
+        <translation>the password is shorter than %1 characters</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1536,6 +1540,10 @@ Every bell, clock and countdown of TOLLIX goes by school time.</translation>
     <message>
         <source>Open %1 on a computer or phone of the school&apos;s network.</source>
         <translation>Open %1 on a computer or phone in the school&apos;s network.</translation>
+    </message>
+    <message>
+        <source>The password is shorter than %1 characters.</source>
+        <translation>The password is shorter than %1 characters.</translation>
     </message>
 </context>
 <context>

@@ -954,6 +954,10 @@
         <source>The web page&apos;s password is set in %1 (the page stays off until a port is set)</source>
         <translation>La contraseña de la página web está guardada en %1 (la página sigue apagada hasta que se indique un puerto)</translation>
     </message>
+    <message>
+        <source>the password is shorter than %1 characters</source>
+        <translation>la contraseña tiene menos de %1 caracteres</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1536,6 +1540,10 @@ Cada timbre, reloj y cuenta atrás de TOLLIX sigue la hora de la escuela.</trans
     <message>
         <source>Open %1 on a computer or phone of the school&apos;s network.</source>
         <translation>Abra %1 en un ordenador o teléfono de la red de la escuela.</translation>
+    </message>
+    <message>
+        <source>The password is shorter than %1 characters.</source>
+        <translation>La contraseña tiene menos de %1 caracteres.</translation>
     </message>
 </context>
 <context>

@@ -954,6 +954,10 @@
         <source>The web page&apos;s password is set in %1 (the page stays off until a port is set)</source>
         <translation>Le mot de passe de la page web est enregistré dans %1 (la page reste éteinte tant qu’aucun port n’est réglé)</translation>
     </message>
+    <message>
+        <source>the password is shorter than %1 characters</source>
+        <translation>le mot de passe fait moins de %1 caractères</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1536,6 +1540,10 @@ Chaque sonnerie, horloge et compte à rebours de TOLLIX suit l’heure de l’é
     <message>
         <source>Open %1 on a computer or phone of the school&apos;s network.</source>
         <translation>Ouvrez %1 sur un ordinateur ou un téléphone du réseau de l’école.</translation>
+    </message>
+    <message>
+        <source>The password is shorter than %1 characters.</source>
+        <translation>Le mot de passe fait moins de %1 caractères.</translation>
     </message>
 </context>
 <context>

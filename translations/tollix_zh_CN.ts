@@ -954,6 +954,10 @@
         <source>The web page&apos;s password is set in %1 (the page stays off until a port is set)</source>
         <translation>网页的密码已保存在 %1（设置端口之前网页保持关闭）</translation>
     </message>
+    <message>
+        <source>the password is shorter than %1 characters</source>
+        <translation>密码少于 %1 个字符</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1536,6 +1540,10 @@ TOLLIX 的每个铃声、时钟和倒计时都按学校时间进行。</translat
     <message>
         <source>Open %1 on a computer or phone of the school&apos;s network.</source>
         <translation>在学校网络中的电脑或手机上打开 %1。</translation>
+    </message>
+    <message>
+        <source>The password is shorter than %1 characters.</source>
+        <translation>密码少于 %1 个字符。</translation>
     </message>
 </context>
 <context>

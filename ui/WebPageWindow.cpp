@@ -108,6 +108,9 @@ void WebPageWindow::save() {
         refusal = tr("The two passwords differ.");
     else if (!unreadable.empty())
         refusal = QString::fromStdString(unreadable);
+    else if (!password.empty() && web::passwordCharacters(password) < web::kMinPasswordCharacters)
+        refusal =
+            tr("The password is shorter than %1 characters.").arg(web::kMinPasswordCharacters);
     else if (port_->value() > 0 && password.empty() && settings.passwordHash.empty())
         refusal = tr("Set a password first.");
     settings.port = port_->value();

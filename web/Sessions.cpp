@@ -3,6 +3,7 @@
 #include <sodium.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace tollix::web {
 
@@ -38,7 +39,7 @@ std::int64_t Sessions::waitFor(const std::string& address) const {
     return std::max<std::int64_t>(0, it->second.untilMs - now_());
 }
 
-void Sessions::tried(const std::string& address) {
+int Sessions::tried(const std::string& address) {
     const std::int64_t now = now_();
     if (failures_.size() >= kMaxAddresses)
         forgetOldFailures(now);
@@ -48,6 +49,54 @@ void Sessions::tried(const std::string& address) {
     if (failed.count >= kFreeFailures)
         failed.untilMs =
             now + (kFirstWaitMs << std::min(failed.count - kFreeFailures, kMaxDoublings));
+    return failed.count;
+}
+
+std::int64_t Sessions::checkWait() const {
+    const std::int64_t now = now_();
+    if (lastFailuresMs_.size() < kFreeChecks || now - lastFailuresMs_.front() >= 60 * 1000)
+        return 0;
+    return std::max<std::int64_t>(0, lastCheckMs_ + kCheckSpacingMs - now);
+}
+
+void Sessions::checkStarts() {
+    lastCheckMs_ = now_();
+}
+
+int Sessions::refused(const std::string& address) {
+    const std::int64_t now = now_();
+    lastFailuresMs_.push_back(now);
+    if (lastFailuresMs_.size() > kFreeChecks)
+        lastFailuresMs_.pop_front();
+    std::erase_if(refusals_, [now](const auto& entry) {
+        return entry.second.held == 0 && now - entry.second.recordedMs >= kRecordSpacingMs;
+    });
+    const auto [it, first] = refusals_.try_emplace(address);
+    Refusals& refusals = it->second;
+    ++refusals.held;
+    if (!first && now - refusals.recordedMs < kRecordSpacingMs)
+        return 0;
+    refusals.recordedMs = now;
+    return std::exchange(refusals.held, 0);
+}
+
+int Sessions::heldRefusals(const std::string& address) {
+    const auto it = refusals_.find(address);
+    if (it == refusals_.end() || it->second.held == 0)
+        return 0;
+    it->second.recordedMs = now_();
+    return std::exchange(it->second.held, 0);
+}
+
+std::vector<std::pair<std::string, int>> Sessions::dueRefusals(bool all) {
+    const std::int64_t now = now_();
+    std::vector<std::pair<std::string, int>> due;
+    for (auto& [address, refusals] : refusals_)
+        if (refusals.held > 0 && (all || now - refusals.recordedMs >= kRecordSpacingMs)) {
+            due.emplace_back(address, std::exchange(refusals.held, 0));
+            refusals.recordedMs = now;
+        }
+    return due;
 }
 
 // Addresses whose wait is over and that failed long ago; at worst, all but

@@ -30,10 +30,20 @@ namespace {
 
 constexpr qsizetype kMaxBody = 4096;
 constexpr qsizetype kMaxDroppedBody = 64 * 1024;
-constexpr int kMaxChecking = 4;  // a password check takes 64 MiB for a moment
-constexpr unsigned kMaxConnections = 64;
+// Room for two dozen busy addresses and new clients beside them; a
+// connection costs little until it sends something.
+constexpr unsigned kMaxConnections = 512;
 constexpr unsigned kMaxConnectionsPerAddress = 16;
 constexpr unsigned kIdleSeconds = 30;
+// Until its first request is in: a connection held open idle, hundreds at
+// once, must not keep real clients out for long.
+constexpr unsigned kFirstRequestSeconds = 5;
+constexpr MHD_UNSIGNED_LONG_LONG kLongestSleepMs = 1000;
+// TLS 1.2 and 1.3 only, forward-secret key exchange and AEAD ciphers only.
+constexpr char kTlsPriorities[] =
+    "SECURE128:-VERS-ALL:+VERS-TLS1.3:+VERS-TLS1.2:-CIPHER-ALL:+AES-256-GCM:+AES-128-GCM:"
+    "+CHACHA20-POLY1305:-MAC-ALL:+AEAD:-KX-ALL:+ECDHE-ECDSA:+ECDHE-RSA:%SERVER_PRECEDENCE";
+constexpr char kRefused[] = "Log in refused";
 const QByteArray kCookie = QByteArrayLiteral("tollix_session");
 
 QByteArray header(MHD_Connection* connection, const char* name) {
@@ -140,6 +150,10 @@ struct Library {
         add("X-Content-Type-Options", "nosniff");
         add("Referrer-Policy", "no-referrer");
         add("Cache-Control", "no-store");
+        const MHD_ConnectionInfo* tls =
+            MHD_get_connection_info(connection, MHD_CONNECTION_INFO_GNUTLS_SESSION);
+        if (tls && tls->tls_session)
+            add("Strict-Transport-Security", "max-age=31536000");
         for (const auto& [name, value] : answer.headers) add(name.constData(), value.constData());
         const MHD_Result queued =
             MHD_queue_response(connection, static_cast<unsigned>(answer.status), response);
@@ -161,6 +175,9 @@ WebServer::WebServer(WebApi& api, Files files, Sessions::Now now, QObject* paren
     checker_.setMaxThreadCount(1);
     due_.setSingleShot(true);
     connect(&due_, &QTimer::timeout, this, &WebServer::serve);
+    checkDue_.setSingleShot(true);
+    connect(&checkDue_, &QTimer::timeout, this, &WebServer::startCheck);
+    connect(&recordDue_, &QTimer::timeout, this, [this] { recordRefusals(false); });
     watcher_.addPath(QString::fromStdString(files_.settings.parent_path().string()));
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &WebServer::reload);
     reload();
@@ -185,6 +202,11 @@ void WebServer::stopListening() {
         daemon_ = nullptr;
     }
     waiting_.clear();
+    for (auto& [key, check] : queued_) sodium_memzero(check.password.data(), check.password.size());
+    queued_.clear();
+    checkDue_.stop();
+    recordDue_.stop();
+    recordRefusals(true);
     port_ = 0;
 }
 
@@ -223,12 +245,13 @@ void WebServer::reload() {
                                family | (tls ? unsigned{MHD_USE_TLS} : 0U);
         daemon_ = MHD_start_daemon(
             flags, static_cast<std::uint16_t>(settings_.port), nullptr, nullptr, &Library::request,
-            this, MHD_OPTION_NOTIFY_COMPLETED, &Library::completed, this,
-            MHD_OPTION_EXTERNAL_LOGGER, &Library::log, this, MHD_OPTION_CONNECTION_LIMIT,
-            kMaxConnections, MHD_OPTION_PER_IP_CONNECTION_LIMIT, kMaxConnectionsPerAddress,
-            MHD_OPTION_CONNECTION_TIMEOUT, kIdleSeconds,
+            this, MHD_OPTION_EXTERNAL_LOGGER, &Library::log, this, MHD_OPTION_NOTIFY_COMPLETED,
+            &Library::completed, this, MHD_OPTION_CONNECTION_LIMIT, kMaxConnections,
+            MHD_OPTION_PER_IP_CONNECTION_LIMIT, kMaxConnectionsPerAddress,
+            MHD_OPTION_CONNECTION_TIMEOUT, kFirstRequestSeconds,
             tls ? MHD_OPTION_HTTPS_MEM_CERT : MHD_OPTION_END, certificatePem_.constData(),
-            MHD_OPTION_HTTPS_MEM_KEY, keyPem_.constData(), MHD_OPTION_END);
+            MHD_OPTION_HTTPS_MEM_KEY, keyPem_.constData(), MHD_OPTION_HTTPS_PRIORITIES,
+            kTlsPriorities, MHD_OPTION_END);
         if (daemon_)
             break;
     }
@@ -244,22 +267,31 @@ void WebServer::reload() {
     const MHD_DaemonInfo* info = MHD_get_daemon_info(daemon_, MHD_DAEMON_INFO_EPOLL_FD);
     ready_ = std::make_unique<QSocketNotifier>(info->epoll_fd, QSocketNotifier::Read);
     connect(ready_.get(), &QSocketNotifier::activated, this, &WebServer::serve);
+    recordDue_.start(static_cast<int>(Sessions::kRecordSpacingMs));
 }
 
 // Whatever the library has to do now, then a wake-up for its next time-out.
 void WebServer::serve() {
     if (!daemon_)
         return;
+    // A run that frees a place below the connection limit takes the listening
+    // socket back only at the start of the next run: without that one, nothing
+    // wakes the library again and new connections wait for ever.
     MHD_run(daemon_);
+    MHD_run(daemon_);
+    // And once a second at least: after hundreds of connections end at once,
+    // the library can still be left with its listening socket set aside and
+    // nothing that wakes it.
     MHD_UNSIGNED_LONG_LONG ms = 0;
-    if (MHD_get_timeout(daemon_, &ms) == MHD_YES)
-        due_.start(static_cast<int>(std::min<MHD_UNSIGNED_LONG_LONG>(ms, 60 * 1000)));
-    else
-        due_.stop();
+    if (MHD_get_timeout(daemon_, &ms) != MHD_YES || ms > kLongestSleepMs)
+        ms = kLongestSleepMs;
+    due_.start(static_cast<int>(ms));
 }
 
 bool WebServer::handle(MHD_Connection* connection, Exchange& exchange, const char* path,
                        const char* method) {
+    // A whole request is in: the connection may now idle as long as any.
+    MHD_set_connection_option(connection, MHD_CONNECTION_OPTION_TIMEOUT, kIdleSeconds);
     if (exchange.ready)
         return Library::send(connection, *exchange.ready) == MHD_YES;
     const QString at = QString::fromUtf8(path);
@@ -341,6 +373,8 @@ std::optional<WebServer::Answer> WebServer::api(MHD_Connection* connection, Exch
 
 // The password is checked on a thread of its own, the connection set aside
 // meanwhile: 64 MiB of memory-hard hashing must not hold up the tick.
+// Checks wait their turn rather than being refused: under guessing from
+// many addresses, the real user's try still comes soon.
 std::optional<WebServer::Answer> WebServer::login(MHD_Connection* connection, Exchange& exchange,
                                                   const std::string& address) {
     const auto error = [](int status, const char* text, QList<QPair<QByteArray, QByteArray>> h) {
@@ -350,55 +384,82 @@ std::optional<WebServer::Answer> WebServer::login(MHD_Connection* connection, Ex
     if (const std::int64_t waitMs = sessions_.waitFor(address))
         return error(429, "Too many failed log-ins: wait",
                      {{"Retry-After", QByteArray::number((waitMs + 999) / 1000)}});
-    if (checking_ >= kMaxChecking)
-        return error(503, "Busy: try again", {{"Retry-After", "1"}});
     const QJsonValue given =
         QJsonDocument::fromJson(exchange.body).object().value(QStringLiteral("password"));
     sodium_memzero(exchange.body.data(), static_cast<size_t>(exchange.body.size()));
     if (!given.isString())
         return error(400, "Expected {\"password\": ...}", {});
-    sessions_.tried(address);
-    ++checking_;
+    const int attempt = sessions_.tried(address);
     const quint64 number = ++lastWaiting_;
     waiting_[number] = {connection, &exchange};
     MHD_suspend_connection(connection);
-    checker_.start([this, number, address, hash = settings_.passwordHash,
-                    password = given.toString().toStdString()]() mutable {
-        const bool right = passwordMatches(password, hash);
-        sodium_memzero(password.data(), password.size());
+    queued_.emplace(std::pair{attempt, -static_cast<qint64>(number)},
+                    Check{number, address, given.toString().toStdString()});
+    startCheck();
+    return std::nullopt;
+}
+
+void WebServer::startCheck() {
+    if (checking_ || queued_.empty())
+        return;
+    if (const std::int64_t waitMs = sessions_.checkWait()) {
+        checkDue_.start(static_cast<int>(waitMs));
+        return;
+    }
+    Check check = std::move(queued_.begin()->second);
+    queued_.erase(queued_.begin());
+    checking_ = true;
+    sessions_.checkStarts();
+    checker_.start([this, check = std::move(check), hash = settings_.passwordHash]() mutable {
+        const bool right = passwordMatches(check.password, hash);
+        sodium_memzero(check.password.data(), check.password.size());
         QMetaObject::invokeMethod(
             this,
-            [this, number, address, right, hash] {
-                --checking_;
-                // The password may have changed meanwhile: the new one counts.
-                const bool valid = right && hash == settings_.passwordHash;
-                api_.recordOrder(valid ? "Log in" : "Log in refused", address);
-                const auto waiting = waiting_.find(number);
-                if (waiting == waiting_.end())
-                    return;  // the page was turned off meanwhile
-                Answer& answer = waiting->second.second->ready.emplace();
-                answer.type = "application/json";
-                if (valid) {
-                    const Sessions::Session& session = sessions_.succeeded(address);
-                    QByteArray cookie = kCookie + '=' + QByteArray::fromStdString(session.token) +
-                                        "; Path=/; HttpOnly; SameSite=Strict";
-                    if (secure_)
-                        cookie += "; Secure";
-                    answer.body =
-                        json({{QStringLiteral("csrf"), QString::fromStdString(session.csrf)}});
-                    answer.headers = {{"Set-Cookie", cookie}};
-                } else {
-                    answer.status = 401;
-                    answer.body =
-                        json({{QStringLiteral("error"), QStringLiteral("Wrong password")}});
-                }
-                MHD_resume_connection(waiting->second.first);
-                waiting_.erase(waiting);
-                serve();
+            [this, number = check.number, address = check.address, right, hash] {
+                checked(number, address, right, hash);
             },
             Qt::QueuedConnection);
     });
-    return std::nullopt;
+}
+
+void WebServer::checked(quint64 number, const std::string& address, bool right,
+                        const std::string& hash) {
+    checking_ = false;
+    // The password may have changed meanwhile: the new one counts.
+    const bool valid = right && hash == settings_.passwordHash;
+    if (valid) {
+        if (const int held = sessions_.heldRefusals(address))
+            api_.recordOrder(kRefused + (" x" + std::to_string(held)), address);
+        api_.recordOrder("Log in", address);
+    } else if (const int count = sessions_.refused(address)) {
+        api_.recordOrder(count > 1 ? kRefused + (" x" + std::to_string(count)) : kRefused, address);
+    }
+    const auto waiting = waiting_.find(number);
+    if (waiting != waiting_.end()) {  // else the page was turned off meanwhile
+        Answer& answer = waiting->second.second->ready.emplace();
+        answer.type = "application/json";
+        if (valid) {
+            const Sessions::Session& session = sessions_.succeeded(address);
+            QByteArray cookie = kCookie + '=' + QByteArray::fromStdString(session.token) +
+                                "; Path=/; HttpOnly; SameSite=Strict";
+            if (secure_)
+                cookie += "; Secure";
+            answer.body = json({{QStringLiteral("csrf"), QString::fromStdString(session.csrf)}});
+            answer.headers = {{"Set-Cookie", cookie}};
+        } else {
+            answer.status = 401;
+            answer.body = json({{QStringLiteral("error"), QStringLiteral("Wrong password")}});
+        }
+        MHD_resume_connection(waiting->second.first);
+        waiting_.erase(waiting);
+        serve();
+    }
+    startCheck();
+}
+
+void WebServer::recordRefusals(bool all) {
+    for (const auto& [address, count] : sessions_.dueRefusals(all))
+        api_.recordOrder(kRefused + (" x" + std::to_string(count)), address);
 }
 
 }  // namespace tollix::web

@@ -75,6 +75,11 @@ class WebServer final : public QObject {
                               bool get);
     std::optional<Answer> login(MHD_Connection* connection, Exchange& exchange,
                                 const std::string& address);
+    // The next password waiting for its check, when the limit lets it start.
+    void startCheck();
+    void checked(quint64 number, const std::string& address, bool right, const std::string& hash);
+    // Refusals held back whose minute is over (all: every one) go on record.
+    void recordRefusals(bool all);
     void serve();
     void stopListening();
 
@@ -88,14 +93,25 @@ class WebServer final : public QObject {
     quint16 port_ = 0;
     bool secure_ = false;
     QString problem_;
-    QString libraryError_;  // its last complaint
-    int checking_ = 0;      // passwords being checked
+    QString libraryError_;   // its last complaint
+    bool checking_ = false;  // a password is being checked
     MHD_Daemon* daemon_ = nullptr;
     std::unique_ptr<QSocketNotifier> ready_;
     QTimer due_;  // the library's own time-outs, and work it left for later
     // Log-ins waiting for their password check, by number.
     std::map<quint64, std::pair<MHD_Connection*, Exchange*>> waiting_;
     quint64 lastWaiting_ = 0;
+    // Passwords waiting for their check, by the try's number at its address
+    // and the newest first: a burst of guesses from many addresses does not
+    // stand before a real user who comes later.
+    struct Check {
+        quint64 number;
+        std::string address;
+        std::string password;
+    };
+    std::map<std::pair<int, qint64>, Check> queued_;
+    QTimer checkDue_;
+    QTimer recordDue_;
     QFileSystemWatcher watcher_;
     // Last: destroyed first, waiting for a password check under way.
     QThreadPool checker_;

@@ -4,6 +4,7 @@
 
 #include <sodium.h>
 
+#include <algorithm>
 #include <charconv>
 #include <sstream>
 
@@ -56,6 +57,12 @@ std::string hashPassword(const std::string& password) {
                                             crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0)
         return {};
     return hash;
+}
+
+std::size_t passwordCharacters(const std::string& password) {
+    return static_cast<std::size_t>(std::count_if(password.begin(), password.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 bool passwordMatches(const std::string& password, const std::string& hash) {

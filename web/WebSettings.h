@@ -21,6 +21,12 @@ WebSettings readWebSettings(const std::filesystem::path& file, std::string* erro
 // Written whole, readable by the owner only. Returns "PATH: why", empty on success.
 std::string writeWebSettings(const std::filesystem::path& file, const WebSettings& settings);
 
+// A new password needs this many characters at least: guessing from many
+// addresses at once is slowed down, not stopped.
+constexpr std::size_t kMinPasswordCharacters = 10;
+// The characters (not bytes) of a UTF-8 password.
+std::size_t passwordCharacters(const std::string& password);
+
 // Argon2id with the library's interactive limits; empty when out of memory.
 std::string hashPassword(const std::string& password);
 // Constant-time against the stored hash; false for an empty or foreign hash.

@@ -7,6 +7,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <csignal>
+
 namespace tollix {
 namespace {
 
@@ -23,7 +25,10 @@ TEST(WebEndToEnd, APasswordSetWithoutADisplayLetsThePageRingABellThatIsHeardAndR
     writeBytes(tollix.paths.webIni(), std::to_string(port) + "\n");
 
     tollix.env.remove(u"DISPLAY"_s);
-    const auto said = tollix.command({u"--web-password"_s}, "right\n");
+    const auto refused = tollix.command({u"--web-password"_s}, "ninechärs\n");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.error.find("shorter than 10 characters"), std::string::npos);
+    const auto said = tollix.command({u"--web-password"_s}, "right long\n");
     ASSERT_EQ(said.status, 0) << said.error;
     const std::string stored = std::to_string(port) + "\n$argon2id$";
     EXPECT_EQ(readBytes(tollix.paths.webIni()).substr(0, stored.size()), stored);
@@ -32,7 +37,7 @@ TEST(WebEndToEnd, APasswordSetWithoutADisplayLetsThePageRingABellThatIsHeardAndR
     ASSERT_TRUE(tollix.start());
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return http(port, "GET", "/api/status").status == 401; }, 15000));
-    const auto login = http(port, "POST", "/api/login", {}, R"({"password":"right"})");
+    const auto login = http(port, "POST", "/api/login", {}, R"({"password":"right long"})");
     ASSERT_EQ(login.status, 200);
     const qsizetype at = login.head.indexOf("tollix_session=");
     const QByteArray session =
@@ -68,6 +73,87 @@ TEST(WebEndToEnd, APasswordSetWithoutADisplayLetsThePageRingABellThatIsHeardAndR
                      ring[u"reason"_s].toString();
     EXPECT_EQ(rings.join(u", "_s),
               u"web Log in from 127.0.0.1, rang bell.wav web from 127.0.0.1"_s);
+    EXPECT_TRUE(tollix.stop());
+}
+
+// Connections from loopback addresses 127.0.0.FIRST on, `each` per address,
+// `request` sent on each (none: they stay idle).
+std::vector<std::unique_ptr<QTcpSocket>> connectFrom(quint16 port, int first, int addresses,
+                                                     int each, const QByteArray& request = {}) {
+    std::vector<std::unique_ptr<QTcpSocket>> sockets;
+    for (int address = first; address < first + addresses; ++address)
+        for (int i = 0; i < each; ++i) {
+            auto& socket = sockets.emplace_back(std::make_unique<QTcpSocket>());
+            socket->bind(QHostAddress(u"127.0.0.%1"_s.arg(address)));
+            socket->connectToHost(u"127.0.0.1"_s, port);
+            socket->write(request);
+        }
+    return sockets;
+}
+
+// Many addresses hold connections open idle, then guess the password: the
+// real user still gets in, and the page lives on after every flood.
+TEST(WebEndToEnd, IdleConnectionsAndGuessesFromManyAddressesLeaveTheRealUserIn) {
+    test::Program tollix;
+    const quint16 port = test::freePort();
+    writeBytes(tollix.paths.webIni(), std::to_string(port) + "\n");
+    ASSERT_EQ(tollix.command({u"--web-password"_s}, "right long\n").status, 0);
+    ASSERT_TRUE(tollix.start());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return http(port, "GET", "/api/status").status == 401; }, 15000));
+    const auto connected = [](const auto& sockets, QAbstractSocket::SocketState state) {
+        return QTest::qWaitFor(
+            [&] {
+                return std::ranges::all_of(sockets, [&](auto& s) { return s->state() == state; });
+            },
+            15000);
+    };
+    const auto logIn = [&] {
+        const auto login = http(port, "POST", "/api/login", {}, R"({"password":"right long"})");
+        const qsizetype at = login.head.indexOf("tollix_session=");
+        return login.status == 200 &&
+               http(port, "GET", "/api/status",
+                    "Cookie: " + login.head.mid(at, login.head.indexOf(';', at) - at) + "\r\n")
+                       .status == 200;
+    };
+
+    auto idle = connectFrom(port, 2, 10, 16);
+    ASSERT_TRUE(connected(idle, QAbstractSocket::ConnectedState));
+    QTest::qWait(300);
+    EXPECT_TRUE(logIn());  // from 127.0.0.1, beside 160 idle connections
+    // Connections that never sent a request are closed by the page soon.
+    EXPECT_TRUE(connected(idle, QAbstractSocket::UnconnectedState));
+
+    // More than the page takes at once, all closed by their client while it
+    // is held up: it answers again.
+    idle = connectFrom(port, 2, 34, 16);
+    ASSERT_TRUE(connected(idle, QAbstractSocket::ConnectedState));
+    QTest::qWait(300);
+    ::kill(static_cast<pid_t>(tollix.process.processId()), SIGSTOP);
+    idle.clear();
+    QTest::qWait(300);
+    ::kill(static_cast<pid_t>(tollix.process.processId()), SIGCONT);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return http(port, "GET", "/api/status").status == 401; }, 5000));
+
+    // Three guesses from each of 20 addresses at once; once 10 are refused,
+    // checks are slowed down, yet the right password goes before them.
+    const QByteArray guess = R"({"password":"guess"})";
+    const auto guesses =
+        connectFrom(port, 40, 20, 3,
+                    "POST /api/login HTTP/1.1\r\nHost: localhost\r\nContent-Length: " +
+                        QByteArray::number(guess.size()) + "\r\n\r\n" + guess);
+    std::map<QTcpSocket*, QByteArray> answers;
+    const auto refused = [&] {
+        for (const auto& socket : guesses) answers[socket.get()] += socket->readAll();
+        return std::ranges::count_if(answers,
+                                     [](auto& a) { return a.second.startsWith("HTTP/1.1 401"); });
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return refused() >= 10; }, 30000));
+    EXPECT_TRUE(logIn());
+    const auto before = refused();  // the rest waits its turn, one a second
+    QTest::qWait(3000);
+    EXPECT_LE(refused() - before, 4);
     EXPECT_TRUE(tollix.stop());
 }
 

@@ -23,7 +23,7 @@ env = dict(os.environ, XDG_DATA_HOME=home, XDG_STATE_HOME=home + '/state',
            XDG_CONFIG_HOME=home + '/config', XDG_RUNTIME_DIR=home + '/run',
            QT_QPA_PLATFORM='offscreen')
 env.pop('DISPLAY', None)
-subprocess.run([tollix_exe, '--web-password'], input=b'right\n', env=env, check=True)
+subprocess.run([tollix_exe, '--web-password'], input=b'right long\n', env=env, check=True)
 # Manual week list, as "Manual input" with "Apply week" would store it.
 write('data.ini', ' 0 \n-1 \n 2 \n 1 \n 0 \n 1 \n 0 \n 0 \n')
 tollix = subprocess.Popen([tollix_exe], env=env, stderr=subprocess.DEVNULL)
@@ -97,7 +97,7 @@ try:
         if wait_for("document.getElementById('login')?.hidden === false", name + ' login form'):
             if evaluate("document.getElementById('password').type") != 'password':
                 failures.append(name + ': the password field shows what is typed')
-            evaluate("document.getElementById('password').value = 'right';"
+            evaluate("document.getElementById('password').value = 'right long';"
                      "document.getElementById('login').requestSubmit()")
         wait_for("document.getElementById('state').textContent === 'OFF'", name + ' state OFF')
         evaluate("document.getElementById('start').click()")
