@@ -154,6 +154,10 @@
         <source>tollix: --yes goes only with --import-holidays (try --help)</source>
         <translation>tollix: --yes gilt nur mit --import-holidays (siehe --help)</translation>
     </message>
+    <message>
+        <source>Rings the bells without a window or tray, for a computer without a screen; messages go to standard error. SIGTERM ends it.</source>
+        <translation>Läutet die Glocken ohne Fenster und Infobereich, für einen Rechner ohne Bildschirm; Meldungen gehen auf die Standardfehlerausgabe. SIGTERM beendet es.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -964,6 +968,10 @@
 The public time servers are used.</source>
         <translation>Eine Datei konnte nicht gelesen werden: %1
 Die öffentlichen Zeitserver werden verwendet.</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs already; it is not started a second time.</source>
+        <translation>TOLLIX läuft bereits; es wird nicht ein zweites Mal gestartet.</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,10 @@
         <source>tollix: --yes goes only with --import-holidays (try --help)</source>
         <translation>tollix: --yes goes only with --import-holidays (try --help)</translation>
     </message>
+    <message>
+        <source>Rings the bells without a window or tray, for a computer without a screen; messages go to standard error. SIGTERM ends it.</source>
+        <translation>Rings the bells without a window or tray, for a computer without a screen; messages go to standard error. SIGTERM ends it.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -964,6 +968,10 @@
 The public time servers are used.</source>
         <translation>A file could not be read: %1
 The public time servers are used.</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs already; it is not started a second time.</source>
+        <translation>TOLLIX runs already; it is not started a second time.</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,10 @@
         <source>tollix: --yes goes only with --import-holidays (try --help)</source>
         <translation>tollix: --yes solo va con --import-holidays (pruebe --help)</translation>
     </message>
+    <message>
+        <source>Rings the bells without a window or tray, for a computer without a screen; messages go to standard error. SIGTERM ends it.</source>
+        <translation>Toca los timbres sin ventana ni bandeja, para un ordenador sin pantalla; los mensajes van a la salida de error estándar. SIGTERM lo termina.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -964,6 +968,10 @@
 The public time servers are used.</source>
         <translation>No se pudo leer un archivo: %1
 Se usan los servidores de hora públicos.</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs already; it is not started a second time.</source>
+        <translation>TOLLIX ya está en marcha; no se inicia una segunda vez.</translation>
     </message>
 </context>
 <context>

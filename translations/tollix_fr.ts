@@ -154,6 +154,10 @@
         <source>tollix: --yes goes only with --import-holidays (try --help)</source>
         <translation>tollix : --yes ne va qu’avec --import-holidays (essayez --help)</translation>
     </message>
+    <message>
+        <source>Rings the bells without a window or tray, for a computer without a screen; messages go to standard error. SIGTERM ends it.</source>
+        <translation>Sonne les cloches sans fenêtre ni zone de notification, pour un ordinateur sans écran ; les messages vont sur la sortie d'erreur standard. SIGTERM l'arrête.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -964,6 +968,10 @@
 The public time servers are used.</source>
         <translation>Un fichier n&apos;a pas pu être lu : %1
 Les serveurs de temps publics sont utilisés.</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs already; it is not started a second time.</source>
+        <translation>TOLLIX fonctionne déjà ; il n'est pas lancé une seconde fois.</translation>
     </message>
 </context>
 <context>

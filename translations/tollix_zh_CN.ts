@@ -154,6 +154,10 @@
         <source>tollix: --yes goes only with --import-holidays (try --help)</source>
         <translation>tollix：--yes 只能与 --import-holidays 一起使用（请尝试 --help）</translation>
     </message>
+    <message>
+        <source>Rings the bells without a window or tray, for a computer without a screen; messages go to standard error. SIGTERM ends it.</source>
+        <translation>无窗口、无托盘地打铃，用于没有屏幕的计算机；消息写到标准错误输出。SIGTERM 结束它。</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -964,6 +968,10 @@
 The public time servers are used.</source>
         <translation>无法读取文件：%1
 将使用公共时间服务器。</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs already; it is not started a second time.</source>
+        <translation>TOLLIX 已在运行；不会再启动第二个。</translation>
     </message>
 </context>
 <context>
