@@ -25,6 +25,11 @@ double hertz(const std::vector<std::int16_t>& samples, double from, double to) {
                         : 0;
 }
 
+// "No com sound" holds the bells' sink silent.
+bool sinkMuted() {
+    return test::PulseServer::shared().pactl({u"get-sink-mute"_s, u"bells"_s}).contains(u"yes"_s);
+}
+
 class EndToEnd : public ::testing::Test, protected test::Program {
   protected:
     system_clock::time_point recordingStarted;
@@ -245,11 +250,7 @@ TEST_F(EndToEnd, AStepDuringTheFirstRequestIsMeasuredAgain) {
 // shutdown): the speakers "No com sound" muted are given back.
 TEST_F(EndToEnd, EndedInStartUpBySignalTheOutputIsUnmuted) {
     settings({.timeMode = 2, .sound_zero = 1});  // an empty list: start refused with a message
-    const auto muted = [] {
-        return test::PulseServer::shared()
-            .pactl({u"get-sink-mute"_s, u"bells"_s})
-            .contains(u"yes"_s);
-    };
+    const auto muted = sinkMuted;
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         startAt(QTime(8, 0));
         ASSERT_TRUE(QTest::qWaitFor(muted, 5000)) << "No com sound did not mute at start-up";
@@ -258,6 +259,27 @@ TEST_F(EndToEnd, EndedInStartUpBySignalTheOutputIsUnmuted) {
         EXPECT_TRUE(process.waitForFinished(5000)) << "it did not end: " << signal;
         EXPECT_FALSE(muted()) << signal;
     }
+}
+
+// The service on a computer without a desktop: no display at all, and not one
+// widget library in the process; the bell heard, the other sound held silent,
+// and given back at SIGTERM within a second.
+TEST_F(EndToEnd, TheServiceRingsWithoutADisplayAndSigtermUnmutes) {
+    tone("first.wav", 1.5);
+    settings({.timeMode = 2, .sound_zero = 1}, {"08hr 30min/first.wav"});
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(QString::fromLatin1(name));
+    startArguments = {u"--service"_s};
+    const auto samples = run(QTime(8, 29, 57), 5);
+    expectBellAt(samples, 3);
+    EXPECT_EQ(records(), "rang first.wav");
+    const std::string maps = readBytes("/proc/" + std::to_string(process.processId()) + "/maps");
+    EXPECT_NE(maps.find("libQt6Core"), std::string::npos);
+    EXPECT_EQ(maps.find("libQt6Widgets"), std::string::npos);
+    EXPECT_TRUE(sinkMuted());
+    process.terminate();
+    EXPECT_TRUE(process.waitForFinished(1000));
+    EXPECT_FALSE(sinkMuted());
 }
 
 }  // namespace
