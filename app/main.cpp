@@ -46,14 +46,14 @@ void dropPlatformLimits(QtMsgType type, const QMessageLogContext& context, const
         qtHandler(type, context, text);
 }
 
-// Beside this program (the build folder), or where the package puts it.
+// Beside this program (the build folder), or where the package puts it:
+// relative to this program, so any installation prefix finds it.
 std::string serviceProgram() {
     std::error_code error;
-    const auto beside =
-        std::filesystem::read_symlink("/proc/self/exe", error).parent_path() / "tollix-service";
-    if (!error && std::filesystem::exists(beside))
-        return beside.string();
-    return TOLLIX_LIBEXEC "/tollix-service";
+    const auto folder = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    if (std::filesystem::exists(folder / "tollix-service", error))
+        return (folder / "tollix-service").string();
+    return (folder / TOLLIX_LIBEXEC / "tollix-service").lexically_normal().string();
 }
 
 }  // namespace
