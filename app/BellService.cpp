@@ -8,6 +8,8 @@
 #include "web/WebServer.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonObject>
 
 namespace tollix {
 
@@ -106,13 +108,50 @@ void BellService::runWithoutWindow() {
     }
 }
 
-web::WebServer& BellService::serveWebPage() {
-    if (!webServer_) {
+web::WebApi& BellService::api() {
+    if (!webApi_)
         webApi_ = std::make_unique<web::WebApi>(
             web::WebApi::Services{model, engine, services_.clock, services_.paths.soundFolder(),
                                   services_.ringLog.file(), &services_.timeSync});
+    return *webApi_;
+}
+
+QByteArray BellService::statusText(bool asService) {
+    const QJsonObject status = api().status().body;
+    const auto value = [&status](const char* key) {
+        return status.value(QLatin1String(key)).toString();
+    };
+    QStringList lines{
+        asService ? QStringLiteral("running: service") : QStringLiteral("running: window"),
+        QStringLiteral("state: ") + value("state")};
+    if (const QString day = value("day"); !day.isEmpty())
+        lines << QStringLiteral("day: ") + day;
+    lines << QStringLiteral("next bell: %1 %2").arg(value("next_bell"), value("next_sound"));
+    std::string unread;
+    const auto last = RingLog::lastLines(services_.ringLog.file(), 1, &unread);
+    lines << QStringLiteral("last ring: ") +
+                 (last.empty() ? QString() : QString::fromStdString(last.back()));
+    QStringList problems;
+    for (const auto& problem : status.value(QLatin1String("problems")).toArray())
+        problems << problem.toString();
+    if (const QString hearing = value("hearing"); !hearing.isEmpty())
+        problems << hearing;
+    if (!unread.empty())
+        problems << QString::fromStdString(unread);
+    if (const QString why = webServer_ ? webServer_->problem() : QString(); !why.isEmpty())
+        problems << why;
+    for (const QString& problem : problems) lines << QStringLiteral("problem: ") + problem;
+    if (webServer_ && webServer_->port() != 0)
+        lines << QStringLiteral("web page: %1://localhost:%2/")
+                     .arg(webServer_->secure() ? QStringLiteral("https") : QStringLiteral("http"))
+                     .arg(webServer_->port());
+    return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+}
+
+web::WebServer& BellService::serveWebPage() {
+    if (!webServer_) {
         webServer_ = std::make_unique<web::WebServer>(
-            *webApi_,
+            api(),
             web::WebServer::Files{services_.paths.webIni(),
                                   services_.paths.dataFolder() / "web.crt",
                                   services_.paths.dataFolder() / "web.key"},

@@ -65,12 +65,18 @@ class BellService final : public QObject {
 
     const BellServices& services() const { return services_; }
 
+    // What `tollix --status` prints: how this copy runs, the state, the next
+    // bell and its sound, the ring record's last line, the problems, and the
+    // web page's address when it is on.
+    QByteArray statusText(bool asService);
+
     // Every setting as stored; the engine builds each day from it.
     ScheduleModel model;
     BellEngine engine;
 
   private:
     void warn(const QString& text);
+    web::WebApi& api();
 
     BellServices services_;
     std::unique_ptr<web::WebApi> webApi_;

@@ -22,7 +22,9 @@
 #include <QDate>
 #include <QDir>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QTimer>
 
 #include <cerrno>
@@ -56,6 +58,21 @@ std::string serviceProgram() {
     return (folder / TOLLIX_LIBEXEC / "tollix-service").lexically_normal().string();
 }
 
+// The service rings already: a window beside it would ring every bell twice.
+// Its web page, when on, is the way to it from the desktop.
+void besideService(const QByteArray& status) {
+    const QString text = QCoreApplication::translate(
+        "main", "TOLLIX runs as a service and rings the bells; it is not started a second time.");
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    static const QByteArray page = "\nweb page: ";
+    if (const qsizetype at = status.indexOf(page); at >= 0) {
+        const QByteArray url = status.mid(at + page.size()).split('\n').constFirst();
+        if (QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromUtf8(url)}))
+            return;
+    }
+    QMessageBox::information(nullptr, QStringLiteral("TOLLIX"), text);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -87,6 +104,22 @@ int main(int argc, char** argv) {
                 return 0;
             std::fprintf(stderr, "%s\n", error.c_str());
             return 1;
+        }
+        case tollix::CommandLine::Action::Status: {
+            // For an administrator over ssh: from the running copy itself.
+            QCoreApplication core(argc, argv);
+            tollix::installTranslations(tollix::desktopLanguages());
+            tollix::SingleInstance instance;
+            const auto answer = instance.askStatus();
+            if (!answer) {
+                std::fprintf(stderr, "%s\n",
+                             QCoreApplication::translate("main", "TOLLIX does not run.")
+                                 .toLocal8Bit()
+                                 .constData());
+                return 1;
+            }
+            std::fwrite(answer->constData(), 1, static_cast<std::size_t>(answer->size()), stdout);
+            return 0;
         }
         case tollix::CommandLine::Action::Service: {
             // The service is a program of its own that never loads QtWidgets;
@@ -137,6 +170,11 @@ int main(int argc, char** argv) {
     // before it touches any file.
     tollix::SingleInstance instance;
     if (!instance.claim()) {
+        if (const auto answer = instance.askStatus();
+            answer && answer->startsWith("running: service")) {
+            besideService(*answer);
+            return 0;
+        }
         // On Wayland only a window given the desktop's token may come forward.
         instance.notifyRunningCopy(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"));
         return 0;
@@ -210,6 +248,7 @@ int main(int argc, char** argv) {
                              qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
                          window.TrayOut();
                      });
+    instance.setStatus([&service] { return service.statusText(false); });
     instance.listen();
 
     return app.exec();

@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
     service.serveWebPage();
     // The first bell must not wait for the player core.
     QTimer::singleShot(0, &app, [&platform] { platform.player.prepare(); });
+    instance.setStatus([&service] { return service.statusText(true); });
     instance.listen();
     return app.exec();
 }
