@@ -90,6 +90,10 @@ void BellService::runWithoutWindow() {
     connect(holidays, &HolidaysFileWatch::changed, this,
             [this] { model.setCalendar(HolidayCalendar::read(services_.paths.holidaysIni())); });
 
+    // The time servers silent too often: what the window would show, with their last status.
+    connect(&services_.timeSync, &timesync::TimeSync::failedTooOften, this,
+            [this] { warn(services_.timeSync.status()); });
+
     try {
         model.load(engine.clock().now().weekday);
     } catch (const std::exception& error) {
