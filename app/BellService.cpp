@@ -142,6 +142,9 @@ QByteArray BellService::statusText(bool asService) {
         problems << hearing;
     if (!unread.empty())
         problems << QString::fromStdString(unread);
+    // The time servers silent: the bells go by the last good offset or the computer's clock.
+    if (model.general().chkTimeSync == 1 && services_.timeSync.syncFailureCount() > 0)
+        problems << services_.timeSync.status();
     if (const QString why = webServer_ ? webServer_->problem() : QString(); !why.isEmpty())
         problems << why;
     for (const QString& problem : problems) lines << QStringLiteral("problem: ") + problem;
