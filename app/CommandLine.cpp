@@ -31,7 +31,16 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         QStringLiteral("web-password"),
         tr("Reads a new password for the web page from standard input, stores "
            "its hash in data/web.ini and ends."));
-    parser.addOptions({help, version, ringLog, data, importHolidays, yes, webPassword});
+    const QCommandLineOption service(
+        QStringLiteral("service"),
+        tr("Rings the bells without a window or tray, for a computer without a screen; "
+           "messages go to standard error. SIGTERM ends it."));
+    const QCommandLineOption status(
+        QStringLiteral("status"),
+        tr("Prints what the running copy does now (state, next bell, last ring, problems) "
+           "and ends. Exit status 1: no copy runs."));
+    parser.addOptions(
+        {help, version, ringLog, data, importHolidays, yes, webPassword, service, status});
 
     CommandLine line;
     if (!parser.parse(arguments)) {
@@ -59,6 +68,10 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         line.text = QStringLiteral("tollix %1").arg(QLatin1String(TOLLIX_VERSION));
     } else if (parser.isSet(ringLog)) {
         line.action = Action::RingLog;
+    } else if (parser.isSet(status)) {
+        line.action = Action::Status;
+    } else if (parser.isSet(service)) {
+        line.action = Action::Service;
     } else if (parser.isSet(webPassword)) {
         line.action = Action::WebPassword;
     } else if (parser.isSet(importHolidays)) {

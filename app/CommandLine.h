@@ -14,7 +14,17 @@ struct CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
   public:
-    enum class Action { Run, Help, Version, RingLog, ImportHolidays, WebPassword, Error };
+    enum class Action {
+        Run,
+        Help,
+        Version,
+        RingLog,
+        ImportHolidays,
+        WebPassword,
+        Service,
+        Status,
+        Error
+    };
     Action action = Action::Run;
     // --data DIR: the program folder to use.
     std::optional<QString> dataFolder;

@@ -1,25 +1,19 @@
 #include "ui/main.h"
+#include "app/BellService.h"
 #include "app/CommandLine.h"
 #include "app/ExitSignals.h"
 #include "app/HolidayCommand.h"
+#include "app/LinuxServices.h"
 #include "app/WebPasswordCommand.h"
 #include "engine/RingLog.h"
 #include "platform/AutoStart.h"
-#include "platform/Clock.h"
-#include "platform/ClockWatch.h"
 #include "platform/Messages.h"
-#include "platform/MpvPlayer.h"
-#include "platform/OutputsPlayer.h"
-#include "platform/PowerOff.h"
-#include "platform/PulseMixer.h"
 #include "platform/SingleInstance.h"
-#include "platform/TimeSetter.h"
 #include "schedule/AppPaths.h"
 #include "schedule/DefaultFiles.h"
-#include "sound/StateFile.h"
-#include "timesync/TimeSync.h"
 #include "ui/BellIcon.h"
 #include "ui/MenuWindows.h"
+#include "ui/QtMessages.h"
 #include "ui/Translations.h"
 #include "ui/WebPageWindow.h"
 #include "web/WebServer.h"
@@ -28,13 +22,20 @@
 #include <QDate>
 #include <QDir>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QTimer>
 
-#include <chrono>
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -45,6 +46,31 @@ QtMessageHandler qtHandler = nullptr;
 void dropPlatformLimits(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (!text.startsWith(QLatin1String("This plugin does not support")))
         qtHandler(type, context, text);
+}
+
+// Beside this program (the build folder), or where the package puts it:
+// relative to this program, so any installation prefix finds it.
+std::string serviceProgram() {
+    std::error_code error;
+    const auto folder = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    if (std::filesystem::exists(folder / "tollix-service", error))
+        return (folder / "tollix-service").string();
+    return (folder / TOLLIX_LIBEXEC / "tollix-service").lexically_normal().string();
+}
+
+// The service rings already: a window beside it would ring every bell twice.
+// Its web page, when on, is the way to it from the desktop.
+void besideService(const QByteArray& status) {
+    const QString text = QCoreApplication::translate(
+        "main", "TOLLIX runs as a service and rings the bells; it is not started a second time.");
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    static const QByteArray page = "\nweb page: ";
+    if (const qsizetype at = status.indexOf(page); at >= 0) {
+        const QByteArray url = status.mid(at + page.size()).split('\n').constFirst();
+        if (QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromUtf8(url)}))
+            return;
+    }
+    QMessageBox::information(nullptr, QStringLiteral("TOLLIX"), text);
 }
 
 }  // namespace
@@ -77,6 +103,30 @@ int main(int argc, char** argv) {
             if (error.empty())
                 return 0;
             std::fprintf(stderr, "%s\n", error.c_str());
+            return 1;
+        }
+        case tollix::CommandLine::Action::Status: {
+            // For an administrator over ssh: from the running copy itself.
+            QCoreApplication core(argc, argv);
+            tollix::installTranslations(tollix::desktopLanguages());
+            tollix::SingleInstance instance;
+            const auto answer = instance.askStatus();
+            if (!answer) {
+                std::fprintf(stderr, "%s\n",
+                             QCoreApplication::translate("main", "TOLLIX does not run.")
+                                 .toLocal8Bit()
+                                 .constData());
+                return 1;
+            }
+            std::fwrite(answer->constData(), 1, static_cast<std::size_t>(answer->size()), stdout);
+            return 0;
+        }
+        case tollix::CommandLine::Action::Service: {
+            // The service is a program of its own that never loads QtWidgets;
+            // it takes this process over, so a supervisor sees one process.
+            execv(serviceProgram().c_str(), argv);
+            std::fprintf(stderr, "tollix: %s: %s\n", serviceProgram().c_str(),
+                         std::strerror(errno));
             return 1;
         }
         case tollix::CommandLine::Action::ImportHolidays:
@@ -121,68 +171,47 @@ int main(int argc, char** argv) {
     // stop and a start at once): this one waits for it and runs.
     tollix::SingleInstance instance;
     constexpr int kEndingCopyMs = 5000;
-    // On Wayland only a window given the desktop's token may come forward.
-    if (!instance.claim() &&
-        (instance.notifyRunningCopy(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")) ||
-         !instance.claim(kEndingCopyMs)))
-        return 0;
+    if (!instance.claim()) {
+        if (const auto answer = instance.askStatus();
+            answer && answer->startsWith("running: service")) {
+            besideService(*answer);
+            return 0;
+        }
+        // On Wayland only a window given the desktop's token may come forward.
+        if (instance.notifyRunningCopy(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")) ||
+            !instance.claim(kEndingCopyMs))
+            return 0;
+    }
 
     const auto paths = programFolder();
     const auto failures = tollix::EnsureProgramFolder(paths);
 
-    tollix::SystemClock clock;
     tollix::QtMessages messages;
-    tollix::PulseMixer mixer;
-    // A libmpv player a bell output, made when an output is first used.
-    tollix::OutputsPlayer player([](const std::string& sink) {
-        return std::make_unique<tollix::MpvPlayer>(std::chrono::seconds(1), sink);
-    });
-    tollix::RingLog ringLog(tollix::RingLog::defaultFile());
-    // Internet time: the computer's clock where the system lets us set it,
-    // otherwise the program's clock runs at the server's offset.
-    tollix::TimedatedTimeSetter timeSetter;
-    std::string serversUnreadable;
-    tollix::timesync::TimeSync timeSync(
-        tollix::timesync::ReadTimeServers(paths.timeServerIni(), &serversUnreadable),
-        {&timeSetter,
-         [] {
-             using namespace std::chrono;
-             return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
-         },
-         [&clock] { return clock.monotonicMs(); }});
-    QObject::connect(&timeSync, &tollix::timesync::TimeSync::correctionChanged,
-                     [&clock](std::int64_t ms) { clock.setCorrectionMs(ms); });
-    // Starting at log-on and the reserved exit: the installed program starts itself.
+    tollix::LinuxServices platform(paths);
+    // Starting at log-on: the installed program starts itself.
     tollix::XdgAutoStart autoStart;
-    tollix::LogindPowerOff powerOff;
     const std::string executable = QCoreApplication::applicationFilePath().toStdString();
-    tollix::MainServices services{
-        paths,    clock,     messages,   mixer,    player, [] { QCoreApplication::exit(0); },
-        powerOff, autoStart, executable, timeSync, ringLog};
-    tollix::main window(services);
+    tollix::MainServices services{paths,
+                                  platform.clock,
+                                  messages,
+                                  platform.mixer,
+                                  platform.player,
+                                  [] { QCoreApplication::exit(0); },
+                                  platform.powerOff,
+                                  autoStart,
+                                  executable,
+                                  platform.timeSync,
+                                  platform.ringLog};
+    // The bell service, and the window over it.
+    tollix::BellService service(platform.bellServices(messages));
+    tollix::main window(service, services);
     messages.setParent(&window);
     // Said with start-up's own problems, in one box once the schedule has started.
     messages.gather();
-    for (const auto& failure : failures)
-        messages.information(QStringLiteral("TOLLIX"),
-                             QCoreApplication::translate("main", "Error Number : \n") +
-                                 QString::fromStdString(failure));
-    if (!serversUnreadable.empty())
-        messages.information(QCoreApplication::translate("main", "Warning"),
-                             QCoreApplication::translate("main",
-                                                         "A file could not be read: %1\nThe "
-                                                         "public time servers are used.")
-                                 .arg(QString::fromStdString(serversUnreadable)));
+    platform.sayStartProblems(messages, failures);
 
     // A clock set by anyone, or a wake from sleep: the tick moves to the new second at once.
-    tollix::LinuxClockWatch clockWatch;
-    QObject::connect(&clockWatch, &tollix::ClockWatch::stepped, &window.engine,
-                     &tollix::BellEngine::clockStepped);
-    QObject::connect(&clockWatch, &tollix::ClockWatch::stepped, &timeSync,
-                     &tollix::timesync::TimeSync::clockStepped);
-    // A step only the tick sees (the clock faked or moved under a stopped timerfd) re-measures too.
-    QObject::connect(&window.engine, &tollix::BellEngine::clockStepSeen, &timeSync,
-                     &tollix::timesync::TimeSync::clockStepped);
+    service.follow(platform.clockWatch);
 
     // Every way out unmutes, from before start-up can mute: a log-out during a
     // start-up message must not leave the speakers silent for everyone.
@@ -197,26 +226,15 @@ int main(int argc, char** argv) {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                      [&window] { window.EndSession(); });
 
-    // What a run that did not end normally left on the sound server is given
-    // back first. exit() (Qt's answer to a lost display) passes by every way
-    // out above: the mixer's mutes are undone at exit all the same.
-    window.engine.keepSoundStateIn(tollix::RingLog::defaultFile().parent_path());
-    static const auto muteMarker = tollix::RingLog::defaultFile().parent_path() / "muted";
-    std::atexit([] {
-        if (tollix::PulseMixer::undoAtExit())
-            tollix::sound::writeStateFile(muteMarker, {});
-    });
+    // What a run that did not end normally left on the sound server is given back first.
+    platform.keepSoundState(service.engine);
 
     window.Form_Load();
     if (window.hasEnded())
         return 0;  // ended during start-up, in one of its message boxes
 
     // The web page, off until data/web.ini names a port and a password.
-    tollix::web::WebApi webApi(
-        {window.model, window.engine, clock, paths.soundFolder(), ringLog.file(), &timeSync});
-    tollix::web::WebServer webServer(
-        webApi, {paths.webIni(), paths.dataFolder() / "web.crt", paths.dataFolder() / "web.key"},
-        [&clock] { return clock.monotonicMs(); });
+    tollix::web::WebServer& webServer = service.serveWebPage();
     QPointer<tollix::WebPageWindow> webPage;
     window.menus().showWebPage = [&] {
         if (!webPage)
@@ -225,7 +243,7 @@ int main(int argc, char** argv) {
         webPage->raise();
     };
     // Once the window is up: the first bell must not wait for the player core.
-    QTimer::singleShot(0, &app, [&player] { player.prepare(); });
+    QTimer::singleShot(0, &app, [&platform] { platform.player.prepare(); });
 
     // Answering later copies only once the window is up; a benchmark waits for it.
     QObject::connect(&instance, &tollix::SingleInstance::showRequested, &window,
@@ -235,6 +253,7 @@ int main(int argc, char** argv) {
                              qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
                          window.TrayOut();
                      });
+    instance.setStatus([&service] { return service.statusText(false); });
     instance.listen();
 
     const int status = app.exec();

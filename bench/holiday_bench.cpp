@@ -85,8 +85,10 @@ int main(int argc, char** argv) {
     const std::string executable = "/usr/bin/tollix";
     tollix::timesync::TimeSync timeSync({}, {});
     tollix::RingLog ringLog(std::filesystem::path(dir.path().toStdString()) / "rings.log");
-    tollix::main window(tollix::MainServices{paths, clock, messages, mixer, player, [] {}, power,
-                                             autoStart, executable, timeSync, ringLog});
+    const tollix::MainServices services{paths, clock,     messages,   mixer,    player, [] {},
+                                        power, autoStart, executable, timeSync, ringLog};
+    tollix::BellService service(services.bellServices());
+    tollix::main window(service, services);
     window.Form_Load();
 
     const auto plain = starts(window, 51);

@@ -81,7 +81,8 @@ int measure(int argc, char** argv) {
         {nullptr, [] { return std::int64_t{0}; }, [&clock] { return clock.monotonicMs(); }});
     tollix::MainServices services{paths, clock,     messages,   mixer,    player, [] {},
                                   power, autoStart, executable, timeSync, ringLog};
-    tollix::main window(services);
+    tollix::BellService service(services.bellServices());
+    tollix::main window(service, services);
     window.Form_Load();
     // No event loop runs: the bench gives every tick itself.
     window.start_Click();

@@ -1,6 +1,6 @@
 #include "platform/Messages.h"
 
-#include <QMessageBox>
+#include <cstdio>
 
 namespace tollix {
 
@@ -23,22 +23,15 @@ QString Messages::showGathered() {
     return text;
 }
 
-void QtMessages::showInformation(const QString& title, const QString& text) {
-    if (waiting()) {
-        QMessageBox::information(parent_, title, text);
-        return;
-    }
-    auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, parent_);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+void StderrMessages::showInformation(const QString& title, const QString& text) {
+    std::fprintf(
+        stderr, "%s: %s\n", title.toLocal8Bit().constData(),
+        QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).toLocal8Bit().constData());
 }
 
-// Every question the program asks is about undoing the operator's work:
-// Enter must not say yes to it.
-bool QtMessages::askQuestion(const QString& title, const QString& text, bool yesByDefault) {
-    return QMessageBox::question(parent_, title, text, QMessageBox::Yes | QMessageBox::No,
-                                 yesByDefault ? QMessageBox::Yes : QMessageBox::No) ==
-           QMessageBox::Yes;
+bool StderrMessages::askQuestion(const QString& title, const QString& text, bool yesByDefault) {
+    showInformation(title, text);
+    return yesByDefault;
 }
 
 }  // namespace tollix

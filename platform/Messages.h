@@ -7,8 +7,6 @@
 #include <utility>
 #include <vector>
 
-class QWidget;
-
 namespace tollix {
 
 // Every message box of the program: information (an information icon and OK)
@@ -58,18 +56,12 @@ class Messages {
     std::vector<std::pair<QString, QString>> gathered_;
 };
 
-// Modal QMessageBox over the given window.
-class QtMessages final : public Messages {
-  public:
-    explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
-    void setParent(QWidget* parent) { parent_ = parent; }
-
+// Without a screen: every message a line on standard error (the journal of a
+// service); a question is answered as its default at once.
+class StderrMessages final : public Messages {
   protected:
     void showInformation(const QString& title, const QString& text) override;
     bool askQuestion(const QString& title, const QString& text, bool yesByDefault) override;
-
-  private:
-    QWidget* parent_;
 };
 
 }  // namespace tollix

@@ -1,5 +1,6 @@
 #include "platform/SingleInstance.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -12,6 +13,7 @@ namespace tollix {
 namespace {
 
 constexpr char kShow[] = "show";
+constexpr char kStatus[] = "status";
 // Longer than any compositor's token, short enough that a stray writer
 // cannot make the copy hold much.
 constexpr qsizetype kMaxLine = 1024;
@@ -61,6 +63,22 @@ bool SingleInstance::notifyRunningCopy(const QString& activationToken, int timeo
     return socket.waitForBytesWritten(timeoutMs);
 }
 
+std::optional<QByteArray> SingleInstance::askStatus(int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    QLocalSocket socket;
+    socket.connectToServer(folder_ + QStringLiteral("/tollix.socket"));
+    if (!socket.waitForConnected(timeoutMs))
+        return std::nullopt;
+    socket.write(QByteArray(kStatus) + '\n');
+    QByteArray answer;
+    // The answer ends when the running copy closes the connection.
+    while (socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired())
+        if (socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
+            answer += socket.readAll();
+    answer += socket.readAll();
+    return answer;
+}
+
 bool SingleInstance::listen() {
     const QString name = folder_ + QStringLiteral("/tollix.socket");
     // We hold the lock, so a socket file left behind is a dead copy's.
@@ -78,6 +96,11 @@ bool SingleInstance::listen() {
                         return;
                     }
                     line = line.trimmed();
+                    if (line == kStatus) {
+                        socket->write(status_ ? status_() : QByteArray());
+                        socket->disconnectFromServer();
+                        return;
+                    }
                     if (line != kShow && !line.startsWith(QByteArray(kShow) + ' '))
                         continue;
                     const QByteArray token = line.mid(5);

@@ -4,7 +4,9 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QLocalServer;
 
@@ -29,6 +31,10 @@ class SingleInstance final : public QObject {
     // activation token (Wayland's XDG_ACTIVATION_TOKEN) so that it may raise
     // it. True when it answered.
     bool notifyRunningCopy(const QString& activationToken = {}, int timeoutMs = 1000);
+    // What this copy does now, as `tollix --status` prints it.
+    void setStatus(std::function<QByteArray()> status) { status_ = std::move(status); }
+    // The running copy's status; nothing when no copy answers.
+    std::optional<QByteArray> askStatus(int timeoutMs = 3000);
     // Starts answering later copies.
     bool listen();
     // Ending: later copies find nobody to ask, and wait for the lock instead.
@@ -42,6 +48,7 @@ class SingleInstance final : public QObject {
     QString folder_;
     QLockFile lock_;
     std::unique_ptr<QLocalServer> server_;
+    std::function<QByteArray()> status_;
 };
 
 }  // namespace tollix

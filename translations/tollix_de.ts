@@ -154,6 +154,14 @@
         <source>tollix: --yes goes only with --import-holidays (try --help)</source>
         <translation>tollix: --yes gilt nur mit --import-holidays (siehe --help)</translation>
     </message>
+    <message>
+        <source>Rings the bells without a window or tray, for a computer without a screen; messages go to standard error. SIGTERM ends it.</source>
+        <translation>Läutet die Glocken ohne Fenster und Infobereich, für einen Rechner ohne Bildschirm; Meldungen gehen auf die Standardfehlerausgabe. SIGTERM beendet es.</translation>
+    </message>
+    <message>
+        <source>Prints what the running copy does now (state, next bell, last ring, problems) and ends. Exit status 1: no copy runs.</source>
+        <translation>Gibt aus, was die laufende Kopie gerade tut (Zustand, nächste Glocke, letztes Läuten, Probleme), und endet. Exit-Status 1: keine Kopie läuft.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -976,6 +984,18 @@
 The public time servers are used.</source>
         <translation>Eine Datei konnte nicht gelesen werden: %1
 Die öffentlichen Zeitserver werden verwendet.</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs already; it is not started a second time.</source>
+        <translation>TOLLIX läuft bereits; es wird nicht ein zweites Mal gestartet.</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs as a service and rings the bells; it is not started a second time.</source>
+        <translation>TOLLIX läuft als Dienst und läutet die Glocken; es wird nicht ein zweites Mal gestartet.</translation>
+    </message>
+    <message>
+        <source>TOLLIX does not run.</source>
+        <translation>TOLLIX läuft nicht.</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,14 @@
         <source>tollix: --yes goes only with --import-holidays (try --help)</source>
         <translation>tollix: --yes goes only with --import-holidays (try --help)</translation>
     </message>
+    <message>
+        <source>Rings the bells without a window or tray, for a computer without a screen; messages go to standard error. SIGTERM ends it.</source>
+        <translation>Rings the bells without a window or tray, for a computer without a screen; messages go to standard error. SIGTERM ends it.</translation>
+    </message>
+    <message>
+        <source>Prints what the running copy does now (state, next bell, last ring, problems) and ends. Exit status 1: no copy runs.</source>
+        <translation>Prints what the running copy does now (state, next bell, last ring, problems) and ends. Exit status 1: no copy runs.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -976,6 +984,18 @@
 The public time servers are used.</source>
         <translation>A file could not be read: %1
 The public time servers are used.</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs already; it is not started a second time.</source>
+        <translation>TOLLIX runs already; it is not started a second time.</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs as a service and rings the bells; it is not started a second time.</source>
+        <translation>TOLLIX runs as a service and rings the bells; it is not started a second time.</translation>
+    </message>
+    <message>
+        <source>TOLLIX does not run.</source>
+        <translation>TOLLIX does not run.</translation>
     </message>
 </context>
 <context>

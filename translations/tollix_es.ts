@@ -154,6 +154,14 @@
         <source>tollix: --yes goes only with --import-holidays (try --help)</source>
         <translation>tollix: --yes solo va con --import-holidays (pruebe --help)</translation>
     </message>
+    <message>
+        <source>Rings the bells without a window or tray, for a computer without a screen; messages go to standard error. SIGTERM ends it.</source>
+        <translation>Toca los timbres sin ventana ni bandeja, para un ordenador sin pantalla; los mensajes van a la salida de error estándar. SIGTERM lo termina.</translation>
+    </message>
+    <message>
+        <source>Prints what the running copy does now (state, next bell, last ring, problems) and ends. Exit status 1: no copy runs.</source>
+        <translation>Muestra lo que hace ahora la copia en marcha (estado, próximo timbre, último toque, problemas) y termina. Estado de salida 1: no hay ninguna copia en marcha.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -976,6 +984,18 @@
 The public time servers are used.</source>
         <translation>No se pudo leer un archivo: %1
 Se usan los servidores de hora públicos.</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs already; it is not started a second time.</source>
+        <translation>TOLLIX ya está en marcha; no se inicia una segunda vez.</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs as a service and rings the bells; it is not started a second time.</source>
+        <translation>TOLLIX está en marcha como servicio y toca los timbres; no se inicia una segunda vez.</translation>
+    </message>
+    <message>
+        <source>TOLLIX does not run.</source>
+        <translation>TOLLIX no está en marcha.</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,14 @@
         <source>tollix: --yes goes only with --import-holidays (try --help)</source>
         <translation>tollix : --yes ne va qu’avec --import-holidays (essayez --help)</translation>
     </message>
+    <message>
+        <source>Rings the bells without a window or tray, for a computer without a screen; messages go to standard error. SIGTERM ends it.</source>
+        <translation>Sonne les cloches sans fenêtre ni zone de notification, pour un ordinateur sans écran ; les messages vont sur la sortie d&apos;erreur standard. SIGTERM l&apos;arrête.</translation>
+    </message>
+    <message>
+        <source>Prints what the running copy does now (state, next bell, last ring, problems) and ends. Exit status 1: no copy runs.</source>
+        <translation>Affiche ce que fait la copie en cours (état, prochaine sonnerie, dernière sonnerie, problèmes) et s'arrête. Code de sortie 1 : aucune copie ne fonctionne.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -976,6 +984,18 @@
 The public time servers are used.</source>
         <translation>Un fichier n&apos;a pas pu être lu : %1
 Les serveurs de temps publics sont utilisés.</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs already; it is not started a second time.</source>
+        <translation>TOLLIX fonctionne déjà ; il n&apos;est pas lancé une seconde fois.</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs as a service and rings the bells; it is not started a second time.</source>
+        <translation>TOLLIX fonctionne comme service et sonne les cloches ; il n'est pas lancé une seconde fois.</translation>
+    </message>
+    <message>
+        <source>TOLLIX does not run.</source>
+        <translation>TOLLIX ne fonctionne pas.</translation>
     </message>
 </context>
 <context>

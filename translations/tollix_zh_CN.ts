@@ -154,6 +154,14 @@
         <source>tollix: --yes goes only with --import-holidays (try --help)</source>
         <translation>tollix：--yes 只能与 --import-holidays 一起使用（请尝试 --help）</translation>
     </message>
+    <message>
+        <source>Rings the bells without a window or tray, for a computer without a screen; messages go to standard error. SIGTERM ends it.</source>
+        <translation>无窗口、无托盘地打铃，用于没有屏幕的计算机；消息写到标准错误输出。SIGTERM 结束它。</translation>
+    </message>
+    <message>
+        <source>Prints what the running copy does now (state, next bell, last ring, problems) and ends. Exit status 1: no copy runs.</source>
+        <translation>打印正在运行的副本当前的情况（状态、下一次铃声、最近一次响铃、问题）后结束。退出状态 1：没有副本在运行。</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -976,6 +984,18 @@
 The public time servers are used.</source>
         <translation>无法读取文件：%1
 将使用公共时间服务器。</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs already; it is not started a second time.</source>
+        <translation>TOLLIX 已在运行；不会再启动第二个。</translation>
+    </message>
+    <message>
+        <source>TOLLIX runs as a service and rings the bells; it is not started a second time.</source>
+        <translation>TOLLIX 正作为服务运行并负责打铃；不会再启动第二个。</translation>
+    </message>
+    <message>
+        <source>TOLLIX does not run.</source>
+        <translation>TOLLIX 未在运行。</translation>
     </message>
 </context>
 <context>

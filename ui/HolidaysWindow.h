@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/HolidaysFileWatch.h"
 #include "platform/Messages.h"
 #include "schedule/Holidays.h"
 
@@ -22,29 +23,6 @@ class QRadioButton;
 namespace tollix {
 
 class ScheduleModel;
-
-// holidays.ini as other writers change it: an import from the command line,
-// another copy on a shared folder, an editor. Seen within a second, also after
-// a save that renames a new file over the old one.
-class HolidaysFileWatch final : public QObject {
-    Q_OBJECT
-
-  public:
-    explicit HolidaysFileWatch(std::filesystem::path file, QObject* parent = nullptr);
-
-  signals:
-    void changed();
-
-  private:
-    void arm();
-    void look();
-    std::string signature() const;
-
-    std::filesystem::path file_;
-    QFileSystemWatcher watcher_;
-    QTimer settle_;
-    std::string seen_;
-};
 
 // "Holidays": the days without bells, the make-up days and the special days
 // that ring a template, on a calendar and

@@ -33,25 +33,14 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The engine's request at the tick's moments goes to the internet time client.
-std::function<void()> timeRequest(timesync::TimeSync& timeSync) {
-    return [&timeSync] { timeSync.SendTimeRequest(); };
-}
-
 }  // namespace
 
-main::main(MainServices services, QWidget* parent)
+main::main(BellService& service, MainServices services, QWidget* parent)
     : QWidget(parent),
-      model(services.paths),
-      engine(EngineServices{services.clock, services.player, services.mixer, services.messages,
-                            services.paths.soundFolder(), services.powerOff, services.ringLog,
-                            timeRequest(services.timeSync)},
-             model),
+      model(service.model),
+      engine(service.engine),
       services_(std::move(services)) {
     initPictures();
-    services_.messages.setFolderText([this](const QString& text) {
-        return fromStd(services_.paths.showFolder(text.toStdString()));
-    });
     setupUi(this);
     Timer1 = &engine.Timer1;
     Timer1->setObjectName(QStringLiteral("Timer1"));

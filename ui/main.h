@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BellService.h"
 #include "engine/BellEngine.h"
 #include "engine/RingLog.h"
 #include "engine/SecondTicker.h"
@@ -58,16 +59,21 @@ struct MainServices {
     timesync::TimeSync& timeSync;
     // The ring record.
     RingLog& ringLog;
+
+    // What the bell service under the window is given.
+    BellServices bellServices() const {
+        return {paths, clock, messages, mixer, player, powerOff, timeSync, ringLog};
+    }
 };
 
-// The main window: draws the settings model and the engine, and forwards the
-// operator's edits to them. Its frame and the windows of its menu labels are
+// The main window: draws the bell service's settings model and engine, and
+// forwards the operator's edits to them. Its frame and the windows of its menu labels are
 // parts of their own.
 class main final : public QWidget, public MainForm {
     Q_OBJECT
 
   public:
-    explicit main(MainServices services, QWidget* parent = nullptr);
+    main(BellService& service, MainServices services, QWidget* parent = nullptr);
     ~main() override;
 
     // Start-up and the ways out.
@@ -144,9 +150,9 @@ class main final : public QWidget, public MainForm {
 
     // Start-up marker: 1 while the settings are restored, then 2.
     int loadPhase = 1;
-    // Every setting as stored; the engine builds each day from it.
-    ScheduleModel model;
-    BellEngine engine;
+    // The service's: every setting as stored, and the engine that builds each day from it.
+    ScheduleModel& model;
+    BellEngine& engine;
     SecondTicker* Timer1;
 
   protected:

@@ -32,7 +32,6 @@ void main::connectSystem() {
     connect(sync, &timesync::TimeSync::correctionChanged, this, &main::timeCorrected);
     connect(sync, &timesync::TimeSync::clockSet, this, &main::timeCorrected);
     connect(sync, &timesync::TimeSync::statusChanged, this, &main::showTimeStatus);
-    connect(sync, &timesync::TimeSync::adjusted, &engine, &BellEngine::recordAdjusted);
     connect(sync, &timesync::TimeSync::failedTooOften, menus_, &MenuWindows::showSyncError);
 }
 

@@ -35,7 +35,7 @@ RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libg
 # What the tests need on top: private sound server, fixtures, a screen for screenshots.
 TEST_PACKAGES=(pulseaudio pulseaudio-utils ffmpeg sox faketime xvfb xauth imagemagick valgrind
                python3-dbusmock dbus-daemon desktop-file-utils appstream dpkg-dev
-               file lintian chrony gdb
+               file lintian chrony gdb systemd
                clang-format tzdata chromium python3 fonts-wqy-microhei
                at-spi2-core python3-pyatspi)
 

@@ -4,6 +4,8 @@
 #include "tests/support/SystemBus.h"
 #include "tests/support/TimeServer.h"
 
+#include <QTcpServer>
+
 #include <chrono>
 #include <csignal>
 #include <functional>
@@ -282,6 +284,52 @@ TEST_F(EndToEnd, EndedInStartUpBySignalTheOutputIsUnmuted) {
         EXPECT_TRUE(process.waitForFinished(5000)) << "it did not end: " << signal;
         EXPECT_FALSE(muted()) << signal;
     }
+}
+
+// The service on a computer without a desktop: no display at all, and not one
+// widget library in the process; the bell heard, the other sound held silent,
+// and given back at SIGTERM within a second. --status asks it over ssh; the
+// desktop program started beside it rings nothing and opens its web page.
+TEST_F(EndToEnd, TheServiceRingsWithoutADisplayAndSigtermUnmutes) {
+    tone("first.wav", 1.5);
+    settings({.timeMode = 2, .sound_zero = 1}, {"08hr 30min/first.wav"});
+    QTcpServer free;
+    ASSERT_TRUE(free.listen(QHostAddress::LocalHost));
+    const std::string port = std::to_string(free.serverPort());
+    writeBytes(paths.webIni(), port + "\n");
+    free.close();
+    ASSERT_EQ(command({u"--web-password"_s}, "secret long\n").status, 0);
+    EXPECT_EQ(command({u"--status"_s}).status, 1) << "no copy runs yet";
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(QString::fromLatin1(name));
+    startArguments = {u"--service"_s};
+    const auto samples = run(QTime(8, 29, 57), 5);
+    expectBellAt(samples, 3);
+    const std::string maps = readBytes("/proc/" + std::to_string(process.processId()) + "/maps");
+    EXPECT_NE(maps.find("libQt6Core"), std::string::npos);
+    EXPECT_EQ(maps.find("libQt6Widgets"), std::string::npos);
+
+    const Said status = command({u"--status"_s});
+    EXPECT_EQ(status.status, 0);
+    EXPECT_NE(status.out.find("state: ON\n"), std::string::npos) << status.out;
+    EXPECT_NE(status.out.find("\trang\tfirst.wav"), std::string::npos) << status.out;
+
+    const fs::path opened = home.path() / "opened";
+    writeBytes(home.path() / "bin/xdg-open",
+               "#!/bin/sh\necho \"$@\" > '" + opened.string() + "'\n");
+    fs::permissions(home.path() / "bin/xdg-open", fs::perms::owner_all);
+    env.insert(u"PATH"_s, QString::fromStdString((home.path() / "bin").string()) + u":"_s +
+                              env.value(u"PATH"_s));
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    EXPECT_EQ(command({}).status, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(opened); }, 5000));
+    EXPECT_EQ(readBytes(opened), "http://localhost:" + port + "/\n");
+    EXPECT_EQ(records(), "rang first.wav");
+
+    EXPECT_TRUE(muted());
+    process.terminate();
+    EXPECT_TRUE(process.waitForFinished(1000));
+    EXPECT_FALSE(muted());
 }
 
 }  // namespace

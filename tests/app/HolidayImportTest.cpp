@@ -6,8 +6,12 @@
 namespace tollix {
 namespace {
 
-TEST(HolidayImportCommand, ARunningTollixReloadsTheImportedDaysOff) {
+// The desktop program and the service alike.
+class HolidayImportCommand : public ::testing::TestWithParam<QStringList> {};
+
+TEST_P(HolidayImportCommand, ARunningTollixReloadsTheImportedDaysOff) {
     test::Program tollix;
+    tollix.startArguments = GetParam();
     tollix.tone("first.wav", 1);
     tollix.settings({.timeMode = 2}, {"08hr 30min/first.wav"});
     const fs::path holidays = tollix.paths.holidaysIni();
@@ -48,6 +52,9 @@ TEST(HolidayImportCommand, ARunningTollixReloadsTheImportedDaysOff) {
     EXPECT_EQ(tollix.records(), "");
     EXPECT_TRUE(tollix.stop());
 }
+
+INSTANTIATE_TEST_SUITE_P(Both, HolidayImportCommand,
+                         ::testing::Values(QStringList{}, QStringList{u"--service"_s}));
 
 }  // namespace
 }  // namespace tollix

@@ -28,6 +28,12 @@ check "the program is in bin/" test -x "$root/bin/tollix"
 check "the desktop entry is valid" desktop-file-validate "$root/share/applications/$id.desktop"
 check "the metainfo is valid" appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml"
 check "the scalable icon is there" test -s "$root/share/icons/hicolor/scalable/apps/$id.svg"
+unit=$tmp/root/usr/lib/systemd/user/tollix.service
+check "the user unit starts the service" grep -qx 'ExecStart=/usr/bin/tollix --service' "$unit"
+check "and restarts it after a failure" grep -qx 'Restart=on-failure' "$unit"
+sed "s|/usr/bin/tollix|$root/bin/tollix|" "$unit" >"$tmp/tollix.service"
+check "systemd finds no fault in the unit" systemd-analyze verify --man=no "$tmp/tollix.service"
+check "the service program is in libexec/" test -x "$root/libexec/tollix/tollix-service"
 check "the manual page reads" bash -c "zcat '$root/share/man/man1/tollix.1.gz' | grep -q 'ring.-log'"
 
 # The command line, with every folder of the user's pointed at the test's.

@@ -64,7 +64,7 @@ bool Program::start() {
     process.setProcessEnvironment(env);
     process.setStandardErrorFile(QString::fromStdString((home.path() / "stderr").string()));
     endWithTest(process);
-    process.start(QStringLiteral(TOLLIX_EXE), {});
+    process.start(QStringLiteral(TOLLIX_EXE), startArguments);
     return process.waitForStarted(5000);
 }
 

@@ -23,6 +23,8 @@ struct Program {
     AppPaths paths{home.path() / "tollix"};
     QProcessEnvironment env;
     QProcess process;
+    // What start() runs it with.
+    QStringList startArguments;
 
     Program();
     ~Program();

@@ -28,6 +28,8 @@ struct WindowDoubles : EngineDoubles {
 // The main window over the doubles, in a program folder made as at a first start.
 class WindowTest : public ::testing::Test, protected WindowDoubles {
   protected:
+    // The window draws the bell service; the service outlives it.
+    std::unique_ptr<BellService> service;
     std::unique_ptr<main> window;
 
     void SetUp() override { ASSERT_TRUE(EnsureProgramFolder(paths).empty()); }
@@ -35,7 +37,9 @@ class WindowTest : public ::testing::Test, protected WindowDoubles {
         for (const char* name : names) writeBytes(paths.soundFolder() / name, "x");
     }
     main& load(const MainServices& with) {
-        window = std::make_unique<main>(with);
+        window.reset();
+        service = std::make_unique<BellService>(with.bellServices());
+        window = std::make_unique<main>(*service, with);
         window->Form_Load();
         return *window;
     }

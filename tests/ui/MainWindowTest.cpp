@@ -1,6 +1,7 @@
 #include "tests/support/WindowDoubles.h"
 #include "ui/FrmCountDown.h"
 #include "ui/MenuWindows.h"
+#include "ui/QtMessages.h"
 #include "ui/RingLogWindow.h"
 #include "ui/isAutoModeForm.h"
 

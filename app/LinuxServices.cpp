@@ -1,0 +1,55 @@
+#include "app/LinuxServices.h"
+
+#include "platform/MpvPlayer.h"
+#include "sound/StateFile.h"
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <cstdlib>
+
+namespace tollix {
+
+LinuxServices::LinuxServices(const AppPaths& folder)
+    : paths(folder),
+      // A libmpv player a bell output, made when an output is first used.
+      player([](const std::string& sink) {
+          return std::make_unique<MpvPlayer>(std::chrono::seconds(1), sink);
+      }),
+      ringLog(RingLog::defaultFile()),
+      timeSync(
+          timesync::ReadTimeServers(paths.timeServerIni(), &serversUnreadable),
+          {&timeSetter,
+           [] {
+               using namespace std::chrono;
+               return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
+           },
+           [this] { return clock.monotonicMs(); }}) {
+    QObject::connect(&timeSync, &timesync::TimeSync::correctionChanged,
+                     [this](std::int64_t ms) { clock.setCorrectionMs(ms); });
+}
+
+void LinuxServices::keepSoundState(BellEngine& engine) {
+    engine.keepSoundStateIn(RingLog::defaultFile().parent_path());
+    static const auto muteMarker = RingLog::defaultFile().parent_path() / "muted";
+    std::atexit([] {
+        if (PulseMixer::undoAtExit())
+            sound::writeStateFile(muteMarker, {});
+    });
+}
+
+void LinuxServices::sayStartProblems(Messages& messages,
+                                     const std::vector<std::string>& failures) const {
+    for (const auto& failure : failures)
+        messages.information(QStringLiteral("TOLLIX"),
+                             QCoreApplication::translate("main", "Error Number : \n") +
+                                 QString::fromStdString(failure));
+    if (!serversUnreadable.empty())
+        messages.information(QCoreApplication::translate("main", "Warning"),
+                             QCoreApplication::translate("main",
+                                                         "A file could not be read: %1\nThe "
+                                                         "public time servers are used.")
+                                 .arg(QString::fromStdString(serversUnreadable)));
+}
+
+}  // namespace tollix
