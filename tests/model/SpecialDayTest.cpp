@@ -42,8 +42,7 @@ TEST(SpecialDay, RingsItsTemplateInEveryModeAndSaysWhyNot) {
         }
 }
 
-// A special day whose template holds no bells is said when it is set, by a
-// line of the calendar or by emptying its template; a day gone by is not.
+// Said when set, by the calendar or by emptying the template; a day gone by is not.
 TEST(SpecialDay, ATemplateWithoutBellsIsSaidWhenSet) {
     test::EngineDoubles doubles;
     const AppPaths& paths = doubles.paths;

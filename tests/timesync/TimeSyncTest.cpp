@@ -28,8 +28,7 @@ class TimeSyncTest : public ::testing::Test {
   protected:
     test::ScriptedTimeServer primary, secondary;
     RecordingTimeSetter setter;
-    // The test moves the monotonic clock on, and the wall clocks with it; the
-    // computer's is also set by `steppedMs`.
+    // The test moves every clock on by `monotonic`; `steppedMs` sets the computer's.
     std::int64_t monotonic = 0, steppedMs = 0;
     const std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
     std::function<std::int64_t()> serverClock = [this] {
@@ -186,19 +185,17 @@ TEST_F(TimeSyncTest, FallsBackCountsFailuresAndRespectsTheServers) {
 // the bells, and nobody says so: measured at the next of the tick's moments.
 TEST_F(TimeSyncTest, AStepNobodyAnnouncedIsMeasuredAtTheNextMoment) {
     setter.refusal = u"no"_s;
+    primary.offsetMs = 5'000;
     for (const bool during : {true, false}) {
-        primary.offsetMs = 5'000;
         primary.requests = 0;
         primary.holdMs = during ? 80 : 0;  // within the 100 ms an answer may take
         steppedMs = 0;
         TimeSync& sync = make({primary.address()});
         QSignalSpy adjusted(&sync, &TimeSync::adjusted);
-        const auto step = [this] { steppedMs = 40'000; };  // a clock set at boot
-        if (during)
-            QTimer::singleShot(30, &sync, step);
+        if (during)  // a clock set at boot
+            QTimer::singleShot(30, &sync, [this] { steppedMs = 40'000; });
         round();
-        if (!during)
-            step();
+        steppedMs = 40'000;
         primary.holdMs = 0;
         round(6'000);
         EXPECT_EQ(primary.requests, 2) << during;
