@@ -4,6 +4,7 @@
 #include "tests/support/SystemBus.h"
 #include "tests/support/TimeServer.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 
 namespace tollix::timesync {
@@ -30,24 +31,21 @@ class TimeSyncTest : public ::testing::Test {
     RecordingTimeSetter setter;
     // The test moves every clock on by `monotonic`; `steppedMs` sets the computer's.
     std::int64_t monotonic = 0, steppedMs = 0;
-    const std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
-    std::function<std::int64_t()> serverClock = [this] {
-        return systemNs() + monotonic * 1'000'000;
-    };
+    QElapsedTimer began_;
     std::function<std::int64_t()> computer = [this] {
-        return serverClock() + steppedMs * 1'000'000;
+        return primary.clock() + steppedMs * 1'000'000;
     };
     std::unique_ptr<TimeSync> client;
 
-    TimeSyncTest() { primary.clock = secondary.clock = serverClock; }
+    TimeSyncTest() {
+        began_.start();
+        primary.clock = secondary.clock = [this] { return systemNs() + monotonic * 1'000'000; };
+    }
     TimeSync& make(std::vector<TimeServer> servers, TimeSetter* system = nullptr) {
-        using namespace std::chrono;
-        const auto monotonicMs = [this] {
-            return monotonic + duration_cast<milliseconds>(steady_clock::now() - began_).count();
-        };
         client = std::make_unique<TimeSync>(
             std::move(servers),
-            TimeSync::Services{system ? system : &setter, computer, monotonicMs, 100});
+            TimeSync::Services{system ? system : &setter, computer,
+                               [this] { return monotonic + began_.elapsed(); }, 100});
         return *client;
     }
     // One request at a tick's moment, and its answer or its time-out.
