@@ -118,14 +118,11 @@ TEST(CalendarImport, AnImportAddsLinesAndKeepsEveryLineThere) {
     const std::string there =
         "# by hand\n2026-12-18..2026-12-22 Winter sports week\n2027-01-09 = Monday Make-up\n"
         "2027-03-02 = Templet 2 Exams\n2027-03-25 Open day\n2027-05-01..2027-05-02 Labour Day";
+    const HolidayCalendar imported = HolidayCalendar::parse(
+        "2026-12-21..2027-01-04 Winter holidays\n2027-01-03..2027-01-10 Winter holidays\n"
+        "2027-03-22..2027-04-02 Easter\n2027-05-01 May Day");
     const HolidayImport found{
-        .rules = HolidayCalendar::parse("2026-12-21..2027-01-04 Winter holidays\n2027-01-03.."
-                                        "2027-01-10 Winter holidays\n2027-03-22..2027-04-02 "
-                                        "Easter\n2027-05-01 May Day")
-                     .rules(),
-        .datesWithTime = 2,
-        .past = 1,
-        .error = {}};
+        .rules = imported.rules(), .datesWithTime = 2, .past = 1, .error = {}};
     HolidayCalendar holidays = HolidayCalendar::parse(there);
     const HolidayPlan plan = planImport(holidays, found.rules);
     applyPlan(holidays, plan);
