@@ -80,8 +80,7 @@ class Engine : public ::testing::Test, protected test::EngineDoubles {
     }
 };
 
-// Two bells in one minute ring in index order and the last is heard; the
-// minute of start is not rung late, but on record.
+// Two bells in one minute ring in index order, the last heard; the start's minute is missed.
 TEST_F(Engine, ADayRingsEachBellOnceAtItsMinuteButNotTheMinuteOfStart) {
     begin("2026-12-07 08:29:20", "08:29 a.mp3 08:31 a.mp3 08:31 b.wav 12:40 a.mp3 23:59 b.wav");
     EXPECT_EQ(engine->nextBell, u"08hr 31min"_s);
@@ -229,8 +228,7 @@ TEST_F(Engine, TheReservedExitComesOnceAtItsMinuteAfterSavingAndUnmuting) {
     EXPECT_EQ(records(), "failed Reservation Exit");
 }
 
-// 30 s ahead, then none: 08:30 rings once, before the computer's 08:30, and
-// the next bell is a later one also after the minute held.
+// 30 s ahead, then none: 08:30 rings once, before the computer's 08:30; 08:45 is next.
 TEST_F(Engine, BellsGoBySchoolTimeAndAChangeRingsNoMinuteTwice) {
     writeBytes(paths.clockIni(), "+30\n");
     begin("2026-12-07 08:29:20");

@@ -1,4 +1,5 @@
-// Special days: a date of the calendar rings a template's list in every mode.
+// Special days: a date of the calendar rings a template's list in every mode;
+// one whose template holds no bells is said when set, a day gone by is not.
 #include "tests/support/Doubles.h"
 
 namespace tollix {
@@ -8,16 +9,21 @@ using Mode = ScheduleModel::TimeMode;
 using Days = ScheduleModel::DayMode;
 
 TEST(SpecialDay, RingsItsTemplateInEveryModeAndSaysWhyNot) {
-    test::TempFolder dir;
-    const AppPaths paths{dir.path()};
-    fs::create_directories(paths.dataFolder());
+    test::EngineDoubles doubles;
+    const AppPaths& paths = doubles.paths;
     writeBytes(paths.holidaysIni(),
                "2026-12-08 = Templet 2 Exams\n"
                "2026-12-14..2026-12-15 = templet 6\n"
                "2026-12-16 = Templet 7 Typo\n"
                "2026-12-10 = Templet 3\n"
-               "2026-12-15 No bells\n");  // a day that rings wins over a day off
+               "2026-12-15 No bells\n"  // a day that rings wins over a day off
+               "2026-12-01 = Templet 3 Gone by\n");
     ScheduleModel model{paths};
+    test::FakeClock clock;  // 2026-12-07
+    BellEngine engine{doubles.engineServices(clock), model};
+    QStringList said;
+    QObject::connect(&engine, &BellEngine::specialDaysWithoutBells,
+                     [&](const QStringList& days) { said << days.join(u'|'); });
     model.load(2);
     model.storeDayList(9, {0, {"10hr 00min/b.mp3", "08hr 15min/a.mp3"}});
     model.storeDayList(13, {0, {"12hr 00min/c.mp3"}});
@@ -40,29 +46,11 @@ TEST(SpecialDay, RingsItsTemplateInEveryModeAndSaysWhyNot) {
             EXPECT_EQ(model.firstBellOn(*parseDate("2026-12-08")),
                       (std::pair<int, std::string>{495, "a.mp3"}));
         }
-}
-
-// A special day whose template holds no bells is said when it is set, by a
-// line of the calendar or by emptying its template; a day gone by is not.
-TEST(SpecialDay, ATemplateWithoutBellsIsSaidWhenSet) {
-    test::EngineDoubles doubles;
-    const AppPaths& paths = doubles.paths;
-    writeBytes(paths.holidaysIni(),
-               "2026-12-01 = Templet 3 Gone by\n2026-12-08 = Templet 2 Exams\n"
-               "2026-12-09..2026-12-10 = Templet 3 Open days\n");
-    test::save(paths.dataIni(), {.timeMode = 2, .dayMode = 2});
-    test::save(paths.dayList(9), {0, {"10hr 00min/b.mp3"}});
-    ScheduleModel model{paths};
-    test::FakeClock clock;  // 2026-12-07
-    BellEngine engine{doubles.engineServices(clock), model};
-    QStringList said;
-    QObject::connect(&engine, &BellEngine::specialDaysWithoutBells,
-                     [&](const QStringList& days) { said << days.join(u'|'); });
-    model.load(2);
     model.editDay(9, 0);  // Templet 2 is emptied
     model.deleteAllBells();
     model.setCalendar(HolidayCalendar::read(paths.holidaysIni()));  // said once only
-    EXPECT_EQ(said, (QStringList{u"2026-12-09..2026-12-10 = Templet 3 Open days"_s,
+    EXPECT_EQ(said, (QStringList{u"2026-12-08 = Templet 2 Exams|2026-12-14..2026-12-15 = Templet 6|"
+                                 u"2026-12-10 = Templet 3"_s,
                                  u"2026-12-08 = Templet 2 Exams"_s}));
 }
 

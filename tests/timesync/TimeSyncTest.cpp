@@ -4,6 +4,7 @@
 #include "tests/support/SystemBus.h"
 #include "tests/support/TimeServer.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 
 namespace tollix::timesync {
@@ -28,27 +29,23 @@ class TimeSyncTest : public ::testing::Test {
   protected:
     test::ScriptedTimeServer primary, secondary;
     RecordingTimeSetter setter;
-    // The test moves the monotonic clock on, and the wall clocks with it; the
-    // computer's is also set by `steppedMs`.
+    // The test moves every clock on by `monotonic`; `steppedMs` sets the computer's.
     std::int64_t monotonic = 0, steppedMs = 0;
-    const std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
-    std::function<std::int64_t()> serverClock = [this] {
-        return systemNs() + monotonic * 1'000'000;
-    };
+    QElapsedTimer began_;
     std::function<std::int64_t()> computer = [this] {
-        return serverClock() + steppedMs * 1'000'000;
+        return primary.clock() + steppedMs * 1'000'000;
     };
     std::unique_ptr<TimeSync> client;
 
-    TimeSyncTest() { primary.clock = secondary.clock = serverClock; }
+    TimeSyncTest() {
+        began_.start();
+        primary.clock = secondary.clock = [this] { return systemNs() + monotonic * 1'000'000; };
+    }
     TimeSync& make(std::vector<TimeServer> servers, TimeSetter* system = nullptr) {
-        using namespace std::chrono;
-        const auto monotonicMs = [this] {
-            return monotonic + duration_cast<milliseconds>(steady_clock::now() - began_).count();
-        };
         client = std::make_unique<TimeSync>(
             std::move(servers),
-            TimeSync::Services{system ? system : &setter, computer, monotonicMs, 100});
+            TimeSync::Services{system ? system : &setter, computer,
+                               [this] { return monotonic + began_.elapsed(); }, 100});
         return *client;
     }
     // One request at a tick's moment, and its answer or its time-out.
@@ -186,19 +183,17 @@ TEST_F(TimeSyncTest, FallsBackCountsFailuresAndRespectsTheServers) {
 // the bells, and nobody says so: measured at the next of the tick's moments.
 TEST_F(TimeSyncTest, AStepNobodyAnnouncedIsMeasuredAtTheNextMoment) {
     setter.refusal = u"no"_s;
+    primary.offsetMs = 5'000;
     for (const bool during : {true, false}) {
-        primary.offsetMs = 5'000;
         primary.requests = 0;
         primary.holdMs = during ? 80 : 0;  // within the 100 ms an answer may take
         steppedMs = 0;
         TimeSync& sync = make({primary.address()});
         QSignalSpy adjusted(&sync, &TimeSync::adjusted);
-        const auto step = [this] { steppedMs = 40'000; };  // a clock set at boot
-        if (during)
-            QTimer::singleShot(30, &sync, step);
+        if (during)  // a clock set at boot
+            QTimer::singleShot(30, &sync, [this] { steppedMs = 40'000; });
         round();
-        if (!during)
-            step();
+        steppedMs = 40'000;
         primary.holdMs = 0;
         round(6'000);
         EXPECT_EQ(primary.requests, 2) << during;

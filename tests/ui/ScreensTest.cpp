@@ -97,35 +97,33 @@ QString cut(const QWidget* control, const QWidget* window) {
 
 TEST_F(Screens, TheMainWindowFitsEachScreenInEachLanguage) {
     std::map<QString, double> fonts;
-    std::vector<std::pair<QScreen*, const char*>> placings;
     for (const char* language : {"en", "es", "fr", "zh_CN", "de"})
-        for (QScreen* screen : QGuiApplication::screens()) placings.emplace_back(screen, language);
-    for (const auto& [screen, language] : placings) {
-        SCOPED_TRACE(screen->name().toStdString() + " " + language);
-        main& w = loadIn(language);
-        w.setScreen(screen);
-        w.move(screen->availableGeometry().topLeft());
-        w.TrayOut();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-        const QRect area = screen->availableGeometry();
-        EXPECT_TRUE(area.contains(w.frameGeometry()))
-            << w.frameGeometry().width() << "x" << w.frameGeometry().height();
-        QStringList wrong;
-        for (const QWidget* control : w.findChildren<QWidget*>()) {
-            const QString fault =
-                control->isVisible() && control->window() == &w ? cut(control, &w) : QString();
-            if (!fault.isEmpty())
-                wrong << fault;
+        for (QScreen* screen : QGuiApplication::screens()) {
+            SCOPED_TRACE(screen->name().toStdString() + " " + language);
+            main& w = loadIn(language);
+            w.setScreen(screen);
+            w.move(screen->availableGeometry().topLeft());
+            w.TrayOut();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+            const QRect area = screen->availableGeometry();
+            EXPECT_TRUE(area.contains(w.frameGeometry()))
+                << w.frameGeometry().width() << "x" << w.frameGeometry().height();
+            QStringList wrong;
+            for (const QWidget* control : w.findChildren<QWidget*>()) {
+                const QString fault =
+                    control->isVisible() && control->window() == &w ? cut(control, &w) : QString();
+                if (!fault.isEmpty())
+                    wrong << fault;
+            }
+            EXPECT_EQ(wrong.join(u", "_s).toStdString(), "");
+            fonts[screen->name()] = w.Option1->font().pointSizeF();
+            w.menus().holidaysWindow()->showCalendar();  // the widest of its windows, made later
+            EXPECT_TRUE(area.contains(w.menus().holidaysWindow()->frameGeometry()));
+            EXPECT_EQ(w.menus().holidaysWindow()->font().pointSizeF(), fonts[screen->name()]);
+            if (area.width() >= 1920) {
+                EXPECT_GE(w.width(), area.width() * 2 / 3);
+            }
         }
-        EXPECT_EQ(wrong.join(u", "_s).toStdString(), "");
-        fonts[screen->name()] = w.Option1->font().pointSizeF();
-        w.menus().holidaysWindow()->showCalendar();  // the widest of its windows, made later
-        EXPECT_TRUE(area.contains(w.menus().holidaysWindow()->frameGeometry()));
-        EXPECT_EQ(w.menus().holidaysWindow()->font().pointSizeF(), fonts[screen->name()]);
-        if (area.width() >= 1920) {
-            EXPECT_GE(w.width(), area.width() * 2 / 3);
-        }
-    }
     // A large screen gets larger print than the small island of a small one.
     EXPECT_GT(fonts[u"large"_s], fonts[u"netbook"_s]);
     EXPECT_EQ(fonts[u"small"_s], fonts[u"netbook"_s]);

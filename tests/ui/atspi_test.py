@@ -1,8 +1,6 @@
 #!/usr/bin/python3
-"""The main window as a screen reader finds it through AT-SPI (private session
-bus, Xvfb): each menu label a push button with a key of its own whose action
-opens its window; no control that takes the focus without a name, in the main
-window and in "Holidays"."""
+"""Each menu label a push button with a key of its own whose action opens its
+window; no control in the main window or "Holidays" takes the focus unnamed."""
 import os, shutil, subprocess, sys, tempfile, time
 import pyatspi
 
@@ -20,15 +18,14 @@ tollix = subprocess.Popen([sys.argv[1]], env=env, stderr=subprocess.DEVNULL)
 
 def controls(name):
     for _ in range(150):
-        tops = [top for app in pyatspi.Registry.getDesktop(0) if app and app.name == 'tollix'
-                for top in app if top.name == name]
-        if tops:
-            found, stack = [], tops
-            while stack:  # what is on screen
-                node = stack.pop()
-                if node.getState().contains(pyatspi.STATE_VISIBLE):
-                    found.append(node)
-                    stack.extend(child for child in node if child)
+        found, stack = [], [top for app in pyatspi.Registry.getDesktop(0) if app and
+                            app.name == 'tollix' for top in app if top.name == name]
+        while stack:  # what is on screen
+            node = stack.pop()
+            if node.getState().contains(pyatspi.STATE_VISIBLE):
+                found.append(node)
+                stack.extend(child for child in node if child)
+        if found:
             return found
         time.sleep(0.1)
     sys.exit('no window ' + name)
