@@ -13,10 +13,16 @@
 #include <QDir>
 #include <QTimer>
 
+#include <malloc.h>
+
 #include <clocale>
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    // A small board computer runs this for months: a large buffer (the player
+    // reads ahead 10 MiB at each file) goes back to the system when freed,
+    // instead of raising the heap for good.
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tollix"));
     std::setlocale(LC_NUMERIC, "C");
@@ -66,6 +72,8 @@ int main(int argc, char** argv) {
     service.serveWebPage();
     // The first bell must not wait for the player core.
     QTimer::singleShot(0, &app, [&platform] { platform.player.prepare(); });
+    // What start-up needed for a moment is given back once it settles.
+    QTimer::singleShot(1000, &app, [] { malloc_trim(0); });
     instance.setStatus([&service] { return service.statusText(true); });
     instance.listen();
     return app.exec();
