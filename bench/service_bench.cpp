@@ -1,16 +1,13 @@
 // tollix --service against the desktop program on the same schedule: time from
 // process start to the first answer of /api/status, and the resident memory
 // of each once started.
-#include "schedule/AppPaths.h"
-#include "schedule/DefaultFiles.h"
+#include "bench/ProgramHome.h"
 #include "web/WebSettings.h"
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
@@ -44,28 +41,15 @@ long residentKb(qint64 pid) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    const std::filesystem::path root = dir.path().toStdString();
-    const auto run = root / "run";
-    std::filesystem::create_directories(run);
-    std::filesystem::permissions(run, std::filesystem::perms::owner_all);
-    const tollix::AppPaths paths(root / "data" / "tollix");
-    tollix::EnsureProgramFolder(paths);
-    for (int i = 0; i < 100; ++i)
-        std::ofstream(paths.soundFolder() / ("bell " + std::to_string(i) + ".mp3")) << "x";
+    tollix::bench::ProgramHome home(100);
+    const auto& paths = home.paths;
     QTcpServer free;
     free.listen(QHostAddress::LocalHost);
     const quint16 port = free.serverPort();
     free.close();
     tollix::web::writeWebSettings(paths.webIni(),
                                   {static_cast<int>(port), tollix::web::hashPassword("bench")});
-
-    auto env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(run.string()));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString((root / "data").string()));
-    env.insert(QStringLiteral("XDG_STATE_HOME"), QString::fromStdString((root / "state").string()));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"),
-               QString::fromStdString((root / "config").string()));
+    auto& env = home.env;
 
     std::vector<double> times;
     long serviceKb = 0;

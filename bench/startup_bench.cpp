@@ -2,13 +2,10 @@
 // 1,000 files and a full set of data files. A copy answers on its local
 // socket only once its window is up, so the bench waits for that socket.
 // Then the time from SIGTERM to the process gone.
-#include "schedule/AppPaths.h"
-#include "schedule/DefaultFiles.h"
+#include "bench/ProgramHome.h"
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QProcessEnvironment>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -19,19 +16,9 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    const std::filesystem::path root = dir.path().toStdString();
-    const auto run = root / "run";
-    std::filesystem::create_directories(run);
-    std::filesystem::permissions(run, std::filesystem::perms::owner_all);
-    const tollix::AppPaths paths(root / "data" / "tollix");
-    tollix::EnsureProgramFolder(paths);
-    for (int i = 0; i < 1000; ++i)
-        std::ofstream(paths.soundFolder() / ("bell " + std::to_string(i) + ".mp3")) << "x";
-
-    auto env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(run.string()));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString((root / "data").string()));
+    tollix::bench::ProgramHome home(1000);
+    const auto& run = home.run;
+    auto& env = home.env;
     if (!env.contains(QStringLiteral("DISPLAY")))
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
