@@ -148,22 +148,32 @@ TEST_F(WebServerTest, ABodyOverTheLimitIsRefusedUnreadOrAtItsEnd) {
     }
 }
 
-TEST_F(WebServerTest, TheWindowHashesANewPasswordWithoutHoldingUpItsThread) {
+// Switched on in the window: the password hashed off its thread, the address and
+// its code shown whole at once.
+TEST_F(WebServerTest, TheWindowHashesANewPasswordOffItsThreadAndGrowsWithTheAddressAndItsCode) {
+    ASSERT_EQ(web::writeWebSettings(paths.webIni(), {0, "x"}), "");
+    server->reload();
     WebPageWindow window(*server);
+    window.show();
+    window.findChild<QSpinBox*>(u"port"_s)->setValue(test::freePort());
     auto* save = window.findChild<QPushButton*>(u"save"_s);
+    auto* state = window.findChild<QLabel*>(u"state"_s);
     const auto type = [&](const QString& password) {
         for (const QString& field : {u"password"_s, u"again"_s})
             window.findChild<QLineEdit*>(field)->setText(password);
         save->click();
     };
     type(u"ninechärs"_s);
-    EXPECT_EQ(window.findChild<QLabel*>(u"state"_s)->text(),
-              u"The password is shorter than 10 characters."_s);
+    EXPECT_EQ(state->text(), u"The password is shorter than 10 characters."_s);
     type(u"ten chärs!"_s);
     EXPECT_FALSE(save->isEnabled());  // back before the hash is made
     ASSERT_TRUE(QTest::qWaitFor([&] { return save->isEnabled(); }, 10000));
     EXPECT_TRUE(
         web::passwordMatches("ten chärs!", web::readWebSettings(paths.webIni()).passwordHash));
+    auto* code = window.findChild<QLabel*>(u"code"_s);
+    ASSERT_FALSE(code->pixmap().isNull());
+    EXPECT_GE(code->height(), code->pixmap().height());
+    EXPECT_GE(state->height(), state->heightForWidth(state->width()));
 }
 
 // HTTPS: TLS 1.2 and 1.3 with forward-secret AEAD suites only, and every
@@ -197,21 +207,6 @@ TEST_F(WebServerTest, HttpsOffersOnlyCurrentTlsWithForwardSecretAeadSuites) {
         EXPECT_EQ(said.contains("HTTP/1.1 200"), agreed) << options.join(u' ').toStdString();
         EXPECT_EQ(said.contains("\r\nStrict-Transport-Security: max-age=31536000\r\n"), agreed);
     }
-}
-
-// Switched on in the window: the address and its code are shown whole at once.
-TEST_F(WebServerTest, TheWindowGrowsWithTheAddressAndItsCode) {
-    ASSERT_EQ(web::writeWebSettings(paths.webIni(), {0, "x"}), "");
-    server->reload();
-    WebPageWindow window(*server);
-    window.show();
-    window.findChild<QSpinBox*>(u"port"_s)->setValue(test::freePort());
-    window.findChild<QPushButton*>(u"save"_s)->click();
-    auto* code = window.findChild<QLabel*>(u"code"_s);
-    auto* state = window.findChild<QLabel*>(u"state"_s);
-    ASSERT_FALSE(code->pixmap().isNull());
-    EXPECT_GE(code->height(), code->pixmap().height());
-    EXPECT_GE(state->height(), state->heightForWidth(state->width()));
 }
 
 // The page speaks the desktop's language, the words its script writes too.
