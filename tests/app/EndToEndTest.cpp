@@ -74,11 +74,9 @@ class EndToEnd : public ::testing::Test, protected test::Program {
         while (system_clock::now() < until) QTest::qWait(10);
         EXPECT_EQ(process.state(), QProcess::Running) << "Tollix ended early";
     }
-    // "No com sound" holds the bells' output muted.
-    static bool muted() {
-        return test::PulseServer::shared()
-            .pactl({u"get-sink-mute"_s, u"bells"_s})
-            .contains(u"yes"_s);
+    // "No com sound" holds the outputs muted.
+    static bool muted(const QString& sink = u"bells"_s) {
+        return test::PulseServer::shared().pactl({u"get-sink-mute"_s, sink}).contains(u"yes"_s);
     }
     // A bell heard from `at` seconds after the boundary, up to `late` after it:
     // the slack of the recording's first block (the benchmark measures exactly).
@@ -180,8 +178,7 @@ TEST_F(EndToEnd, ABellRingsOnceOnTwoOutputsThoughTheClockGoesBackOverIt) {
         farSamples, here + std::chrono::duration<double>(recordingStarted - farStarted).count());
     EXPECT_GT(test::rms(farSamples, there + 0.2, there + 1.2), 1000) << "not heard there";
     for (const QString& sink : {u"bells"_s, u"building2"_s})
-        EXPECT_TRUE(local.pactl({u"get-sink-mute"_s, sink}).contains(u"yes"_s))
-            << sink.toStdString();
+        EXPECT_TRUE(muted(sink)) << sink.toStdString();
     EXPECT_EQ(logind.calls().count(u"PowerOff False"_s), 1)
         << logind.calls().join(u'|').toStdString();
     // "Auto execution" restored at start-up writes the start entry for this program.
@@ -261,7 +258,8 @@ TEST_F(EndToEnd, EndedInStartUpBySignalTheOutputIsUnmuted) {
     settings({.timeMode = 2, .sound_zero = 1});  // an empty list: start refused with a message
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         startAt(QTime(8, 0));
-        ASSERT_TRUE(QTest::qWaitFor(muted, 5000)) << "No com sound did not mute at start-up";
+        ASSERT_TRUE(QTest::qWaitFor([] { return muted(); }, 5000))
+            << "No com sound did not mute at start-up";
         QTest::qWait(500);  // the message is up
         ::kill(static_cast<pid_t>(process.processId()), signal);
         EXPECT_TRUE(process.waitForFinished(5000)) << "it did not end: " << signal;

@@ -94,11 +94,8 @@ TEST(WebEndToEnd, APasswordSetWithoutADisplayLetsThePageRingABellAndLetsTheUserI
               u"web Log in from 127.0.0.1, rang bell.wav web from 127.0.0.1"_s);
 
     const auto connected = [](const auto& sockets, QAbstractSocket::SocketState state) {
-        return QTest::qWaitFor(
-            [&] {
-                return std::ranges::all_of(sockets, [&](auto& s) { return s->state() == state; });
-            },
-            15000);
+        const auto in = [&](auto& s) { return s->state() == state; };
+        return QTest::qWaitFor([&] { return std::ranges::all_of(sockets, in); }, 15000);
     };
     const auto loggedIn = [&] {
         return http(port, "GET", "/api/status", logIn(port)).status == 200;
