@@ -258,8 +258,7 @@ TEST_F(EndToEnd, EndedInStartUpBySignalTheOutputIsUnmuted) {
     settings({.timeMode = 2, .sound_zero = 1});  // an empty list: start refused with a message
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         startAt(QTime(8, 0));
-        ASSERT_TRUE(QTest::qWaitFor([] { return muted(); }, 5000))
-            << "No com sound did not mute at start-up";
+        ASSERT_TRUE(QTest::qWaitFor([] { return muted(); }, 5000)) << "not muted at start-up";
         QTest::qWait(500);  // the message is up
         ::kill(static_cast<pid_t>(process.processId()), signal);
         EXPECT_TRUE(process.waitForFinished(5000)) << "it did not end: " << signal;
