@@ -76,11 +76,9 @@ class EndToEnd : public ::testing::Test, protected test::Program {
         while (system_clock::now() < until) QTest::qWait(10);
         EXPECT_EQ(process.state(), QProcess::Running) << "Tollix ended early";
     }
-    // "No com sound" holds the bells' output muted.
-    static bool muted() {
-        return test::PulseServer::shared()
-            .pactl({u"get-sink-mute"_s, u"bells"_s})
-            .contains(u"yes"_s);
+    // "No com sound" holds the outputs muted.
+    static bool muted(const QString& sink = u"bells"_s) {
+        return test::PulseServer::shared().pactl({u"get-sink-mute"_s, sink}).contains(u"yes"_s);
     }
     // A bell heard from `at` seconds after the boundary, up to `late` after it:
     // the slack of the recording's first block (the benchmark measures exactly).
@@ -182,8 +180,7 @@ TEST_F(EndToEnd, ABellRingsOnceOnTwoOutputsThoughTheClockGoesBackOverIt) {
         farSamples, here + std::chrono::duration<double>(recordingStarted - farStarted).count());
     EXPECT_GT(test::rms(farSamples, there + 0.2, there + 1.2), 1000) << "not heard there";
     for (const QString& sink : {u"bells"_s, u"building2"_s})
-        EXPECT_TRUE(local.pactl({u"get-sink-mute"_s, sink}).contains(u"yes"_s))
-            << sink.toStdString();
+        EXPECT_TRUE(muted(sink)) << sink.toStdString();
     EXPECT_EQ(logind.calls().count(u"PowerOff False"_s), 1)
         << logind.calls().join(u'|').toStdString();
     // "Auto execution" restored at start-up writes the start entry for this program.
@@ -192,14 +189,17 @@ TEST_F(EndToEnd, ABellRingsOnceOnTwoOutputsThoughTheClockGoesBackOverIt) {
               std::string::npos);
 }
 
-// The time server is 5 s ahead and timedated refuses to set the clock: the
-// 08:30 bell rings at 08:29:55 of the computer's clock, the server's 08:30.
-// When the computer's clock is set back, the bells follow the server again
-// within seconds.
+// The time server is 5 s ahead and timedated refuses to set the clock. The
+// computer's clock is set back 45 s while the first request waits for its
+// answer (start-up and a clock set at boot coincide): that answer measured
+// neither clock, so it is asked again, and the 08:30 bell rings at the
+// server's 08:30. When the computer's clock is set back again, the bells
+// follow the server within seconds.
 TEST_F(EndToEnd, BellsFollowTheTimeServerWhereTheClockMayNotBeSet) {
     tone("first.wav", 1.5);
     settings({.timeMode = 2, .chkTimeSync = 1}, {"08hr 30min/first.wav"});
     test::ScriptedTimeServer server;
+    server.holdMs = 700;
     test::writeBytes(paths.dataFolder() / "timeserver.ini",
                      "127.0.0.1:" + std::to_string(server.address().port) + "\r\n");
     // A timedated of the test's own that refuses: the real clock is never touched.
@@ -211,42 +211,24 @@ TEST_F(EndToEnd, BellsFollowTheTimeServerWhereTheClockMayNotBeSet) {
     env.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS"));
     // The first request may go out as soon as the program's first tick.
     beforeStart = [&] { server.offsetMs = (offset + 5) * 1000; };
-    const auto samples = run(QTime(8, 29, 49), 8.5);
-    expectBellAt(samples, 6);  // the server's 08:30
-    EXPECT_EQ(server.requests, 1);
-    const QStringList setTime = timedated.calls().filter(u"SetTime "_s);
-    ASSERT_FALSE(setTime.isEmpty()) << "timedated was never asked";
-    EXPECT_NEAR(setTime[0].section(u' ', 1, 1).toDouble(), 5e6, 2e5);
-    EXPECT_EQ(setTime[0].section(u' ', 2), u"True False"_s);
-    setLead(offset - 45);  // only the tick sees this step: libfaketime moves no kernel timer
-    runUntil(16);
-    EXPECT_EQ(server.requests, 2);
-    // Back at the server's 08:30:1x, a minute that has rung.
-    EXPECT_EQ(records(), "adjusted 127.0.0.1, rang first.wav, adjusted 127.0.0.1, held first.wav");
-}
-
-// The computer's clock is set back 45 s while the first request waits for
-// its answer (start-up and a clock set at boot coincide), and only the tick
-// could see it: that answer measured neither clock, and the bells ring at the
-// server's 08:30 all the same.
-TEST_F(EndToEnd, AStepDuringTheFirstRequestIsMeasuredAgain) {
-    tone("first.wav", 1.5);
-    settings({.timeMode = 2, .chkTimeSync = 1}, {"08hr 30min/first.wav"});
-    test::ScriptedTimeServer server;
-    server.holdMs = 700;
-    test::writeBytes(paths.dataFolder() / "timeserver.ini",
-                     "127.0.0.1:" + std::to_string(server.address().port) + "\r\n");
-    beforeStart = [&] { server.offsetMs = (offset + 5) * 1000; };
     const auto step = [&] {
         ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests == 1; }, 10000));
         server.holdMs = 0;
-        QTest::qWait(300);  // the answer is still on its way
-        setLead(offset - 45);
+        QTest::qWait(300);     // the answer is still on its way
+        setLead(offset - 45);  // only the tick sees this step: libfaketime moves no kernel timer
     };
-    const auto samples = run(QTime(8, 29, 40), 17, {{-2.5, step}});
-    expectBellAt(samples, 15);
+    const auto samples = run(QTime(8, 29, 40), 17.5, {{-2.5, step}});
+    expectBellAt(samples, 15);  // the server's 08:30
     EXPECT_EQ(server.requests, 2);
-    EXPECT_EQ(records(), "adjusted 127.0.0.1, rang first.wav");
+    const QStringList setTime = timedated.calls().filter(u"SetTime "_s);
+    ASSERT_FALSE(setTime.isEmpty()) << "timedated was never asked";
+    EXPECT_NEAR(setTime[0].section(u' ', 1, 1).toDouble(), 50e6, 2e5);
+    EXPECT_EQ(setTime[0].section(u' ', 2), u"True False"_s);
+    setLead(offset - 90);
+    runUntil(25);
+    EXPECT_EQ(server.requests, 3);
+    // Back at the server's 08:30:0x, a minute that has rung.
+    EXPECT_EQ(records(), "adjusted 127.0.0.1, rang first.wav, adjusted 127.0.0.1, held first.wav");
 }
 
 // Started inside a bell's minute: on record, not rung late. Started again at
@@ -278,7 +260,7 @@ TEST_F(EndToEnd, EndedInStartUpBySignalTheOutputIsUnmuted) {
     settings({.timeMode = 2, .sound_zero = 1});  // an empty list: start refused with a message
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         startAt(QTime(8, 0));
-        ASSERT_TRUE(QTest::qWaitFor(muted, 5000)) << "No com sound did not mute at start-up";
+        ASSERT_TRUE(QTest::qWaitFor([] { return muted(); }, 5000)) << "not muted at start-up";
         QTest::qWait(500);  // the message is up
         ::kill(static_cast<pid_t>(process.processId()), signal);
         EXPECT_TRUE(process.waitForFinished(5000)) << "it did not end: " << signal;

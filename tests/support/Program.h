@@ -50,7 +50,6 @@ struct Program {
     };
     Said command(const QStringList& arguments, const QByteArray& input = {}) const;
     std::string records() const { return ringRecords(home.path() / "state/tollix/rings.log"); }
-    // What it wrote to standard error.
     std::string errors() const { return readBytes(home.path() / "stderr"); }
 };
 

@@ -2,7 +2,9 @@
 
 #include "tests/support/Doubles.h"
 
-#include <QTcpServer>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <memory>
@@ -58,10 +60,16 @@ double onset(const std::vector<std::int16_t>& samples, double from = 0, int thre
 // file name's extension (wav, mp3, wma). Empty path when ffmpeg failed.
 std::filesystem::path makeTone(const std::filesystem::path& file, double seconds, int hertz = 440);
 
-// A loopback port nobody listens on; 0 when none could be had.
+// A port nobody uses, not even a closing connection (a probe that reuses
+// addresses would be given one); 0 when none could be had.
 inline quint16 freePort() {
-    QTcpServer probe;
-    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
+    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{.sin_family = AF_INET, .sin_port = 0, .sin_addr = {}, .sin_zero = {}};
+    socklen_t size = sizeof address;
+    const bool got = ::bind(probe, reinterpret_cast<sockaddr*>(&address), size) == 0 &&
+                     ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &size) == 0;
+    ::close(probe);
+    return got ? ntohs(address.sin_port) : 0;
 }
 
 }  // namespace tollix::test

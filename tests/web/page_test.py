@@ -94,18 +94,16 @@ try:
         call('Emulation.setDeviceMetricsOverride', page, width=width, height=height,
              deviceScaleFactor=1, mobile=mobile)
         call('Page.navigate', page, url=url)
-        if wait_for("document.getElementById('login')?.hidden === false", name + ' login form'):
-            if evaluate("document.getElementById('password').type") != 'password':
+        if wait_for("$('login')?.hidden === false", name + ' login form'):
+            if evaluate("$('password').type") != 'password':
                 failures.append(name + ': the password field shows what is typed')
-            evaluate("document.getElementById('password').value = 'right long';"
-                     "document.getElementById('login').requestSubmit()")
-        wait_for("document.getElementById('state').textContent === 'OFF'", name + ' state OFF')
-        evaluate("document.getElementById('start').click()")
-        wait_for("document.getElementById('state').textContent === 'ON' && "
-                 "document.querySelectorAll('#today li').length === 12 && "
-                 "document.querySelector('#rings li') !== null", name + ' started with its bells')
+            evaluate("$('password').value = 'right long'; $('login').requestSubmit()")
+        wait_for("$('state').textContent === 'OFF'", name + ' state OFF')
+        evaluate("$('start').click()")
+        wait_for("$('state').textContent === 'ON' && $('today').querySelectorAll('li').length === 12"
+                 " && $('rings').querySelector('li') !== null", name + ' started with its bells')
         c = evaluate("""(() => {
-            const r = (id) => document.getElementById(id).getBoundingClientRect();
+            const r = (id) => $(id).getBoundingClientRect();
             return {
               scroll: document.documentElement.scrollWidth,
               button: r('ring').height,
@@ -125,12 +123,12 @@ try:
         shot = call('Page.captureScreenshot', page, format='png')['data']
         with open(os.path.join(outdir, name + '.png'), 'wb') as f:
             f.write(base64.b64decode(shot))
-        evaluate("document.getElementById('halt').click()")
+        evaluate("$('halt').click()")
         if not evaluate("$('ask').open && ($('ask-stop').click(), true)"):  # asked, then stopped
             failures.append(name + ': the schedule stops without asking')
-        wait_for("document.getElementById('state').textContent === 'OFF'", name + ' stopped')
-        evaluate("document.getElementById('logout').click()")
-        wait_for("!document.getElementById('login').hidden", name + ' logged out')
+        wait_for("$('state').textContent === 'OFF'", name + ' stopped')
+        evaluate("$('logout').click()")
+        wait_for("!$('login').hidden", name + ' logged out')
     for _ in range(6):  # refused log-ins say why, and the lock-out how long it lasts
         evaluate("$('login-error').textContent = ''; $('password').value = 'wrong';"
                  "$('login').requestSubmit()")
