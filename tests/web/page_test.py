@@ -80,8 +80,8 @@ try:
         return call('Runtime.evaluate', page, expression=expression, awaitPromise=True,
                     returnByValue=True)['result'].get('value')
 
-    def wait_for(expression, what):
-        for _ in range(100):
+    def wait_for(expression, what):  # a first Chromium on a busy machine is slow
+        for _ in range(300):
             if evaluate(expression):
                 return True
             time.sleep(0.1)
@@ -114,6 +114,9 @@ try:
                 p.textContent = '1440.'; const w = l.appendChild(p).offsetWidth; p.remove();
                 return s.listStylePosition === 'inside' || parseFloat(s.paddingLeft) >= w; })(),
             };})()""")
+        if not c:
+            failures.append(name + ': the page never came')
+            continue
         failures += [name + ': ' + what for bad, what in (
             (c['scroll'] > width, 'wider than the screen (%d px)' % c['scroll']),
             (c['button'] < 44, 'a button only %d px high' % c['button']),
