@@ -19,10 +19,6 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    // A small board computer runs this for months: a large buffer (the player
-    // reads ahead 10 MiB at each file) goes back to the system when freed,
-    // instead of raising the heap for good.
-    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tollix"));
     std::setlocale(LC_NUMERIC, "C");
