@@ -240,6 +240,7 @@ void ScheduleModel::reload(const std::filesystem::path& file) {
     std::error_code gone;
     if (!std::filesystem::exists(file, gone))
         return;  // removed, perhaps for a moment: the settings held ring on
+    emit reloading();
     std::string why;
     const bool manual = timeMode() == TimeMode::Manual;
     const bool week = dayMode() == DayMode::Week;

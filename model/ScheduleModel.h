@@ -210,6 +210,9 @@ class ScheduleModel final : public QObject {
     void unreadable(const QString& why);
     // A data file changed on disk could not be read: the settings held stay.
     void notReloaded(const QString& why);
+    // A file changed on disk is about to be read again: the window hands over
+    // the fields as typed, which are kept.
+    void reloading();
     // data.ini was read again from disk.
     void generalReloaded();
     // Lists, interval settings or modes were read again from disk.

@@ -115,6 +115,7 @@ void main::connectBehaviours() {
     });
     // Changed on disk by another program: drawn again.
     connect(&model, &ScheduleModel::generalReloaded, this, &main::LoadSettings);
+    connect(&model, &ScheduleModel::reloading, this, &main::editHere);
     connect(&model, &ScheduleModel::notReloaded, this, [this](const QString& why) {
         warn(tr("A file changed on disk could not be read: %1\nThe settings held are kept.")
                  .arg(why));
