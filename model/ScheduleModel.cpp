@@ -279,6 +279,7 @@ void ScheduleModel::reload(const std::filesystem::path& file) {
         if (reread(file, why)) {
             exit_ = std::move(fresh);
             emit exitChanged();
+            emit exitReloaded();
         }
         return;
     } else if (file == paths_.clockIni()) {

@@ -213,8 +213,9 @@ class ScheduleModel final : public QObject {
     // A file changed on disk is about to be read again: the window hands over
     // the fields as typed, which are kept.
     void reloading();
-    // data.ini was read again from disk.
+    // data.ini, exit.ini was read again from disk.
     void generalReloaded();
+    void exitReloaded();
     // Lists, interval settings or modes were read again from disk.
     void daysReloaded();
 

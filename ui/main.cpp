@@ -163,7 +163,7 @@ void main::Form_Load() {
     chkAutoExit->setValue(model.exitSettings().chkAutoExit);
     // Another program's changes are read again and drawn.
     model.followFiles();
-    connect(&model, &ScheduleModel::exitChanged, this, [this] {
+    connect(&model, &ScheduleModel::exitReloaded, this, [this] {
         const QSignalBlocker still(chkAutoExit);
         chkAutoExit->setValue(model.exitSettings().chkAutoExit);
     });
