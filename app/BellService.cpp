@@ -90,6 +90,13 @@ void BellService::runWithoutWindow() {
     connect(holidays, &HolidaysFileWatch::changed, this,
             [this] { model.setCalendar(HolidayCalendar::read(services_.paths.holidaysIni())); });
 
+    connect(&model, &ScheduleModel::notReloaded, this, [this](const QString& why) {
+        warn(QCoreApplication::translate("tollix::main",
+                                         "A file changed on disk could not be "
+                                         "read: %1\nThe settings held are kept.")
+                 .arg(why));
+    });
+
     // The time servers silent too often: what the window would show, with their last status.
     connect(&services_.timeSync, &timesync::TimeSync::failedTooOften, this,
             [this] { warn(services_.timeSync.status()); });
@@ -99,6 +106,7 @@ void BellService::runWithoutWindow() {
     } catch (const std::exception& error) {
         warn(QString::fromLocal8Bit(error.what()));
     }
+    model.followFiles();
     engine.soundControl.OpenMixer(0);
     engine.soundControl.SetMasterMute(model.general().sound_zero == 1);
     engine.Timer1.setEnabled(true);

@@ -64,6 +64,10 @@ BellEngine::BellEngine(EngineServices services, ScheduleModel& model, QObject* p
     connect(&model_, &ScheduleModel::calendarChanged, this, &BellEngine::calendarChanged);
     connect(&model_, &ScheduleModel::calendarChanged, this, &BellEngine::checkSpecialDays);
     connect(&model_, &ScheduleModel::editorChanged, this, &BellEngine::checkSpecialDays);
+    connect(&model_, &ScheduleModel::daysReloaded, this, &BellEngine::daysReloaded);
+    connect(&model_, &ScheduleModel::notReloaded, this, [this](const QString& why) {
+        recordSettingFailed("not read again: " + why.toStdString() + "; the bells ring as before");
+    });
     connect(&model_, &ScheduleModel::schoolClockChanged, this, &BellEngine::schoolClockChanged);
     connect(&model_, &ScheduleModel::outputsChanged, this, &BellEngine::outputsChanged);
     services_.mixer.useOutputs(model_.outputs());
@@ -587,6 +591,17 @@ void BellEngine::calendarChanged() {
         silentAhead_ = ringsNothingAhead();
         emit dayChanged();
     }
+    ShowNextBell();
+}
+
+// Lists changed on disk: today's bells are built again. A bell that sounds
+// plays on, and a minute that rang does not ring twice.
+void BellEngine::daysReloaded() {
+    checkSpecialDays();
+    const LocalTime now = clock_.now();
+    if (scheduleRunning != 1 || now.dayNumber() != scheduleDay_)
+        return;  // a new day is built by the tick
+    buildToday(now);
     ShowNextBell();
 }
 

@@ -167,6 +167,7 @@ class BellEngine final : public QObject, public sound::BellState {
 
   private:
     void checkSpecialDays();
+    void daysReloaded();
     void buildToday(const LocalTime& time);
     void calendarChanged();
     void schoolClockChanged();

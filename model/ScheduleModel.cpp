@@ -1,6 +1,7 @@
 #include "model/ScheduleModel.h"
 
 #include "engine/SchoolClock.h"
+#include "model/FilesWatch.h"
 #include "schedule/DataFiles.h"
 #include "schedule/Intervals.h"
 #include "schedule/SafeFile.h"
@@ -48,6 +49,13 @@ void insertSorted(std::vector<std::string>& lines, std::string line) {
     lines.insert(at, std::move(line));
 }
 
+// A list is kept in its sorted order, whatever order a hand put it in.
+std::vector<std::string> sorted(std::vector<std::string> lines) {
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return sound::listOrderLess(a, b); });
+    return lines;
+}
+
 }  // namespace
 
 ScheduleModel::ScheduleModel(AppPaths paths, QObject* parent)
@@ -57,12 +65,6 @@ void ScheduleModel::load(int today) {
     std::string why;
     general_ = datafiles::readGeneral(paths_.dataIni(), &why);
     readProblem(paths_.dataIni(), why);
-    // A list is kept in its sorted order, whatever order a hand put it in.
-    const auto sorted = [](std::vector<std::string> lines) {
-        std::stable_sort(lines.begin(), lines.end(),
-                         [](const auto& a, const auto& b) { return sound::listOrderLess(a, b); });
-        return lines;
-    };
     week_ = sorted(datafiles::readWeekList(paths_.weekList(), &why));
     readProblem(paths_.weekList(), why);
     for (int n = 1; n <= kDays + kTemplates; ++n) {
@@ -97,7 +99,7 @@ void ScheduleModel::load(int today) {
 }
 
 // A missing file: the school's clocks go with this computer's.
-void ScheduleModel::loadSchoolClock() {
+void ScheduleModel::loadSchoolClock(bool again) {
     const safefile::Reading reading = safefile::read(paths_.clockIni(), safefile::kDataLimit);
     std::optional<std::int64_t> ms = 0;
     std::string why = reading.error;
@@ -107,8 +109,13 @@ void ScheduleModel::loadSchoolClock() {
         if (!ms)
             why = paths_.clockIni().string() + ": not a number of seconds from -3600 to 3600";
     }
-    schoolClockMs_ = ms.value_or(0);
-    readProblem(paths_.clockIni(), why);
+    if (!again) {
+        schoolClockMs_ = ms.value_or(0);
+        readProblem(paths_.clockIni(), why);
+    } else if (reread(paths_.clockIni(), why)) {
+        schoolClockMs_ = ms.value_or(0);
+        emit schoolClockChanged();
+    }
 }
 
 void ScheduleModel::setSchoolClockMs(std::int64_t ms) {
@@ -138,7 +145,7 @@ std::vector<std::string> outputNames(std::vector<std::string> lines) {
 }  // namespace
 
 // A missing or empty file: the bells play on the default output.
-void ScheduleModel::loadOutputs() {
+void ScheduleModel::loadOutputs(bool again) {
     const safefile::Reading reading = safefile::read(paths_.outputIni(), safefile::kDataLimit);
     std::vector<std::string> lines;
     for (std::size_t at = 0; at < reading.bytes.size();) {
@@ -146,8 +153,13 @@ void ScheduleModel::loadOutputs() {
         lines.push_back(reading.bytes.substr(at, end - at));
         at = end + 1;
     }
-    outputs_ = outputNames(std::move(lines));
-    readProblem(paths_.outputIni(), reading.error);
+    if (!again) {
+        outputs_ = outputNames(std::move(lines));
+        readProblem(paths_.outputIni(), reading.error);
+    } else if (reread(paths_.outputIni(), reading.error)) {
+        outputs_ = outputNames(std::move(lines));
+        emit outputsChanged();
+    }
 }
 
 void ScheduleModel::setOutputs(std::vector<std::string> names) {
@@ -160,6 +172,8 @@ void ScheduleModel::setOutputs(std::vector<std::string> names) {
 }
 
 void ScheduleModel::saved(const std::string& error) {
+    if (watch_)
+        watch_->own(writing_);  // not read again as another's change
     if (!error.empty())
         emit notSaved(QString::fromStdString(error), automatic_ > 0);
     else
@@ -182,6 +196,7 @@ std::vector<std::string> ScheduleModel::readProblems() const {
 }
 
 bool ScheduleModel::mayWrite(const std::filesystem::path& file) {
+    writing_ = file;
     if (!unreadable_.contains(file))
         return true;
     if (automatic_ > 0)
@@ -192,6 +207,110 @@ bool ScheduleModel::mayWrite(const std::filesystem::path& file) {
     }
     unreadable_.erase(file);
     return true;
+}
+
+void ScheduleModel::followFiles() {
+    if (watch_)
+        return;
+    std::vector<std::filesystem::path> files{paths_.dataIni(),       paths_.weekList(),
+                                             paths_.weekIntervals(), paths_.exitIni(),
+                                             paths_.clockIni(),      paths_.outputIni()};
+    for (int n = 1; n <= kDays + kTemplates; ++n) files.push_back(paths_.dayList(n));
+    for (int n = 1; n <= kDays; ++n) files.push_back(paths_.dayIntervals(n));
+    watch_ = new FilesWatch(files, this);
+    connect(watch_, &FilesWatch::changed, this,
+            [this](const QString& file) { reload(file.toStdString()); });
+}
+
+// Read again, the file replaces what was held; unreadable, it is said once
+// and the held settings stay, to be written over it at the operator's change.
+bool ScheduleModel::reread(const std::filesystem::path& file, const std::string& why) {
+    if (why.empty()) {
+        unreadable_.erase(file);
+        return true;
+    }
+    if (unreadable_.insert_or_assign(file, why).second)
+        emit notReloaded(QString::fromStdString(why));
+    return false;
+}
+
+// What the editor shows is drawn again only when it shows the file, and the
+// interval fields only when they hold no change of the operator's.
+void ScheduleModel::reload(const std::filesystem::path& file) {
+    std::error_code gone;
+    if (!std::filesystem::exists(file, gone))
+        return;  // removed, perhaps for a moment: the settings held ring on
+    emit reloading();
+    std::string why;
+    const bool manual = timeMode() == TimeMode::Manual;
+    const bool week = dayMode() == DayMode::Week;
+    if (file == paths_.dataIni()) {
+        GeneralSettings fresh = datafiles::readGeneral(file, &why);
+        if (!reread(file, why))
+            return;
+        fresh.fileListIndex = general_.fileListIndex;  // the operator's selection
+        const bool modes = fresh.timeMode != general_.timeMode || fresh.dayMode != general_.dayMode;
+        general_ = fresh;
+        emit generalChanged();
+        emit generalReloaded();
+        if (modes) {
+            if (timeMode() == TimeMode::Auto)
+                day_ = std::min(day_, kDays);
+            loadCurrent();
+        }
+    } else if (file == paths_.weekList()) {
+        std::vector<std::string> lines = datafiles::readWeekList(file, &why);
+        if (!reread(file, why))
+            return;
+        week_ = sorted(std::move(lines));
+        if (manual && week)
+            loadCurrent();
+    } else if (file == paths_.weekIntervals()) {
+        const IntervalSettings fresh =
+            datafiles::readIntervals(file, datafiles::IntervalFile::Week, &why);
+        if (!reread(file, why))
+            return;
+        const bool shown = !manual && week && shown_ == weekIntervals_;
+        weekIntervals_ = fresh;
+        if (shown)
+            loadCurrent();
+    } else if (file == paths_.exitIni()) {
+        ExitSettings fresh = ReadExitIni(file, &why);
+        if (reread(file, why)) {
+            exit_ = std::move(fresh);
+            emit exitChanged();
+            emit exitReloaded();
+        }
+        return;
+    } else if (file == paths_.clockIni()) {
+        return loadSchoolClock(true);
+    } else if (file == paths_.outputIni()) {
+        return loadOutputs(true);
+    } else {
+        for (int n = 1; n <= kDays + kTemplates; ++n)
+            if (file == paths_.dayList(n)) {
+                DayList list = datafiles::readDayList(file, &why);
+                if (!reread(file, why))
+                    return;
+                list.lines = sorted(std::move(list.lines));
+                days_[static_cast<std::size_t>(n)] = std::move(list);
+                if (manual && !week && n == day_)
+                    loadCurrent();
+            }
+        for (int n = 1; n <= kDays; ++n)
+            if (file == paths_.dayIntervals(n)) {
+                const IntervalSettings fresh =
+                    datafiles::readIntervals(file, datafiles::IntervalFile::Day, &why);
+                if (!reread(file, why))
+                    return;
+                auto& held = dayIntervals_[static_cast<std::size_t>(n)];
+                const bool shown = !manual && !week && n == day_ && shown_ == held;
+                held = fresh;
+                if (shown)
+                    loadCurrent();
+            }
+    }
+    emit daysReloaded();
 }
 
 // ---- General settings ---------------------------------------------------------

@@ -17,6 +17,8 @@
 
 namespace tollix {
 
+class FilesWatch;
+
 // An operation the rules refuse: the message box's title and text.
 struct Refusal {
     std::string title;
@@ -80,6 +82,10 @@ class ScheduleModel final : public QObject {
     // Why each data file that could not be read stands in with the initial
     // settings, until it is read or written again.
     std::vector<std::string> readProblems() const;
+    // From now on each data file another program writes or replaces is read
+    // again; one that cannot be read leaves the settings held (holidays.ini
+    // is followed by its own watch).
+    void followFiles();
 
     // ---- General settings ("data.ini") ----
     const GeneralSettings& general() const { return general_; }
@@ -202,11 +208,23 @@ class ScheduleModel final : public QObject {
     // A data file is there but could not be read: the initial settings stand
     // in for it. Said once per file until it is read or written again.
     void unreadable(const QString& why);
+    // A data file changed on disk could not be read: the settings held stay.
+    void notReloaded(const QString& why);
+    // A file changed on disk is about to be read again: the window hands over
+    // the fields as typed, which are kept.
+    void reloading();
+    // data.ini, exit.ini was read again from disk.
+    void generalReloaded();
+    void exitReloaded();
+    // Lists, interval settings or modes were read again from disk.
+    void daysReloaded();
 
   private:
     void loadCurrent();
-    void loadSchoolClock();
-    void loadOutputs();
+    void loadSchoolClock(bool again = false);
+    void loadOutputs(bool again = false);
+    void reload(const std::filesystem::path& file);
+    bool reread(const std::filesystem::path& file, const std::string& why);
     std::vector<std::string>& editedList();
     void saveEditedList();
     void saveShownIntervals();
@@ -233,6 +251,8 @@ class ScheduleModel final : public QObject {
     int nobell_ = 0;
     int automatic_ = 0;
     std::map<std::filesystem::path, std::string> unreadable_;  // and why
+    FilesWatch* watch_ = nullptr;
+    std::filesystem::path writing_;  // the file of the save under way
 };
 
 }  // namespace tollix

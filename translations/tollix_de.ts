@@ -1780,6 +1780,12 @@ Sie durch die angezeigte Liste ersetzen?</translation>
         <source>No bells set: nothing rings today or on the next five school days</source>
         <translation>Keine Klingeln eingestellt: heute und an den nächsten fünf Schultagen klingelt nichts</translation>
     </message>
+    <message>
+        <source>A file changed on disk could not be read: %1
+The settings held are kept.</source>
+        <translation>Eine auf der Festplatte geänderte Datei konnte nicht gelesen werden: %1
+Die bisherigen Einstellungen bleiben.</translation>
+    </message>
 </context>
 <context>
     <name>tollix::templet</name>

@@ -1780,6 +1780,12 @@ Replace them with the list on screen?</translation>
         <source>No bells set: nothing rings today or on the next five school days</source>
         <translation>No bells set: nothing rings today or on the next five school days</translation>
     </message>
+    <message>
+        <source>A file changed on disk could not be read: %1
+The settings held are kept.</source>
+        <translation>A file changed on disk could not be read: %1
+The settings held are kept.</translation>
+    </message>
 </context>
 <context>
     <name>tollix::templet</name>

@@ -1780,6 +1780,12 @@ Replace them with the list on screen?</source>
         <source>No bells set: nothing rings today or on the next five school days</source>
         <translation>No hay timbres: hoy y en los próximos cinco días lectivos no suena nada</translation>
     </message>
+    <message>
+        <source>A file changed on disk could not be read: %1
+The settings held are kept.</source>
+        <translation>No se pudo leer un archivo cambiado en el disco: %1
+Se mantienen los ajustes actuales.</translation>
+    </message>
 </context>
 <context>
     <name>tollix::templet</name>

@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Prints what the running copy does now (state, next bell, last ring, problems) and ends. Exit status 1: no copy runs.</source>
-        <translation>Affiche ce que fait la copie en cours (état, prochaine sonnerie, dernière sonnerie, problèmes) et s'arrête. Code de sortie 1 : aucune copie ne fonctionne.</translation>
+        <translation>Affiche ce que fait la copie en cours (état, prochaine sonnerie, dernière sonnerie, problèmes) et s&apos;arrête. Code de sortie 1 : aucune copie ne fonctionne.</translation>
     </message>
 </context>
 <context>
@@ -991,7 +991,7 @@ Les serveurs de temps publics sont utilisés.</translation>
     </message>
     <message>
         <source>TOLLIX runs as a service and rings the bells; it is not started a second time.</source>
-        <translation>TOLLIX fonctionne comme service et sonne les cloches ; il n'est pas lancé une seconde fois.</translation>
+        <translation>TOLLIX fonctionne comme service et sonne les cloches ; il n&apos;est pas lancé une seconde fois.</translation>
     </message>
     <message>
         <source>TOLLIX does not run.</source>
@@ -1779,6 +1779,12 @@ Les remplacer par la liste affichée ?</translation>
     <message>
         <source>No bells set: nothing rings today or on the next five school days</source>
         <translation>Aucune sonnerie réglée : rien ne sonne aujourd&apos;hui ni les cinq prochains jours de classe</translation>
+    </message>
+    <message>
+        <source>A file changed on disk could not be read: %1
+The settings held are kept.</source>
+        <translation>Un fichier modifié sur le disque n&apos;a pas pu être lu : %1
+Les réglages en cours sont conservés.</translation>
     </message>
 </context>
 <context>

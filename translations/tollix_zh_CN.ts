@@ -1780,6 +1780,12 @@ Replace them with the list on screen?</source>
         <source>No bells set: nothing rings today or on the next five school days</source>
         <translation>未设置铃声：今天和接下来五个上学日都不会响铃</translation>
     </message>
+    <message>
+        <source>A file changed on disk could not be read: %1
+The settings held are kept.</source>
+        <translation>磁盘上已更改的文件无法读取：%1
+保留当前设置。</translation>
+    </message>
 </context>
 <context>
     <name>tollix::templet</name>

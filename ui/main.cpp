@@ -113,6 +113,13 @@ void main::connectBehaviours() {
                 "file is kept as it is until a setting it holds is changed.")
                  .arg(why));
     });
+    // Changed on disk by another program: drawn again.
+    connect(&model, &ScheduleModel::generalReloaded, this, &main::LoadSettings);
+    connect(&model, &ScheduleModel::reloading, this, &main::editHere);
+    connect(&model, &ScheduleModel::notReloaded, this, [this](const QString& why) {
+        warn(tr("A file changed on disk could not be read: %1\nThe settings held are kept.")
+                 .arg(why));
+    });
     connect(&engine, &BellEngine::hearingChanged, this, [this](const QString& problem) {
         // Two short lines fit the state area where one long one would not.
         bellProblem->setText(QString(problem).replace(QStringLiteral(": "), QStringLiteral(":\n")));
@@ -154,6 +161,12 @@ void main::Form_Load() {
     startupStep(tr("Reading %1").arg(fromStd(paths().dataFolder().string())),
                 [this] { model.load(engine.clock().now().weekday); });
     chkAutoExit->setValue(model.exitSettings().chkAutoExit);
+    // Another program's changes are read again and drawn.
+    model.followFiles();
+    connect(&model, &ScheduleModel::exitReloaded, this, [this] {
+        const QSignalBlocker still(chkAutoExit);
+        chkAutoExit->setValue(model.exitSettings().chkAutoExit);
+    });
 
     engine.soundControl.OpenMixer(0);
     engine.soundControl.SetMasterMute(false);

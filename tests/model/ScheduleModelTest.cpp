@@ -1,5 +1,6 @@
 // The settings and their rules without a window: what each edit refuses and
 // writes, where the day selector goes, and the bells a date gets.
+#include "schedule/SafeFile.h"
 #include "tests/support/Doubles.h"
 
 namespace tollix {
@@ -207,6 +208,41 @@ TEST_F(Model, AnUnreadableFileIsReplacedOnlyForTheOperatorsChange) {
     EXPECT_TRUE(fs::is_directory(paths.exitIni().string() + ".unreadable"));
     EXPECT_EQ(ReadExitIni(paths.exitIni()).chkAutoExit, 1);
     EXPECT_TRUE(notSaved.empty());
+}
+
+// Another program's change is read again; one that cannot be read leaves the
+// settings held as they were, and the program's own saves are not read again.
+TEST_F(Model, FilesChangedOnDiskAreReadAgainUnlessUnreadable) {
+    test::saveWeekList(paths.weekList(), {"08hr 30min/a.wav"});
+    load(Mode::Manual, Days::Week);
+    model.setSchoolClockMs(2000);
+    model.setOutputs({"hall"});
+    model.followFiles();
+    QSignalSpy said(&model, &ScheduleModel::notReloaded);
+    QSignalSpy days(&model, &ScheduleModel::daysReloaded);
+    QSignalSpy outputs(&model, &ScheduleModel::outputsChanged);
+    const GeneralSettings general = model.general();
+    const std::string tooLarge(safefile::kDataLimit + 1, 'x');
+    const std::pair<fs::path, std::string> unreadable[] = {{paths.weekList(), tooLarge},
+                                                           {paths.clockIni(), "soon\n"},
+                                                           {paths.outputIni(), tooLarge},
+                                                           {paths.dataIni(), tooLarge}};
+    for (const auto& [file, bytes] : unreadable) {
+        const auto before = said.count();
+        ASSERT_EQ(safefile::write(file, bytes), "");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return said.count() == before + 1; }, 3000)) << file;
+    }
+    EXPECT_EQ(model.weekList(), std::vector<std::string>{"08hr 30min/a.wav"});
+    EXPECT_EQ(model.schoolClockMs(), 2000);
+    EXPECT_EQ(model.outputs(), std::vector<std::string>{"hall"});
+    EXPECT_EQ(model.general(), general);
+    EXPECT_EQ(days.count(), 0);
+
+    model.setOutputs({"gym"});
+    ASSERT_EQ(datafiles::writeWeekList(paths.weekList(), {"09hr 00min/b.wav"}), "");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return days.count() == 1; }, 3000));
+    EXPECT_EQ(model.weekList(), std::vector<std::string>{"09hr 00min/b.wav"});
+    EXPECT_EQ(outputs.count(), 1) << "the own save read again";
 }
 
 }  // namespace
