@@ -29,6 +29,8 @@ BellService::BellService(BellServices services, QObject* parent)
                             services.paths.soundFolder(), services.powerOff, services.ringLog,
                             timeRequest(services.timeSync)},
              model),
+      alarm({engine, services.player, services.ringLog, services.paths.soundFolder(),
+             services.paths.dataFolder() / "alarms.ini", services.ringLog.file().parent_path()}),
       services_(std::move(services)) {
     services_.messages.setFolderText([this](const QString& text) {
         return QString::fromStdString(services_.paths.showFolder(text.toStdString()));
@@ -120,11 +122,22 @@ void BellService::runWithoutWindow() {
     }
 }
 
+void BellService::startAlarms() {
+    alarm.start();
+}
+
+QByteArray BellService::alarmOrder(const QByteArray& line) {
+    const QByteArray word = line == "all-clear" ? QByteArray(kAllClear) : line.mid(6);
+    if (!alarm.order(word.toStdString(), "command line"))
+        return "unknown signal: " + word + '\n';
+    return "taken: " + word + '\n';
+}
+
 web::WebApi& BellService::api() {
     if (!webApi_)
         webApi_ = std::make_unique<web::WebApi>(
             web::WebApi::Services{model, engine, services_.clock, services_.paths.soundFolder(),
-                                  services_.ringLog.file(), &services_.timeSync});
+                                  services_.ringLog.file(), &services_.timeSync, &alarm});
     return *webApi_;
 }
 
@@ -136,6 +149,10 @@ QByteArray BellService::statusText(bool asService) {
     QStringList lines{
         asService ? QStringLiteral("running: service") : QStringLiteral("running: window"),
         QStringLiteral("state: ") + value("state")};
+    if (!alarm.active().empty())
+        lines << QStringLiteral("alarm: %1 (given by %2)")
+                     .arg(QString::fromStdString(alarm.active()),
+                          QString::fromStdString(alarm.givenBy()));
     if (const QString day = value("day"); !day.isEmpty())
         lines << QStringLiteral("day: ") + day;
     lines << QStringLiteral("next bell: %1 %2").arg(value("next_bell"), value("next_sound"));

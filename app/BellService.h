@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/AlarmSignal.h"
 #include "engine/BellEngine.h"
 #include "engine/RingLog.h"
 #include "model/ScheduleModel.h"
@@ -70,9 +71,17 @@ class BellService final : public QObject {
     // web page's address when it is on.
     QByteArray statusText(bool asService);
 
+    // The emergency signals: data/alarms.ini read, a signal left by the last
+    // run resumed. After the settings are read, so the outputs are known.
+    void startAlarms();
+    // An order line from a later copy ("alarm Lockdown", "all-clear"): the answer.
+    QByteArray alarmOrder(const QByteArray& line);
+
     // Every setting as stored; the engine builds each day from it.
     ScheduleModel model;
     BellEngine engine;
+    // Lockdown, Evacuation and All clear, over the engine.
+    AlarmSignal alarm;
 
   private:
     void warn(const QString& text);

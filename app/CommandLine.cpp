@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "engine/AlarmSignal.h"
+
 #include <QCommandLineParser>
 
 namespace tollix {
@@ -39,8 +41,18 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         QStringLiteral("status"),
         tr("Prints what the running copy does now (state, next bell, last ring, problems) "
            "and ends. Exit status 1: no copy runs."));
-    parser.addOptions(
-        {help, version, ringLog, data, importHolidays, yes, webPassword, service, status});
+    const QCommandLineOption alarm(
+        QStringLiteral("alarm"),
+        tr("Hands the emergency signal <name> (Lockdown or Evacuation) to the running copy, "
+           "which sounds it until All clear, and ends. Exit status 1: no copy runs; 2: an "
+           "unknown name."),
+        tr("name"));
+    const QCommandLineOption allClear(
+        QStringLiteral("all-clear"),
+        tr("Ends the emergency signal of the running copy and ends. Exit status 1: no copy "
+           "runs."));
+    parser.addOptions({help, version, ringLog, data, importHolidays, yes, webPassword, service,
+                       status, alarm, allClear});
 
     CommandLine line;
     if (!parser.parse(arguments)) {
@@ -68,6 +80,18 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         line.text = QStringLiteral("tollix %1").arg(QLatin1String(TOLLIX_VERSION));
     } else if (parser.isSet(ringLog)) {
         line.action = Action::RingLog;
+    } else if (parser.isSet(alarm)) {
+        const auto name = alarmName(parser.value(alarm).toStdString());
+        if (!name || *name == kAllClear) {
+            line.action = Action::Error;
+            line.text = tr("tollix: unknown signal '%1': Lockdown or Evacuation (try --help)")
+                            .arg(parser.value(alarm));
+            return line;
+        }
+        line.action = Action::Alarm;
+        line.alarm = QString::fromStdString(*name);
+    } else if (parser.isSet(allClear)) {
+        line.action = Action::AllClear;
     } else if (parser.isSet(status)) {
         line.action = Action::Status;
     } else if (parser.isSet(service)) {

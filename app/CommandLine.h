@@ -23,6 +23,8 @@ struct CommandLine {
         WebPassword,
         Service,
         Status,
+        Alarm,
+        AllClear,
         Error
     };
     Action action = Action::Run;
@@ -32,6 +34,8 @@ struct CommandLine {
     // calendar that looks like school days is taken all the same.
     QString calendarFile;
     bool yes = false;
+    // --alarm NAME: the emergency signal to hand to the running copy.
+    QString alarm;
     // The help text, the version line, or the one-line error.
     QString text;
 

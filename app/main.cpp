@@ -1,6 +1,7 @@
 #include "ui/main.h"
 #include "app/BellService.h"
 #include "app/CommandLine.h"
+#include "app/AlarmCommand.h"
 #include "app/ExitSignals.h"
 #include "app/HolidayCommand.h"
 #include "app/LinuxServices.h"
@@ -121,6 +122,13 @@ int main(int argc, char** argv) {
             std::fwrite(answer->constData(), 1, static_cast<std::size_t>(answer->size()), stdout);
             return 0;
         }
+        case tollix::CommandLine::Action::Alarm:
+        case tollix::CommandLine::Action::AllClear: {
+            // A panic button or a script: the running copy sounds it.
+            QCoreApplication core(argc, argv);
+            tollix::installTranslations(tollix::desktopLanguages());
+            return tollix::handAlarmOrder(command);
+        }
         case tollix::CommandLine::Action::Service: {
             // The service is a program of its own that never loads QtWidgets;
             // it takes this process over, so a supervisor sees one process.
@@ -232,6 +240,7 @@ int main(int argc, char** argv) {
     window.Form_Load();
     if (window.hasEnded())
         return 0;  // ended during start-up, in one of its message boxes
+    service.startAlarms();
 
     // The web page, off until data/web.ini names a port and a password.
     tollix::web::WebServer& webServer = service.serveWebPage();
@@ -254,6 +263,7 @@ int main(int argc, char** argv) {
                          window.TrayOut();
                      });
     instance.setStatus([&service] { return service.statusText(false); });
+    instance.setOrders([&service](const QByteArray& line) { return service.alarmOrder(line); });
     instance.listen();
 
     const int status = app.exec();

@@ -65,12 +65,14 @@ int main(int argc, char** argv) {
     platform.keepSoundState(service.engine);
 
     service.runWithoutWindow();
+    service.startAlarms();
     service.serveWebPage();
     // The first bell must not wait for the player core.
     QTimer::singleShot(0, &app, [&platform] { platform.player.prepare(); });
     // What start-up needed for a moment is given back once it settles.
     QTimer::singleShot(1000, &app, [] { malloc_trim(0); });
     instance.setStatus([&service] { return service.statusText(true); });
+    instance.setOrders([&service](const QByteArray& line) { return service.alarmOrder(line); });
     instance.listen();
     return app.exec();
 }

@@ -208,7 +208,7 @@ void BellEngine::keepOthersSilent() {
     silenceCheck_ = 0;
     // Outputs the mixer muted or gave back on its own go on record.
     soundControl.noteMuted();
-    if (!isPlaying && !testing_ && model_.general().sound_zero == 1 &&
+    if (!isPlaying && !testing_ && held_.empty() && model_.general().sound_zero == 1 &&
         services_.mixer.connectedAfresh())
         soundControl.SetMasterMute(true);
 }
@@ -264,7 +264,10 @@ void BellEngine::checkBells(const LocalTime& t) {
         if (schedule.todayTimes[static_cast<std::size_t>(i)] != minute)
             continue;
         any = true;
-        if (rungBefore)
+        if (!held_.empty())
+            record({t, RingOutcome::Held, schedule.todaySounds[static_cast<std::size_t>(i)],
+                    held_ + "; scheduled " + minuteText(minute)});
+        else if (rungBefore)
             record({t, RingOutcome::Held, schedule.todaySounds[static_cast<std::size_t>(i)],
                     "scheduled " + minuteText(minute) + "; this minute already rang"});
         else
@@ -282,7 +285,8 @@ void BellEngine::checkBells(const LocalTime& t) {
 // seconds, and its bell then only starts it. Music lists choose at the bell.
 void BellEngine::warmNextBell(const LocalTime& t) {
     const int next = t.MinuteOfDay() + 1;
-    if (t.second < 58 || next >= 1440 || isPlaying || testing_ || rung_.count(t.minuteKey() + 1))
+    if (t.second < 58 || next >= 1440 || isPlaying || testing_ || !held_.empty() ||
+        rung_.count(t.minuteKey() + 1))
         return;
     const int count = std::min<int>(schedule.todayCount, BellSchedule::kCapacity);
     std::string name;
@@ -441,7 +445,7 @@ std::string BellEngine::chooseOutputs() {
 
 // Other programs are held silent on the outputs now chosen, and only there.
 void BellEngine::outputsChanged() {
-    const bool holding = model_.general().sound_zero == 1 && !isPlaying;
+    const bool holding = model_.general().sound_zero == 1 && !isPlaying && held_.empty();
     if (holding)
         soundControl.SetMasterMute(false);
     services_.mixer.useOutputs(model_.outputs());
@@ -715,6 +719,12 @@ void BellEngine::ShowNextBell() {
 
 void BellEngine::RingNow(const std::optional<std::string>& selected,
                          const std::vector<std::string>& library, RingCause cause) {
+    if (!held_.empty() && cause != RingCause::ByHand) {
+        // Nobody asked at this moment: on record, no box over the signal.
+        record({clock_.now(), RingOutcome::Held, selected.value_or(std::string()),
+                held_ + (cause == RingCause::Countdown ? "; countdown" : "; school clock check")});
+        return;
+    }
     if (const auto refused = ringNow(selected, library,
                                      cause == RingCause::Countdown    ? "countdown"
                                      : cause == RingCause::ClockCheck ? "school clock check"
@@ -726,6 +736,10 @@ void BellEngine::RingNow(const std::optional<std::string>& selected,
 
 Outcome BellEngine::ringNow(const std::optional<std::string>& selected,
                             const std::vector<std::string>& library, const std::string& reason) {
+    if (!held_.empty())
+        return Refusal{"TOLLIX", QT_TRANSLATE_NOOP("Refusal",
+                                                   "An emergency signal sounds: no bell is rung "
+                                                   "until All clear.")};
     if (!selected)
         return Refusal{"TOLLIX",
                        QT_TRANSLATE_NOOP("Refusal", "Select bell sound int [Select bell sound]")};
@@ -760,7 +774,7 @@ Outcome BellEngine::ringNow(const std::optional<std::string>& selected,
 }
 
 bool BellEngine::playTest(const std::string& sound) {
-    if (isPlaying)
+    if (isPlaying || !held_.empty())
         return false;
     stopTest();
     fs::path file = services_.soundFolder / sound;
@@ -788,6 +802,15 @@ void BellEngine::stopTest() {
     if (model_.general().sound_zero == 1)
         soundControl.SetMasterMute(true);
     emit testChanged(false);
+}
+
+void BellEngine::holdBells(std::string reason) {
+    held_ = std::move(reason);
+}
+
+void BellEngine::quietAgain() {
+    if (model_.general().sound_zero == 1 && !isPlaying && !testing_ && held_.empty())
+        soundControl.SetMasterMute(true);
 }
 
 void BellEngine::bellStop() {

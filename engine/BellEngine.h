@@ -124,6 +124,17 @@ class BellEngine final : public QObject, public sound::BellState {
     void stopTest();
     bool testPlaying() const { return testing_; }
 
+    // An emergency signal sounds: every scheduled bell is held on record with
+    // `reason` ("alarm: Lockdown"), ring now and countdown bells are refused,
+    // and the outputs are the signal's. Empty: the bells ring again.
+    void holdBells(std::string reason);
+    const std::string& heldFor() const { return held_; }
+    // The listed outputs that are there now play the next sound; what is
+    // missing, for the record.
+    std::string chooseBellOutputs() { return chooseOutputs(); }
+    // Between bells, other programs are held silent again when so set.
+    void quietAgain();
+
   private:
     SchoolClock clock_;
 
@@ -240,6 +251,7 @@ class BellEngine final : public QObject, public sound::BellState {
     bool schoolClockRead_ = false;
     std::optional<std::string> minuteSound_;
     std::vector<std::string> minuteLibrary_;
+    std::string held_;
 };
 
 }  // namespace tollix

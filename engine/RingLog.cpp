@@ -92,6 +92,10 @@ const char* RingLog::word(RingOutcome outcome) {
             return "restored";
         case RingOutcome::Web:
             return "web";
+        case RingOutcome::Alarm:
+            return "alarm";
+        case RingOutcome::AllClear:
+            return "all-clear";
     }
     return "rang";
 }

@@ -11,7 +11,19 @@ namespace tollix {
 
 // What became of one bell.
 // Web: an order given from the web page (stop, start, log in), with the address.
-enum class RingOutcome { Rang, NotHeard, Failed, Missed, Held, Adjusted, Restored, Web };
+// Alarm, AllClear: an emergency signal ordered and ended, with who gave the order.
+enum class RingOutcome {
+    Rang,
+    NotHeard,
+    Failed,
+    Missed,
+    Held,
+    Adjusted,
+    Restored,
+    Web,
+    Alarm,
+    AllClear
+};
 
 struct RingRecord {
     LocalTime when;

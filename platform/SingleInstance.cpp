@@ -14,6 +14,8 @@ namespace {
 
 constexpr char kShow[] = "show";
 constexpr char kStatus[] = "status";
+constexpr char kAlarm[] = "alarm ";
+constexpr char kAllClear[] = "all-clear";
 // Longer than any compositor's token, short enough that a stray writer
 // cannot make the copy hold much.
 constexpr qsizetype kMaxLine = 1024;
@@ -64,12 +66,16 @@ bool SingleInstance::notifyRunningCopy(const QString& activationToken, int timeo
 }
 
 std::optional<QByteArray> SingleInstance::askStatus(int timeoutMs) {
+    return sendOrder(kStatus, timeoutMs);
+}
+
+std::optional<QByteArray> SingleInstance::sendOrder(const QByteArray& order, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
     socket.connectToServer(folder_ + QStringLiteral("/tollix.socket"));
     if (!socket.waitForConnected(timeoutMs))
         return std::nullopt;
-    socket.write(QByteArray(kStatus) + '\n');
+    socket.write(order + '\n');
     QByteArray answer;
     // The answer ends when the running copy closes the connection.
     while (socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired())
@@ -98,6 +104,11 @@ bool SingleInstance::listen() {
                     line = line.trimmed();
                     if (line == kStatus) {
                         socket->write(status_ ? status_() : QByteArray());
+                        socket->disconnectFromServer();
+                        return;
+                    }
+                    if (line.startsWith(kAlarm) || line == kAllClear) {
+                        socket->write(orders_ ? orders_(line) : QByteArray());
                         socket->disconnectFromServer();
                         return;
                     }

@@ -35,6 +35,13 @@ class SingleInstance final : public QObject {
     void setStatus(std::function<QByteArray()> status) { status_ = std::move(status); }
     // The running copy's status; nothing when no copy answers.
     std::optional<QByteArray> askStatus(int timeoutMs = 3000);
+    // Orders from a later copy, a line each ("alarm Lockdown", "all-clear"):
+    // the answer is sent back. Panic buttons and scripts on this computer.
+    void setOrders(std::function<QByteArray(const QByteArray&)> orders) {
+        orders_ = std::move(orders);
+    }
+    // Hands `order` to the running copy; its answer, nothing when no copy answers.
+    std::optional<QByteArray> sendOrder(const QByteArray& order, int timeoutMs = 3000);
     // Starts answering later copies.
     bool listen();
     // Ending: later copies find nobody to ask, and wait for the lock instead.
@@ -49,6 +56,7 @@ class SingleInstance final : public QObject {
     QLockFile lock_;
     std::unique_ptr<QLocalServer> server_;
     std::function<QByteArray()> status_;
+    std::function<QByteArray(const QByteArray&)> orders_;
 };
 
 }  // namespace tollix

@@ -111,7 +111,11 @@ WebApi::Reply WebApi::status() const {
              {QStringLiteral("problems"), problems},
              {QStringLiteral("playing"), engine.isPlaying},
              {QStringLiteral("hearing"), engine.hearing()},
-             {QStringLiteral("time_source"), time}}};
+             {QStringLiteral("time_source"), time},
+             {QStringLiteral("alarm"), services_.alarm && !services_.alarm->active().empty()
+                                           ? QJsonValue(QString::fromStdString(
+                                                 services_.alarm->active()))
+                                           : QJsonValue()}}};
 }
 
 WebApi::Reply WebApi::today() const {
@@ -163,6 +167,22 @@ WebApi::Reply WebApi::ring(const QByteArray& body, const std::string& from) {
         return refused(400, refusalText("Not exist selected bell in sound folder."));
     if (const auto refusal = services_.engine.ringNow(sound, library, by(from)))
         return refused(409, refusalText(refusal->text));
+    return done();
+}
+
+WebApi::Reply WebApi::giveAlarm(const QByteArray& body, const std::string& from) {
+    const QJsonValue name = QJsonDocument::fromJson(body).object().value(QStringLiteral("alarm"));
+    const auto signal = alarmName(name.toString().toStdString());
+    if (!services_.alarm || !signal || *signal == kAllClear)
+        return refused(400, QCoreApplication::translate("WebPage", "Unknown signal."));
+    services_.alarm->order(*signal, "web from " + from);
+    return done();
+}
+
+WebApi::Reply WebApi::allClear(const std::string& from) {
+    if (!services_.alarm)
+        return refused(400, QCoreApplication::translate("WebPage", "Unknown signal."));
+    services_.alarm->order(kAllClear, "web from " + from);
     return done();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/AlarmSignal.h"
 #include "engine/BellEngine.h"
 #include "model/ScheduleModel.h"
 #include "platform/Clock.h"
@@ -30,6 +31,8 @@ class WebApi {
         std::filesystem::path ringLog;
         // Internet time; none: the bells go by the computer's clock.
         const timesync::TimeSync* timeSync = nullptr;
+        // The emergency signals; none: the page has no alarm controls.
+        AlarmSignal* alarm = nullptr;
     };
     struct Reply {
         int status = 200;
@@ -50,6 +53,9 @@ class WebApi {
     Reply stopBell(const std::string& from);
     Reply startSchedule(const std::string& from);
     Reply stopSchedule(const std::string& from);
+    // `body`: {"alarm": "Lockdown"}; the signal sounds until All clear.
+    Reply giveAlarm(const QByteArray& body, const std::string& from);
+    Reply allClear(const std::string& from);
     // A log-in, a refused one or a log-out, on record.
     void recordOrder(const std::string& what, const std::string& from);
 

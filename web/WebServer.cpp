@@ -356,6 +356,10 @@ std::optional<WebServer::Answer> WebServer::api(MHD_Connection* connection, Exch
         }
     } else if (path == QLatin1String("/api/ring")) {
         return send(api_.ring(exchange.body, address));
+    } else if (path == QLatin1String("/api/alarm")) {
+        return send(api_.giveAlarm(exchange.body, address));
+    } else if (path == QLatin1String("/api/all-clear")) {
+        return send(api_.allClear(address));
     } else if (path == QLatin1String("/api/stop")) {
         return send(api_.stopBell(address));
     } else if (path == QLatin1String("/api/schedule/start")) {
