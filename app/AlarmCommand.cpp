@@ -13,11 +13,11 @@ int handAlarmOrder(const CommandLine& command) {
     SingleInstance instance;
     const auto answer = instance.sendOrder(order);
     if (!answer || answer->isEmpty()) {
-        std::fprintf(stderr, "%s\n",
-                     QCoreApplication::translate("main",
-                                                 "TOLLIX does not run: the signal was not given.")
-                         .toLocal8Bit()
-                         .constData());
+        std::fprintf(
+            stderr, "%s\n",
+            QCoreApplication::translate("main", "TOLLIX does not run: the signal was not given.")
+                .toLocal8Bit()
+                .constData());
         return 1;
     }
     std::fwrite(answer->constData(), 1, static_cast<std::size_t>(answer->size()), stdout);

@@ -1,7 +1,7 @@
 #include "ui/main.h"
+#include "app/AlarmCommand.h"
 #include "app/BellService.h"
 #include "app/CommandLine.h"
-#include "app/AlarmCommand.h"
 #include "app/ExitSignals.h"
 #include "app/HolidayCommand.h"
 #include "app/LinuxServices.h"

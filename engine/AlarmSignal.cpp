@@ -92,7 +92,8 @@ AlarmSettings AlarmSettings::read(const fs::path& file, std::string* error) {
             continue;
         const std::string seconds = trimmed(std::string_view(option).substr(option.find('=') + 1));
         if (!seconds.empty() && seconds.size() < 6 &&
-            std::all_of(seconds.begin(), seconds.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            std::all_of(seconds.begin(), seconds.end(),
+                        [](char c) { return c >= '0' && c <= '9'; }))
             signal.repeatSeconds = std::stoi(seconds);
     }
     return settings;
@@ -260,8 +261,7 @@ void AlarmSignal::giveBackOutputs() {
     services_.engine.quietAgain();
 }
 
-void AlarmSignal::record(RingOutcome outcome, const std::string& sound,
-                         const std::string& reason) {
+void AlarmSignal::record(RingOutcome outcome, const std::string& sound, const std::string& reason) {
     (void)services_.ringLog.append({services_.engine.clock().now(), outcome, sound, reason});
 }
 

@@ -23,8 +23,8 @@ std::vector<double> lockdown() {
     struct Beep {
         double start, length;
     };
-    const Beep beeps[] = {{0.0, 0.2},  {0.35, 0.2}, {0.7, 0.2},  {1.05, 0.9},
-                          {2.4, 0.2},  {2.75, 0.2}, {3.1, 0.2},  {3.45, 0.9}};
+    const Beep beeps[] = {{0.0, 0.2}, {0.35, 0.2}, {0.7, 0.2}, {1.05, 0.9},
+                          {2.4, 0.2}, {2.75, 0.2}, {3.1, 0.2}, {3.45, 0.9}};
     const double length = 4.6, f = 960.0, ramp = 0.006;
     std::vector<double> out(static_cast<std::size_t>(length * kRate));
     for (std::size_t i = 0; i < out.size(); ++i) {
@@ -33,8 +33,8 @@ std::vector<double> lockdown() {
             const double local = t - b.start;
             if (local < 0 || local >= b.length)
                 continue;
-            out[i] = std::min({1.0, local / ramp, (b.length - local) / ramp}) *
-                     buzz(kTwoPi * f * t);
+            out[i] =
+                std::min({1.0, local / ramp, (b.length - local) / ramp}) * buzz(kTwoPi * f * t);
         }
     }
     return out;

@@ -112,10 +112,10 @@ WebApi::Reply WebApi::status() const {
              {QStringLiteral("playing"), engine.isPlaying},
              {QStringLiteral("hearing"), engine.hearing()},
              {QStringLiteral("time_source"), time},
-             {QStringLiteral("alarm"), services_.alarm && !services_.alarm->active().empty()
-                                           ? QJsonValue(QString::fromStdString(
-                                                 services_.alarm->active()))
-                                           : QJsonValue()}}};
+             {QStringLiteral("alarm"),
+              services_.alarm && !services_.alarm->active().empty()
+                  ? QJsonValue(QString::fromStdString(services_.alarm->active()))
+                  : QJsonValue()}}};
 }
 
 WebApi::Reply WebApi::today() const {
