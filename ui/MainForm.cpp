@@ -200,12 +200,13 @@ void MainForm::setupUi(QWidget* window) {
     mnHolidays = named<MenuLabel>("mnHolidays", tr("Holi&days"));
     mnWebPage = named<MenuLabel>("mnWebPage", tr("&Web page"));
     mnOutputs = named<MenuLabel>("mnOutputs", tr("&Outputs"));
+    mnAlarms = named<MenuLabel>("mnAlarms", tr("&Alarms"));
     mexit = named<MenuLabel>("mexit", tr("E&xit"));
     auto* menuRow = new FlowLayout(menuBar);
     menuRow->setContentsMargins(6, 2, 6, 2);
     menuRow->setSpacing(2);
     for (MenuLabel* entry : {mnPlayMusic, mnBellCount, mnCountDown, helpword, info, mnHolidays,
-                             mnWebPage, mnOutputs, mexit})
+                             mnWebPage, mnOutputs, mnAlarms, mexit})
         menuRow->addWidget(entry);
 
     // Left column: clock, state, next bell, today's bells and the main buttons.

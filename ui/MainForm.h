@@ -52,6 +52,7 @@ struct MainForm {
     MenuLabel* mnHolidays;
     MenuLabel* mnWebPage;
     MenuLabel* mnOutputs;
+    MenuLabel* mnAlarms;
     MenuLabel* mexit;
 
     QLabel* now_day;

@@ -67,8 +67,8 @@ bool MenuWindows::eventFilter(QObject* watched, QEvent* event) {
 
 void MenuWindows::clearMenuHighlights() {
     for (MenuLabel* entry :
-         {form_.mexit, form_.mnHolidays, form_.mnWebPage, form_.mnOutputs, form_.info,
-          form_.helpword, form_.mnCountDown, form_.mnBellCount, form_.mnPlayMusic})
+         {form_.mexit, form_.mnHolidays, form_.mnWebPage, form_.mnOutputs, form_.mnAlarms,
+          form_.info, form_.helpword, form_.mnCountDown, form_.mnBellCount, form_.mnPlayMusic})
         entry->clearHighlight();
 }
 

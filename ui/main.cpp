@@ -3,6 +3,7 @@
 #include "schedule/Intervals.h"
 #include "sound/SoundLibrary.h"
 #include "timesync/TimeSync.h"
+#include "ui/AlarmWindow.h"
 #include "ui/FramelessWindow.h"
 #include "ui/MenuWindows.h"
 #include "ui/OutputsWindow.h"
@@ -55,6 +56,11 @@ main::main(BellService& service, MainServices services, QWidget* parent)
         OutputsWindow::showFor(this, model, services_.mixer, [this] { btnNowBell_Click(); });
     });
     new SoundListPanel(*this, *this, engine, model, services_.messages, paths().soundFolder());
+    connect(mnAlarms, &MenuLabel::Click, this, [this, &service] {
+        menus_->clearMenuHighlights();
+        AlarmWindow::showFor(this, service.alarm, services_.messages);
+    });
+    AlarmBanner::follow(*this, frame_->trayIcon(), service.alarm, services_.messages);
     connectBehaviours();
 }
 
