@@ -306,6 +306,8 @@ bool WebServer::handle(MHD_Connection* connection, Exchange& exchange, const cha
             200, "text/html; charset=utf-8", translatedPage(resource(":/web/index.html")), {}};
     else if (at == QLatin1String("/app.js"))
         answer = Answer{200, "text/javascript; charset=utf-8", resource(":/web/app.js"), {}};
+    else if (at == QLatin1String("/alarm.js"))
+        answer = Answer{200, "text/javascript; charset=utf-8", resource(":/web/alarm.js"), {}};
     else if (at == QLatin1String("/app.css"))
         answer = Answer{200, "text/css; charset=utf-8", resource(":/web/app.css"), {}};
     else if (at == QLatin1String("/icon.svg"))
