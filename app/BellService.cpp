@@ -8,7 +8,10 @@
 #include "web/WebServer.h"
 
 #include <QCoreApplication>
+#include "platform/BrokerLink.h"
+
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace tollix {
@@ -122,8 +125,40 @@ void BellService::runWithoutWindow() {
     }
 }
 
-void BellService::startAlarms() {
+void BellService::startAlarms(BrokerLink* broker) {
     alarm.start();
+    if (broker)
+        joinBuildings(*broker);
+}
+
+// Orders given here go out retained under TOPIC/alarm with this building's
+// name; those of other buildings sound here. The broker only spreads them:
+// unreachable, it is said, and our own orders sound all the same.
+void BellService::joinBuildings(BrokerLink& broker) {
+    const QString building = broker.settings().building;
+    const auto unreachable = [this, &broker](bool connected) {
+        alarm.linkProblem =
+            connected ? QString()
+                      : QCoreApplication::translate("tollix::main",
+                                                    "The broker %1 cannot be reached: signals "
+                                                    "sound in this building only.")
+                            .arg(broker.settings().url);
+    };
+    unreachable(broker.connected());
+    connect(&broker, &BrokerLink::connectedChanged, this, unreachable);
+    connect(&alarm, &AlarmSignal::given, this, [&broker, building](const QString& name) {
+        broker.publish(QJsonDocument(QJsonObject{{QStringLiteral("signal"), name},
+                                                 {QStringLiteral("origin"), building}})
+                           .toJson(QJsonDocument::Compact));
+    });
+    connect(&broker, &BrokerLink::received, this, [this, building](const QByteArray& message) {
+        const QJsonObject order = QJsonDocument::fromJson(message).object();
+        const QString origin = order.value(QStringLiteral("origin")).toString();
+        if (origin.isEmpty() || origin == building)
+            return;  // our own, back from the broker
+        alarm.order(order.value(QStringLiteral("signal")).toString().toStdString(),
+                    origin.toStdString(), false);
+    });
 }
 
 QByteArray BellService::alarmOrder(const QByteArray& line) {
@@ -170,6 +205,8 @@ QByteArray BellService::statusText(bool asService) {
     // The time servers silent: the bells go by the last good offset or the computer's clock.
     if (model.general().chkTimeSync == 1 && services_.timeSync.syncFailureCount() > 0)
         problems << services_.timeSync.status();
+    if (!alarm.linkProblem.isEmpty())
+        problems << alarm.linkProblem;
     if (const QString why = webServer_ ? webServer_->problem() : QString(); !why.isEmpty())
         problems << why;
     for (const QString& problem : problems) lines << QStringLiteral("problem: ") + problem;

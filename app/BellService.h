@@ -27,6 +27,8 @@ class WebServer;
 }  // namespace web
 
 // What the bell service is given from outside: the platform services.
+class BrokerLink;
+
 struct BellServices {
     AppPaths paths;
     const Clock& clock;
@@ -73,7 +75,8 @@ class BellService final : public QObject {
 
     // The emergency signals: data/alarms.ini read, a signal left by the last
     // run resumed. After the settings are read, so the outputs are known.
-    void startAlarms();
+    // `broker`: the other buildings' copies, none when they are not joined.
+    void startAlarms(BrokerLink* broker = nullptr);
     // An order line from a later copy ("alarm Lockdown", "all-clear"): the answer.
     QByteArray alarmOrder(const QByteArray& line);
 
@@ -86,6 +89,7 @@ class BellService final : public QObject {
   private:
     void warn(const QString& text);
     web::WebApi& api();
+    void joinBuildings(BrokerLink& broker);
 
     BellServices services_;
     std::unique_ptr<web::WebApi> webApi_;

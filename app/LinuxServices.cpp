@@ -1,5 +1,6 @@
 #include "app/LinuxServices.h"
 
+#include "platform/MosquittoLink.h"
 #include "platform/MpvPlayer.h"
 #include "sound/StateFile.h"
 
@@ -27,6 +28,8 @@ LinuxServices::LinuxServices(const AppPaths& folder)
            [this] { return clock.monotonicMs(); }}) {
     QObject::connect(&timeSync, &timesync::TimeSync::correctionChanged,
                      [this](std::int64_t ms) { clock.setCorrectionMs(ms); });
+    if (auto settings = BrokerSettings::read(paths.dataFolder() / "mqtt.ini", &brokerUnreadable))
+        broker = std::make_unique<MosquittoLink>(std::move(*settings));
 }
 
 void LinuxServices::keepSoundState(BellEngine& engine) {
@@ -44,6 +47,12 @@ void LinuxServices::sayStartProblems(Messages& messages,
         messages.information(QStringLiteral("TOLLIX"),
                              QCoreApplication::translate("main", "Error Number : \n") +
                                  QString::fromStdString(failure));
+    if (!brokerUnreadable.empty())
+        messages.information(QCoreApplication::translate("main", "Warning"),
+                             QCoreApplication::translate("main",
+                                                         "A file could not be read: %1\nThe "
+                                                         "signals sound in this building only.")
+                                 .arg(QString::fromStdString(brokerUnreadable)));
     if (!serversUnreadable.empty())
         messages.information(QCoreApplication::translate("main", "Warning"),
                              QCoreApplication::translate("main",

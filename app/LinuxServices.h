@@ -2,6 +2,7 @@
 
 #include "app/BellService.h"
 #include "engine/RingLog.h"
+#include "platform/BrokerLink.h"
 #include "platform/Clock.h"
 #include "platform/ClockWatch.h"
 #include "platform/OutputsPlayer.h"
@@ -10,6 +11,7 @@
 #include "platform/TimeSetter.h"
 #include "timesync/TimeSync.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,9 @@ struct LinuxServices {
     LogindPowerOff powerOff;
     // A clock set by anyone, or a wake from sleep.
     LinuxClockWatch clockWatch;
+    // The other buildings' copies, when data/mqtt.ini names a broker.
+    std::string brokerUnreadable;
+    std::unique_ptr<BrokerLink> broker;
 };
 
 }  // namespace tollix

@@ -240,7 +240,7 @@ int main(int argc, char** argv) {
     window.Form_Load();
     if (window.hasEnded())
         return 0;  // ended during start-up, in one of its message boxes
-    service.startAlarms();
+    service.startAlarms(platform.broker.get());
 
     // The web page, off until data/web.ini names a port and a password.
     tollix::web::WebServer& webServer = service.serveWebPage();

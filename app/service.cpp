@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     platform.keepSoundState(service.engine);
 
     service.runWithoutWindow();
-    service.startAlarms();
+    service.startAlarms(platform.broker.get());
     service.serveWebPage();
     // The first bell must not wait for the player core.
     QTimer::singleShot(0, &app, [&platform] { platform.player.prepare(); });

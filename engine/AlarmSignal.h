@@ -86,6 +86,10 @@ class AlarmSignal final : public QObject {
     // clear gives the outputs back.
     void tick();
 
+    // Why the other buildings cannot be told (the broker unreachable); empty
+    // when they can, or when no broker joins them.
+    QString linkProblem;
+
     const AlarmSettings& settings() const { return settings_; }
     // A signal's sound and repeat, saved. Empty on success, else why not.
     std::string set(const AlarmSound& signal);

@@ -86,5 +86,73 @@ TEST_F(AlarmEndToEnd, ACommandLineLockdownHoldsTheBellsSurvivesAKillAndEndsAtAll
     EXPECT_NE(log.find("\tall-clear\tLockdown\tcommand line"), std::string::npos) << log;
 }
 
+// A copy in each building, joined by a private mosquitto on loopback.
+struct Building : test::Program {
+    Building(const char* name, quint16 port) {
+        writeBytes(paths.dataFolder() / "mqtt.ini",
+                   "url = mqtt://127.0.0.1:" + std::to_string(port) +
+                       "\ntopic = school/bells\nbuilding = " + name + "\n");
+    }
+    bool recorded(const std::string& line) const {
+        return readBytes(home.path() / "state/tollix/rings.log").find(line) != std::string::npos;
+    }
+};
+
+// An order in one building sounds in the others within a second; a copy
+// started later takes the signal from the broker; with the broker gone, a
+// copy says so and still sounds its own orders.
+TEST(AlarmAcrossBuildings, AnOrderInOneBuildingSoundsInTheOthersThroughTheBroker) {
+    const quint16 port = test::freePort();
+    test::TempFolder folder;
+    writeBytes(folder.path() / "mosquitto.conf", "listener " + std::to_string(port) +
+                                                     " 127.0.0.1\nallow_anonymous true\n"
+                                                     "persistence false\n");
+    QProcess broker;
+    test::endWithTest(broker);
+    broker.start(u"mosquitto"_s,
+                 {u"-c"_s, QString::fromStdString((folder.path() / "mosquitto.conf").string())});
+    ASSERT_TRUE(broker.waitForStarted(5000));
+    Building north("North", port), south("South", port);
+    ASSERT_TRUE(north.start() && south.start());
+    ASSERT_TRUE(north.up() && south.up());
+    QTest::qWait(1000);  // both connected
+
+    const auto ordered = steady_clock::now();
+    ASSERT_EQ(north.command({u"--alarm"_s, u"Evacuation"_s}).status, 0);
+    const auto given = steady_clock::now();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return south.recorded("\talarm\tEvacuation\tNorth\n"); }, 5000));
+    const auto heard = steady_clock::now();
+    EXPECT_LT(heard - given, std::chrono::seconds(1))
+        << "order to sound: "
+        << std::chrono::duration_cast<std::chrono::milliseconds>(heard - ordered).count() << " ms";
+
+    Building east("East", port);
+    ASSERT_TRUE(east.start() && east.up());
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return east.recorded("\talarm\tEvacuation\tNorth\n"); }, 5000))
+        << "the retained signal, for a copy started later";
+
+    ASSERT_EQ(south.command({u"--all-clear"_s}).status, 0);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return north.recorded("\tall-clear\tEvacuation\tSouth\n") &&
+                   east.recorded("\tall-clear\tEvacuation\tSouth\n");
+        },
+        5000));
+
+    broker.terminate();
+    ASSERT_TRUE(broker.waitForFinished(5000));
+    QTest::qWait(500);
+    EXPECT_EQ(north.command({u"--alarm"_s, u"Lockdown"_s}).status, 0);
+    EXPECT_TRUE(north.recorded("\talarm\tLockdown\tcommand line\n"));
+    const std::string status = north.command({u"--status"_s}).out;
+    EXPECT_NE(status.find("problem: The broker mqtt://127.0.0.1:" + std::to_string(port) +
+                          " cannot be reached"),
+              std::string::npos)
+        << status;
+    EXPECT_NE(status.find("alarm: Lockdown"), std::string::npos) << status;
+}
+
 }  // namespace
 }  // namespace tollix
