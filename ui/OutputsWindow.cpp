@@ -36,7 +36,8 @@ OutputsWindow::OutputsWindow(ScheduleModel& model, Mixer& mixer, std::function<v
     auto* note =
         new QLabel(tr("The bells play on every output ticked, all at once.\nNone ticked: the "
                       "default output. Another computer's speakers are an output too\n(a "
-                      "network sink of the sound server: see the README)."));
+                      "network sink of the sound server: see the README). Relays and IP "
+                      "speakers\nlisted below the outputs switch and play with every bell."));
     outputList = new QListWidget;
     outputList->setObjectName(QStringLiteral("outputList"));
     outputList->setAccessibleName(tr("Outputs the bells play on"));
@@ -49,11 +50,18 @@ OutputsWindow::OutputsWindow(ScheduleModel& model, Mixer& mixer, std::function<v
     auto* refresh = new QPushButton(tr("Refresh"));
     auto* close = new QPushButton(tr("Close"));
 
+    const auto named = [](QWidget* field, const char* name, const QString& said) {
+        field->setObjectName(QLatin1String(name));
+        field->setAccessibleName(said);
+    };
     relayOn = new QLineEdit;
+    named(relayOn, "relayOn", tr("Relay ON command"));
     relayOn->setPlaceholderText(QStringLiteral("gpioset gpiochip0 17=1"));
     relayOff = new QLineEdit;
+    named(relayOff, "relayOff", tr("Relay OFF command"));
     relayOff->setPlaceholderText(QStringLiteral("gpioset gpiochip0 17=0"));
     relayHold = new QSpinBox;
+    named(relayHold, "relayHold", tr("Seconds the relay stays on"));
     relayHold->setRange(0, 3600);
     relayHold->setSuffix(tr(" s"));
     relayHold->setSpecialValueText(tr("for the sound"));
@@ -69,8 +77,10 @@ OutputsWindow::OutputsWindow(ScheduleModel& model, Mixer& mixer, std::function<v
     relayForm->addRow(tr("On for:"), holdRow);
 
     streamGroup = new QLineEdit;
+    named(streamGroup, "streamGroup", tr("Multicast group of the IP speakers"));
     streamGroup->setPlaceholderText(QStringLiteral("239.255.0.1"));
     streamPort = new QSpinBox;
+    named(streamPort, "streamPort", tr("Port of the IP speakers"));
     streamPort->setRange(1, 65535);
     streamPort->setValue(5004);
     addStream = new QPushButton(tr("Add IP speakers"));
