@@ -5,6 +5,7 @@
 #include "sound/StateFile.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 #include <chrono>
 #include <cstdlib>
@@ -34,6 +35,15 @@ LinuxServices::LinuxServices(const AppPaths& folder)
 
 void LinuxServices::keepSoundState(BellEngine& engine) {
     engine.keepSoundStateIn(RingLog::defaultFile().parent_path());
+    // Relays left on are switched off before any bell can switch them on.
+    auto& relays = player.relaysAndStreams();
+    const auto restored = relays.keepRelaysIn(RingLog::defaultFile().parent_path() / "relays");
+    engine.recordRelaysRestored(restored.off, restored.failed);
+    // Relays still on at exit are switched off after the engine has gone.
+    relays.onFailure([engine = QPointer<BellEngine>(&engine)](const std::string& what) {
+        if (engine)
+            engine->outputFailed(what);
+    });
     static const auto muteMarker = RingLog::defaultFile().parent_path() / "muted";
     std::atexit([] {
         if (PulseMixer::undoAtExit())

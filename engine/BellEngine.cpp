@@ -2,6 +2,7 @@
 
 #include "engine/NextBell.h"
 #include "sound/MusicList.h"
+#include "sound/OutputLine.h"
 #include "sound/SoundLibrary.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -421,7 +423,19 @@ bool BellEngine::startBell(const fs::path& file, int extraSeconds, RingRecord re
 // ---- Outputs ------------------------------------------------------------------
 
 std::string BellEngine::chooseOutputs() {
-    const std::vector<std::string>& listed = model_.outputs();
+    // Relays and streams play wherever they are listed; sinks only where the server has them.
+    std::vector<std::string> listed, others;
+    std::string unusable;
+    for (const auto& line : model_.outputs()) {
+        const sound::OutputLine output = sound::parseOutputLine(line);
+        if (output.kind == sound::OutputLine::Kind::Sink)
+            listed.push_back(line);
+        else if (output.kind == sound::OutputLine::Kind::Unusable)
+            unusable += (unusable.empty() ? "; output unusable: " : ", ") + line + " (" +
+                        output.problem + ")";
+        else
+            others.push_back(line);
+    }
     std::vector<std::string> there = listed;
     std::string missing;
     std::vector<Mixer::Sink> sinks;
@@ -436,22 +450,47 @@ std::string BellEngine::chooseOutputs() {
                 missing += (missing.empty() ? "" : ", ") + name;
         }
     }
-    services_.player.setOutputs(there);
+    std::vector<std::string> playing = there;
+    playing.insert(playing.end(), others.begin(), others.end());
+    services_.player.setOutputs(playing);
     services_.mixer.useOutputs(there);
     if (missing.empty())
-        return {};
-    return "; output missing: " + missing + (there.empty() ? "; played on the default output" : "");
+        return unusable;
+    return "; output missing: " + missing +
+           (there.empty() ? "; played on the default output" : "") + unusable;
 }
 
-// Other programs are held silent on the outputs now chosen, and only there.
+// Other programs are held silent on the outputs now chosen, and only there:
+// "No com sound" is the sinks' alone.
 void BellEngine::outputsChanged() {
     const bool holding = model_.general().sound_zero == 1 && !isPlaying && held_.empty();
     if (holding)
         soundControl.SetMasterMute(false);
-    services_.mixer.useOutputs(model_.outputs());
+    std::vector<std::string> sinks;
+    std::copy_if(model_.outputs().begin(), model_.outputs().end(), std::back_inserter(sinks),
+                 sound::isSinkLine);
+    services_.mixer.useOutputs(sinks);
     services_.player.setOutputs(model_.outputs());
     if (holding)
         soundControl.SetMasterMute(true);
+}
+
+void BellEngine::outputFailed(const std::string& what) {
+    // The bell it failed for is still being judged: it goes on that bell's line.
+    if (pending_)
+        pending_->reason += "; output failed: " + what;
+    else
+        record({clock_.now(), RingOutcome::Failed, "output", what});
+}
+
+void BellEngine::recordRelaysRestored(const std::vector<std::string>& off,
+                                      const std::vector<std::string>& failed) {
+    for (const auto& command : off)
+        record({clock_.now(), RingOutcome::Restored, "relay",
+                "switched off (\"" + command + "\"); left on by a run that did not end normally"});
+    for (const auto& what : failed)
+        record({clock_.now(), RingOutcome::Failed, "relay",
+                what + "; left on by a run that did not end normally"});
 }
 
 // ---- Was it heard? --------------------------------------------------------------
@@ -815,6 +854,7 @@ void BellEngine::quietAgain() {
 
 void BellEngine::bellStop() {
     endBell();
+    services_.player.stopAll();
 }
 
 void BellEngine::Shutdown() {
@@ -822,6 +862,7 @@ void BellEngine::Shutdown() {
     settleAtOnce("the program ended");
     if (isPlaying)
         soundPlayer.Close();
+    services_.player.stopAll();
     soundPlayer.PutBackVolume();
     soundControl.SetMasterMute(false);
 }

@@ -109,6 +109,13 @@ class BellEngine final : public QObject, public sound::BellState {
     // saved by a fade) in `folder`, after giving back what a run that did not
     // end normally left there, which the ring record tells.
     void keepSoundStateIn(const std::filesystem::path& folder);
+    // An output that failed (a relay's command, a stream): on the record of
+    // the bell being judged, else on a line of its own.
+    void outputFailed(const std::string& what);
+    // Relays a run that did not end normally left on, switched off at start
+    // (`off`, their commands) or not (`failed`, why).
+    void recordRelaysRestored(const std::vector<std::string>& off,
+                              const std::vector<std::string>& failed);
 
     // The school's time, which the bells and every clock shown go by.
     const Clock& clock() const { return clock_; }

@@ -22,6 +22,16 @@ class MediaPlayer {
     // time; for when nothing sounds. A player that cannot simply ignores it.
     virtual void warm(const std::string& path) { (void)path; }
     virtual void close() = 0;
+    // Ends every output now, one kept on past the sound included (a relay's
+    // hold): "Stop Bell", the way out.
+    virtual void stopAll() { close(); }
+    // Tries one output of output.ini alone that is not a sink (a relay
+    // switched on a moment, `path` sent to a stream). False when it cannot.
+    virtual bool testOutput(const std::string& line, const std::string& path) {
+        (void)line;
+        (void)path;
+        return false;
+    }
     // Length of the open media in whole milliseconds; 0 when nothing is open.
     virtual long length() const = 0;
 

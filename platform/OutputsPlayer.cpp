@@ -1,6 +1,7 @@
 #include "platform/OutputsPlayer.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace tollix {
@@ -14,7 +15,11 @@ MpvPlayer& OutputsPlayer::player(const std::string& sink) {
     return *slot;
 }
 
-void OutputsPlayer::setOutputs(const std::vector<std::string>& sinks) {
+void OutputsPlayer::setOutputs(const std::vector<std::string>& outputs) {
+    std::vector<std::string> sinks;
+    std::copy_if(outputs.begin(), outputs.end(), std::back_inserter(sinks), sound::isSinkLine);
+    others_.setLines(outputs);
+    // Relays and streams alone: the sinks are the default output's.
     sinks_ = sinks.empty() ? std::vector<std::string>{""} : sinks;
     // An output chosen later gets its core now, not at its first bell.
     if (prepared_)
@@ -43,6 +48,7 @@ bool OutputsPlayer::open() {
         if (one.startOpen())
             loading.push_back(&one);
     }
+    others_.startOpen(fileName_);
     const auto until = std::chrono::steady_clock::now() + MpvPlayer::kTickShare;
     for (MpvPlayer* one : loading) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -50,20 +56,29 @@ bool OutputsPlayer::open() {
         if (one->finishOpen(left))
             open_.push_back(one);
     }
+    others_.finishOpen(until);
     return !open_.empty();
 }
 
 void OutputsPlayer::play() {
     for (MpvPlayer* one : open_) one->play();
+    others_.play();
 }
 
 void OutputsPlayer::warm(const std::string& path) {
     for (const auto& sink : sinks_) player(sink).warm(path);
+    others_.warm(path);
 }
 
 void OutputsPlayer::close() {
     for (MpvPlayer* one : open_) one->close();
     open_.clear();
+    others_.close();
+}
+
+void OutputsPlayer::stopAll() {
+    close();
+    others_.stopAll();
 }
 
 long OutputsPlayer::length() const {
@@ -75,6 +90,7 @@ long OutputsPlayer::length() const {
 // Heard anywhere is heard; one still starting is waited for before a null
 // output or silence is believed.
 MediaPlayer::Output OutputsPlayer::output() {
+    others_.check();
     bool starting = false, nowhere = false;
     for (MpvPlayer* one : open_) {
         const Output output = one->output();

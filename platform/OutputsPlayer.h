@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MpvPlayer.h"
+#include "platform/RelaysAndStreams.h"
 
 #include <functional>
 #include <map>
@@ -13,20 +14,26 @@ namespace tollix {
 // Sounds a bell on several outputs at once: a player core of its own for
 // each output, every one loaded paused and then all started together, so
 // that the outputs are in step. A core is kept for the program's life once
-// made, so a bell does not wait for it.
+// made, so a bell does not wait for it. Relays and IP-speaker streams of the
+// list start in the same moment; whether a bell is heard is the sinks' to say.
 class OutputsPlayer final : public MediaPlayer {
   public:
     // Makes the player of one output ("": the default output).
     using MakePlayer = std::function<std::unique_ptr<MpvPlayer>(const std::string& sink)>;
     explicit OutputsPlayer(MakePlayer makePlayer);
 
-    void setOutputs(const std::vector<std::string>& sinks) override;
+    // Sink names, relay and stream lines of output.ini.
+    void setOutputs(const std::vector<std::string>& outputs) override;
     void setFileName(const std::string& path) override;
     // True when it opened on any output; it plays on those.
     bool open() override;
     void play() override;
     void warm(const std::string& path) override;
     void close() override;
+    void stopAll() override;
+    bool testOutput(const std::string& line, const std::string& path) override {
+        return others_.test(line, path);
+    }
     long length() const override;
     // The best of the outputs it plays on.
     Output output() override;
@@ -34,6 +41,9 @@ class OutputsPlayer final : public MediaPlayer {
     // Makes the cores of the outputs chosen now, and from then on of every
     // output as soon as it is chosen.
     bool prepare();
+
+    // The relays and streams of the list.
+    RelaysAndStreams& relaysAndStreams() { return others_; }
 
   private:
     MpvPlayer& player(const std::string& sink);
@@ -44,6 +54,7 @@ class OutputsPlayer final : public MediaPlayer {
     std::string fileName_;
     std::vector<MpvPlayer*> open_;
     bool prepared_ = false;
+    RelaysAndStreams others_;
 };
 
 }  // namespace tollix

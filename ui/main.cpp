@@ -53,7 +53,13 @@ main::main(BellService& service, MainServices services, QWidget* parent)
                              services_.ringLog.file());
     connect(mnOutputs, &MenuLabel::Click, this, [this] {
         menus_->clearMenuHighlights();
-        OutputsWindow::showFor(this, model, services_.mixer, [this] { btnNowBell_Click(); });
+        OutputsWindow::showFor(
+            this, model, services_.mixer, [this] { btnNowBell_Click(); },
+            [this](const std::string& line) {
+                const auto sound = selectedSound();
+                return services_.player.testOutput(
+                    line, sound ? (paths().soundFolder() / *sound).string() : std::string());
+            });
     });
     new SoundListPanel(*this, *this, engine, model, services_.messages, paths().soundFolder());
     connect(mnAlarms, &MenuLabel::Click, this, [this, &service] {
