@@ -7,6 +7,7 @@
 #include "platform/OutputsPlayer.h"
 #include "platform/PowerOff.h"
 #include "platform/PulseMixer.h"
+#include "platform/Speech.h"
 #include "platform/TimeSetter.h"
 #include "timesync/TimeSync.h"
 
@@ -20,7 +21,7 @@ struct LinuxServices {
     explicit LinuxServices(const AppPaths& paths);
 
     BellServices bellServices(Messages& messages) {
-        return {paths, clock, messages, mixer, player, powerOff, timeSync, ringLog};
+        return {paths, clock, messages, mixer, player, powerOff, timeSync, ringLog, &speech};
     }
     // What a run that did not end normally left on the sound server is given
     // back first; the mixer's mutes are undone even at exit() (Qt's answer to
@@ -43,6 +44,8 @@ struct LinuxServices {
     LogindPowerOff powerOff;
     // A clock set by anyone, or a wake from sleep.
     LinuxClockWatch clockWatch;
+    // The spoken sounds, rendered as they appear in the sound folder.
+    Speech speech;
 };
 
 }  // namespace tollix

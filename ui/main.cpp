@@ -54,7 +54,16 @@ main::main(BellService& service, MainServices services, QWidget* parent)
         menus_->clearMenuHighlights();
         OutputsWindow::showFor(this, model, services_.mixer, [this] { btnNowBell_Click(); });
     });
-    new SoundListPanel(*this, *this, engine, model, services_.messages, paths().soundFolder());
+    new SoundListPanel(*this, *this, engine, model, services_.messages, paths().soundFolder(),
+                       service.services().speech);
+    const auto say = [this, &service] {
+        if (const QString why = service.say(sayText->text()); !why.isEmpty())
+            services_.messages.information(tr("Warning"), why);
+        else
+            sayText->clear();
+    };
+    connect(sayNow, &QPushButton::clicked, this, say);
+    connect(sayText, &QLineEdit::returnPressed, this, say);
     connectBehaviours();
 }
 

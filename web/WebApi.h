@@ -9,6 +9,7 @@
 #include <QObject>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace tollix::timesync {
@@ -30,6 +31,8 @@ class WebApi {
         std::filesystem::path ringLog;
         // Internet time; none: the bells go by the computer's clock.
         const timesync::TimeSync* timeSync = nullptr;
+        // Words said at once; why not, or empty.
+        std::function<QString(const QString& text, const std::string& by)> say = {};
     };
     struct Reply {
         int status = 200;
@@ -47,6 +50,8 @@ class WebApi {
     Reply sounds() const;
     // `body`: {"sound": NAME}; `from`: the client's address.
     Reply ring(const QByteArray& body, const std::string& from);
+    // `body`: {"text": WORDS}, said at once.
+    Reply say(const QByteArray& body, const std::string& from);
     Reply stopBell(const std::string& from);
     Reply startSchedule(const std::string& from);
     Reply stopSchedule(const std::string& from);

@@ -306,6 +306,8 @@ bool WebServer::handle(MHD_Connection* connection, Exchange& exchange, const cha
             200, "text/html; charset=utf-8", translatedPage(resource(":/web/index.html")), {}};
     else if (at == QLatin1String("/app.js"))
         answer = Answer{200, "text/javascript; charset=utf-8", resource(":/web/app.js"), {}};
+    else if (at == QLatin1String("/say.js"))
+        answer = Answer{200, "text/javascript; charset=utf-8", resource(":/web/say.js"), {}};
     else if (at == QLatin1String("/app.css"))
         answer = Answer{200, "text/css; charset=utf-8", resource(":/web/app.css"), {}};
     else if (at == QLatin1String("/icon.svg"))
@@ -356,6 +358,8 @@ std::optional<WebServer::Answer> WebServer::api(MHD_Connection* connection, Exch
         }
     } else if (path == QLatin1String("/api/ring")) {
         return send(api_.ring(exchange.body, address));
+    } else if (path == QLatin1String("/api/say")) {
+        return send(api_.say(exchange.body, address));
     } else if (path == QLatin1String("/api/stop")) {
         return send(api_.stopBell(address));
     } else if (path == QLatin1String("/api/schedule/start")) {

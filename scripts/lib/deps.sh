@@ -31,13 +31,14 @@ install_packages() {
 RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
               libmpv-dev libpulse-dev libical-dev libgtest-dev libgmock-dev fonts-dejavu-core
               libmicrohttpd-dev libsodium-dev libqrencode-dev
+              libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
               qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # What the tests need on top: private sound server, fixtures, a screen for screenshots.
 TEST_PACKAGES=(pulseaudio pulseaudio-utils ffmpeg sox faketime xvfb xauth imagemagick valgrind
                python3-dbusmock dbus-daemon desktop-file-utils appstream dpkg-dev
                file lintian chrony gdb systemd
                clang-format tzdata chromium python3 fonts-wqy-microhei
-               at-spi2-core python3-pyatspi)
+               at-spi2-core python3-pyatspi espeak-ng)
 
 # What building and checking the Debian package needs on top.
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
