@@ -205,7 +205,9 @@ void Speech::look() {
         kept.insert(job.key);
         if (const auto failed = failed_.find(job.key); failed != failed_.end())
             problems[job.name] = failed->second;
-        else if (std::error_code missing; !fs::exists(wavOf(job.key), missing))
+        else if (std::error_code missing; fs::exists(wavOf(job.key), missing))
+            lastGood_[job.name] = wavOf(job.key);
+        else
             enqueue(std::move(job));
     }
     // Renderings of texts gone or changed go, but for those still playing

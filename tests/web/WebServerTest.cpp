@@ -27,10 +27,10 @@ class WebServerTest : public ::testing::Test, protected test::EngineDoubles {
     ScheduleModel model{paths};
     test::FakeClock clock;
     BellEngine engine{engineServices(clock), model};
-    QStringList said;  // what was given to be said, and by whom
+    QStringList toSay;  // what was given to be said, and by whom
     web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file(), nullptr,
                      [this](const QString& text, const std::string& by) {
-                         said << text + u" "_s + QString::fromStdString(by);
+                         toSay << text + u" "_s + QString::fromStdString(by);
                          return QString();
                      }}};
     std::int64_t nowMs = 0;
@@ -128,8 +128,8 @@ TEST_F(WebServerTest, OnlyALoggedInPageWithItsTokenMayActAndGuessingIsSlowedDown
             csrf = QJsonDocument::fromJson(answer.body)[u"csrf"_s].toString().toLatin1();
         }
     }
-    EXPECT_EQ(said, QStringList({u"Lunch web from 127.0.0.1"_s,
-                                 QString(500, u'a') + u" web from 127.0.0.1"_s}));
+    EXPECT_EQ(toSay, QStringList({u"Lunch web from 127.0.0.1"_s,
+                                  QString(500, u'a') + u" web from 127.0.0.1"_s}));
     // Refused orders did nothing; each order and log-in is on record with its address,
     // refused log-ins once a minute with their count.
     EXPECT_EQ(test::ringRecords(ringLog.file()),
