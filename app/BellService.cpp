@@ -1,6 +1,7 @@
 #include "app/BellService.h"
 
 #include "model/HolidaysFileWatch.h"
+#include "platform/Speech.h"
 #include "schedule/Holidays.h"
 #include "sound/SoundLibrary.h"
 #include "timesync/TimeSync.h"
@@ -23,6 +24,12 @@ std::function<void()> timeRequest(timesync::TimeSync& timeSync) {
     return [&timeSync] { timeSync.SendTimeRequest(); };
 }
 
+std::function<sound::SpokenFile(const std::filesystem::path&)> spokenBy(Speech* speech) {
+    if (!speech)
+        return {};
+    return [speech](const std::filesystem::path& file) { return speech->wavFor(file); };
+}
+
 }  // namespace
 
 BellService::BellService(BellServices services, QObject* parent)
@@ -30,7 +37,7 @@ BellService::BellService(BellServices services, QObject* parent)
       model(services.paths),
       engine(EngineServices{services.clock, services.player, services.mixer, services.messages,
                             services.paths.soundFolder(), services.powerOff, services.ringLog,
-                            timeRequest(services.timeSync)},
+                            timeRequest(services.timeSync), spokenBy(services.speech)},
              model),
       alarm({engine, services.player, services.ringLog, services.paths.soundFolder(),
              services.paths.dataFolder() / "alarms.ini", services.ringLog.file().parent_path()}),
@@ -168,11 +175,31 @@ QByteArray BellService::alarmOrder(const QByteArray& line) {
     return "taken: " + word + '\n';
 }
 
+QString BellService::say(const QString& text, const std::string& by) {
+    const QString words = text.trimmed();
+    if (words.isEmpty())
+        return QCoreApplication::translate("tollix::main", "Type the words to say.");
+    if (words.size() > sound::kLongestSaid)
+        return QCoreApplication::translate("tollix::main", "At most %1 characters can be said.")
+            .arg(sound::kLongestSaid);
+    if (!services_.speech)
+        return QCoreApplication::translate("tollix::main", "Words cannot be spoken here.");
+    // The record names the words, on one line.
+    std::string reason = words.simplified().left(60).toStdString();
+    if (!by.empty())
+        reason += "; " + by;
+    services_.speech->say(words.toStdString(), [this, reason](const sound::SpokenFile& wav) {
+        engine.ringSaid(wav, reason);
+    });
+    return {};
+}
+
 web::WebApi& BellService::api() {
     if (!webApi_)
-        webApi_ = std::make_unique<web::WebApi>(
-            web::WebApi::Services{model, engine, services_.clock, services_.paths.soundFolder(),
-                                  services_.ringLog.file(), &services_.timeSync, &alarm});
+        webApi_ = std::make_unique<web::WebApi>(web::WebApi::Services{
+            model, engine, services_.clock, services_.paths.soundFolder(), services_.ringLog.file(),
+            &services_.timeSync, &alarm,
+            [this](const QString& text, const std::string& by) { return say(text, by); }});
     return *webApi_;
 }
 

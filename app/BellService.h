@@ -21,6 +21,7 @@ namespace tollix {
 namespace timesync {
 class TimeSync;
 }
+class Speech;
 namespace web {
 class WebApi;
 class WebServer;
@@ -41,6 +42,8 @@ struct BellServices {
     timesync::TimeSync& timeSync;
     // The ring record.
     RingLog& ringLog;
+    // The spoken sounds; none: they cannot sound.
+    Speech* speech = nullptr;
 };
 
 // The bell service: the settings, the engine that rings them and the web page
@@ -67,6 +70,10 @@ class BellService final : public QObject {
     web::WebServer* webServer() const { return webServer_.get(); }
 
     const BellServices& services() const { return services_; }
+
+    // Words said at once on the bells' outputs, once rendered; `by` goes on
+    // record. Why not, or empty when they are on their way.
+    QString say(const QString& text, const std::string& by = {});
 
     // What `tollix --status` prints: how this copy runs, the state, the next
     // bell and its sound, the ring record's last line, the problems, and the

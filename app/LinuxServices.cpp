@@ -3,6 +3,7 @@
 #include "platform/MosquittoLink.h"
 #include "platform/MpvPlayer.h"
 #include "sound/StateFile.h"
+#include "ui/Translations.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -26,7 +27,10 @@ LinuxServices::LinuxServices(const AppPaths& folder)
                using namespace std::chrono;
                return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
            },
-           [this] { return clock.monotonicMs(); }}) {
+           [this] { return clock.monotonicMs(); }}),
+      speech({paths.soundFolder(), Speech::defaultCacheFolder(), paths.dataFolder() / "speech.ini",
+              Speech::voiceFor(desktopLanguages())}) {
+    speech.look();
     QObject::connect(&timeSync, &timesync::TimeSync::correctionChanged,
                      [this](std::int64_t ms) { clock.setCorrectionMs(ms); });
     if (auto settings = BrokerSettings::read(paths.dataFolder() / "mqtt.ini", &brokerUnreadable))

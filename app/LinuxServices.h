@@ -8,6 +8,7 @@
 #include "platform/OutputsPlayer.h"
 #include "platform/PowerOff.h"
 #include "platform/PulseMixer.h"
+#include "platform/Speech.h"
 #include "platform/TimeSetter.h"
 #include "timesync/TimeSync.h"
 
@@ -22,7 +23,7 @@ struct LinuxServices {
     explicit LinuxServices(const AppPaths& paths);
 
     BellServices bellServices(Messages& messages) {
-        return {paths, clock, messages, mixer, player, powerOff, timeSync, ringLog};
+        return {paths, clock, messages, mixer, player, powerOff, timeSync, ringLog, &speech};
     }
     // What a run that did not end normally left on the sound server is given
     // back first; the mixer's mutes are undone even at exit() (Qt's answer to
@@ -48,6 +49,8 @@ struct LinuxServices {
     // The other buildings' copies, when data/mqtt.ini names a broker.
     std::string brokerUnreadable;
     std::unique_ptr<BrokerLink> broker;
+    // The spoken sounds, rendered as they appear in the sound folder.
+    Speech speech;
 };
 
 }  // namespace tollix

@@ -32,6 +32,7 @@ struct ProgramHome {
             {"XDG_RUNTIME_DIR", run},
             {"XDG_DATA_HOME", root / "data"},
             {"XDG_STATE_HOME", root / "state"},
+            {"XDG_CACHE_HOME", root / "cache"},
             {"XDG_CONFIG_HOME", root / "config"}};
         for (const auto& [name, folder] : folders)
             env.insert(QString::fromLatin1(name), QString::fromStdString(folder.string()));

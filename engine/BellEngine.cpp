@@ -48,7 +48,7 @@ std::string dateUnlessToday(std::int64_t day, const LocalTime& t) {
 
 bool holdsPlayableFile(const std::vector<std::string>& library) {
     return std::any_of(library.begin(), library.end(),
-                       [](const std::string& name) { return sound::isPlayableFile(name); });
+                       [](const std::string& name) { return sound::isSoundFile(name); });
 }
 
 }  // namespace
@@ -298,8 +298,24 @@ void BellEngine::warmNextBell(const LocalTime& t) {
     const fs::path file = bellFile(name);
     if (file.empty())
         return;
+    std::string problem;
+    const fs::path sounded = playable(file, problem);
+    if (!problem.empty())
+        return;
     (void)chooseOutputs();
-    services_.player.warm(file.string());
+    services_.player.warm(sounded.string());
+}
+
+fs::path BellEngine::playable(const fs::path& file, std::string& problem) const {
+    if (!sound::isSpokenFile(file.filename().string()))
+        return file;
+    if (!services_.spoken) {
+        problem = "words cannot be spoken here";
+        return {};
+    }
+    sound::SpokenFile words = services_.spoken(file);
+    problem = std::move(words.problem);
+    return words.file;
 }
 
 fs::path BellEngine::bellFile(const std::string& name) const {
@@ -408,9 +424,12 @@ void BellEngine::fireEntry(int index, const LocalTime& time) {
 bool BellEngine::startBell(const fs::path& file, int extraSeconds, RingRecord record) {
     settleAtOnce("followed by another bell");
     record.reason += chooseOutputs();
-    if (!soundPlayer.OpenAndPlay(file.string(), extraSeconds)) {
+    std::string problem;
+    const fs::path sounded = playable(file, problem);
+    if (!problem.empty() || !soundPlayer.OpenAndPlay(sounded.string(), extraSeconds)) {
         record.outcome = RingOutcome::Failed;
-        record.reason += "; the file could not be played";
+        record.reason +=
+            problem.empty() ? "; the file could not be played" : "; not spoken: " + problem;
         this->record(std::move(record));
         report(QStringLiteral(QT_TRANSLATE_NOOP("BellEngine", "the file could not be played")));
         return false;
@@ -589,6 +608,18 @@ Outcome BellEngine::start(const std::vector<std::string>& library) {
 
 void BellEngine::recordSettingFailed(const std::string& why) {
     record({clock_.now(), RingOutcome::Failed, "settings", why});
+}
+
+void BellEngine::ringSaid(const sound::SpokenFile& words, const std::string& reason) {
+    const LocalTime now = clock_.now();
+    if (!words.problem.empty()) {
+        record({now, RingOutcome::Failed, "say", reason + "; not spoken: " + words.problem});
+        report(QStringLiteral(QT_TRANSLATE_NOOP("BellEngine", "the file could not be played")));
+        return;
+    }
+    endBell();
+    if (!startBell(words.file, 1, {now, RingOutcome::Rang, "say", reason}))
+        ResetBellState();
 }
 
 void BellEngine::recordOrder(const std::string& what, const std::string& by) {
@@ -821,6 +852,10 @@ bool BellEngine::playTest(const std::string& sound) {
         sound::MusicList list;
         file = sound::StartMusicList(list, services_.soundFolder, sound);
     }
+    std::string problem;
+    file = playable(file, problem);
+    if (!problem.empty())
+        return false;
     (void)chooseOutputs();  // where the bells play now, not where the last one did
     services_.player.setFileName(file.string());
     if (!services_.player.open())

@@ -13,6 +13,7 @@
 #include "schedule/Holidays.h"
 #include "sound/BellState.h"
 #include "sound/SoundPlayer.h"
+#include "sound/SpokenText.h"
 #include "sound/sound_control.h"
 
 #include <QObject>
@@ -40,6 +41,8 @@ struct EngineServices {
     RingLog& ringLog;
     // One request to the internet time server.
     std::function<void()> sendTimeRequest = {};
+    // The rendered WAV of a spoken sound (".say"); none: such a sound cannot sound.
+    std::function<sound::SpokenFile(const std::filesystem::path& sayFile)> spoken = {};
 };
 
 // Why a bell is rung by hand.
@@ -98,6 +101,8 @@ class BellEngine final : public QObject, public sound::BellState {
     // A setting the program could not keep by itself, on record as `failed`
     // "settings": nobody may be there to read the box.
     void recordSettingFailed(const std::string& why);
+    // Words said at once ("say"), rendered to `words`, on record with `reason`.
+    void ringSaid(const sound::SpokenFile& words, const std::string& reason);
     // An order from outside the window on record: what, and by whom.
     void recordOrder(const std::string& what, const std::string& by);
     // Empty once a bell is heard; otherwise why the last was not.
@@ -194,6 +199,9 @@ class BellEngine final : public QObject, public sound::BellState {
     void fireEntry(int index, const LocalTime& time);
     bool startBell(const std::filesystem::path& file, int extraSeconds, RingRecord record);
     void endBell();
+    // What the player is given for `file`: a spoken sound's WAV; `problem`
+    // says why a spoken sound has none.
+    std::filesystem::path playable(const std::filesystem::path& file, std::string& problem) const;
     void checkBells(const LocalTime& time);
     // The file of the next minute's bell is loaded in its last seconds.
     void warmNextBell(const LocalTime& time);

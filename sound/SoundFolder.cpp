@@ -29,7 +29,7 @@ AddedSound addSound(const fs::path& file, const fs::path& folder,
     AddedSound result{file.filename().string(), Added::Failed, {}};
     const fs::path target = folder / result.name;
     std::error_code ec;
-    if (!isPlayableFile(result.name) || !fs::is_regular_file(file, ec)) {
+    if (!isSoundFile(result.name) || !fs::is_regular_file(file, ec)) {
         result.error = "not a sound file";
         return result;
     }

@@ -1,5 +1,7 @@
 #include "sound/SoundLibrary.h"
 
+#include "sound/SpokenText.h"
+
 #include <algorithm>
 
 namespace tollix::sound {
@@ -29,6 +31,10 @@ bool isPlayableFile(std::string_view name) {
     return endsWithLower(name, ".mp3") || endsWithLower(name, ".wav") ||
            endsWithLower(name, ".wma") || endsWithLower(name, ".ogg") ||
            endsWithLower(name, ".flac");
+}
+
+bool isSoundFile(std::string_view name) {
+    return isPlayableFile(name) || isSpokenFile(name);
 }
 
 long musicMinutes(std::string_view name) {
@@ -70,7 +76,7 @@ std::vector<std::string> SoundFolderScan(const std::filesystem::path& soundFolde
         if (entry.is_directory(ec)) {
             if (isMusicFolder(name))
                 folders.push_back(std::move(name));
-        } else if (isPlayableFile(name)) {
+        } else if (isSoundFile(name)) {
             files.push_back(std::move(name));
         }
     }

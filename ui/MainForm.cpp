@@ -262,6 +262,15 @@ void MainForm::setupUi(QWidget* window) {
     buttons->addWidget(stop1, 0, 1);
     buttons->addWidget(btnNowBell, 1, 0);
     buttons->addWidget(bellStop, 1, 1);
+    sayText = named<QLineEdit>("sayText");
+    sayText->setMaxLength(500);
+    sayText->setPlaceholderText(tr("Words to say"));
+    sayText->setToolTip(tr("Spoken at once on the bells' outputs."));
+    sayNow = named<QPushButton>("sayNow", tr("Say"));
+    auto* sayRow = new QHBoxLayout;
+    sayRow->addWidget(sayText, 1);
+    sayRow->addWidget(sayNow);
+    buttons->addLayout(sayRow, 2, 0, 1, 2);
 
     auto* left = new QVBoxLayout;
     left->addWidget(clockFrame);

@@ -69,6 +69,9 @@ struct MainForm {
     PictureButton* stop1;
     PictureButton* btnNowBell;
     PictureButton* bellStop;
+    // Words said at once on the bells' outputs.
+    QLineEdit* sayText;
+    QPushButton* sayNow;
 
     SortedListBox* fileList;
     QPushButton* addSound;   // files into the sound folder

@@ -2,16 +2,18 @@
 
 #include "engine/BellEngine.h"
 #include "model/ScheduleModel.h"
+#include "platform/Speech.h"
 #include "ui/MainForm.h"
 
 #include <QFileDialog>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace tollix {
 
 SoundListPanel::SoundListPanel(QWidget& window, MainForm& form, BellEngine& engine,
                                ScheduleModel& model, Messages& messages,
-                               std::filesystem::path folder)
+                               std::filesystem::path folder, Speech* speech)
     : QObject(&window),
       window_(window),
       form_(form),
@@ -19,13 +21,19 @@ SoundListPanel::SoundListPanel(QWidget& window, MainForm& form, BellEngine& engi
       model_(model),
       messages_(messages),
       folder_(std::move(folder)),
-      watch_(folder_) {
+      watch_(folder_),
+      speech_(speech) {
+    if (speech_)
+        connect(speech_, &Speech::rendered, this, &SoundListPanel::markUnspoken);
+    // The list is filled at start-up, after this.
+    QTimer::singleShot(0, this, &SoundListPanel::markUnspoken);
     connect(&watch_, &sound::SoundFolderWatch::changed, this,
             [this](const std::vector<std::string>& list) { showList(list); });
     connect(form.addSound, &QPushButton::clicked, this, [this] {
-        const QStringList chosen = QFileDialog::getOpenFileNames(
-            &window_, tr("Add sound"), QString(),
-            tr("Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)"));
+        const QStringList chosen =
+            QFileDialog::getOpenFileNames(&window_, tr("Add sound"), QString(),
+                                          tr("Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.say *.MP3 "
+                                             "*.WAV *.WMA *.OGG *.FLAC *.SAY)"));
         std::vector<std::filesystem::path> files;
         for (const QString& file : chosen) files.emplace_back(file.toStdString());
         addFiles(files);
@@ -74,6 +82,22 @@ void SoundListPanel::showList(const std::vector<std::string>& list) {
         box->AddItems(list);
     }
     select(kept);
+    markUnspoken();
+}
+
+void SoundListPanel::markUnspoken() {
+    if (!speech_)
+        return;
+    SortedListBox* box = form_.fileList;
+    for (int row = 0; row < box->count(); ++row) {
+        QListWidgetItem* item = box->item(row);
+        const auto problem = speech_->problems().find(item->text().toStdString());
+        const bool unspoken = problem != speech_->problems().end();
+        item->setForeground(unspoken ? QBrush(Qt::red) : QBrush());
+        item->setToolTip(
+            unspoken ? tr("Cannot be spoken: %1").arg(QString::fromStdString(problem->second))
+                     : QString());
+    }
 }
 
 void SoundListPanel::select(const QString& name) {

@@ -15,6 +15,7 @@ namespace tollix {
 class BellEngine;
 class Messages;
 class ScheduleModel;
+class Speech;
 struct MainForm;
 
 // The main window's sound list: it follows the sound folder while the
@@ -25,7 +26,7 @@ class SoundListPanel final : public QObject {
 
   public:
     SoundListPanel(QWidget& window, MainForm& form, BellEngine& engine, ScheduleModel& model,
-                   Messages& messages, std::filesystem::path folder);
+                   Messages& messages, std::filesystem::path folder, Speech* speech = nullptr);
 
     // The files go into the sound folder, a different sound of the same name
     // replaced only when the operator says so; the first is selected.
@@ -35,6 +36,8 @@ class SoundListPanel final : public QObject {
     // The selected sound stays selected.
     void showList(const std::vector<std::string>& list);
     void select(const QString& name);
+    // Spoken sounds that cannot be spoken say why.
+    void markUnspoken();
 
     QWidget& window_;
     MainForm& form_;
@@ -43,6 +46,7 @@ class SoundListPanel final : public QObject {
     Messages& messages_;
     std::filesystem::path folder_;
     sound::SoundFolderWatch watch_;
+    Speech* speech_;
 };
 
 }  // namespace tollix

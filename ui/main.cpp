@@ -61,7 +61,16 @@ main::main(BellService& service, MainServices services, QWidget* parent)
                     line, sound ? (paths().soundFolder() / *sound).string() : std::string());
             });
     });
-    new SoundListPanel(*this, *this, engine, model, services_.messages, paths().soundFolder());
+    new SoundListPanel(*this, *this, engine, model, services_.messages, paths().soundFolder(),
+                       service.services().speech);
+    const auto say = [this, &service] {
+        if (const QString why = service.say(sayText->text()); !why.isEmpty())
+            services_.messages.information(tr("Warning"), why);
+        else
+            sayText->clear();
+    };
+    connect(sayNow, &QPushButton::clicked, this, say);
+    connect(sayText, &QLineEdit::returnPressed, this, say);
     connect(mnAlarms, &MenuLabel::Click, this, [this, &service] {
         menus_->clearMenuHighlights();
         AlarmWindow::showFor(this, service.alarm, services_.messages);

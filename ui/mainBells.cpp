@@ -56,7 +56,7 @@ void main::start_Click() {
     }
     editHere();
     if (const Outcome outcome =
-            model.prepareStart(std::ranges::any_of(soundList(), sound::isPlayableFile))) {
+            model.prepareStart(std::ranges::any_of(soundList(), sound::isSoundFile))) {
         refused(outcome);
         return;
     }

@@ -186,6 +186,22 @@ WebApi::Reply WebApi::allClear(const std::string& from) {
     return done();
 }
 
+WebApi::Reply WebApi::say(const QByteArray& body, const std::string& from) {
+    const QJsonValue text = QJsonDocument::fromJson(body).object().value(QStringLiteral("text"));
+    if (!text.isString() || text.toString().trimmed().isEmpty())
+        return refused(400, QCoreApplication::translate("tollix::main", "Type the words to say."));
+    if (text.toString().trimmed().size() > sound::kLongestSaid)
+        return refused(
+            400, QCoreApplication::translate("tollix::main", "At most %1 characters can be said.")
+                     .arg(sound::kLongestSaid));
+    const QString refusal =
+        services_.say ? services_.say(text.toString(), by(from))
+                      : QCoreApplication::translate("tollix::main", "Words cannot be spoken here.");
+    if (!refusal.isEmpty())
+        return refused(400, refusal);
+    return done();
+}
+
 WebApi::Reply WebApi::stopBell(const std::string& from) {
     services_.engine.recordOrder("Stop bell", "from " + from);
     services_.engine.bellStop();

@@ -10,6 +10,7 @@
 #include <QObject>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace tollix::timesync {
@@ -33,6 +34,8 @@ class WebApi {
         const timesync::TimeSync* timeSync = nullptr;
         // The emergency signals; none: the page has no alarm controls.
         AlarmSignal* alarm = nullptr;
+        // Words said at once; why not, or empty.
+        std::function<QString(const QString& text, const std::string& by)> say = {};
     };
     struct Reply {
         int status = 200;
@@ -50,6 +53,8 @@ class WebApi {
     Reply sounds() const;
     // `body`: {"sound": NAME}; `from`: the client's address.
     Reply ring(const QByteArray& body, const std::string& from);
+    // `body`: {"text": WORDS}, said at once.
+    Reply say(const QByteArray& body, const std::string& from);
     Reply stopBell(const std::string& from);
     Reply startSchedule(const std::string& from);
     Reply stopSchedule(const std::string& from);

@@ -308,6 +308,8 @@ bool WebServer::handle(MHD_Connection* connection, Exchange& exchange, const cha
         answer = Answer{200, "text/javascript; charset=utf-8", resource(":/web/app.js"), {}};
     else if (at == QLatin1String("/alarm.js"))
         answer = Answer{200, "text/javascript; charset=utf-8", resource(":/web/alarm.js"), {}};
+    else if (at == QLatin1String("/say.js"))
+        answer = Answer{200, "text/javascript; charset=utf-8", resource(":/web/say.js"), {}};
     else if (at == QLatin1String("/app.css"))
         answer = Answer{200, "text/css; charset=utf-8", resource(":/web/app.css"), {}};
     else if (at == QLatin1String("/icon.svg"))
@@ -362,6 +364,8 @@ std::optional<WebServer::Answer> WebServer::api(MHD_Connection* connection, Exch
         return send(api_.giveAlarm(exchange.body, address));
     } else if (path == QLatin1String("/api/all-clear")) {
         return send(api_.allClear(address));
+    } else if (path == QLatin1String("/api/say")) {
+        return send(api_.say(exchange.body, address));
     } else if (path == QLatin1String("/api/stop")) {
         return send(api_.stopBell(address));
     } else if (path == QLatin1String("/api/schedule/start")) {

@@ -14,6 +14,7 @@ QProcessEnvironment programEnvironment(const fs::path& home) {
     const std::pair<QString, QString> values[] = {
         {u"XDG_DATA_HOME"_s, at},
         {u"XDG_STATE_HOME"_s, at + u"/state"_s},
+        {u"XDG_CACHE_HOME"_s, at + u"/cache"_s},
         {u"XDG_CONFIG_HOME"_s, at + u"/config"_s},
         {u"XDG_RUNTIME_DIR"_s, at + u"/run"_s},
         {u"QT_QPA_PLATFORM"_s, u"offscreen"_s},

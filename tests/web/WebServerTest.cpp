@@ -27,7 +27,12 @@ class WebServerTest : public ::testing::Test, protected test::EngineDoubles {
     ScheduleModel model{paths};
     test::FakeClock clock;
     BellEngine engine{engineServices(clock), model};
-    web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file()}};
+    QStringList toSay;  // what was given to be said, and by whom
+    web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file(), nullptr,
+                     [this](const QString& text, const std::string& by) {
+                         toSay << text + u" "_s + QString::fromStdString(by);
+                         return QString();
+                     }}};
     std::int64_t nowMs = 0;
     std::unique_ptr<web::WebServer> server;
 
@@ -73,6 +78,11 @@ TEST_F(WebServerTest, OnlyALoggedInPageWithItsTokenMayActAndGuessingIsSlowedDown
         {0, "POST", "/api/schedule/start", {}, true, false, 403},
         {0, "POST", "/api/stop", {}, true, true, 200},
         {0, "POST", "/api/ring", R"({"sound":"../data/web.ini"})", true, true, 400},
+        {0, "POST", "/api/say", R"({"text":"Lunch"})", true, false, 403},
+        {0, "POST", "/api/say", R"({"text":"Lunch"})", true, true, 200},
+        {0, "POST", "/api/say", R"({"text":" "})", true, true, 400},
+        {0, "POST", "/api/say", R"({"text":")" + QByteArray(500, 'a') + R"("})", true, true, 200},
+        {0, "POST", "/api/say", R"({"text":")" + QByteArray(501, 'a') + R"("})", true, true, 400},
         {0, "POST", "/api/schedule/stop", {}, true, true, 409},  // not running
         {0, "POST", "/api/logout", {}, true, true, 200},
         {0, "GET", "/api/status", {}, true, false, 401},
@@ -118,6 +128,8 @@ TEST_F(WebServerTest, OnlyALoggedInPageWithItsTokenMayActAndGuessingIsSlowedDown
             csrf = QJsonDocument::fromJson(answer.body)[u"csrf"_s].toString().toLatin1();
         }
     }
+    EXPECT_EQ(toSay, QStringList({u"Lunch web from 127.0.0.1"_s,
+                                  QString(500, u'a') + u" web from 127.0.0.1"_s}));
     // Refused orders did nothing; each order and log-in is on record with its address,
     // refused log-ins once a minute with their count.
     EXPECT_EQ(test::ringRecords(ringLog.file()),
