@@ -122,9 +122,9 @@ void BellService::runWithoutWindow() {
 
 web::WebApi& BellService::api() {
     if (!webApi_)
-        webApi_ = std::make_unique<web::WebApi>(
-            web::WebApi::Services{model, engine, services_.clock, services_.paths.soundFolder(),
-                                  services_.ringLog.file(), &services_.timeSync});
+        webApi_ = std::make_unique<web::WebApi>(web::WebApi::Services{
+            model, engine, services_.clock, services_.paths.soundFolder(), services_.ringLog.file(),
+            &services_.timeSync, services_.playable});
     return *webApi_;
 }
 

@@ -13,6 +13,8 @@
 
 #include <QObject>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace tollix {
@@ -38,6 +40,9 @@ struct BellServices {
     timesync::TimeSync& timeSync;
     // The ring record.
     RingLog& ringLog;
+    // Whether the player can play a file: a sound is added from the web page
+    // only then.
+    std::function<bool(const std::filesystem::path&)> playable = {};
 };
 
 // The bell service: the settings, the engine that rings them and the web page

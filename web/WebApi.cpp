@@ -189,6 +189,54 @@ WebApi::Reply WebApi::stopSchedule(const std::string& from) {
     return done();
 }
 
+WebApi::Reply WebApi::schedule() const {
+    return {200, schedule_.read()};
+}
+
+WebApi::Reply WebApi::putSchedule(const QByteArray& body, const QByteArray& version,
+                                  const std::string& from) {
+    const ScheduleApi::Reply reply =
+        schedule_.write(body, version, soundList(services_.soundFolder));
+    if (reply.changed)
+        recordOrder("Schedule changed", from);
+    return {reply.status, reply.body};
+}
+
+WebApi::Reply WebApi::addSound(const QByteArray& bytes, const QByteArray& fileName, bool replace,
+                               const std::string& from) {
+    const SoundsApi::Reply reply = sounds_.add(bytes, fileName, replace);
+    if (!reply.record.empty())
+        recordOrder(reply.record, from);
+    return {reply.status, reply.body};
+}
+
+WebApi::Reply WebApi::deleteSound(const QString& name, const std::string& from) {
+    const SoundsApi::Reply reply = sounds_.remove(name);
+    if (!reply.record.empty())
+        recordOrder(reply.record, from);
+    return {reply.status, reply.body};
+}
+
+// As "Play" under the sound list: never over a bell.
+WebApi::Reply WebApi::trySound(const QByteArray& body) {
+    const QJsonValue name = QJsonDocument::fromJson(body).object().value(QStringLiteral("sound"));
+    const std::vector<std::string> library = soundList(services_.soundFolder);
+    const std::string sound = name.toString().toStdString();
+    if (!name.isString() || std::find(library.begin(), library.end(), sound) == library.end())
+        return refused(400, refusalText("Not exist selected bell in sound folder."));
+    if (!services_.engine.playTest(sound))
+        return refused(
+            409, services_.engine.isPlaying
+                     ? QCoreApplication::translate("WebPage", "A bell is sounding.")
+                     : QCoreApplication::translate("WebPage", "The sound could not be played."));
+    return done();
+}
+
+WebApi::Reply WebApi::stopTry() {
+    services_.engine.stopTest();
+    return done();
+}
+
 void WebApi::recordOrder(const std::string& what, const std::string& from) {
     services_.engine.recordOrder(what, "from " + from);
 }

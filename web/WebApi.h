@@ -3,6 +3,8 @@
 #include "engine/BellEngine.h"
 #include "model/ScheduleModel.h"
 #include "platform/Clock.h"
+#include "web/ScheduleApi.h"
+#include "web/SoundsApi.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -30,6 +32,10 @@ class WebApi {
         std::filesystem::path ringLog;
         // Internet time; none: the bells go by the computer's clock.
         const timesync::TimeSync* timeSync = nullptr;
+        // Tries a sound file before it joins the folder; none: nothing is added.
+        SoundsApi::Playable playable = {};
+        // Sounds that settings beyond the schedule name (the alarms).
+        SoundsApi::NamedBy soundNamedBy = {};
     };
     struct Reply {
         int status = 200;
@@ -50,6 +56,17 @@ class WebApi {
     Reply stopBell(const std::string& from);
     Reply startSchedule(const std::string& from);
     Reply stopSchedule(const std::string& from);
+    // The schedule as the page edits it; a change is put on record.
+    Reply schedule() const;
+    // `version`: the If-Match header.
+    Reply putSchedule(const QByteArray& body, const QByteArray& version, const std::string& from);
+    // The sound folder: a file added (`fileName`: X-File-Name), one deleted,
+    // one played for a try (`body`: {"sound": NAME}) and the try stopped.
+    Reply addSound(const QByteArray& bytes, const QByteArray& fileName, bool replace,
+                   const std::string& from);
+    Reply deleteSound(const QString& name, const std::string& from);
+    Reply trySound(const QByteArray& body);
+    Reply stopTry();
     // A log-in, a refused one or a log-out, on record.
     void recordOrder(const std::string& what, const std::string& from);
 
@@ -58,6 +75,9 @@ class WebApi {
     // Counts each new build of today's bells, and each start and stop.
     int todayMark_ = 1;
     QObject watching_;
+    ScheduleApi schedule_{services_.model};
+    SoundsApi sounds_{services_.model, services_.soundFolder, services_.playable,
+                      services_.soundNamedBy};
 };
 
 }  // namespace tollix::web

@@ -1,0 +1,138 @@
+// The schedule as the page edits it, through the API without a server: the
+// window's checks name the first bad field and nothing is written; a good
+// change writes the bytes the window writes.
+#include "engine/BellEngine.h"
+#include "tests/support/Doubles.h"
+#include "web/WebApi.h"
+
+#include <QJsonDocument>
+
+#include <map>
+
+namespace tollix {
+namespace {
+
+class ScheduleApiTest : public ::testing::Test, protected test::EngineDoubles {
+  protected:
+    ScheduleModel model{paths};
+    test::FakeClock clock;
+    BellEngine engine{engineServices(clock), model};
+    web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file()}};
+
+    void SetUp() override {
+        fs::create_directories(paths.dataFolder());
+        writeBytes(paths.soundFolder() / "bell.wav", "x");
+        writeBytes(paths.soundFolder() / "end.wav", "x");
+        model.load(2);
+    }
+
+    QByteArray version() { return api.schedule().body[u"version"_s].toString().toLatin1(); }
+
+    web::WebApi::Reply put(const char* body, QByteArray at = {}) {
+        return api.putSchedule(body, at.isEmpty() ? version() : at, "10.0.0.7");
+    }
+
+    std::map<std::string, std::string> dataFiles() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::directory_iterator(paths.dataFolder()))
+            files[entry.path().filename().string()] = readBytes(entry.path());
+        return files;
+    }
+};
+
+TEST_F(ScheduleApiTest, TheFirstBadFieldIsNamedAndNothingIsWritten) {
+    put(R"({"week": [{"time": "08:00", "sound": "bell.wav"}]})");
+    const auto before = dataFiles();
+    const auto records = RingLog::lastLines(ringLog.file(), 50).size();
+    struct Row {
+        const char* body;
+        const char* field;
+        const char* message;
+    };
+    const Row rows[] = {
+        {R"({"week": [{"time": "07:00", "sound": "bell.wav"}, {"time": "09:00", "sound":
+            "bell.wav"}, {"time": "10:00", "sound": "bell.wav"}, {"time": "25:61", "sound":
+            "bell.wav"}]})",
+         "week[3].time", "25:61 is not a time"},
+        {R"({"week": [{"time": "7.30", "sound": "bell.wav"}]})", "week[0].time",
+         "7.30 is not a time"},
+        {R"({"week": [{"time": 730, "sound": "bell.wav"}]})", "week[0].time", "730 is not a time"},
+        {R"({"week": [{"time": "07:30", "sound": "bell.wav"}, {"time": "7:30", "sound":
+            "end.wav"}]})",
+         "week[1].time", "The corresponding time is being register already."},
+        {R"({"days": {"3": {"bells": [{"time": "07:30", "sound": "gone.wav"}]}}})",
+         "days.3.bells[0].sound", "gone.wav is not in the sound folder"},
+        {R"({"templates": {"2": [{"time": "07:30", "sound": "music"}]}})", "templates.2[0].sound",
+         "Invalid music folder name. (Format : minutes_music folder name)"},
+        {R"({"days": {"7": {"noRings": "yes"}}})", "days.7.noRings", "not true or false"},
+        {R"({"mode": "sometimes"})", "mode", "auto or manual"},
+        {R"({"applyDay": 2})", "applyDay", "week or each"},
+        {R"({"weeks": []})", "weeks", "not a field"},
+        {R"({"auto": {"week": {"start": "10:00", "end": "09:00"}}})", "auto.week",
+         "must end time bigger then start time"},
+        {R"({"auto": {"days": {"1": {"work": 0}}}})", "auto.days.1",
+         "(Work time)must over 1 minute"},
+        {R"({"auto": {"week": {"afterStart": {"on": true, "minutes": 30}, "beforeEnd":
+            {"minutes": 25}}}})",
+         "auto.week",
+         "Sum of [Alarm after start bell time minute] and [Alarm before end bell minute] is "
+         "must not over work time."},
+        {R"({"auto": {"week": {"rest": "ten"}}})", "auto.week.rest",
+         "not a whole number of minutes"},
+        // A good part beside a bad one is not written either.
+        {R"({"mode": "manual", "week": [], "days": {"1": {"bells": [{"time": "24:00", "sound":
+            "bell.wav"}]}}})",
+         "days.1.bells[0].time", "24:00 is not a time"},
+    };
+    for (const Row& row : rows) {
+        const auto reply = put(row.body);
+        EXPECT_EQ(reply.status, 400) << row.body;
+        EXPECT_EQ(reply.body[u"field"_s].toString().toStdString(), row.field) << row.body;
+        EXPECT_EQ(reply.body[QString::fromLatin1(row.field)].toString().toStdString(), row.message)
+            << row.body;
+    }
+    EXPECT_EQ(dataFiles(), before);
+    EXPECT_EQ(RingLog::lastLines(ringLog.file(), 50).size(), records);
+}
+
+// The same edit made in the window, in a folder of its own, writes the same files.
+TEST_F(ScheduleApiTest, AChangeWritesTheWindowsBytesIsOnRecordAndAStaleVersionIsRefused) {
+    const QByteArray first = version();
+    const auto done = put(R"({"mode": "manual", "applyDay": "each", "days": {"1": {"noRings":
+        false, "bells": [{"time": "9:05", "sound": "end.wav"}, {"time": "08:30", "sound":
+        "bell.wav"}]}}, "templates": {"3": [{"time": "10:00", "sound": "bell.wav"}]}})",
+                          first);
+    ASSERT_EQ(done.status, 200) << QJsonDocument(done.body).toJson().toStdString();
+    EXPECT_NE(done.body[u"version"_s].toString().toLatin1(), first);
+    EXPECT_EQ(done.body[u"days"_s][u"1"_s][u"bells"_s][0][u"time"_s].toString(), u"08:30"_s);
+    const std::string record = RingLog::lastLines(ringLog.file(), 1).at(0);
+    EXPECT_EQ(record.substr(record.find('\t') + 1), "web\tSchedule changed\tfrom 10.0.0.7");
+
+    test::TempFolder other;
+    AppPaths window{other.path()};
+    fs::create_directories(window.dataFolder());
+    ScheduleModel edited{window};
+    edited.load(2);
+    edited.setTimeMode(ScheduleModel::TimeMode::Manual);
+    edited.setDayMode(ScheduleModel::DayMode::EachDay, 2);  // Monday
+    edited.addBell("9", "05", std::string("end.wav"));
+    edited.addBell("8", "30", std::string("bell.wav"));
+    ASSERT_FALSE(edited.selectDay(10));  // templet3
+    edited.addBell("10", "0", std::string("bell.wav"));
+    for (const fs::path& file : {window.dataIni(), window.dayList(2), window.dayList(10)})
+        EXPECT_EQ(readBytes(paths.dataFolder() / file.filename()), readBytes(file)) << file;
+    // The running program builds Monday from it.
+    EXPECT_EQ(model.buildDay(20430).clockLines,  // 2025-12-08, a Monday
+              (std::vector<std::string>{"08hr30min", "09hr05min"}));
+
+    const auto stale = put(R"({"week": []})", first);
+    EXPECT_EQ(stale.status, 409);
+    EXPECT_EQ(stale.body[u"version"_s], done.body[u"version"_s]);
+    EXPECT_EQ(stale.body[u"applyDay"_s].toString(), u"each"_s);
+    // Nothing changed: nothing written, nothing on record.
+    EXPECT_EQ(put(R"({"mode": "manual"})").body[u"version"_s], done.body[u"version"_s]);
+    EXPECT_EQ(RingLog::lastLines(ringLog.file(), 5).size(), 1u);
+}
+
+}  // namespace
+}  // namespace tollix
