@@ -153,13 +153,14 @@ try:
             wait_for("$('list-day').value === 'd1'", name + ' set each day')
             evaluate("$('list-day').value = 'd%d'; $('list-day').dispatchEvent(new Event('change'))"
                      % day)
-            for time in ('12:00', '07:45'):
-                evaluate("$('new-time').value = '%s'; $('add-bell').click()" % time)
-                wait_for("$('new-time').value === ''", name + ' bell added at ' + time)
+            for at in ('12:00', '07:45'):
+                evaluate("$('new-time').value = '%s'; $('add-bell').click()" % at)
+                wait_for("$('new-time').value === ''", name + ' bell added at ' + at)
             wait_for("$('bells').children.length === 2", name + ' two bells')
-            evaluate("(() => { const t = $('bells').querySelector('input'); t.value = '07:50';"
+            evaluate("(() => { $('edit-message').textContent = '';"
+                     " const t = $('bells').querySelector('input'); t.value = '07:50';"
                      " t.dispatchEvent(new Event('change')); })()")
-            wait_for("$('bells').querySelector('input').value === '07:50'", name + ' bell changed')
+            wait_for("$('edit-message').textContent !== ''", name + ' bell changed')
             evaluate("$('bells').children[1].querySelector('button').click()")
             wait_for("$('bells').children.length === 1", name + ' bell deleted')
             with open(os.path.join(program, 'data', 'mdata_%d.ini' % (day + 1))) as f:
@@ -196,7 +197,7 @@ try:
         text = entry.get('text', '')  # refused log-ins and asks (401, 429) are expected
         if (method == 'Runtime.exceptionThrown' or method == 'Log.entryAdded' and
                 entry.get('level') == 'error') and not re.search('status of (401|429)', text):
-            failures.append('browser: ' + text)
+            failures.append('browser: ' + text + ' ' + json.dumps(entry)[:400])
 finally:
     if browser:
         browser.kill(); browser.wait()
