@@ -65,7 +65,9 @@
     $('bells').replaceChildren(...bells.map((bell, index) => {
       const li = document.createElement('li');
       const time = document.createElement('input');
-      time.type = 'time'; time.value = bell.time; time.required = true;
+      // A 24-hour clock, as the window's, whatever the browser's own.
+      time.type = 'text'; time.inputMode = 'numeric'; time.maxLength = 5;
+      time.pattern = '[0-2]?[0-9]:[0-5][0-9]'; time.value = bell.time; time.required = true;
       time.setAttribute('aria-label', words().time + ' ' + (index + 1));
       const sound = document.createElement('select');
       sound.setAttribute('aria-label', words().sound + ' ' + (index + 1));
