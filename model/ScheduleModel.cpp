@@ -645,6 +645,7 @@ void ScheduleModel::storedElsewhere() {
         day_ = std::min(day_, kDays);
     emit generalChanged();
     emit generalReloaded();
+    emit exitReloaded();
     loadCurrent();
     emit daysReloaded();
 }

@@ -254,15 +254,24 @@ class Reader {
     Problem& problem_;
 };
 
-QString versionOf(const QJsonObject& schedule) {
+}  // namespace
+
+QString contentVersion(const QJsonObject& content) {
     return QString::fromLatin1(
-        QCryptographicHash::hash(QJsonDocument(schedule).toJson(QJsonDocument::Compact),
+        QCryptographicHash::hash(QJsonDocument(content).toJson(QJsonDocument::Compact),
                                  QCryptographicHash::Sha256)
             .toHex()
             .left(16));
 }
 
-}  // namespace
+QByteArray givenVersion(QByteArray version) {
+    version = version.trimmed();
+    if (version.startsWith("W/"))
+        version = version.mid(2);
+    if (version.size() >= 2 && version.startsWith('"') && version.endsWith('"'))
+        version = version.mid(1, version.size() - 2);
+    return version;
+}
 
 QJsonObject ScheduleApi::current() const {
     const ScheduleModel& m = model_;
@@ -295,21 +304,17 @@ QJsonObject ScheduleApi::current() const {
 
 QJsonObject ScheduleApi::read() const {
     QJsonObject schedule = current();
-    schedule.insert(QStringLiteral("version"), versionOf(schedule));
+    schedule.insert(QStringLiteral("version"), contentVersion(schedule));
     return schedule;
 }
 
 ScheduleApi::Reply ScheduleApi::write(const QByteArray& body, QByteArray version,
                                       const std::vector<std::string>& sounds) {
     const QJsonObject held = current();
-    version = version.trimmed();
-    if (version.startsWith("W/"))
-        version = version.mid(2);
-    if (version.size() >= 2 && version.startsWith('"') && version.endsWith('"'))
-        version = version.mid(1, version.size() - 2);
+    version = givenVersion(version);
     if (version.isEmpty())
         return {428, {{QStringLiteral("error"), said("If-Match must give the version")}}};
-    if (QString::fromLatin1(version) != versionOf(held)) {
+    if (QString::fromLatin1(version) != contentVersion(held)) {
         QJsonObject stale = read();
         stale.insert(QStringLiteral("error"),
                      said("The schedule was changed meanwhile: here it is as it is now"));

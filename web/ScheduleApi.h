@@ -11,6 +11,11 @@
 
 namespace tollix::web {
 
+// A version of `content`: another whenever it changes.
+QString contentVersion(const QJsonObject& content);
+// The version an If-Match header names, its quotes taken off.
+QByteArray givenVersion(QByteArray ifMatch);
+
 // The schedule as the page and scripts see it: the modes, the interval
 // settings, the week's list, each weekday's (Monday = 1) and the six
 // templates. Stored through the model, with the checks the window makes.

@@ -202,6 +202,22 @@ WebApi::Reply WebApi::putSchedule(const QByteArray& body, const QByteArray& vers
     return {reply.status, reply.body};
 }
 
+WebApi::Reply WebApi::settings() const {
+    return {200, settings_.read()};
+}
+
+WebApi::Reply WebApi::putSettings(const QByteArray& body, const QByteArray& version,
+                                  const std::string& from) {
+    const SettingsApi::Reply reply = settings_.write(body, version);
+    for (const std::string& name : reply.changed) {
+        // As the window's box: other programs are silenced or heard at once.
+        if (name == "No com sound")
+            services_.engine.soundControl.SetMasterMute(services_.model.general().sound_zero == 1);
+        recordOrder("Setting changed: " + name, from);
+    }
+    return {reply.status, reply.body};
+}
+
 WebApi::Reply WebApi::addSound(const QByteArray& bytes, const QByteArray& fileName, bool replace,
                                const std::string& from) {
     const SoundsApi::Reply reply = sounds_.add(bytes, fileName, replace);

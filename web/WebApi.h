@@ -4,6 +4,7 @@
 #include "model/ScheduleModel.h"
 #include "platform/Clock.h"
 #include "web/ScheduleApi.h"
+#include "web/SettingsApi.h"
 #include "web/SoundsApi.h"
 
 #include <QByteArray>
@@ -67,6 +68,11 @@ class WebApi {
     Reply deleteSound(const QString& name, const std::string& from);
     Reply trySound(const QByteArray& body);
     Reply stopTry();
+    // The settings beside the schedule; `version`: the If-Match header.
+    Reply settings() const;
+    Reply putSettings(const QByteArray& body, const QByteArray& version, const std::string& from);
+    // Where the alarms' settings join the page's settings.
+    SettingsApi& settingsApi() { return settings_; }
     // A log-in, a refused one or a log-out, on record.
     void recordOrder(const std::string& what, const std::string& from);
 
@@ -76,6 +82,7 @@ class WebApi {
     int todayMark_ = 1;
     QObject watching_;
     ScheduleApi schedule_{services_.model};
+    SettingsApi settings_{services_.model};
     SoundsApi sounds_{services_.model, services_.soundFolder, services_.playable,
                       services_.soundNamedBy};
 };

@@ -401,6 +401,10 @@ std::optional<WebServer::Answer> WebServer::edit(MHD_Connection* connection, Exc
         reply = api_.schedule();
     else if (path == QLatin1String("/api/schedule") && method == "PUT")
         reply = api_.putSchedule(exchange.body, header(connection, "If-Match"), address);
+    else if (path == QLatin1String("/api/settings") && method == "GET")
+        reply = api_.settings();
+    else if (path == QLatin1String("/api/settings") && method == "PUT")
+        reply = api_.putSettings(exchange.body, header(connection, "If-Match"), address);
     else if (path == QLatin1String("/api/sounds") && method == "POST")
         reply = api_.addSound(exchange.body, header(connection, "X-File-Name"),
                               header(connection, "X-Replace") == "yes", address);

@@ -134,5 +134,39 @@ TEST_F(ScheduleApiTest, AChangeWritesTheWindowsBytesIsOnRecordAndAStaleVersionIs
     EXPECT_EQ(RingLog::lastLines(ringLog.file(), 5).size(), 1u);
 }
 
+// The settings beside the schedule: checked whole first, then stored and on record.
+TEST_F(ScheduleApiTest, SettingsAreCheckedWholeThenStoredAndOnRecord) {
+    const auto put = [&](const char* body) {
+        return api.putSettings(body, api.settings().body[u"version"_s].toString().toLatin1(),
+                               "10.0.0.8");
+    };
+    const auto before = dataFiles();
+    const std::pair<const char*, const char*> bad[] = {
+        {R"({"outputs": ["hall"], "schoolClockSeconds": 3600.5})", "schoolClockSeconds"},
+        {R"({"noComSound": true, "reservedExit": {"on": true, "time": "24:10"}})",
+         "reservedExit.time"},
+        {R"({"internetTime": 1})", "internetTime"},
+        {R"({"volume": 3})", "volume"},
+    };
+    for (const auto& [body, field] : bad)
+        EXPECT_EQ(put(body).body[u"field"_s].toString().toStdString(), field) << body;
+    EXPECT_EQ(dataFiles(), before);
+
+    const auto done = put(R"({"outputs": ["hall", " hall", "room 2"], "schoolClockSeconds": -2.5,
+        "reservedExit": {"on": true, "time": "17:45"}})");
+    ASSERT_EQ(done.status, 200) << QJsonDocument(done.body).toJson().toStdString();
+    EXPECT_EQ(readBytes(paths.outputIni()), "hall\nroom 2\n");
+    EXPECT_EQ(readBytes(paths.clockIni()), "-2.5\n");
+    EXPECT_EQ(model.reservedExitAt(), 17 * 60 + 45);
+    std::string said;
+    for (const auto& line : RingLog::lastLines(ringLog.file(), 5))
+        if (line.find("\tweb\t") != std::string::npos)
+            said += line.substr(line.find("\tweb\t") + 5) + ";";
+    EXPECT_EQ(said,
+              "Setting changed: Outputs\tfrom 10.0.0.8;Setting changed: School clock\tfrom "
+              "10.0.0.8;Setting changed: Reservation Exit\tfrom 10.0.0.8;");
+    EXPECT_EQ(api.putSettings("{}", "stale", "10.0.0.8").status, 409);
+}
+
 }  // namespace
 }  // namespace tollix
