@@ -150,7 +150,51 @@
     }));
   }
 
+  // The settings beside the schedule, sent whole with the version they were read at.
+  let settings = null;
+  function drawSettings() {
+    $('s-outputs').value = settings.outputs.join('\n');
+    $('s-clock').value = settings.schoolClockSeconds;
+    $('s-internet').checked = settings.internetTime;
+    $('s-silence').checked = settings.noComSound;
+    $('s-auto').checked = settings.autoExecution;
+    $('s-exit').checked = settings.reservedExit.on;
+    $('s-exit-time').value = settings.reservedExit.time;
+  }
+
+  async function saveSettings() {
+    const part = {
+      outputs: $('s-outputs').value.split('\n').map((l) => l.trim()).filter((l) => l),
+      schoolClockSeconds: Number($('s-clock').value),
+      internetTime: $('s-internet').checked, noComSound: $('s-silence').checked,
+      autoExecution: $('s-auto').checked,
+      reservedExit: { on: $('s-exit').checked, time: $('s-exit-time').value },
+    };
+    const response = await fetch('/api/settings', {
+      method: 'PUT', credentials: 'same-origin', body: JSON.stringify(part),
+      headers: { 'Content-Type': 'application/json', 'X-CSRF-Token': csrf,
+                 'If-Match': settings.version },
+    });
+    let data = {};
+    try { data = await response.json(); } catch (e) { /* not JSON */ }
+    if (response.status === 200 || response.status === 409) settings = data;
+    const message = $('edit-message');
+    message.className = response.status === 200 ? 'note' : 'error';
+    message.textContent = response.status === 200 ? words().saved
+      : response.status === 409 ? words().stale : (data.error || said().error + response.status);
+    drawSettings();
+  }
+
   async function load() {
+    const got = await fetch('/api/settings', { credentials: 'same-origin' });
+    if (got.status === 200) {
+      settings = await got.json();
+      drawSettings();
+    }
+    await loadSchedule();
+  }
+
+  async function loadSchedule() {
     const [got, list] = await Promise.all([
       fetch('/api/schedule', { credentials: 'same-origin' }),
       fetch('/api/sounds', { credentials: 'same-origin' })]);
@@ -229,6 +273,7 @@
       }
     });
     $('auto-save').addEventListener('click', () => send(autoPart()));
+    $('settings-save').addEventListener('click', saveSettings);
     $('sound-file').addEventListener('change', async () => {
       const file = $('sound-file').files[0];
       if (!file) return;
