@@ -77,6 +77,7 @@ class ScheduleModel final : public QObject {
         ScheduleModel& model_;
     };
 
+    const AppPaths& paths() const { return paths_; }
     // Reads every file; the editor shows `today` (1..7) in the set-each-day mode.
     void load(int today);
     // Why each data file that could not be read stands in with the initial

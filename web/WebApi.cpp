@@ -218,6 +218,35 @@ WebApi::Reply WebApi::putSettings(const QByteArray& body, const QByteArray& vers
     return {reply.status, reply.body};
 }
 
+WebApi::Reply WebApi::holidays() const {
+    return {200, holidays_.read()};
+}
+
+namespace {
+
+WebApi::Reply recorded(const HolidaysApi::Reply& reply, WebApi& api, const std::string& from) {
+    if (!reply.record.empty())
+        api.recordOrder(reply.record, from);
+    return {reply.status, reply.body};
+}
+
+}  // namespace
+
+WebApi::Reply WebApi::addHoliday(const QByteArray& body, const std::string& from) {
+    return recorded(holidays_.add(body), *this, from);
+}
+
+WebApi::Reply WebApi::removeHoliday(const QByteArray& body, const std::string& from) {
+    return recorded(holidays_.remove(body), *this, from);
+}
+
+WebApi::Reply WebApi::importHolidays(const QByteArray& calendar, bool confirm, bool termDates,
+                                     const std::string& from) {
+    return recorded(
+        holidays_.import(calendar, confirm, termDates, services_.clock.now().dayNumber()), *this,
+        from);
+}
+
 WebApi::Reply WebApi::addSound(const QByteArray& bytes, const QByteArray& fileName, bool replace,
                                const std::string& from) {
     const SoundsApi::Reply reply = sounds_.add(bytes, fileName, replace);

@@ -3,6 +3,7 @@
 #include "engine/BellEngine.h"
 #include "model/ScheduleModel.h"
 #include "platform/Clock.h"
+#include "web/HolidaysApi.h"
 #include "web/ScheduleApi.h"
 #include "web/SettingsApi.h"
 #include "web/SoundsApi.h"
@@ -73,6 +74,14 @@ class WebApi {
     Reply putSettings(const QByteArray& body, const QByteArray& version, const std::string& from);
     // Where the alarms' settings join the page's settings.
     SettingsApi& settingsApi() { return settings_; }
+    // The holiday rules: read, one added, one removed, a calendar file
+    // imported (`confirm`: after its preview; `termDates`: though it looks
+    // like a calendar of school days).
+    Reply holidays() const;
+    Reply addHoliday(const QByteArray& body, const std::string& from);
+    Reply removeHoliday(const QByteArray& body, const std::string& from);
+    Reply importHolidays(const QByteArray& calendar, bool confirm, bool termDates,
+                         const std::string& from);
     // A log-in, a refused one or a log-out, on record.
     void recordOrder(const std::string& what, const std::string& from);
 
@@ -83,6 +92,7 @@ class WebApi {
     QObject watching_;
     ScheduleApi schedule_{services_.model};
     SettingsApi settings_{services_.model};
+    HolidaysApi holidays_{services_.model, services_.model.paths().holidaysIni()};
     SoundsApi sounds_{services_.model, services_.soundFolder, services_.playable,
                       services_.soundNamedBy};
 };

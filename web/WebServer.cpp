@@ -139,6 +139,8 @@ struct Library {
     static qsizetype bodyLimit(const char* path, const char* method) {
         if (std::strcmp(path, "/api/schedule") == 0 && std::strcmp(method, "PUT") == 0)
             return kMaxScheduleBody;
+        if (std::strcmp(path, "/api/holidays/import") == 0 && std::strcmp(method, "POST") == 0)
+            return kMaxScheduleBody;
         if (std::strcmp(path, "/api/sounds") == 0 && std::strcmp(method, "POST") == 0)
             return kMaxSoundBody;
         return kMaxBody;
@@ -405,6 +407,15 @@ std::optional<WebServer::Answer> WebServer::edit(MHD_Connection* connection, Exc
         reply = api_.settings();
     else if (path == QLatin1String("/api/settings") && method == "PUT")
         reply = api_.putSettings(exchange.body, header(connection, "If-Match"), address);
+    else if (path == QLatin1String("/api/holidays") && method == "GET")
+        reply = api_.holidays();
+    else if (path == QLatin1String("/api/holidays") && method == "POST")
+        reply = api_.addHoliday(exchange.body, address);
+    else if (path == QLatin1String("/api/holidays/remove") && method == "POST")
+        reply = api_.removeHoliday(exchange.body, address);
+    else if (path == QLatin1String("/api/holidays/import") && method == "POST")
+        reply = api_.importHolidays(exchange.body, header(connection, "X-Confirm") == "yes",
+                                    header(connection, "X-Term-Dates") == "yes", address);
     else if (path == QLatin1String("/api/sounds") && method == "POST")
         reply = api_.addSound(exchange.body, header(connection, "X-File-Name"),
                               header(connection, "X-Replace") == "yes", address);

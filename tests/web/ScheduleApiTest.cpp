@@ -5,6 +5,7 @@
 #include "tests/support/Doubles.h"
 #include "web/WebApi.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 
 #include <map>
@@ -166,6 +167,42 @@ TEST_F(ScheduleApiTest, SettingsAreCheckedWholeThenStoredAndOnRecord) {
               "Setting changed: Outputs\tfrom 10.0.0.8;Setting changed: School clock\tfrom "
               "10.0.0.8;Setting changed: Reservation Exit\tfrom 10.0.0.8;");
     EXPECT_EQ(api.putSettings("{}", "stale", "10.0.0.8").status, 409);
+}
+
+// The holiday rules as the window checks them, and an import of term dates
+// that goes through only when that is said twice.
+TEST_F(ScheduleApiTest, HolidayRulesAndACalendarOfTermDatesAreGuardedAsInTheWindow) {
+    const auto rules = [&] {
+        QStringList lines;
+        for (const auto rule : api.holidays().body[u"rules"_s].toArray())
+            lines << rule[u"line"_s].toString();
+        return lines.join(u"; "_s);
+    };
+    EXPECT_EQ(
+        api.addHoliday(R"({"from": "2027-03-02", "templet": 2, "name": "Exams"})", "x").status,
+        409);  // Templet 2 holds no bells
+    EXPECT_EQ(api.addHoliday(R"({"from": "2027-02-30"})", "x").status, 400);
+    EXPECT_EQ(api.addHoliday(R"({"from": "2026-12-21", "to": "2027-01-06", "name": "Winter"})",
+                             "10.0.0.9")
+                  .status,
+              200);
+    EXPECT_EQ(api.addHoliday(R"({"from": "2027-01-09", "makeUp": 1})", "10.0.0.9").status, 200);
+    EXPECT_EQ(rules(), u"2026-12-21..2027-01-06 Winter; 2027-01-09 = Monday"_s);
+    EXPECT_EQ(model.buildDay(20809).choice.kind, DayChoice::Kind::NoBells);  // 2026-12-22
+    EXPECT_EQ(api.removeHoliday(R"({"line": "2027-01-09 = Monday"})", "10.0.0.9").status, 200);
+    EXPECT_EQ(readBytes(paths.holidaysIni()).find("= Monday"), std::string::npos);
+
+    const QByteArray terms = QByteArray::fromStdString(
+        readBytes(fs::path(TOLLIX_SOURCE_DIR) / "tests/schedule/calendars/term-dates.ics"));
+    const auto preview = api.importHolidays(terms, false, false, "10.0.0.9");
+    EXPECT_TRUE(preview.body[u"termDates"_s].toBool());
+    EXPECT_TRUE(preview.body[u"preview"_s].toString().contains(u"Spring term"_s));
+    const std::string before = readBytes(paths.holidaysIni());
+    EXPECT_EQ(api.importHolidays(terms, true, false, "10.0.0.9").status, 409);
+    EXPECT_EQ(readBytes(paths.holidaysIni()), before);
+    EXPECT_EQ(api.importHolidays(terms, true, true, "10.0.0.9").body[u"added"_s].toInt(), 3);
+    const std::string last = RingLog::lastLines(ringLog.file(), 1).at(0);
+    EXPECT_EQ(last.substr(last.find('\t') + 1), "web\tHolidays imported: 3\tfrom 10.0.0.9");
 }
 
 }  // namespace
