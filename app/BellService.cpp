@@ -199,7 +199,8 @@ web::WebApi& BellService::api() {
         webApi_ = std::make_unique<web::WebApi>(web::WebApi::Services{
             model, engine, services_.clock, services_.paths.soundFolder(), services_.ringLog.file(),
             &services_.timeSync, &alarm,
-            [this](const QString& text, const std::string& by) { return say(text, by); }});
+            [this](const QString& text, const std::string& by) { return say(text, by); },
+            services_.playable});
     return *webApi_;
 }
 

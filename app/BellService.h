@@ -14,6 +14,8 @@
 
 #include <QObject>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace tollix {
@@ -44,6 +46,9 @@ struct BellServices {
     RingLog& ringLog;
     // The spoken sounds; none: they cannot sound.
     Speech* speech = nullptr;
+    // Whether the player can play a file: a sound is added from the web page
+    // only then.
+    std::function<bool(const std::filesystem::path&)> playable = {};
 };
 
 // The bell service: the settings, the engine that rings them and the web page

@@ -75,4 +75,10 @@ void LinuxServices::sayStartProblems(Messages& messages,
                                  .arg(QString::fromStdString(serversUnreadable)));
 }
 
+bool LinuxServices::playable(const std::filesystem::path& file) {
+    MpvPlayer probe(std::chrono::seconds(5));
+    probe.setFileName(file.string());
+    return probe.startOpen() && probe.finishOpen(std::chrono::seconds(5)) && probe.length() > 0;
+}
+
 }  // namespace tollix

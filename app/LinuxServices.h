@@ -23,8 +23,11 @@ struct LinuxServices {
     explicit LinuxServices(const AppPaths& paths);
 
     BellServices bellServices(Messages& messages) {
-        return {paths, clock, messages, mixer, player, powerOff, timeSync, ringLog, &speech};
+        return {paths, clock, messages, mixer, player, powerOff, timeSync, ringLog, &speech,
+                &playable};
     }
+    // A file libmpv loads with a length: a sound that can ring.
+    static bool playable(const std::filesystem::path& file);
     // What a run that did not end normally left on the sound server is given
     // back first; the mixer's mutes are undone even at exit() (Qt's answer to
     // a lost display), which passes by every other way out.

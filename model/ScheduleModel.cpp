@@ -448,8 +448,8 @@ void ScheduleModel::saveEditedList() {
         saved(datafiles::writeDayList(paths_.dayList(day_), list));
 }
 
-Outcome ScheduleModel::addBell(const std::string& hour, const std::string& minute,
-                               const std::optional<std::string>& sound) {
+Outcome ScheduleModel::checkBell(const std::string& hour, const std::string& minute,
+                                 const std::optional<std::string>& sound) {
     if (!sound)
         return warning(QT_TRANSLATE_NOOP("Refusal", "Select bell sound int [Select bell sound]"));
     if (!validSoundName(*sound))
@@ -465,12 +465,23 @@ Outcome ScheduleModel::addBell(const std::string& hour, const std::string& minut
         return badHour;
     if (minute.empty())
         return badMinute;
-    const auto h = inRange(hour, 0, 23);
-    if (!h)
+    if (!inRange(hour, 0, 23))
         return badHour;
-    const auto m = inRange(minute, 0, 59);
-    if (!m)
+    if (!inRange(minute, 0, 59))
         return badMinute;
+    return std::nullopt;
+}
+
+std::vector<std::string> ScheduleModel::inListOrder(std::vector<std::string> lines) {
+    return sorted(std::move(lines));
+}
+
+Outcome ScheduleModel::addBell(const std::string& hour, const std::string& minute,
+                               const std::optional<std::string>& sound) {
+    if (auto refused = checkBell(hour, minute, sound))
+        return refused;
+    const auto h = inRange(hour, 0, 23);
+    const auto m = inRange(minute, 0, 59);
     const std::string line = BellEntry::text(static_cast<int>(*h), static_cast<int>(*m), *sound);
     const std::string time = line.substr(0, line.find('/'));
     auto& lines = editedList();
@@ -627,6 +638,16 @@ void ScheduleModel::storeDayIntervals(int n, const IntervalSettings& settings) {
     if (mayWrite(paths_.dayIntervals(n)))
         saved(datafiles::writeIntervals(paths_.dayIntervals(n), settings,
                                         datafiles::IntervalFile::Day));
+}
+
+void ScheduleModel::storedElsewhere() {
+    if (timeMode() == TimeMode::Auto)
+        day_ = std::min(day_, kDays);
+    emit generalChanged();
+    emit generalReloaded();
+    emit exitReloaded();
+    loadCurrent();
+    emit daysReloaded();
 }
 
 bool ScheduleModel::weekdaysEmpty() const {

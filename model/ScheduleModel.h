@@ -77,6 +77,7 @@ class ScheduleModel final : public QObject {
         ScheduleModel& model_;
     };
 
+    const AppPaths& paths() const { return paths_; }
     // Reads every file; the editor shows `today` (1..7) in the set-each-day mode.
     void load(int today);
     // Why each data file that could not be read stands in with the initial
@@ -124,6 +125,12 @@ class ScheduleModel final : public QObject {
     Outcome deleteBell(int index);
     Outcome modifyBell(int index, const std::optional<std::string>& sound);
     void deleteAllBells();
+    // The checks "Add" makes of a bell before it joins a list: nothing, or
+    // why it is refused.
+    static Outcome checkBell(const std::string& hour, const std::string& minute,
+                             const std::optional<std::string>& sound);
+    // Lines in the order a list box keeps them.
+    static std::vector<std::string> inListOrder(std::vector<std::string> lines);
     void applyTemplate(int number);  // 1..6
     // Every weekday's list is empty: "Set each day" would start from nothing.
     bool weekdaysEmpty() const;
@@ -152,6 +159,9 @@ class ScheduleModel final : public QObject {
     void storeDayList(int n, DayList list);
     void storeWeekIntervals(const IntervalSettings& settings);
     void storeDayIntervals(int n, const IntervalSettings& settings);
+    // Stored settings were changed by another front end (the web page): the
+    // editor shows them and today's bells are built again.
+    void storedElsewhere();
 
     // Start: the checks of the settings on screen, which are then saved as the
     // day's. `soundFound`: the sound list holds a playable file.

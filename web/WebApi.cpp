@@ -225,6 +225,99 @@ WebApi::Reply WebApi::stopSchedule(const std::string& from) {
     return done();
 }
 
+WebApi::Reply WebApi::schedule() const {
+    return {200, schedule_.read()};
+}
+
+WebApi::Reply WebApi::putSchedule(const QByteArray& body, const QByteArray& version,
+                                  const std::string& from) {
+    const ScheduleApi::Reply reply =
+        schedule_.write(body, version, soundList(services_.soundFolder));
+    if (reply.changed)
+        recordOrder("Schedule changed", from);
+    return {reply.status, reply.body};
+}
+
+WebApi::Reply WebApi::settings() const {
+    return {200, settings_.read()};
+}
+
+WebApi::Reply WebApi::putSettings(const QByteArray& body, const QByteArray& version,
+                                  const std::string& from) {
+    const SettingsApi::Reply reply = settings_.write(body, version);
+    for (const std::string& name : reply.changed) {
+        // As the window's box: other programs are silenced or heard at once.
+        if (name == "No com sound")
+            services_.engine.soundControl.SetMasterMute(services_.model.general().sound_zero == 1);
+        recordOrder("Setting changed: " + name, from);
+    }
+    return {reply.status, reply.body};
+}
+
+WebApi::Reply WebApi::holidays() const {
+    return {200, holidays_.read()};
+}
+
+namespace {
+
+WebApi::Reply recorded(const HolidaysApi::Reply& reply, WebApi& api, const std::string& from) {
+    if (!reply.record.empty())
+        api.recordOrder(reply.record, from);
+    return {reply.status, reply.body};
+}
+
+}  // namespace
+
+WebApi::Reply WebApi::addHoliday(const QByteArray& body, const std::string& from) {
+    return recorded(holidays_.add(body), *this, from);
+}
+
+WebApi::Reply WebApi::removeHoliday(const QByteArray& body, const std::string& from) {
+    return recorded(holidays_.remove(body), *this, from);
+}
+
+WebApi::Reply WebApi::importHolidays(const QByteArray& calendar, bool confirm, bool termDates,
+                                     const std::string& from) {
+    return recorded(
+        holidays_.import(calendar, confirm, termDates, services_.clock.now().dayNumber()), *this,
+        from);
+}
+
+WebApi::Reply WebApi::addSound(const QByteArray& bytes, const QByteArray& fileName, bool replace,
+                               const std::string& from) {
+    const SoundsApi::Reply reply = sounds_.add(bytes, fileName, replace);
+    if (!reply.record.empty())
+        recordOrder(reply.record, from);
+    return {reply.status, reply.body};
+}
+
+WebApi::Reply WebApi::deleteSound(const QString& name, const std::string& from) {
+    const SoundsApi::Reply reply = sounds_.remove(name);
+    if (!reply.record.empty())
+        recordOrder(reply.record, from);
+    return {reply.status, reply.body};
+}
+
+// As "Play" under the sound list: never over a bell.
+WebApi::Reply WebApi::trySound(const QByteArray& body) {
+    const QJsonValue name = QJsonDocument::fromJson(body).object().value(QStringLiteral("sound"));
+    const std::vector<std::string> library = soundList(services_.soundFolder);
+    const std::string sound = name.toString().toStdString();
+    if (!name.isString() || std::find(library.begin(), library.end(), sound) == library.end())
+        return refused(400, refusalText("Not exist selected bell in sound folder."));
+    if (!services_.engine.playTest(sound))
+        return refused(
+            409, services_.engine.isPlaying
+                     ? QCoreApplication::translate("WebPage", "A bell is sounding.")
+                     : QCoreApplication::translate("WebPage", "The sound could not be played."));
+    return done();
+}
+
+WebApi::Reply WebApi::stopTry() {
+    services_.engine.stopTest();
+    return done();
+}
+
 void WebApi::recordOrder(const std::string& what, const std::string& from) {
     services_.engine.recordOrder(what, "from " + from);
 }

@@ -4,6 +4,10 @@
 #include "engine/BellEngine.h"
 #include "model/ScheduleModel.h"
 #include "platform/Clock.h"
+#include "web/HolidaysApi.h"
+#include "web/ScheduleApi.h"
+#include "web/SettingsApi.h"
+#include "web/SoundsApi.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -36,6 +40,10 @@ class WebApi {
         AlarmSignal* alarm = nullptr;
         // Words said at once; why not, or empty.
         std::function<QString(const QString& text, const std::string& by)> say = {};
+        // Tries a sound file before it joins the folder; none: nothing is added.
+        SoundsApi::Playable playable = {};
+        // Sounds that settings beyond the schedule name (the alarms).
+        SoundsApi::NamedBy soundNamedBy = {};
     };
     struct Reply {
         int status = 200;
@@ -61,6 +69,30 @@ class WebApi {
     // `body`: {"alarm": "Lockdown"}; the signal sounds until All clear.
     Reply giveAlarm(const QByteArray& body, const std::string& from);
     Reply allClear(const std::string& from);
+    // The schedule as the page edits it; a change is put on record.
+    Reply schedule() const;
+    // `version`: the If-Match header.
+    Reply putSchedule(const QByteArray& body, const QByteArray& version, const std::string& from);
+    // The sound folder: a file added (`fileName`: X-File-Name), one deleted,
+    // one played for a try (`body`: {"sound": NAME}) and the try stopped.
+    Reply addSound(const QByteArray& bytes, const QByteArray& fileName, bool replace,
+                   const std::string& from);
+    Reply deleteSound(const QString& name, const std::string& from);
+    Reply trySound(const QByteArray& body);
+    Reply stopTry();
+    // The settings beside the schedule; `version`: the If-Match header.
+    Reply settings() const;
+    Reply putSettings(const QByteArray& body, const QByteArray& version, const std::string& from);
+    // Where the alarms' settings join the page's settings.
+    SettingsApi& settingsApi() { return settings_; }
+    // The holiday rules: read, one added, one removed, a calendar file
+    // imported (`confirm`: after its preview; `termDates`: though it looks
+    // like a calendar of school days).
+    Reply holidays() const;
+    Reply addHoliday(const QByteArray& body, const std::string& from);
+    Reply removeHoliday(const QByteArray& body, const std::string& from);
+    Reply importHolidays(const QByteArray& calendar, bool confirm, bool termDates,
+                         const std::string& from);
     // A log-in, a refused one or a log-out, on record.
     void recordOrder(const std::string& what, const std::string& from);
 
@@ -69,6 +101,11 @@ class WebApi {
     // Counts each new build of today's bells, and each start and stop.
     int todayMark_ = 1;
     QObject watching_;
+    ScheduleApi schedule_{services_.model};
+    SettingsApi settings_{services_.model};
+    HolidaysApi holidays_{services_.model, services_.model.paths().holidaysIni()};
+    SoundsApi sounds_{services_.model, services_.soundFolder, services_.playable,
+                      services_.soundNamedBy};
 };
 
 }  // namespace tollix::web

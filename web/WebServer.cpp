@@ -29,6 +29,9 @@ namespace tollix::web {
 namespace {
 
 constexpr qsizetype kMaxBody = 4096;
+// A whole schedule, and a sound file.
+constexpr qsizetype kMaxScheduleBody = 1024 * 1024;
+constexpr qsizetype kMaxSoundBody = 20 * 1024 * 1024;
 constexpr qsizetype kMaxDroppedBody = 64 * 1024;
 // Room for two dozen busy addresses and new clients beside them; a
 // connection costs little until it sends something.
@@ -102,11 +105,15 @@ struct Library {
                               void** context) {
         auto* exchange = static_cast<WebServer::Exchange*>(*context);
         if (!exchange) {
-            *context = new WebServer::Exchange;
+            exchange = new WebServer::Exchange;
+            *context = exchange;
+            exchange->method = method;
+            exchange->limit = bodyLimit(path, method);
             // Refused before a byte of the body is read: a huge one costs nothing.
             const char* length =
                 MHD_lookup_connection_value(connection, MHD_HEADER_KIND, "Content-Length");
-            if (length && std::strtoull(length, nullptr, 10) > kMaxBody)
+            if (length && std::strtoull(length, nullptr, 10) >
+                              static_cast<unsigned long long>(exchange->limit))
                 return send(connection, {413, "application/json", R"({"error":"Too large"})", {}});
             return MHD_YES;
         }
@@ -114,18 +121,29 @@ struct Library {
             // A body sent in chunks, without its length: past the limit it is
             // read and dropped to be answered at its end; a flood is cut off.
             exchange->received += static_cast<qsizetype>(*size);
-            if (exchange->received > kMaxDroppedBody)
+            if (exchange->received > exchange->limit + kMaxDroppedBody)
                 return MHD_NO;
-            if (exchange->received <= kMaxBody)
+            if (exchange->received <= exchange->limit)
                 exchange->body.append(data, static_cast<qsizetype>(*size));
             *size = 0;
             return MHD_YES;
         }
-        if (exchange->received > kMaxBody)
+        if (exchange->received > exchange->limit)
             return send(connection, {413, "application/json", R"({"error":"Too large"})", {}});
         return static_cast<WebServer*>(server)->handle(connection, *exchange, path, method)
                    ? MHD_YES
                    : MHD_NO;
+    }
+
+    // Only the routes that take a schedule or a sound take more than a log-in.
+    static qsizetype bodyLimit(const char* path, const char* method) {
+        if (std::strcmp(path, "/api/schedule") == 0 && std::strcmp(method, "PUT") == 0)
+            return kMaxScheduleBody;
+        if (std::strcmp(path, "/api/holidays/import") == 0 && std::strcmp(method, "POST") == 0)
+            return kMaxScheduleBody;
+        if (std::strcmp(path, "/api/sounds") == 0 && std::strcmp(method, "POST") == 0)
+            return kMaxSoundBody;
+        return kMaxBody;
     }
 
     static void completed(void*, MHD_Connection*, void** context, MHD_RequestTerminationCode) {
@@ -312,6 +330,10 @@ bool WebServer::handle(MHD_Connection* connection, Exchange& exchange, const cha
         answer = Answer{200, "text/javascript; charset=utf-8", resource(":/web/say.js"), {}};
     else if (at == QLatin1String("/app.css"))
         answer = Answer{200, "text/css; charset=utf-8", resource(":/web/app.css"), {}};
+    else if (at == QLatin1String("/editor.js"))
+        answer = Answer{200, "text/javascript; charset=utf-8", resource(":/web/editor.js"), {}};
+    else if (at == QLatin1String("/editor.css"))
+        answer = Answer{200, "text/css; charset=utf-8", resource(":/web/editor.css"), {}};
     else if (at == QLatin1String("/icon.svg"))
         answer = Answer{200, "image/svg+xml", resource(":/web/icon.svg"), {}};
     else
@@ -342,6 +364,8 @@ std::optional<WebServer::Answer> WebServer::api(MHD_Connection* connection, Exch
         return error(403, "Missing or wrong X-CSRF-Token");
 
     const auto send = [&](const WebApi::Reply& r) { return reply(r.status, r.body); };
+    if (auto edited = edit(connection, exchange, path, address))
+        return edited;
     if (get) {
         if (path == QLatin1String("/api/session"))
             return reply(200, {{QStringLiteral("csrf"), QString::fromStdString(session->csrf)}});
@@ -379,6 +403,41 @@ std::optional<WebServer::Answer> WebServer::api(MHD_Connection* connection, Exch
                      {0, {}, {}, {{"Set-Cookie", kCookie + "=; Path=/; Max-Age=0"}}});
     }
     return error(404, "Not found");
+}
+
+std::optional<WebServer::Answer> WebServer::edit(MHD_Connection* connection, Exchange& exchange,
+                                                 const QString& path, const std::string& address) {
+    const QByteArray& method = exchange.method;
+    WebApi::Reply reply;
+    if (path == QLatin1String("/api/schedule") && method == "GET")
+        reply = api_.schedule();
+    else if (path == QLatin1String("/api/schedule") && method == "PUT")
+        reply = api_.putSchedule(exchange.body, header(connection, "If-Match"), address);
+    else if (path == QLatin1String("/api/settings") && method == "GET")
+        reply = api_.settings();
+    else if (path == QLatin1String("/api/settings") && method == "PUT")
+        reply = api_.putSettings(exchange.body, header(connection, "If-Match"), address);
+    else if (path == QLatin1String("/api/holidays") && method == "GET")
+        reply = api_.holidays();
+    else if (path == QLatin1String("/api/holidays") && method == "POST")
+        reply = api_.addHoliday(exchange.body, address);
+    else if (path == QLatin1String("/api/holidays/remove") && method == "POST")
+        reply = api_.removeHoliday(exchange.body, address);
+    else if (path == QLatin1String("/api/holidays/import") && method == "POST")
+        reply = api_.importHolidays(exchange.body, header(connection, "X-Confirm") == "yes",
+                                    header(connection, "X-Term-Dates") == "yes", address);
+    else if (path == QLatin1String("/api/sounds") && method == "POST")
+        reply = api_.addSound(exchange.body, header(connection, "X-File-Name"),
+                              header(connection, "X-Replace") == "yes", address);
+    else if (path == QLatin1String("/api/sounds/try") && method == "POST")
+        reply = api_.trySound(exchange.body);
+    else if (path == QLatin1String("/api/sounds/try") && method == "DELETE")
+        reply = api_.stopTry();
+    else if (path.startsWith(QLatin1String("/api/sounds/")) && method == "DELETE")
+        reply = api_.deleteSound(path.mid(12), address);
+    else
+        return std::nullopt;
+    return Answer{reply.status, "application/json", json(reply.body), {}};
 }
 
 // The password is checked on a thread of its own, the connection set aside

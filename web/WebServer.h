@@ -63,6 +63,8 @@ class WebServer final : public QObject {
     // One request, from its headers to its answer.
     struct Exchange {
         QByteArray body;
+        QByteArray method;
+        qsizetype limit = 0;          // the most of a body this route takes
         qsizetype received = 0;       // of the body, kept or not
         std::optional<Answer> ready;  // a log-in's, once its password is checked
     };
@@ -73,6 +75,9 @@ class WebServer final : public QObject {
     // Empty: the connection waits for its password check.
     std::optional<Answer> api(MHD_Connection* connection, Exchange& exchange, const QString& path,
                               bool get);
+    // The page's edits of the settings; none: not one of their paths.
+    std::optional<Answer> edit(MHD_Connection* connection, Exchange& exchange, const QString& path,
+                               const std::string& address);
     std::optional<Answer> login(MHD_Connection* connection, Exchange& exchange,
                                 const std::string& address);
     // The next password waiting for its check, when the limit lets it start.

@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
 """The web page in headless Chromium, driven over its DevTools pipe: log in,
-start the schedule, at a phone's and a desktop's width. Screenshots are left
-in OUTDIR for a look."""
+start the schedule, edit a weekday's list, at a phone's and a desktop's width,
+with axe-core (AXE, installed by scripts/test) over every view. Screenshots
+are left in OUTDIR for a look."""
 import base64, json, os, re, socket, subprocess, sys, tempfile, time, wave
 
-tollix_exe, outdir = sys.argv[1], sys.argv[2]
+tollix_exe, outdir, axe_file = sys.argv[1], sys.argv[2], sys.argv[3]
+with open(axe_file) as f:
+    axe_source = f.read()
 os.makedirs(outdir, exist_ok=True)
 home = tempfile.mkdtemp(prefix='tollix-page-')
 program = os.path.join(home, 'tollix')
@@ -88,6 +91,20 @@ try:
         failures.append('never: ' + what)
         return False
 
+    def accessible(view):  # serious and critical violations only
+        evaluate(axe_source)
+        found = evaluate("""axe.run(document, {resultTypes: ['violations']}).then((r) =>
+            r.violations.filter((v) => ['serious', 'critical'].includes(v.impact))
+             .map((v) => v.id + ' at ' + v.nodes.map((n) => n.target.join(' ')).join(', ')))""")
+        if found is None:
+            failures.append(view + ': axe-core did not run')
+        failures.extend(view + ': ' + violation for violation in found or [])
+
+    def shoot(name):
+        shot = call('Page.captureScreenshot', page, format='png', captureBeyondViewport=True)
+        with open(os.path.join(outdir, name + '.png'), 'wb') as f:
+            f.write(base64.b64decode(shot['data']))
+
     url = 'http://127.0.0.1:%d/' % port
     for name, width, height, mobile in (('phone', 390, 844, True), ('desktop', 1280, 800, False)):
         page = open_tab()
@@ -95,6 +112,7 @@ try:
              deviceScaleFactor=1, mobile=mobile)
         call('Page.navigate', page, url=url)
         if wait_for("$('login')?.hidden === false", name + ' login form'):
+            accessible(name + ' log-in')
             if evaluate("$('password').type") != 'password':
                 failures.append(name + ': the password field shows what is typed')
             evaluate("$('password').value = 'right long'; $('login').requestSubmit()")
@@ -123,9 +141,43 @@ try:
             (c['sideBySide'] == mobile, 'the state and the next bell are laid out wrongly'),
             ('tollix_session' in c['cookie'], 'the session cookie is readable by scripts'),
             (not c['number'], 'the numbers of the list are clipped')) if bad]
-        shot = call('Page.captureScreenshot', page, format='png')['data']
-        with open(os.path.join(outdir, name + '.png'), 'wb') as f:
-            f.write(base64.b64decode(shot))
+        shoot(name)
+        accessible(name + ' bells')
+        # A weekday's list edited through the page: set each day, a weekday
+        # (Monday = 1), two bells added, the first changed, the second deleted.
+        day = 2 if mobile else 3
+        evaluate("document.querySelector('[data-view=editor]').click()")
+        if wait_for("$('list-day').options.length > 1 && !$('manual').hidden", name + ' editor'):
+            accessible(name + ' manual input')
+            evaluate("document.querySelector('input[name=apply][value=each]').click()")
+            wait_for("$('list-day').value === 'd1'", name + ' set each day')
+            evaluate("$('list-day').value = 'd%d'; $('list-day').dispatchEvent(new Event('change'))"
+                     % day)
+            for at in ('12:00', '07:45'):
+                evaluate("$('new-time').value = '%s'; $('add-bell').click()" % at)
+                wait_for("$('new-time').value === ''", name + ' bell added at ' + at)
+            wait_for("$('bells').children.length === 2", name + ' two bells')
+            evaluate("(() => { $('edit-message').textContent = '';"
+                     " const t = $('bells').querySelector('input'); t.value = '07:50';"
+                     " t.dispatchEvent(new Event('change')); })()")
+            wait_for("$('edit-message').textContent !== ''", name + ' bell changed')
+            evaluate("$('bells').children[1].querySelector('button').click()")
+            wait_for("$('bells').children.length === 1", name + ' bell deleted')
+            with open(os.path.join(program, 'data', 'mdata_%d.ini' % (day + 1))) as f:
+                if [l.strip() for l in f.read().splitlines()][1:] != ['07hr 50min/bell.wav']:
+                    failures.append(name + ': the weekday\'s file does not hold the edited list')
+            shoot(name + '-editor')
+            if evaluate("document.documentElement.scrollWidth") > width:
+                failures.append(name + ': the editor is wider than the screen')
+            evaluate("document.querySelector('input[name=mode][value=auto]').click()")
+            if wait_for("!$('auto').hidden && $('a-work').value !== ''", name + ' auto interval'):
+                accessible(name + ' auto interval')
+                shoot(name + '-auto')
+            evaluate("document.querySelector('input[name=mode][value=manual]').click()")
+            wait_for("!$('manual').hidden", name + ' manual input again')
+            evaluate("document.querySelector('input[name=apply][value=week]').click()")
+            wait_for("$('list-day').value === 'week'", name + ' apply week again')
+            evaluate("document.querySelector('[data-view=panel]').click()")
         evaluate("$('halt').click()")
         if not evaluate("$('ask').open && ($('ask-stop').click(), true)"):  # asked, then stopped
             failures.append(name + ': the schedule stops without asking')
@@ -145,7 +197,7 @@ try:
         text = entry.get('text', '')  # refused log-ins and asks (401, 429) are expected
         if (method == 'Runtime.exceptionThrown' or method == 'Log.entryAdded' and
                 entry.get('level') == 'error') and not re.search('status of (401|429)', text):
-            failures.append('browser: ' + text)
+            failures.append('browser: ' + text + ' ' + json.dumps(entry)[:400])
 finally:
     if browser:
         browser.kill(); browser.wait()

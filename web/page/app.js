@@ -37,6 +37,8 @@ function showLogin(error) {
   clearInterval(timer);
   csrf = '';
   $('panel').hidden = true;
+  $('views').hidden = true;
+  $('editor').hidden = true;
   $('logout').hidden = true;
   $('login').hidden = false;
   $('login-error').textContent = error;
@@ -55,6 +57,7 @@ async function showPanel() {
   todayMark = ringsMark = null;
   $('login').hidden = true;
   $('panel').hidden = false;
+  $('views').hidden = false;
   $('logout').hidden = false;
   const sounds = await call('GET', '/api/sounds');
   const names = (sounds.data.sounds || []).concat(sounds.data.music || []);
