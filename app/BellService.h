@@ -17,6 +17,9 @@
 
 namespace tollix {
 
+class CalendarFetch;
+class CalendarSubscriptions;
+
 namespace timesync {
 class TimeSync;
 }
@@ -65,6 +68,11 @@ class BellService final : public QObject {
 
     const BellServices& services() const { return services_; }
 
+    // The subscribed calendars of data/calendars.ini, fetched through `fetch`:
+    // their days go to the bells beside holidays.ini, their state to the status.
+    CalendarSubscriptions& subscribeCalendars(CalendarFetch& fetch);
+    CalendarSubscriptions* calendars() const { return calendars_.get(); }
+
     // What `tollix --status` prints: how this copy runs, the state, the next
     // bell and its sound, the ring record's last line, the problems, and the
     // web page's address when it is on.
@@ -81,6 +89,7 @@ class BellService final : public QObject {
     BellServices services_;
     std::unique_ptr<web::WebApi> webApi_;
     std::unique_ptr<web::WebServer> webServer_;
+    std::unique_ptr<CalendarSubscriptions> calendars_;
 };
 
 }  // namespace tollix

@@ -39,8 +39,18 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         QStringLiteral("status"),
         tr("Prints what the running copy does now (state, next bell, last ring, problems) "
            "and ends. Exit status 1: no copy runs."));
-    parser.addOptions(
-        {help, version, ringLog, data, importHolidays, yes, webPassword, service, status});
+    const QCommandLineOption refreshCalendars(
+        QStringLiteral("refresh-calendars"),
+        tr("Has the running copy fetch its subscribed calendars (data/calendars.ini) now, "
+           "prints their state and ends. Exit status 1: no copy runs; 3: the copy named "
+           "by --accept was not waiting."));
+    const QCommandLineOption accept(
+        QStringLiteral("accept"),
+        tr("With --refresh-calendars: takes the new copy of the calendar <name> that waits "
+           "for the operator's Yes."),
+        tr("name"));
+    parser.addOptions({help, version, ringLog, data, importHolidays, yes, webPassword, service,
+                       status, refreshCalendars, accept});
 
     CommandLine line;
     if (!parser.parse(arguments)) {
@@ -60,6 +70,11 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         line.text = tr("tollix: --yes goes only with --import-holidays (try --help)");
         return line;
     }
+    if (parser.isSet(accept) && !parser.isSet(refreshCalendars)) {
+        line.action = Action::Error;
+        line.text = tr("tollix: --accept goes only with --refresh-calendars (try --help)");
+        return line;
+    }
     if (parser.isSet(help)) {
         line.action = Action::Help;
         line.text = parser.helpText();
@@ -68,6 +83,9 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         line.text = QStringLiteral("tollix %1").arg(QLatin1String(TOLLIX_VERSION));
     } else if (parser.isSet(ringLog)) {
         line.action = Action::RingLog;
+    } else if (parser.isSet(refreshCalendars)) {
+        line.action = Action::RefreshCalendars;
+        line.acceptCalendar = parser.value(accept);
     } else if (parser.isSet(status)) {
         line.action = Action::Status;
     } else if (parser.isSet(service)) {

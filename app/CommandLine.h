@@ -23,6 +23,7 @@ struct CommandLine {
         WebPassword,
         Service,
         Status,
+        RefreshCalendars,
         Error
     };
     Action action = Action::Run;
@@ -32,6 +33,8 @@ struct CommandLine {
     // calendar that looks like school days is taken all the same.
     QString calendarFile;
     bool yes = false;
+    // --refresh-calendars [--accept NAME]: the subscription whose waiting copy is taken.
+    QString acceptCalendar;
     // The help text, the version line, or the one-line error.
     QString text;
 

@@ -2,6 +2,7 @@
 
 #include "app/BellService.h"
 #include "engine/RingLog.h"
+#include "platform/CalendarFetch.h"
 #include "platform/Clock.h"
 #include "platform/ClockWatch.h"
 #include "platform/OutputsPlayer.h"
@@ -43,6 +44,8 @@ struct LinuxServices {
     LogindPowerOff powerOff;
     // A clock set by anyone, or a wake from sleep.
     LinuxClockWatch clockWatch;
+    // The subscribed calendars over HTTPS.
+    QtCalendarFetch calendarFetch;
 };
 
 }  // namespace tollix

@@ -1,5 +1,6 @@
 #include "ui/main.h"
 #include "app/BellService.h"
+#include "app/CalendarCommand.h"
 #include "app/CommandLine.h"
 #include "app/ExitSignals.h"
 #include "app/HolidayCommand.h"
@@ -121,6 +122,8 @@ int main(int argc, char** argv) {
             std::fwrite(answer->constData(), 1, static_cast<std::size_t>(answer->size()), stdout);
             return 0;
         }
+        case tollix::CommandLine::Action::RefreshCalendars:
+            return tollix::refreshCalendars(argc, argv, command.acceptCalendar);
         case tollix::CommandLine::Action::Service: {
             // The service is a program of its own that never loads QtWidgets;
             // it takes this process over, so a supervisor sees one process.
@@ -229,6 +232,11 @@ int main(int argc, char** argv) {
     // What a run that did not end normally left on the sound server is given back first.
     platform.keepSoundState(service.engine);
 
+    // The district's calendars: their last copies in force before the day is
+    // built, fetched now, every few hours and when asked.
+    tollix::CalendarSubscriptions& calendars = service.subscribeCalendars(platform.calendarFetch);
+    window.menus().setSubscriptions(&calendars);
+
     window.Form_Load();
     if (window.hasEnded())
         return 0;  // ended during start-up, in one of its message boxes
@@ -254,6 +262,7 @@ int main(int argc, char** argv) {
                          window.TrayOut();
                      });
     instance.setStatus([&service] { return service.statusText(false); });
+    tollix::answerCalendarRefresh(instance, calendars);
     instance.listen();
 
     const int status = app.exec();

@@ -548,6 +548,11 @@ void BellEngine::recordSettingFailed(const std::string& why) {
     record({clock_.now(), RingOutcome::Failed, "settings", why});
 }
 
+void BellEngine::recordCalendar(const std::string& name, bool taken, const std::string& text) {
+    record({clock_.now(), taken ? RingOutcome::Adjusted : RingOutcome::Failed, "calendar " + name,
+            text});
+}
+
 void BellEngine::recordOrder(const std::string& what, const std::string& by) {
     record({services_.clock.now(), RingOutcome::Web, what, by});
 }
@@ -701,8 +706,7 @@ void BellEngine::ShowNextBell() {
         const auto kind = calendar.choose(scheduleDay_ + 1).kind;
         return kind == DayChoice::Kind::NoBells || kind == DayChoice::Kind::Special;
     };
-    if (today_.kind == DayChoice::Kind::NoBells ||
-        (!calendar.rules().empty() && !bellLeft() && unusual()))
+    if (today_.kind == DayChoice::Kind::NoBells || (!calendar.empty() && !bellLeft() && unusual()))
         return showBellAfterDaysOff();
     const NextBellText text =
         tollix::ShowNextBell(schedule, minute, model_.dayMode() == ScheduleModel::DayMode::Week);

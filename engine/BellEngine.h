@@ -100,6 +100,8 @@ class BellEngine final : public QObject, public sound::BellState {
     void recordSettingFailed(const std::string& why);
     // An order from outside the window on record: what, and by whom.
     void recordOrder(const std::string& what, const std::string& by);
+    // A subscribed calendar's copy taken (`taken`: an adjusted line) or its fetch failed.
+    void recordCalendar(const std::string& name, bool taken, const std::string& text);
     // Empty once a bell is heard; otherwise why the last was not.
     const QString& hearing() const { return shownProblem_; }
     void bellStop();

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -14,6 +15,7 @@ namespace {
 
 constexpr char kShow[] = "show";
 constexpr char kStatus[] = "status";
+constexpr char kRefresh[] = "refresh-calendars";
 // Longer than any compositor's token, short enough that a stray writer
 // cannot make the copy hold much.
 constexpr qsizetype kMaxLine = 1024;
@@ -64,12 +66,24 @@ bool SingleInstance::notifyRunningCopy(const QString& activationToken, int timeo
 }
 
 std::optional<QByteArray> SingleInstance::askStatus(int timeoutMs) {
+    return ask(kStatus, timeoutMs);
+}
+
+std::optional<QByteArray> SingleInstance::askRefreshCalendars(const QString& accept,
+                                                              int timeoutMs) {
+    QByteArray order = kRefresh;
+    if (!accept.isEmpty())
+        order += ' ' + accept.toUtf8().left(kMaxLine / 2);
+    return ask(order, timeoutMs);
+}
+
+std::optional<QByteArray> SingleInstance::ask(const QByteArray& order, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
     socket.connectToServer(folder_ + QStringLiteral("/tollix.socket"));
     if (!socket.waitForConnected(timeoutMs))
         return std::nullopt;
-    socket.write(QByteArray(kStatus) + '\n');
+    socket.write(order + '\n');
     QByteArray answer;
     // The answer ends when the running copy closes the connection.
     while (socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired())
@@ -99,6 +113,19 @@ bool SingleInstance::listen() {
                     if (line == kStatus) {
                         socket->write(status_ ? status_() : QByteArray());
                         socket->disconnectFromServer();
+                        return;
+                    }
+                    if (refresh_ &&
+                        (line == kRefresh || line.startsWith(QByteArray(kRefresh) + ' '))) {
+                        // The answer comes once the fetches are done; the asker may be gone.
+                        QPointer<QLocalSocket> asker(socket);
+                        refresh_(QString::fromUtf8(line.mid(sizeof kRefresh)).trimmed(),
+                                 [asker](const QByteArray& text) {
+                                     if (!asker)
+                                         return;
+                                     asker->write(text);
+                                     asker->disconnectFromServer();
+                                 });
                         return;
                     }
                     if (line != kShow && !line.startsWith(QByteArray(kShow) + ' '))

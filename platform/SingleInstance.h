@@ -35,6 +35,14 @@ class SingleInstance final : public QObject {
     void setStatus(std::function<QByteArray()> status) { status_ = std::move(status); }
     // The running copy's status; nothing when no copy answers.
     std::optional<QByteArray> askStatus(int timeoutMs = 3000);
+    // `tollix --refresh-calendars [--accept NAME]`: the running copy fetches
+    // its calendars and answers once every answer is in.
+    using Answer = std::function<void(const QByteArray& text)>;
+    void setCalendarRefresh(std::function<void(const QString& accept, Answer answer)> refresh) {
+        refresh_ = std::move(refresh);
+    }
+    // The running copy's answer; nothing when no copy answers.
+    std::optional<QByteArray> askRefreshCalendars(const QString& accept, int timeoutMs = 150000);
     // Starts answering later copies.
     bool listen();
     // Ending: later copies find nobody to ask, and wait for the lock instead.
@@ -45,10 +53,13 @@ class SingleInstance final : public QObject {
     void showRequested(const QString& activationToken);
 
   private:
+    std::optional<QByteArray> ask(const QByteArray& order, int timeoutMs);
+
     QString folder_;
     QLockFile lock_;
     std::unique_ptr<QLocalServer> server_;
     std::function<QByteArray()> status_;
+    std::function<void(const QString&, Answer)> refresh_;
 };
 
 }  // namespace tollix
