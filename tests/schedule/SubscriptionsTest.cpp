@@ -1,4 +1,5 @@
 // data/calendars.ini and the guard against a wrong calendar.
+#include "model/ScheduleModel.h"
 #include "schedule/Subscriptions.h"
 #include "tests/support/Doubles.h"
 
@@ -105,6 +106,18 @@ TEST(CalendarGuard, HoldsAMonthMostlySilencedOrTooManyChangedSchoolDays) {
         compare("District", summer, {summer[0], range("2027-05-03", "2027-05-03")}, today, false)
             .held,
         "");
+}
+
+TEST(CalendarPrecedence, TheFilesOwnRulesWinAndTheSubscribedDaysOutliveItsReading) {
+    TempFolder folder;
+    ScheduleModel model{AppPaths(folder.path())};
+    model.setSubscribedDays(
+        {{"District", {{*parseDate("2026-12-21"), *parseDate("2026-12-31"), 0, "Winter"}}}});
+    model.setCalendar(HolidayCalendar::parse("2026-12-24 = Templet 3 Carols\n"));
+    EXPECT_EQ(model.calendar().choose(*parseDate("2026-12-24")).templet, 3);
+    const DayChoice winter = model.calendar().choose(*parseDate("2026-12-23"));
+    EXPECT_EQ(winter.kind, DayChoice::Kind::NoBells);
+    EXPECT_EQ(winter.calendar, "District");
 }
 
 }  // namespace
