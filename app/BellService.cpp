@@ -1,5 +1,6 @@
 #include "app/BellService.h"
 
+#include "model/CalendarSubscriptions.h"
 #include "model/HolidaysFileWatch.h"
 #include "platform/Speech.h"
 #include "schedule/Holidays.h"
@@ -219,6 +220,8 @@ QByteArray BellService::statusText(bool asService) {
     if (const QString day = value("day"); !day.isEmpty())
         lines << QStringLiteral("day: ") + day;
     lines << QStringLiteral("next bell: %1 %2").arg(value("next_bell"), value("next_sound"));
+    if (calendars_)
+        lines << calendars_->stateLines();
     std::string unread;
     const auto last = RingLog::lastLines(services_.ringLog.file(), 1, &unread);
     lines << QStringLiteral("last ring: ") +
@@ -243,6 +246,22 @@ QByteArray BellService::statusText(bool asService) {
                      .arg(webServer_->secure() ? QStringLiteral("https") : QStringLiteral("http"))
                      .arg(webServer_->port());
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+}
+
+CalendarSubscriptions& BellService::subscribeCalendars(CalendarFetch& fetch) {
+    if (!calendars_) {
+        calendars_ = std::make_unique<CalendarSubscriptions>(CalendarSubscriptions::Services{
+            services_.paths.dataFolder(), fetch,
+            [this] { return engine.clock().now().dayNumber(); },
+            [this](const std::string& name, bool taken, const std::string& text) {
+                engine.recordCalendar(name, taken, text);
+            }});
+        connect(calendars_.get(), &CalendarSubscriptions::daysChanged, this,
+                [this](const std::vector<SubscribedDays>& days) { model.setSubscribedDays(days); });
+        api().addProblems([this] { return calendars_->problems(); });
+        calendars_->start();
+    }
+    return *calendars_;
 }
 
 web::WebServer& BellService::serveWebPage() {

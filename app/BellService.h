@@ -20,6 +20,9 @@
 
 namespace tollix {
 
+class CalendarFetch;
+class CalendarSubscriptions;
+
 namespace timesync {
 class TimeSync;
 }
@@ -79,6 +82,10 @@ class BellService final : public QObject {
     // Words said at once on the bells' outputs, once rendered; `by` goes on
     // record. Why not, or empty when they are on their way.
     QString say(const QString& text, const std::string& by = {});
+    // The subscribed calendars of data/calendars.ini, fetched through `fetch`:
+    // their days go to the bells beside holidays.ini, their state to the status.
+    CalendarSubscriptions& subscribeCalendars(CalendarFetch& fetch);
+    CalendarSubscriptions* calendars() const { return calendars_.get(); }
 
     // What `tollix --status` prints: how this copy runs, the state, the next
     // bell and its sound, the ring record's last line, the problems, and the
@@ -106,6 +113,7 @@ class BellService final : public QObject {
     BellServices services_;
     std::unique_ptr<web::WebApi> webApi_;
     std::unique_ptr<web::WebServer> webServer_;
+    std::unique_ptr<CalendarSubscriptions> calendars_;
 };
 
 }  // namespace tollix

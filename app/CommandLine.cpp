@@ -52,7 +52,18 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         tr("Ends the emergency signal of the running copy and ends. Exit status 1: no copy "
            "runs."));
     parser.addOptions({help, version, ringLog, data, importHolidays, yes, webPassword, service,
-                       status, alarm, allClear});
+    const QCommandLineOption refreshCalendars(
+        QStringLiteral("refresh-calendars"),
+        tr("Has the running copy fetch its subscribed calendars (data/calendars.ini) now, "
+           "prints their state and ends. Exit status 1: no copy runs; 3: the copy named "
+           "by --accept was not waiting."));
+    const QCommandLineOption accept(
+        QStringLiteral("accept"),
+        tr("With --refresh-calendars: takes the new copy of the calendar <name> that waits "
+           "for the operator's Yes."),
+        tr("name"));
+    parser.addOptions({help, version, ringLog, data, importHolidays, yes, webPassword, service,
+                       status, alarm, allClear, refreshCalendars, accept});
 
     CommandLine line;
     if (!parser.parse(arguments)) {
@@ -70,6 +81,11 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         // Alone it would start the program, which has no window without a display.
         line.action = Action::Error;
         line.text = tr("tollix: --yes goes only with --import-holidays (try --help)");
+        return line;
+    }
+    if (parser.isSet(accept) && !parser.isSet(refreshCalendars)) {
+        line.action = Action::Error;
+        line.text = tr("tollix: --accept goes only with --refresh-calendars (try --help)");
         return line;
     }
     if (parser.isSet(help)) {
@@ -92,6 +108,9 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         line.alarm = QString::fromStdString(*name);
     } else if (parser.isSet(allClear)) {
         line.action = Action::AllClear;
+    } else if (parser.isSet(refreshCalendars)) {
+        line.action = Action::RefreshCalendars;
+        line.acceptCalendar = parser.value(accept);
     } else if (parser.isSet(status)) {
         line.action = Action::Status;
     } else if (parser.isSet(service)) {

@@ -25,6 +25,7 @@ struct CommandLine {
         Status,
         Alarm,
         AllClear,
+        RefreshCalendars,
         Error
     };
     Action action = Action::Run;
@@ -36,6 +37,8 @@ struct CommandLine {
     bool yes = false;
     // --alarm NAME: the emergency signal to hand to the running copy.
     QString alarm;
+    // --refresh-calendars [--accept NAME]: the subscription whose waiting copy is taken.
+    QString acceptCalendar;
     // The help text, the version line, or the one-line error.
     QString text;
 

@@ -3,6 +3,7 @@
 #include "app/BellService.h"
 #include "engine/RingLog.h"
 #include "platform/BrokerLink.h"
+#include "platform/CalendarFetch.h"
 #include "platform/Clock.h"
 #include "platform/ClockWatch.h"
 #include "platform/OutputsPlayer.h"
@@ -54,6 +55,8 @@ struct LinuxServices {
     std::unique_ptr<BrokerLink> broker;
     // The spoken sounds, rendered as they appear in the sound folder.
     Speech speech;
+    // The subscribed calendars over HTTPS.
+    QtCalendarFetch calendarFetch;
 };
 
 }  // namespace tollix

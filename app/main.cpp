@@ -1,6 +1,7 @@
 #include "ui/main.h"
 #include "app/AlarmCommand.h"
 #include "app/BellService.h"
+#include "app/CalendarCommand.h"
 #include "app/CommandLine.h"
 #include "app/ExitSignals.h"
 #include "app/HolidayCommand.h"
@@ -129,6 +130,8 @@ int main(int argc, char** argv) {
             tollix::installTranslations(tollix::desktopLanguages());
             return tollix::handAlarmOrder(command);
         }
+        case tollix::CommandLine::Action::RefreshCalendars:
+            return tollix::refreshCalendars(argc, argv, command.acceptCalendar);
         case tollix::CommandLine::Action::Service: {
             // The service is a program of its own that never loads QtWidgets;
             // it takes this process over, so a supervisor sees one process.
@@ -237,6 +240,11 @@ int main(int argc, char** argv) {
     // What a run that did not end normally left on the sound server is given back first.
     platform.keepSoundState(service.engine);
 
+    // The district's calendars: their last copies in force before the day is
+    // built, fetched now, every few hours and when asked.
+    tollix::CalendarSubscriptions& calendars = service.subscribeCalendars(platform.calendarFetch);
+    window.menus().setSubscriptions(&calendars);
+
     window.Form_Load();
     if (window.hasEnded())
         return 0;  // ended during start-up, in one of its message boxes
@@ -264,6 +272,7 @@ int main(int argc, char** argv) {
                      });
     instance.setStatus([&service] { return service.statusText(false); });
     instance.setOrders([&service](const QByteArray& line) { return service.alarmOrder(line); });
+    tollix::answerCalendarRefresh(instance, calendars);
     instance.listen();
 
     const int status = app.exec();

@@ -1,6 +1,7 @@
 // tollix --service: the bell service without a window, a tray or QtWidgets,
 // for a computer without a screen; every message goes to standard error.
 #include "app/BellService.h"
+#include "app/CalendarCommand.h"
 #include "app/CommandLine.h"
 #include "app/ExitSignals.h"
 #include "app/LinuxServices.h"
@@ -64,6 +65,8 @@ int main(int argc, char** argv) {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&service] { service.end(); });
     platform.keepSoundState(service.engine);
 
+    // The district's calendars: their last copies in force before the day is built.
+    tollix::CalendarSubscriptions& calendars = service.subscribeCalendars(platform.calendarFetch);
     service.runWithoutWindow();
     service.startAlarms(platform.broker.get());
     service.serveWebPage();
@@ -73,6 +76,7 @@ int main(int argc, char** argv) {
     QTimer::singleShot(1000, &app, [] { malloc_trim(0); });
     instance.setStatus([&service] { return service.statusText(true); });
     instance.setOrders([&service](const QByteArray& line) { return service.alarmOrder(line); });
+    tollix::answerCalendarRefresh(instance, calendars);
     instance.listen();
     return app.exec();
 }

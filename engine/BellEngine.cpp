@@ -622,6 +622,11 @@ void BellEngine::ringSaid(const sound::SpokenFile& words, const std::string& rea
         ResetBellState();
 }
 
+void BellEngine::recordCalendar(const std::string& name, bool taken, const std::string& text) {
+    record({clock_.now(), taken ? RingOutcome::Adjusted : RingOutcome::Failed, "calendar " + name,
+            text});
+}
+
 void BellEngine::recordOrder(const std::string& what, const std::string& by) {
     record({services_.clock.now(), RingOutcome::Web, what, by});
 }
@@ -775,8 +780,7 @@ void BellEngine::ShowNextBell() {
         const auto kind = calendar.choose(scheduleDay_ + 1).kind;
         return kind == DayChoice::Kind::NoBells || kind == DayChoice::Kind::Special;
     };
-    if (today_.kind == DayChoice::Kind::NoBells ||
-        (!calendar.rules().empty() && !bellLeft() && unusual()))
+    if (today_.kind == DayChoice::Kind::NoBells || (!calendar.empty() && !bellLeft() && unusual()))
         return showBellAfterDaysOff();
     const NextBellText text =
         tollix::ShowNextBell(schedule, minute, model_.dayMode() == ScheduleModel::DayMode::Week);

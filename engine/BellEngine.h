@@ -105,6 +105,8 @@ class BellEngine final : public QObject, public sound::BellState {
     void ringSaid(const sound::SpokenFile& words, const std::string& reason);
     // An order from outside the window on record: what, and by whom.
     void recordOrder(const std::string& what, const std::string& by);
+    // A subscribed calendar's copy taken (`taken`: an adjusted line) or its fetch failed.
+    void recordCalendar(const std::string& name, bool taken, const std::string& text);
     // Empty once a bell is heard; otherwise why the last was not.
     const QString& hearing() const { return shownProblem_; }
     void bellStop();

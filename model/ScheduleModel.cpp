@@ -83,7 +83,7 @@ void ScheduleModel::load(int today) {
     }
     exit_ = ReadExitIni(paths_.exitIni(), &why);
     readProblem(paths_.exitIni(), why);
-    calendar_ = HolidayCalendar::read(paths_.holidaysIni());
+    calendar_ = keepingSubscribed(HolidayCalendar::read(paths_.holidaysIni()));
     readProblem(paths_.holidaysIni(),
                 calendar_.unreadable() ? calendar_.problems().front().why : "");
     loadSchoolClock();
@@ -808,8 +808,18 @@ std::optional<int> ScheduleModel::reservedExitAt() const {
     return exit_.reservedExitHour * 60 + exit_.reservedExitMinute;
 }
 
+HolidayCalendar ScheduleModel::keepingSubscribed(HolidayCalendar calendar) const {
+    calendar.setSubscribed(calendar_.subscribed());
+    return calendar;
+}
+
 void ScheduleModel::setCalendar(HolidayCalendar calendar) {
-    calendar_ = std::move(calendar);
+    calendar_ = keepingSubscribed(std::move(calendar));
+    emit calendarChanged();
+}
+
+void ScheduleModel::setSubscribedDays(std::vector<SubscribedDays> days) {
+    calendar_.setSubscribed(std::move(days));
     emit calendarChanged();
 }
 
@@ -822,6 +832,10 @@ std::vector<std::string> ScheduleModel::specialDaysWithoutBells(std::int64_t fro
     for (const HolidayRule& rule : calendar_.rules())
         if (rule.special() && rule.last >= from && !templetHoldsBells(rule.templet))
             lines.push_back(rule.line());
+    for (const SubscribedDays& days : calendar_.subscribed())
+        for (const HolidayRule& rule : days.rules)
+            if (rule.special() && rule.last >= from && !templetHoldsBells(rule.templet))
+                lines.push_back(rule.line() + " (" + days.calendar + ")");
     return lines;
 }
 

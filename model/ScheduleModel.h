@@ -184,6 +184,8 @@ class ScheduleModel final : public QObject {
     const HolidayCalendar& calendar() const { return calendar_; }
     // The calendar as its window saved it.
     void setCalendar(HolidayCalendar calendar);
+    // The subscribed calendars' days, kept through every reading of the file.
+    void setSubscribedDays(std::vector<SubscribedDays> days);
     // A special day rings its template: one without bells (1..6) is refused.
     bool templetHoldsBells(int templet) const;
     // The special days from `from` on (days since 1970-01-01) whose template
@@ -231,6 +233,7 @@ class ScheduleModel final : public QObject {
 
   private:
     void loadCurrent();
+    HolidayCalendar keepingSubscribed(HolidayCalendar calendar) const;
     void loadSchoolClock(bool again = false);
     void loadOutputs(bool again = false);
     void reload(const std::filesystem::path& file);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -16,6 +17,7 @@ constexpr char kShow[] = "show";
 constexpr char kStatus[] = "status";
 constexpr char kAlarm[] = "alarm ";
 constexpr char kAllClear[] = "all-clear";
+constexpr char kRefresh[] = "refresh-calendars";
 // Longer than any compositor's token, short enough that a stray writer
 // cannot make the copy hold much.
 constexpr qsizetype kMaxLine = 1024;
@@ -69,6 +71,14 @@ std::optional<QByteArray> SingleInstance::askStatus(int timeoutMs) {
     return sendOrder(kStatus, timeoutMs);
 }
 
+std::optional<QByteArray> SingleInstance::askRefreshCalendars(const QString& accept,
+                                                              int timeoutMs) {
+    QByteArray order = kRefresh;
+    if (!accept.isEmpty())
+        order += ' ' + accept.toUtf8().left(kMaxLine / 2);
+    return sendOrder(order, timeoutMs);
+}
+
 std::optional<QByteArray> SingleInstance::sendOrder(const QByteArray& order, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
@@ -110,6 +120,19 @@ bool SingleInstance::listen() {
                     if (line.startsWith(kAlarm) || line == kAllClear) {
                         socket->write(orders_ ? orders_(line) : QByteArray());
                         socket->disconnectFromServer();
+                        return;
+                    }
+                    if (refresh_ &&
+                        (line == kRefresh || line.startsWith(QByteArray(kRefresh) + ' '))) {
+                        // The answer comes once the fetches are done; the asker may be gone.
+                        QPointer<QLocalSocket> asker(socket);
+                        refresh_(QString::fromUtf8(line.mid(sizeof kRefresh)).trimmed(),
+                                 [asker](const QByteArray& text) {
+                                     if (!asker)
+                                         return;
+                                     asker->write(text);
+                                     asker->disconnectFromServer();
+                                 });
                         return;
                     }
                     if (line != kShow && !line.startsWith(QByteArray(kShow) + ' '))

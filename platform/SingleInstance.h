@@ -42,6 +42,14 @@ class SingleInstance final : public QObject {
     }
     // Hands `order` to the running copy; its answer, nothing when no copy answers.
     std::optional<QByteArray> sendOrder(const QByteArray& order, int timeoutMs = 3000);
+    // `tollix --refresh-calendars [--accept NAME]`: the running copy fetches
+    // its calendars and answers once every answer is in.
+    using Answer = std::function<void(const QByteArray& text)>;
+    void setCalendarRefresh(std::function<void(const QString& accept, Answer answer)> refresh) {
+        refresh_ = std::move(refresh);
+    }
+    // The running copy's answer; nothing when no copy answers.
+    std::optional<QByteArray> askRefreshCalendars(const QString& accept, int timeoutMs = 150000);
     // Starts answering later copies.
     bool listen();
     // Ending: later copies find nobody to ask, and wait for the lock instead.
@@ -57,6 +65,7 @@ class SingleInstance final : public QObject {
     std::unique_ptr<QLocalServer> server_;
     std::function<QByteArray()> status_;
     std::function<QByteArray(const QByteArray&)> orders_;
+    std::function<void(const QString&, Answer)> refresh_;
 };
 
 }  // namespace tollix

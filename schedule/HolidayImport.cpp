@@ -231,11 +231,18 @@ struct Reader {
         const char* uid = icalcomponent_get_uid(event);
         const bool single = !icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY) &&
                             !icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY);
+        std::vector<std::string> categories;
+        for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_CATEGORIES_PROPERTY); p;
+             p = icalcomponent_get_next_property(event, ICAL_CATEGORIES_PROPERTY))
+            if (const char* words = icalproperty_get_categories(p))
+                for (const QString& word : QString::fromUtf8(words).split(QLatin1Char(',')))
+                    categories.push_back(word.trimmed().toStdString());
         bool taken = false;
         for (const std::int64_t first : starts(event, start, uid ? uid : "")) {
             if (first + days - 1 < today || (!single && first > windowLast()))
                 continue;
             result.rules.push_back(HolidayRule{first, first + days - 1, 0, name});
+            result.categories.push_back(categories);
             taken = true;
         }
         if (!taken)
@@ -457,8 +464,10 @@ HolidayImport importICalendarText(const std::string& text, std::int64_t today) {
         if (result.error.empty())
             result.error = reader.take(event, line);
     });
-    if (!result.error.empty())
+    if (!result.error.empty()) {
         result.rules.clear();
+        result.categories.clear();
+    }
     return result;
 }
 

@@ -19,6 +19,7 @@ namespace tollix {
 // is not a real one refuses the file.
 struct HolidayImport {
     std::vector<HolidayRule> rules;
+    std::vector<std::vector<std::string>> categories = {};  // per rule: its event's CATEGORIES
     int withTimeOfDay = 0;
     int datesWithTime = 0;  // dates declared VALUE=DATE but written with a time: read as dates
     int past = 0;           // events that end before today

@@ -217,19 +217,35 @@ void HolidayCalendar::remove(std::size_t rule) {
             --*line.rule;
 }
 
-DayChoice HolidayCalendar::choose(std::int64_t day) const {
+namespace {
+
+// A ringing rule (make-up or special) before a no-bell one, a later before an earlier.
+std::optional<DayChoice> chooseAmong(const std::vector<HolidayRule>& rules, std::int64_t day) {
     const HolidayRule* noBells = nullptr;
     const HolidayRule* rings = nullptr;
-    for (const HolidayRule& rule : rules_)
+    for (const HolidayRule& rule : rules)
         if (rule.first <= day && day <= rule.last)
             (rule.makeUp() || rule.special() ? rings : noBells) = &rule;
     if (rings && rings->special())
-        return {DayChoice::Kind::Special, weekdayOf(day), rings->templet, rings->name};
+        return DayChoice{DayChoice::Kind::Special, weekdayOf(day), rings->templet, rings->name, {}};
     if (rings)
-        return {DayChoice::Kind::MakeUp, rings->weekday, 0, rings->name};
+        return DayChoice{DayChoice::Kind::MakeUp, rings->weekday, 0, rings->name, {}};
     if (noBells)
-        return {DayChoice::Kind::NoBells, weekdayOf(day), 0, noBells->name};
-    return {DayChoice::Kind::Ordinary, weekdayOf(day), 0, {}};
+        return DayChoice{DayChoice::Kind::NoBells, weekdayOf(day), 0, noBells->name, {}};
+    return std::nullopt;
+}
+
+}  // namespace
+
+DayChoice HolidayCalendar::choose(std::int64_t day) const {
+    if (auto own = chooseAmong(rules_, day))
+        return *own;
+    for (const SubscribedDays& days : subscribed_)
+        if (auto theirs = chooseAmong(days.rules, day)) {
+            theirs->calendar = days.calendar;
+            return *theirs;
+        }
+    return {DayChoice::Kind::Ordinary, weekdayOf(day), 0, {}, {}};
 }
 
 }  // namespace tollix

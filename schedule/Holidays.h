@@ -33,6 +33,14 @@ struct DayChoice {
     int weekday = 0;  // whose list rings: the day's own, or the make-up's
     int templet = 0;  // a special day's template, 1 .. 6
     std::string name;
+    std::string calendar;  // the subscribed calendar that chose the day; empty: holidays.ini
+};
+
+// The days a subscribed calendar gives, from its last good copy: held beside
+// the file's lines and never written into it.
+struct SubscribedDays {
+    std::string calendar;
+    std::vector<HolidayRule> rules;
 };
 
 // "2026-12-24" as days since 1970-01-01; nullopt for anything else.
@@ -70,7 +78,14 @@ class HolidayCalendar {
     void add(const HolidayRule& rule);
     void remove(std::size_t rule);
 
+    // A date any line of the file names is the file's: hand-written rules win
+    // over every subscribed calendar. Other dates go by the subscriptions, in
+    // their order, with the file's own rules among each one's days.
     DayChoice choose(std::int64_t day) const;
+
+    const std::vector<SubscribedDays>& subscribed() const { return subscribed_; }
+    void setSubscribed(std::vector<SubscribedDays> days) { subscribed_ = std::move(days); }
+    bool empty() const { return rules_.empty() && subscribed_.empty(); }
 
   private:
     struct Line {
@@ -83,6 +98,7 @@ class HolidayCalendar {
     std::vector<Line> lines_;
     std::vector<HolidayRule> rules_;
     std::vector<Problem> problems_;
+    std::vector<SubscribedDays> subscribed_;
     bool unreadable_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/HolidaysWindow.h"
 
+#include "model/CalendarSubscriptions.h"
 #include "model/ScheduleModel.h"
 #include "schedule/HolidayImport.h"
 #include "ui/ScreenFit.h"
@@ -33,6 +34,11 @@ namespace {
 const QColor kNoBells(0xf4, 0xc7, 0xc3);
 const QColor kMakeUp(0xc8, 0xe6, 0xc9);
 const QColor kSpecial(0xc5, 0xd8, 0xf4);
+
+// A colour for each subscribed calendar, in the order of calendars.ini.
+const QColor kCalendars[] = {QColor(0xf9, 0xe0, 0xa8), QColor(0xd9, 0xc8, 0xef),
+                             QColor(0xbf, 0xe8, 0xe3), QColor(0xf2, 0xd0, 0xe6),
+                             QColor(0xdd, 0xdd, 0xdd)};
 
 const QColor& colourOf(DayChoice::Kind kind) {
     return kind == DayChoice::Kind::NoBells  ? kNoBells
@@ -187,6 +193,8 @@ HolidaysWindow::HolidaysWindow(std::filesystem::path file, Messages& messages,
     right->addWidget(title);
     right->addWidget(rules, 1);
     right->addWidget(problems);
+    subscriptionsBox = new QVBoxLayout;
+    right->addLayout(subscriptionsBox);
     right->addLayout(listButtons);
 
     auto* columns = new QHBoxLayout(this);
@@ -209,9 +217,33 @@ void HolidaysWindow::showCalendar() {
     activateWindow();
 }
 
+void HolidaysWindow::setSubscriptions(CalendarSubscriptions* calendars) {
+    calendars_ = calendars;
+    if (!calendars_)
+        return;
+    connect(calendars_, &CalendarSubscriptions::stateChanged, this, [this] {
+        if (isVisible())
+            reload();
+    });
+    connect(calendars_, &CalendarSubscriptions::daysChanged, this, [this] {
+        if (isVisible())
+            reload();
+    });
+}
+
+QColor HolidaysWindow::colourOfCalendar(const std::string& name) const {
+    const auto& shown = holidays_.subscribed();
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (shown[i].calendar == name)
+            return kCalendars[i % std::size(kCalendars)];
+    return kCalendars[0];
+}
+
 void HolidaysWindow::reload() {
     HolidayFile found = readHolidayFile(file_);
     holidays_ = std::move(found.calendar);
+    if (calendars_)
+        holidays_.setSubscribed(calendars_->days());
     unreadable_ = std::move(found.unreadable);
     showRules();
 }
@@ -222,6 +254,19 @@ void HolidaysWindow::showRules() {
         auto* item = new QListWidgetItem(ruleText(rule), rules);
         item->setBackground(rule.special() ? kSpecial : rule.makeUp() ? kMakeUp : kNoBells);
     }
+    // The subscribed calendars' days follow, not to be deleted here.
+    for (const SubscribedDays& days : holidays_.subscribed())
+        for (const HolidayRule& rule : days.rules) {
+            auto* item =
+                new QListWidgetItem(QStringLiteral("%1  [%2]")
+                                        .arg(ruleText(rule), QString::fromStdString(days.calendar)),
+                                    rules);
+            item->setBackground(colourOfCalendar(days.calendar));
+            item->setFlags(Qt::ItemIsEnabled);
+            item->setToolTip(
+                tr("From the subscribed calendar %1").arg(QString::fromStdString(days.calendar)));
+        }
+    showSubscriptions();
     QStringList lines;
     if (!unreadable_.empty())
         lines << tr("The file cannot be used: %1").arg(QString::fromStdString(unreadable_));
@@ -247,9 +292,79 @@ void HolidaysWindow::paintMonth() {
         if (day.kind == DayChoice::Kind::Ordinary)
             continue;
         QTextCharFormat format;
-        format.setBackground(colourOf(day.kind));
-        format.setToolTip(QString::fromStdString(day.name));
+        format.setBackground(day.calendar.empty() ? colourOf(day.kind)
+                                                  : colourOfCalendar(day.calendar));
+        format.setToolTip(day.calendar.empty() ? QString::fromStdString(day.name)
+                                               : QStringLiteral("%1 (%2)").arg(
+                                                     QString::fromStdString(day.name),
+                                                     QString::fromStdString(day.calendar)));
         calendar->setDateTextFormat(date, format);
+    }
+}
+
+// A line per subscription in its colour: its state, and a Yes for a waiting copy.
+void HolidaysWindow::showSubscriptions() {
+    // Later: the click that took a copy may come from one of these buttons.
+    while (QLayoutItem* item = subscriptionsBox->takeAt(0)) {
+        if (QWidget* widget = item->widget()) {
+            widget->hide();
+            widget->deleteLater();
+        }
+        delete item;
+    }
+    if (!calendars_)
+        return;
+    const QStringList settingProblems = [this] {
+        QStringList lines;
+        for (const std::string& problem : calendars_->settings().problems)
+            lines << QString::fromStdString(problem);
+        return lines;
+    }();
+    if (!settingProblems.isEmpty()) {
+        auto* label = new QLabel(settingProblems.join(QLatin1Char('\n')));
+        label->setWordWrap(true);
+        label->setStyleSheet(QStringLiteral("color: #c0392b;"));
+        subscriptionsBox->addWidget(label);
+    }
+    std::size_t shown = 0;
+    for (const CalendarSubscriptions::State& state : calendars_->states()) {
+        const QString name = QString::fromStdString(state.subscription.name);
+        QString text = tr("Subscribed: %1, %2 rules").arg(name).arg(state.rules.size());
+        if (!state.fetched.empty())
+            text += tr(", fetched %1").arg(QString::fromStdString(state.fetched));
+        if (state.subscription.plainHttp)
+            text += tr(" (http: local network only)");
+        if (!state.failure.empty())
+            text += QLatin1Char('\n') + tr("The last fetch failed: %1; the last good copy is used.")
+                                            .arg(QString::fromStdString(state.failure));
+        const bool withDays = !state.rules.empty();
+        auto* label = new QLabel(text);
+        label->setWordWrap(true);
+        label->setStyleSheet(
+            QStringLiteral("background: %1; padding: 2px 6px;")
+                .arg((withDays ? kCalendars[shown++ % std::size(kCalendars)] : QColor(Qt::white))
+                         .name()));
+        label->setToolTip(QString::fromStdString(state.subscription.url));
+        subscriptionsBox->addWidget(label);
+        if (!state.waiting)
+            continue;
+        auto* waiting =
+            new QLabel(tr("A new copy of %1 waits: %2\n%3")
+                           .arg(name, QString::fromStdString(state.waiting->change.held),
+                                QString::fromStdString(state.waiting->change.preview)));
+        waiting->setWordWrap(true);
+        waiting->setStyleSheet(QStringLiteral("color: #c0392b;"));
+        auto* take = new QPushButton(tr("Take the new copy of %1").arg(name));
+        take->setObjectName(QStringLiteral("accept ") + name);
+        const std::string which = state.subscription.name;
+        connect(take, &QPushButton::clicked, this, [this, which] {
+            if (messages_.question(tr("Holidays"),
+                                   tr("Take the new copy of %1 with the days it changes?")
+                                       .arg(QString::fromStdString(which))))
+                calendars_->accept(which);
+        });
+        subscriptionsBox->addWidget(waiting);
+        subscriptionsBox->addWidget(take);
     }
 }
 

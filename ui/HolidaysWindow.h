@@ -19,9 +19,11 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace tollix {
 
+class CalendarSubscriptions;
 class ScheduleModel;
 
 // "Holidays": the days without bells, the make-up days and the special days
@@ -36,6 +38,9 @@ class HolidaysWindow final : public QDialog {
     HolidaysWindow(std::filesystem::path file, Messages& messages, const ScheduleModel& model,
                    QWidget* parent = nullptr);
 
+    // The subscribed calendars: their days beside the file's, each in a colour
+    // of its own, and a waiting copy's preview with the operator's Yes.
+    void setSubscriptions(CalendarSubscriptions* calendars);
     // Reads the file afresh and shows it.
     void showCalendar();
     void reload();
@@ -63,6 +68,7 @@ class HolidaysWindow final : public QDialog {
     QPushButton* addRule;
     QPushButton* deleteRule;
     QPushButton* importCalendar;
+    QVBoxLayout* subscriptionsBox;
 
   signals:
     // The calendar on disk changed.
@@ -72,12 +78,15 @@ class HolidaysWindow final : public QDialog {
     void change(const std::function<std::string(HolidayCalendar&)>& edit);
     void showRules();
     void paintMonth();
+    void showSubscriptions();
+    QColor colourOfCalendar(const std::string& name) const;
 
     std::filesystem::path file_;
     Messages& messages_;
     const ScheduleModel& model_;
     HolidayCalendar holidays_;
     std::string unreadable_;
+    CalendarSubscriptions* calendars_ = nullptr;
 };
 
 }  // namespace tollix

@@ -124,9 +124,16 @@ HelpWindow* MenuWindows::info1Window() {
     return info1_;
 }
 
+void MenuWindows::setSubscriptions(CalendarSubscriptions* calendars) {
+    calendars_ = calendars;
+    if (holidays_)
+        holidays_->setSubscriptions(calendars);
+}
+
 HolidaysWindow* MenuWindows::holidaysWindow() {
     if (!holidays_) {
         holidays_ = new HolidaysWindow(paths_.holidaysIni(), messages_, model_, &window_);
+        holidays_->setSubscriptions(calendars_);
         connect(holidays_, &HolidaysWindow::changed, this, &MenuWindows::holidaysChanged);
     }
     return holidays_;

@@ -15,6 +15,7 @@ class FrmBellCount;
 class FrmCountDown;
 class FrmSyncError;
 class HelpWindow;
+class CalendarSubscriptions;
 class HolidaysWindow;
 class Messages;
 class RingLogWindow;
@@ -47,6 +48,8 @@ class MenuWindows final : public QObject {
     HelpWindow* playMusicWindow();
     HelpWindow* info1Window();
     HolidaysWindow* holidaysWindow();
+    // The subscribed calendars the holidays window shows; set before it opens.
+    void setSubscriptions(CalendarSubscriptions* calendars);
     void showRingLog();
     // Internet time failed too often; null until it did.
     void showSyncError();
@@ -77,6 +80,7 @@ class MenuWindows final : public QObject {
     HelpWindow* playMusic_ = nullptr;
     HelpWindow* info1_ = nullptr;
     HolidaysWindow* holidays_ = nullptr;
+    CalendarSubscriptions* calendars_ = nullptr;
     RingLogWindow* ringLogWindow_ = nullptr;
     FrmSyncError* syncError_ = nullptr;
 };

@@ -92,6 +92,8 @@ WebApi::Reply WebApi::status() const {
                                         "A file could not be read: %1 (the initial settings "
                                         "are used)")
                 .arg(text(why)));
+    for (const auto& more : moreProblems_)
+        for (const QString& problem : more()) problems.append(problem);
     const timesync::TimeSync* sync = services_.timeSync;
     const bool internetTime = sync && services_.model.general().chkTimeSync == 1;
     QJsonObject time{{QStringLiteral("source"),

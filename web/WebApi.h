@@ -12,10 +12,12 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QObject>
+#include <QStringList>
 
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tollix::timesync {
 class TimeSync;
@@ -95,9 +97,14 @@ class WebApi {
                          const std::string& from);
     // A log-in, a refused one or a log-out, on record.
     void recordOrder(const std::string& what, const std::string& from);
+    // Problems of other parts (the subscribed calendars), said with the status.
+    void addProblems(std::function<QStringList()> problems) {
+        moreProblems_.push_back(std::move(problems));
+    }
 
   private:
     Services services_;
+    std::vector<std::function<QStringList()>> moreProblems_;
     // Counts each new build of today's bells, and each start and stop.
     int todayMark_ = 1;
     QObject watching_;

@@ -38,7 +38,8 @@ TEST_PACKAGES=(pulseaudio pulseaudio-utils ffmpeg sox faketime xvfb xauth imagem
                python3-dbusmock dbus-daemon desktop-file-utils appstream dpkg-dev
                file lintian chrony gdb systemd
                clang-format tzdata chromium python3 fonts-wqy-microhei
-               at-spi2-core python3-pyatspi mosquitto espeak-ng npm)
+               at-spi2-core python3-pyatspi mosquitto espeak-ng npm
+               radicale apache2-utils curl openssl)
 
 # What building and checking the Debian package needs on top.
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
