@@ -51,7 +51,6 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         QStringLiteral("all-clear"),
         tr("Ends the emergency signal of the running copy and ends. Exit status 1: no copy "
            "runs."));
-    parser.addOptions({help, version, ringLog, data, importHolidays, yes, webPassword, service,
     const QCommandLineOption refreshCalendars(
         QStringLiteral("refresh-calendars"),
         tr("Has the running copy fetch its subscribed calendars (data/calendars.ini) now, "
