@@ -145,12 +145,12 @@ void BellService::startAlarms(BrokerLink* broker) {
 void BellService::joinBuildings(BrokerLink& broker) {
     const QString building = broker.settings().building;
     const auto unreachable = [this, &broker](bool connected) {
-        alarm.linkProblem =
+        alarm.setLinkProblem(
             connected ? QString()
                       : QCoreApplication::translate("tollix::main",
                                                     "The broker %1 cannot be reached: signals "
                                                     "sound in this building only.")
-                            .arg(broker.settings().url);
+                            .arg(broker.settings().url));
     };
     unreachable(broker.connected());
     connect(&broker, &BrokerLink::connectedChanged, this, unreachable);
@@ -236,8 +236,8 @@ QByteArray BellService::statusText(bool asService) {
     // The time servers silent: the bells go by the last good offset or the computer's clock.
     if (model.general().chkTimeSync == 1 && services_.timeSync.syncFailureCount() > 0)
         problems << services_.timeSync.status();
-    if (!alarm.linkProblem.isEmpty())
-        problems << alarm.linkProblem;
+    if (!alarm.linkProblem().isEmpty())
+        problems << alarm.linkProblem();
     if (const QString why = webServer_ ? webServer_->problem() : QString(); !why.isEmpty())
         problems << why;
     for (const QString& problem : problems) lines << QStringLiteral("problem: ") + problem;

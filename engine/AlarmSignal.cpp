@@ -140,9 +140,15 @@ void AlarmSignal::start() {
             (void)sound::writeWav(own / tone.fileName, sound::synthesize(tone.tone));
 
     const auto left = sound::readStateFile(stateFile());
-    if (!left.empty())
-        if (const auto name = alarmName(left.front()); name && *name != kAllClear)
-            raise(*name, left.size() > 1 ? left[1] : std::string(), true);
+    if (left.empty())
+        return;
+    if (const auto name = alarmName(left.front()); name && *name != kAllClear) {
+        if (left.size() > 2 && !left[2].empty() && left[2].size() < 4 &&
+            std::all_of(left[2].begin(), left[2].end(),
+                        [](char c) { return c >= '0' && c <= '9'; }))
+            volumeBefore_ = std::stoi(left[2]);
+        raise(*name, left.size() > 1 ? left[1] : std::string(), true);
+    }
 }
 
 bool AlarmSignal::order(const std::string& word, const std::string& by, bool spread) {
@@ -164,10 +170,14 @@ bool AlarmSignal::order(const std::string& word, const std::string& by, bool spr
 }
 
 void AlarmSignal::raise(const std::string& name, const std::string& by, bool resumed) {
-    // On disk first: a crash the moment it sounds resumes it at the next start.
-    const std::string unsaved = sound::writeStateFile(stateFile(), {name, by});
-    if (active_.empty() && !chime_)
+    if (active_.empty() && !chime_ && !resumed)
         volumeBefore_ = services_.engine.soundControl.GetMasterVolume();
+    // On disk first: a crash the moment it sounds resumes it at the next start,
+    // and the volume it found is still put back at All clear.
+    std::vector<std::string> state{name, by};
+    if (volumeBefore_)
+        state.push_back(std::to_string(*volumeBefore_));
+    const std::string unsaved = sound::writeStateFile(stateFile(), state);
     chime_ = false;
     active_ = name;
     by_ = by;

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tollix {
@@ -88,7 +89,11 @@ class AlarmSignal final : public QObject {
 
     // Why the other buildings cannot be told (the broker unreachable); empty
     // when they can, or when no broker joins them.
-    QString linkProblem;
+    const QString& linkProblem() const { return linkProblem_; }
+    void setLinkProblem(const QString& problem) {
+        if (problem != std::exchange(linkProblem_, problem))
+            emit linkChanged(problem);
+    }
 
     const AlarmSettings& settings() const { return settings_; }
     // A signal's sound and repeat, saved. Empty on success, else why not.
@@ -104,6 +109,7 @@ class AlarmSignal final : public QObject {
     void changed(const QString& active);
     // An order given on this computer, for the other buildings.
     void given(const QString& name);
+    void linkChanged(const QString& problem);
 
   private:
     void raise(const std::string& name, const std::string& by, bool resumed);
@@ -124,6 +130,7 @@ class AlarmSignal final : public QObject {
     long lengthMs_ = 0;
     std::optional<int> volumeBefore_;
     QTimer next_;
+    QString linkProblem_;
 };
 
 }  // namespace tollix

@@ -217,6 +217,20 @@ bool AlarmBanner::eventFilter(QObject* watched, QEvent* event) {
 void AlarmBanner::follow(QWidget& main, QSystemTrayIcon* tray, AlarmSignal& alarm,
                          Messages& messages) {
     new AlarmBanner(main, alarm, &messages);
+    // The other buildings out of reach: said under the state, as a bell not heard is.
+    if (auto* state = main.findChild<QWidget*>(QStringLiteral("frameState"));
+        state && state->layout()) {
+        auto* link = new QLabel(alarm.linkProblem());
+        link->setObjectName(QStringLiteral("alarmLink"));
+        link->setWordWrap(true);
+        link->setStyleSheet(QStringLiteral("color: #c00000;"));
+        link->setVisible(!alarm.linkProblem().isEmpty());
+        state->layout()->addWidget(link);
+        QObject::connect(&alarm, &AlarmSignal::linkChanged, link, [link](const QString& problem) {
+            link->setText(problem);
+            link->setVisible(!problem.isEmpty());
+        });
+    }
     const auto mark = [&alarm, tray](const QString& active) {
         if (tray)
             tray->setIcon(active.isEmpty() ? bellIcon() : redBell());

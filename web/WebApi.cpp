@@ -102,22 +102,24 @@ WebApi::Reply WebApi::status() const {
         time.insert(QStringLiteral("offset_ms"), static_cast<qint64>(sync->correctionMs()));
         time.insert(QStringLiteral("text"), sync->status());
     }
-    return {200,
-            {{QStringLiteral("state"), state},
-             {QStringLiteral("day"), dayNoteText(engine, true)},
-             {QStringLiteral("now"), isoTime(services_.clock.now())},
-             {QStringLiteral("next_bell"), engine.nextBell},
-             {QStringLiteral("next_sound"), engine.nextBellSound},
-             {QStringLiteral("today_mark"), todayMark_},
-             {QStringLiteral("rings_mark"), ringsMark(services_.ringLog)},
-             {QStringLiteral("problems"), problems},
-             {QStringLiteral("playing"), engine.isPlaying},
-             {QStringLiteral("hearing"), engine.hearing()},
-             {QStringLiteral("time_source"), time},
-             {QStringLiteral("alarm"),
-              services_.alarm && !services_.alarm->active().empty()
-                  ? QJsonValue(QString::fromStdString(services_.alarm->active()))
-                  : QJsonValue()}}};
+    return {
+        200,
+        {{QStringLiteral("state"), state},
+         {QStringLiteral("day"), dayNoteText(engine, true)},
+         {QStringLiteral("now"), isoTime(services_.clock.now())},
+         {QStringLiteral("next_bell"), engine.nextBell},
+         {QStringLiteral("next_sound"), engine.nextBellSound},
+         {QStringLiteral("today_mark"), todayMark_},
+         {QStringLiteral("rings_mark"), ringsMark(services_.ringLog)},
+         {QStringLiteral("problems"), problems},
+         {QStringLiteral("playing"), engine.isPlaying},
+         {QStringLiteral("hearing"), engine.hearing()},
+         {QStringLiteral("time_source"), time},
+         {QStringLiteral("broker"), services_.alarm ? services_.alarm->linkProblem() : QString()},
+         {QStringLiteral("alarm"),
+          services_.alarm && !services_.alarm->active().empty()
+              ? QJsonValue(QString::fromStdString(services_.alarm->active()))
+              : QJsonValue()}}};
 }
 
 WebApi::Reply WebApi::today() const {

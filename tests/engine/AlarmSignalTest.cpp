@@ -60,7 +60,7 @@ TEST_F(Alarm, ASignalHoldsTheBellsRepeatsAndAllClearGivesTheOutputsBack) {
     begin("2026-12-07 08:29:50");
     runUntil("2026-12-07 08:29:55");
     ASSERT_TRUE(alarm->order("lockdown", "window"));
-    EXPECT_EQ(readBytes(dir.path() / "state/alarm"), "Lockdown\nwindow\n");
+    EXPECT_EQ(readBytes(dir.path() / "state/alarm"), "Lockdown\nwindow\n40\n");
     EXPECT_FALSE(mixer.muted);
     EXPECT_EQ(mixer.volume, 100);
     EXPECT_EQ(player.calls.back(), "play");
@@ -99,13 +99,17 @@ TEST_F(Alarm, ASignalHoldsTheBellsRepeatsAndAllClearGivesTheOutputsBack) {
 
 // A signal left by a run that ended without All clear sounds at the next start.
 TEST_F(Alarm, ASignalLeftByTheLastRunIsResumedAtStart) {
-    writeBytes(dir.path() / "state/alarm", "Evacuation\nNorth\n");
+    writeBytes(dir.path() / "state/alarm", "Evacuation\nNorth\n55\n");
     begin("2026-12-07 08:29:50");
     EXPECT_EQ(alarm->active(), kEvacuation);
     EXPECT_EQ(opens("evacuation-tone.wav"), 1);
     EXPECT_NE(log().find("\talarm\tEvacuation\tresumed; given by North"), std::string::npos);
     runUntil("2026-12-07 08:30:01");
     EXPECT_EQ(records(), "alarm Evacuation, held a.mp3");
+    EXPECT_EQ(mixer.volume, 100);
+    alarm->order(kAllClear, "window");
+    runUntil("2026-12-07 08:30:05");
+    EXPECT_EQ(mixer.volume, 55) << "the volume the last run found";
 }
 
 // data/alarms.ini: written with the defaults at first start; a line that

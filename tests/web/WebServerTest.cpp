@@ -28,7 +28,7 @@ class WebServerTest : public ::testing::Test, protected test::EngineDoubles {
     test::FakeClock clock;
     BellEngine engine{engineServices(clock), model};
     QStringList toSay;  // what was given to be said, and by whom
-    web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file(), nullptr,
+    web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file(), nullptr, nullptr,
                      [this](const QString& text, const std::string& by) {
                          toSay << text + u" "_s + QString::fromStdString(by);
                          return QString();
