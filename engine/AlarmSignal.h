@@ -116,7 +116,10 @@ class AlarmSignal final : public QObject {
     void allClear(const std::string& by);
     bool play(const std::string& name);
     void planNext();
+    // The sound folder's file of a signal (a spoken one as written), or the
+    // program's own signal sound when it is not there.
     std::filesystem::path soundFile(const std::string& name) const;
+    std::filesystem::path ownSound(const std::string& name) const;
     std::filesystem::path stateFile() const { return services_.stateFolder / "alarm"; }
     void record(RingOutcome outcome, const std::string& sound, const std::string& reason);
     void giveBackOutputs();
@@ -130,6 +133,8 @@ class AlarmSignal final : public QObject {
     long lengthMs_ = 0;
     std::optional<int> volumeBefore_;
     QTimer next_;
+    // Why the chosen sound could not sound, as last said on the record.
+    std::string saidWhy_;
     QString linkProblem_;
 };
 
