@@ -306,12 +306,24 @@ void AlarmSignal::record(RingOutcome outcome, const std::string& sound, const st
     (void)services_.ringLog.append({services_.engine.clock().now(), outcome, sound, reason});
 }
 
-std::string AlarmSignal::set(const AlarmSound& signal) {
-    AlarmSettings changed = settings_;
-    AlarmSound& kept = changed.of(signal.name);
-    if (kept.name != signal.name)
+std::string AlarmSignal::check(const AlarmSound& signal) const {
+    if (settings_.of(signal.name).name != signal.name)
         return "unknown signal " + signal.name;
-    kept = signal;
+    if (signal.repeatSeconds < 0 || signal.repeatSeconds > kLongestRepeat)
+        return "repeat must be 0 to " + std::to_string(kLongestRepeat) + " seconds";
+    // The sound it has may stay, though gone: the program's own plays then.
+    const auto choices = soundChoices();
+    if (signal.sound != settings_.of(signal.name).sound &&
+        std::find(choices.begin(), choices.end(), signal.sound) == choices.end())
+        return "no sound " + signal.sound;
+    return {};
+}
+
+std::string AlarmSignal::set(const AlarmSound& signal) {
+    if (std::string why = check(signal); !why.empty())
+        return why;
+    AlarmSettings changed = settings_;
+    changed.of(signal.name) = signal;
     if (std::string error = changed.write(services_.alarmsIni); !error.empty())
         return error;
     settings_ = std::move(changed);

@@ -98,6 +98,10 @@ class AlarmSignal final : public QObject {
     const AlarmSettings& settings() const { return settings_; }
     // A signal's sound and repeat, saved. Empty on success, else why not.
     std::string set(const AlarmSound& signal);
+    // Why `signal` cannot be set (an unknown name, a repeat beyond an hour, a
+    // sound that is no choice); empty when it can.
+    std::string check(const AlarmSound& signal) const;
+    static constexpr int kLongestRepeat = 3600;
     // The sounds a signal may have: the program's own and the sound list's files.
     std::vector<std::string> soundChoices() const;
     // Tries a signal's sound as a test sound; false when it cannot be played
