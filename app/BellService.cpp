@@ -124,7 +124,7 @@ web::WebApi& BellService::api() {
     if (!webApi_)
         webApi_ = std::make_unique<web::WebApi>(web::WebApi::Services{
             model, engine, services_.clock, services_.paths.soundFolder(), services_.ringLog.file(),
-            &services_.timeSync, services_.playable});
+            &services_.timeSync, services_.playable, [this] { services_.timeSync.stop(); }});
     return *webApi_;
 }
 

@@ -213,6 +213,9 @@ WebApi::Reply WebApi::putSettings(const QByteArray& body, const QByteArray& vers
         // As the window's box: other programs are silenced or heard at once.
         if (name == "No com sound")
             services_.engine.soundControl.SetMasterMute(services_.model.general().sound_zero == 1);
+        if (name == "Internet time" && services_.model.general().chkTimeSync != 1 &&
+            services_.internetTimeOff)
+            services_.internetTimeOff();
         recordOrder("Setting changed: " + name, from);
     }
     return {reply.status, reply.body};

@@ -36,6 +36,8 @@ class WebApi {
         const timesync::TimeSync* timeSync = nullptr;
         // Tries a sound file before it joins the folder; none: nothing is added.
         SoundsApi::Playable playable = {};
+        // "Internet time" turned off: the bells go back to the computer's clock.
+        std::function<void()> internetTimeOff = {};
         // Sounds that settings beyond the schedule name (the alarms).
         SoundsApi::NamedBy soundNamedBy = {};
     };

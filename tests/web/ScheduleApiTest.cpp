@@ -18,7 +18,9 @@ class ScheduleApiTest : public ::testing::Test, protected test::EngineDoubles {
     ScheduleModel model{paths};
     test::FakeClock clock;
     BellEngine engine{engineServices(clock), model};
-    web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file()}};
+    // The player plays what starts as a RIFF file.
+    web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file(), nullptr,
+                     [](const fs::path& file) { return readBytes(file).starts_with("RIFF"); }}};
 
     void SetUp() override {
         fs::create_directories(paths.dataFolder());
@@ -167,6 +169,45 @@ TEST_F(ScheduleApiTest, SettingsAreCheckedWholeThenStoredAndOnRecord) {
               "Setting changed: Outputs\tfrom 10.0.0.8;Setting changed: School clock\tfrom "
               "10.0.0.8;Setting changed: Reservation Exit\tfrom 10.0.0.8;");
     EXPECT_EQ(api.putSettings("{}", "stale", "10.0.0.8").status, 409);
+}
+
+// A sound joins the folder as "Add sound..." adds it, once the player plays
+// it; one is deleted only while nothing names it.
+TEST_F(ScheduleApiTest, SoundsAreAddedOnlyWhenPlayableAndDeletedOnlyWhenUnused) {
+    const auto add = [&](const char* name, const char* bytes, bool replace = false) {
+        return api.addSound(bytes, name, replace, "10.0.0.5").status;
+    };
+    EXPECT_EQ(add("..%2Fdata%2Fweb.ini", "RIFF"), 400);
+    EXPECT_EQ(add(".hidden.wav", "RIFF"), 400);
+    EXPECT_EQ(add("notes.txt", "RIFF"), 415);
+    EXPECT_EQ(add("empty.wav", ""), 400);
+    EXPECT_EQ(add("noise.wav", "MZ.."), 415);
+    EXPECT_FALSE(fs::exists(paths.soundFolder() / "noise.wav"));
+    EXPECT_EQ(add("b%C3%A9ll.wav", "RIFF one"), 200);
+    EXPECT_EQ(readBytes(paths.soundFolder() / "béll.wav"), "RIFF one");
+    EXPECT_EQ(add("b%C3%A9ll.wav", "RIFF two"), 409);  // another of that name: kept
+    EXPECT_EQ(add("b%C3%A9ll.wav", "RIFF two", true), 200);
+    EXPECT_EQ(readBytes(paths.soundFolder() / "béll.wav"), "RIFF two");
+
+    ASSERT_EQ(put(R"({"templates": {"4": [{"time": "09:00", "sound": "béll.wav"}]},
+        "auto": {"days": {"5": {"restSound": "end.wav"}}}})")
+                  .status,
+              200);
+    const auto refused = api.deleteSound(u"béll.wav"_s, "10.0.0.5");
+    EXPECT_EQ(refused.status, 409);
+    EXPECT_TRUE(refused.body[u"error"_s].toString().contains(u"Templet 4"_s));
+    EXPECT_EQ(api.deleteSound(u"end.wav"_s, "10.0.0.5").status, 409);  // Friday's rest bell
+    EXPECT_EQ(api.deleteSound(u"gone.wav"_s, "10.0.0.5").status, 404);
+    ASSERT_EQ(put(R"({"templates": {"4": []}})").status, 200);
+    EXPECT_EQ(api.deleteSound(u"béll.wav"_s, "10.0.0.5").status, 200);
+    EXPECT_FALSE(fs::exists(paths.soundFolder() / "béll.wav"));
+    std::string said;
+    for (const auto& line : RingLog::lastLines(ringLog.file(), 10))
+        if (line.find("Sound") != std::string::npos)
+            said += line.substr(line.find("\tweb\t") + 5) + ";";
+    EXPECT_EQ(said,
+              "Sound added: béll.wav\tfrom 10.0.0.5;Sound added: béll.wav\tfrom "
+              "10.0.0.5;Sound deleted: béll.wav\tfrom 10.0.0.5;");
 }
 
 // The holiday rules as the window checks them, and an import of term dates

@@ -59,10 +59,16 @@ TEST(WebEditEndToEnd, ABellMovedThroughTheApiRingsAtItsNewMinuteAndRefusedEditsC
     EXPECT_EQ(added.status, 200) << added.body.toStdString();
     EXPECT_EQ(readBytes(folder / "copy.wav"), readBytes(folder / "bell.wav"));
     EXPECT_EQ(http(port, "POST", "/api/sounds", session + "X-File-Name: noise.wav\r\n",
-                   QByteArray(4000, 'n'))
+                   QByteArray(64 * 1024, 'n'))
                   .status,
               415);
     EXPECT_FALSE(fs::exists(folder / "noise.wav"));
+    // Only the routes that take a sound or a schedule take more than a log-in.
+    EXPECT_EQ(http(port, "POST", "/api/ring", session, QByteArray(8 * 1024, ' ')).status, 413);
+    EXPECT_EQ(http(port, "PUT", "/api/schedule", session + "If-Match: " + now + "\r\n",
+                   "{\"pad\": \"" + QByteArray(512 * 1024, ' ') + "\"}")
+                  .status,
+              400);  // read whole, and "pad" is no field
     EXPECT_EQ(http(port, "DELETE", "/api/sounds/bell.wav", session).status, 409);  // rings at 11
     EXPECT_EQ(http(port, "DELETE", "/api/sounds/copy.wav", session).status, 200);
     EXPECT_FALSE(fs::exists(folder / "copy.wav"));
