@@ -11,8 +11,10 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QObject>
+#include <QThreadPool>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace tollix::timesync {
@@ -66,8 +68,10 @@ class WebApi {
     Reply putSchedule(const QByteArray& body, const QByteArray& version, const std::string& from);
     // The sound folder: a file added (`fileName`: X-File-Name), one deleted,
     // one played for a try (`body`: {"sound": NAME}) and the try stopped.
-    Reply addSound(const QByteArray& bytes, const QByteArray& fileName, bool replace,
-                   const std::string& from);
+    // The player tries an added file on a thread of its own for up to
+    // seconds, never on the tick's: `answer` comes later, on this thread.
+    void addSound(const QByteArray& bytes, const QByteArray& fileName, bool replace,
+                  const std::string& from, std::function<void(const Reply&)> answer);
     Reply deleteSound(const QString& name, const std::string& from);
     Reply trySound(const QByteArray& body);
     Reply stopTry();
@@ -97,6 +101,8 @@ class WebApi {
     HolidaysApi holidays_{services_.model, services_.model.paths().holidaysIni()};
     SoundsApi sounds_{services_.model, services_.soundFolder, services_.playable,
                       services_.soundNamedBy};
+    // Last: destroyed first, waiting for a file being tried. One at a time.
+    QThreadPool tries_;
 };
 
 }  // namespace tollix::web

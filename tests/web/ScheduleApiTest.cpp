@@ -218,7 +218,11 @@ TEST_F(ScheduleApiTest, SettingsAreCheckedWholeThenStoredAndOnRecord) {
 // it; one is deleted only while nothing names it.
 TEST_F(ScheduleApiTest, SoundsAreAddedOnlyWhenPlayableAndDeletedOnlyWhenUnused) {
     const auto add = [&](const char* name, const char* bytes, bool replace = false) {
-        return api.addSound(bytes, name, replace, "10.0.0.5").status;
+        int status = 0;
+        api.addSound(bytes, name, replace, "10.0.0.5",
+                     [&](const web::WebApi::Reply& reply) { status = reply.status; });
+        (void)QTest::qWaitFor([&] { return status != 0; }, 5000);
+        return status;
     };
     EXPECT_EQ(add("..%2Fdata%2Fweb.ini", "RIFF"), 400);
     EXPECT_EQ(add(".hidden.wav", "RIFF"), 400);

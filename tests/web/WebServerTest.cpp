@@ -6,6 +6,7 @@
 #include "ui/WebPageWindow.h"
 #include "web/WebServer.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QThread>
 
 #include <sodium.h>
 
@@ -27,7 +29,12 @@ class WebServerTest : public ::testing::Test, protected test::EngineDoubles {
     ScheduleModel model{paths};
     test::FakeClock clock;
     BellEngine engine{engineServices(clock), model};
-    web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file()}};
+    // The player takes its time over a file, as over a slow disk.
+    web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file(), nullptr,
+                     [](const fs::path& file) {
+                         QThread::sleep(3);
+                         return readBytes(file).starts_with("RIFF");
+                     }}};
     std::int64_t nowMs = 0;
     std::unique_ptr<web::WebServer> server;
 
@@ -146,6 +153,32 @@ TEST_F(WebServerTest, ABodyOverTheLimitIsRefusedUnreadOrAtItsEnd) {
             << rest.left(30).data();
         EXPECT_EQ(got.left(12), status) << got.data();
     }
+}
+
+// A sound uploaded near a bell's minute: while the player tries it, the
+// tick keeps its second; the upload is answered once the try is over.
+TEST_F(WebServerTest, TheTickKeepsItsSecondWhileAnUploadedSoundIsTried) {
+    const auto login = http(server->port(), "POST", "/api/login", {}, R"({"password":"right"})");
+    const qsizetype at = login.head.indexOf("Set-Cookie: ") + 12;
+    const QByteArray cookie = login.head.mid(at, login.head.indexOf(';', at) - at);
+    const QByteArray csrf = QJsonDocument::fromJson(login.body)[u"csrf"_s].toString().toLatin1();
+    QElapsedTimer elapsed;
+    std::vector<qint64> ticks{0};
+    QObject::connect(&engine, &BellEngine::ticked, [&] { ticks.push_back(elapsed.elapsed()); });
+    engine.Timer1.setEnabled(true);
+    elapsed.start();
+    const auto answer =
+        http(server->port(), "POST", "/api/sounds",
+             "Cookie: " + cookie + "\r\nX-CSRF-Token: " + csrf + "\r\nX-File-Name: slow.wav\r\n",
+             "RIFF sound");
+    ticks.push_back(elapsed.elapsed());
+    EXPECT_EQ(answer.status, 200) << answer.body.data();
+    EXPECT_GE(ticks.back(), 3000);
+    EXPECT_EQ(readBytes(paths.soundFolder() / "slow.wav"), "RIFF sound");
+    qint64 longest = 0;
+    for (std::size_t i = 1; i < ticks.size(); ++i)
+        longest = std::max(longest, ticks[i] - ticks[i - 1]);
+    EXPECT_LT(longest, 1300);
 }
 
 // Switched on in the window: the password hashed off its thread, the address and
