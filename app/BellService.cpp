@@ -1,5 +1,6 @@
 #include "app/BellService.h"
 
+#include "app/StartEntry.h"
 #include "model/HolidaysFileWatch.h"
 #include "schedule/Holidays.h"
 #include "sound/SoundLibrary.h"
@@ -38,6 +39,15 @@ BellService::BellService(BellServices services, QObject* parent)
             &timesync::TimeSync::clockStepped);
     connect(&services_.timeSync, &timesync::TimeSync::adjusted, &engine,
             &BellEngine::recordAdjusted);
+    if (services_.autoStart) {
+        startEntry_ =
+            std::make_unique<StartEntry>(model, *services_.autoStart, services_.executable);
+        // On record too: a change from the web page may have nobody at the screen.
+        connect(startEntry_.get(), &StartEntry::failed, this, [this](const QString& text) {
+            engine.recordSettingFailed("log-on entry: " + startEntry_->error());
+            warn(text);
+        });
+    }
 }
 
 BellService::~BellService() = default;
@@ -121,10 +131,18 @@ void BellService::runWithoutWindow() {
 }
 
 web::WebApi& BellService::api() {
-    if (!webApi_)
-        webApi_ = std::make_unique<web::WebApi>(web::WebApi::Services{
-            model, engine, services_.clock, services_.paths.soundFolder(), services_.ringLog.file(),
-            &services_.timeSync, services_.playable, [this] { services_.timeSync.stop(); }});
+    if (!webApi_) {
+        web::WebApi::Services with{model,
+                                   engine,
+                                   services_.clock,
+                                   services_.paths.soundFolder(),
+                                   services_.ringLog.file(),
+                                   &services_.timeSync,
+                                   services_.playable,
+                                   [this] { services_.timeSync.stop(); }};
+        with.startEntry = startEntry_ != nullptr;
+        webApi_ = std::make_unique<web::WebApi>(std::move(with));
+    }
     return *webApi_;
 }
 

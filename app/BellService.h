@@ -3,6 +3,7 @@
 #include "engine/BellEngine.h"
 #include "engine/RingLog.h"
 #include "model/ScheduleModel.h"
+#include "platform/AutoStart.h"
 #include "platform/Clock.h"
 #include "platform/ClockWatch.h"
 #include "platform/MediaPlayer.h"
@@ -16,9 +17,11 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace tollix {
 
+class StartEntry;
 namespace timesync {
 class TimeSync;
 }
@@ -43,6 +46,10 @@ struct BellServices {
     // Whether the player can play a file: a sound is added from the web page
     // only then.
     std::function<bool(const std::filesystem::path&)> playable = {};
+    // "Auto execution"'s start entry for `executable`; none: the bells start
+    // otherwise (the system's service) and the setting does nothing.
+    AutoStart* autoStart = nullptr;
+    std::string executable = {};
 };
 
 // The bell service: the settings, the engine that rings them and the web page
@@ -69,6 +76,8 @@ class BellService final : public QObject {
     web::WebServer* webServer() const { return webServer_.get(); }
 
     const BellServices& services() const { return services_; }
+    // "Auto execution" taking effect; none without a start entry.
+    StartEntry* startEntry() const { return startEntry_.get(); }
 
     // What `tollix --status` prints: how this copy runs, the state, the next
     // bell and its sound, the ring record's last line, the problems, and the
@@ -84,6 +93,7 @@ class BellService final : public QObject {
     web::WebApi& api();
 
     BellServices services_;
+    std::unique_ptr<StartEntry> startEntry_;
     std::unique_ptr<web::WebApi> webApi_;
     std::unique_ptr<web::WebServer> webServer_;
 };

@@ -42,6 +42,9 @@ class WebApi {
         std::function<void()> internetTimeOff = {};
         // Sounds that settings beyond the schedule name (the alarms).
         SoundsApi::NamedBy soundNamedBy = {};
+        // "Auto execution" writes a start entry at log-on; else the page
+        // says that it does nothing here and refuses a change.
+        bool startEntry = true;
     };
     struct Reply {
         int status = 200;
@@ -97,7 +100,7 @@ class WebApi {
     int todayMark_ = 1;
     QObject watching_;
     ScheduleApi schedule_{services_.model};
-    SettingsApi settings_{services_.model};
+    SettingsApi settings_{services_.model, services_.startEntry};
     HolidaysApi holidays_{services_.model, services_.model.paths().holidaysIni()};
     SoundsApi sounds_{services_.model, services_.soundFolder, services_.playable,
                       services_.soundNamedBy};

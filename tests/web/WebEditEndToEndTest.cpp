@@ -1,5 +1,6 @@
 // The real program's schedule edited from the web page: a bell moved rings at
-// its new minute; a stale version and a bad time change nothing.
+// its new minute; a stale version and a bad time change nothing; "Auto
+// execution" takes effect as the window's does.
 #include "tests/support/Program.h"
 #include "tests/web/Http.h"
 
@@ -23,11 +24,14 @@ TEST(WebEditEndToEnd, ABellMovedThroughTheApiRingsAtItsNewMinuteAndRefusedEditsC
     ASSERT_TRUE(tollix.start());
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return http(port, "GET", "/api/status").status == 401; }, 15000));
-    const auto login = http(port, "POST", "/api/login", {}, R"({"password":"right long"})");
-    const qsizetype at = login.head.indexOf("tollix_session=");
-    const QByteArray session =
-        "Cookie: " + login.head.mid(at, login.head.indexOf(';', at) - at) + "\r\nX-CSRF-Token: " +
-        QJsonDocument::fromJson(login.body)[u"csrf"_s].toString().toLatin1() + "\r\n";
+    const auto logIn = [port] {
+        const auto login = http(port, "POST", "/api/login", {}, R"({"password":"right long"})");
+        const qsizetype at = login.head.indexOf("tollix_session=");
+        return "Cookie: " + login.head.mid(at, login.head.indexOf(';', at) - at) +
+               "\r\nX-CSRF-Token: " +
+               QJsonDocument::fromJson(login.body)[u"csrf"_s].toString().toLatin1() + "\r\n";
+    };
+    const QByteArray session = logIn();
 
     const QByteArray first =
         QJsonDocument::fromJson(http(port, "GET", "/api/schedule", session).body)[u"version"_s]
@@ -81,6 +85,33 @@ TEST(WebEditEndToEnd, ABellMovedThroughTheApiRingsAtItsNewMinuteAndRefusedEditsC
         },
         30000))
         << tollix.records();
+
+    // "Auto execution" from the page removes and writes the start entry at log-on.
+    const fs::path entry = tollix.home.path() / "config/autostart/tollix.desktop";
+    const auto setAuto = [port](const QByteArray& with, const QByteArray& body) {
+        const QByteArray version =
+            QJsonDocument::fromJson(http(port, "GET", "/api/settings", with).body)[u"version"_s]
+                .toString()
+                .toLatin1();
+        return http(port, "PUT", "/api/settings", with + "If-Match: " + version + "\r\n", body);
+    };
+    ASSERT_TRUE(fs::exists(entry));  // written at start-up
+    EXPECT_EQ(setAuto(session, R"({"autoExecution": false})").status, 200);
+    EXPECT_FALSE(fs::exists(entry));
+    EXPECT_EQ(setAuto(session, R"({"autoExecution": true})").status, 200);
+    EXPECT_NE(readBytes(entry).find("\nExec=" TOLLIX_EXE "\n"), std::string::npos);
+    EXPECT_TRUE(tollix.stop());
+
+    // The bell service starts with the computer: a change is refused, the entry left alone.
+    tollix.startArguments = {u"--service"_s};
+    ASSERT_TRUE(tollix.start());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return http(port, "GET", "/api/status").status == 401; }, 15000));
+    const auto refused = setAuto(logIn(), R"({"autoExecution": false})");
+    EXPECT_EQ(refused.status, 400);
+    EXPECT_TRUE(QJsonDocument::fromJson(refused.body)[u"autoExecution"_s].toString().contains(
+        u"starts with the computer"_s));
+    EXPECT_TRUE(fs::exists(entry));
     EXPECT_TRUE(tollix.stop());
 }
 

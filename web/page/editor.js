@@ -158,6 +158,10 @@
     $('s-internet').checked = settings.internetTime;
     $('s-silence').checked = settings.noComSound;
     $('s-auto').checked = settings.autoExecution;
+    // Under the bell service there is no start at log-on to set.
+    $('s-auto').disabled = Boolean(settings.autoExecutionNote);
+    $('s-auto-note').textContent = settings.autoExecutionNote || '';
+    $('s-auto-note').hidden = !settings.autoExecutionNote;
     $('s-exit').checked = settings.reservedExit.on;
     $('s-exit-time').value = settings.reservedExit.time;
   }
