@@ -219,8 +219,7 @@ TEST_F(ScheduleApiTest, SettingsAreCheckedWholeThenStoredAndOnRecord) {
 TEST_F(ScheduleApiTest, SoundsAreAddedOnlyWhenPlayableAndDeletedOnlyWhenUnused) {
     const auto add = [&](const char* name, const char* bytes, bool replace = false) {
         int status = 0;
-        api.addSound(bytes, name, replace, "10.0.0.5",
-                     [&](const web::WebApi::Reply& reply) { status = reply.status; });
+        api.addSound(bytes, name, replace, "10.0.0.5", [&](const auto& r) { status = r.status; });
         (void)QTest::qWaitFor([&] { return status != 0; }, 5000);
         return status;
     };
