@@ -1,6 +1,5 @@
 // The real program's schedule edited from the web page: a bell moved rings at
-// its new minute; a stale version and a bad time change nothing; "Auto
-// execution" takes effect as the window's does.
+// its new minute; a stale version and a bad time change nothing.
 #include "tests/support/Program.h"
 #include "tests/web/Http.h"
 

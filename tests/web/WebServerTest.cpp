@@ -155,8 +155,7 @@ TEST_F(WebServerTest, ABodyOverTheLimitIsRefusedUnreadOrAtItsEnd) {
     }
 }
 
-// A sound uploaded near a bell's minute: while the player tries it, the
-// tick keeps its second; the upload is answered once the try is over.
+// The tick keeps its second while the player tries an uploaded sound for seconds.
 TEST_F(WebServerTest, TheTickKeepsItsSecondWhileAnUploadedSoundIsTried) {
     const auto login = http(server->port(), "POST", "/api/login", {}, R"({"password":"right"})");
     const qsizetype at = login.head.indexOf("Set-Cookie: ") + 12;
