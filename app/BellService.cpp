@@ -1,5 +1,6 @@
 #include "app/BellService.h"
 
+#include "app/StartEntry.h"
 #include "model/CalendarSubscriptions.h"
 #include "model/HolidaysFileWatch.h"
 #include "platform/Speech.h"
@@ -52,6 +53,15 @@ BellService::BellService(BellServices services, QObject* parent)
             &timesync::TimeSync::clockStepped);
     connect(&services_.timeSync, &timesync::TimeSync::adjusted, &engine,
             &BellEngine::recordAdjusted);
+    if (services_.autoStart) {
+        startEntry_ =
+            std::make_unique<StartEntry>(model, *services_.autoStart, services_.executable);
+        // On record too: a change from the web page may have nobody at the screen.
+        connect(startEntry_.get(), &StartEntry::failed, this, [this](const QString& text) {
+            engine.recordSettingFailed("log-on entry: " + startEntry_->error());
+            warn(text);
+        });
+    }
 }
 
 BellService::~BellService() = default;
@@ -198,11 +208,19 @@ QString BellService::say(const QString& text, const std::string& by) {
 
 web::WebApi& BellService::api() {
     if (!webApi_) {
-        webApi_ = std::make_unique<web::WebApi>(web::WebApi::Services{
-            model, engine, services_.clock, services_.paths.soundFolder(), services_.ringLog.file(),
-            &services_.timeSync, &alarm,
-            [this](const QString& text, const std::string& by) { return say(text, by); },
-            services_.playable, web::soundOfAlarms(alarm)});
+        web::WebApi::Services with{model,
+                                   engine,
+                                   services_.clock,
+                                   services_.paths.soundFolder(),
+                                   services_.ringLog.file(),
+                                   &services_.timeSync};
+        with.alarm = &alarm;
+        with.say = [this](const QString& text, const std::string& by) { return say(text, by); };
+        with.playable = services_.playable;
+        with.internetTimeOff = [this] { services_.timeSync.stop(); };
+        with.soundNamedBy = web::soundOfAlarms(alarm);
+        with.startEntry = startEntry_ != nullptr;
+        webApi_ = std::make_unique<web::WebApi>(std::move(with));
         webApi_->settingsApi().addPart(QStringLiteral("alarms"), web::alarmsPart(alarm));
     }
     return *webApi_;

@@ -4,6 +4,7 @@
 #include "engine/BellEngine.h"
 #include "engine/RingLog.h"
 #include "model/ScheduleModel.h"
+#include "platform/AutoStart.h"
 #include "platform/Clock.h"
 #include "platform/ClockWatch.h"
 #include "platform/MediaPlayer.h"
@@ -17,12 +18,14 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace tollix {
 
 class CalendarFetch;
 class CalendarSubscriptions;
 
+class StartEntry;
 namespace timesync {
 class TimeSync;
 }
@@ -52,6 +55,10 @@ struct BellServices {
     // Whether the player can play a file: a sound is added from the web page
     // only then.
     std::function<bool(const std::filesystem::path&)> playable = {};
+    // "Auto execution"'s start entry for `executable`; none: the bells start
+    // otherwise (the system's service) and the setting does nothing.
+    AutoStart* autoStart = nullptr;
+    std::string executable = {};
 };
 
 // The bell service: the settings, the engine that rings them and the web page
@@ -78,6 +85,8 @@ class BellService final : public QObject {
     web::WebServer* webServer() const { return webServer_.get(); }
 
     const BellServices& services() const { return services_; }
+    // "Auto execution" taking effect; none without a start entry.
+    StartEntry* startEntry() const { return startEntry_.get(); }
 
     // Words said at once on the bells' outputs, once rendered; `by` goes on
     // record. Why not, or empty when they are on their way.
@@ -111,6 +120,7 @@ class BellService final : public QObject {
     void joinBuildings(BrokerLink& broker);
 
     BellServices services_;
+    std::unique_ptr<StartEntry> startEntry_;
     std::unique_ptr<web::WebApi> webApi_;
     std::unique_ptr<web::WebServer> webServer_;
     std::unique_ptr<CalendarSubscriptions> calendars_;

@@ -214,7 +214,10 @@ int main(int argc, char** argv) {
                                   platform.timeSync,
                                   platform.ringLog};
     // The bell service, and the window over it.
-    tollix::BellService service(platform.bellServices(messages));
+    tollix::BellServices bellServices = platform.bellServices(messages);
+    bellServices.autoStart = &autoStart;
+    bellServices.executable = executable;
+    tollix::BellService service(bellServices);
     tollix::main window(service, services);
     messages.setParent(&window);
     // Said with start-up's own problems, in one box once the schedule has started.

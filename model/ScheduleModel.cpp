@@ -324,6 +324,7 @@ void ScheduleModel::setAutoExecution(bool on) {
     general_.auto_exe = on ? 1 : 0;
     saveGeneral();
     emit generalChanged();
+    emit autoExecutionChanged(on);
 }
 
 void ScheduleModel::setAutoMode(int mode) {
@@ -605,9 +606,12 @@ const IntervalSettings& ScheduleModel::dayIntervals(int n) const {
 }
 
 void ScheduleModel::storeGeneral(const GeneralSettings& settings) {
+    const bool autoExecution = settings.auto_exe != general_.auto_exe;
     general_ = settings;
     saveGeneral();
     emit generalChanged();
+    if (autoExecution)
+        emit autoExecutionChanged(general_.auto_exe == 1);
 }
 
 void ScheduleModel::storeWeekList(std::vector<std::string> lines) {

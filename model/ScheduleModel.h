@@ -206,6 +206,8 @@ class ScheduleModel final : public QObject {
 
   signals:
     void generalChanged();
+    // "Auto execution" set or cleared, from the window or the web page.
+    void autoExecutionChanged(bool on);
     void outputsChanged();
     void schoolClockChanged();
     // The mode, the day shown, the list, "No rings" or the interval fields.

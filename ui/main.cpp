@@ -40,7 +40,8 @@ main::main(BellService& service, MainServices services, QWidget* parent)
     : QWidget(parent),
       model(service.model),
       engine(service.engine),
-      services_(std::move(services)) {
+      services_(std::move(services)),
+      startEntry_(service.startEntry()) {
     initPictures();
     setupUi(this);
     Timer1 = &engine.Timer1;

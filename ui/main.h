@@ -62,7 +62,8 @@ struct MainServices {
 
     // What the bell service under the window is given.
     BellServices bellServices() const {
-        return {paths, clock, messages, mixer, player, powerOff, timeSync, ringLog};
+        return {paths,    clock,   messages, mixer,      player,    powerOff,
+                timeSync, ringLog, {},       &autoStart, executable};
     }
 };
 
@@ -198,6 +199,8 @@ class main final : public QWidget, public MainForm {
     bool ended_ = false;
     // "Auto execution" is set but its log-on entry could not be written.
     bool startEntryOwed_ = false;
+    // The bell service's, which writes and removes the entry as the setting changes.
+    const StartEntry* startEntry_ = nullptr;
 };
 
 }  // namespace tollix

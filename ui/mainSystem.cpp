@@ -1,5 +1,6 @@
 // The main window with the system: starting at log-on, the reserved exit and
 // internet time.
+#include "app/StartEntry.h"
 #include "timesync/TimeSync.h"
 #include "ui/MenuWindows.h"
 #include "ui/SchoolClockWindow.h"
@@ -41,9 +42,11 @@ void main::auto_exe_Click() {
     const bool set = auto_exe->value() == 1;
     if (set && loadPhase == 2)
         isAutoModeForm_->exec();
+    // The bell service writes or removes the entry, and says when it cannot.
     model.setAutoExecution(set);
+    startEntryOwed_ = set && startEntry_ && !startEntry_->error().empty();
     // The operator sees at once that a set box would start nothing.
-    if (!writeStartEntry(set).empty() && set)
+    if (startEntryOwed_)
         auto_exe->setValue(0);
 }
 

@@ -28,6 +28,14 @@ QString exitTime(const ExitSettings& exit) {
         .arg(exit.reservedExitMinute, 2, 10, QLatin1Char('0'));
 }
 
+// The bell service starts with the computer, before anyone logs on; a start
+// entry would only open the page again at every log-on.
+QString serviceNote() {
+    return said(
+        "The bell service starts with the computer: Auto execution, the start at "
+        "log-on, does nothing here.");
+}
+
 }  // namespace
 
 QJsonObject SettingsApi::current() const {
@@ -50,6 +58,8 @@ QJsonObject SettingsApi::current() const {
 QJsonObject SettingsApi::read() const {
     QJsonObject settings = current();
     settings.insert(QStringLiteral("version"), contentVersion(settings));
+    if (!startEntry_)
+        settings.insert(QStringLiteral("autoExecutionNote"), serviceNote());
     return settings;
 }
 
@@ -152,6 +162,11 @@ SettingsApi::Reply SettingsApi::write(const QByteArray& body, QByteArray version
     if (changed("autoExecution")) {
         if (!flag("autoExecution", on))
             return refused();
+        if (!startEntry_) {
+            field = QStringLiteral("autoExecution");
+            problem = serviceNote();
+            return refused();
+        }
         general.auto_exe = on ? 1 : 0;
         done.changed.emplace_back("Auto execution");
     }

@@ -30,7 +30,9 @@ class SettingsApi {
         std::function<void(const QJsonValue&)> write;
     };
 
-    explicit SettingsApi(ScheduleModel& model) : model_(model) {}
+    // `startEntry`: "Auto execution" takes effect; else it is refused with a note.
+    explicit SettingsApi(ScheduleModel& model, bool startEntry = true)
+        : model_(model), startEntry_(startEntry) {}
     // Another part under `name` (the alarms hook here).
     void addPart(const QString& name, Part part) { parts_.emplace_back(name, std::move(part)); }
 
@@ -40,6 +42,7 @@ class SettingsApi {
   private:
     QJsonObject current() const;
     ScheduleModel& model_;
+    bool startEntry_;
     std::vector<std::pair<QString, Part>> parts_;
 };
 

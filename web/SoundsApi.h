@@ -35,7 +35,8 @@ class SoundsApi {
           namedElsewhere_(std::move(namedElsewhere)) {}
 
     // `fileName`: the X-File-Name header, percent-encoded UTF-8; `replace`:
-    // another sound of that name may be replaced.
+    // another sound of that name may be replaced. Reads nothing of the
+    // model: it runs on a thread of its own while the player tries the file.
     Reply add(const QByteArray& bytes, const QByteArray& fileName, bool replace) const;
     Reply remove(const QString& name) const;
     // The lists and interval settings that name `sound`, as the page shows them.

@@ -76,6 +76,7 @@ WebApi::WebApi(Services services) : services_(std::move(services)) {
     const auto changed = [this] { ++todayMark_; };
     QObject::connect(&services_.engine, &BellEngine::dayChanged, &watching_, changed);
     QObject::connect(&services_.engine, &BellEngine::runningChanged, &watching_, changed);
+    tries_.setMaxThreadCount(1);  // two uploads of one name never race
 }
 
 WebApi::Reply WebApi::status() const {
@@ -253,6 +254,9 @@ WebApi::Reply WebApi::putSettings(const QByteArray& body, const QByteArray& vers
         // As the window's box: other programs are silenced or heard at once.
         if (name == "No com sound")
             services_.engine.soundControl.SetMasterMute(services_.model.general().sound_zero == 1);
+        if (name == "Internet time" && services_.model.general().chkTimeSync != 1 &&
+            services_.internetTimeOff)
+            services_.internetTimeOff();
         recordOrder("Setting changed: " + name, from);
     }
     return {reply.status, reply.body};
@@ -287,12 +291,19 @@ WebApi::Reply WebApi::importHolidays(const QByteArray& calendar, bool confirm, b
         from);
 }
 
-WebApi::Reply WebApi::addSound(const QByteArray& bytes, const QByteArray& fileName, bool replace,
-                               const std::string& from) {
-    const SoundsApi::Reply reply = sounds_.add(bytes, fileName, replace);
-    if (!reply.record.empty())
-        recordOrder(reply.record, from);
-    return {reply.status, reply.body};
+void WebApi::addSound(const QByteArray& bytes, const QByteArray& fileName, bool replace,
+                      const std::string& from, std::function<void(const Reply&)> answer) {
+    tries_.start([this, bytes, fileName, replace, from, answer = std::move(answer)] {
+        const SoundsApi::Reply reply = sounds_.add(bytes, fileName, replace);
+        QMetaObject::invokeMethod(
+            &watching_,
+            [this, reply, from, answer] {
+                if (!reply.record.empty())
+                    recordOrder(reply.record, from);
+                answer({reply.status, reply.body});
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 WebApi::Reply WebApi::deleteSound(const QString& name, const std::string& from) {

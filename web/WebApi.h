@@ -13,6 +13,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QStringList>
+#include <QThreadPool>
 
 #include <filesystem>
 #include <functional>
@@ -44,8 +45,13 @@ class WebApi {
         std::function<QString(const QString& text, const std::string& by)> say = {};
         // Tries a sound file before it joins the folder; none: nothing is added.
         SoundsApi::Playable playable = {};
+        // "Internet time" turned off: the bells go back to the computer's clock.
+        std::function<void()> internetTimeOff = {};
         // Sounds that settings beyond the schedule name (the alarms).
         SoundsApi::NamedBy soundNamedBy = {};
+        // "Auto execution" writes a start entry at log-on; else the page
+        // says that it does nothing here and refuses a change.
+        bool startEntry = true;
     };
     struct Reply {
         int status = 200;
@@ -77,8 +83,10 @@ class WebApi {
     Reply putSchedule(const QByteArray& body, const QByteArray& version, const std::string& from);
     // The sound folder: a file added (`fileName`: X-File-Name), one deleted,
     // one played for a try (`body`: {"sound": NAME}) and the try stopped.
-    Reply addSound(const QByteArray& bytes, const QByteArray& fileName, bool replace,
-                   const std::string& from);
+    // The player tries an added file on a thread of its own for up to
+    // seconds, never on the tick's: `answer` comes later, on this thread.
+    void addSound(const QByteArray& bytes, const QByteArray& fileName, bool replace,
+                  const std::string& from, std::function<void(const Reply&)> answer);
     Reply deleteSound(const QString& name, const std::string& from);
     Reply trySound(const QByteArray& body);
     Reply stopTry();
@@ -109,10 +117,12 @@ class WebApi {
     int todayMark_ = 1;
     QObject watching_;
     ScheduleApi schedule_{services_.model};
-    SettingsApi settings_{services_.model};
+    SettingsApi settings_{services_.model, services_.startEntry};
     HolidaysApi holidays_{services_.model, services_.model.paths().holidaysIni()};
     SoundsApi sounds_{services_.model, services_.soundFolder, services_.playable,
                       services_.soundNamedBy};
+    // Last: destroyed first, waiting for a file being tried. One at a time.
+    QThreadPool tries_;
 };
 
 }  // namespace tollix::web

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QUrlQuery>
 
@@ -364,6 +365,8 @@ std::optional<WebServer::Answer> WebServer::api(MHD_Connection* connection, Exch
         return error(403, "Missing or wrong X-CSRF-Token");
 
     const auto send = [&](const WebApi::Reply& r) { return reply(r.status, r.body); };
+    if (path == QLatin1String("/api/sounds") && exchange.method == "POST")
+        return addSound(connection, exchange, address);
     if (auto edited = edit(connection, exchange, path, address))
         return edited;
     if (get) {
@@ -426,9 +429,6 @@ std::optional<WebServer::Answer> WebServer::edit(MHD_Connection* connection, Exc
     else if (path == QLatin1String("/api/holidays/import") && method == "POST")
         reply = api_.importHolidays(exchange.body, header(connection, "X-Confirm") == "yes",
                                     header(connection, "X-Term-Dates") == "yes", address);
-    else if (path == QLatin1String("/api/sounds") && method == "POST")
-        reply = api_.addSound(exchange.body, header(connection, "X-File-Name"),
-                              header(connection, "X-Replace") == "yes", address);
     else if (path == QLatin1String("/api/sounds/try") && method == "POST")
         reply = api_.trySound(exchange.body);
     else if (path == QLatin1String("/api/sounds/try") && method == "DELETE")
@@ -503,11 +503,10 @@ void WebServer::checked(quint64 number, const std::string& address, bool right,
     } else if (const int count = sessions_.refused(address)) {
         api_.recordOrder(count > 1 ? kRefused + (" x" + std::to_string(count)) : kRefused, address);
     }
-    const auto waiting = waiting_.find(number);
-    if (waiting != waiting_.end()) {  // else the page was turned off meanwhile
-        Answer& answer = waiting->second.second->ready.emplace();
-        answer.type = "application/json";
-        if (valid) {
+    Answer answer;
+    answer.type = "application/json";
+    if (valid) {
+        if (waiting_.count(number)) {  // else the page was turned off meanwhile
             const Sessions::Session& session = sessions_.succeeded(address);
             QByteArray cookie = kCookie + '=' + QByteArray::fromStdString(session.token) +
                                 "; Path=/; HttpOnly; SameSite=Strict";
@@ -515,15 +514,41 @@ void WebServer::checked(quint64 number, const std::string& address, bool right,
                 cookie += "; Secure";
             answer.body = json({{QStringLiteral("csrf"), QString::fromStdString(session.csrf)}});
             answer.headers = {{"Set-Cookie", cookie}};
-        } else {
-            answer.status = 401;
-            answer.body = json({{QStringLiteral("error"), QStringLiteral("Wrong password")}});
         }
-        MHD_resume_connection(waiting->second.first);
-        waiting_.erase(waiting);
-        serve();
+    } else {
+        answer.status = 401;
+        answer.body = json({{QStringLiteral("error"), QStringLiteral("Wrong password")}});
     }
+    resume(number, answer);
     startCheck();
+}
+
+// Set aside like a log-in: the player may take seconds to load the file,
+// and the tick must not wait for it.
+std::optional<WebServer::Answer> WebServer::addSound(MHD_Connection* connection, Exchange& exchange,
+                                                     const std::string& address) {
+    const QByteArray name = header(connection, "X-File-Name");
+    const bool replace = header(connection, "X-Replace") == "yes";
+    const quint64 number = ++lastWaiting_;
+    waiting_[number] = {connection, &exchange};
+    MHD_suspend_connection(connection);
+    api_.addSound(
+        exchange.body, name, replace, address,
+        [server = QPointer<WebServer>(this), number](const WebApi::Reply& reply) {
+            if (server)
+                server->resume(number, {reply.status, "application/json", json(reply.body), {}});
+        });
+    return std::nullopt;
+}
+
+void WebServer::resume(quint64 number, const Answer& answer) {
+    const auto waiting = waiting_.find(number);
+    if (waiting == waiting_.end())
+        return;
+    waiting->second.second->ready = answer;
+    MHD_resume_connection(waiting->second.first);
+    waiting_.erase(waiting);
+    serve();
 }
 
 void WebServer::recordRefusals(bool all) {

@@ -80,6 +80,11 @@ class WebServer final : public QObject {
                                const std::string& address);
     std::optional<Answer> login(MHD_Connection* connection, Exchange& exchange,
                                 const std::string& address);
+    // Always empty: the connection waits while the player tries the file.
+    std::optional<Answer> addSound(MHD_Connection* connection, Exchange& exchange,
+                                   const std::string& address);
+    // The connection set aside as `number` is answered, unless it was let go.
+    void resume(quint64 number, const Answer& answer);
     // The next password waiting for its check, when the limit lets it start.
     void startCheck();
     void checked(quint64 number, const std::string& address, bool right, const std::string& hash);
@@ -103,7 +108,7 @@ class WebServer final : public QObject {
     MHD_Daemon* daemon_ = nullptr;
     std::unique_ptr<QSocketNotifier> ready_;
     QTimer due_;  // the library's own time-outs, and work it left for later
-    // Log-ins waiting for their password check, by number.
+    // Log-ins waiting for their password check, and uploads for their try, by number.
     std::map<quint64, std::pair<MHD_Connection*, Exchange*>> waiting_;
     quint64 lastWaiting_ = 0;
     // Passwords waiting for their check, by the try's number at its address

@@ -18,7 +18,9 @@ class ScheduleApiTest : public ::testing::Test, protected test::EngineDoubles {
     ScheduleModel model{paths};
     test::FakeClock clock;
     BellEngine engine{engineServices(clock), model};
-    web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file()}};
+    // The player plays what starts as a RIFF file.
+    web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file(), nullptr,
+                     [](const fs::path& file) { return readBytes(file).starts_with("RIFF"); }}};
 
     void SetUp() override {
         fs::create_directories(paths.dataFolder());
@@ -135,6 +137,36 @@ TEST_F(ScheduleApiTest, AChangeWritesTheWindowsBytesIsOnRecordAndAStaleVersionIs
     EXPECT_EQ(RingLog::lastLines(ringLog.file(), 5).size(), 1u);
 }
 
+// Interval settings from the page reach the file the window writes for them,
+// and the editor on screen shows the day as stored.
+TEST_F(ScheduleApiTest, IntervalSettingsAreStoredAsTheWindowStoresThemAndShownAtOnce) {
+    ASSERT_EQ(put(R"({"mode": "auto", "applyDay": "each", "auto": {"days": {"1": {"start":
+        "8:00", "end": "15:30", "work": 45, "rest": 15, "workSound": "bell.wav", "restSound":
+        "end.wav", "afterStart": {"on": true, "minutes": 5, "sound": "end.wav"}, "noRings":
+        true}}}})")
+                  .status,
+              200);
+    test::TempFolder other;
+    AppPaths window{other.path()};
+    fs::create_directories(window.dataFolder());
+    ScheduleModel edited{window};
+    edited.load(2);
+    edited.setTimeMode(ScheduleModel::TimeMode::Auto);
+    edited.setDayMode(ScheduleModel::DayMode::EachDay, 2);  // Monday
+    IntervalSettings typed = edited.intervals();
+    typed.start_h = "8", typed.start_m = "0", typed.exit_h = "15", typed.exit_m = "30";
+    typed.worktime = "45", typed.resttime = "15", typed.ChkPreBell1 = 1, typed.TxtPreBell1 = "5";
+    edited.setIntervals(typed);
+    edited.editDay(2, 1);
+    ASSERT_FALSE(edited.pickSound(IntervalSound::StartBell, std::string("bell.wav")));
+    ASSERT_FALSE(edited.pickSound(IntervalSound::AfterStart, std::string("end.wav")));
+    ASSERT_FALSE(edited.pickSound(IntervalSound::EndBell, std::string("end.wav")));
+    EXPECT_EQ(readBytes(paths.dayIntervals(2)), readBytes(window.dayIntervals(2)));
+    EXPECT_EQ(model.day(), 2);
+    EXPECT_EQ(model.intervals().worktime, "45");
+    EXPECT_EQ(model.nobell(), 1);
+}
+
 // The settings beside the schedule: checked whole first, then stored and on record.
 TEST_F(ScheduleApiTest, SettingsAreCheckedWholeThenStoredAndOnRecord) {
     const auto put = [&](const char* body) {
@@ -167,6 +199,61 @@ TEST_F(ScheduleApiTest, SettingsAreCheckedWholeThenStoredAndOnRecord) {
               "Setting changed: Outputs\tfrom 10.0.0.8;Setting changed: School clock\tfrom "
               "10.0.0.8;Setting changed: Reservation Exit\tfrom 10.0.0.8;");
     EXPECT_EQ(api.putSettings("{}", "stale", "10.0.0.8").status, 409);
+
+    // A part kept elsewhere (the alarms) refuses for the whole change.
+    QJsonValue alarms = QJsonObject{};
+    api.settingsApi().addPart(u"alarms"_s, {[&] { return alarms; },
+                                            [](const QJsonValue& v) {
+                                                return v.isObject() ? std::string()
+                                                                    : std::string("an object");
+                                            },
+                                            [&](const QJsonValue& v) { alarms = v; }});
+    EXPECT_EQ(put(R"({"noComSound": true, "alarms": 3})").body[u"field"_s].toString(), u"alarms"_s);
+    EXPECT_EQ(model.general().sound_zero, 0);
+    EXPECT_EQ(put(R"({"alarms": {"fire": "siren.wav"}})").status, 200);
+    EXPECT_EQ(alarms[u"fire"_s].toString(), u"siren.wav"_s);
+}
+
+// A sound joins the folder as "Add sound..." adds it, once the player plays
+// it; one is deleted only while nothing names it.
+TEST_F(ScheduleApiTest, SoundsAreAddedOnlyWhenPlayableAndDeletedOnlyWhenUnused) {
+    const auto add = [&](const char* name, const char* bytes, bool replace = false) {
+        int status = 0;
+        api.addSound(bytes, name, replace, "10.0.0.5", [&](const auto& r) { status = r.status; });
+        (void)QTest::qWaitFor([&] { return status != 0; }, 5000);
+        return status;
+    };
+    EXPECT_EQ(add("..%2Fdata%2Fweb.ini", "RIFF"), 400);
+    EXPECT_EQ(add(".hidden.wav", "RIFF"), 400);
+    EXPECT_EQ(add("notes.txt", "RIFF"), 415);
+    EXPECT_EQ(add("empty.wav", ""), 400);
+    EXPECT_EQ(add("noise.wav", "MZ.."), 415);
+    EXPECT_FALSE(fs::exists(paths.soundFolder() / "noise.wav"));
+    EXPECT_EQ(add("b%C3%A9ll.wav", "RIFF one"), 200);
+    EXPECT_EQ(readBytes(paths.soundFolder() / "béll.wav"), "RIFF one");
+    EXPECT_EQ(add("b%C3%A9ll.wav", "RIFF two"), 409);  // another of that name: kept
+    EXPECT_EQ(add("b%C3%A9ll.wav", "RIFF two", true), 200);
+    EXPECT_EQ(readBytes(paths.soundFolder() / "béll.wav"), "RIFF two");
+
+    ASSERT_EQ(put(R"({"templates": {"4": [{"time": "09:00", "sound": "béll.wav"}]},
+        "auto": {"days": {"5": {"restSound": "end.wav"}}}})")
+                  .status,
+              200);
+    const auto refused = api.deleteSound(u"béll.wav"_s, "10.0.0.5");
+    EXPECT_EQ(refused.status, 409);
+    EXPECT_TRUE(refused.body[u"error"_s].toString().contains(u"Templet 4"_s));
+    EXPECT_EQ(api.deleteSound(u"end.wav"_s, "10.0.0.5").status, 409);  // Friday's rest bell
+    EXPECT_EQ(api.deleteSound(u"gone.wav"_s, "10.0.0.5").status, 404);
+    ASSERT_EQ(put(R"({"templates": {"4": []}})").status, 200);
+    EXPECT_EQ(api.deleteSound(u"béll.wav"_s, "10.0.0.5").status, 200);
+    EXPECT_FALSE(fs::exists(paths.soundFolder() / "béll.wav"));
+    std::string said;
+    for (const auto& line : RingLog::lastLines(ringLog.file(), 10))
+        if (line.find("Sound") != std::string::npos)
+            said += line.substr(line.find("\tweb\t") + 5) + ";";
+    EXPECT_EQ(said,
+              "Sound added: béll.wav\tfrom 10.0.0.5;Sound added: béll.wav\tfrom "
+              "10.0.0.5;Sound deleted: béll.wav\tfrom 10.0.0.5;");
 }
 
 // The holiday rules as the window checks them, and an import of term dates

@@ -23,11 +23,14 @@ TEST(WebEditEndToEnd, ABellMovedThroughTheApiRingsAtItsNewMinuteAndRefusedEditsC
     ASSERT_TRUE(tollix.start());
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return http(port, "GET", "/api/status").status == 401; }, 15000));
-    const auto login = http(port, "POST", "/api/login", {}, R"({"password":"right long"})");
-    const qsizetype at = login.head.indexOf("tollix_session=");
-    const QByteArray session =
-        "Cookie: " + login.head.mid(at, login.head.indexOf(';', at) - at) + "\r\nX-CSRF-Token: " +
-        QJsonDocument::fromJson(login.body)[u"csrf"_s].toString().toLatin1() + "\r\n";
+    const auto logIn = [port] {
+        const auto login = http(port, "POST", "/api/login", {}, R"({"password":"right long"})");
+        const qsizetype at = login.head.indexOf("tollix_session=");
+        return "Cookie: " + login.head.mid(at, login.head.indexOf(';', at) - at) +
+               "\r\nX-CSRF-Token: " +
+               QJsonDocument::fromJson(login.body)[u"csrf"_s].toString().toLatin1() + "\r\n";
+    };
+    const QByteArray session = logIn();
 
     const QByteArray first =
         QJsonDocument::fromJson(http(port, "GET", "/api/schedule", session).body)[u"version"_s]
@@ -59,7 +62,7 @@ TEST(WebEditEndToEnd, ABellMovedThroughTheApiRingsAtItsNewMinuteAndRefusedEditsC
     EXPECT_EQ(added.status, 200) << added.body.toStdString();
     EXPECT_EQ(readBytes(folder / "copy.wav"), readBytes(folder / "bell.wav"));
     EXPECT_EQ(http(port, "POST", "/api/sounds", session + "X-File-Name: noise.wav\r\n",
-                   QByteArray(4000, 'n'))
+                   QByteArray(64 * 1024, 'n'))
                   .status,
               415);
     EXPECT_FALSE(fs::exists(folder / "noise.wav"));
@@ -83,6 +86,12 @@ TEST(WebEditEndToEnd, ABellMovedThroughTheApiRingsAtItsNewMinuteAndRefusedEditsC
     EXPECT_NE(readBytes(alarms).find("Lockdown = copy.wav; repeat=20"), std::string::npos);
     EXPECT_EQ(http(port, "DELETE", "/api/sounds/copy.wav", session).status, 409);
     ASSERT_EQ(putAlarm(versionOf(alarmed.body), "lockdown-signal.wav", 30).status, 200);
+    // Only the routes that take a sound or a schedule take more than a log-in.
+    EXPECT_EQ(http(port, "POST", "/api/ring", session, QByteArray(8 * 1024, ' ')).status, 413);
+    EXPECT_EQ(http(port, "PUT", "/api/schedule", session + "If-Match: " + now + "\r\n",
+                   "{\"pad\": \"" + QByteArray(512 * 1024, ' ') + "\"}")
+                  .status,
+              400);  // read whole, and "pad" is no field
     EXPECT_EQ(http(port, "DELETE", "/api/sounds/bell.wav", session).status, 409);  // rings at 11
     EXPECT_EQ(http(port, "DELETE", "/api/sounds/copy.wav", session).status, 200);
     EXPECT_FALSE(fs::exists(folder / "copy.wav"));
@@ -96,6 +105,29 @@ TEST(WebEditEndToEnd, ABellMovedThroughTheApiRingsAtItsNewMinuteAndRefusedEditsC
         },
         30000))
         << tollix.records();
+
+    // "Auto execution" from the page removes and writes the start entry at log-on.
+    const fs::path entry = tollix.home.path() / "config/autostart/tollix.desktop";
+    const auto setAuto = [port](const QByteArray& with, const QByteArray& body) {
+        const auto held = QJsonDocument::fromJson(http(port, "GET", "/api/settings", with).body);
+        return http(port, "PUT", "/api/settings",
+                    with + "If-Match: " + held[u"version"_s].toString().toLatin1() + "\r\n", body);
+    };
+    EXPECT_EQ(setAuto(session, R"({"autoExecution": false})").status, 200);
+    EXPECT_FALSE(fs::exists(entry));
+    EXPECT_EQ(setAuto(session, R"({"autoExecution": true})").status, 200);
+    EXPECT_NE(readBytes(entry).find("\nExec=" TOLLIX_EXE "\n"), std::string::npos);
+    EXPECT_TRUE(tollix.stop());
+
+    // The bell service starts with the computer: a change is refused, the entry left alone.
+    tollix.startArguments = {u"--service"_s};
+    ASSERT_TRUE(tollix.start());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return http(port, "GET", "/api/status").status == 401; }, 15000));
+    const auto refused = setAuto(logIn(), R"({"autoExecution": false})");
+    EXPECT_EQ(refused.status, 400);
+    EXPECT_TRUE(refused.body.contains("starts with the computer")) << refused.body.data();
+    EXPECT_TRUE(fs::exists(entry));
     EXPECT_TRUE(tollix.stop());
 }
 

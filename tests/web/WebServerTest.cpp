@@ -6,6 +6,7 @@
 #include "ui/WebPageWindow.h"
 #include "web/WebServer.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QThread>
 
 #include <sodium.h>
 
@@ -28,10 +30,15 @@ class WebServerTest : public ::testing::Test, protected test::EngineDoubles {
     test::FakeClock clock;
     BellEngine engine{engineServices(clock), model};
     QStringList toSay;  // what was given to be said, and by whom
+    // The player takes its time over a file, as over a slow disk.
     web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file(), nullptr, nullptr,
                      [this](const QString& text, const std::string& by) {
                          toSay << text + u" "_s + QString::fromStdString(by);
                          return QString();
+                     },
+                     [](const fs::path& file) {
+                         QThread::sleep(3);
+                         return readBytes(file).starts_with("RIFF");
                      }}};
     std::int64_t nowMs = 0;
     std::unique_ptr<web::WebServer> server;
@@ -158,6 +165,30 @@ TEST_F(WebServerTest, ABodyOverTheLimitIsRefusedUnreadOrAtItsEnd) {
             << rest.left(30).data();
         EXPECT_EQ(got.left(12), status) << got.data();
     }
+}
+
+// The tick keeps its second while the player tries an uploaded sound for seconds.
+TEST_F(WebServerTest, TheTickKeepsItsSecondWhileAnUploadedSoundIsTried) {
+    const auto login = http(server->port(), "POST", "/api/login", {}, R"({"password":"right"})");
+    const qsizetype at = login.head.indexOf("Set-Cookie: ") + 12;
+    const QByteArray cookie = login.head.mid(at, login.head.indexOf(';', at) - at);
+    const QByteArray csrf = QJsonDocument::fromJson(login.body)[u"csrf"_s].toString().toLatin1();
+    QElapsedTimer elapsed;
+    qint64 last = 0, longest = 0;
+    const auto tick = [&] {
+        longest = std::max(longest, elapsed.elapsed() - std::exchange(last, elapsed.elapsed()));
+    };
+    QObject::connect(&engine, &BellEngine::ticked, tick);
+    engine.Timer1.setEnabled(true);
+    elapsed.start();
+    const auto answer =
+        http(server->port(), "POST", "/api/sounds",
+             "Cookie: " + cookie + "\r\nX-CSRF-Token: " + csrf + "\r\nX-File-Name: slow.wav\r\n",
+             "RIFF sound");
+    tick();
+    EXPECT_EQ(answer.status, 200) << answer.body.data();
+    EXPECT_GE(last, 3000);  // the try took its time
+    EXPECT_LT(longest, 1300);
 }
 
 // Switched on in the window: the password hashed off its thread, the address and

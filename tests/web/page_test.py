@@ -169,6 +169,16 @@ try:
             shoot(name + '-editor')
             if evaluate("document.documentElement.scrollWidth") > width:
                 failures.append(name + ': the editor is wider than the screen')
+            # A setting and a holiday through the page.
+            evaluate("$('edit-message').textContent = ''; $('s-clock').value = '-1.5';"
+                     " $('settings-save').click()")
+            wait_for("$('edit-message').textContent !== ''", name + ' settings saved')
+            with open(os.path.join(program, 'data', 'clock.ini')) as f:
+                if f.read() != '-1.5\n':
+                    failures.append(name + ': the school clock was not saved')
+            evaluate("$('h-from').value = '2027-0%d-01'; $('h-name').value = 'Fair'; $('h-add').click()"
+                     % day)
+            wait_for("$('rules').textContent.includes('2027-0%d-01 Fair')" % day, name + ' holiday')
             evaluate("document.querySelector('input[name=mode][value=auto]').click()")
             if wait_for("!$('auto').hidden && $('a-work').value !== ''", name + ' auto interval'):
                 accessible(name + ' auto interval')

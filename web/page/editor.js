@@ -158,6 +158,10 @@
     $('s-internet').checked = settings.internetTime;
     $('s-silence').checked = settings.noComSound;
     $('s-auto').checked = settings.autoExecution;
+    // Under the bell service there is no start at log-on to set.
+    $('s-auto').disabled = Boolean(settings.autoExecutionNote);
+    $('s-auto-note').textContent = settings.autoExecutionNote || '';
+    $('s-auto-note').hidden = !settings.autoExecutionNote;
     $('s-exit').checked = settings.reservedExit.on;
     $('s-exit-time').value = settings.reservedExit.time;
   }
@@ -185,7 +189,80 @@
     drawSettings();
   }
 
+  // Holidays: the rules, one added or deleted, a calendar file imported after its preview.
+  async function holidayOrder(path, body, headers) {
+    const response = await fetch(path, {
+      method: 'POST', credentials: 'same-origin', body,
+      headers: Object.assign({ 'X-CSRF-Token': csrf }, headers || {}),
+    });
+    let data = {};
+    try { data = await response.json(); } catch (e) { /* not JSON */ }
+    const message = $('edit-message');
+    message.className = response.status === 200 ? 'note' : 'error';
+    message.textContent = response.status === 200 ? words().saved : (data.error || said().error + response.status);
+    return { status: response.status, data };
+  }
+
+  function drawHolidays(rules) {
+    $('rules').replaceChildren(...rules.map((rule) => {
+      const li = document.createElement('li');
+      const text = document.createElement('span');
+      text.textContent = rule.line;
+      const remove = document.createElement('button');
+      remove.type = 'button'; remove.className = 'warn'; remove.textContent = words().delete;
+      remove.setAttribute('aria-label', words().delete + ' ' + rule.line);
+      remove.addEventListener('click', async () => {
+        const answer = await holidayOrder('/api/holidays/remove', JSON.stringify({ line: rule.line }),
+          { 'Content-Type': 'application/json' });
+        if (answer.status === 200) drawHolidays(answer.data.rules);
+      });
+      li.append(text, remove);
+      return li;
+    }));
+    const kinds = [['', words().noBells]]
+      .concat([1, 2, 3, 4, 5, 6, 7].map((n) => ['d' + n, words().bellsOf.replace('%1', weekday(n))]))
+      .concat([1, 2, 3, 4, 5, 6].map((n) => ['t' + n, words().bellsOf.replace('%1', words().templet.replace('%1', n))]));
+    fillChoice($('h-kind'), kinds);
+  }
+
+  async function addHoliday() {
+    if (!$('h-from').reportValidity()) return;
+    const rule = { from: $('h-from').value, to: $('h-to').value, name: $('h-name').value };
+    const kind = $('h-kind').value;
+    if (kind[0] === 'd') rule.makeUp = Number(kind.slice(1));
+    if (kind[0] === 't') rule.templet = Number(kind.slice(1));
+    const answer = await holidayOrder('/api/holidays', JSON.stringify(rule), { 'Content-Type': 'application/json' });
+    if (answer.status === 200) { drawHolidays(answer.data.rules); $('h-name').value = ''; }
+  }
+
+  // The preview first; a calendar of school days says so, and needs a second yes.
+  async function importCalendar(confirm) {
+    const file = $('h-file').files[0];
+    if (!file) return;
+    const data = await file.arrayBuffer();
+    const headers = confirm ? { 'X-Confirm': 'yes' } : {};
+    if (confirm && $('h-confirm').dataset.termDates === 'true') headers['X-Term-Dates'] = 'yes';
+    const answer = await holidayOrder('/api/holidays/import', data, headers);
+    if (answer.status !== 200) return;
+    if (!confirm) {
+      $('h-preview').textContent = answer.data.preview;
+      $('h-preview').hidden = false;
+      const guard = $('holidays').dataset;
+      $('h-confirm').textContent = answer.data.termDates ? guard.importAnyway : guard.import;
+      $('h-confirm').className = answer.data.termDates ? 'warn' : '';
+      $('h-confirm').dataset.termDates = String(answer.data.termDates);
+      $('h-confirm').hidden = false;
+      $('edit-message').textContent = '';
+      return;
+    }
+    $('h-preview').hidden = true; $('h-confirm').hidden = true; $('h-file').value = '';
+    const rules = await fetch('/api/holidays', { credentials: 'same-origin' });
+    if (rules.status === 200) drawHolidays((await rules.json()).rules);
+  }
+
   async function load() {
+    const holidays = await fetch('/api/holidays', { credentials: 'same-origin' });
+    if (holidays.status === 200) drawHolidays((await holidays.json()).rules);
     const got = await fetch('/api/settings', { credentials: 'same-origin' });
     if (got.status === 200) {
       settings = await got.json();
@@ -274,6 +351,9 @@
     });
     $('auto-save').addEventListener('click', () => send(autoPart()));
     $('settings-save').addEventListener('click', saveSettings);
+    $('h-add').addEventListener('click', addHoliday);
+    $('h-file').addEventListener('change', () => importCalendar(false));
+    $('h-confirm').addEventListener('click', () => importCalendar(true));
     $('sound-file').addEventListener('change', async () => {
       const file = $('sound-file').files[0];
       if (!file) return;
