@@ -1318,7 +1318,7 @@ Las señales solo suenan en este edificio.</translation>
     <name>tollix::AlarmBanner</name>
     <message>
         <source>Every bell is held until All clear.</source>
-        <translation>Todos los timbres quedan en suspenso hasta el fin de la alerta.</translation>
+        <translation>Ningún timbre suena hasta el fin de la alerta.</translation>
     </message>
     <message>
         <source>All clear...</source>
@@ -1383,7 +1383,7 @@ Las señales solo suenan en este edificio.</translation>
         <source>Sound the %1 signal on every speaker now?
 Every bell is held until All clear.</source>
         <translation>¿Hacer sonar ahora la señal «%1» en todos los altavoces?
-Todos los timbres quedan en suspenso hasta el fin de la alerta.</translation>
+Ningún timbre suena hasta el fin de la alerta.</translation>
     </message>
     <message>
         <source>The setting could not be saved: %1</source>

@@ -1318,7 +1318,7 @@ Les signaux ne retentissent que dans ce bâtiment.</translation>
     <name>tollix::AlarmBanner</name>
     <message>
         <source>Every bell is held until All clear.</source>
-        <translation>Toutes les sonneries sont suspendues jusqu’à la fin d’alerte.</translation>
+        <translation>Aucune sonnerie jusqu’à la fin d’alerte.</translation>
     </message>
     <message>
         <source>All clear...</source>
@@ -1337,7 +1337,7 @@ Les signaux ne retentissent que dans ce bâtiment.</translation>
     <name>tollix::AlarmWindow</name>
     <message>
         <source>Lockdown</source>
-        <translation>Alerte intrusion</translation>
+        <translation>Intrusion</translation>
     </message>
     <message>
         <source>Evacuation</source>
@@ -1353,7 +1353,7 @@ Les signaux ne retentissent que dans ce bâtiment.</translation>
     </message>
     <message>
         <source>Lockdown...</source>
-        <translation>Alerte intrusion...</translation>
+        <translation>Intrusion...</translation>
     </message>
     <message>
         <source>Evacuation...</source>
@@ -1383,7 +1383,7 @@ Les signaux ne retentissent que dans ce bâtiment.</translation>
         <source>Sound the %1 signal on every speaker now?
 Every bell is held until All clear.</source>
         <translation>Faire retentir maintenant le signal « %1 » sur tous les haut-parleurs ?
-Toutes les sonneries sont suspendues jusqu’à la fin d’alerte.</translation>
+Aucune sonnerie jusqu’à la fin d’alerte.</translation>
     </message>
     <message>
         <source>The setting could not be saved: %1</source>
