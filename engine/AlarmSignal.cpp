@@ -228,7 +228,11 @@ bool AlarmSignal::play(const std::string& name) {
     // Whatever "No com sound" and a fade did: a signal is heard.
     engine.soundControl.SetMasterMute(false);
     engine.soundControl.SetMasterVolume(kFullVolume);
+    // A relay on for the signal's whole sound; the flag only reaches this
+    // play, so a bell after the signal keeps its own hold.
+    services_.player.holdThroughSound(true);
     services_.player.play();
+    services_.player.holdThroughSound(false);
     startedMs_ = engine.clock().monotonicMs();
     lengthMs_ = services_.player.length();
     planNext();

@@ -18,6 +18,9 @@ class MediaPlayer {
     // it cannot be played (missing, unreadable, not audio); nothing is open then.
     virtual bool open() = 0;
     virtual void play() = 0;
+    // While on, a "play" keeps every relay on for its whole sound, whatever
+    // its hold: an emergency signal. A player without relays ignores it.
+    virtual void holdThroughSound(bool on) { (void)on; }
     // Loads `path` paused ahead of its bell, so that opening it then takes no
     // time; for when nothing sounds. A player that cannot simply ignores it.
     virtual void warm(const std::string& path) { (void)path; }

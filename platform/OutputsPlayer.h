@@ -28,6 +28,7 @@ class OutputsPlayer final : public MediaPlayer {
     // True when it opened on any output; it plays on those.
     bool open() override;
     void play() override;
+    void holdThroughSound(bool on) override { others_.holdThroughSound(on); }
     void warm(const std::string& path) override;
     void close() override;
     void stopAll() override;

@@ -87,6 +87,8 @@ TEST_F(Alarm, ASignalHoldsTheBellsRepeatsAndAllClearGivesTheOutputsBack) {
     EXPECT_EQ(engine->heldFor(), "");
     runUntil("2026-12-07 08:31:20");
     EXPECT_EQ(opens("all-clear-chime.wav"), 1) << "once";
+    EXPECT_EQ(player.wholePlays, 7) << "relays on for each signal's whole sound";
+    EXPECT_FALSE(player.holdingThrough) << "a bell keeps its own hold";
     EXPECT_EQ(mixer.volume, 40);
     EXPECT_TRUE(mixer.muted);
     EXPECT_FALSE(alarm->order("Fire", "window"));

@@ -149,7 +149,13 @@ class FakePlayer final : public MediaPlayer {
         calls.push_back("open " + fileName);
         return isOpen = lengths.count(fileName) > 0;
     }
-    void play() override { calls.push_back("play"); }
+    void play() override {
+        calls.push_back("play");
+        wholePlays += holdingThrough;
+    }
+    bool holdingThrough = false;
+    int wholePlays = 0;  // plays that keep relays on for the whole sound
+    void holdThroughSound(bool on) override { holdingThrough = on; }
     void close() override {
         calls.push_back("close");
         isOpen = false;
