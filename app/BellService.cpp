@@ -6,6 +6,7 @@
 #include "schedule/Holidays.h"
 #include "sound/SoundLibrary.h"
 #include "timesync/TimeSync.h"
+#include "web/AlarmsPart.h"
 #include "web/WebApi.h"
 #include "web/WebServer.h"
 
@@ -196,12 +197,14 @@ QString BellService::say(const QString& text, const std::string& by) {
 }
 
 web::WebApi& BellService::api() {
-    if (!webApi_)
+    if (!webApi_) {
         webApi_ = std::make_unique<web::WebApi>(web::WebApi::Services{
             model, engine, services_.clock, services_.paths.soundFolder(), services_.ringLog.file(),
             &services_.timeSync, &alarm,
             [this](const QString& text, const std::string& by) { return say(text, by); },
-            services_.playable});
+            services_.playable, web::soundOfAlarms(alarm)});
+        webApi_->settingsApi().addPart(QStringLiteral("alarms"), web::alarmsPart(alarm));
+    }
     return *webApi_;
 }
 

@@ -179,6 +179,7 @@ void AlarmSignal::raise(const std::string& name, const std::string& by, bool res
         state.push_back(std::to_string(*volumeBefore_));
     const std::string unsaved = sound::writeStateFile(stateFile(), state);
     chime_ = false;
+    saidWhy_.clear();
     active_ = name;
     by_ = by;
     services_.engine.holdBells("alarm: " + name);
@@ -199,6 +200,7 @@ void AlarmSignal::allClear(const std::string& by) {
     record(RingOutcome::AllClear, ended,
            by + (unsaved.empty() ? "" : "; the state file stays: " + unsaved));
     services_.engine.holdBells({});
+    saidWhy_.clear();
     chime_ = play(kAllClear);
     if (!chime_)
         giveBackOutputs();
@@ -212,6 +214,10 @@ fs::path AlarmSignal::soundFile(const std::string& name) const {
         if (!sound.empty() && fs::is_regular_file(folder / sound, ec))
             return folder / sound;
     // A sound taken away: the program's own signal sounds instead.
+    return ownSound(name);
+}
+
+fs::path AlarmSignal::ownSound(const std::string& name) const {
     const std::size_t own = name == kLockdown ? 0 : name == kEvacuation ? 1 : 2;
     return ownSoundsFolder(services_.stateFolder) / sound::kAlarmTones[own].fileName;
 }
@@ -222,9 +228,30 @@ bool AlarmSignal::play(const std::string& name) {
     engine.bellStop();
     (void)engine.chooseBellOutputs();
     services_.player.close();
-    services_.player.setFileName(soundFile(name).string());
-    if (!services_.player.open())
-        return false;
+    // A spoken sound plays its rendered words; words not rendered yet, or a
+    // file that will not open, give way to the program's own signal: a
+    // signal is never silent. Why is said once, not at every repeat.
+    const auto opens = [this](const fs::path& file) {
+        services_.player.setFileName(file.string());
+        return services_.player.open();
+    };
+    std::string why;
+    const fs::path file = engine.playable(soundFile(name), why);
+    if (!why.empty())
+        why = "not spoken: " + why;
+    else if (!opens(file))
+        why = "the file could not be played";
+    if (why.empty()) {
+        saidWhy_.clear();
+    } else {
+        if (file == ownSound(name))
+            return false;
+        if (why != std::exchange(saidWhy_, why))
+            record(RingOutcome::Failed, settings_.of(name).sound,
+                   why + "; the program's own signal instead");
+        if (!opens(ownSound(name)))
+            return false;
+    }
     // Whatever "No com sound" and a fade did: a signal is heard.
     engine.soundControl.SetMasterMute(false);
     engine.soundControl.SetMasterVolume(kFullVolume);
@@ -279,12 +306,24 @@ void AlarmSignal::record(RingOutcome outcome, const std::string& sound, const st
     (void)services_.ringLog.append({services_.engine.clock().now(), outcome, sound, reason});
 }
 
-std::string AlarmSignal::set(const AlarmSound& signal) {
-    AlarmSettings changed = settings_;
-    AlarmSound& kept = changed.of(signal.name);
-    if (kept.name != signal.name)
+std::string AlarmSignal::check(const AlarmSound& signal) const {
+    if (settings_.of(signal.name).name != signal.name)
         return "unknown signal " + signal.name;
-    kept = signal;
+    if (signal.repeatSeconds < 0 || signal.repeatSeconds > kLongestRepeat)
+        return "repeat must be 0 to " + std::to_string(kLongestRepeat) + " seconds";
+    // The sound it has may stay, though gone: the program's own plays then.
+    const auto choices = soundChoices();
+    if (signal.sound != settings_.of(signal.name).sound &&
+        std::find(choices.begin(), choices.end(), signal.sound) == choices.end())
+        return "no sound " + signal.sound;
+    return {};
+}
+
+std::string AlarmSignal::set(const AlarmSound& signal) {
+    if (std::string why = check(signal); !why.empty())
+        return why;
+    AlarmSettings changed = settings_;
+    changed.of(signal.name) = signal;
     if (std::string error = changed.write(services_.alarmsIni); !error.empty())
         return error;
     settings_ = std::move(changed);
@@ -295,7 +334,7 @@ std::vector<std::string> AlarmSignal::soundChoices() const {
     std::vector<std::string> choices;
     for (const auto& tone : sound::kAlarmTones) choices.emplace_back(tone.fileName);
     for (const std::string& name : sound::SoundFolderScan(services_.soundFolder))
-        if (sound::isPlayableFile(name) &&
+        if (sound::isSoundFile(name) &&
             std::find(choices.begin(), choices.end(), name) == choices.end())
             choices.push_back(name);
     return choices;

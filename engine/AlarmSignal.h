@@ -98,6 +98,10 @@ class AlarmSignal final : public QObject {
     const AlarmSettings& settings() const { return settings_; }
     // A signal's sound and repeat, saved. Empty on success, else why not.
     std::string set(const AlarmSound& signal);
+    // Why `signal` cannot be set (an unknown name, a repeat beyond an hour, a
+    // sound that is no choice); empty when it can.
+    std::string check(const AlarmSound& signal) const;
+    static constexpr int kLongestRepeat = 3600;
     // The sounds a signal may have: the program's own and the sound list's files.
     std::vector<std::string> soundChoices() const;
     // Tries a signal's sound as a test sound; false when it cannot be played
@@ -116,7 +120,10 @@ class AlarmSignal final : public QObject {
     void allClear(const std::string& by);
     bool play(const std::string& name);
     void planNext();
+    // The sound folder's file of a signal (a spoken one as written), or the
+    // program's own signal sound when it is not there.
     std::filesystem::path soundFile(const std::string& name) const;
+    std::filesystem::path ownSound(const std::string& name) const;
     std::filesystem::path stateFile() const { return services_.stateFolder / "alarm"; }
     void record(RingOutcome outcome, const std::string& sound, const std::string& reason);
     void giveBackOutputs();
@@ -130,6 +137,8 @@ class AlarmSignal final : public QObject {
     long lengthMs_ = 0;
     std::optional<int> volumeBefore_;
     QTimer next_;
+    // Why the chosen sound could not sound, as last said on the record.
+    std::string saidWhy_;
     QString linkProblem_;
 };
 

@@ -146,6 +146,9 @@ class BellEngine final : public QObject, public sound::BellState {
     // The listed outputs that are there now play the next sound; what is
     // missing, for the record.
     std::string chooseBellOutputs() { return chooseOutputs(); }
+    // What the player is given for `file`: a spoken sound's WAV; `problem`
+    // says why a spoken sound has none.
+    std::filesystem::path playable(const std::filesystem::path& file, std::string& problem) const;
     // Between bells, other programs are held silent again when so set.
     void quietAgain();
 
@@ -201,9 +204,6 @@ class BellEngine final : public QObject, public sound::BellState {
     void fireEntry(int index, const LocalTime& time);
     bool startBell(const std::filesystem::path& file, int extraSeconds, RingRecord record);
     void endBell();
-    // What the player is given for `file`: a spoken sound's WAV; `problem`
-    // says why a spoken sound has none.
-    std::filesystem::path playable(const std::filesystem::path& file, std::string& problem) const;
     void checkBells(const LocalTime& time);
     // The file of the next minute's bell is loaded in its last seconds.
     void warmNextBell(const LocalTime& time);

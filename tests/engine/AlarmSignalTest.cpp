@@ -16,6 +16,7 @@ class Alarm : public ::testing::Test, protected test::EngineDoubles {
     fs::path own = dir.path() / "state/alarm-sounds";
     std::unique_ptr<BellEngine> engine;
     std::unique_ptr<AlarmSignal> alarm;
+    sound::SpokenFile spoken;  // what the speech hook gives for any text
 
     void SetUp() override {
         fs::create_directories(paths.dataFolder());
@@ -32,7 +33,9 @@ class Alarm : public ::testing::Test, protected test::EngineDoubles {
     }
     void begin(const char* local) {
         clock.wallMs = clock.runningMs = SteppingClock::localMs(local);
-        engine = std::make_unique<BellEngine>(engineServices(clock), model);
+        EngineServices services = engineServices(clock);
+        services.spoken = [this](const fs::path&) { return spoken; };
+        engine = std::make_unique<BellEngine>(services, model);
         alarm = std::make_unique<AlarmSignal>(
             AlarmSignal::Services{*engine, player, ringLog, paths.soundFolder(),
                                   paths.dataFolder() / "alarms.ini", dir.path() / "state"});
@@ -112,6 +115,28 @@ TEST_F(Alarm, ASignalLeftByTheLastRunIsResumedAtStart) {
     alarm->order(kAllClear, "window");
     runUntil("2026-12-07 08:30:05");
     EXPECT_EQ(mixer.volume, 55) << "the volume the last run found";
+}
+
+// A spoken signal plays its rendered words; until they are rendered the
+// program's own signal sounds, and the record says why once.
+TEST_F(Alarm, ASpokenSignalSoundsItsWordsOrTheOwnSignalUntilRendered) {
+    writeBytes(paths.soundFolder() / "drill.say", "Lockdown. Stay in your rooms.");
+    const fs::path wav = dir.path() / "drill.wav";
+    player.lengths[wav.string()] = 3000;
+    spoken.problem = "still being rendered";
+    begin("2026-12-07 08:29:50");
+    const auto choices = alarm->soundChoices();
+    EXPECT_NE(std::find(choices.begin(), choices.end(), "drill.say"), choices.end());
+    ASSERT_EQ(alarm->set({kLockdown, "drill.say", 5}), "");
+    ASSERT_TRUE(alarm->order(kLockdown, "window"));
+    runUntil("2026-12-07 08:29:56");
+    EXPECT_EQ(opens("lockdown-signal.wav"), 2);
+    spoken = {wav, ""};
+    runUntil("2026-12-07 08:30:01");
+    EXPECT_EQ(player.calls.end()[-2], "open " + wav.string());
+    EXPECT_EQ(records(), "alarm Lockdown, failed drill.say, held a.mp3") << "said once";
+    EXPECT_NE(log().find("\tdrill.say\tnot spoken: still being rendered; the program's own"),
+              std::string::npos);
 }
 
 // data/alarms.ini: written with the defaults at first start; a line that

@@ -63,6 +63,26 @@ TEST(WebEditEndToEnd, ABellMovedThroughTheApiRingsAtItsNewMinuteAndRefusedEditsC
                   .status,
               415);
     EXPECT_FALSE(fs::exists(folder / "noise.wav"));
+
+    // A signal's sound set from the page's settings, with the signal's checks;
+    // a sound a signal names is not deleted.
+    const auto putAlarm = [&](const QByteArray& version, const char* sound, int repeat) {
+        return http(port, "PUT", "/api/settings", session + "If-Match: " + version + "\r\n",
+                    QByteArray(R"({"alarms": {"signals": [{"name": "Lockdown", "sound": ")") +
+                        sound + R"(", "repeat": )" + QByteArray::number(repeat) + "}]}}");
+    };
+    const auto versionOf = [](const QByteArray& body) {
+        return QJsonDocument::fromJson(body)[u"version"_s].toString().toLatin1();
+    };
+    const QByteArray settings = versionOf(http(port, "GET", "/api/settings", session).body);
+    EXPECT_EQ(putAlarm(settings, "copy.wav", 7200).status, 400);
+    EXPECT_EQ(putAlarm(settings, "gone.wav", 20).status, 400);
+    const auto alarmed = putAlarm(settings, "copy.wav", 20);
+    ASSERT_EQ(alarmed.status, 200) << alarmed.body.toStdString();
+    const fs::path alarms = tollix.paths.dataFolder() / "alarms.ini";
+    EXPECT_NE(readBytes(alarms).find("Lockdown = copy.wav; repeat=20"), std::string::npos);
+    EXPECT_EQ(http(port, "DELETE", "/api/sounds/copy.wav", session).status, 409);
+    ASSERT_EQ(putAlarm(versionOf(alarmed.body), "lockdown-signal.wav", 30).status, 200);
     EXPECT_EQ(http(port, "DELETE", "/api/sounds/bell.wav", session).status, 409);  // rings at 11
     EXPECT_EQ(http(port, "DELETE", "/api/sounds/copy.wav", session).status, 200);
     EXPECT_FALSE(fs::exists(folder / "copy.wav"));
@@ -70,8 +90,9 @@ TEST(WebEditEndToEnd, ABellMovedThroughTheApiRingsAtItsNewMinuteAndRefusedEditsC
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             return tollix.records() ==
-                   "web Log in, web Schedule changed, web Sound added: copy.wav, web Sound "
-                   "deleted: copy.wav, rang bell.wav";
+                   "web Log in, web Schedule changed, web Sound added: copy.wav, web Setting "
+                   "changed: alarms, web Setting changed: alarms, web Sound deleted: copy.wav, "
+                   "rang bell.wav";
         },
         30000))
         << tollix.records();
