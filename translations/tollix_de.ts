@@ -1225,6 +1225,10 @@
         <source>The sound could not be played.</source>
         <translation>Der Klang konnte nicht abgespielt werden.</translation>
     </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>Notfallsignal: %1</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>

@@ -1225,6 +1225,10 @@
         <source>The sound could not be played.</source>
         <translation>The sound could not be played.</translation>
     </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>Alarm: %1</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>

@@ -1225,6 +1225,10 @@
         <source>The sound could not be played.</source>
         <translation>No se pudo reproducir el sonido.</translation>
     </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>Señal de emergencia: %1</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>

@@ -1225,6 +1225,10 @@
         <source>The sound could not be played.</source>
         <translation>Le son n’a pas pu être joué.</translation>
     </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>Signal d’urgence : %1</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>

@@ -1225,6 +1225,10 @@
         <source>The sound could not be played.</source>
         <translation>无法播放该声音。</translation>
     </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>紧急信号：%1</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>
