@@ -101,6 +101,49 @@
     </message>
 </context>
 <context>
+    <name>CalendarSubscriptions</name>
+    <message>
+        <source>the new copy is refused: %1</source>
+        <translation>die neue Fassung wird abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>the copy cannot be kept: %1</source>
+        <translation>die Fassung kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>no copy yet</source>
+        <translation>noch keine Fassung</translation>
+    </message>
+    <message>
+        <source>%1 rules in force, fetched %2</source>
+        <translation>%1 Regeln gelten, abgerufen %2</translation>
+    </message>
+    <message>
+        <source>; the last fetch failed: %1</source>
+        <translation>; der letzte Abruf ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source> (http: local network only)</source>
+        <translation> (http: nur im lokalen Netz)</translation>
+    </message>
+    <message>
+        <source>a new copy waits for acceptance: %1 (tollix --refresh-calendars --accept %2 takes it)</source>
+        <translation>eine neue Fassung wartet auf Bestätigung: %1 (tollix --refresh-calendars --accept %2 übernimmt sie)</translation>
+    </message>
+    <message>
+        <source>calendar %1 could not be fetched: %2; its last copy is in force</source>
+        <translation>Kalender %1 konnte nicht abgerufen werden: %2; seine letzte Fassung gilt</translation>
+    </message>
+    <message>
+        <source>calendar %1 could not be fetched: %2</source>
+        <translation>Kalender %1 konnte nicht abgerufen werden: %2</translation>
+    </message>
+    <message>
+        <source>calendar %1: a new copy waits for acceptance: %2</source>
+        <translation>Kalender %1: eine neue Fassung wartet auf Bestätigung: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Tollix rings the day&apos;s school bells through the speakers at their minute.</source>
@@ -161,6 +204,34 @@
     <message>
         <source>Prints what the running copy does now (state, next bell, last ring, problems) and ends. Exit status 1: no copy runs.</source>
         <translation>Gibt aus, was die laufende Kopie gerade tut (Zustand, nächste Glocke, letztes Läuten, Probleme), und endet. Exit-Status 1: keine Kopie läuft.</translation>
+    </message>
+    <message>
+        <source>Hands the emergency signal &lt;name&gt; (Lockdown or Evacuation) to the running copy, which sounds it until All clear, and ends. Exit status 1: no copy runs; 2: an unknown name.</source>
+        <translation>Übergibt das Notfallsignal &lt;Name&gt; (Lockdown oder Evacuation) an die laufende Kopie, die es bis zur Entwarnung ertönen lässt, und endet. Exit-Status 1: keine Kopie läuft; 2: ein unbekannter Name.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Ends the emergency signal of the running copy and ends. Exit status 1: no copy runs.</source>
+        <translation>Beendet das Notfallsignal der laufenden Kopie und endet. Exit-Status 1: keine Kopie läuft.</translation>
+    </message>
+    <message>
+        <source>Has the running copy fetch its subscribed calendars (data/calendars.ini) now, prints their state and ends. Exit status 1: no copy runs; 3: the copy named by --accept was not waiting.</source>
+        <translation>Lässt die laufende Kopie ihre abonnierten Kalender (data/calendars.ini) jetzt abrufen, gibt deren Zustand aus und endet. Exit-Status 1: keine Kopie läuft; 3: die mit --accept genannte Fassung wartete nicht.</translation>
+    </message>
+    <message>
+        <source>With --refresh-calendars: takes the new copy of the calendar &lt;name&gt; that waits for the operator&apos;s Yes.</source>
+        <translation>Mit --refresh-calendars: übernimmt die neue Fassung des Kalenders &lt;Name&gt;, die auf das Ja des Bedieners wartet.</translation>
+    </message>
+    <message>
+        <source>tollix: --accept goes only with --refresh-calendars (try --help)</source>
+        <translation>tollix: --accept gilt nur mit --refresh-calendars (siehe --help)</translation>
+    </message>
+    <message>
+        <source>tollix: unknown signal &apos;%1&apos;: Lockdown or Evacuation (try --help)</source>
+        <translation>tollix: unbekanntes Signal „%1“: Lockdown oder Evacuation (siehe --help)</translation>
     </message>
 </context>
 <context>
@@ -626,6 +697,22 @@
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>&amp;Alarms</source>
+        <translation>A&amp;larme</translation>
+    </message>
+    <message>
+        <source>Words to say</source>
+        <translation>Zu sprechender Text</translation>
+    </message>
+    <message>
+        <source>Spoken at once on the bells&apos; outputs.</source>
+        <translation>Wird sofort auf den Ausgängen der Klingeln gesprochen.</translation>
+    </message>
+    <message>
+        <source>Say</source>
+        <translation>Sprechen</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -781,6 +868,61 @@
         <source>Music file must exist more than one in music list folder, except file name starting ##</source>
         <translation>Der Musiklistenordner muss mindestens eine Musikdatei enthalten, deren Name nicht mit ## beginnt</translation>
     </message>
+    <message>
+        <source>An emergency signal sounds: no bell is rung until All clear.</source>
+        <translation>Ein Notfallsignal ertönt: Bis zur Entwarnung läutet keine Klingel.</translation>
+    </message>
+</context>
+<context>
+    <name>Subscriptions</name>
+    <message>
+        <source>%1 may be read by others and is not used (chmod 600 it)</source>
+        <translation>%1 ist für andere lesbar und wird nicht verwendet (chmod 600 darauf anwenden)</translation>
+    </message>
+    <message>
+        <source>calendars.ini line %1: %2</source>
+        <translation>calendars.ini Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no address and no setting</source>
+        <translation>„%1“ ist weder eine Adresse noch eine Einstellung</translation>
+    </message>
+    <message>
+        <source>refresh is a number of hours, 1 .. 168</source>
+        <translation>refresh ist eine Zahl von Stunden, 1 .. 168</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no setting (refresh, ca)</source>
+        <translation>„%1“ ist keine Einstellung (refresh, ca)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no https:// or webcal:// address</source>
+        <translation>„%1“ ist keine https://- oder webcal://-Adresse</translation>
+    </message>
+    <message>
+        <source>http:// is only for the local network; %1 needs https://</source>
+        <translation>http:// gilt nur im lokalen Netz; %1 braucht https://</translation>
+    </message>
+    <message>
+        <source>it would silence %1 of the %2 school days of %3</source>
+        <translation>sie würde %1 der %2 Schultage im %3 stumm schalten</translation>
+    </message>
+    <message>
+        <source>it would change %1 school days at once (more than %2)</source>
+        <translation>sie würde %1 Schultage auf einmal ändern (mehr als %2)</translation>
+    </message>
+    <message>
+        <source>Days without bells added: %1</source>
+        <translation>Hinzugefügte Tage ohne Klingeln: %1</translation>
+    </message>
+    <message>
+        <source>Days without bells removed: %1</source>
+        <translation>Entfernte Tage ohne Klingeln: %1</translation>
+    </message>
+    <message>
+        <source>Days with other bells: %1</source>
+        <translation>Tage mit anderen Klingelzeiten: %1</translation>
+    </message>
 </context>
 <context>
     <name>TimeSync</name>
@@ -923,6 +1065,170 @@
         <source>The schedule is stopped.</source>
         <translation>Der Plan ist gestoppt.</translation>
     </message>
+    <message>
+        <source>Say now</source>
+        <translation>Jetzt sprechen</translation>
+    </message>
+    <message>
+        <source>Words to say</source>
+        <translation>Zu sprechender Text</translation>
+    </message>
+    <message>
+        <source>Say</source>
+        <translation>Sprechen</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Ansichten</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>Klingeln</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>All days</source>
+        <translation>Alle Tage</translation>
+    </message>
+    <message>
+        <source>Templet %1</source>
+        <translation>Vorlage %1</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>Changed meanwhile elsewhere: shown as it is now</source>
+        <translation>Inzwischen anderswo geändert: so angezeigt, wie es jetzt ist</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(kein Klang)</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>Time mode</source>
+        <translation>Zeitmodus</translation>
+    </message>
+    <message>
+        <source>Auto interval</source>
+        <translation>Automatische Abstände</translation>
+    </message>
+    <message>
+        <source>Manual input</source>
+        <translation>Manuelle Eingabe</translation>
+    </message>
+    <message>
+        <source>Apply week</source>
+        <translation>Ganze Woche</translation>
+    </message>
+    <message>
+        <source>Set each day</source>
+        <translation>Jeder Tag einzeln</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>No rings</source>
+        <translation>Keine Klingel</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Copy to...</source>
+        <translation>Kopieren nach...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Settings of</source>
+        <translation>Einstellungen für</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Work (minutes)</source>
+        <translation>Unterricht (Minuten)</translation>
+    </message>
+    <message>
+        <source>Rest (minutes)</source>
+        <translation>Pause (Minuten)</translation>
+    </message>
+    <message>
+        <source>Start bell</source>
+        <translation>Startklingel</translation>
+    </message>
+    <message>
+        <source>End bell</source>
+        <translation>Endklingel</translation>
+    </message>
+    <message>
+        <source>Alarm after start bell</source>
+        <translation>Alarm nach der Startklingel</translation>
+    </message>
+    <message>
+        <source>Minutes after</source>
+        <translation>Minuten danach</translation>
+    </message>
+    <message>
+        <source>Alarm sound</source>
+        <translation>Klang des Alarms</translation>
+    </message>
+    <message>
+        <source>Alarm before end bell</source>
+        <translation>Alarm vor der Endklingel</translation>
+    </message>
+    <message>
+        <source>Minutes before</source>
+        <translation>Minuten davor</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Unknown signal.</source>
+        <translation>Unbekanntes Signal.</translation>
+    </message>
+    <message>
+        <source>A bell is sounding.</source>
+        <translation>Eine Klingel läutet gerade.</translation>
+    </message>
+    <message>
+        <source>The sound could not be played.</source>
+        <translation>Der Klang konnte nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>Notfallsignal: %1</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>
@@ -996,6 +1302,96 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
     <message>
         <source>TOLLIX does not run.</source>
         <translation>TOLLIX läuft nicht.</translation>
+    </message>
+    <message>
+        <source>TOLLIX does not run: the signal was not given.</source>
+        <translation>TOLLIX läuft nicht: Das Signal wurde nicht ausgelöst.</translation>
+    </message>
+    <message>
+        <source>No new copy of the calendar %1 waits for acceptance.</source>
+        <translation>Für den Kalender %1 wartet keine neue Fassung auf Bestätigung.</translation>
+    </message>
+    <message>
+        <source>A file could not be read: %1
+The signals sound in this building only.</source>
+        <translation>Eine Datei konnte nicht gelesen werden: %1
+Die Signale ertönen nur in diesem Gebäude.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::AlarmBanner</name>
+    <message>
+        <source>Every bell is held until All clear.</source>
+        <translation>Alle Klingeln ruhen bis zur Entwarnung.</translation>
+    </message>
+    <message>
+        <source>All clear...</source>
+        <translation>Entwarnung...</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>Entwarnung</translation>
+    </message>
+    <message>
+        <source>End the signal and ring the bells again?</source>
+        <translation>Das Signal beenden und die Klingeln wieder läuten lassen?</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::AlarmWindow</name>
+    <message>
+        <source>Lockdown</source>
+        <translation>Amok-Alarm</translation>
+    </message>
+    <message>
+        <source>Evacuation</source>
+        <translation>Räumung</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>Entwarnung</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Lockdown...</source>
+        <translation>Amok-Alarm...</translation>
+    </message>
+    <message>
+        <source>Evacuation...</source>
+        <translation>Räumung...</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Klang</translation>
+    </message>
+    <message>
+        <source>Again after (s, 0: at once)</source>
+        <translation>Erneut nach (s, 0: sofort)</translation>
+    </message>
+    <message>
+        <source>Try</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>The sound cannot be tried now: a bell or a signal sounds, or the file cannot be played.</source>
+        <translation>Der Klang kann jetzt nicht getestet werden: Eine Klingel oder ein Signal ertönt, oder die Datei kann nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>Sound the %1 signal on every speaker now?
+Every bell is held until All clear.</source>
+        <translation>Das Signal „%1“ jetzt auf allen Lautsprechern auslösen?
+Alle Klingeln ruhen bis zur Entwarnung.</translation>
+    </message>
+    <message>
+        <source>The setting could not be saved: %1</source>
+        <translation>Die Einstellung konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1733,40 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
         <source>Year</source>
         <translation>Jahr</translation>
     </message>
+    <message>
+        <source>From the subscribed calendar %1</source>
+        <translation>Aus dem abonnierten Kalender %1</translation>
+    </message>
+    <message>
+        <source>Subscribed: %1, %2 rules</source>
+        <translation>Abonniert: %1, %2 Regeln</translation>
+    </message>
+    <message>
+        <source>, fetched %1</source>
+        <translation>, abgerufen %1</translation>
+    </message>
+    <message>
+        <source> (http: local network only)</source>
+        <translation> (http: nur im lokalen Netz)</translation>
+    </message>
+    <message>
+        <source>The last fetch failed: %1; the last good copy is used.</source>
+        <translation>Der letzte Abruf ist fehlgeschlagen: %1; die letzte gute Fassung wird verwendet.</translation>
+    </message>
+    <message>
+        <source>A new copy of %1 waits: %2
+%3</source>
+        <translation>Eine neue Fassung von %1 wartet: %2
+%3</translation>
+    </message>
+    <message>
+        <source>Take the new copy of %1</source>
+        <translation>Neue Fassung von %1 übernehmen</translation>
+    </message>
+    <message>
+        <source>Take the new copy of %1 with the days it changes?</source>
+        <translation>Die neue Fassung von %1 mit den Tagen übernehmen, die sie ändert?</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1360,24 +1790,12 @@ Die öffentlichen Zeitserver werden verwendet.</translation>
         <translation>Ausgänge</translation>
     </message>
     <message>
-        <source>The bells play on every output ticked, all at once.
-None ticked: the default output. Another computer&apos;s speakers are an output too
-(a network sink of the sound server: see the README).</source>
-        <translation>Die Klingeln spielen gleichzeitig auf jedem angekreuzten Ausgang.
-Keiner angekreuzt: der Standardausgang. Auch die Lautsprecher eines anderen Computers sind ein Ausgang
-(eine Netzwerk-Senke des Soundservers: siehe README).</translation>
-    </message>
-    <message>
         <source>Outputs the bells play on</source>
         <translation>Ausgänge, auf denen die Klingeln spielen</translation>
     </message>
     <message>
         <source>Test</source>
         <translation>Testen</translation>
-    </message>
-    <message>
-        <source>Rings the selected bell on the outputs ticked</source>
-        <translation>Spielt den gewählten Klingelton auf den angekreuzten Ausgängen</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -1390,6 +1808,131 @@ Keiner angekreuzt: der Standardausgang. Auch die Lautsprecher eines anderen Comp
     <message>
         <source>%1 (missing)</source>
         <translation>%1 (fehlt)</translation>
+    </message>
+    <message>
+        <source>The bells play on every output ticked, all at once.
+None ticked: the default output. Another computer&apos;s speakers are an output too
+(a network sink of the sound server: see the README). Relays and IP speakers
+listed below the outputs switch and play with every bell.</source>
+        <translation>Die Klingeln spielen gleichzeitig auf jedem angekreuzten Ausgang.
+Keiner angekreuzt: der Standardausgang. Auch die Lautsprecher eines anderen Computers sind ein Ausgang
+(eine Netzwerk-Senke des Soundservers: siehe README). Relais und IP-Lautsprecher
+unter den Ausgängen schalten und spielen bei jeder Klingel.</translation>
+    </message>
+    <message>
+        <source>Rings the selected bell on the outputs ticked, or switches the selected relay, or plays the bell on the selected IP speakers</source>
+        <translation>Spielt den gewählten Klingelton auf den angekreuzten Ausgängen, schaltet das gewählte Relais oder spielt die Klingel auf den gewählten IP-Lautsprechern</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Takes the selected relay or IP speakers off the list</source>
+        <translation>Nimmt das gewählte Relais oder die gewählten IP-Lautsprecher aus der Liste</translation>
+    </message>
+    <message>
+        <source>Relay ON command</source>
+        <translation>Einschaltbefehl des Relais</translation>
+    </message>
+    <message>
+        <source>Relay OFF command</source>
+        <translation>Ausschaltbefehl des Relais</translation>
+    </message>
+    <message>
+        <source>Seconds the relay stays on</source>
+        <translation>Sekunden, die das Relais eingeschaltet bleibt</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>for the sound</source>
+        <translation>so lange wie der Klang</translation>
+    </message>
+    <message>
+        <source>Add relay</source>
+        <translation>Relais hinzufügen</translation>
+    </message>
+    <message>
+        <source>Relay (a hard-wired bell)</source>
+        <translation>Relais (eine fest verdrahtete Klingel)</translation>
+    </message>
+    <message>
+        <source>ON command:</source>
+        <translation>Einschaltbefehl:</translation>
+    </message>
+    <message>
+        <source>OFF command:</source>
+        <translation>Ausschaltbefehl:</translation>
+    </message>
+    <message>
+        <source>On for:</source>
+        <translation>Einschaltdauer:</translation>
+    </message>
+    <message>
+        <source>Multicast group of the IP speakers</source>
+        <translation>Multicast-Gruppe der IP-Lautsprecher</translation>
+    </message>
+    <message>
+        <source>Port of the IP speakers</source>
+        <translation>Port der IP-Lautsprecher</translation>
+    </message>
+    <message>
+        <source>Add IP speakers</source>
+        <translation>IP-Lautsprecher hinzufügen</translation>
+    </message>
+    <message>
+        <source>IP speakers (multicast RTP, G.711)</source>
+        <translation>IP-Lautsprecher (Multicast-RTP, G.711)</translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>Gruppe:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Relay: %1</source>
+        <translation>Relais: %1</translation>
+    </message>
+    <message>
+        <source> (on for %1 s)</source>
+        <translation> (%1 s eingeschaltet)</translation>
+    </message>
+    <message>
+        <source>IP speakers: %1:%2</source>
+        <translation>IP-Lautsprecher: %1:%2</translation>
+    </message>
+    <message>
+        <source>%1 (unusable: %2)</source>
+        <translation>%1 (unbrauchbar: %2)</translation>
+    </message>
+    <message>
+        <source>Not added: %1</source>
+        <translation>Nicht hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>Not tried: a bell sounds on it now, or no bell is selected.</source>
+        <translation>Nicht getestet: Darauf läutet gerade eine Klingel, oder keine Klingel ist gewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::QtCalendarFetch</name>
+    <message>
+        <source>the certificate authority %1 cannot be read</source>
+        <translation>die Zertifizierungsstelle %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the calendar is larger than 16 MB</source>
+        <translation>der Kalender ist größer als 16 MB</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>der Server antwortete %1 %2</translation>
     </message>
 </context>
 <context>
@@ -1471,10 +2014,6 @@ Jede Klingel, Uhr und jeder Countdown von TOLLIX richtet sich nach der Schulzeit
         <translation>Klang hinzufügen</translation>
     </message>
     <message>
-        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</source>
-        <translation>Klänge (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
@@ -1501,6 +2040,14 @@ Jede Klingel, Uhr und jeder Countdown von TOLLIX richtet sich nach der Schulzeit
     <message>
         <source>Not added:%1</source>
         <translation>Nicht hinzugefügt:%1</translation>
+    </message>
+    <message>
+        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.say *.MP3 *.WAV *.WMA *.OGG *.FLAC *.SAY)</source>
+        <translation>Klänge (*.mp3 *.wav *.wma *.ogg *.flac *.say *.MP3 *.WAV *.WMA *.OGG *.FLAC *.SAY)</translation>
+    </message>
+    <message>
+        <source>Cannot be spoken: %1</source>
+        <translation>Kann nicht gesprochen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1785,6 +2332,22 @@ Sie durch die angezeigte Liste ersetzen?</translation>
 The settings held are kept.</source>
         <translation>Eine auf der Festplatte geänderte Datei konnte nicht gelesen werden: %1
 Die bisherigen Einstellungen bleiben.</translation>
+    </message>
+    <message>
+        <source>The broker %1 cannot be reached: signals sound in this building only.</source>
+        <translation>Der Broker %1 ist nicht erreichbar: Signale ertönen nur in diesem Gebäude.</translation>
+    </message>
+    <message>
+        <source>Type the words to say.</source>
+        <translation>Geben Sie den zu sprechenden Text ein.</translation>
+    </message>
+    <message>
+        <source>At most %1 characters can be said.</source>
+        <translation>Es können höchstens %1 Zeichen gesprochen werden.</translation>
+    </message>
+    <message>
+        <source>Words cannot be spoken here.</source>
+        <translation>Hier kann kein Text gesprochen werden.</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,49 @@
     </message>
 </context>
 <context>
+    <name>CalendarSubscriptions</name>
+    <message>
+        <source>the new copy is refused: %1</source>
+        <translation>the new copy is refused: %1</translation>
+    </message>
+    <message>
+        <source>the copy cannot be kept: %1</source>
+        <translation>the copy cannot be kept: %1</translation>
+    </message>
+    <message>
+        <source>no copy yet</source>
+        <translation>no copy yet</translation>
+    </message>
+    <message>
+        <source>%1 rules in force, fetched %2</source>
+        <translation>%1 rules in force, fetched %2</translation>
+    </message>
+    <message>
+        <source>; the last fetch failed: %1</source>
+        <translation>; the last fetch failed: %1</translation>
+    </message>
+    <message>
+        <source> (http: local network only)</source>
+        <translation> (http: local network only)</translation>
+    </message>
+    <message>
+        <source>a new copy waits for acceptance: %1 (tollix --refresh-calendars --accept %2 takes it)</source>
+        <translation>a new copy waits for acceptance: %1 (tollix --refresh-calendars --accept %2 takes it)</translation>
+    </message>
+    <message>
+        <source>calendar %1 could not be fetched: %2; its last copy is in force</source>
+        <translation>calendar %1 could not be fetched: %2; its last copy is in force</translation>
+    </message>
+    <message>
+        <source>calendar %1 could not be fetched: %2</source>
+        <translation>calendar %1 could not be fetched: %2</translation>
+    </message>
+    <message>
+        <source>calendar %1: a new copy waits for acceptance: %2</source>
+        <translation>calendar %1: a new copy waits for acceptance: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Tollix rings the day&apos;s school bells through the speakers at their minute.</source>
@@ -161,6 +204,34 @@
     <message>
         <source>Prints what the running copy does now (state, next bell, last ring, problems) and ends. Exit status 1: no copy runs.</source>
         <translation>Prints what the running copy does now (state, next bell, last ring, problems) and ends. Exit status 1: no copy runs.</translation>
+    </message>
+    <message>
+        <source>Hands the emergency signal &lt;name&gt; (Lockdown or Evacuation) to the running copy, which sounds it until All clear, and ends. Exit status 1: no copy runs; 2: an unknown name.</source>
+        <translation>Hands the emergency signal &lt;name&gt; (Lockdown or Evacuation) to the running copy, which sounds it until All clear, and ends. Exit status 1: no copy runs; 2: an unknown name.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>Ends the emergency signal of the running copy and ends. Exit status 1: no copy runs.</source>
+        <translation>Ends the emergency signal of the running copy and ends. Exit status 1: no copy runs.</translation>
+    </message>
+    <message>
+        <source>Has the running copy fetch its subscribed calendars (data/calendars.ini) now, prints their state and ends. Exit status 1: no copy runs; 3: the copy named by --accept was not waiting.</source>
+        <translation>Has the running copy fetch its subscribed calendars (data/calendars.ini) now, prints their state and ends. Exit status 1: no copy runs; 3: the copy named by --accept was not waiting.</translation>
+    </message>
+    <message>
+        <source>With --refresh-calendars: takes the new copy of the calendar &lt;name&gt; that waits for the operator&apos;s Yes.</source>
+        <translation>With --refresh-calendars: takes the new copy of the calendar &lt;name&gt; that waits for the operator&apos;s Yes.</translation>
+    </message>
+    <message>
+        <source>tollix: --accept goes only with --refresh-calendars (try --help)</source>
+        <translation>tollix: --accept goes only with --refresh-calendars (try --help)</translation>
+    </message>
+    <message>
+        <source>tollix: unknown signal &apos;%1&apos;: Lockdown or Evacuation (try --help)</source>
+        <translation>tollix: unknown signal &apos;%1&apos;: Lockdown or Evacuation (try --help)</translation>
     </message>
 </context>
 <context>
@@ -626,6 +697,22 @@
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
+    <message>
+        <source>&amp;Alarms</source>
+        <translation>&amp;Alarms</translation>
+    </message>
+    <message>
+        <source>Words to say</source>
+        <translation>Words to say</translation>
+    </message>
+    <message>
+        <source>Spoken at once on the bells&apos; outputs.</source>
+        <translation>Spoken at once on the bells&apos; outputs.</translation>
+    </message>
+    <message>
+        <source>Say</source>
+        <translation>Say</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -781,6 +868,61 @@
         <source>Music file must exist more than one in music list folder, except file name starting ##</source>
         <translation>The music list folder must hold at least one music file whose name does not start with ##</translation>
     </message>
+    <message>
+        <source>An emergency signal sounds: no bell is rung until All clear.</source>
+        <translation>An emergency signal sounds: no bell is rung until All clear.</translation>
+    </message>
+</context>
+<context>
+    <name>Subscriptions</name>
+    <message>
+        <source>%1 may be read by others and is not used (chmod 600 it)</source>
+        <translation>%1 may be read by others and is not used (chmod 600 it)</translation>
+    </message>
+    <message>
+        <source>calendars.ini line %1: %2</source>
+        <translation>calendars.ini line %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no address and no setting</source>
+        <translation>&quot;%1&quot; is no address and no setting</translation>
+    </message>
+    <message>
+        <source>refresh is a number of hours, 1 .. 168</source>
+        <translation>refresh is a number of hours, 1 .. 168</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no setting (refresh, ca)</source>
+        <translation>&quot;%1&quot; is no setting (refresh, ca)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no https:// or webcal:// address</source>
+        <translation>&quot;%1&quot; is no https:// or webcal:// address</translation>
+    </message>
+    <message>
+        <source>http:// is only for the local network; %1 needs https://</source>
+        <translation>http:// is only for the local network; %1 needs https://</translation>
+    </message>
+    <message>
+        <source>it would silence %1 of the %2 school days of %3</source>
+        <translation>it would silence %1 of the %2 school days of %3</translation>
+    </message>
+    <message>
+        <source>it would change %1 school days at once (more than %2)</source>
+        <translation>it would change %1 school days at once (more than %2)</translation>
+    </message>
+    <message>
+        <source>Days without bells added: %1</source>
+        <translation>Days without bells added: %1</translation>
+    </message>
+    <message>
+        <source>Days without bells removed: %1</source>
+        <translation>Days without bells removed: %1</translation>
+    </message>
+    <message>
+        <source>Days with other bells: %1</source>
+        <translation>Days with other bells: %1</translation>
+    </message>
 </context>
 <context>
     <name>TimeSync</name>
@@ -923,6 +1065,170 @@
         <source>The schedule is stopped.</source>
         <translation>The schedule is stopped.</translation>
     </message>
+    <message>
+        <source>Say now</source>
+        <translation>Say now</translation>
+    </message>
+    <message>
+        <source>Words to say</source>
+        <translation>Words to say</translation>
+    </message>
+    <message>
+        <source>Say</source>
+        <translation>Say</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Views</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>Bells</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Schedule</translation>
+    </message>
+    <message>
+        <source>All days</source>
+        <translation>All days</translation>
+    </message>
+    <message>
+        <source>Templet %1</source>
+        <translation>Templet %1</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Saved</translation>
+    </message>
+    <message>
+        <source>Changed meanwhile elsewhere: shown as it is now</source>
+        <translation>Changed meanwhile elsewhere: shown as it is now</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copied</translation>
+    </message>
+    <message>
+        <source>Time mode</source>
+        <translation>Time mode</translation>
+    </message>
+    <message>
+        <source>Auto interval</source>
+        <translation>Auto interval</translation>
+    </message>
+    <message>
+        <source>Manual input</source>
+        <translation>Manual input</translation>
+    </message>
+    <message>
+        <source>Apply week</source>
+        <translation>Apply week</translation>
+    </message>
+    <message>
+        <source>Set each day</source>
+        <translation>Set each day</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>No rings</source>
+        <translation>No rings</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Copy to...</source>
+        <translation>Copy to...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Settings of</source>
+        <translation>Settings of</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Start time</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>End time</translation>
+    </message>
+    <message>
+        <source>Work (minutes)</source>
+        <translation>Work (minutes)</translation>
+    </message>
+    <message>
+        <source>Rest (minutes)</source>
+        <translation>Rest (minutes)</translation>
+    </message>
+    <message>
+        <source>Start bell</source>
+        <translation>Start bell</translation>
+    </message>
+    <message>
+        <source>End bell</source>
+        <translation>End bell</translation>
+    </message>
+    <message>
+        <source>Alarm after start bell</source>
+        <translation>Alarm after start bell</translation>
+    </message>
+    <message>
+        <source>Minutes after</source>
+        <translation>Minutes after</translation>
+    </message>
+    <message>
+        <source>Alarm sound</source>
+        <translation>Alarm sound</translation>
+    </message>
+    <message>
+        <source>Alarm before end bell</source>
+        <translation>Alarm before end bell</translation>
+    </message>
+    <message>
+        <source>Minutes before</source>
+        <translation>Minutes before</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Unknown signal.</source>
+        <translation>Unknown signal.</translation>
+    </message>
+    <message>
+        <source>A bell is sounding.</source>
+        <translation>A bell is sounding.</translation>
+    </message>
+    <message>
+        <source>The sound could not be played.</source>
+        <translation>The sound could not be played.</translation>
+    </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>Alarm: %1</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>
@@ -996,6 +1302,96 @@ The public time servers are used.</translation>
     <message>
         <source>TOLLIX does not run.</source>
         <translation>TOLLIX does not run.</translation>
+    </message>
+    <message>
+        <source>TOLLIX does not run: the signal was not given.</source>
+        <translation>TOLLIX does not run: the signal was not given.</translation>
+    </message>
+    <message>
+        <source>No new copy of the calendar %1 waits for acceptance.</source>
+        <translation>No new copy of the calendar %1 waits for acceptance.</translation>
+    </message>
+    <message>
+        <source>A file could not be read: %1
+The signals sound in this building only.</source>
+        <translation>A file could not be read: %1
+The signals sound in this building only.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::AlarmBanner</name>
+    <message>
+        <source>Every bell is held until All clear.</source>
+        <translation>Every bell is held until All clear.</translation>
+    </message>
+    <message>
+        <source>All clear...</source>
+        <translation>All clear...</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>All clear</translation>
+    </message>
+    <message>
+        <source>End the signal and ring the bells again?</source>
+        <translation>End the signal and ring the bells again?</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::AlarmWindow</name>
+    <message>
+        <source>Lockdown</source>
+        <translation>Lockdown</translation>
+    </message>
+    <message>
+        <source>Evacuation</source>
+        <translation>Evacuation</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>All clear</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarms</translation>
+    </message>
+    <message>
+        <source>Lockdown...</source>
+        <translation>Lockdown...</translation>
+    </message>
+    <message>
+        <source>Evacuation...</source>
+        <translation>Evacuation...</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Again after (s, 0: at once)</source>
+        <translation>Again after (s, 0: at once)</translation>
+    </message>
+    <message>
+        <source>Try</source>
+        <translation>Try</translation>
+    </message>
+    <message>
+        <source>The sound cannot be tried now: a bell or a signal sounds, or the file cannot be played.</source>
+        <translation>The sound cannot be tried now: a bell or a signal sounds, or the file cannot be played.</translation>
+    </message>
+    <message>
+        <source>Sound the %1 signal on every speaker now?
+Every bell is held until All clear.</source>
+        <translation>Sound the %1 signal on every speaker now?
+Every bell is held until All clear.</translation>
+    </message>
+    <message>
+        <source>The setting could not be saved: %1</source>
+        <translation>The setting could not be saved: %1</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1733,40 @@ The public time servers are used.</translation>
         <source>Year</source>
         <translation>Year</translation>
     </message>
+    <message>
+        <source>From the subscribed calendar %1</source>
+        <translation>From the subscribed calendar %1</translation>
+    </message>
+    <message>
+        <source>Subscribed: %1, %2 rules</source>
+        <translation>Subscribed: %1, %2 rules</translation>
+    </message>
+    <message>
+        <source>, fetched %1</source>
+        <translation>, fetched %1</translation>
+    </message>
+    <message>
+        <source> (http: local network only)</source>
+        <translation> (http: local network only)</translation>
+    </message>
+    <message>
+        <source>The last fetch failed: %1; the last good copy is used.</source>
+        <translation>The last fetch failed: %1; the last good copy is used.</translation>
+    </message>
+    <message>
+        <source>A new copy of %1 waits: %2
+%3</source>
+        <translation>A new copy of %1 waits: %2
+%3</translation>
+    </message>
+    <message>
+        <source>Take the new copy of %1</source>
+        <translation>Take the new copy of %1</translation>
+    </message>
+    <message>
+        <source>Take the new copy of %1 with the days it changes?</source>
+        <translation>Take the new copy of %1 with the days it changes?</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1360,24 +1790,12 @@ The public time servers are used.</translation>
         <translation>Outputs</translation>
     </message>
     <message>
-        <source>The bells play on every output ticked, all at once.
-None ticked: the default output. Another computer&apos;s speakers are an output too
-(a network sink of the sound server: see the README).</source>
-        <translation>The bells play on every output ticked, all at once.
-None ticked: the default output. Another computer&apos;s speakers are an output too
-(a network sink of the sound server: see the README).</translation>
-    </message>
-    <message>
         <source>Outputs the bells play on</source>
         <translation>Outputs the bells play on</translation>
     </message>
     <message>
         <source>Test</source>
         <translation>Test</translation>
-    </message>
-    <message>
-        <source>Rings the selected bell on the outputs ticked</source>
-        <translation>Rings the selected bell on the outputs ticked</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -1390,6 +1808,131 @@ None ticked: the default output. Another computer&apos;s speakers are an output 
     <message>
         <source>%1 (missing)</source>
         <translation>%1 (missing)</translation>
+    </message>
+    <message>
+        <source>The bells play on every output ticked, all at once.
+None ticked: the default output. Another computer&apos;s speakers are an output too
+(a network sink of the sound server: see the README). Relays and IP speakers
+listed below the outputs switch and play with every bell.</source>
+        <translation>The bells play on every output ticked, all at once.
+None ticked: the default output. Another computer&apos;s speakers are an output too
+(a network sink of the sound server: see the README). Relays and IP speakers
+listed below the outputs switch and play with every bell.</translation>
+    </message>
+    <message>
+        <source>Rings the selected bell on the outputs ticked, or switches the selected relay, or plays the bell on the selected IP speakers</source>
+        <translation>Rings the selected bell on the outputs ticked, or switches the selected relay, or plays the bell on the selected IP speakers</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Takes the selected relay or IP speakers off the list</source>
+        <translation>Takes the selected relay or IP speakers off the list</translation>
+    </message>
+    <message>
+        <source>Relay ON command</source>
+        <translation>Relay ON command</translation>
+    </message>
+    <message>
+        <source>Relay OFF command</source>
+        <translation>Relay OFF command</translation>
+    </message>
+    <message>
+        <source>Seconds the relay stays on</source>
+        <translation>Seconds the relay stays on</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>for the sound</source>
+        <translation>for the sound</translation>
+    </message>
+    <message>
+        <source>Add relay</source>
+        <translation>Add relay</translation>
+    </message>
+    <message>
+        <source>Relay (a hard-wired bell)</source>
+        <translation>Relay (a hard-wired bell)</translation>
+    </message>
+    <message>
+        <source>ON command:</source>
+        <translation>ON command:</translation>
+    </message>
+    <message>
+        <source>OFF command:</source>
+        <translation>OFF command:</translation>
+    </message>
+    <message>
+        <source>On for:</source>
+        <translation>On for:</translation>
+    </message>
+    <message>
+        <source>Multicast group of the IP speakers</source>
+        <translation>Multicast group of the IP speakers</translation>
+    </message>
+    <message>
+        <source>Port of the IP speakers</source>
+        <translation>Port of the IP speakers</translation>
+    </message>
+    <message>
+        <source>Add IP speakers</source>
+        <translation>Add IP speakers</translation>
+    </message>
+    <message>
+        <source>IP speakers (multicast RTP, G.711)</source>
+        <translation>IP speakers (multicast RTP, G.711)</translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>Group:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Relay: %1</source>
+        <translation>Relay: %1</translation>
+    </message>
+    <message>
+        <source> (on for %1 s)</source>
+        <translation> (on for %1 s)</translation>
+    </message>
+    <message>
+        <source>IP speakers: %1:%2</source>
+        <translation>IP speakers: %1:%2</translation>
+    </message>
+    <message>
+        <source>%1 (unusable: %2)</source>
+        <translation>%1 (unusable: %2)</translation>
+    </message>
+    <message>
+        <source>Not added: %1</source>
+        <translation>Not added: %1</translation>
+    </message>
+    <message>
+        <source>Not tried: a bell sounds on it now, or no bell is selected.</source>
+        <translation>Not tried: a bell sounds on it now, or no bell is selected.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::QtCalendarFetch</name>
+    <message>
+        <source>the certificate authority %1 cannot be read</source>
+        <translation>the certificate authority %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>the calendar is larger than 16 MB</source>
+        <translation>the calendar is larger than 16 MB</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>the server answered %1 %2</translation>
     </message>
 </context>
 <context>
@@ -1471,10 +2014,6 @@ Every bell, clock and countdown of TOLLIX goes by school time.</translation>
         <translation>Add sound</translation>
     </message>
     <message>
-        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</source>
-        <translation>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
@@ -1501,6 +2040,14 @@ Every bell, clock and countdown of TOLLIX goes by school time.</translation>
     <message>
         <source>Not added:%1</source>
         <translation>Not added:%1</translation>
+    </message>
+    <message>
+        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.say *.MP3 *.WAV *.WMA *.OGG *.FLAC *.SAY)</source>
+        <translation>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.say *.MP3 *.WAV *.WMA *.OGG *.FLAC *.SAY)</translation>
+    </message>
+    <message>
+        <source>Cannot be spoken: %1</source>
+        <translation>Cannot be spoken: %1</translation>
     </message>
 </context>
 <context>
@@ -1785,6 +2332,22 @@ Replace them with the list on screen?</translation>
 The settings held are kept.</source>
         <translation>A file changed on disk could not be read: %1
 The settings held are kept.</translation>
+    </message>
+    <message>
+        <source>The broker %1 cannot be reached: signals sound in this building only.</source>
+        <translation>The broker %1 cannot be reached: signals sound in this building only.</translation>
+    </message>
+    <message>
+        <source>Type the words to say.</source>
+        <translation>Type the words to say.</translation>
+    </message>
+    <message>
+        <source>At most %1 characters can be said.</source>
+        <translation>At most %1 characters can be said.</translation>
+    </message>
+    <message>
+        <source>Words cannot be spoken here.</source>
+        <translation>Words cannot be spoken here.</translation>
     </message>
 </context>
 <context>

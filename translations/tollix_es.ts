@@ -101,6 +101,49 @@
     </message>
 </context>
 <context>
+    <name>CalendarSubscriptions</name>
+    <message>
+        <source>the new copy is refused: %1</source>
+        <translation>la nueva versión se rechaza: %1</translation>
+    </message>
+    <message>
+        <source>the copy cannot be kept: %1</source>
+        <translation>la versión no se puede guardar: %1</translation>
+    </message>
+    <message>
+        <source>no copy yet</source>
+        <translation>todavía sin versión</translation>
+    </message>
+    <message>
+        <source>%1 rules in force, fetched %2</source>
+        <translation>%1 reglas en vigor, descargado %2</translation>
+    </message>
+    <message>
+        <source>; the last fetch failed: %1</source>
+        <translation>; la última descarga falló: %1</translation>
+    </message>
+    <message>
+        <source> (http: local network only)</source>
+        <translation> (http: solo red local)</translation>
+    </message>
+    <message>
+        <source>a new copy waits for acceptance: %1 (tollix --refresh-calendars --accept %2 takes it)</source>
+        <translation>una nueva versión espera su aceptación: %1 (tollix --refresh-calendars --accept %2 la acepta)</translation>
+    </message>
+    <message>
+        <source>calendar %1 could not be fetched: %2; its last copy is in force</source>
+        <translation>no se pudo descargar el calendario %1: %2; sigue en vigor su última versión</translation>
+    </message>
+    <message>
+        <source>calendar %1 could not be fetched: %2</source>
+        <translation>no se pudo descargar el calendario %1: %2</translation>
+    </message>
+    <message>
+        <source>calendar %1: a new copy waits for acceptance: %2</source>
+        <translation>calendario %1: una nueva versión espera su aceptación: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Tollix rings the day&apos;s school bells through the speakers at their minute.</source>
@@ -161,6 +204,34 @@
     <message>
         <source>Prints what the running copy does now (state, next bell, last ring, problems) and ends. Exit status 1: no copy runs.</source>
         <translation>Muestra lo que hace ahora la copia en marcha (estado, próximo timbre, último toque, problemas) y termina. Estado de salida 1: no hay ninguna copia en marcha.</translation>
+    </message>
+    <message>
+        <source>Hands the emergency signal &lt;name&gt; (Lockdown or Evacuation) to the running copy, which sounds it until All clear, and ends. Exit status 1: no copy runs; 2: an unknown name.</source>
+        <translation>Entrega la señal de emergencia &lt;nombre&gt; (Lockdown o Evacuation) a la copia en marcha, que la hace sonar hasta el fin de la alerta, y termina. Estado de salida 1: no hay ninguna copia en marcha; 2: un nombre desconocido.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>Ends the emergency signal of the running copy and ends. Exit status 1: no copy runs.</source>
+        <translation>Pone fin a la señal de emergencia de la copia en marcha y termina. Estado de salida 1: no hay ninguna copia en marcha.</translation>
+    </message>
+    <message>
+        <source>Has the running copy fetch its subscribed calendars (data/calendars.ini) now, prints their state and ends. Exit status 1: no copy runs; 3: the copy named by --accept was not waiting.</source>
+        <translation>Hace que la copia en marcha descargue ahora sus calendarios suscritos (data/calendars.ini), muestra su estado y termina. Estado de salida 1: no hay ninguna copia en marcha; 3: la versión indicada con --accept no estaba en espera.</translation>
+    </message>
+    <message>
+        <source>With --refresh-calendars: takes the new copy of the calendar &lt;name&gt; that waits for the operator&apos;s Yes.</source>
+        <translation>Con --refresh-calendars: acepta la nueva versión del calendario &lt;nombre&gt; que espera el sí del operador.</translation>
+    </message>
+    <message>
+        <source>tollix: --accept goes only with --refresh-calendars (try --help)</source>
+        <translation>tollix: --accept solo va con --refresh-calendars (pruebe --help)</translation>
+    </message>
+    <message>
+        <source>tollix: unknown signal &apos;%1&apos;: Lockdown or Evacuation (try --help)</source>
+        <translation>tollix: señal desconocida «%1»: Lockdown o Evacuation (pruebe --help)</translation>
     </message>
 </context>
 <context>
@@ -626,6 +697,22 @@
         <source>E&amp;xit</source>
         <translation>Sa&amp;lir</translation>
     </message>
+    <message>
+        <source>&amp;Alarms</source>
+        <translation>&amp;Alarmas</translation>
+    </message>
+    <message>
+        <source>Words to say</source>
+        <translation>Texto que se dirá</translation>
+    </message>
+    <message>
+        <source>Spoken at once on the bells&apos; outputs.</source>
+        <translation>Se dice en el acto por las salidas de los timbres.</translation>
+    </message>
+    <message>
+        <source>Say</source>
+        <translation>Decir</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -781,6 +868,61 @@
         <source>Music file must exist more than one in music list folder, except file name starting ##</source>
         <translation>La carpeta de la lista de música debe contener al menos un archivo cuyo nombre no empiece por ##</translation>
     </message>
+    <message>
+        <source>An emergency signal sounds: no bell is rung until All clear.</source>
+        <translation>Suena una señal de emergencia: no suena ningún timbre hasta el fin de la alerta.</translation>
+    </message>
+</context>
+<context>
+    <name>Subscriptions</name>
+    <message>
+        <source>%1 may be read by others and is not used (chmod 600 it)</source>
+        <translation>%1 pueden leerlo otros usuarios y no se usa (aplíquele chmod 600)</translation>
+    </message>
+    <message>
+        <source>calendars.ini line %1: %2</source>
+        <translation>calendars.ini línea %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no address and no setting</source>
+        <translation>«%1» no es una dirección ni un ajuste</translation>
+    </message>
+    <message>
+        <source>refresh is a number of hours, 1 .. 168</source>
+        <translation>refresh es un número de horas, 1 .. 168</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no setting (refresh, ca)</source>
+        <translation>«%1» no es un ajuste (refresh, ca)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no https:// or webcal:// address</source>
+        <translation>«%1» no es una dirección https:// ni webcal://</translation>
+    </message>
+    <message>
+        <source>http:// is only for the local network; %1 needs https://</source>
+        <translation>http:// es solo para la red local; %1 necesita https://</translation>
+    </message>
+    <message>
+        <source>it would silence %1 of the %2 school days of %3</source>
+        <translation>silenciaría %1 de los %2 días lectivos de %3</translation>
+    </message>
+    <message>
+        <source>it would change %1 school days at once (more than %2)</source>
+        <translation>cambiaría %1 días lectivos de una vez (más de %2)</translation>
+    </message>
+    <message>
+        <source>Days without bells added: %1</source>
+        <translation>Días sin timbres añadidos: %1</translation>
+    </message>
+    <message>
+        <source>Days without bells removed: %1</source>
+        <translation>Días sin timbres quitados: %1</translation>
+    </message>
+    <message>
+        <source>Days with other bells: %1</source>
+        <translation>Días con otros timbres: %1</translation>
+    </message>
 </context>
 <context>
     <name>TimeSync</name>
@@ -923,6 +1065,170 @@
         <source>The schedule is stopped.</source>
         <translation>El horario está detenido.</translation>
     </message>
+    <message>
+        <source>Say now</source>
+        <translation>Decir ahora</translation>
+    </message>
+    <message>
+        <source>Words to say</source>
+        <translation>Texto que se dirá</translation>
+    </message>
+    <message>
+        <source>Say</source>
+        <translation>Decir</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Vistas</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>Timbres</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Horario</translation>
+    </message>
+    <message>
+        <source>All days</source>
+        <translation>Todos los días</translation>
+    </message>
+    <message>
+        <source>Templet %1</source>
+        <translation>Plantilla %1</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Guardado</translation>
+    </message>
+    <message>
+        <source>Changed meanwhile elsewhere: shown as it is now</source>
+        <translation>Cambiado entretanto en otro lugar: se muestra como está ahora</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>Time mode</source>
+        <translation>Modo de horas</translation>
+    </message>
+    <message>
+        <source>Auto interval</source>
+        <translation>Intervalo automático</translation>
+    </message>
+    <message>
+        <source>Manual input</source>
+        <translation>Entrada manual</translation>
+    </message>
+    <message>
+        <source>Apply week</source>
+        <translation>Toda la semana</translation>
+    </message>
+    <message>
+        <source>Set each day</source>
+        <translation>Cada día</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>No rings</source>
+        <translation>Sin timbres</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Copy to...</source>
+        <translation>Copiar a...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Settings of</source>
+        <translation>Ajustes de</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Hora de fin</translation>
+    </message>
+    <message>
+        <source>Work (minutes)</source>
+        <translation>Clase (minutos)</translation>
+    </message>
+    <message>
+        <source>Rest (minutes)</source>
+        <translation>Descanso (minutos)</translation>
+    </message>
+    <message>
+        <source>Start bell</source>
+        <translation>Timbre de inicio</translation>
+    </message>
+    <message>
+        <source>End bell</source>
+        <translation>Timbre de fin</translation>
+    </message>
+    <message>
+        <source>Alarm after start bell</source>
+        <translation>Alarma tras el timbre de inicio</translation>
+    </message>
+    <message>
+        <source>Minutes after</source>
+        <translation>Minutos después</translation>
+    </message>
+    <message>
+        <source>Alarm sound</source>
+        <translation>Sonido de la alarma</translation>
+    </message>
+    <message>
+        <source>Alarm before end bell</source>
+        <translation>Alarma antes del timbre de fin</translation>
+    </message>
+    <message>
+        <source>Minutes before</source>
+        <translation>Minutos antes</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Unknown signal.</source>
+        <translation>Señal desconocida.</translation>
+    </message>
+    <message>
+        <source>A bell is sounding.</source>
+        <translation>Está sonando un timbre.</translation>
+    </message>
+    <message>
+        <source>The sound could not be played.</source>
+        <translation>No se pudo reproducir el sonido.</translation>
+    </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>Señal de emergencia: %1</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>
@@ -996,6 +1302,96 @@ Se usan los servidores de hora públicos.</translation>
     <message>
         <source>TOLLIX does not run.</source>
         <translation>TOLLIX no está en marcha.</translation>
+    </message>
+    <message>
+        <source>TOLLIX does not run: the signal was not given.</source>
+        <translation>TOLLIX no está en marcha: la señal no se dio.</translation>
+    </message>
+    <message>
+        <source>No new copy of the calendar %1 waits for acceptance.</source>
+        <translation>Ninguna versión nueva del calendario %1 espera su aceptación.</translation>
+    </message>
+    <message>
+        <source>A file could not be read: %1
+The signals sound in this building only.</source>
+        <translation>No se pudo leer un archivo: %1
+Las señales solo suenan en este edificio.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::AlarmBanner</name>
+    <message>
+        <source>Every bell is held until All clear.</source>
+        <translation>Ningún timbre suena hasta el fin de la alerta.</translation>
+    </message>
+    <message>
+        <source>All clear...</source>
+        <translation>Fin de la alerta...</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>Fin de la alerta</translation>
+    </message>
+    <message>
+        <source>End the signal and ring the bells again?</source>
+        <translation>¿Terminar la señal y volver a tocar los timbres?</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::AlarmWindow</name>
+    <message>
+        <source>Lockdown</source>
+        <translation>Confinamiento</translation>
+    </message>
+    <message>
+        <source>Evacuation</source>
+        <translation>Evacuación</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>Fin de la alerta</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarmas</translation>
+    </message>
+    <message>
+        <source>Lockdown...</source>
+        <translation>Confinamiento...</translation>
+    </message>
+    <message>
+        <source>Evacuation...</source>
+        <translation>Evacuación...</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Señal</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Again after (s, 0: at once)</source>
+        <translation>De nuevo tras (s, 0: en seguida)</translation>
+    </message>
+    <message>
+        <source>Try</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>The sound cannot be tried now: a bell or a signal sounds, or the file cannot be played.</source>
+        <translation>Ahora no se puede probar el sonido: suena un timbre o una señal, o no se puede reproducir el archivo.</translation>
+    </message>
+    <message>
+        <source>Sound the %1 signal on every speaker now?
+Every bell is held until All clear.</source>
+        <translation>¿Hacer sonar ahora la señal «%1» en todos los altavoces?
+Ningún timbre suena hasta el fin de la alerta.</translation>
+    </message>
+    <message>
+        <source>The setting could not be saved: %1</source>
+        <translation>No se pudo guardar el ajuste: %1</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1733,40 @@ Se usan los servidores de hora públicos.</translation>
         <source>Year</source>
         <translation>Año</translation>
     </message>
+    <message>
+        <source>From the subscribed calendar %1</source>
+        <translation>Del calendario suscrito %1</translation>
+    </message>
+    <message>
+        <source>Subscribed: %1, %2 rules</source>
+        <translation>Suscrito: %1, %2 reglas</translation>
+    </message>
+    <message>
+        <source>, fetched %1</source>
+        <translation>, descargado %1</translation>
+    </message>
+    <message>
+        <source> (http: local network only)</source>
+        <translation> (http: solo red local)</translation>
+    </message>
+    <message>
+        <source>The last fetch failed: %1; the last good copy is used.</source>
+        <translation>La última descarga falló: %1; se usa la última versión buena.</translation>
+    </message>
+    <message>
+        <source>A new copy of %1 waits: %2
+%3</source>
+        <translation>Una nueva versión de %1 espera: %2
+%3</translation>
+    </message>
+    <message>
+        <source>Take the new copy of %1</source>
+        <translation>Aceptar la nueva versión de %1</translation>
+    </message>
+    <message>
+        <source>Take the new copy of %1 with the days it changes?</source>
+        <translation>¿Aceptar la nueva versión de %1 con los días que cambia?</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1360,24 +1790,12 @@ Se usan los servidores de hora públicos.</translation>
         <translation>Salidas</translation>
     </message>
     <message>
-        <source>The bells play on every output ticked, all at once.
-None ticked: the default output. Another computer&apos;s speakers are an output too
-(a network sink of the sound server: see the README).</source>
-        <translation>Los timbres suenan a la vez en cada salida marcada.
-Ninguna marcada: la salida predeterminada. Los altavoces de otro ordenador también son una salida
-(un destino de red del servidor de sonido: vea el README).</translation>
-    </message>
-    <message>
         <source>Outputs the bells play on</source>
         <translation>Salidas en las que suenan los timbres</translation>
     </message>
     <message>
         <source>Test</source>
         <translation>Probar</translation>
-    </message>
-    <message>
-        <source>Rings the selected bell on the outputs ticked</source>
-        <translation>Hace sonar el timbre elegido en las salidas marcadas</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -1390,6 +1808,131 @@ Ninguna marcada: la salida predeterminada. Los altavoces de otro ordenador tambi
     <message>
         <source>%1 (missing)</source>
         <translation>%1 (no está)</translation>
+    </message>
+    <message>
+        <source>The bells play on every output ticked, all at once.
+None ticked: the default output. Another computer&apos;s speakers are an output too
+(a network sink of the sound server: see the README). Relays and IP speakers
+listed below the outputs switch and play with every bell.</source>
+        <translation>Los timbres suenan a la vez en cada salida marcada.
+Ninguna marcada: la salida predeterminada. Los altavoces de otro ordenador también son una salida
+(un destino de red del servidor de sonido: vea el README). Los relés y altavoces IP
+listados bajo las salidas se activan y suenan con cada timbre.</translation>
+    </message>
+    <message>
+        <source>Rings the selected bell on the outputs ticked, or switches the selected relay, or plays the bell on the selected IP speakers</source>
+        <translation>Hace sonar el timbre elegido en las salidas marcadas, activa el relé elegido o reproduce el timbre en los altavoces IP elegidos</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Takes the selected relay or IP speakers off the list</source>
+        <translation>Quita de la lista el relé o los altavoces IP elegidos</translation>
+    </message>
+    <message>
+        <source>Relay ON command</source>
+        <translation>Orden de encendido del relé</translation>
+    </message>
+    <message>
+        <source>Relay OFF command</source>
+        <translation>Orden de apagado del relé</translation>
+    </message>
+    <message>
+        <source>Seconds the relay stays on</source>
+        <translation>Segundos que el relé permanece encendido</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>for the sound</source>
+        <translation>lo que dure el sonido</translation>
+    </message>
+    <message>
+        <source>Add relay</source>
+        <translation>Añadir relé</translation>
+    </message>
+    <message>
+        <source>Relay (a hard-wired bell)</source>
+        <translation>Relé (un timbre cableado)</translation>
+    </message>
+    <message>
+        <source>ON command:</source>
+        <translation>Orden de encendido:</translation>
+    </message>
+    <message>
+        <source>OFF command:</source>
+        <translation>Orden de apagado:</translation>
+    </message>
+    <message>
+        <source>On for:</source>
+        <translation>Encendido durante:</translation>
+    </message>
+    <message>
+        <source>Multicast group of the IP speakers</source>
+        <translation>Grupo multicast de los altavoces IP</translation>
+    </message>
+    <message>
+        <source>Port of the IP speakers</source>
+        <translation>Puerto de los altavoces IP</translation>
+    </message>
+    <message>
+        <source>Add IP speakers</source>
+        <translation>Añadir altavoces IP</translation>
+    </message>
+    <message>
+        <source>IP speakers (multicast RTP, G.711)</source>
+        <translation>Altavoces IP (RTP multicast, G.711)</translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>Grupo:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>Relay: %1</source>
+        <translation>Relé: %1</translation>
+    </message>
+    <message>
+        <source> (on for %1 s)</source>
+        <translation> (encendido %1 s)</translation>
+    </message>
+    <message>
+        <source>IP speakers: %1:%2</source>
+        <translation>Altavoces IP: %1:%2</translation>
+    </message>
+    <message>
+        <source>%1 (unusable: %2)</source>
+        <translation>%1 (inutilizable: %2)</translation>
+    </message>
+    <message>
+        <source>Not added: %1</source>
+        <translation>No añadido: %1</translation>
+    </message>
+    <message>
+        <source>Not tried: a bell sounds on it now, or no bell is selected.</source>
+        <translation>No se probó: ahora suena un timbre en ella o no hay ningún timbre elegido.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::QtCalendarFetch</name>
+    <message>
+        <source>the certificate authority %1 cannot be read</source>
+        <translation>no se puede leer la autoridad de certificación %1</translation>
+    </message>
+    <message>
+        <source>the calendar is larger than 16 MB</source>
+        <translation>el calendario ocupa más de 16 MB</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>el servidor respondió %1 %2</translation>
     </message>
 </context>
 <context>
@@ -1471,10 +2014,6 @@ Cada timbre, reloj y cuenta atrás de TOLLIX sigue la hora de la escuela.</trans
         <translation>Añadir sonido</translation>
     </message>
     <message>
-        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</source>
-        <translation>Sonidos (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Aviso</translation>
     </message>
@@ -1501,6 +2040,14 @@ Cada timbre, reloj y cuenta atrás de TOLLIX sigue la hora de la escuela.</trans
     <message>
         <source>Not added:%1</source>
         <translation>No añadido:%1</translation>
+    </message>
+    <message>
+        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.say *.MP3 *.WAV *.WMA *.OGG *.FLAC *.SAY)</source>
+        <translation>Sonidos (*.mp3 *.wav *.wma *.ogg *.flac *.say *.MP3 *.WAV *.WMA *.OGG *.FLAC *.SAY)</translation>
+    </message>
+    <message>
+        <source>Cannot be spoken: %1</source>
+        <translation>No se puede decir: %1</translation>
     </message>
 </context>
 <context>
@@ -1785,6 +2332,22 @@ Replace them with the list on screen?</source>
 The settings held are kept.</source>
         <translation>No se pudo leer un archivo cambiado en el disco: %1
 Se mantienen los ajustes actuales.</translation>
+    </message>
+    <message>
+        <source>The broker %1 cannot be reached: signals sound in this building only.</source>
+        <translation>No se puede contactar con el bróker %1: las señales solo suenan en este edificio.</translation>
+    </message>
+    <message>
+        <source>Type the words to say.</source>
+        <translation>Escriba el texto que se dirá.</translation>
+    </message>
+    <message>
+        <source>At most %1 characters can be said.</source>
+        <translation>Se pueden decir como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Words cannot be spoken here.</source>
+        <translation>Aquí no se puede decir ningún texto.</translation>
     </message>
 </context>
 <context>

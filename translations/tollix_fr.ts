@@ -101,6 +101,49 @@
     </message>
 </context>
 <context>
+    <name>CalendarSubscriptions</name>
+    <message>
+        <source>the new copy is refused: %1</source>
+        <translation>la nouvelle version est refusée : %1</translation>
+    </message>
+    <message>
+        <source>the copy cannot be kept: %1</source>
+        <translation>la version ne peut pas être conservée : %1</translation>
+    </message>
+    <message>
+        <source>no copy yet</source>
+        <translation>pas encore de version</translation>
+    </message>
+    <message>
+        <source>%1 rules in force, fetched %2</source>
+        <translation>%1 règles en vigueur, récupéré %2</translation>
+    </message>
+    <message>
+        <source>; the last fetch failed: %1</source>
+        <translation> ; la dernière récupération a échoué : %1</translation>
+    </message>
+    <message>
+        <source> (http: local network only)</source>
+        <translation> (http : réseau local uniquement)</translation>
+    </message>
+    <message>
+        <source>a new copy waits for acceptance: %1 (tollix --refresh-calendars --accept %2 takes it)</source>
+        <translation>une nouvelle version attend d’être acceptée : %1 (tollix --refresh-calendars --accept %2 l’accepte)</translation>
+    </message>
+    <message>
+        <source>calendar %1 could not be fetched: %2; its last copy is in force</source>
+        <translation>le calendrier %1 n’a pas pu être récupéré : %2 ; sa dernière version reste en vigueur</translation>
+    </message>
+    <message>
+        <source>calendar %1 could not be fetched: %2</source>
+        <translation>le calendrier %1 n’a pas pu être récupéré : %2</translation>
+    </message>
+    <message>
+        <source>calendar %1: a new copy waits for acceptance: %2</source>
+        <translation>calendrier %1 : une nouvelle version attend d’être acceptée : %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Tollix rings the day&apos;s school bells through the speakers at their minute.</source>
@@ -161,6 +204,34 @@
     <message>
         <source>Prints what the running copy does now (state, next bell, last ring, problems) and ends. Exit status 1: no copy runs.</source>
         <translation>Affiche ce que fait la copie en cours (état, prochaine sonnerie, dernière sonnerie, problèmes) et s&apos;arrête. Code de sortie 1 : aucune copie ne fonctionne.</translation>
+    </message>
+    <message>
+        <source>Hands the emergency signal &lt;name&gt; (Lockdown or Evacuation) to the running copy, which sounds it until All clear, and ends. Exit status 1: no copy runs; 2: an unknown name.</source>
+        <translation>Transmet le signal d’urgence &lt;nom&gt; (Lockdown ou Evacuation) à la copie en cours, qui le fait retentir jusqu’à la fin d’alerte, et se termine. Code de sortie 1 : aucune copie ne fonctionne ; 2 : un nom inconnu.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>Ends the emergency signal of the running copy and ends. Exit status 1: no copy runs.</source>
+        <translation>Met fin au signal d’urgence de la copie en cours et se termine. Code de sortie 1 : aucune copie ne fonctionne.</translation>
+    </message>
+    <message>
+        <source>Has the running copy fetch its subscribed calendars (data/calendars.ini) now, prints their state and ends. Exit status 1: no copy runs; 3: the copy named by --accept was not waiting.</source>
+        <translation>Fait récupérer maintenant par la copie en cours ses calendriers abonnés (data/calendars.ini), affiche leur état et se termine. Code de sortie 1 : aucune copie ne fonctionne ; 3 : la version désignée par --accept n’était pas en attente.</translation>
+    </message>
+    <message>
+        <source>With --refresh-calendars: takes the new copy of the calendar &lt;name&gt; that waits for the operator&apos;s Yes.</source>
+        <translation>Avec --refresh-calendars : accepte la nouvelle version du calendrier &lt;nom&gt; qui attend le oui de l’opérateur.</translation>
+    </message>
+    <message>
+        <source>tollix: --accept goes only with --refresh-calendars (try --help)</source>
+        <translation>tollix : --accept ne va qu’avec --refresh-calendars (essayez --help)</translation>
+    </message>
+    <message>
+        <source>tollix: unknown signal &apos;%1&apos;: Lockdown or Evacuation (try --help)</source>
+        <translation>tollix : signal inconnu « %1 » : Lockdown ou Evacuation (essayez --help)</translation>
     </message>
 </context>
 <context>
@@ -626,6 +697,22 @@
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>&amp;Alarms</source>
+        <translation>Ale&amp;rtes</translation>
+    </message>
+    <message>
+        <source>Words to say</source>
+        <translation>Texte à dire</translation>
+    </message>
+    <message>
+        <source>Spoken at once on the bells&apos; outputs.</source>
+        <translation>Dit aussitôt sur les sorties des sonneries.</translation>
+    </message>
+    <message>
+        <source>Say</source>
+        <translation>Dire</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -781,6 +868,61 @@
         <source>Music file must exist more than one in music list folder, except file name starting ##</source>
         <translation>Le dossier de la liste de musique doit contenir au moins un fichier dont le nom ne commence pas par ##</translation>
     </message>
+    <message>
+        <source>An emergency signal sounds: no bell is rung until All clear.</source>
+        <translation>Un signal d’urgence retentit : aucune sonnerie ne sonne avant la fin d’alerte.</translation>
+    </message>
+</context>
+<context>
+    <name>Subscriptions</name>
+    <message>
+        <source>%1 may be read by others and is not used (chmod 600 it)</source>
+        <translation>%1 peut être lu par d’autres et n’est pas utilisé (faites-lui un chmod 600)</translation>
+    </message>
+    <message>
+        <source>calendars.ini line %1: %2</source>
+        <translation>calendars.ini ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no address and no setting</source>
+        <translation>« %1 » n’est ni une adresse ni un réglage</translation>
+    </message>
+    <message>
+        <source>refresh is a number of hours, 1 .. 168</source>
+        <translation>refresh est un nombre d’heures, 1 .. 168</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no setting (refresh, ca)</source>
+        <translation>« %1 » n’est pas un réglage (refresh, ca)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no https:// or webcal:// address</source>
+        <translation>« %1 » n’est pas une adresse https:// ou webcal://</translation>
+    </message>
+    <message>
+        <source>http:// is only for the local network; %1 needs https://</source>
+        <translation>http:// est réservé au réseau local ; %1 demande https://</translation>
+    </message>
+    <message>
+        <source>it would silence %1 of the %2 school days of %3</source>
+        <translation>elle rendrait muets %1 des %2 jours de classe de %3</translation>
+    </message>
+    <message>
+        <source>it would change %1 school days at once (more than %2)</source>
+        <translation>elle changerait %1 jours de classe d’un coup (plus de %2)</translation>
+    </message>
+    <message>
+        <source>Days without bells added: %1</source>
+        <translation>Jours sans sonnerie ajoutés : %1</translation>
+    </message>
+    <message>
+        <source>Days without bells removed: %1</source>
+        <translation>Jours sans sonnerie retirés : %1</translation>
+    </message>
+    <message>
+        <source>Days with other bells: %1</source>
+        <translation>Jours avec d’autres sonneries : %1</translation>
+    </message>
 </context>
 <context>
     <name>TimeSync</name>
@@ -923,6 +1065,170 @@
         <source>The schedule is stopped.</source>
         <translation>Le programme est arrêté.</translation>
     </message>
+    <message>
+        <source>Say now</source>
+        <translation>Dire maintenant</translation>
+    </message>
+    <message>
+        <source>Words to say</source>
+        <translation>Texte à dire</translation>
+    </message>
+    <message>
+        <source>Say</source>
+        <translation>Dire</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Vues</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>Sonneries</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>All days</source>
+        <translation>Tous les jours</translation>
+    </message>
+    <message>
+        <source>Templet %1</source>
+        <translation>Modèle %1</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>Changed meanwhile elsewhere: shown as it is now</source>
+        <translation>Modifié entre-temps ailleurs : affiché tel qu’il est maintenant</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copié</translation>
+    </message>
+    <message>
+        <source>Time mode</source>
+        <translation>Mode des heures</translation>
+    </message>
+    <message>
+        <source>Auto interval</source>
+        <translation>Intervalle automatique</translation>
+    </message>
+    <message>
+        <source>Manual input</source>
+        <translation>Saisie manuelle</translation>
+    </message>
+    <message>
+        <source>Apply week</source>
+        <translation>Toute la semaine</translation>
+    </message>
+    <message>
+        <source>Set each day</source>
+        <translation>Chaque jour</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>No rings</source>
+        <translation>Pas de sonnerie</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Copy to...</source>
+        <translation>Copier vers...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Settings of</source>
+        <translation>Réglages de</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>Work (minutes)</source>
+        <translation>Cours (minutes)</translation>
+    </message>
+    <message>
+        <source>Rest (minutes)</source>
+        <translation>Pause (minutes)</translation>
+    </message>
+    <message>
+        <source>Start bell</source>
+        <translation>Sonnerie de début</translation>
+    </message>
+    <message>
+        <source>End bell</source>
+        <translation>Sonnerie de fin</translation>
+    </message>
+    <message>
+        <source>Alarm after start bell</source>
+        <translation>Alarme après la sonnerie de début</translation>
+    </message>
+    <message>
+        <source>Minutes after</source>
+        <translation>Minutes après</translation>
+    </message>
+    <message>
+        <source>Alarm sound</source>
+        <translation>Son de l’alarme</translation>
+    </message>
+    <message>
+        <source>Alarm before end bell</source>
+        <translation>Alarme avant la sonnerie de fin</translation>
+    </message>
+    <message>
+        <source>Minutes before</source>
+        <translation>Minutes avant</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Unknown signal.</source>
+        <translation>Signal inconnu.</translation>
+    </message>
+    <message>
+        <source>A bell is sounding.</source>
+        <translation>Une sonnerie est en cours.</translation>
+    </message>
+    <message>
+        <source>The sound could not be played.</source>
+        <translation>Le son n’a pas pu être joué.</translation>
+    </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>Signal d’urgence : %1</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>
@@ -996,6 +1302,96 @@ Les serveurs de temps publics sont utilisés.</translation>
     <message>
         <source>TOLLIX does not run.</source>
         <translation>TOLLIX ne fonctionne pas.</translation>
+    </message>
+    <message>
+        <source>TOLLIX does not run: the signal was not given.</source>
+        <translation>TOLLIX ne fonctionne pas : le signal n’a pas été donné.</translation>
+    </message>
+    <message>
+        <source>No new copy of the calendar %1 waits for acceptance.</source>
+        <translation>Aucune nouvelle version du calendrier %1 n’attend d’être acceptée.</translation>
+    </message>
+    <message>
+        <source>A file could not be read: %1
+The signals sound in this building only.</source>
+        <translation>Un fichier n’a pas pu être lu : %1
+Les signaux ne retentissent que dans ce bâtiment.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::AlarmBanner</name>
+    <message>
+        <source>Every bell is held until All clear.</source>
+        <translation>Aucune sonnerie jusqu’à la fin d’alerte.</translation>
+    </message>
+    <message>
+        <source>All clear...</source>
+        <translation>Fin d’alerte...</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>Fin d’alerte</translation>
+    </message>
+    <message>
+        <source>End the signal and ring the bells again?</source>
+        <translation>Mettre fin au signal et reprendre les sonneries ?</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::AlarmWindow</name>
+    <message>
+        <source>Lockdown</source>
+        <translation>Intrusion</translation>
+    </message>
+    <message>
+        <source>Evacuation</source>
+        <translation>Évacuation</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>Fin d’alerte</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alertes</translation>
+    </message>
+    <message>
+        <source>Lockdown...</source>
+        <translation>Intrusion...</translation>
+    </message>
+    <message>
+        <source>Evacuation...</source>
+        <translation>Évacuation...</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Again after (s, 0: at once)</source>
+        <translation>De nouveau après (s, 0 : aussitôt)</translation>
+    </message>
+    <message>
+        <source>Try</source>
+        <translation>Essayer</translation>
+    </message>
+    <message>
+        <source>The sound cannot be tried now: a bell or a signal sounds, or the file cannot be played.</source>
+        <translation>Le son ne peut pas être essayé maintenant : une sonnerie ou un signal retentit, ou le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Sound the %1 signal on every speaker now?
+Every bell is held until All clear.</source>
+        <translation>Faire retentir maintenant le signal « %1 » sur tous les haut-parleurs ?
+Aucune sonnerie jusqu’à la fin d’alerte.</translation>
+    </message>
+    <message>
+        <source>The setting could not be saved: %1</source>
+        <translation>Le réglage n’a pas pu être enregistré : %1</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1733,40 @@ Les serveurs de temps publics sont utilisés.</translation>
         <source>Year</source>
         <translation>Année</translation>
     </message>
+    <message>
+        <source>From the subscribed calendar %1</source>
+        <translation>Du calendrier abonné %1</translation>
+    </message>
+    <message>
+        <source>Subscribed: %1, %2 rules</source>
+        <translation>Abonné : %1, %2 règles</translation>
+    </message>
+    <message>
+        <source>, fetched %1</source>
+        <translation>, récupéré %1</translation>
+    </message>
+    <message>
+        <source> (http: local network only)</source>
+        <translation> (http : réseau local uniquement)</translation>
+    </message>
+    <message>
+        <source>The last fetch failed: %1; the last good copy is used.</source>
+        <translation>La dernière récupération a échoué : %1 ; la dernière bonne version est utilisée.</translation>
+    </message>
+    <message>
+        <source>A new copy of %1 waits: %2
+%3</source>
+        <translation>Une nouvelle version de %1 attend : %2
+%3</translation>
+    </message>
+    <message>
+        <source>Take the new copy of %1</source>
+        <translation>Accepter la nouvelle version de %1</translation>
+    </message>
+    <message>
+        <source>Take the new copy of %1 with the days it changes?</source>
+        <translation>Accepter la nouvelle version de %1 avec les jours qu’elle change ?</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1360,24 +1790,12 @@ Les serveurs de temps publics sont utilisés.</translation>
         <translation>Sorties</translation>
     </message>
     <message>
-        <source>The bells play on every output ticked, all at once.
-None ticked: the default output. Another computer&apos;s speakers are an output too
-(a network sink of the sound server: see the README).</source>
-        <translation>Les sonneries jouent en même temps sur chaque sortie cochée.
-Aucune cochée : la sortie par défaut. Les haut-parleurs d’un autre ordinateur sont aussi une sortie
-(une sortie réseau du serveur de son : voir le README).</translation>
-    </message>
-    <message>
         <source>Outputs the bells play on</source>
         <translation>Sorties sur lesquelles jouent les sonneries</translation>
     </message>
     <message>
         <source>Test</source>
         <translation>Tester</translation>
-    </message>
-    <message>
-        <source>Rings the selected bell on the outputs ticked</source>
-        <translation>Fait sonner la sonnerie choisie sur les sorties cochées</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -1390,6 +1808,131 @@ Aucune cochée : la sortie par défaut. Les haut-parleurs d’un autre ordinateu
     <message>
         <source>%1 (missing)</source>
         <translation>%1 (absente)</translation>
+    </message>
+    <message>
+        <source>The bells play on every output ticked, all at once.
+None ticked: the default output. Another computer&apos;s speakers are an output too
+(a network sink of the sound server: see the README). Relays and IP speakers
+listed below the outputs switch and play with every bell.</source>
+        <translation>Les sonneries jouent en même temps sur chaque sortie cochée.
+Aucune cochée : la sortie par défaut. Les haut-parleurs d’un autre ordinateur sont aussi une sortie
+(une sortie réseau du serveur de son : voir le README). Les relais et haut-parleurs IP
+listés sous les sorties s’enclenchent et jouent à chaque sonnerie.</translation>
+    </message>
+    <message>
+        <source>Rings the selected bell on the outputs ticked, or switches the selected relay, or plays the bell on the selected IP speakers</source>
+        <translation>Fait sonner la sonnerie choisie sur les sorties cochées, enclenche le relais choisi ou joue la sonnerie sur les haut-parleurs IP choisis</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Takes the selected relay or IP speakers off the list</source>
+        <translation>Retire de la liste le relais ou les haut-parleurs IP choisis</translation>
+    </message>
+    <message>
+        <source>Relay ON command</source>
+        <translation>Commande d’enclenchement du relais</translation>
+    </message>
+    <message>
+        <source>Relay OFF command</source>
+        <translation>Commande de déclenchement du relais</translation>
+    </message>
+    <message>
+        <source>Seconds the relay stays on</source>
+        <translation>Secondes pendant lesquelles le relais reste enclenché</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>for the sound</source>
+        <translation>durée du son</translation>
+    </message>
+    <message>
+        <source>Add relay</source>
+        <translation>Ajouter le relais</translation>
+    </message>
+    <message>
+        <source>Relay (a hard-wired bell)</source>
+        <translation>Relais (une sonnerie câblée)</translation>
+    </message>
+    <message>
+        <source>ON command:</source>
+        <translation>Commande d’enclenchement :</translation>
+    </message>
+    <message>
+        <source>OFF command:</source>
+        <translation>Commande de déclenchement :</translation>
+    </message>
+    <message>
+        <source>On for:</source>
+        <translation>Enclenché pendant :</translation>
+    </message>
+    <message>
+        <source>Multicast group of the IP speakers</source>
+        <translation>Groupe multicast des haut-parleurs IP</translation>
+    </message>
+    <message>
+        <source>Port of the IP speakers</source>
+        <translation>Port des haut-parleurs IP</translation>
+    </message>
+    <message>
+        <source>Add IP speakers</source>
+        <translation>Ajouter les haut-parleurs IP</translation>
+    </message>
+    <message>
+        <source>IP speakers (multicast RTP, G.711)</source>
+        <translation>Haut-parleurs IP (RTP multicast, G.711)</translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>Groupe :</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Relay: %1</source>
+        <translation>Relais : %1</translation>
+    </message>
+    <message>
+        <source> (on for %1 s)</source>
+        <translation> (enclenché %1 s)</translation>
+    </message>
+    <message>
+        <source>IP speakers: %1:%2</source>
+        <translation>Haut-parleurs IP : %1:%2</translation>
+    </message>
+    <message>
+        <source>%1 (unusable: %2)</source>
+        <translation>%1 (inutilisable : %2)</translation>
+    </message>
+    <message>
+        <source>Not added: %1</source>
+        <translation>Non ajouté : %1</translation>
+    </message>
+    <message>
+        <source>Not tried: a bell sounds on it now, or no bell is selected.</source>
+        <translation>Non testé : une sonnerie y joue en ce moment, ou aucune sonnerie n’est choisie.</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::QtCalendarFetch</name>
+    <message>
+        <source>the certificate authority %1 cannot be read</source>
+        <translation>l’autorité de certification %1 ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>the calendar is larger than 16 MB</source>
+        <translation>le calendrier dépasse 16 Mo</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>le serveur a répondu %1 %2</translation>
     </message>
 </context>
 <context>
@@ -1471,10 +2014,6 @@ Chaque sonnerie, horloge et compte à rebours de TOLLIX suit l’heure de l’é
         <translation>Ajouter un son</translation>
     </message>
     <message>
-        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</source>
-        <translation>Sons (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
@@ -1501,6 +2040,14 @@ Chaque sonnerie, horloge et compte à rebours de TOLLIX suit l’heure de l’é
     <message>
         <source>Not added:%1</source>
         <translation>Non ajouté :%1</translation>
+    </message>
+    <message>
+        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.say *.MP3 *.WAV *.WMA *.OGG *.FLAC *.SAY)</source>
+        <translation>Sons (*.mp3 *.wav *.wma *.ogg *.flac *.say *.MP3 *.WAV *.WMA *.OGG *.FLAC *.SAY)</translation>
+    </message>
+    <message>
+        <source>Cannot be spoken: %1</source>
+        <translation>Ne peut pas être dit : %1</translation>
     </message>
 </context>
 <context>
@@ -1785,6 +2332,22 @@ Les remplacer par la liste affichée ?</translation>
 The settings held are kept.</source>
         <translation>Un fichier modifié sur le disque n&apos;a pas pu être lu : %1
 Les réglages en cours sont conservés.</translation>
+    </message>
+    <message>
+        <source>The broker %1 cannot be reached: signals sound in this building only.</source>
+        <translation>Le broker %1 est injoignable : les signaux ne retentissent que dans ce bâtiment.</translation>
+    </message>
+    <message>
+        <source>Type the words to say.</source>
+        <translation>Tapez le texte à dire.</translation>
+    </message>
+    <message>
+        <source>At most %1 characters can be said.</source>
+        <translation>Au plus %1 caractères peuvent être dits.</translation>
+    </message>
+    <message>
+        <source>Words cannot be spoken here.</source>
+        <translation>Aucun texte ne peut être dit ici.</translation>
     </message>
 </context>
 <context>

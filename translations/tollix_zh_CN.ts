@@ -101,6 +101,49 @@
     </message>
 </context>
 <context>
+    <name>CalendarSubscriptions</name>
+    <message>
+        <source>the new copy is refused: %1</source>
+        <translation>新版本被拒绝：%1</translation>
+    </message>
+    <message>
+        <source>the copy cannot be kept: %1</source>
+        <translation>无法保存该版本：%1</translation>
+    </message>
+    <message>
+        <source>no copy yet</source>
+        <translation>尚无版本</translation>
+    </message>
+    <message>
+        <source>%1 rules in force, fetched %2</source>
+        <translation>%1 条规则生效，获取于 %2</translation>
+    </message>
+    <message>
+        <source>; the last fetch failed: %1</source>
+        <translation>；上次获取失败：%1</translation>
+    </message>
+    <message>
+        <source> (http: local network only)</source>
+        <translation>（http：仅限本地网络）</translation>
+    </message>
+    <message>
+        <source>a new copy waits for acceptance: %1 (tollix --refresh-calendars --accept %2 takes it)</source>
+        <translation>新版本等待确认：%1（tollix --refresh-calendars --accept %2 接受它）</translation>
+    </message>
+    <message>
+        <source>calendar %1 could not be fetched: %2; its last copy is in force</source>
+        <translation>无法获取日历 %1：%2；其上一个版本仍然有效</translation>
+    </message>
+    <message>
+        <source>calendar %1 could not be fetched: %2</source>
+        <translation>无法获取日历 %1：%2</translation>
+    </message>
+    <message>
+        <source>calendar %1: a new copy waits for acceptance: %2</source>
+        <translation>日历 %1：新版本等待确认：%2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Tollix rings the day&apos;s school bells through the speakers at their minute.</source>
@@ -161,6 +204,34 @@
     <message>
         <source>Prints what the running copy does now (state, next bell, last ring, problems) and ends. Exit status 1: no copy runs.</source>
         <translation>打印正在运行的副本当前的情况（状态、下一次铃声、最近一次响铃、问题）后结束。退出状态 1：没有副本在运行。</translation>
+    </message>
+    <message>
+        <source>Hands the emergency signal &lt;name&gt; (Lockdown or Evacuation) to the running copy, which sounds it until All clear, and ends. Exit status 1: no copy runs; 2: an unknown name.</source>
+        <translation>将紧急信号 &lt;名称&gt;（Lockdown 或 Evacuation）交给正在运行的副本，由它一直发出信号直到解除警报，然后退出。退出状态 1：没有副本在运行；2：未知的名称。</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Ends the emergency signal of the running copy and ends. Exit status 1: no copy runs.</source>
+        <translation>结束正在运行的副本的紧急信号并退出。退出状态 1：没有副本在运行。</translation>
+    </message>
+    <message>
+        <source>Has the running copy fetch its subscribed calendars (data/calendars.ini) now, prints their state and ends. Exit status 1: no copy runs; 3: the copy named by --accept was not waiting.</source>
+        <translation>让正在运行的副本立即获取其订阅的日历（data/calendars.ini），打印它们的状态并退出。退出状态 1：没有副本在运行；3：--accept 指定的版本并未在等待。</translation>
+    </message>
+    <message>
+        <source>With --refresh-calendars: takes the new copy of the calendar &lt;name&gt; that waits for the operator&apos;s Yes.</source>
+        <translation>与 --refresh-calendars 一起使用：接受日历 &lt;名称&gt; 中等待操作员确认的新版本。</translation>
+    </message>
+    <message>
+        <source>tollix: --accept goes only with --refresh-calendars (try --help)</source>
+        <translation>tollix：--accept 只能与 --refresh-calendars 一起使用（请尝试 --help）</translation>
+    </message>
+    <message>
+        <source>tollix: unknown signal &apos;%1&apos;: Lockdown or Evacuation (try --help)</source>
+        <translation>tollix：未知的信号“%1”：应为 Lockdown 或 Evacuation（请尝试 --help）</translation>
     </message>
 </context>
 <context>
@@ -626,6 +697,22 @@
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
+    <message>
+        <source>&amp;Alarms</source>
+        <translation>紧急警报(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Words to say</source>
+        <translation>要播报的文字</translation>
+    </message>
+    <message>
+        <source>Spoken at once on the bells&apos; outputs.</source>
+        <translation>立即在铃声的输出上播报。</translation>
+    </message>
+    <message>
+        <source>Say</source>
+        <translation>播报</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -781,6 +868,61 @@
         <source>Music file must exist more than one in music list folder, except file name starting ##</source>
         <translation>音乐列表文件夹中必须至少有一个文件名不以 ## 开头的音乐文件</translation>
     </message>
+    <message>
+        <source>An emergency signal sounds: no bell is rung until All clear.</source>
+        <translation>紧急信号正在发出：解除警报之前不会响铃。</translation>
+    </message>
+</context>
+<context>
+    <name>Subscriptions</name>
+    <message>
+        <source>%1 may be read by others and is not used (chmod 600 it)</source>
+        <translation>%1 可被他人读取，因此不使用（请对它执行 chmod 600）</translation>
+    </message>
+    <message>
+        <source>calendars.ini line %1: %2</source>
+        <translation>calendars.ini 第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no address and no setting</source>
+        <translation>“%1”既不是地址也不是设置</translation>
+    </message>
+    <message>
+        <source>refresh is a number of hours, 1 .. 168</source>
+        <translation>refresh 是小时数，1 .. 168</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no setting (refresh, ca)</source>
+        <translation>“%1”不是设置（refresh, ca）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no https:// or webcal:// address</source>
+        <translation>“%1”不是 https:// 或 webcal:// 地址</translation>
+    </message>
+    <message>
+        <source>http:// is only for the local network; %1 needs https://</source>
+        <translation>http:// 仅用于本地网络；%1 需要 https://</translation>
+    </message>
+    <message>
+        <source>it would silence %1 of the %2 school days of %3</source>
+        <translation>它会使 %3 的 %2 个上课日中的 %1 天不响铃</translation>
+    </message>
+    <message>
+        <source>it would change %1 school days at once (more than %2)</source>
+        <translation>它会一次更改 %1 个上课日（超过 %2 个）</translation>
+    </message>
+    <message>
+        <source>Days without bells added: %1</source>
+        <translation>新增的无铃日：%1</translation>
+    </message>
+    <message>
+        <source>Days without bells removed: %1</source>
+        <translation>移除的无铃日：%1</translation>
+    </message>
+    <message>
+        <source>Days with other bells: %1</source>
+        <translation>铃声有变化的日期：%1</translation>
+    </message>
 </context>
 <context>
     <name>TimeSync</name>
@@ -923,6 +1065,170 @@
         <source>The schedule is stopped.</source>
         <translation>时间表已停止。</translation>
     </message>
+    <message>
+        <source>Say now</source>
+        <translation>立即播报</translation>
+    </message>
+    <message>
+        <source>Words to say</source>
+        <translation>要播报的文字</translation>
+    </message>
+    <message>
+        <source>Say</source>
+        <translation>播报</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>视图</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>铃声</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>时间表</translation>
+    </message>
+    <message>
+        <source>All days</source>
+        <translation>所有日期</translation>
+    </message>
+    <message>
+        <source>Templet %1</source>
+        <translation>模板 %1</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>已保存</translation>
+    </message>
+    <message>
+        <source>Changed meanwhile elsewhere: shown as it is now</source>
+        <translation>其间已在别处更改：显示为现在的状态</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>已复制</translation>
+    </message>
+    <message>
+        <source>Time mode</source>
+        <translation>时间模式</translation>
+    </message>
+    <message>
+        <source>Auto interval</source>
+        <translation>自动间隔</translation>
+    </message>
+    <message>
+        <source>Manual input</source>
+        <translation>手动输入</translation>
+    </message>
+    <message>
+        <source>Apply week</source>
+        <translation>整周</translation>
+    </message>
+    <message>
+        <source>Set each day</source>
+        <translation>每天单独设置</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>列表</translation>
+    </message>
+    <message>
+        <source>No rings</source>
+        <translation>不响铃</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Copy to...</source>
+        <translation>复制到...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Settings of</source>
+        <translation>要设置的日期</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Work (minutes)</source>
+        <translation>上课（分钟）</translation>
+    </message>
+    <message>
+        <source>Rest (minutes)</source>
+        <translation>休息（分钟）</translation>
+    </message>
+    <message>
+        <source>Start bell</source>
+        <translation>开始铃</translation>
+    </message>
+    <message>
+        <source>End bell</source>
+        <translation>结束铃</translation>
+    </message>
+    <message>
+        <source>Alarm after start bell</source>
+        <translation>开始铃后的提醒</translation>
+    </message>
+    <message>
+        <source>Minutes after</source>
+        <translation>之后的分钟数</translation>
+    </message>
+    <message>
+        <source>Alarm sound</source>
+        <translation>提醒的声音</translation>
+    </message>
+    <message>
+        <source>Alarm before end bell</source>
+        <translation>结束铃前的提醒</translation>
+    </message>
+    <message>
+        <source>Minutes before</source>
+        <translation>之前的分钟数</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Unknown signal.</source>
+        <translation>未知的信号。</translation>
+    </message>
+    <message>
+        <source>A bell is sounding.</source>
+        <translation>铃声正在响。</translation>
+    </message>
+    <message>
+        <source>The sound could not be played.</source>
+        <translation>无法播放该声音。</translation>
+    </message>
+    <message>
+        <source>Alarm: %1</source>
+        <translation>紧急信号：%1</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>
@@ -996,6 +1302,96 @@ The public time servers are used.</source>
     <message>
         <source>TOLLIX does not run.</source>
         <translation>TOLLIX 未在运行。</translation>
+    </message>
+    <message>
+        <source>TOLLIX does not run: the signal was not given.</source>
+        <translation>TOLLIX 未在运行：信号未发出。</translation>
+    </message>
+    <message>
+        <source>No new copy of the calendar %1 waits for acceptance.</source>
+        <translation>日历 %1 没有等待确认的新版本。</translation>
+    </message>
+    <message>
+        <source>A file could not be read: %1
+The signals sound in this building only.</source>
+        <translation>无法读取文件：%1
+信号只在本楼内发出。</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::AlarmBanner</name>
+    <message>
+        <source>Every bell is held until All clear.</source>
+        <translation>解除警报之前所有铃声暂停。</translation>
+    </message>
+    <message>
+        <source>All clear...</source>
+        <translation>解除警报...</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>解除警报</translation>
+    </message>
+    <message>
+        <source>End the signal and ring the bells again?</source>
+        <translation>结束信号并恢复响铃吗？</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::AlarmWindow</name>
+    <message>
+        <source>Lockdown</source>
+        <translation>封闭避险</translation>
+    </message>
+    <message>
+        <source>Evacuation</source>
+        <translation>紧急疏散</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>解除警报</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>紧急警报</translation>
+    </message>
+    <message>
+        <source>Lockdown...</source>
+        <translation>封闭避险...</translation>
+    </message>
+    <message>
+        <source>Evacuation...</source>
+        <translation>紧急疏散...</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>信号</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>声音</translation>
+    </message>
+    <message>
+        <source>Again after (s, 0: at once)</source>
+        <translation>再次发出间隔（秒，0：立即）</translation>
+    </message>
+    <message>
+        <source>Try</source>
+        <translation>试听</translation>
+    </message>
+    <message>
+        <source>The sound cannot be tried now: a bell or a signal sounds, or the file cannot be played.</source>
+        <translation>现在无法试听该声音：铃声或信号正在响，或者无法播放该文件。</translation>
+    </message>
+    <message>
+        <source>Sound the %1 signal on every speaker now?
+Every bell is held until All clear.</source>
+        <translation>现在在所有扬声器上发出“%1”信号吗？
+解除警报之前所有铃声暂停。</translation>
+    </message>
+    <message>
+        <source>The setting could not be saved: %1</source>
+        <translation>无法保存设置：%1</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1733,40 @@ The public time servers are used.</source>
         <source>Year</source>
         <translation>年份</translation>
     </message>
+    <message>
+        <source>From the subscribed calendar %1</source>
+        <translation>来自订阅的日历 %1</translation>
+    </message>
+    <message>
+        <source>Subscribed: %1, %2 rules</source>
+        <translation>已订阅：%1，%2 条规则</translation>
+    </message>
+    <message>
+        <source>, fetched %1</source>
+        <translation>，获取于 %1</translation>
+    </message>
+    <message>
+        <source> (http: local network only)</source>
+        <translation>（http：仅限本地网络）</translation>
+    </message>
+    <message>
+        <source>The last fetch failed: %1; the last good copy is used.</source>
+        <translation>上次获取失败：%1；使用最近一个正常的版本。</translation>
+    </message>
+    <message>
+        <source>A new copy of %1 waits: %2
+%3</source>
+        <translation>%1 的新版本正在等待：%2
+%3</translation>
+    </message>
+    <message>
+        <source>Take the new copy of %1</source>
+        <translation>接受 %1 的新版本</translation>
+    </message>
+    <message>
+        <source>Take the new copy of %1 with the days it changes?</source>
+        <translation>接受 %1 的新版本及其更改的日期吗？</translation>
+    </message>
 </context>
 <context>
     <name>tollix::MenuWindows</name>
@@ -1360,24 +1790,12 @@ The public time servers are used.</source>
         <translation>输出</translation>
     </message>
     <message>
-        <source>The bells play on every output ticked, all at once.
-None ticked: the default output. Another computer&apos;s speakers are an output too
-(a network sink of the sound server: see the README).</source>
-        <translation>铃声同时在每个勾选的输出上播放。
-未勾选任何输出：使用默认输出。另一台电脑的扬声器也可以作为输出
-（声音服务器的网络输出：见 README）。</translation>
-    </message>
-    <message>
         <source>Outputs the bells play on</source>
         <translation>播放铃声的输出</translation>
     </message>
     <message>
         <source>Test</source>
         <translation>测试</translation>
-    </message>
-    <message>
-        <source>Rings the selected bell on the outputs ticked</source>
-        <translation>在勾选的输出上播放所选铃声</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -1390,6 +1808,131 @@ None ticked: the default output. Another computer&apos;s speakers are an output 
     <message>
         <source>%1 (missing)</source>
         <translation>%1（缺失）</translation>
+    </message>
+    <message>
+        <source>The bells play on every output ticked, all at once.
+None ticked: the default output. Another computer&apos;s speakers are an output too
+(a network sink of the sound server: see the README). Relays and IP speakers
+listed below the outputs switch and play with every bell.</source>
+        <translation>铃声同时在每个勾选的输出上播放。
+未勾选任何输出：使用默认输出。另一台电脑的扬声器也可以作为输出
+（声音服务器的网络输出：见 README）。列在输出下方的继电器和 IP 扬声器
+在每次响铃时接通并播放。</translation>
+    </message>
+    <message>
+        <source>Rings the selected bell on the outputs ticked, or switches the selected relay, or plays the bell on the selected IP speakers</source>
+        <translation>在勾选的输出上播放所选铃声，或接通所选继电器，或在所选 IP 扬声器上播放铃声</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Takes the selected relay or IP speakers off the list</source>
+        <translation>从列表中移除所选继电器或 IP 扬声器</translation>
+    </message>
+    <message>
+        <source>Relay ON command</source>
+        <translation>继电器开启命令</translation>
+    </message>
+    <message>
+        <source>Relay OFF command</source>
+        <translation>继电器关闭命令</translation>
+    </message>
+    <message>
+        <source>Seconds the relay stays on</source>
+        <translation>继电器保持开启的秒数</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> 秒</translation>
+    </message>
+    <message>
+        <source>for the sound</source>
+        <translation>与声音同长</translation>
+    </message>
+    <message>
+        <source>Add relay</source>
+        <translation>添加继电器</translation>
+    </message>
+    <message>
+        <source>Relay (a hard-wired bell)</source>
+        <translation>继电器（有线电铃）</translation>
+    </message>
+    <message>
+        <source>ON command:</source>
+        <translation>开启命令：</translation>
+    </message>
+    <message>
+        <source>OFF command:</source>
+        <translation>关闭命令：</translation>
+    </message>
+    <message>
+        <source>On for:</source>
+        <translation>开启时长：</translation>
+    </message>
+    <message>
+        <source>Multicast group of the IP speakers</source>
+        <translation>IP 扬声器的组播组</translation>
+    </message>
+    <message>
+        <source>Port of the IP speakers</source>
+        <translation>IP 扬声器的端口</translation>
+    </message>
+    <message>
+        <source>Add IP speakers</source>
+        <translation>添加 IP 扬声器</translation>
+    </message>
+    <message>
+        <source>IP speakers (multicast RTP, G.711)</source>
+        <translation>IP 扬声器（组播 RTP，G.711）</translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>组：</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>端口：</translation>
+    </message>
+    <message>
+        <source>Relay: %1</source>
+        <translation>继电器：%1</translation>
+    </message>
+    <message>
+        <source> (on for %1 s)</source>
+        <translation>（开启 %1 秒）</translation>
+    </message>
+    <message>
+        <source>IP speakers: %1:%2</source>
+        <translation>IP 扬声器：%1:%2</translation>
+    </message>
+    <message>
+        <source>%1 (unusable: %2)</source>
+        <translation>%1（不可用：%2）</translation>
+    </message>
+    <message>
+        <source>Not added: %1</source>
+        <translation>未添加：%1</translation>
+    </message>
+    <message>
+        <source>Not tried: a bell sounds on it now, or no bell is selected.</source>
+        <translation>未测试：其上正在响铃，或者未选择铃声。</translation>
+    </message>
+</context>
+<context>
+    <name>tollix::QtCalendarFetch</name>
+    <message>
+        <source>the certificate authority %1 cannot be read</source>
+        <translation>无法读取证书颁发机构 %1</translation>
+    </message>
+    <message>
+        <source>the calendar is larger than 16 MB</source>
+        <translation>日历大于 16 MB</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>服务器应答 %1 %2</translation>
     </message>
 </context>
 <context>
@@ -1471,10 +2014,6 @@ TOLLIX 的每个铃声、时钟和倒计时都按学校时间进行。</translat
         <translation>添加声音</translation>
     </message>
     <message>
-        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</source>
-        <translation>声音 (*.mp3 *.wav *.wma *.ogg *.flac *.MP3 *.WAV *.WMA *.OGG *.FLAC)</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
@@ -1501,6 +2040,14 @@ TOLLIX 的每个铃声、时钟和倒计时都按学校时间进行。</translat
     <message>
         <source>Not added:%1</source>
         <translation>未添加：%1</translation>
+    </message>
+    <message>
+        <source>Sounds (*.mp3 *.wav *.wma *.ogg *.flac *.say *.MP3 *.WAV *.WMA *.OGG *.FLAC *.SAY)</source>
+        <translation>声音 (*.mp3 *.wav *.wma *.ogg *.flac *.say *.MP3 *.WAV *.WMA *.OGG *.FLAC *.SAY)</translation>
+    </message>
+    <message>
+        <source>Cannot be spoken: %1</source>
+        <translation>无法播报：%1</translation>
     </message>
 </context>
 <context>
@@ -1785,6 +2332,22 @@ Replace them with the list on screen?</source>
 The settings held are kept.</source>
         <translation>磁盘上已更改的文件无法读取：%1
 保留当前设置。</translation>
+    </message>
+    <message>
+        <source>The broker %1 cannot be reached: signals sound in this building only.</source>
+        <translation>无法连接消息代理 %1：信号只在本楼内发出。</translation>
+    </message>
+    <message>
+        <source>Type the words to say.</source>
+        <translation>请输入要播报的文字。</translation>
+    </message>
+    <message>
+        <source>At most %1 characters can be said.</source>
+        <translation>最多可以播报 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>Words cannot be spoken here.</source>
+        <translation>此处无法播报文字。</translation>
     </message>
 </context>
 <context>
