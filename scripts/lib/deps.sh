@@ -38,23 +38,25 @@ TEST_PACKAGES=(pulseaudio pulseaudio-utils ffmpeg sox faketime xvfb xauth imagem
                python3-dbusmock dbus-daemon desktop-file-utils appstream dpkg-dev
                file lintian chrony gdb systemd
                clang-format tzdata chromium python3 fonts-wqy-microhei
-               at-spi2-core python3-pyatspi mosquitto espeak-ng npm
+               at-spi2-core python3-pyatspi mosquitto espeak-ng
                radicale apache2-utils curl openssl)
 
 # What building and checking the Debian package needs on top.
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
 
+# axe-core, which the page's test runs in Chromium: Debian has no package of
+# it, so npm's, into the build folder, once. Debian's npm only where no npm
+# is there: it conflicts with a Node.js that brings its own.
+AXE_FOLDER=build/npm
+install_axe() {
+    [ -f "$AXE_FOLDER/node_modules/axe-core/axe.min.js" ] && return 0
+    command -v npm >/dev/null || install_packages npm
+    npm install --silent --no-save --no-audit --no-fund --prefix "$AXE_FOLDER" axe-core@4
+}
+
 # One configuration for scripts/run and scripts/test, so each reuses what the
 # other built; a warning stops the build, as it does in CI. Arguments go to
 # the build (scripts/run builds the program alone).
-# axe-core, which the page's test runs in Chromium: Debian has no package of
-# it, so npm's, into the build folder, once.
-AXE_FOLDER=build/npm
-install_axe() {
-    [ -f "$AXE_FOLDER/node_modules/axe-core/axe.min.js" ] ||
-        npm install --silent --no-save --no-audit --no-fund --prefix "$AXE_FOLDER" axe-core@4
-}
-
 build_tollix() {
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLLIX_WERROR=ON >/dev/null
     cmake --build build "$@"
