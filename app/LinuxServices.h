@@ -24,8 +24,8 @@ struct LinuxServices {
     explicit LinuxServices(const AppPaths& paths);
 
     BellServices bellServices(Messages& messages) {
-        return {paths, clock, messages, mixer, player, powerOff, timeSync, ringLog, &speech,
-                &playable};
+        return {paths,    clock,    messages, mixer,   player,
+                powerOff, timeSync, ringLog,  &speech, &playable};
     }
     // A file libmpv loads with a length: a sound that can ring.
     static bool playable(const std::filesystem::path& file);

@@ -138,9 +138,9 @@ int main(int argc, char** argv) {
         double seconds = 0;
         if (round < 2 || !heard || !(in >> seconds) || receiver.packets.empty())
             continue;  // the first rounds warm the caches
-        const auto relayAt = called + std::chrono::duration_cast<Clock::duration>(
-                                          std::chrono::duration<double>(seconds) -
-                                          wallCalled.time_since_epoch());
+        const auto relayAt =
+            called + std::chrono::duration_cast<Clock::duration>(
+                         std::chrono::duration<double>(seconds) - wallCalled.time_since_epoch());
         relay.push_back(ms(relayAt - *heard));
         firstPacket.push_back(ms(receiver.packets.front().arrived - *heard));
     }

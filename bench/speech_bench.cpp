@@ -142,8 +142,9 @@ int main(int argc, char** argv) {
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     QTest::qWait(1100);
     measuring = false;
-    std::printf("20 texts rendered in %.1f s (%zu not); worst tick lateness meanwhile: %ld ms "
-                "(%ld ms over 5 s without rendering)\n",
-                seconds, speech.problems().size(), worstLateMs, idleLateMs);
+    std::printf(
+        "20 texts rendered in %.1f s (%zu not); worst tick lateness meanwhile: %ld ms "
+        "(%ld ms over 5 s without rendering)\n",
+        seconds, speech.problems().size(), worstLateMs, idleLateMs);
     return 0;
 }

@@ -22,10 +22,8 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("WebPage", "Too many failed log-ins: wait %1 s"),
     QT_TRANSLATE_NOOP("WebPage", "Busy: try again"),
     QT_TRANSLATE_NOOP("WebPage", "Stop the schedule? No bell rings until it is started again."),
-    QT_TRANSLATE_NOOP("WebPage", "Cancel"),
-    QT_TRANSLATE_NOOP("WebPage", "Say now"),
-    QT_TRANSLATE_NOOP("WebPage", "Words to say"),
-    QT_TRANSLATE_NOOP("WebPage", "Say"),
+    QT_TRANSLATE_NOOP("WebPage", "Cancel"), QT_TRANSLATE_NOOP("WebPage", "Say now"),
+    QT_TRANSLATE_NOOP("WebPage", "Words to say"), QT_TRANSLATE_NOOP("WebPage", "Say"),
     // The schedule editor.
     QT_TRANSLATE_NOOP("WebPage", "Views"), QT_TRANSLATE_NOOP("WebPage", "Bells"),
     QT_TRANSLATE_NOOP("WebPage", "Schedule"), QT_TRANSLATE_NOOP("WebPage", "All days"),
