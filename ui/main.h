@@ -62,8 +62,8 @@ struct MainServices {
 
     // What the bell service under the window is given.
     BellServices bellServices() const {
-        return {paths,    clock,   messages, mixer,      player,    powerOff,
-                timeSync, ringLog, {},       &autoStart, executable};
+        return {paths,    clock,   messages, mixer, player,     powerOff,
+                timeSync, ringLog, nullptr,  {},    &autoStart, executable};
     }
 };
 
