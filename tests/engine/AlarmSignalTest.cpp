@@ -16,7 +16,7 @@ class Alarm : public ::testing::Test, protected test::EngineDoubles {
     fs::path own = dir.path() / "state/alarm-sounds";
     std::unique_ptr<BellEngine> engine;
     std::unique_ptr<AlarmSignal> alarm;
-    sound::SpokenFile spoken;  // what the speech hook gives for any text
+    sound::SpokenFile spoken{{}, "still being rendered"};  // the speech hook's, for any text
 
     void SetUp() override {
         fs::create_directories(paths.dataFolder());
@@ -122,7 +122,6 @@ TEST_F(Alarm, ASpokenSignalSoundsItsWordsOrTheOwnSignalUntilRendered) {
     writeBytes(paths.soundFolder() / "drill.say", "Lockdown. Stay in your rooms.");
     const fs::path wav = dir.path() / "drill.wav";
     player.lengths[wav.string()] = 3000;
-    spoken.problem = "still being rendered";
     begin("2026-12-07 08:29:50");
     EXPECT_EQ(std::ranges::count(alarm->soundChoices(), "drill.say"), 1);
     ASSERT_EQ(alarm->set({kLockdown, "drill.say", 5}), "");

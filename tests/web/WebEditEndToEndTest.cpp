@@ -1,5 +1,5 @@
 // The real program's schedule edited from the web page: a bell moved rings at
-// its new minute; a stale version and a bad time change nothing.
+// its new minute; a stale version and a bad time change nothing; a signal's sound stays.
 #include "tests/support/Program.h"
 #include "tests/web/Http.h"
 
@@ -64,7 +64,6 @@ TEST(WebEditEndToEnd, ABellMovedThroughTheApiRingsAtItsNewMinuteAndRefusedEditsC
               415);
     EXPECT_FALSE(fs::exists(folder / "noise.wav"));
 
-    // A signal's sound set from the page's settings; a sound it names stays.
     const auto putAlarm = [&](const QByteArray& version, const char* sound, int repeat) {
         return http(port, "PUT", "/api/settings", session + "If-Match: " + version + "\r\n",
                     QByteArray(R"({"alarms": {"signals": [{"name": "Lockdown", "sound": ")") +
