@@ -265,6 +265,7 @@ void MainForm::setupUi(QWidget* window) {
     sayText = named<QLineEdit>("sayText");
     sayText->setMaxLength(500);
     sayText->setPlaceholderText(tr("Words to say"));
+    sayText->setAccessibleName(sayText->placeholderText());  // a screen reader's name too
     sayText->setToolTip(tr("Spoken at once on the bells' outputs."));
     sayNow = named<QPushButton>("sayNow", tr("Say"));
     auto* sayRow = new QHBoxLayout;
