@@ -1214,6 +1214,14 @@
         <translation>Speichern</translation>
     </message>
     <message>
+        <source>Emergency signals</source>
+        <translation>Notfallsignale</translation>
+    </message>
+    <message>
+        <source>Repeat (seconds)</source>
+        <translation>Wiederholung (Sekunden)</translation>
+    </message>
+    <message>
         <source>Unknown signal.</source>
         <translation>Unbekanntes Signal.</translation>
     </message>

@@ -1214,6 +1214,14 @@
         <translation>Save</translation>
     </message>
     <message>
+        <source>Emergency signals</source>
+        <translation>Emergency signals</translation>
+    </message>
+    <message>
+        <source>Repeat (seconds)</source>
+        <translation>Repeat (seconds)</translation>
+    </message>
+    <message>
         <source>Unknown signal.</source>
         <translation>Unknown signal.</translation>
     </message>

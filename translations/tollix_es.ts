@@ -1214,6 +1214,14 @@
         <translation>Guardar</translation>
     </message>
     <message>
+        <source>Emergency signals</source>
+        <translation>Señales de emergencia</translation>
+    </message>
+    <message>
+        <source>Repeat (seconds)</source>
+        <translation>Repetición (segundos)</translation>
+    </message>
+    <message>
         <source>Unknown signal.</source>
         <translation>Señal desconocida.</translation>
     </message>

@@ -1214,6 +1214,14 @@
         <translation>Enregistrer</translation>
     </message>
     <message>
+        <source>Emergency signals</source>
+        <translation>Signaux d&apos;urgence</translation>
+    </message>
+    <message>
+        <source>Repeat (seconds)</source>
+        <translation>Répétition (secondes)</translation>
+    </message>
+    <message>
         <source>Unknown signal.</source>
         <translation>Signal inconnu.</translation>
     </message>

@@ -1214,6 +1214,14 @@
         <translation>保存</translation>
     </message>
     <message>
+        <source>Emergency signals</source>
+        <translation>紧急信号</translation>
+    </message>
+    <message>
+        <source>Repeat (seconds)</source>
+        <translation>重复间隔（秒）</translation>
+    </message>
+    <message>
         <source>Unknown signal.</source>
         <translation>未知的信号。</translation>
     </message>

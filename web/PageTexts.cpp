@@ -43,7 +43,9 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("WebPage", "Alarm after start bell"),
     QT_TRANSLATE_NOOP("WebPage", "Minutes after"), QT_TRANSLATE_NOOP("WebPage", "Alarm sound"),
     QT_TRANSLATE_NOOP("WebPage", "Alarm before end bell"),
-    QT_TRANSLATE_NOOP("WebPage", "Minutes before"), QT_TRANSLATE_NOOP("WebPage", "Save")};
+    QT_TRANSLATE_NOOP("WebPage", "Minutes before"), QT_TRANSLATE_NOOP("WebPage", "Save"),
+    QT_TRANSLATE_NOOP("WebPage", "Emergency signals"),
+    QT_TRANSLATE_NOOP("WebPage", "Repeat (seconds)")};
 
 QByteArray escaped(const QString& text) {
     return text.toHtmlEscaped().toUtf8();

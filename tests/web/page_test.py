@@ -171,11 +171,15 @@ try:
                 failures.append(name + ': the editor is wider than the screen')
             # A setting and a holiday through the page.
             evaluate("$('edit-message').textContent = ''; $('s-clock').value = '-1.5';"
+                     " $('s-signal-0-sound').value = 'bell.wav'; $('s-signal-0-repeat').value = '45';"
                      " $('settings-save').click()")
             wait_for("$('edit-message').textContent !== ''", name + ' settings saved')
             with open(os.path.join(program, 'data', 'clock.ini')) as f:
                 if f.read() != '-1.5\n':
                     failures.append(name + ': the school clock was not saved')
+            with open(os.path.join(program, 'data', 'alarms.ini')) as f:
+                if 'Lockdown = bell.wav; repeat=45' not in f.read():
+                    failures.append(name + ': the Lockdown signal was not saved')
             evaluate("$('h-from').value = '2027-0%d-01'; $('h-name').value = 'Fair'; $('h-add').click()"
                      % day)
             wait_for("$('rules').textContent.includes('2027-0%d-01 Fair')" % day, name + ' holiday')

@@ -164,6 +164,49 @@
     $('s-auto-note').hidden = !settings.autoExecutionNote;
     $('s-exit').checked = settings.reservedExit.on;
     $('s-exit-time').value = settings.reservedExit.time;
+    drawSignals();
+  }
+
+  // A row a signal: its sound and how often it sounds again; All clear plays once.
+  function drawSignals() {
+    const alarms = settings.alarms || { signals: [], choices: [] };
+    $('s-signals').replaceChildren(...alarms.signals.map((signal, index) => {
+      const set = document.createElement('fieldset');
+      set.className = 'signal';
+      const legend = document.createElement('legend');
+      legend.textContent = signal.name;
+      const field = (text, input) => {
+        input.id = 's-signal-' + index + '-' + input.dataset.part;
+        const label = document.createElement('label');
+        label.htmlFor = input.id; label.textContent = text;
+        const cell = document.createElement('div');
+        cell.append(label, input);
+        return cell;
+      };
+      const sound = document.createElement('select');
+      sound.dataset.part = 'sound';
+      const names = alarms.choices.includes(signal.sound) ? alarms.choices
+        : [signal.sound].concat(alarms.choices);
+      sound.replaceChildren(...names.map((name) => option(name, name)));
+      sound.value = signal.sound;
+      set.append(legend, field(words().sound, sound));
+      if (signal.name !== 'All clear') {
+        const repeat = document.createElement('input');
+        repeat.dataset.part = 'repeat';
+        repeat.type = 'number'; repeat.min = 0; repeat.max = 3600; repeat.step = 1;
+        repeat.inputMode = 'numeric'; repeat.value = signal.repeat;
+        set.append(field($('settings').dataset.repeat, repeat));
+      }
+      return set;
+    }));
+  }
+
+  function signalsPart() {
+    return settings.alarms.signals.map((signal, index) => {
+      const repeat = $('s-signal-' + index + '-repeat');
+      return { name: signal.name, sound: $('s-signal-' + index + '-sound').value,
+               repeat: repeat ? Number(repeat.value) : signal.repeat };
+    });
   }
 
   async function saveSettings() {
@@ -174,6 +217,7 @@
       autoExecution: $('s-auto').checked,
       reservedExit: { on: $('s-exit').checked, time: $('s-exit-time').value },
     };
+    if (settings.alarms) part.alarms = { signals: signalsPart() };
     const response = await fetch('/api/settings', {
       method: 'PUT', credentials: 'same-origin', body: JSON.stringify(part),
       headers: { 'Content-Type': 'application/json', 'X-CSRF-Token': csrf,
