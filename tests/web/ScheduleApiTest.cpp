@@ -19,7 +19,14 @@ class ScheduleApiTest : public ::testing::Test, protected test::EngineDoubles {
     test::FakeClock clock;
     BellEngine engine{engineServices(clock), model};
     // The player plays what starts as a RIFF file.
-    web::WebApi api{{model, engine, clock, paths.soundFolder(), ringLog.file(), nullptr,
+    web::WebApi api{{model,
+                     engine,
+                     clock,
+                     paths.soundFolder(),
+                     ringLog.file(),
+                     nullptr,
+                     nullptr,
+                     {},
                      [](const fs::path& file) { return readBytes(file).starts_with("RIFF"); }}};
 
     void SetUp() override {
