@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -155,11 +156,10 @@ AlarmBanner::AlarmBanner(QWidget& over, AlarmSignal& alarm, Messages* messages)
     setObjectName(QStringLiteral("alarmBanner"));
     setAttribute(Qt::WA_StyledBackground);
     // The windows' own style sheets set their labels' fonts: this one's wins over them.
-    setStyleSheet(QStringLiteral("#alarmBanner { background: #c00000; }"
-                                 "#alarmBanner QLabel { color: white; background: transparent; }"
-                                 "#alarmName { font-size: %1pt; font-weight: bold; }"
-                                 "#alarmNote { font-size: 20pt; }")
-                      .arg(over.width() > 1000 ? 72 : 48));
+    setStyleSheet(
+        QStringLiteral("#alarmBanner { background: #c00000; }"
+                       "#alarmBanner QLabel { color: white; background: transparent; }"
+                       "#alarmNote { font-size: 20pt; }"));
     auto* column = new QVBoxLayout(this);
     column->addStretch();
     name_ = new QLabel;
@@ -199,6 +199,19 @@ void AlarmBanner::place() {
     if (const auto* title = over_.findChild<QWidget*>(QStringLiteral("Picture1")))
         area.setTop(title->geometry().bottom() + 1);
     setGeometry(area);
+    fitName();
+}
+
+void AlarmBanner::fitName() {
+    QFont font = name_->font();
+    font.setBold(true);
+    const int room = width() - 32;
+    for (int size = over_.width() > 1000 ? 72 : 48; size > 12; size -= 4) {
+        font.setPointSize(size);
+        if (QFontMetrics(font).horizontalAdvance(name_->text()) <= room)
+            break;
+    }
+    name_->setFont(font);
 }
 
 void AlarmBanner::show(const QString& active) {

@@ -62,6 +62,8 @@ class AlarmBanner final : public QFrame {
   private:
     void show(const QString& active);
     void place();
+    // The name as large as the width lets it be: a long word is never cut.
+    void fitName();
 
     QWidget& over_;
     QLabel* name_;
