@@ -1237,6 +1237,110 @@
         <source>Alarm: %1</source>
         <translation>Notfallsignal: %1</translation>
     </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Notfallsignal</translation>
+    </message>
+    <message>
+        <source>Hold a button for 2 seconds.</source>
+        <translation>Eine Taste 2 Sekunden lang halten.</translation>
+    </message>
+    <message>
+        <source>Lockdown</source>
+        <translation>Amok-Alarm</translation>
+    </message>
+    <message>
+        <source>Evacuation</source>
+        <translation>Räumung</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>Entwarnung</translation>
+    </message>
+    <message>
+        <source>No bells</source>
+        <translation>Keine Klingel</translation>
+    </message>
+    <message>
+        <source>Bells of %1</source>
+        <translation>Klingeln von %1</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Klänge</translation>
+    </message>
+    <message>
+        <source>Add sound...</source>
+        <translation>Klang hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Import it all the same</source>
+        <translation>Trotzdem importieren</translation>
+    </message>
+    <message>
+        <source>Import these days</source>
+        <translation>Diese Tage importieren</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Ferien</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>Klingeln</translation>
+    </message>
+    <message>
+        <source>Import a holiday calendar</source>
+        <translation>Ferienkalender importieren</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Outputs (one a line; none: the default output)</source>
+        <translation>Ausgänge (einer pro Zeile; keiner: der Standardausgang)</translation>
+    </message>
+    <message>
+        <source>School clock ahead (seconds)</source>
+        <translation>Schuluhr geht vor (Sekunden)</translation>
+    </message>
+    <message>
+        <source>Internet time</source>
+        <translation>Internetzeit</translation>
+    </message>
+    <message>
+        <source>No com sound</source>
+        <translation>Kein PC-Ton</translation>
+    </message>
+    <message>
+        <source>Auto execution</source>
+        <translation>Start bei der Anmeldung</translation>
+    </message>
+    <message>
+        <source>Reservation Exit</source>
+        <translation>Geplant ausschalten</translation>
+    </message>
+    <message>
+        <source>Exit time</source>
+        <translation>Ausschaltzeit</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>

@@ -1237,6 +1237,110 @@
         <source>Alarm: %1</source>
         <translation>Alarm: %1</translation>
     </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Hold a button for 2 seconds.</source>
+        <translation>Hold a button for 2 seconds.</translation>
+    </message>
+    <message>
+        <source>Lockdown</source>
+        <translation>Lockdown</translation>
+    </message>
+    <message>
+        <source>Evacuation</source>
+        <translation>Evacuation</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>All clear</translation>
+    </message>
+    <message>
+        <source>No bells</source>
+        <translation>No bells</translation>
+    </message>
+    <message>
+        <source>Bells of %1</source>
+        <translation>Bells of %1</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sounds</translation>
+    </message>
+    <message>
+        <source>Add sound...</source>
+        <translation>Add sound...</translation>
+    </message>
+    <message>
+        <source>Import it all the same</source>
+        <translation>Import it all the same</translation>
+    </message>
+    <message>
+        <source>Import these days</source>
+        <translation>Import these days</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Holidays</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>Rings</translation>
+    </message>
+    <message>
+        <source>Import a holiday calendar</source>
+        <translation>Import a holiday calendar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Outputs (one a line; none: the default output)</source>
+        <translation>Outputs (one a line; none: the default output)</translation>
+    </message>
+    <message>
+        <source>School clock ahead (seconds)</source>
+        <translation>School clock ahead (seconds)</translation>
+    </message>
+    <message>
+        <source>Internet time</source>
+        <translation>Internet time</translation>
+    </message>
+    <message>
+        <source>No com sound</source>
+        <translation>No com sound</translation>
+    </message>
+    <message>
+        <source>Auto execution</source>
+        <translation>Auto execution</translation>
+    </message>
+    <message>
+        <source>Reservation Exit</source>
+        <translation>Reservation Exit</translation>
+    </message>
+    <message>
+        <source>Exit time</source>
+        <translation>Exit time</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>

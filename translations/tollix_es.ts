@@ -1237,6 +1237,110 @@
         <source>Alarm: %1</source>
         <translation>Señal de emergencia: %1</translation>
     </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarma</translation>
+    </message>
+    <message>
+        <source>Hold a button for 2 seconds.</source>
+        <translation>Mantenga pulsado un botón 2 segundos.</translation>
+    </message>
+    <message>
+        <source>Lockdown</source>
+        <translation>Confinamiento</translation>
+    </message>
+    <message>
+        <source>Evacuation</source>
+        <translation>Evacuación</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>Fin de la alerta</translation>
+    </message>
+    <message>
+        <source>No bells</source>
+        <translation>Sin timbres</translation>
+    </message>
+    <message>
+        <source>Bells of %1</source>
+        <translation>Timbres de %1</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sonidos</translation>
+    </message>
+    <message>
+        <source>Add sound...</source>
+        <translation>Añadir sonido...</translation>
+    </message>
+    <message>
+        <source>Import it all the same</source>
+        <translation>Importar de todos modos</translation>
+    </message>
+    <message>
+        <source>Import these days</source>
+        <translation>Importar estos días</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Festivos</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>Timbres</translation>
+    </message>
+    <message>
+        <source>Import a holiday calendar</source>
+        <translation>Importar un calendario de festivos</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Outputs (one a line; none: the default output)</source>
+        <translation>Salidas (una por línea; ninguna: la salida predeterminada)</translation>
+    </message>
+    <message>
+        <source>School clock ahead (seconds)</source>
+        <translation>Reloj escolar adelantado (segundos)</translation>
+    </message>
+    <message>
+        <source>Internet time</source>
+        <translation>Hora de Internet</translation>
+    </message>
+    <message>
+        <source>No com sound</source>
+        <translation>Sin sonido del PC</translation>
+    </message>
+    <message>
+        <source>Auto execution</source>
+        <translation>Inicio al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Reservation Exit</source>
+        <translation>Apagado programado</translation>
+    </message>
+    <message>
+        <source>Exit time</source>
+        <translation>Hora de apagado</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>

@@ -1237,6 +1237,110 @@
         <source>Alarm: %1</source>
         <translation>Signal d’urgence : %1</translation>
     </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alerte</translation>
+    </message>
+    <message>
+        <source>Hold a button for 2 seconds.</source>
+        <translation>Maintenez un bouton appuyé 2 secondes.</translation>
+    </message>
+    <message>
+        <source>Lockdown</source>
+        <translation>Intrusion</translation>
+    </message>
+    <message>
+        <source>Evacuation</source>
+        <translation>Évacuation</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>Fin d’alerte</translation>
+    </message>
+    <message>
+        <source>No bells</source>
+        <translation>Pas de sonnerie</translation>
+    </message>
+    <message>
+        <source>Bells of %1</source>
+        <translation>Sonneries de %1</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sons</translation>
+    </message>
+    <message>
+        <source>Add sound...</source>
+        <translation>Ajouter un son...</translation>
+    </message>
+    <message>
+        <source>Import it all the same</source>
+        <translation>Importer quand même</translation>
+    </message>
+    <message>
+        <source>Import these days</source>
+        <translation>Importer ces jours</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Congés</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>Sonneries</translation>
+    </message>
+    <message>
+        <source>Import a holiday calendar</source>
+        <translation>Importer un calendrier de congés</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Outputs (one a line; none: the default output)</source>
+        <translation>Sorties (une par ligne ; aucune : la sortie par défaut)</translation>
+    </message>
+    <message>
+        <source>School clock ahead (seconds)</source>
+        <translation>Avance de l’horloge de l’école (secondes)</translation>
+    </message>
+    <message>
+        <source>Internet time</source>
+        <translation>Heure Internet</translation>
+    </message>
+    <message>
+        <source>No com sound</source>
+        <translation>Pas de son du PC</translation>
+    </message>
+    <message>
+        <source>Auto execution</source>
+        <translation>Démarrage à l&apos;ouverture de session</translation>
+    </message>
+    <message>
+        <source>Reservation Exit</source>
+        <translation>Arrêt programmé</translation>
+    </message>
+    <message>
+        <source>Exit time</source>
+        <translation>Heure d’arrêt</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>

@@ -1237,6 +1237,110 @@
         <source>Alarm: %1</source>
         <translation>紧急信号：%1</translation>
     </message>
+    <message>
+        <source>Alarm</source>
+        <translation>警报</translation>
+    </message>
+    <message>
+        <source>Hold a button for 2 seconds.</source>
+        <translation>按住按钮 2 秒。</translation>
+    </message>
+    <message>
+        <source>Lockdown</source>
+        <translation>封闭避险</translation>
+    </message>
+    <message>
+        <source>Evacuation</source>
+        <translation>紧急疏散</translation>
+    </message>
+    <message>
+        <source>All clear</source>
+        <translation>解除警报</translation>
+    </message>
+    <message>
+        <source>No bells</source>
+        <translation>不响铃</translation>
+    </message>
+    <message>
+        <source>Bells of %1</source>
+        <translation>%1 的铃声</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>声音</translation>
+    </message>
+    <message>
+        <source>Add sound...</source>
+        <translation>添加声音...</translation>
+    </message>
+    <message>
+        <source>Import it all the same</source>
+        <translation>仍然导入</translation>
+    </message>
+    <message>
+        <source>Import these days</source>
+        <translation>导入这些日期</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>假期</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>从</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>到</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>响铃</translation>
+    </message>
+    <message>
+        <source>Import a holiday calendar</source>
+        <translation>导入假期日历</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Outputs (one a line; none: the default output)</source>
+        <translation>输出（每行一个；留空：默认输出）</translation>
+    </message>
+    <message>
+        <source>School clock ahead (seconds)</source>
+        <translation>学校时钟超前（秒）</translation>
+    </message>
+    <message>
+        <source>Internet time</source>
+        <translation>互联网时间</translation>
+    </message>
+    <message>
+        <source>No com sound</source>
+        <translation>屏蔽电脑声音</translation>
+    </message>
+    <message>
+        <source>Auto execution</source>
+        <translation>登录时启动</translation>
+    </message>
+    <message>
+        <source>Reservation Exit</source>
+        <translation>定时关机</translation>
+    </message>
+    <message>
+        <source>Exit time</source>
+        <translation>关机时间</translation>
+    </message>
 </context>
 <context>
     <name>WebPasswordCommand</name>

@@ -45,7 +45,27 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("WebPage", "Alarm before end bell"),
     QT_TRANSLATE_NOOP("WebPage", "Minutes before"), QT_TRANSLATE_NOOP("WebPage", "Save"),
     QT_TRANSLATE_NOOP("WebPage", "Emergency signals"),
-    QT_TRANSLATE_NOOP("WebPage", "Repeat (seconds)")};
+    QT_TRANSLATE_NOOP("WebPage", "Repeat (seconds)"),
+    // The emergency signals.
+    QT_TRANSLATE_NOOP("WebPage", "Alarm"),
+    QT_TRANSLATE_NOOP("WebPage", "Hold a button for 2 seconds."),
+    QT_TRANSLATE_NOOP("WebPage", "Lockdown"), QT_TRANSLATE_NOOP("WebPage", "Evacuation"),
+    QT_TRANSLATE_NOOP("WebPage", "All clear"),
+    // The sounds, holidays and settings of the editor.
+    QT_TRANSLATE_NOOP("WebPage", "No bells"), QT_TRANSLATE_NOOP("WebPage", "Bells of %1"),
+    QT_TRANSLATE_NOOP("WebPage", "Play"), QT_TRANSLATE_NOOP("WebPage", "Sounds"),
+    QT_TRANSLATE_NOOP("WebPage", "Add sound..."),
+    QT_TRANSLATE_NOOP("WebPage", "Import it all the same"),
+    QT_TRANSLATE_NOOP("WebPage", "Import these days"), QT_TRANSLATE_NOOP("WebPage", "Holidays"),
+    QT_TRANSLATE_NOOP("WebPage", "From"), QT_TRANSLATE_NOOP("WebPage", "To"),
+    QT_TRANSLATE_NOOP("WebPage", "Name"), QT_TRANSLATE_NOOP("WebPage", "Rings"),
+    QT_TRANSLATE_NOOP("WebPage", "Import a holiday calendar"),
+    QT_TRANSLATE_NOOP("WebPage", "Settings"),
+    QT_TRANSLATE_NOOP("WebPage", "Outputs (one a line; none: the default output)"),
+    QT_TRANSLATE_NOOP("WebPage", "School clock ahead (seconds)"),
+    QT_TRANSLATE_NOOP("WebPage", "Internet time"), QT_TRANSLATE_NOOP("WebPage", "No com sound"),
+    QT_TRANSLATE_NOOP("WebPage", "Auto execution"),
+    QT_TRANSLATE_NOOP("WebPage", "Reservation Exit"), QT_TRANSLATE_NOOP("WebPage", "Exit time")};
 
 QByteArray escaped(const QString& text) {
     return text.toHtmlEscaped().toUtf8();

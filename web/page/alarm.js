@@ -4,13 +4,19 @@
 // page is red. Uses call() and $() of app.js.
 const kHoldMs = 2000;
 
+// A signal's name in the page's language: "All clear" is data-all-clear.
+function signalName(name) {
+  const key = name.toLowerCase().replace(/ (\w)/g, (all, first) => first.toUpperCase());
+  return $('alarm-card').dataset[key] || name;
+}
+
 async function showAlarm() {
   if ($('panel').hidden) return;
   const { status, data } = await call('GET', '/api/status');
   if (status !== 200) return;
   const active = data.alarm || '';
   document.body.classList.toggle('alarm', active !== '');
-  $('alarm-state').textContent = active ? active.toUpperCase() : '—';
+  $('alarm-state').textContent = active ? signalName(active).toUpperCase() : '—';
   $('alarm-clear').disabled = active === '';
   $('alarm-broker').textContent = data.broker || '';
 }

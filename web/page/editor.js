@@ -174,7 +174,7 @@
       const set = document.createElement('fieldset');
       set.className = 'signal';
       const legend = document.createElement('legend');
-      legend.textContent = signal.name;
+      legend.textContent = signalName(signal.name);
       const field = (text, input) => {
         input.id = 's-signal-' + index + '-' + input.dataset.part;
         const label = document.createElement('label');
