@@ -78,16 +78,9 @@ std::vector<double> allClear() {
 }  // namespace
 
 std::vector<std::int16_t> synthesize(AlarmTone tone) {
-    const std::vector<double> wave = tone == AlarmTone::Lockdown     ? lockdown()
-                                     : tone == AlarmTone::Evacuation ? evacuation()
-                                                                     : allClear();
-    double peak = 0.0;
-    for (double v : wave) peak = std::max(peak, std::abs(v));
-    const double scale = peak > 0.0 ? 0.8 * 32767.0 / peak : 0.0;
-    std::vector<std::int16_t> samples(wave.size());
-    std::transform(wave.begin(), wave.end(), samples.begin(),
-                   [scale](double v) { return static_cast<std::int16_t>(std::lround(v * scale)); });
-    return samples;
+    return toSamples(tone == AlarmTone::Lockdown     ? lockdown()
+                     : tone == AlarmTone::Evacuation ? evacuation()
+                                                     : allClear());
 }
 
 }  // namespace tollix::sound

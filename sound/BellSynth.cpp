@@ -105,6 +105,10 @@ std::vector<std::int16_t> synthesize(SynthBell bell) {
             wave = shortAlarm();
             break;
     }
+    return toSamples(wave);
+}
+
+std::vector<std::int16_t> toSamples(const std::vector<double>& wave) {
     double peak = 0.0;
     for (double v : wave) peak = std::max(peak, std::abs(v));
     const double scale = peak > 0.0 ? 0.8 * 32767.0 / peak : 0.0;

@@ -25,6 +25,9 @@ inline constexpr SynthBellFile kSynthBells[] = {
 // Mono samples at kSynthRate, peak at 80 % of full scale.
 std::vector<std::int16_t> synthesize(SynthBell bell);
 
+// A wave as 16-bit samples, its peak at 80 % of full scale.
+std::vector<std::int16_t> toSamples(const std::vector<double>& wave);
+
 // A 16-bit mono PCM WAV file, written atomically. Returns an error text, empty
 // on success.
 std::string writeWav(const std::filesystem::path& file, const std::vector<std::int16_t>& samples);
