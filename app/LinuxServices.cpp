@@ -13,12 +13,24 @@
 
 namespace tollix {
 
+// Relays by their commands through QProcess; IP speakers by a GStreamer pipeline each.
+RelaysAndStreams::Makers linuxRelaysAndStreams() {
+    return {[](const sound::RelayLine& line, RelayOutput::Report failed, RelayOutput::Keep keep) {
+                return std::make_unique<RelayOutput>(line, std::move(failed), std::move(keep));
+            },
+            [](const sound::StreamLine& line, RtpStream::Report failed) {
+                return std::make_unique<RtpStream>(line, std::move(failed));
+            }};
+}
+
 LinuxServices::LinuxServices(const AppPaths& folder)
     : paths(folder),
       // A libmpv player a bell output, made when an output is first used.
-      player([](const std::string& sink) {
-          return std::make_unique<MpvPlayer>(std::chrono::seconds(1), sink);
-      }),
+      player(
+          [](const std::string& sink) {
+              return std::make_unique<MpvPlayer>(std::chrono::seconds(1), sink);
+          },
+          linuxRelaysAndStreams()),
       ringLog(RingLog::defaultFile()),
       timeSync(
           timesync::ReadTimeServers(paths.timeServerIni(), &serversUnreadable),

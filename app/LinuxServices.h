@@ -20,6 +20,9 @@
 namespace tollix {
 
 // The Linux backends of the bell service, made once per run by either front end.
+// The relay and IP-speaker backends of the outputs player.
+RelaysAndStreams::Makers linuxRelaysAndStreams();
+
 struct LinuxServices {
     explicit LinuxServices(const AppPaths& paths);
 

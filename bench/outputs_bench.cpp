@@ -102,9 +102,17 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    tollix::OutputsPlayer player([](const std::string& sink) {
-        return std::make_unique<tollix::MpvPlayer>(std::chrono::seconds(1), sink);
-    });
+    tollix::OutputsPlayer player(
+        [](const std::string& sink) {
+            return std::make_unique<tollix::MpvPlayer>(std::chrono::seconds(1), sink);
+        },
+        {[](const tollix::sound::RelayLine& line, tollix::RelayOutput::Report failed,
+            tollix::RelayOutput::Keep keep) {
+             return std::make_unique<tollix::RelayOutput>(line, std::move(failed), std::move(keep));
+         },
+         [](const tollix::sound::StreamLine& line, tollix::RtpStream::Report failed) {
+             return std::make_unique<tollix::RtpStream>(line, std::move(failed));
+         }});
     player.relaysAndStreams().onFailure(
         [](const std::string& what) { std::fprintf(stderr, "failed: %s\n", what.c_str()); });
     player.setOutputs({"relay: sh -c 'date +%s.%N >> " + stamps.string() + "' | true",

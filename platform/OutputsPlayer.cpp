@@ -6,7 +6,8 @@
 
 namespace tollix {
 
-OutputsPlayer::OutputsPlayer(MakePlayer makePlayer) : makePlayer_(std::move(makePlayer)) {}
+OutputsPlayer::OutputsPlayer(MakePlayer makePlayer, RelaysAndStreams::Makers others)
+    : makePlayer_(std::move(makePlayer)), others_(std::move(others)) {}
 
 MpvPlayer& OutputsPlayer::player(const std::string& sink) {
     auto& slot = players_[sink];

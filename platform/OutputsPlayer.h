@@ -20,7 +20,8 @@ class OutputsPlayer final : public MediaPlayer {
   public:
     // Makes the player of one output ("": the default output).
     using MakePlayer = std::function<std::unique_ptr<MpvPlayer>(const std::string& sink)>;
-    explicit OutputsPlayer(MakePlayer makePlayer);
+    // `others`: the makers of relays and IP-speaker streams.
+    explicit OutputsPlayer(MakePlayer makePlayer, RelaysAndStreams::Makers others = {});
 
     // Sink names, relay and stream lines of output.ini.
     void setOutputs(const std::vector<std::string>& outputs) override;

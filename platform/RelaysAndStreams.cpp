@@ -8,7 +8,7 @@
 
 namespace tollix {
 
-RelaysAndStreams::RelaysAndStreams() = default;
+RelaysAndStreams::RelaysAndStreams(Makers makers) : makers_(std::move(makers)) {}
 
 RelaysAndStreams::~RelaysAndStreams() {
     close();
@@ -33,11 +33,12 @@ void RelaysAndStreams::setLines(const std::vector<std::string>& lines) {
         const sound::OutputLine line = sound::parseOutputLine(text);
         wanted.insert(text);
         const auto reportTo = [this](const std::string& what) { report(what); };
-        if (line.kind == sound::OutputLine::Kind::Relay && !relays_.count(text))
-            relays_[text] = std::make_unique<RelayOutput>(
+        if (line.kind == sound::OutputLine::Kind::Relay && !relays_.count(text) && makers_.relay)
+            relays_[text] = makers_.relay(
                 line.relay, reportTo, [this](const std::string& off, bool on) { keep(off, on); });
-        else if (line.kind == sound::OutputLine::Kind::Stream && !streams_.count(text))
-            streams_[text] = std::make_unique<RtpStream>(line.stream, reportTo);
+        else if (line.kind == sound::OutputLine::Kind::Stream && !streams_.count(text) &&
+                 makers_.stream)
+            streams_[text] = makers_.stream(line.stream, reportTo);
     }
     std::erase_if(relays_, [&wanted](const auto& relay) { return !wanted.count(relay.first); });
     for (auto at = streams_.begin(); at != streams_.end();) {

@@ -19,8 +19,17 @@ namespace tollix {
 class RelaysAndStreams {
   public:
     using Report = std::function<void(const std::string&)>;
+    // Makes the backend of a relay line and of a stream line; none: such
+    // lines are left alone.
+    struct Makers {
+        std::function<std::unique_ptr<RelayOutput>(const sound::RelayLine&, RelayOutput::Report,
+                                                   RelayOutput::Keep)>
+            relay;
+        std::function<std::unique_ptr<RtpStream>(const sound::StreamLine&, RtpStream::Report)>
+            stream;
+    };
 
-    RelaysAndStreams();
+    explicit RelaysAndStreams(Makers makers = {});
     // Relays still on are switched off, and waited for.
     ~RelaysAndStreams();
 
@@ -56,6 +65,7 @@ class RelaysAndStreams {
     void report(const std::string& what);
     void keep(const std::string& off, bool on);
 
+    Makers makers_;
     std::map<std::string, std::unique_ptr<RelayOutput>> relays_;
     std::map<std::string, std::unique_ptr<RtpStream>> streams_;
     std::vector<RtpStream*> open_;

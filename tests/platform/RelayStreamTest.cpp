@@ -10,11 +10,20 @@
 namespace tollix {
 namespace {
 
+RelaysAndStreams::Makers backends() {
+    return {[](const sound::RelayLine& line, RelayOutput::Report failed, RelayOutput::Keep keep) {
+                return std::make_unique<RelayOutput>(line, std::move(failed), std::move(keep));
+            },
+            [](const sound::StreamLine& line, RtpStream::Report failed) {
+                return std::make_unique<RtpStream>(line, std::move(failed));
+            }};
+}
+
 struct RelayRig {
     test::TempFolder folder;
     fs::path log = folder.path() / "relay.log";
     fs::path state = folder.path() / "state" / "relays";
-    RelaysAndStreams outputs;
+    RelaysAndStreams outputs{backends()};
     std::vector<std::string> failures;
 
     RelayRig() {
@@ -107,7 +116,7 @@ TEST(Stream, SendsG711InPacketsOfTwentyMillisecondsAndEndsWithTheSound) {
     for (const Case& c : {Case{"", 0}, Case{"&codec=pcma", 8}}) {
         test::MulticastReceiver receiver(group, port);
         ASSERT_TRUE(receiver.ok());
-        RelaysAndStreams outputs;
+        RelaysAndStreams outputs{backends()};
         std::vector<std::string> failures;
         outputs.onFailure([&failures](const std::string& what) { failures.push_back(what); });
         outputs.setLines({"rtp://" + group + ":" + std::to_string(port) + "?iface=lo" + c.options});
